@@ -1,0 +1,24 @@
+#pragma once
+// The 8-bit code page of the design file and the generated code (Windows-1252). Text inside the
+// program is UTF-8; conversion happens only at the file boundary.
+
+#include <string>
+#include <string_view>
+
+namespace kovrin {
+
+struct EncodedText {
+    std::string bytes;
+    bool replaced = false; // a character the code page cannot hold was written as "?"
+};
+
+EncodedText encodeCp1252(std::string_view utf8);
+
+// Every byte has a character: the five bytes Windows-1252 leaves undefined map to the control
+// characters of the same number, so they survive a round trip.
+std::string decodeCp1252(std::string_view bytes);
+
+// Whether a UTF-8 text can be written without replacement.
+bool fitsCp1252(std::string_view utf8);
+
+} // namespace kovrin

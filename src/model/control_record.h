@@ -1,0 +1,41 @@
+#pragma once
+// The control property record: every value of one control that the design file saves and the
+// generated code emits. A plain value holder; range rules live in the editor.
+
+#include "model/colour_value.h"
+
+#include <cstdint>
+#include <string>
+
+namespace kovrin {
+
+struct ControlRecord {
+    std::string Name;
+    std::int16_t IDC = 0;
+    float Width = 0;
+    float Height = 0;
+    std::string Style;
+    ColourValue ForeColor;
+    ColourValue BackColor;
+    std::string Font;
+    float FontSize = 0;
+    std::string Text;
+    ColourValue ActiveColor;
+    ColourValue SelectionColor;
+    ColourValue SelectionBGColor;
+    std::string Action;
+    std::int16_t Enter = 0;
+    float RowHeight = 0;
+    float WholeHeight = 0;
+    std::string Tag;      // pairs the record with its drawn control
+    std::string CtrlType; // the kind's code word; any text when read from a file
+    float X = 0;
+    float Y = 0;
+    float LineSpacing = 0;
+
+    bool operator==(const ControlRecord &) const = default;
+};
+
+using tCTRLPPTY = ControlRecord;
+
+} // namespace kovrin

@@ -1,0 +1,27 @@
+#pragma once
+// One dialog of the set: its name, grid step, control records (the stacking order, back first)
+// and its design surface.
+
+#include "model/control_record.h"
+#include "surface/surface_state.h"
+
+#include <cstdint>
+#include <optional>
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace kovrin {
+
+struct Dialog {
+    std::int16_t FrmIndex = 0; // unique in a run; how a closing dialog finds itself in the set
+    std::string Tag;           // the dialog's name and window title
+    float GridSize = 0;        // grid step as a fraction of the window; 0: no grid
+    std::vector<ControlRecord> cControls;
+    SurfaceState surface;
+
+    // The record lookup by tag: the first record whose Tag equals the text exactly (0-based).
+    std::optional<std::size_t> recordIndexByTag(std::string_view tag) const;
+};
+
+} // namespace kovrin

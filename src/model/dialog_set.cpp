@@ -1,0 +1,178 @@
+#include "model/dialog_set.h"
+
+#include "model/creation_defaults.h"
+#include "model/limits.h"
+
+#include <algorithm>
+
+namespace kovrin {
+namespace {
+
+const char *const kTooManyDialogs
+    = "Too many dialogs in one session (32767). Save your work and start a new one with New.";
+const char *const kTooManyControls
+    = "Too many controls made in one session (32767). Save your work, then load the file again "
+      "to continue.";
+const char *const kTooManyOfKind
+    = "This dialog cannot hold more controls of this kind (32767 were made on it).";
+
+} // namespace
+
+std::optional<std::size_t> DialogSet::indexOfFrmIndex(std::int16_t frmIndex) const
+{
+    for (std::size_t i = 0; i < m_forms.size(); ++i) {
+        if (m_forms[i].FrmIndex == frmIndex)
+            return i;
+    }
+    return std::nullopt;
+}
+
+Result<std::size_t> DialogSet::insertDialog()
+{
+    if (DialogCounter >= kCounterLimit)
+        return Result<std::size_t>::failure(kTooManyDialogs);
+    ++DialogCounter;
+    Dialog dialog;
+    dialog.FrmIndex = DialogCounter;
+    dialog.Tag = "DIALOG" + std::to_string(DialogCounter);
+    if (!m_forms.empty())
+        dialog.GridSize = m_forms.back().GridSize;
+    m_forms.push_back(std::move(dialog));
+    return Result<std::size_t>::of(m_forms.size() - 1);
+}
+
+Result<std::size_t> DialogSet::appendDialog(std::string name)
+{
+    if (DialogCounter >= kCounterLimit)
+        return Result<std::size_t>::failure(kTooManyDialogs);
+    ++DialogCounter;
+    Dialog dialog;
+    dialog.FrmIndex = DialogCounter;
+    dialog.Tag = std::move(name);
+    m_forms.push_back(std::move(dialog));
+    return Result<std::size_t>::of(m_forms.size() - 1);
+}
+
+void DialogSet::renameDialog(std::size_t index, std::string name)
+{
+    mutableDialog(index).Tag = std::move(name);
+}
+
+void DialogSet::setGridSize(std::size_t index, float gridSize)
+{
+    mutableDialog(index).GridSize = gridSize;
+}
+
+bool DialogSet::removeDialog(std::int16_t frmIndex)
+{
+    const auto index = indexOfFrmIndex(frmIndex);
+    if (!index)
+        return false;
+    m_forms.erase(m_forms.begin() + static_cast<std::ptrdiff_t>(*index));
+    return true;
+}
+
+void DialogSet::restoreDialog(std::size_t index, Dialog dialog)
+{
+    index = std::min(index, m_forms.size());
+    m_forms.insert(m_forms.begin() + static_cast<std::ptrdiff_t>(index), std::move(dialog));
+}
+
+void DialogSet::discardAll()
+{
+    CloseScratch = true;
+    m_forms.clear();
+    CurrentFile.clear();
+    NextTag = 0;
+    DialogCounter = 0;
+    CloseScratch = false;
+}
+
+Result<std::string> DialogSet::issueTag()
+{
+    if (NextTag >= kCounterLimit)
+        return Result<std::string>::failure(kTooManyControls);
+    ++NextTag;
+    return Result<std::string>::of(std::to_string(NextTag));
+}
+
+bool DialogSet::canIssueTags(std::size_t howMany) const
+{
+    return howMany <= static_cast<std::size_t>(kCounterLimit - NextTag);
+}
+
+Result<std::size_t> DialogSet::createControl(std::size_t dialogIndex, ControlKind kind, double x,
+                                             double y, SurfaceSize size)
+{
+    Dialog &dialog = mutableDialog(dialogIndex);
+    if (!dialog.surface.canMakeElement(kind))
+        return Result<std::size_t>::failure(kTooManyOfKind);
+    auto tag = issueTag();
+    if (!tag)
+        return Result<std::size_t>::failure(tag.message);
+
+    ControlRecord record = defaultRecord(kind);
+    record.Tag = *tag;
+    record.Name = defaultName(kind, dialog.cControls.size());
+    record.X = static_cast<float>(x / size.width);
+    record.Y = static_cast<float>(y / size.height);
+    return addControl(dialogIndex, std::move(record), x, y, size);
+}
+
+Result<std::size_t> DialogSet::addControl(std::size_t dialogIndex, ControlRecord record,
+                                          double left, double top, SurfaceSize size)
+{
+    Dialog &dialog = mutableDialog(dialogIndex);
+    if (const auto kind = kindFromWord(record.CtrlType)) {
+        if (!dialog.surface.canMakeElement(*kind))
+            return Result<std::size_t>::failure(kTooManyOfKind);
+        DrawnControl &drawn = dialog.surface.makeElement(*kind);
+        if (showsRecordText(*kind))
+            drawn.caption = record.Text;
+        drawn.left = left;
+        drawn.top = top;
+        drawn.visible = true;
+        drawn.width = static_cast<double>(record.Width) * size.width;
+        drawn.height = static_cast<double>(record.Height) * size.height;
+        if (showsTextColour(*kind))
+            drawn.textColour = displayColour(record.ForeColor);
+        if (showsBackColour(*kind))
+            drawn.backColour = displayColour(record.BackColor);
+        drawn.tag = record.Tag;
+    }
+    dialog.cControls.push_back(std::move(record));
+    return Result<std::size_t>::of(dialog.cControls.size() - 1);
+}
+
+void DialogSet::writeRecord(std::size_t dialogIndex, std::size_t recordIndex, ControlRecord record)
+{
+    mutableDialog(dialogIndex).cControls.at(recordIndex) = std::move(record);
+}
+
+ControlRecord DialogSet::removeRecord(std::size_t dialogIndex, std::size_t recordIndex)
+{
+    Dialog &dialog = mutableDialog(dialogIndex);
+    ControlRecord record = std::move(dialog.cControls.at(recordIndex));
+    dialog.cControls.erase(dialog.cControls.begin() + static_cast<std::ptrdiff_t>(recordIndex));
+    if (DrawnControl *drawn = dialog.surface.findByTag(record.Tag))
+        drawn->visible = false;
+    return record;
+}
+
+void DialogSet::insertRecord(std::size_t dialogIndex, std::size_t recordIndex, ControlRecord record)
+{
+    auto &records = mutableDialog(dialogIndex).cControls;
+    recordIndex = std::min(recordIndex, records.size());
+    records.insert(records.begin() + static_cast<std::ptrdiff_t>(recordIndex), std::move(record));
+}
+
+void DialogSet::moveRecord(std::size_t dialogIndex, std::size_t from, std::size_t to)
+{
+    auto &records = mutableDialog(dialogIndex).cControls;
+    ControlRecord record = std::move(records.at(from));
+    records.erase(records.begin() + static_cast<std::ptrdiff_t>(from));
+    to = std::min(to, records.size());
+    records.insert(records.begin() + static_cast<std::ptrdiff_t>(to), std::move(record));
+}
+
+} // namespace kovrin

@@ -1,0 +1,79 @@
+#pragma once
+// The document: the ordered set of dialogs (cForms) and the run values kept beside it. Every
+// change of the document goes through the named operations below, so that one place can record
+// them for undo and for the modified state.
+
+#include "model/control_kind.h"
+#include "model/dialog.h"
+#include "model/status.h"
+
+#include <cstddef>
+#include <cstdint>
+#include <string>
+#include <vector>
+
+namespace kovrin {
+
+class DialogSet
+{
+public:
+    // --- reading -------------------------------------------------------------------------
+    const std::vector<Dialog> &cForms() const { return m_forms; }
+    std::size_t count() const { return m_forms.size(); }
+    const Dialog &dialog(std::size_t index) const { return m_forms.at(index); }
+    std::optional<std::size_t> indexOfFrmIndex(std::int16_t frmIndex) const;
+
+    std::int16_t DialogCounter = 0; // number of the most recently created dialog
+    std::int16_t NextTag = 0;       // the most recently issued control tag
+    bool CloseScratch = false;      // true only while discard-all runs
+    std::string CurrentFile;        // "" until the set was saved or loaded
+
+    // --- dialogs -------------------------------------------------------------------------
+    // Insert new dialog: DIALOGn at the end, grid step copied from the previously last dialog.
+    Result<std::size_t> insertDialog();
+    // A dialog of a given name with grid step 0, as Load makes them.
+    Result<std::size_t> appendDialog(std::string name);
+    void renameDialog(std::size_t index, std::string name);
+    void setGridSize(std::size_t index, float gridSize);
+    // Removes the dialog whose FrmIndex is given; false when there is none.
+    bool removeDialog(std::int16_t frmIndex);
+    // Puts a removed dialog back at its index (used by undo).
+    void restoreDialog(std::size_t index, Dialog dialog);
+    // Empties the set and resets CurrentFile, NextTag and DialogCounter.
+    void discardAll();
+
+    // --- controls ------------------------------------------------------------------------
+    // Raises NextTag and returns its text; refused at the 16-bit limit.
+    Result<std::string> issueTag();
+    bool canIssueTags(std::size_t howMany) const;
+
+    // Creation at a point (twips, relative to the surface) on a surface of the given outer size:
+    // a new record with the kind's defaults and its drawn control in front. Returns the record's
+    // index.
+    Result<std::size_t> createControl(std::size_t dialogIndex, ControlKind kind, double x, double y,
+                                      SurfaceSize size);
+
+    // Appends a record as it is (its Tag must be set) and, for one of the nine kinds, its drawn
+    // control at (left, top) in front of the others, sized and coloured from the record. Used by
+    // load and paste. Returns the record's index.
+    Result<std::size_t> addControl(std::size_t dialogIndex, ControlRecord record, double left,
+                                   double top, SurfaceSize size);
+
+    // Replaces every field of a record (the property editor, undo).
+    void writeRecord(std::size_t dialogIndex, std::size_t recordIndex, ControlRecord record);
+    // Removes a record; its drawn control is hidden, as delete does.
+    ControlRecord removeRecord(std::size_t dialogIndex, std::size_t recordIndex);
+    // Puts a record at an index without touching drawn controls (undo of a removal).
+    void insertRecord(std::size_t dialogIndex, std::size_t recordIndex, ControlRecord record);
+    // Moves a record within cControls (front/back, control order).
+    void moveRecord(std::size_t dialogIndex, std::size_t from, std::size_t to);
+
+    // Direct access to a surface for the gestures that change drawn controls.
+    SurfaceState &surface(std::size_t dialogIndex) { return m_forms.at(dialogIndex).surface; }
+
+private:
+    Dialog &mutableDialog(std::size_t index) { return m_forms.at(index); }
+    std::vector<Dialog> m_forms;
+};
+
+} // namespace kovrin

@@ -1,0 +1,42 @@
+#pragma once
+// The picture of one control on a design surface, in twips: what the surface view paints and
+// hit-tests. The record is the document; this is its view.
+
+#include "model/colour_value.h"
+#include "model/control_kind.h"
+
+#include <cstdint>
+#include <optional>
+#include <string>
+
+namespace kovrin {
+
+// The outer width and height of a dialog window in twips: the base of every fraction.
+struct SurfaceSize {
+    double width = 0;
+    double height = 0;
+};
+
+inline constexpr double kTwipsPerPixel = 15.0;
+
+struct DrawnControl {
+    ControlKind kind = ControlKind::Text;
+    std::int16_t element = 0; // number in the kind's array; 0 is the never-shown template
+    std::string tag;          // equals the Tag of the record it shows
+    double left = 0;
+    double top = 0;
+    double width = 0;
+    double height = 0;
+    bool visible = false;
+    std::string caption; // displayed text of TEXT and LINK, caption of BUTTON and FRAME
+    std::optional<Rgb8> textColour; // unset: the kind's own default colour
+    std::optional<Rgb8> backColour;
+
+    bool contains(double x, double y) const
+    {
+        return x >= left && y >= top && x < left + width && y < top + height;
+    }
+    bool operator==(const DrawnControl &) const = default;
+};
+
+} // namespace kovrin

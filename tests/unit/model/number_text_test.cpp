@@ -1,0 +1,115 @@
+#include "model/number_text.h"
+
+#include <gtest/gtest.h>
+
+using namespace kovrin;
+
+TEST(NumberText, SingleUsesSevenSignificantDigits)
+{
+    EXPECT_EQ(singleText(1.0f / 3.0f, '.'), "0.3333333");
+    EXPECT_EQ(singleText(0.2f, '.'), "0.2"); // held as 0.2000000030
+    EXPECT_EQ(singleText(0.04f, '.'), "0.04");
+    EXPECT_EQ(singleText(0.3f, ','), "0,3");
+    EXPECT_EQ(singleText(2.0f / 3.0f, '.'), "0.6666667");
+}
+
+TEST(NumberText, DoubleUsesFifteenSignificantDigits)
+{
+    EXPECT_EQ(doubleText(1.0 / 3.0, '.'), "0.333333333333333");
+    EXPECT_EQ(doubleText(0.2, '.'), "0.2");
+    EXPECT_EQ(doubleText(0.75, ','), "0,75");
+}
+
+TEST(NumberText, WholeNumbersHaveNoSeparatorAndNegativeZeroIsZero)
+{
+    EXPECT_EQ(singleText(0.0f, '.'), "0");
+    EXPECT_EQ(singleText(-0.0f, '.'), "0");
+    EXPECT_EQ(singleText(1.0f, '.'), "1");
+    EXPECT_EQ(singleText(-1.0f, '.'), "-1");
+    EXPECT_EQ(doubleText(999.0, '.'), "999");
+    EXPECT_EQ(doubleText(100.0, '.'), "100");
+    EXPECT_EQ(singleText(123456789.0f, '.'), "123456800");
+}
+
+TEST(NumberText, SmallAndNegativeValuesNeverUseAnExponent)
+{
+    EXPECT_EQ(singleText(1e-05f, '.'), "0.00001");
+    EXPECT_EQ(doubleText(1e-05, '.'), "0.00001");
+    EXPECT_EQ(singleText(-0.5f, '.'), "-0.5");
+    EXPECT_EQ(singleText(-0.00012345678f, ','), "-0,0001234568");
+    EXPECT_EQ(doubleText(1e-20, '.'), "0.00000000000000000001");
+}
+
+TEST(NumberText, RoundsTheExactBinaryValueWithTiesToEven)
+{
+    // 2^-11 = 0.00048828125 and 2^-22 = 2.384185791015625e-7 are exact ties one digit past
+    // the limit: both go to the even neighbour.
+    EXPECT_EQ(singleText(0.00048828125f, '.'), "0.0004882812");
+    EXPECT_EQ(doubleText(2.384185791015625e-7, '.'), "0.000000238418579101562");
+    EXPECT_EQ(singleText(0.1234567891f, '.'), "0.1234568");
+    EXPECT_EQ(singleText(9.9999999f, '.'), "10");
+}
+
+TEST(NumberText, TypedNumbersAcceptBothSeparatorsButNoGroups)
+{
+    EXPECT_EQ(parseTypedNumber("0.5"), 0.5);
+    EXPECT_EQ(parseTypedNumber("0,5"), 0.5);
+    EXPECT_EQ(parseTypedNumber("-.5"), -0.5);
+    EXPECT_EQ(parseTypedNumber("5."), 5.0);
+    EXPECT_EQ(parseTypedNumber("1E-05"), 1e-05);
+    EXPECT_EQ(parseTypedNumber("+2"), 2.0);
+    EXPECT_FALSE(parseTypedNumber("1.2.3"));
+    EXPECT_FALSE(parseTypedNumber("1,000.5"));
+    EXPECT_FALSE(parseTypedNumber("-"));
+    EXPECT_FALSE(parseTypedNumber("."));
+    EXPECT_FALSE(parseTypedNumber(" 1"));
+    EXPECT_FALSE(parseTypedNumber("1e"));
+    EXPECT_FALSE(parseTypedNumber("abc"));
+    EXPECT_FALSE(parseTypedNumber(""));
+}
+
+TEST(NumberText, FileNumbersTakeOnlyThePoint)
+{
+    EXPECT_EQ(parseFileNumber(".05"), 0.05);
+    EXPECT_EQ(parseFileNumber("1E-05"), 1e-05);
+    EXPECT_EQ(parseFileNumber("-1"), -1.0);
+    EXPECT_FALSE(parseFileNumber("0,5"));
+    EXPECT_FALSE(parseFileNumber("ST_LEFT"));
+    EXPECT_EQ(parseFileNumber("1e999"), std::numeric_limits<double>::max());
+}
+
+TEST(NumberText, ReplaceDecimalPutsTheSeparatorInEitherWay)
+{
+    EXPECT_EQ(replaceDecimal("0.5", ','), "0,5");
+    EXPECT_EQ(replaceDecimal("0,5", ','), "0,5");
+    EXPECT_EQ(replaceDecimal("0,25", '.'), "0.25");
+    EXPECT_EQ(replaceDecimal("ST_LEFT", '.'), "ST_LEFT");
+}
+
+TEST(NumberText, RoundingHalvesGoToEven)
+{
+    EXPECT_EQ(roundHalfEven(0.5), 0.0);
+    EXPECT_EQ(roundHalfEven(1.5), 2.0);
+    EXPECT_EQ(roundHalfEven(2.5), 2.0);
+    EXPECT_EQ(roundHalfEven(-2.5), -2.0);
+    EXPECT_DOUBLE_EQ(roundDecimals(0.125, 5), 0.125);
+    EXPECT_DOUBLE_EQ(roundDecimals(2375.0 / 12000.0, 5), 0.19792);
+}
+
+TEST(NumberText, Int16IsHeldAtTheNearestValue)
+{
+    bool clamped = false;
+    EXPECT_EQ(toInt16Clamped(40000, &clamped), 32767);
+    EXPECT_TRUE(clamped);
+    EXPECT_EQ(toInt16Clamped(-40000, &clamped), -32768);
+    EXPECT_EQ(toInt16Clamped(2.5, &clamped), 2);
+    EXPECT_FALSE(clamped);
+    EXPECT_EQ(toInt16Clamped(-1.5), -2);
+}
+
+TEST(NumberText, TypedSingleReadsANonNumberAsZero)
+{
+    EXPECT_EQ(typedSingle("-"), 0.0f);
+    EXPECT_EQ(typedSingle("0,25"), 0.25f);
+    EXPECT_EQ(typedSingle("1e300"), std::numeric_limits<float>::max());
+}
