@@ -1,0 +1,35 @@
+#pragma once
+// The lenient reader of design files, current and older format. It reads bytes into plain
+// dialogs and records; nothing in a file can crash or hang it, and every problem it meets is
+// reported with the record and field it concerns.
+
+#include "model/control_record.h"
+#include "model/status.h"
+
+#include <filesystem>
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace kovrin {
+
+struct LoadedDialog {
+    std::string name;
+    float gridSize = 0;
+    std::vector<ControlRecord> controls; // Tag left empty: loading issues fresh tags
+};
+
+struct LoadedDesign {
+    bool olderFormat = false;
+    std::vector<LoadedDialog> dialogs;
+    std::vector<std::string> problems; // one line each, naming dialog, control and field
+};
+
+// Reads the file's bytes (Windows-1252) into dialogs and records. Colour components become
+// texts with the given decimal separator, as Load stores them.
+LoadedDesign parseDesign(std::string_view bytes, char separator);
+
+// Reads a whole file; a file that cannot be opened is an error that changes nothing.
+Result<LoadedDesign> readDesign(const std::filesystem::path &path, char separator);
+
+} // namespace kovrin

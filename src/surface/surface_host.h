@@ -1,0 +1,43 @@
+#pragma once
+// What a design surface needs from the main window that owns it: the document, the armed kind,
+// the copied control, the prompts, and the windows it opens (context menu, property editor,
+// dialog-name prompt).
+
+#include "model/control_record.h"
+#include "model/dialog_set.h"
+
+#include <QPoint>
+
+#include <cstddef>
+#include <string>
+
+namespace kovrin {
+
+class SurfaceView;
+class UserPrompts;
+
+class SurfaceHost
+{
+public:
+    virtual ~SurfaceHost() = default;
+
+    virtual DialogSet &document() = 0;
+    virtual std::string &currentCommand() = 0; // CurrCommand: a kind word, "" when none is armed
+    virtual void disarmToolbox() = 0;          // the toolbox's cmd_Cancel_Click
+    virtual ControlRecord &copiedControl() = 0; // CopyCtrl
+    virtual UserPrompts &prompts() = 0;
+    virtual char decimalSeparator() const = 0;
+    virtual bool gridVisible() const = 0;
+
+    // The "Control Manager" menu at a global point; onControl false shows only "&Paste control".
+    // The host remembers the view as PopUpForm and forwards the chosen command to it.
+    virtual void showControlMenu(SurfaceView &view, bool onControl, const QPoint &globalPos) = 0;
+    // The property editor on record recordIndex (0-based) of the view's dialog, modal.
+    virtual void openPropertyEditor(SurfaceView &view, std::size_t recordIndex) = 0;
+    // Double click on the empty background: the dialog-name prompt.
+    virtual void renameDialog(SurfaceView &view) = 0;
+    // Called after every change the view made to the document.
+    virtual void documentChanged(SurfaceView &view) = 0;
+};
+
+} // namespace kovrin
