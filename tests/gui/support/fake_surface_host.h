@@ -1,0 +1,58 @@
+#pragma once
+// A surface host for widget tests: a document, the armed kind, the copied control and scripted
+// prompts, recording what the surface asked of its main window.
+
+#include "scripted_prompts.h"
+#include "surface/surface_host.h"
+#include "surface/surface_view.h"
+
+#include <QPoint>
+
+#include <vector>
+
+namespace kovrin {
+
+class FakeSurfaceHost : public SurfaceHost
+{
+public:
+    DialogSet set;
+    std::string command;
+    ControlRecord copied;
+    ScriptedPrompts scripted;
+    char separator = '.';
+    bool grid = true;
+    int toolboxDisarmed = 0;
+    int changes = 0;
+    int renames = 0;
+    struct MenuRequest {
+        SurfaceView *view;
+        bool onControl;
+        QPoint globalPos;
+    };
+    std::vector<MenuRequest> menus;
+    std::vector<std::size_t> editorsOpened;
+
+    DialogSet &document() override { return set; }
+    std::string &currentCommand() override { return command; }
+    void disarmToolbox() override
+    {
+        command.clear();
+        ++toolboxDisarmed;
+    }
+    ControlRecord &copiedControl() override { return copied; }
+    UserPrompts &prompts() override { return scripted; }
+    char decimalSeparator() const override { return separator; }
+    bool gridVisible() const override { return grid; }
+    void showControlMenu(SurfaceView &view, bool onControl, const QPoint &globalPos) override
+    {
+        menus.push_back({&view, onControl, globalPos});
+    }
+    void openPropertyEditor(SurfaceView &, std::size_t recordIndex) override
+    {
+        editorsOpened.push_back(recordIndex);
+    }
+    void renameDialog(SurfaceView &) override { ++renames; }
+    void documentChanged(SurfaceView &) override { ++changes; }
+};
+
+} // namespace kovrin
