@@ -380,3 +380,12 @@ TEST(DesignReader, UnreadablePathIsAnErrorNamingTheFile)
     EXPECT_NE(result.message.find("no-such-file.kvx"), std::string::npos);
     EXPECT_FALSE(readDesign(KOVRIN_TEST_DATA, '.')); // a folder
 }
+
+TEST(DesignReader, FirstRecordWithoutADialogNameStillLandsInADialog)
+{
+    // The name matches the empty current name, but there is no dialog yet to hold the control.
+    const auto design = parse(current({control("", "loose"), control("", "next")}));
+    ASSERT_EQ(design.dialogs.size(), 1u);
+    EXPECT_EQ(design.dialogs[0].name, "");
+    EXPECT_EQ(controlNames(design.dialogs[0]), (std::vector<std::string>{"loose", "next"}));
+}
