@@ -283,7 +283,7 @@ TEST(DesignReader, TextItemsSpanLinesAndLineBreaksBecomeNewlines)
     Lines c = control("A", "t");
     c[16] = "\"first\r\nsecond, still text\r\n\"";
     const auto design = parse(current({c}));
-    EXPECT_EQ(design.dialogs.at(0).controls.at(0).Text, "first\nsecond, still text\n");
+    EXPECT_EQ(design.dialogs.at(0).controls.at(0).Text, "first\r\nsecond, still text\r\n");
     EXPECT_EQ(design.dialogs[0].controls[0].CtrlType, "TEXT");
 }
 

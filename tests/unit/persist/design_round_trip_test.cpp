@@ -106,7 +106,7 @@ TEST(DesignRoundTrip, ScriptsAndMultiLineTextsSurvive)
     const auto index = set.createControl(0, ControlKind::Button, 0, 0, kSurface);
     ControlRecord r = set.dialog(0).cControls.at(*index);
     r.Action = "x = \"\"; hint \"a\"\"b\"";
-    r.Text = "first line\nsecond line\n";
+    r.Text = "first line\r\nsecond line\r\n";
     set.writeRecord(0, *index, r);
     const DialogSet copy = loaded(designBytes(set).bytes);
     EXPECT_EQ(copy.dialog(0).cControls.at(0).Action, r.Action);

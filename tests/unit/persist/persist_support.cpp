@@ -92,7 +92,7 @@ DialogSet mainMenuSet()
     set.setGridSize(1, 0.025f);
     place(set, 1, ControlKind::Text, 600, 450, [](ControlRecord &r) {
         r.Name = "lblHelp";
-        r.Text = "R\xC3\xA9glages\nChoose a value, then press OK";
+        r.Text = "R\xC3\xA9glages\r\nChoose a value, then press OK";
         r.LineSpacing = 1.25f;
     });
     place(set, 1, ControlKind::Input, 600, 1800, [](ControlRecord &r) { r.IDC = 1700; });
