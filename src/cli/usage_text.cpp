@@ -1,5 +1,6 @@
 #include "cli/usage_text.h"
 
+#include <exception>
 #include <filesystem>
 
 namespace kovrin {
@@ -7,8 +8,12 @@ namespace kovrin {
 std::string programName(const char *argv0)
 {
     std::string name;
-    if (argv0)
-        name = std::filesystem::path(argv0).stem().string();
+    try {
+        if (argv0)
+            name = std::filesystem::path(argv0).stem().string();
+    } catch (const std::exception &) {
+        // A name the system cannot convert still leaves the messages a name to start with.
+    }
     return name.empty() ? std::string("kovrin") : name;
 }
 
