@@ -23,10 +23,10 @@ ScannedItem ItemScanner::next()
         item.unclosed = close == std::string_view::npos;
         const std::size_t end = item.unclosed ? m_text.size() : close;
         for (std::size_t i = begin + 1; i < end; ++i) {
-            if (m_text[i] == '\r') {
-                if (i + 1 < end && m_text[i + 1] == '\n')
+            if (m_text[i] == '\r' || m_text[i] == '\n') {
+                if (m_text[i] == '\r' && i + 1 < end && m_text[i + 1] == '\n')
                     ++i;
-                item.text += '\n';
+                item.text += "\r\n";
             } else {
                 item.text += m_text[i];
             }

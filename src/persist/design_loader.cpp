@@ -64,4 +64,17 @@ Status loadIntoSet(DialogSet &set, const LoadedDesign &design, SurfaceSize surfa
     return Status::success();
 }
 
+LoadOutcome loadDesignFile(DialogSet &set, const std::filesystem::path &path, char separator,
+                           SurfaceSize surfaceSize)
+{
+    auto design = readDesign(path, separator);
+    if (!design)
+        return {Status::failure(design.message), {}};
+    LoadOutcome outcome;
+    outcome.status = loadIntoSet(set, *design, surfaceSize, path.string());
+    if (outcome.status)
+        outcome.problems = (*design).problems;
+    return outcome;
+}
+
 } // namespace kovrin
