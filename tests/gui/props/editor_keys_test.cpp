@@ -1,9 +1,13 @@
 #include "editor_fixture.h"
 #include "property_editor_test.h"
 
+#include "props/property_editor_open.h"
+
+#include <QApplication>
 #include <QComboBox>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <QTimer>
 
 using namespace kovrin;
 
@@ -68,4 +72,29 @@ void PropertyEditorTest::modifiedEnterTypesALineBreak()
     QTest::keyClick(text, Qt::Key_Return);
     QVERIFY(!editor->isVisible());
     QCOMPARE(f.record(i).Text, std::string("one\r\ntwo"));
+}
+
+void PropertyEditorTest::openerShowsTheEditorModallyOnlyForARecord()
+{
+    EditorFixture f;
+    const std::size_t i = f.add(ControlKind::Text);
+    QString seen;
+    QTimer::singleShot(0, [&seen] {
+        QWidget *modal = QApplication::activeModalWidget();
+        if (!modal) { // fail rather than hang
+            for (QWidget *top : QApplication::topLevelWidgets()) {
+                if (auto *dialog = qobject_cast<QDialog *>(top))
+                    dialog->reject();
+            }
+            return;
+        }
+        seen = modal->objectName() + QLatin1Char('|') + modal->windowTitle();
+        QWidget *name = modal->findChild<QWidget *>(QStringLiteral("txt_name"));
+        QTest::keyClick(name, Qt::Key_Escape);
+    });
+    openPropertyEditor(f.host, *f.view, i, nullptr);
+    QCOMPARE(seen, QStringLiteral("frm_Options|Control Properties"));
+
+    openPropertyEditor(f.host, *f.view, 5, nullptr); // no such record: a message, no editor
+    QCOMPARE(f.messages(), QStringList({"WARNING|This control no longer exists."}));
 }

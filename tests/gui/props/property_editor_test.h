@@ -43,4 +43,5 @@ private slots:
     void enterReleaseRunsOkEvenInMultiLineFields();
     void escapeReleaseRunsCancel();
     void modifiedEnterTypesALineBreak();
+    void openerShowsTheEditorModallyOnlyForARecord();
 };
