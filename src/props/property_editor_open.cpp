@@ -1,7 +1,24 @@
 #include "props/property_editor_open.h"
 
+#include "app/user_prompts.h"
+#include "props/property_editor.h"
+#include "surface/surface_host.h"
+#include "surface/surface_view.h"
+
 namespace kovrin {
 
-void openPropertyEditor(SurfaceHost &, SurfaceView &, std::size_t, QWidget *) {}
+void openPropertyEditor(SurfaceHost &host, SurfaceView &itemForm, std::size_t recordIndex,
+                        QWidget *parent)
+{
+    const auto dialog = host.document().indexOfFrmIndex(itemForm.frmIndex());
+    if (!dialog || recordIndex >= host.document().dialog(*dialog).cControls.size()) {
+        host.prompts().message(QStringLiteral("WARNING"),
+                               QStringLiteral("This control no longer exists."),
+                               UserPrompts::Icon::Warning);
+        return;
+    }
+    PropertyEditor editor(host, itemForm, recordIndex, parent);
+    editor.exec();
+}
 
 } // namespace kovrin

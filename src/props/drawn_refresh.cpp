@@ -1,0 +1,45 @@
+#include "props/drawn_refresh.h"
+
+#include "model/number_text.h"
+
+namespace kovrin {
+
+DrawnRefresh drawnRefreshOf(ControlKind kind)
+{
+    switch (kind) {
+    case ControlKind::Input:
+        return {false, true, false};
+    case ControlKind::Text:
+        return {true, true, true};
+    case ControlKind::Combo:
+        return {false, true, true};
+    case ControlKind::Button:
+        return {true, false, false};
+    case ControlKind::Frame:
+        return {true, true, true};
+    case ControlKind::Link:
+        return {true, true, true};
+    case ControlKind::List:
+        return {false, true, true};
+    case ControlKind::Picture:
+    case ControlKind::Slider:
+        break;
+    }
+    return {};
+}
+
+void refreshDrawnControl(DrawnControl &control, ControlKind kind, const EditorLook &look,
+                         SurfaceSize surface)
+{
+    control.width = parseTypedNumber(look.widthText).value_or(0.0) * surface.width;
+    control.height = parseTypedNumber(look.heightText).value_or(0.0) * surface.height;
+    const DrawnRefresh refresh = drawnRefreshOf(kind);
+    if (refresh.text)
+        control.caption = look.caption;
+    if (refresh.textColour)
+        control.textColour = look.foreSample;
+    if (refresh.backColour)
+        control.backColour = look.backSample;
+}
+
+} // namespace kovrin

@@ -1,0 +1,38 @@
+#pragma once
+// How OK and Apply refresh the drawn control (SaveProperties, second half): its size from the
+// width and height fields, and per kind its text and colours from the text field and the samples.
+
+#include "model/colour_value.h"
+#include "model/control_kind.h"
+#include "surface/drawn_control.h"
+
+#include <string>
+
+namespace kovrin {
+
+struct DrawnRefresh
+{
+    bool text = false; // shown text or caption from "Text"
+    bool textColour = false; // from the ForeColor sample
+    bool backColour = false; // from the BackColor sample
+    bool operator==(const DrawnRefresh &) const = default;
+};
+
+// What the editor gives a drawn control of the kind.
+DrawnRefresh drawnRefreshOf(ControlKind kind);
+
+struct EditorLook
+{
+    std::string widthText; // the fields as typed (a lone "-" counts as 0)
+    std::string heightText;
+    std::string caption; // the record's Text as written
+    Rgb8 foreSample;
+    Rgb8 backSample;
+};
+
+// Sizes the control against the surface's outer size and sets what its kind takes; its place,
+// stacking and visibility are left alone.
+void refreshDrawnControl(DrawnControl &control, ControlKind kind, const EditorLook &look,
+                         SurfaceSize surface);
+
+} // namespace kovrin

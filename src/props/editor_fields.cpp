@@ -1,0 +1,85 @@
+#include "props/editor_fields.h"
+
+#include "model/control_kind.h"
+#include "model/number_text.h"
+#include "props/colour_groups.h"
+#include "props/field_table.h"
+#include "props/style_text.h"
+
+namespace kovrin {
+namespace {
+
+ColourTexts colourTexts(const ColourValue &colour, char separator)
+{
+    ColourTexts texts;
+    if (!colour)
+        return texts;
+    for (std::size_t i = 0; i < 4; ++i) {
+        const ColourComponent &component = (*colour)[i];
+        if (const double *number = std::get_if<double>(&component))
+            texts[i] = doubleText(*number, separator);
+        else
+            texts[i] = std::get<std::string>(component);
+    }
+    return texts;
+}
+
+} // namespace
+
+EditorFields fieldsFromRecord(const ControlRecord &record, char separator)
+{
+    const auto kind = kindFromWord(record.CtrlType);
+    const StyleParts style = parseStyle(record.Style);
+
+    EditorFields f;
+    f.name = record.Name;
+    f.idc = std::to_string(record.IDC);
+    f.width = singleText(record.Width, separator);
+    f.height = singleText(record.Height, separator);
+    f.style = findStyleChoice(kind, style.base);
+    f.multiline = style.multiline;
+    f.shadow = style.shadow;
+    if (style.multiline)
+        f.lineSpacing = singleText(record.LineSpacing, separator);
+    if (!record.Font.empty())
+        f.font = findFontEntry(record.Font);
+    f.fontSize = singleText(record.FontSize, separator);
+    f.text = editorLineBreaks(record.Text);
+    for (ColourGroup group : kColourGroups)
+        f.colours[groupIndex(group)] = colourTexts(recordColour(record, group), separator);
+    f.action = editorLineBreaks(record.Action);
+    f.enter = record.Enter == 1;
+    f.rowHeight = singleText(record.RowHeight, separator);
+    f.wholeHeight = singleText(record.WholeHeight, separator);
+    return f;
+}
+
+std::string editorLineBreaks(std::string_view text)
+{
+    std::string out;
+    out.reserve(text.size());
+    for (std::size_t i = 0; i < text.size(); ++i) {
+        if (text[i] == '\r') {
+            if (i + 1 < text.size() && text[i + 1] == '\n')
+                ++i;
+            out += '\n';
+        } else {
+            out += text[i];
+        }
+    }
+    return out;
+}
+
+std::string recordLineBreaks(std::string_view text)
+{
+    std::string out;
+    out.reserve(text.size() + text.size() / 16);
+    for (char c : editorLineBreaks(text)) {
+        if (c == '\n')
+            out += '\r';
+        out += c;
+    }
+    return out;
+}
+
+} // namespace kovrin

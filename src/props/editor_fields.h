@@ -1,0 +1,50 @@
+#pragma once
+// What the editor's fields hold, as plain values: the texts of the text fields, the selected
+// entries of the two lists and the states of the check boxes. Opening fills them from a record;
+// the check and the record writing read them.
+
+#include "model/control_record.h"
+#include "props/colour_sample.h"
+
+#include <array>
+#include <cstddef>
+#include <optional>
+#include <string>
+#include <string_view>
+
+namespace kovrin {
+
+struct EditorFields
+{
+    std::string name;
+    std::string idc;
+    std::string width;
+    std::string height;
+    std::optional<std::size_t> style; // entry of the kind's style choices; none selected
+    bool multiline = false;
+    bool shadow = false;
+    std::string lineSpacing;
+    std::optional<std::size_t> font; // entry of kFontNames; none selected
+    std::string fontSize;
+    std::string text; // line breaks as "\n", as a text widget gives them
+    std::array<ColourTexts, 5> colours; // in the order of kColourGroups
+    std::string action; // line breaks as "\n"
+    bool enter = false;
+    std::string rowHeight;
+    std::string wholeHeight;
+
+    bool operator==(const EditorFields &) const = default;
+};
+
+// The fields as opening fills them from a record: numbers in their locale text in full (the
+// guard cuts only what the user types), colour numbers in their 15-digit form and colour texts
+// as they are, absent colours as empty fields, line spacing only for a multi-line style.
+EditorFields fieldsFromRecord(const ControlRecord &record, char separator);
+
+// Line breaks as a text widget shows them: "\r\n", a lone "\r" and a lone "\n" all become "\n".
+std::string editorLineBreaks(std::string_view text);
+
+// Line breaks as the record and the design file hold them: every "\n" becomes "\r\n".
+std::string recordLineBreaks(std::string_view text);
+
+} // namespace kovrin

@@ -1,0 +1,83 @@
+#include "props/field_table.h"
+
+#include <algorithm>
+#include <cctype>
+
+namespace kovrin {
+namespace {
+
+// One row per KindField, one column per kind in the order of kAllKinds.
+constexpr bool Y = true;
+constexpr bool N = false;
+constexpr bool kUsable[12][9] = {
+    // INPUT, TEXT, COMBO, BUTTON, FRAME, LINK, LIST, PICTURE, SLIDER
+    {N, Y, Y, N, Y, N, Y, Y, N}, // BackColor
+    {Y, Y, Y, Y, N, Y, Y, Y, N}, // Font
+    {N, Y, N, Y, Y, Y, N, Y, N}, // Text
+    {N, N, N, N, N, Y, N, N, N}, // ActiveColor
+    {N, N, N, Y, N, Y, N, N, N}, // Action
+    {N, N, N, Y, N, Y, N, N, N}, // Enter
+    {Y, N, Y, N, N, N, Y, N, N}, // SelectColor
+    {N, N, Y, N, N, N, Y, N, N}, // SelectBGColor
+    {N, N, Y, N, N, N, Y, N, N}, // RowHeight
+    {N, N, Y, N, N, N, N, N, N}, // WholeHeight
+    {N, Y, N, N, N, N, N, N, N}, // Multiline
+    {N, Y, N, N, N, N, N, N, N}, // Shadow
+};
+
+constexpr std::array<std::string_view, 3> kTextStyles {"ST_LEFT", "ST_CENTER", "ST_RIGHT"};
+constexpr std::array<std::string_view, 1> kFrameStyles {"ST_FRAME"};
+constexpr std::array<std::string_view, 1> kPictureStyles {"ST_PICTURE"};
+constexpr std::array<std::string_view, 1> kSliderStyles {"ST_HPOS"};
+
+bool equalIgnoringCase(std::string_view a, std::string_view b)
+{
+    return std::ranges::equal(
+        a, b, [](unsigned char x, unsigned char y) { return std::toupper(x) == std::toupper(y); });
+}
+
+} // namespace
+
+bool isUsable(std::optional<ControlKind> kind, KindField field)
+{
+    if (!kind)
+        return true;
+    return kUsable[static_cast<std::size_t>(field)][kindIndex(*kind)];
+}
+
+std::span<const std::string_view> styleChoices(std::optional<ControlKind> kind)
+{
+    if (!kind)
+        return {};
+    switch (*kind) {
+    case ControlKind::Frame:
+        return kFrameStyles;
+    case ControlKind::Picture:
+        return kPictureStyles;
+    case ControlKind::Slider:
+        return kSliderStyles;
+    default:
+        return kTextStyles;
+    }
+}
+
+std::optional<std::size_t> findStyleChoice(std::optional<ControlKind> kind, std::string_view base)
+{
+    const auto choices = styleChoices(kind);
+    for (std::size_t i = 0; i < choices.size(); ++i) {
+        if (choices[i] == base)
+            return i;
+    }
+    return std::nullopt;
+}
+
+std::optional<std::size_t> findFontEntry(std::string_view font)
+{
+    for (std::size_t i = 0; i < kFontNames.size(); ++i) {
+        if (equalIgnoringCase(kFontNames[i], font))
+            return i;
+    }
+    return std::nullopt;
+}
+
+} // namespace kovrin

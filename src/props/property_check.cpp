@@ -1,0 +1,66 @@
+#include "props/property_check.h"
+
+#include "props/colour_groups.h"
+#include "props/field_table.h"
+
+#include <algorithm>
+#include <string_view>
+
+namespace kovrin {
+namespace {
+
+// The design file ends a record at an item "###" and a text item at a double quote.
+constexpr std::string_view kRecordEndMark = "###";
+
+bool anyEmpty(const ColourTexts &texts)
+{
+    return std::ranges::any_of(texts, [](const std::string &t) { return t.empty(); });
+}
+
+} // namespace
+
+std::string checkFields(const EditorFields &f, std::optional<ControlKind> kind)
+{
+    std::string report;
+    auto fail = [&report](bool failing, std::string_view line) {
+        if (failing) {
+            report += "- ";
+            report += line;
+            report += "\r\n";
+        }
+    };
+    auto colourMissing = [&](ColourGroup group) {
+        return isUsable(kind, group) && anyEmpty(f.colours[groupIndex(group)]);
+    };
+
+    fail(f.name.empty(), "You must enter a name.");
+    fail(f.idc.empty(), "You must enter an IDc or set it to -1.");
+    fail(f.width.empty(), "You must enter a width.");
+    fail(f.height.empty(), "You must enter a height.");
+    fail(colourMissing(ColourGroup::Fore), "You must enter a foreground/font color.");
+    fail(colourMissing(ColourGroup::Back), "You must enter a background color.");
+    fail(f.fontSize.empty(), "You must enter a size for the font.");
+    fail(colourMissing(ColourGroup::Active), "You must enter a color for the active selection.");
+    fail(colourMissing(ColourGroup::Select), "You must enter a selection color.");
+    fail(colourMissing(ColourGroup::SelectBG), "You must enter a selection background color.");
+    fail(isUsable(kind, KindField::RowHeight) && f.rowHeight.empty(),
+         "You must enter a row height.");
+    fail(isUsable(kind, KindField::WholeHeight) && f.wholeHeight.empty(),
+         "You must enter the total height for the control (whole height).");
+    fail(f.multiline && f.lineSpacing.empty(),
+         "You must enter a linespacing for a control to be multiline.");
+
+    // Values the design file cannot read back. Text and Action are checked only where the user
+    // can change them, so a field he cannot edit never blocks the editor.
+    const bool textUsable = isUsable(kind, KindField::Text);
+    const bool actionUsable = isUsable(kind, KindField::Action);
+    fail(f.name.find('"') != std::string::npos, "The name cannot contain a double quote (\").");
+    fail(textUsable && f.text.find('"') != std::string::npos,
+         "The text cannot contain a double quote (\").");
+    fail(f.name == kRecordEndMark, "The name cannot be ###.");
+    fail(textUsable && f.text == kRecordEndMark, "The text cannot be ###.");
+    fail(actionUsable && f.action == kRecordEndMark, "The action cannot be ###.");
+    return report;
+}
+
+} // namespace kovrin

@@ -1,0 +1,93 @@
+#include "props/record_save.h"
+
+#include "model/number_text.h"
+#include "props/colour_groups.h"
+#include "props/field_table.h"
+#include "props/style_text.h"
+
+namespace kovrin {
+namespace {
+
+// The guard lets a lone "-" stand while the user types; it is stored as 0.
+std::string componentToStore(const std::string &text)
+{
+    return text == "-" ? std::string("0") : text;
+}
+
+std::int16_t idcOf(const std::string &text)
+{
+    return toInt16Clamped(parseTypedNumber(text).value_or(0.0));
+}
+
+float numberOf(const std::string &now, const std::string &opened, float current)
+{
+    return now == opened ? current : typedSingle(now);
+}
+
+std::string textOf(const std::string &now, const std::string &opened, const std::string &current)
+{
+    return now == opened ? current : recordLineBreaks(now);
+}
+
+std::string styleOf(const ControlRecord &current, const EditorFields &opened,
+                    const EditorFields &now, std::optional<ControlKind> kind)
+{
+    if (now.style == opened.style && now.multiline == opened.multiline
+        && now.shadow == opened.shadow)
+        return current.Style;
+    // With no entry selected (a base the list does not offer) the record's base is kept.
+    const auto choices = styleChoices(kind);
+    const std::string base = now.style && *now.style < choices.size()
+        ? std::string(choices[*now.style])
+        : parseStyle(current.Style).base;
+    return buildStyle(base, now.multiline, now.shadow);
+}
+
+ColourValue colourOf(const ColourValue &current, const ColourTexts &opened, const ColourTexts &now)
+{
+    if (current && now == opened)
+        return current;
+    Rgba texts;
+    for (std::size_t i = 0; i < 4; ++i)
+        texts[i] = componentToStore(now[i]);
+    return texts;
+}
+
+} // namespace
+
+ControlRecord savedRecord(const ControlRecord &current, const EditorFields &opened,
+                          const EditorFields &now, std::optional<ControlKind> kind)
+{
+    if (now == opened)
+        return current;
+
+    ControlRecord r = current;
+    r.Name = now.name == opened.name ? current.Name : now.name;
+    r.IDC = now.idc == opened.idc ? current.IDC : idcOf(now.idc);
+    r.Width = numberOf(now.width, opened.width, current.Width);
+    r.Height = numberOf(now.height, opened.height, current.Height);
+    r.Style = styleOf(current, opened, now, kind);
+    if (now.multiline) {
+        r.LineSpacing = opened.multiline
+            ? numberOf(now.lineSpacing, opened.lineSpacing, current.LineSpacing)
+            : typedSingle(now.lineSpacing);
+    }
+    if (isUsable(kind, KindField::Font) && now.font != opened.font && now.font
+        && *now.font < kFontNames.size())
+        r.Font = std::string(kFontNames[*now.font]);
+    r.FontSize = numberOf(now.fontSize, opened.fontSize, current.FontSize);
+    r.Text = textOf(now.text, opened.text, current.Text);
+    for (ColourGroup group : kColourGroups) {
+        const std::size_t g = groupIndex(group);
+        recordColour(r, group)
+            = colourOf(recordColour(current, group), opened.colours[g], now.colours[g]);
+    }
+    r.Action = textOf(now.action, opened.action, current.Action);
+    if (isUsable(kind, KindField::Enter) && now.enter != opened.enter)
+        r.Enter = now.enter ? 1 : 0;
+    r.RowHeight = numberOf(now.rowHeight, opened.rowHeight, current.RowHeight);
+    r.WholeHeight = numberOf(now.wholeHeight, opened.wholeHeight, current.WholeHeight);
+    return r;
+}
+
+} // namespace kovrin

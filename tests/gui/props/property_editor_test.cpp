@@ -1,0 +1,5 @@
+#include "property_editor_test.h"
+
+#include <QTest>
+
+QTEST_MAIN(PropertyEditorTest)
