@@ -9,4 +9,7 @@ namespace kovrin {
 
 inline constexpr std::int16_t kCounterLimit = 32767;
 
+// A grid step above 0 but below this one would need millions of lines: it acts as no grid.
+inline constexpr float kSmallestGridStep = 0.0001f;
+
 } // namespace kovrin

@@ -5,7 +5,9 @@
 #include "model/dialog_set.h"
 #include "persist/design_reader.h"
 
+#include <filesystem>
 #include <string>
+#include <vector>
 
 namespace kovrin {
 
@@ -13,5 +15,16 @@ namespace kovrin {
 // is left as it was. Sets CurrentFile to the given path.
 Status loadIntoSet(DialogSet &set, const LoadedDesign &design, SurfaceSize surfaceSize,
                    const std::string &path);
+
+struct LoadOutcome
+{
+    Status status; // why nothing was loaded
+    std::vector<std::string> problems; // values the reader had to replace, for the user
+};
+
+// Load as a whole: reads the file first, so a file that cannot be read or a design that cannot
+// fit leaves the set as it was; then replaces the set and sets CurrentFile.
+LoadOutcome loadDesignFile(DialogSet &set, const std::filesystem::path &path, char separator,
+                           SurfaceSize surfaceSize);
 
 } // namespace kovrin

@@ -1,0 +1,71 @@
+#include "persist/design_fields.h"
+
+#include <array>
+
+namespace kovrin::design {
+namespace {
+
+constexpr std::array<std::string_view, kFieldCount> kNames {
+    "dialog name",
+    "Name",
+    "IDC",
+    "Width",
+    "Height",
+    "Style",
+    "ForeColor red",
+    "ForeColor green",
+    "ForeColor blue",
+    "ForeColor alpha",
+    "BackColor red",
+    "BackColor green",
+    "BackColor blue",
+    "BackColor alpha",
+    "Font",
+    "FontSize",
+    "Text",
+    "ActiveColor red",
+    "ActiveColor green",
+    "ActiveColor blue",
+    "ActiveColor alpha",
+    "SelectionColor red",
+    "SelectionColor green",
+    "SelectionColor blue",
+    "SelectionColor alpha",
+    "SelectionBGColor red",
+    "SelectionBGColor green",
+    "SelectionBGColor blue",
+    "SelectionBGColor alpha",
+    "Action",
+    "Enter",
+    "RowHeight",
+    "WholeHeight",
+    "CtrlType",
+    "X",
+    "Y",
+    "LineSpacing",
+};
+
+} // namespace
+
+std::string_view fieldName(std::size_t field)
+{
+    return field < kNames.size() ? kNames[field] : std::string_view("extra item");
+}
+
+std::string placeText(std::string_view dialog, std::size_t control, std::string_view controlName,
+                      std::string_view what)
+{
+    std::string out = "dialog \"";
+    out += dialog;
+    out += '"';
+    if (control > 0) {
+        out += ", control " + std::to_string(control) + " (\"";
+        out += controlName;
+        out += "\")";
+    }
+    out += ", ";
+    out += what;
+    return out;
+}
+
+} // namespace kovrin::design

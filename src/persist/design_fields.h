@@ -1,0 +1,57 @@
+#pragma once
+// The layout of the design file, shared by writer and reader: the numbers of the fields of a
+// record (the order in which they stand in the file) and the fixed texts of the format.
+
+#include <cstddef>
+#include <string>
+#include <string_view>
+
+namespace kovrin::design {
+
+inline constexpr std::string_view kVersion = "0.61";
+inline constexpr std::string_view kGridKey = "KOVRIN_INFO_GRIDSIZE";
+inline constexpr std::string_view kEndMark = "###";
+// How a double quote of an Action is stored, so that the text item stays one item.
+inline constexpr std::string_view kQuoteEntity = "&quot";
+
+enum Field : std::size_t {
+    DialogName = 0,
+    Name = 1,
+    IDC = 2,
+    Width = 3,
+    Height = 4,
+    Style = 5,
+    ForeColor = 6, // red, green, blue, alpha in 6..9
+    BackColor = 10,
+    Font = 14,
+    FontSize = 15,
+    Text = 16,
+    ActiveColor = 17,
+    SelectionColor = 21,
+    SelectionBGColor = 25,
+    Action = 29,
+    Enter = 30,
+    RowHeight = 31,
+    WholeHeight = 32,
+    CtrlType = 33,
+    X = 34,
+    Y = 35,
+    LineSpacing = 36,
+};
+
+// Fields 0..36 of the current format; the older format has no line spacing.
+inline constexpr std::size_t kFieldCount = 37;
+inline constexpr std::size_t kOlderFieldCount = 36;
+
+// A header stores its grid step where a control stores its IDC.
+inline constexpr std::size_t kGridField = IDC;
+
+// The name of a field as a problem report shows it.
+std::string_view fieldName(std::size_t field);
+
+// Where a value stands, for reports: `dialog "D1", control 2 ("BUTTON1"), Width`; control 0 is
+// the dialog's own header.
+std::string placeText(std::string_view dialog, std::size_t control, std::string_view controlName,
+                      std::string_view what);
+
+} // namespace kovrin::design

@@ -1,0 +1,33 @@
+#pragma once
+// The record slots the reader fills item by item, and how they become the values of a dialog
+// header or a control record. Every value that cannot be taken as it stands (no number where one
+// is needed, out of range) is replaced as the rules say and reported with its place.
+
+#include "model/control_record.h"
+#include "persist/design_fields.h"
+#include "persist/item_reader.h"
+#include "persist/problem_list.h"
+
+#include <array>
+#include <string_view>
+
+namespace kovrin {
+
+// Not cleared between records: a field a record does not supply keeps the previous value.
+using RecordSlots = std::array<Item, design::kFieldCount>;
+
+struct FieldReading
+{
+    char separator = '.'; // the user's decimal separator, given to colour components
+    bool olderFormat = false; // the older format also collapses doubled quotes in an Action
+};
+
+// A header's grid step, read with either decimal separator.
+float readGridSize(const RecordSlots &slots, std::string_view dialog, ProblemList &problems);
+
+// A control record from fields 1..36; its Tag is left empty. `number` is its 1-based place in
+// the dialog, for reports.
+ControlRecord readControl(const RecordSlots &slots, const FieldReading &how,
+                          std::string_view dialog, std::size_t number, ProblemList &problems);
+
+} // namespace kovrin
