@@ -1,0 +1,24 @@
+#pragma once
+// Turns the words after the program name into one request, or says in one line what is wrong.
+
+#include "model/status.h"
+
+#include <optional>
+#include <string>
+#include <vector>
+
+namespace kovrin {
+
+struct CliRequest
+{
+    enum class Action { None, Help, Version, Generate, Convert, Check };
+    Action action = Action::None;
+    std::vector<std::string> files; // generate, check: one; convert: input and output
+    std::optional<std::string> output; // generate -o
+};
+
+// None: no argument, or a first argument that is neither a subcommand nor a "--" option (a
+// design file, or the toolkit's own options, for the designer to take).
+Result<CliRequest> parseArguments(const std::vector<std::string> &args);
+
+} // namespace kovrin

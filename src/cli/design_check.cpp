@@ -1,0 +1,190 @@
+#include "cli/design_check.h"
+
+#include "model/code_page.h"
+#include "model/control_kind.h"
+#include "model/number_text.h"
+
+#include <set>
+
+namespace kovrin {
+namespace {
+
+// Quoted, with control characters spelled out so that each problem stays on one line.
+std::string shown(std::string_view text)
+{
+    std::string out = "\"";
+    for (char c : text) {
+        if (c == '\r')
+            out += "\\r";
+        else if (c == '\n')
+            out += "\\n";
+        else if (c == '\t')
+            out += "\\t";
+        else
+            out += c;
+    }
+    return out + "\"";
+}
+
+class Report
+{
+public:
+    explicit Report(std::vector<std::string> &lines)
+        : m_lines(lines)
+    {
+    }
+
+    void at(std::string_view dialog, const std::string *control, const std::string &problem)
+    {
+        std::string line = "dialog " + shown(dialog);
+        if (control)
+            line += ", control " + shown(*control);
+        m_lines.push_back(line + ": " + problem);
+    }
+
+private:
+    std::vector<std::string> &m_lines;
+};
+
+bool isFraction(double value)
+{
+    return value >= 0 && value <= 1; // false for NaN too
+}
+
+void checkText(Report &report, std::string_view dialog, const std::string *control,
+               std::string_view field, std::string_view text, bool quotesBreak)
+{
+    const std::string what = std::string(field) + " ";
+    if (quotesBreak && text.find('"') != std::string_view::npos)
+        report.at(dialog, control, what + "holds a double quote, which ends the text on loading");
+    if (text == "###")
+        report.at(dialog, control, what + "is \"###\", which ends the record on loading");
+    if (!fitsCp1252(text))
+        report.at(dialog, control, what + "holds characters outside the Windows-1252 code page");
+}
+
+void checkFraction(Report &report, std::string_view dialog, const std::string *control,
+                   std::string_view field, double value)
+{
+    if (!isFraction(value))
+        report.at(dialog, control,
+                  std::string(field) + " " + doubleText(value, '.') + " is outside 0 to 1");
+}
+
+void checkColour(Report &report, std::string_view dialog, const std::string &control,
+                 std::string_view field, const ColourValue &colour)
+{
+    if (!colour)
+        return;
+    static constexpr std::string_view kParts[] = {"red", "green", "blue", "alpha"};
+    for (std::size_t i = 0; i < 4; ++i) {
+        const ColourComponent &component = (*colour)[i];
+        const std::string part = std::string(field) + " " + std::string(kParts[i]);
+        if (const auto *text = std::get_if<std::string>(&component)) {
+            if (!parseTypedNumber(*text)) {
+                report.at(dialog, &control, part + " " + shown(*text) + " is not a number");
+                continue;
+            }
+            checkText(report, dialog, &control, part, *text, false);
+        }
+        checkFraction(report, dialog, &control, part, componentValue(component));
+    }
+}
+
+// An action is stored with its double quotes as "&quot" and read back with "&quot" and then ""
+// both turned into one double quote, so these two spellings do not come back as they were.
+void checkAction(Report &report, std::string_view dialog, const std::string &control,
+                 std::string_view action)
+{
+    if (action.find("&quot") != std::string_view::npos)
+        report.at(dialog, &control, "Action holds \"&quot\", which reads back as a double quote");
+    if (action.find("\"\"") != std::string_view::npos)
+        report.at(dialog, &control,
+                  "Action holds two double quotes in a row, which read back as one");
+}
+
+void checkControl(Report &report, std::string_view dialog, const ControlRecord &r)
+{
+    const std::string *name = &r.Name;
+    if (!isIdentifier(r.Name))
+        report.at(dialog, name, "the name is not an identifier");
+    checkText(report, dialog, name, "Name", r.Name, true);
+    checkText(report, dialog, name, "Style", r.Style, true);
+    checkText(report, dialog, name, "Font", r.Font, true);
+    checkText(report, dialog, name, "Text", r.Text, true);
+    checkText(report, dialog, name, "Action", r.Action, false);
+    checkAction(report, dialog, r.Name, r.Action);
+    if (!kindFromWord(r.CtrlType))
+        report.at(dialog, name, "unknown kind " + shown(r.CtrlType));
+    checkText(report, dialog, name, "CtrlType", r.CtrlType, true);
+
+    checkFraction(report, dialog, name, "X", r.X);
+    checkFraction(report, dialog, name, "Y", r.Y);
+    checkFraction(report, dialog, name, "Width", r.Width);
+    checkFraction(report, dialog, name, "Height", r.Height);
+    checkFraction(report, dialog, name, "FontSize", r.FontSize);
+    checkFraction(report, dialog, name, "RowHeight", r.RowHeight);
+    checkFraction(report, dialog, name, "WholeHeight", r.WholeHeight);
+    checkColour(report, dialog, r.Name, "ForeColor", r.ForeColor);
+    checkColour(report, dialog, r.Name, "BackColor", r.BackColor);
+    checkColour(report, dialog, r.Name, "ActiveColor", r.ActiveColor);
+    checkColour(report, dialog, r.Name, "SelectionColor", r.SelectionColor);
+    checkColour(report, dialog, r.Name, "SelectionBGColor", r.SelectionBGColor);
+}
+
+void checkDialogName(Report &report, std::string_view name)
+{
+    if (!isIdentifier(name))
+        report.at(name, nullptr, "the dialog name is not an identifier");
+    checkText(report, name, nullptr, "the dialog name", name, true);
+}
+
+} // namespace
+
+bool isIdentifier(std::string_view name)
+{
+    const auto letter = [](char c) {
+        return (c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z') || c == '_';
+    };
+    if (name.empty() || !letter(name.front()))
+        return false;
+    for (char c : name) {
+        if (!letter(c) && !(c >= '0' && c <= '9'))
+            return false;
+    }
+    return true;
+}
+
+std::vector<std::string> designProblems(const std::vector<LoadedDialog> &fileDialogs)
+{
+    std::vector<std::string> lines;
+    Report report(lines);
+    std::set<std::string> earlierNames;
+    std::set<std::string> controlNames; // of the dialog as loading merges it
+    for (std::size_t i = 0; i < fileDialogs.size(); ++i) {
+        const LoadedDialog &dialog = fileDialogs[i];
+        const bool mergesWithPrevious = i > 0 && fileDialogs[i - 1].name == dialog.name;
+        if (mergesWithPrevious) {
+            report.at(dialog.name, nullptr,
+                      "follows a dialog of the same name; the two become one on loading");
+        } else {
+            controlNames.clear();
+            if (earlierNames.count(dialog.name))
+                report.at(dialog.name, nullptr,
+                          "an earlier dialog has the same name; the game gets two classes of it");
+            checkDialogName(report, dialog.name);
+        }
+        earlierNames.insert(dialog.name);
+        checkFraction(report, dialog.name, nullptr, "the grid step", dialog.gridSize);
+
+        for (const ControlRecord &record : dialog.controls) {
+            if (!controlNames.insert(record.Name).second)
+                report.at(dialog.name, &record.Name,
+                          "another control of this dialog has the same name");
+            checkControl(report, dialog.name, record);
+        }
+    }
+    return lines;
+}
+
+} // namespace kovrin

@@ -1,0 +1,20 @@
+#pragma once
+// The rules of the check subcommand: what in a design file would break in the game or would not
+// come back the same after saving and loading again. One line per problem, naming the dialog and
+// the control.
+
+#include "persist/design_reader.h"
+
+#include <string>
+#include <vector>
+
+namespace kovrin {
+
+// fileDialogs: the dialogs in the order the file lists them, before loading merges neighbours
+// that carry the same name.
+std::vector<std::string> designProblems(const std::vector<LoadedDialog> &fileDialogs);
+
+// A name the generated code can use as a class name: a letter or "_", then letters, digits, "_".
+bool isIdentifier(std::string_view name);
+
+} // namespace kovrin

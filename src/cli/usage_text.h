@@ -1,0 +1,15 @@
+#pragma once
+// What --help and --version print.
+
+#include <string>
+#include <string_view>
+
+namespace kovrin {
+
+// Product name, then the version as the title bar shows it.
+inline constexpr std::string_view kVersionLine = "Kovrin v0.61 BETA\n";
+
+// The usage, naming the program as it was started ("kovrin", "kovrin-cli").
+std::string usageText(std::string_view program);
+
+} // namespace kovrin

@@ -1,0 +1,17 @@
+#pragma once
+// The nested class of one control: a head, the sections its kind writes, and the closing line.
+
+#include "model/control_record.h"
+
+#include <string>
+
+namespace kovrin {
+
+// Whether the record is of one of the nine kinds and so gets a class and a place in the lists.
+bool hasControlClass(const ControlRecord &record);
+
+// The class text of a record of a known kind; for any other kind a comment line naming the
+// skipped control, so the dialog class stays well-formed.
+std::string controlClassText(const ControlRecord &record);
+
+} // namespace kovrin

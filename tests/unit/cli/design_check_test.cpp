@@ -1,0 +1,191 @@
+#include "cli/design_check.h"
+#include "model/creation_defaults.h"
+
+#include <gtest/gtest.h>
+
+using namespace kovrin;
+
+namespace {
+
+ControlRecord control(std::string name, ControlKind kind = ControlKind::Button)
+{
+    ControlRecord r = defaultRecord(kind);
+    r.Name = std::move(name);
+    r.X = 0.1f;
+    r.Y = 0.2f;
+    return r;
+}
+
+LoadedDialog dialog(std::string name, std::vector<ControlRecord> controls)
+{
+    return LoadedDialog {std::move(name), 0.05f, std::move(controls)};
+}
+
+std::vector<std::string> problemsOf(std::vector<ControlRecord> controls)
+{
+    return designProblems({dialog("DIALOG1", std::move(controls))});
+}
+
+using Lines = std::vector<std::string>;
+
+} // namespace
+
+TEST(DesignCheck, CleanDesignHasNoProblems)
+{
+    EXPECT_TRUE(designProblems({}).empty());
+    EXPECT_TRUE(
+        designProblems({dialog("DIALOG1", {control("btnOK"), control("lst_1", ControlKind::List)}),
+                        dialog("DIALOG2", {control("btnOK")})})
+            .empty());
+}
+
+TEST(DesignCheck, NamesDialogAndControlOnOneLinePerProblem)
+{
+    ControlRecord r = control("ok");
+    r.Text = "say \"hi\"";
+    EXPECT_EQ(problemsOf({r}),
+              Lines {"dialog \"DIALOG1\", control \"ok\": Text holds a double quote, which ends "
+                     "the text on loading"});
+}
+
+TEST(DesignCheck, DuplicateControlNamesInOneDialog)
+{
+    EXPECT_EQ(problemsOf({control("a"), control("b"), control("a")}),
+              Lines {"dialog \"DIALOG1\", control \"a\": another control of this dialog has the "
+                     "same name"});
+    // The same name in two dialogs is fine.
+    EXPECT_TRUE(
+        designProblems({dialog("D1", {control("a")}), dialog("D2", {control("a")})}).empty());
+}
+
+TEST(DesignCheck, AdjacentDialogsOfTheSameNameMergeAndTheirControlsMeet)
+{
+    const Lines lines = designProblems({dialog("D", {control("a")}), dialog("D", {control("a")})});
+    EXPECT_EQ(lines,
+              (Lines {
+                  "dialog \"D\": follows a dialog of the same name; the two become one on "
+                  "loading",
+                  "dialog \"D\", control \"a\": another control of this dialog has the "
+                  "same name",
+              }));
+}
+
+TEST(DesignCheck, SameDialogNameFurtherApartIsReportedToo)
+{
+    const Lines lines
+        = designProblems({dialog("D", {}), dialog("E", {}), dialog("D", {control("a")})});
+    ASSERT_EQ(lines.size(), 1u);
+    EXPECT_NE(lines[0].find("an earlier dialog has the same name"), std::string::npos);
+}
+
+TEST(DesignCheck, NamesThatAreNotIdentifiers)
+{
+    EXPECT_TRUE(isIdentifier("_btn2"));
+    EXPECT_FALSE(isIdentifier("2btn"));
+    EXPECT_FALSE(isIdentifier("my button"));
+    EXPECT_FALSE(isIdentifier(""));
+    EXPECT_FALSE(isIdentifier("caf\xC3\xA9"));
+
+    EXPECT_EQ(problemsOf({control("ok button")}),
+              Lines {"dialog \"DIALOG1\", control \"ok button\": the name is not an identifier"});
+    const Lines lines = designProblems({dialog("My Dialog", {})});
+    EXPECT_EQ(lines, Lines {"dialog \"My Dialog\": the dialog name is not an identifier"});
+}
+
+TEST(DesignCheck, DoubleQuotesInNamesStylesAndTextsButNotInActions)
+{
+    ControlRecord r = control("ok");
+    r.Style = "ST_LEFT\"";
+    r.Font = "x\"";
+    r.Action = "hint \"hi\"";
+    const Lines lines = problemsOf({r});
+    ASSERT_EQ(lines.size(), 2u);
+    EXPECT_NE(lines[0].find("Style holds a double quote"), std::string::npos);
+    EXPECT_NE(lines[1].find("Font holds a double quote"), std::string::npos);
+
+    const Lines named = designProblems({dialog("D\"", {})});
+    EXPECT_NE(named.back().find("the dialog name holds a double quote"), std::string::npos);
+}
+
+TEST(DesignCheck, TextFieldEqualToTheRecordEndMark)
+{
+    ControlRecord r = control("ok");
+    r.Text = "###";
+    r.Action = "###";
+    const Lines lines = problemsOf({r});
+    ASSERT_EQ(lines.size(), 2u);
+    EXPECT_NE(lines[0].find("Text is \"###\""), std::string::npos);
+    EXPECT_NE(lines[1].find("Action is \"###\""), std::string::npos);
+    EXPECT_TRUE(problemsOf({[] {
+                    ControlRecord ok = control("ok");
+                    ok.Text = "### ";
+                    return ok;
+                }()})
+                    .empty());
+}
+
+TEST(DesignCheck, ActionsThatDoNotReadBackTheSame)
+{
+    ControlRecord r = control("ok");
+    r.Action = "hint \"a\"\"b\"";
+    EXPECT_EQ(problemsOf({r}),
+              Lines {"dialog \"DIALOG1\", control \"ok\": Action holds two double "
+                     "quotes in a row, which read back as one"});
+    r.Action = "x = \"&quot\"";
+    ASSERT_EQ(problemsOf({r}).size(), 1u);
+    EXPECT_NE(problemsOf({r})[0].find("&quot"), std::string::npos);
+}
+
+TEST(DesignCheck, UnknownKinds)
+{
+    ControlRecord r = control("ok");
+    r.CtrlType = "Button";
+    EXPECT_EQ(problemsOf({r}),
+              Lines {"dialog \"DIALOG1\", control \"ok\": unknown kind \"Button\""});
+}
+
+TEST(DesignCheck, FractionsOutsideZeroToOne)
+{
+    ControlRecord r = control("ok");
+    r.Width = 1.5f;
+    r.X = -0.25f;
+    r.ForeColor = Rgba {std::string("0,5"), std::string("2"), 0.0, std::string("abc")};
+    const Lines lines = problemsOf({r});
+    EXPECT_EQ(lines,
+              (Lines {
+                  "dialog \"DIALOG1\", control \"ok\": X -0.25 is outside 0 to 1",
+                  "dialog \"DIALOG1\", control \"ok\": Width 1.5 is outside 0 to 1",
+                  "dialog \"DIALOG1\", control \"ok\": ForeColor green 2 is outside 0 to 1",
+                  "dialog \"DIALOG1\", control \"ok\": ForeColor alpha \"abc\" is not a "
+                  "number",
+              }));
+    // A control reaching past the edge is allowed: only each value counts.
+    ControlRecord edge = control("edge");
+    edge.X = 0.9f;
+    edge.Width = 0.5f;
+    EXPECT_TRUE(problemsOf({edge}).empty());
+
+    LoadedDialog gridded = dialog("D", {});
+    gridded.gridSize = 2;
+    EXPECT_EQ(designProblems({gridded}), Lines {"dialog \"D\": the grid step 2 is outside 0 to 1"});
+}
+
+TEST(DesignCheck, CharactersOutsideTheCodePage)
+{
+    ControlRecord r = control("ok");
+    r.Text = "caf\xC3\xA9"; // é is in the code page
+    EXPECT_TRUE(problemsOf({r}).empty());
+    r.Text = "\xE2\x82\xAC 5"; // so is the euro sign
+    EXPECT_TRUE(problemsOf({r}).empty());
+    r.Text = "\xD0\x96"; // a Cyrillic letter is not
+    EXPECT_EQ(problemsOf({r}),
+              Lines {"dialog \"DIALOG1\", control \"ok\": Text holds characters "
+                     "outside the Windows-1252 code page"});
+}
+
+TEST(DesignCheck, LineBreaksInNamesAreSpelledOut)
+{
+    const Lines lines = problemsOf({control("a\r\nb")});
+    ASSERT_FALSE(lines.empty());
+    EXPECT_EQ(lines[0], "dialog \"DIALOG1\", control \"a\\r\\nb\": the name is not an identifier");
+}
