@@ -1,7 +1,7 @@
 #pragma once
 // The design-file writer: the version line, then per dialog its header and one 38-line record
-// per control, CRLF line ends, Windows-1252. A line break inside a text is "\n" in the program
-// and CRLF in the file.
+// per control, CRLF line ends, Windows-1252. A line break inside a text is CRLF in the record
+// as in the file; a lone CR or LF is written as CRLF too.
 
 #include "model/dialog_set.h"
 #include "model/status.h"

@@ -28,11 +28,12 @@ Item ItemReader::quotedItem()
     ++m_pos; // the opening quote
     while (!atEnd() && m_text[m_pos] != '"') {
         const char c = m_text[m_pos++];
-        if (c == '\r') {
-            // The file's CRLF (or a lone CR) is one line break inside the program.
-            if (!atEnd() && m_text[m_pos] == '\n')
+        if (c == '\r' || c == '\n') {
+            // Records hold line breaks as CRLF, as the file does; a lone CR or LF from a file
+            // edited by hand becomes one too.
+            if (c == '\r' && !atEnd() && m_text[m_pos] == '\n')
                 ++m_pos;
-            item.text += '\n';
+            item.text += "\r\n";
         } else {
             item.text += c;
         }

@@ -12,7 +12,7 @@ namespace kovrin {
 
 struct Item
 {
-    std::string text; // line breaks inside a text item are "\n"
+    std::string text; // line breaks inside a text item are CRLF
     bool quoted = false;
 };
 

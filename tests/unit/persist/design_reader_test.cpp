@@ -283,7 +283,7 @@ TEST(DesignReader, TextItemsSpanLinesAndLineBreaksBecomeNewlines)
     Lines c = control("A", "t");
     c[16] = "\"first\r\nsecond, still text\r\n\"";
     const auto design = parse(current({c}));
-    EXPECT_EQ(design.dialogs.at(0).controls.at(0).Text, "first\nsecond, still text\n");
+    EXPECT_EQ(design.dialogs.at(0).controls.at(0).Text, "first\r\nsecond, still text\r\n");
     EXPECT_EQ(design.dialogs[0].controls[0].CtrlType, "TEXT");
 }
 
@@ -379,4 +379,13 @@ TEST(DesignReader, UnreadablePathIsAnErrorNamingTheFile)
     EXPECT_FALSE(result);
     EXPECT_NE(result.message.find("no-such-file.kvx"), std::string::npos);
     EXPECT_FALSE(readDesign(KOVRIN_TEST_DATA, '.')); // a folder
+}
+
+TEST(DesignReader, FirstRecordWithoutADialogNameStillLandsInADialog)
+{
+    // The name matches the empty current name, but there is no dialog yet to hold the control.
+    const auto design = parse(current({control("", "loose"), control("", "next")}));
+    ASSERT_EQ(design.dialogs.size(), 1u);
+    EXPECT_EQ(design.dialogs[0].name, "");
+    EXPECT_EQ(controlNames(design.dialogs[0]), (std::vector<std::string>{"loose", "next"}));
 }

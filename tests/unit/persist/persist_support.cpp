@@ -37,6 +37,79 @@ DialogSet sampleSet()
     return set;
 }
 
+namespace {
+
+// Creates a control as a click would and lets the caller change its record as the editor would.
+template<typename Edit>
+void place(DialogSet &set, std::size_t dialog, ControlKind kind, double x, double y, Edit edit)
+{
+    const auto index = set.createControl(dialog, kind, x, y, kSurface);
+    ControlRecord record = set.dialog(dialog).cControls.at(*index);
+    edit(record);
+    set.writeRecord(dialog, *index, record);
+}
+
+} // namespace
+
+DialogSet mainMenuSet()
+{
+    DialogSet set;
+    set.insertDialog();
+    set.renameDialog(0, "MainMenu");
+    set.setGridSize(0, 0.05f);
+    place(set, 0, ControlKind::Frame, 1200, 900, [](ControlRecord &r) {
+        r.Name = "fraBack";
+        r.Text = "Main menu";
+        r.BackColor
+            = Rgba {std::string("0,1"), std::string("0,1"), std::string("0,1"), std::string("0,8")};
+    });
+    place(set, 0, ControlKind::Text, 1800, 1350, [](ControlRecord &r) {
+        r.Name = "lblTitle";
+        r.Text = "Welcome, soldier";
+        r.FontSize = 0.05f;
+    });
+    place(set, 0, ControlKind::Button, 1800, 3600, [](ControlRecord &r) {
+        r.Name = "btnStart";
+        r.IDC = 1600;
+        r.Text = "Start";
+        r.Action = "closeDialog 0; hint \"Starting\"";
+        r.Enter = 1;
+    });
+    place(set, 0, ControlKind::Button, 1800, 4500, [](ControlRecord &r) {
+        r.Name = "btnQuit";
+        r.IDC = 1601;
+        r.Text = "Quit";
+        r.Action = "closeDialog 2";
+    });
+    place(set, 0, ControlKind::Link, 1800, 5400, [](ControlRecord &r) {
+        r.Name = "lnkBriefing";
+        r.Text = "Read the briefing";
+        r.Action = "player sideChat \"\"; execVM \"briefing.sqf\"";
+    });
+
+    set.insertDialog();
+    set.renameDialog(1, "Options");
+    set.setGridSize(1, 0.025f);
+    place(set, 1, ControlKind::Text, 600, 450, [](ControlRecord &r) {
+        r.Name = "lblHelp";
+        r.Text = "R\xC3\xA9glages\r\nChoose a value, then press OK";
+        r.LineSpacing = 1.25f;
+    });
+    place(set, 1, ControlKind::Input, 600, 1800, [](ControlRecord &r) { r.IDC = 1700; });
+    place(set, 1, ControlKind::Combo, 600, 2700, [](ControlRecord &r) { r.IDC = 1701; });
+    place(set, 1, ControlKind::List, 6000, 2700, [](ControlRecord &r) {
+        r.IDC = 1702;
+        r.SelectionColor
+            = Rgba {std::string("1"), std::string("0.5"), std::string("0"), std::string("1")};
+    });
+    place(set, 1, ControlKind::Slider, 600, 4500, [](ControlRecord &r) { r.IDC = 1703; });
+    place(set, 1, ControlKind::Picture, 8000, 6000, [](ControlRecord &r) {
+        r.Text = "pics\\logo.paa";
+        r.Width = 0.16667f; // dragged sizes are rounded to 5 decimals
+    });
+    return set;
+}
+
 std::vector<std::string> controlItems(std::string_view name, std::string_view ctrlType)
 {
     return {"\"" + std::string(name) + "\"",

@@ -21,6 +21,10 @@ std::string fileOf(const std::vector<std::string> &lines);
 // Two dialogs: DIALOG1 (grid 0.05) with a TEXT and a BUTTON, DIALOG2 with none.
 DialogSet sampleSet();
 
+// A realistic set with every kind, scripts with quotes, a multi-line text, typed colours and
+// characters of the code page: what tests/data/main_menu.kvx holds.
+DialogSet mainMenuSet();
+
 // The 36 lines of a control record after its dialog name, with the given type and name.
 std::vector<std::string> controlItems(std::string_view name, std::string_view ctrlType);
 
