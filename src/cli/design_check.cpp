@@ -1,5 +1,6 @@
 #include "cli/design_check.h"
 
+#include "cli/problem_line.h"
 #include "model/code_page.h"
 #include "model/control_kind.h"
 #include "model/number_text.h"
@@ -9,23 +10,7 @@
 namespace kovrin {
 namespace {
 
-// Quoted, with control characters spelled out so that each problem stays on one line.
-std::string shown(std::string_view text)
-{
-    std::string out = "\"";
-    for (char c : text) {
-        if (c == '\r')
-            out += "\\r";
-        else if (c == '\n')
-            out += "\\n";
-        else if (c == '\t')
-            out += "\\t";
-        else
-            out += c;
-    }
-    return out + "\"";
-}
-
+// Collects the lines of one check.
 class Report
 {
 public:
@@ -33,13 +18,9 @@ public:
         : m_lines(lines)
     {
     }
-
-    void at(std::string_view dialog, const std::string *control, const std::string &problem)
+    void at(std::string_view dialog, const std::string *control, std::string_view problem)
     {
-        std::string line = "dialog " + shown(dialog);
-        if (control)
-            line += ", control " + shown(*control);
-        m_lines.push_back(line + ": " + problem);
+        m_lines.push_back(problemLine(dialog, control, problem));
     }
 
 private:
@@ -56,7 +37,7 @@ void checkText(Report &report, std::string_view dialog, const std::string *contr
 {
     const std::string what = std::string(field) + " ";
     if (quotesBreak && text.find('"') != std::string_view::npos)
-        report.at(dialog, control, what + "holds a double quote, which ends the text on loading");
+        report.at(dialog, control, std::string(field) + kQuoteEndsText);
     if (text == "###")
         report.at(dialog, control, what + "is \"###\", which ends the record on loading");
     if (!fitsCp1252(text))
@@ -82,7 +63,7 @@ void checkColour(Report &report, std::string_view dialog, const std::string &con
         const std::string part = std::string(field) + " " + std::string(kParts[i]);
         if (const auto *text = std::get_if<std::string>(&component)) {
             if (!parseTypedNumber(*text)) {
-                report.at(dialog, &control, part + " " + shown(*text) + " is not a number");
+                report.at(dialog, &control, part + " " + shownText(*text) + " is not a number");
                 continue;
             }
             checkText(report, dialog, &control, part, *text, false);
@@ -91,16 +72,13 @@ void checkColour(Report &report, std::string_view dialog, const std::string &con
     }
 }
 
-// An action is stored with its double quotes as "&quot" and read back with "&quot" and then ""
-// both turned into one double quote, so these two spellings do not come back as they were.
+// An action's double quotes are stored as "&quot" and read back from it, so an action that
+// itself holds "&quot" comes back with a double quote there.
 void checkAction(Report &report, std::string_view dialog, const std::string &control,
                  std::string_view action)
 {
     if (action.find("&quot") != std::string_view::npos)
         report.at(dialog, &control, "Action holds \"&quot\", which reads back as a double quote");
-    if (action.find("\"\"") != std::string_view::npos)
-        report.at(dialog, &control,
-                  "Action holds two double quotes in a row, which read back as one");
 }
 
 void checkControl(Report &report, std::string_view dialog, const ControlRecord &r)
@@ -115,7 +93,7 @@ void checkControl(Report &report, std::string_view dialog, const ControlRecord &
     checkText(report, dialog, name, "Action", r.Action, false);
     checkAction(report, dialog, r.Name, r.Action);
     if (!kindFromWord(r.CtrlType))
-        report.at(dialog, name, "unknown kind " + shown(r.CtrlType));
+        report.at(dialog, name, "unknown kind " + shownText(r.CtrlType));
     checkText(report, dialog, name, "CtrlType", r.CtrlType, true);
 
     checkFraction(report, dialog, name, "X", r.X);

@@ -1,24 +1,44 @@
 #include "cli/usage_text.h"
 
+#include <exception>
+#include <filesystem>
+
 namespace kovrin {
+
+std::string programName(const char *argv0)
+{
+    std::string name;
+    try {
+        if (argv0)
+            name = std::filesystem::path(argv0).stem().string();
+    } catch (const std::exception &) {
+        // A name the system cannot convert still leaves the messages a name to start with.
+    }
+    return name.empty() ? std::string("kovrin") : name;
+}
 
 std::string usageText(std::string_view program)
 {
-    const std::string p(program);
-    return "Usage:\n"
-           "  "
-        + p
-        + " generate FILE.kvx [-o OUT]  write the generated code for DESCRIPTION.EXT\n"
-          "  "
-        + p
-        + " convert IN.kvx OUT.kvx     rewrite a design file in the current format\n"
-          "  "
-        + p
-        + " check FILE.kvx             report what would break in the game or on reloading\n"
-          "  "
-        + p
-        + " --help | --version\n"
-          "\n"
+    struct Entry
+    {
+        std::string_view arguments;
+        std::string_view meaning;
+    };
+    static constexpr Entry kEntries[] = {
+        {"generate FILE.kvx [-o OUT]", "write the generated code for DESCRIPTION.EXT"},
+        {"convert IN.kvx OUT.kvx", "rewrite a design file in the current format"},
+        {"check FILE.kvx", "report what would break in the game or on reloading"},
+        {"--help | --version", ""},
+    };
+    std::string text = "Usage:\n";
+    for (const Entry &entry : kEntries) {
+        std::string line = "  " + std::string(program) + " " + std::string(entry.arguments);
+        if (!entry.meaning.empty())
+            line += std::string(28 - entry.arguments.size(), ' ') + std::string(entry.meaning);
+        text += line + "\n";
+    }
+    return text
+        + "\n"
           "The generated code goes to standard output unless -o names a file; it has CRLF line\n"
           "ends and the Windows-1252 code page of the design file. Numbers use \".\".\n"
           "\n"

@@ -9,6 +9,9 @@ namespace kovrin {
 // Product name, then the version as the title bar shows it.
 inline constexpr std::string_view kVersionLine = "Kovrin v0.61 BETA\n";
 
+// The name the program was started by, without folder or ".exe"; "kovrin" when there is none.
+std::string programName(const char *argv0);
+
 // The usage, naming the program as it was started ("kovrin", "kovrin-cli").
 std::string usageText(std::string_view program);
 

@@ -1,0 +1,43 @@
+#include "cli/check_command.h"
+
+#include "cli/cli_load.h"
+#include "cli/design_check.h"
+#include "cli/dialogs_as_listed.h"
+#include "cli/exit_status.h"
+#include "cli/file_problems.h"
+#include "cli/file_scan.h"
+#include "persist/design_loader.h"
+#include "persist/design_reader.h"
+#include "persist/file_io.h"
+
+namespace kovrin {
+
+int runCheck(const CliRequest &request, const CommandIo &io)
+{
+    const std::string &path = request.files.front();
+    const auto bytes = readWholeFile(path);
+    if (!bytes) {
+        io.say(bytes.message);
+        return kExitFailed;
+    }
+    const LoadedDesign design = parseDesign(*bytes, '.');
+
+    // Values the reader had to replace do not survive a round trip either.
+    std::vector<std::string> problems = design.problems;
+    DialogSet scratch;
+    if (const Status loaded = loadIntoSet(scratch, design, kCommandLineSurface, path); !loaded)
+        problems.push_back(loaded.message);
+    const FileScan scan = scanDesignFile(*bytes);
+    for (std::string &line : cutTextProblems(scan.cutTexts))
+        problems.push_back(std::move(line));
+    if (scan.endsInsideRecord)
+        problems.push_back(endOfFileProblem(*scan.endsInsideRecord));
+    for (std::string &line : designProblems(dialogsAsListed(scan, design)))
+        problems.push_back(std::move(line));
+
+    for (const std::string &line : problems)
+        io.out << line << '\n';
+    return problems.empty() ? kExitDone : kExitRefused;
+}
+
+} // namespace kovrin

@@ -1,0 +1,21 @@
+#pragma once
+// What every subcommand writes to: its result stream, its message stream, and the program's name
+// that opens each message line ("kovrin: ...").
+
+#include <ostream>
+#include <string>
+#include <string_view>
+
+namespace kovrin {
+
+struct CommandIo
+{
+    std::string program;
+    std::ostream &out;
+    std::ostream &err;
+
+    // One message line on the message stream.
+    void say(std::string_view message) const { err << program << ": " << message << '\n'; }
+};
+
+} // namespace kovrin

@@ -1,0 +1,45 @@
+#include "cli/dialogs_as_listed.h"
+
+#include <cstddef>
+
+namespace kovrin {
+namespace {
+
+bool agrees(const FileScan &scan, const LoadedDesign &loaded)
+{
+    if (scan.controlCounts.size() != loaded.dialogs.size())
+        return false;
+    for (std::size_t i = 0; i < scan.controlCounts.size(); ++i) {
+        if (scan.controlCounts[i] != loaded.dialogs[i].controls.size())
+            return false;
+    }
+    return true;
+}
+
+} // namespace
+
+std::vector<LoadedDialog> dialogsAsListed(const FileScan &scan, const LoadedDesign &loaded)
+{
+    if (scan.splits.empty() || !agrees(scan, loaded))
+        return loaded.dialogs;
+
+    std::vector<LoadedDialog> listed;
+    std::size_t next = 0;
+    for (std::size_t d = 0; d < loaded.dialogs.size(); ++d) {
+        const LoadedDialog &whole = loaded.dialogs[d];
+        std::size_t from = 0;
+        const auto cutAt = [&](std::size_t to) {
+            LoadedDialog part {whole.name, whole.gridSize, {}};
+            part.controls.assign(whole.controls.begin() + static_cast<std::ptrdiff_t>(from),
+                                 whole.controls.begin() + static_cast<std::ptrdiff_t>(to));
+            listed.push_back(std::move(part));
+            from = to;
+        };
+        for (; next < scan.splits.size() && scan.splits[next].dialog == d; ++next)
+            cutAt(scan.splits[next].controlsBefore);
+        cutAt(whole.controls.size());
+    }
+    return listed;
+}
+
+} // namespace kovrin

@@ -1,0 +1,47 @@
+#include "cli/generate_command.h"
+
+#include "cli/cli_load.h"
+#include "cli/exit_status.h"
+#include "cli/standard_output.h"
+#include "codegen/generate_code.h"
+#include "model/code_page.h"
+#include "persist/file_io.h"
+
+#include <iostream>
+
+namespace kovrin {
+
+int runGenerate(const CliRequest &request, const CommandIo &io)
+{
+    const auto set = loadForCommand(request.files.front(), io);
+    if (!set)
+        return kExitFailed;
+    if (set->count() < 1) {
+        // The same refusal as the designer's Generate command, word for word.
+        io.err << "No dialogs to generate.\n";
+        return kExitRefused;
+    }
+
+    const EncodedText code = encodeCp1252(generateCode(*set));
+    if (code.replaced)
+        io.say("characters the Windows-1252 code page cannot hold were written as \"?\"");
+
+    if (request.output) {
+        if (const Status written = writeFileAtomically(*request.output, code.bytes); !written) {
+            io.say(written.message);
+            return kExitFailed;
+        }
+        return kExitDone;
+    }
+    if (&io.out == &std::cout)
+        useBinaryStandardOutput();
+    io.out.write(code.bytes.data(), static_cast<std::streamsize>(code.bytes.size()));
+    io.out.flush();
+    if (!io.out) {
+        io.say("the generated code could not be written to standard output");
+        return kExitFailed;
+    }
+    return kExitDone;
+}
+
+} // namespace kovrin

@@ -1,0 +1,174 @@
+#include "cli_run.h"
+
+#include <gtest/gtest.h>
+
+using namespace kovrin;
+using namespace kovrin::test;
+
+namespace {
+
+std::string expectedWorkedExample()
+{
+    return dataBytes("codegen/preamble.txt") + dataBytes("codegen/worked_example_classes.txt");
+}
+
+// A failure message is exactly one line, naming the program.
+void expectOneLineMessage(const CliRun &run)
+{
+    EXPECT_EQ(lineCount(run.err), 1u) << run.err;
+    EXPECT_TRUE(run.err.starts_with("kovrin: ")) << run.err;
+    EXPECT_TRUE(run.err.ends_with("\n")) << run.err;
+}
+
+} // namespace
+
+TEST(CommandLine, NoSubcommandIsLeftToTheDesigner)
+{
+    EXPECT_FALSE(runCli({}).status);
+    const CliRun run = runCli({"menu.kvx"});
+    EXPECT_FALSE(run.status);
+    EXPECT_TRUE(run.out.empty());
+    EXPECT_TRUE(run.err.empty());
+}
+
+TEST(CommandLine, HelpAndVersion)
+{
+    CliRun run = runCli({"--help"});
+    EXPECT_EQ(run.status, 0);
+    EXPECT_NE(run.out.find("kovrin generate FILE.kvx [-o OUT]"), std::string::npos);
+    EXPECT_NE(run.out.find("kovrin convert IN.kvx OUT.kvx"), std::string::npos);
+    EXPECT_NE(run.out.find("kovrin check FILE.kvx"), std::string::npos);
+    EXPECT_TRUE(run.err.empty());
+
+    run = runCli({"--version"});
+    EXPECT_EQ(run.status, 0);
+    EXPECT_EQ(run.out, "Kovrin v0.61 BETA\n");
+}
+
+TEST(CommandLine, BadArgumentsExitTwoWithOneLine)
+{
+    for (const auto &args : std::vector<std::vector<std::string>> {{"--bogus"},
+                                                                   {"generate"},
+                                                                   {"generate", "a.kvx", "-o"},
+                                                                   {"convert", "a.kvx"},
+                                                                   {"check", "a.kvx", "b.kvx"}}) {
+        const CliRun run = runCli(args);
+        EXPECT_EQ(run.status, 2) << args.front();
+        EXPECT_TRUE(run.out.empty());
+        expectOneLineMessage(run);
+    }
+}
+
+TEST(Generate, WritesTheCodeToStandardOutputByteForByte)
+{
+    const CliRun run = runCli({"generate", dataPath("cli/worked_example.kvx")});
+    EXPECT_EQ(run.status, 0);
+    EXPECT_EQ(run.out, expectedWorkedExample());
+    EXPECT_TRUE(run.err.empty()) << run.err;
+}
+
+TEST(Generate, WritesTheCodeToTheOutputFile)
+{
+    TempFolder folder;
+    const std::string target = folder.write("code.h", "old contents");
+    const CliRun run = runCli({"generate", "-o", target, dataPath("cli/worked_example.kvx")});
+    EXPECT_EQ(run.status, 0);
+    EXPECT_TRUE(run.out.empty());
+    EXPECT_EQ(folder.read("code.h"), expectedWorkedExample());
+}
+
+TEST(Generate, KeepsCrlfAndTheWindows1252CodePage)
+{
+    TempFolder folder;
+    const std::string design = folder.write(
+        "accent.kvx", replaced(dataBytes("cli/worked_example.kvx"), "\"OK\"", "\"Caf\xE9\""));
+    const CliRun run = runCli({"generate", design});
+    EXPECT_EQ(run.status, 0);
+    EXPECT_NE(run.out.find(" text = \"Caf\xE9\"\r\n"), std::string::npos);
+    EXPECT_EQ(run.out.find("\xC3\xA9"), std::string::npos); // not UTF-8
+    const auto lineFeeds = std::count(run.out.begin(), run.out.end(), '\n');
+    EXPECT_EQ(std::count(run.out.begin(), run.out.end(), '\r'), lineFeeds);
+    for (std::size_t at = run.out.find('\n'); at != std::string::npos;
+         at = run.out.find('\n', at + 1))
+        ASSERT_TRUE(at > 0 && run.out[at - 1] == '\r') << "bare line feed at " << at;
+}
+
+TEST(Generate, FileWithoutDialogsIsRefused)
+{
+    TempFolder folder;
+    for (const std::string &bytes : {std::string("\"0.61\"\r\n"), std::string()}) {
+        const CliRun run = runCli({"generate", folder.write("empty.kvx", bytes)});
+        EXPECT_EQ(run.status, 1);
+        EXPECT_EQ(run.err, "No dialogs to generate.\n");
+        EXPECT_TRUE(run.out.empty());
+    }
+}
+
+TEST(Generate, ReaderProblemsGoToStandardErrorAndKeepTheStatus)
+{
+    TempFolder folder;
+    const std::string design = folder.write(
+        "bad.kvx", replaced(dataBytes("cli/worked_example.kvx"), "\r\n0.025\r\n", "\r\nabc\r\n"));
+    const CliRun run = runCli({"generate", design});
+    EXPECT_EQ(run.status, 0);
+    EXPECT_NE(run.err.find("\"abc\""), std::string::npos) << run.err;
+    EXPECT_NE(run.out.find("  SizeEX = 0\r\n"), std::string::npos);
+}
+
+TEST(Generate, UnreadableInputExitsTwo)
+{
+    TempFolder folder;
+    for (const std::string &input : {folder.path("missing.kvx"), folder.path("")}) {
+        const CliRun run = runCli({"generate", input});
+        EXPECT_EQ(run.status, 2);
+        EXPECT_TRUE(run.out.empty());
+        expectOneLineMessage(run);
+    }
+}
+
+TEST(Generate, UnwritableOutputExitsTwoAndWritesNothing)
+{
+    TempFolder folder;
+    for (const std::string &target :
+         {folder.path("no-such-folder/code.h"), folder.path("")}) { // a folder, not a file
+        const CliRun run = runCli({"generate", dataPath("cli/worked_example.kvx"), "-o", target});
+        EXPECT_EQ(run.status, 2);
+        EXPECT_TRUE(run.out.empty());
+        expectOneLineMessage(run);
+    }
+    EXPECT_FALSE(std::filesystem::exists(folder.path("no-such-folder")));
+}
+
+TEST(Convert, UpgradesTheOlderFormat)
+{
+    TempFolder folder;
+    const CliRun run
+        = runCli({"convert", dataPath("cli/older_format.kvx"), folder.path("new.kvx")});
+    EXPECT_EQ(run.status, 0);
+    EXPECT_TRUE(run.err.empty()) << run.err;
+    EXPECT_EQ(folder.read("new.kvx"), dataBytes("cli/older_format_converted.kvx"));
+}
+
+TEST(Convert, ReportsTextsThatWillNotReadBack)
+{
+    TempFolder folder;
+    const std::string old = folder.write(
+        "old.kvx", replaced(dataBytes("cli/older_format.kvx"), "\"Hello\"", "\"###\""));
+    const CliRun run = runCli({"convert", old, folder.path("new.kvx")});
+    EXPECT_EQ(run.status, 0);
+    EXPECT_EQ(lineCount(run.err), 1u) << run.err;
+    EXPECT_NE(run.err.find("Text"), std::string::npos) << run.err;
+}
+
+TEST(Convert, UnreadableInputOrUnwritableOutputExitsTwo)
+{
+    TempFolder folder;
+    CliRun run = runCli({"convert", folder.path("missing.kvx"), folder.path("new.kvx")});
+    EXPECT_EQ(run.status, 2);
+    expectOneLineMessage(run);
+    EXPECT_FALSE(std::filesystem::exists(folder.path("new.kvx")));
+
+    run = runCli({"convert", dataPath("cli/worked_example.kvx"), folder.path("none/new.kvx")});
+    EXPECT_EQ(run.status, 2);
+    expectOneLineMessage(run);
+}
