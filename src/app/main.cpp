@@ -1,9 +1,14 @@
-// The designer: the main window, optionally opening a design file named on the command line.
+// The designer. A subcommand (generate, convert, check, --help, --version) runs the command line
+// without a display; otherwise the main window opens, with the design file named after the
+// program loaded as Load would.
 #include "app/main_window.h"
+#include "cli/command_line.h"
 
 #include <QApplication>
 #include <QScreen>
 #include <QTimer>
+
+#include <iostream>
 
 namespace {
 
@@ -21,6 +26,9 @@ void placeOnScreen(QWidget &window)
 
 int main(int argc, char *argv[])
 {
+    if (const auto code = kovrin::runCommandLine(argc, argv, std::cout, std::cerr))
+        return *code;
+
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Kovrin"));
     QApplication::setOrganizationName(QStringLiteral("Kovrin"));
