@@ -114,6 +114,11 @@ void DialogWorkspace::setGridSize(std::int16_t frmIndex, float gridSize)
     emit changed();
 }
 
+void DialogWorkspace::markSaved(const std::string &path)
+{
+    m_set.CurrentFile = path;
+}
+
 void DialogWorkspace::removeCurrentDialog()
 {
     if (SurfaceView *view = currentView()) {

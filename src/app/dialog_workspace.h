@@ -55,6 +55,8 @@ public:
     void replaceSet(DialogSet loaded);
     // The main window is closing: every window closes without a question.
     void closeForShutdown();
+    // The set now stands in this file (after Save As); the path is UTF-8.
+    void markSaved(const std::string &path);
     // A surface changed its dialog's controls.
     void noteSurfaceChange() { emit changed(); }
 

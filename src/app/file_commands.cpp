@@ -85,7 +85,7 @@ bool FileCommands::saveAs()
         return false;
     if (!writeTo(path))
         return false;
-    m_workspace.set().CurrentFile = QFileInfo(path).absoluteFilePath().toStdString();
+    m_workspace.markSaved(QFileInfo(path).absoluteFilePath().toStdString());
     return true;
 }
 

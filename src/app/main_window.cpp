@@ -56,6 +56,8 @@ MainWindow::MainWindow(UserPrompts *prompts, QWidget *parent)
     statusBar();
 
     m_workspace = new DialogWorkspace(*this, m_prompts, *m_area, this);
+    // Measured now, before any dialog window exists, so a later load does not disturb them.
+    m_workspace->surfaceOuterSize();
     m_grid = std::make_unique<GridCommands>(*m_workspace, m_prompts, m_runner, this);
     m_files = std::make_unique<FileCommands>(*m_workspace, m_prompts, [this] {
         if (gridVisible())

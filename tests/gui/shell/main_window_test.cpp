@@ -98,6 +98,17 @@ private slots:
         QCOMPARE(f.set().dialog(2).FrmIndex, 4);
     }
 
+    void insertAtTheCounterLimitIsRefusedWithAMessage()
+    {
+        ShellFixture f;
+        f.set().DialogCounter = 32767;
+        f.window->insertDialog();
+        QCOMPARE(f.set().count(), 0u);
+        QCOMPARE(f.area()->subWindowList().size(), 0);
+        QCOMPARE(f.prompts.titles(), QStringList {"WARNING"});
+        QVERIFY(f.prompts.shown[0].text.contains(QStringLiteral("New")));
+    }
+
     void eitherRemovalQuestionAnsweredNoKeepsTheDialog_data()
     {
         QTest::addColumn<bool>("firstAnswer");
