@@ -33,6 +33,7 @@ AboutWindow::AboutWindow(QWidget *parent)
     setFocusPolicy(Qt::StrongFocus);
 
     auto *frame = new QFrame(this);
+    m_frame = frame;
     frame->setObjectName(QStringLiteral("Frame1"));
     frame->setFrameShape(QFrame::StyledPanel);
     frame->setToolTip(QStringLiteral("Click or press a key to close."));
@@ -84,7 +85,7 @@ void AboutWindow::keyPressEvent(QKeyEvent *event)
 
 bool AboutWindow::eventFilter(QObject *watched, QEvent *event)
 {
-    if (event->type() == QEvent::MouseButtonPress && watched->objectName() == "Frame1") {
+    if (event->type() == QEvent::MouseButtonPress && watched == m_frame) {
         accept();
         return true;
     }

@@ -15,6 +15,9 @@ public:
 protected:
     void keyPressEvent(QKeyEvent *event) override;
     bool eventFilter(QObject *watched, QEvent *event) override;
+
+private:
+    QWidget *m_frame = nullptr;
 };
 
 } // namespace kovrin

@@ -19,7 +19,7 @@ ControlMenu::ControlMenu(QWidget *parent)
                &SurfaceView::copyControl);
     addCommand("mnu_makepaste", QStringLiteral("&Paste control"),
                QStringLiteral("Place a copy of the copied control here."),
-               &SurfaceView::pasteControl);
+               &SurfaceView::pasteControl, false);
     m_controlOnly << addNamedSeparator("mnu_ctrl_sep2");
     addCommand("mnu_snaptogrid", QStringLiteral("&Snap to Grid"),
                QStringLiteral("Move this control to the nearest grid point."),
@@ -28,7 +28,7 @@ ControlMenu::ControlMenu(QWidget *parent)
 }
 
 void ControlMenu::addCommand(const char *name, const QString &text, const QString &tip,
-                             void (SurfaceView::*command)())
+                             void (SurfaceView::*command)(), bool onControlOnly)
 {
     QAction *action = addAction(text);
     action->setObjectName(QLatin1String(name));
@@ -37,7 +37,7 @@ void ControlMenu::addCommand(const char *name, const QString &text, const QStrin
         if (m_popUpForm)
             (m_popUpForm.data()->*command)();
     });
-    if (qstrcmp(name, "mnu_makepaste") != 0)
+    if (onControlOnly)
         m_controlOnly << action;
 }
 

@@ -27,8 +27,9 @@ public:
     SurfaceView *popUpForm() const { return m_popUpForm; }
 
 private:
+    // onControlOnly: hidden while the menu stands over the empty background.
     void addCommand(const char *name, const QString &text, const QString &tip,
-                    void (SurfaceView::*command)());
+                    void (SurfaceView::*command)(), bool onControlOnly = true);
     QAction *addNamedSeparator(const char *name);
 
     QPointer<SurfaceView> m_popUpForm;

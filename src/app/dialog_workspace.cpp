@@ -166,7 +166,6 @@ void DialogWorkspace::openWindow(std::size_t index)
         [this](std::int16_t frmIndex) { dialogClosed(frmIndex); });
     window->setWindowTitle(windowTitleFor(dialog.Tag));
     m_area.addSubWindow(window);
-    DialogSubWindow::setUpFixedFrame(*window);
     window->move(0, 0);
     window->show();
     m_area.setActiveSubWindow(window);

@@ -27,13 +27,11 @@ void KeyCommandFilter::watch(QWidget *widget)
     widget->installEventFilter(this);
 }
 
-bool KeyCommandFilter::run(int key)
+void KeyCommandFilter::run(int key)
 {
     const auto &handler = isEnter(key) ? m_onEnter : m_onEscape;
-    if (!handler)
-        return false;
-    handler();
-    return true;
+    if (handler)
+        handler();
 }
 
 bool KeyCommandFilter::eventFilter(QObject *watched, QEvent *event)

@@ -25,7 +25,7 @@ protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
 
 private:
-    bool run(int key);
+    void run(int key);
 
     Moment m_moment;
     std::function<void()> m_onEnter;
