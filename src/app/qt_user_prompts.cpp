@@ -60,9 +60,9 @@ void QtUserPrompts::message(const QString &title, const QString &text, Icon icon
     box.setTextFormat(Qt::PlainText);
     // A long list of problems would not fit on the screen: the box shows its start and keeps the
     // whole list under "Show Details...".
-    constexpr int kLinesShown = 20;
+    constexpr int kLinesShown = 12;
     const QStringList lines = box.text().split(QLatin1Char('\n'));
-    if (lines.size() > kLinesShown + 5) {
+    if (lines.size() > kLinesShown + 3) {
         box.setDetailedText(box.text());
         box.setText(lines.mid(0, kLinesShown).join(QLatin1Char('\n'))
                     + QStringLiteral("\n(%1 more lines under Show Details)")
