@@ -10,7 +10,8 @@ namespace {
 using namespace design;
 
 // Current format: items into fields 0, 1, 2 ... up to the end mark. The item after which the
-// file ends is not stored; items beyond the last field are dropped. Returns how many were stored.
+// file ends is not stored; items beyond the last field are dropped. Returns how many stored items
+// were more than a blank line.
 std::size_t readCurrentRecord(ItemReader &items, RecordSlots &slots)
 {
     std::size_t field = 0;
@@ -20,8 +21,9 @@ std::size_t readCurrentRecord(ItemReader &items, RecordSlots &slots)
         if (item.text == kEndMark || items.atEnd())
             break;
         if (field < kFieldCount) {
+            if (item.quoted || !item.text.empty())
+                ++stored;
             slots[field] = std::move(item);
-            ++stored;
         }
         ++field;
     }
@@ -47,8 +49,9 @@ void readRecords(ItemReader &items, LoadedDesign &design, char separator, Proble
     RecordSlots slots {};
     while (!items.atEnd()) {
         if (!design.olderFormat) {
-            // A record that stored nothing ("###" right after "###", blank lines at the end)
-            // would only repeat the record before it from the kept slots.
+            // A record that stored nothing but blank lines ("###" right after "###", blank lines
+            // at the end of a file edited by hand) would only repeat the record before it from
+            // the kept slots, or make a dialog without a name.
             if (readCurrentRecord(items, slots) > 0)
                 assembler.add(slots);
             continue;

@@ -296,6 +296,13 @@ TEST(DesignReader, RecordsThatStoreNothingAreDropped)
     const auto design = parse(lines);
     EXPECT_EQ(controlNames(design.dialogs.at(0)), (std::vector<std::string> {"one"}));
     EXPECT_TRUE(design.problems.empty());
+
+    // Several blank lines at the end would otherwise make a dialog without a name.
+    lines.push_back("");
+    lines.push_back("");
+    const auto trailing = parse(lines);
+    ASSERT_EQ(trailing.dialogs.size(), 1u);
+    EXPECT_EQ(controlNames(trailing.dialogs.at(0)), (std::vector<std::string> {"one"}));
 }
 
 TEST(DesignReader, TheItemAfterWhichTheFileEndsIsNotStored)
