@@ -51,7 +51,13 @@ std::optional<int> runCommandLine(int argc, const char *const *argv, std::ostrea
         }
         if ((*request).action == CliRequest::Action::None)
             return std::nullopt;
-        return runRequest(*request, io);
+        const int status = runRequest(*request, io);
+        // A report or help text that did not reach its reader is a failed output as well.
+        if (status != kExitFailed && !out.flush()) {
+            io.say("standard output could not be written");
+            return kExitFailed;
+        }
+        return status;
     } catch (const std::exception &e) {
         // Nothing a user passes may end the program without a word: out of memory on a huge
         // file, a path the system refuses.

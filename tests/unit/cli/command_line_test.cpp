@@ -45,6 +45,21 @@ TEST(CommandLine, HelpAndVersion)
     EXPECT_EQ(run.out, "Kovrin v0.61 BETA\n");
 }
 
+TEST(CommandLine, OutputThatCannotBeWrittenExitsTwoWithOneLine)
+{
+    const std::string design = dataPath("cli/worked_example.kvx");
+    for (const std::vector<const char *> &argv :
+         {std::vector<const char *> {"kovrin", "--help"},
+          std::vector<const char *> {"kovrin", "check", design.c_str()},
+          std::vector<const char *> {"kovrin", "generate", design.c_str()}}) {
+        std::ostream closed(nullptr);
+        std::ostringstream err;
+        EXPECT_EQ(runCommandLine(static_cast<int>(argv.size()), argv.data(), closed, err), 2)
+            << argv[1];
+        EXPECT_EQ(lineCount(err.str()), 1u) << err.str();
+    }
+}
+
 TEST(CommandLine, BadArgumentsExitTwoWithOneLine)
 {
     for (const auto &args : std::vector<std::vector<std::string>> {{"--bogus"},
