@@ -1,13 +1,47 @@
-// The designer: a plain window with the product title until the main window exists.
+// The designer. A subcommand (generate, convert, check, --help, --version) runs the command line
+// without a display; otherwise the main window opens, with the design file named after the
+// program loaded as Load would.
+#include "app/main_window.h"
+#include "cli/command_line.h"
+
 #include <QApplication>
-#include <QMainWindow>
+#include <QScreen>
+#include <QTimer>
+
+#include <iostream>
+
+namespace {
+
+// Most of the screen, centred, but never smaller than a dialog window needs.
+void placeOnScreen(QWidget &window)
+{
+    const QRect available = window.screen()->availableGeometry();
+    const QSize size(std::max(900, available.width() * 4 / 5),
+                     std::max(640, available.height() * 4 / 5));
+    window.resize(size.boundedTo(available.size()));
+    window.move(available.center() - window.rect().center());
+}
+
+} // namespace
 
 int main(int argc, char *argv[])
 {
+    if (const auto code = kovrin::runCommandLine(argc, argv, std::cout, std::cerr))
+        return *code;
+
     QApplication app(argc, argv);
-    QMainWindow window;
-    window.setWindowTitle(QStringLiteral("Kovrin v0.61 BETA"));
-    window.resize(1024, 700);
+    QApplication::setApplicationName(QStringLiteral("Kovrin"));
+    QApplication::setOrganizationName(QStringLiteral("Kovrin"));
+
+    kovrin::MainWindow window;
+    placeOnScreen(window);
     window.show();
+
+    // Qt has taken its own options out; what is left is a design file to open.
+    const QStringList arguments = QApplication::arguments();
+    if (arguments.size() > 1) {
+        const QString path = arguments.at(1);
+        QTimer::singleShot(0, &window, [&window, path] { window.openFile(path); });
+    }
     return QApplication::exec();
 }

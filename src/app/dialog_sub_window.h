@@ -1,0 +1,40 @@
+#pragma once
+// The child window of one dialog: a fixed frame around its design surface, titled with the
+// dialog's name. Closing asks its guard first; a close that goes ahead reports the dialog's
+// number so the owner can take the dialog out of the set.
+
+#include <QMdiSubWindow>
+
+#include <cstdint>
+#include <functional>
+
+namespace kovrin {
+
+class SurfaceView;
+
+class DialogSubWindow : public QMdiSubWindow
+{
+    Q_OBJECT
+public:
+    using CloseGuard = std::function<bool()>;
+    using Closed = std::function<void(std::int16_t frmIndex)>;
+
+    DialogSubWindow(SurfaceView *view, CloseGuard mayClose, Closed closed);
+
+    SurfaceView *view() const { return m_view; }
+    std::int16_t frmIndex() const;
+
+    // The frame every dialog window gets: fixed size, no maximise, deleted when closed.
+    static void setUpFixedFrame(QMdiSubWindow &window);
+
+protected:
+    void closeEvent(QCloseEvent *event) override;
+
+private:
+    SurfaceView *m_view;
+    CloseGuard m_mayClose;
+    Closed m_closed;
+    bool m_closedOnce = false;
+};
+
+} // namespace kovrin

@@ -1,0 +1,196 @@
+#include "app/dialog_workspace.h"
+
+#include "app/dialog_sub_window.h"
+#include "app/user_prompts.h"
+#include "surface/surface_view.h"
+
+#include <QMdiArea>
+#include <QPointer>
+
+namespace kovrin {
+namespace {
+
+// "[*]" in a title is Qt's place-holder for the modified mark; a name shows it literally.
+QString windowTitleFor(const std::string &name)
+{
+    QString title = QString::fromStdString(name);
+    title.replace(QLatin1String("[*]"), QLatin1String("[*][*]"));
+    return title;
+}
+
+} // namespace
+
+DialogWorkspace::DialogWorkspace(SurfaceHost &host, UserPrompts &prompts, QMdiArea &area,
+                                 QObject *parent)
+    : QObject(parent)
+    , m_host(host)
+    , m_prompts(prompts)
+    , m_area(area)
+{
+}
+
+SurfaceView *DialogWorkspace::currentView() const
+{
+    // The current sub-window stays current while a floating window such as the toolbox has the
+    // focus, which the active one does not.
+    auto *window = qobject_cast<DialogSubWindow *>(m_area.currentSubWindow());
+    return window ? window->view() : nullptr;
+}
+
+std::optional<std::size_t> DialogWorkspace::indexOf(const SurfaceView &view) const
+{
+    return m_set.indexOfFrmIndex(view.frmIndex());
+}
+
+QList<SurfaceView *> DialogWorkspace::views() const
+{
+    QList<SurfaceView *> out;
+    for (const Dialog &dialog : m_set.cForms()) {
+        if (DialogSubWindow *window = windowOf(dialog.FrmIndex))
+            out << window->view();
+    }
+    return out;
+}
+
+DialogSubWindow *DialogWorkspace::windowOf(std::int16_t frmIndex) const
+{
+    for (QMdiSubWindow *window : m_area.subWindowList()) {
+        auto *dialogWindow = qobject_cast<DialogSubWindow *>(window);
+        if (dialogWindow && dialogWindow->frmIndex() == frmIndex)
+            return dialogWindow;
+    }
+    return nullptr;
+}
+
+SurfaceSize DialogWorkspace::surfaceOuterSize()
+{
+    if (!m_outerSize) {
+        // The frame and title bar belong to the style: measure them on a hidden child window
+        // with a client of the dialog's size.
+        auto *probe = new QMdiSubWindow;
+        auto *client = new QWidget;
+        client->setFixedSize(SurfaceView::kClientWidthPx, SurfaceView::kClientHeightPx);
+        probe->setWidget(client);
+        DialogSubWindow::setUpFixedFrame(*probe);
+        m_area.addSubWindow(probe);
+        probe->adjustSize();
+        const QSize outer = probe->size();
+        m_area.removeSubWindow(probe);
+        delete probe;
+        m_outerSize = SurfaceSize {outer.width() * kTwipsPerPixel, outer.height() * kTwipsPerPixel};
+    }
+    return *m_outerSize;
+}
+
+void DialogWorkspace::insertDialog()
+{
+    const auto inserted = m_set.insertDialog();
+    if (!inserted) {
+        m_prompts.message(QStringLiteral("WARNING"), QString::fromStdString(inserted.message),
+                          UserPrompts::Icon::Warning);
+        return;
+    }
+    openWindow(*inserted);
+    emit changed();
+}
+
+void DialogWorkspace::renameDialog(std::int16_t frmIndex, const QString &name)
+{
+    const auto index = m_set.indexOfFrmIndex(frmIndex);
+    if (!index)
+        return;
+    m_set.renameDialog(*index, name.toStdString());
+    if (DialogSubWindow *window = windowOf(frmIndex))
+        window->setWindowTitle(windowTitleFor(m_set.dialog(*index).Tag));
+    emit changed();
+}
+
+void DialogWorkspace::setGridSize(std::int16_t frmIndex, float gridSize)
+{
+    const auto index = m_set.indexOfFrmIndex(frmIndex);
+    if (!index)
+        return;
+    m_set.setGridSize(*index, gridSize);
+    emit changed();
+}
+
+void DialogWorkspace::markSaved(const std::string &path)
+{
+    m_set.CurrentFile = path;
+}
+
+void DialogWorkspace::removeCurrentDialog()
+{
+    if (SurfaceView *view = currentView()) {
+        if (DialogSubWindow *window = windowOf(view->frmIndex()))
+            window->close();
+    }
+}
+
+void DialogWorkspace::discardAll()
+{
+    m_set.CloseScratch = true;
+    // Closed windows would only be deleted later; their dialog numbers are about to be issued
+    // again, so they go now.
+    const QList<QMdiSubWindow *> windows = m_area.subWindowList();
+    for (QMdiSubWindow *window : windows) {
+        QPointer<QMdiSubWindow> guard(window);
+        window->close();
+        delete guard.data();
+    }
+    m_set.discardAll();
+    emit changed();
+}
+
+void DialogWorkspace::replaceSet(DialogSet loaded)
+{
+    discardAll();
+    m_set = std::move(loaded);
+    for (std::size_t i = 0; i < m_set.count(); ++i)
+        openWindow(i);
+    emit changed();
+}
+
+void DialogWorkspace::closeForShutdown()
+{
+    m_shuttingDown = true;
+    m_area.closeAllSubWindows();
+}
+
+void DialogWorkspace::openWindow(std::size_t index)
+{
+    const Dialog &dialog = m_set.dialog(index);
+    auto *view = new SurfaceView(m_host, dialog.FrmIndex);
+    auto *window = new DialogSubWindow(
+        view, [this] { return mayClose(); },
+        [this](std::int16_t frmIndex) { dialogClosed(frmIndex); });
+    window->setWindowTitle(windowTitleFor(dialog.Tag));
+    m_area.addSubWindow(window);
+    window->move(0, 0);
+    window->show();
+    m_area.setActiveSubWindow(window);
+}
+
+bool DialogWorkspace::mayClose()
+{
+    if (m_set.CloseScratch || m_shuttingDown)
+        return true;
+    if (!m_prompts.askYesNo(QStringLiteral("WARNING!"),
+                            QStringLiteral("Are you sure you want to erase this dialog and all "
+                                           "controls in it?"),
+                            UserPrompts::Icon::Warning))
+        return false;
+    return m_prompts.askYesNo(QStringLiteral("CONFIRM OPERATION"),
+                              QStringLiteral("Click YES one more time to erase the dialog. "
+                                             "Otherwise, click NO."),
+                              UserPrompts::Icon::Warning);
+}
+
+void DialogWorkspace::dialogClosed(std::int16_t frmIndex)
+{
+    m_set.removeDialog(frmIndex);
+    if (!m_set.CloseScratch && !m_shuttingDown)
+        emit changed();
+}
+
+} // namespace kovrin

@@ -1,0 +1,156 @@
+#include "app/file_commands.h"
+
+#include "app/busy_cursor.h"
+#include "app/dialog_workspace.h"
+#include "app/user_prompts.h"
+#include "model/problem_list.h"
+#include "persist/design_loader.h"
+#include "persist/design_writer.h"
+
+#include <QCoreApplication>
+#include <QDir>
+#include <QFileInfo>
+#include <QStandardPaths>
+
+namespace kovrin {
+namespace {
+
+const auto kWarning = QStringLiteral("WARNING");
+const auto kSuffix = QStringLiteral("kvx");
+
+QString fromUtf8(const std::string &text)
+{
+    return QString::fromStdString(text);
+}
+
+QString listed(const std::vector<std::string> &lines)
+{
+    return fromUtf8(problemLines(lines));
+}
+
+} // namespace
+
+std::filesystem::path toFsPath(const QString &path)
+{
+    return std::filesystem::path(path.toStdU16String());
+}
+
+FileCommands::FileCommands(DialogWorkspace &workspace, UserPrompts &prompts,
+                           std::function<void()> afterLoad)
+    : m_workspace(workspace)
+    , m_prompts(prompts)
+    , m_afterLoad(std::move(afterLoad))
+{
+}
+
+QString FileCommands::initialFolder()
+{
+    const QString programFolder = QCoreApplication::applicationDirPath();
+    if (QFileInfo(programFolder).isWritable())
+        return programFolder;
+    return QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
+}
+
+QString FileCommands::fileFilter()
+{
+    // "ZTK Dialog (*.KVX)|*.kvx" in the form Qt's file dialog takes.
+    return QStringLiteral("ZTK Dialog (*.kvx)");
+}
+
+void FileCommands::save()
+{
+    const std::string &current = m_workspace.set().CurrentFile;
+    if (current.empty()) {
+        saveAs();
+        return;
+    }
+    const QString path = fromUtf8(current);
+    if (!writeTo(path))
+        return;
+    m_prompts.message(QStringLiteral("OPERATION SUCCESSFUL"), QStringLiteral("Saved."),
+                      UserPrompts::Icon::Information);
+}
+
+bool FileCommands::saveAs()
+{
+    const QString path = m_prompts.saveFileName(initialFolder(), QStringLiteral("Save As..."),
+                                                kSuffix, fileFilter());
+    if (path.isEmpty())
+        return false;
+    if (QFileInfo::exists(path)
+        && !m_prompts.askYesNo(kWarning,
+                               QStringLiteral("File already exists. Are you sure you want to "
+                                              "overwrite it?"),
+                               UserPrompts::Icon::Warning))
+        return false;
+    if (!writeTo(path))
+        return false;
+    m_workspace.markSaved(QFileInfo(path).absoluteFilePath().toStdString());
+    return true;
+}
+
+bool FileCommands::writeTo(const QString &path)
+{
+    const WriteOutcome outcome = writeDesign(m_workspace.set(), toFsPath(path));
+    if (!outcome.status) {
+        m_prompts.message(kWarning,
+                          QStringLiteral("The dialogs were not saved.\r\n")
+                              + fromUtf8(outcome.status.message),
+                          UserPrompts::Icon::Warning);
+        return false;
+    }
+    QString notes;
+    if (!outcome.replacedTexts.empty())
+        notes += QStringLiteral("Some characters cannot be stored in a design file and were "
+                                "written as \"?\":\r\n")
+            + listed(outcome.replacedTexts);
+    if (!outcome.unreadableTexts.empty())
+        notes += QStringLiteral("Some texts were saved as they are but will not read back whole "
+                                "when the file is loaded:\r\n")
+            + listed(outcome.unreadableTexts);
+    if (!notes.isEmpty())
+        m_prompts.message(kWarning, notes, UserPrompts::Icon::Warning);
+    return true;
+}
+
+bool FileCommands::load(char decimalSeparator)
+{
+    const QString path = m_prompts.openFileName(initialFolder(), QStringLiteral("Load Dialog"),
+                                                kSuffix, fileFilter());
+    if (path.isEmpty())
+        return false;
+    return loadFile(path, decimalSeparator);
+}
+
+bool FileCommands::loadFile(const QString &path, char decimalSeparator)
+{
+    BusyCursor busy;
+    const QString absolute = QFileInfo(path).absoluteFilePath();
+    // Read into a set of its own first: the dialogs on screen go only once the file is in.
+    DialogSet loaded;
+    const LoadOutcome outcome = loadDesignFile(loaded, toFsPath(absolute), decimalSeparator,
+                                               m_workspace.surfaceOuterSize());
+    if (!outcome.status) {
+        busy.release();
+        m_prompts.message(kWarning,
+                          QStringLiteral("The file was not loaded; the dialogs on screen are as "
+                                         "they were.\r\n")
+                              + fromUtf8(outcome.status.message),
+                          UserPrompts::Icon::Warning);
+        return false;
+    }
+    loaded.CurrentFile = absolute.toStdString();
+    m_workspace.replaceSet(std::move(loaded));
+    if (m_afterLoad)
+        m_afterLoad();
+    busy.release();
+    if (!outcome.problems.empty())
+        m_prompts.message(kWarning,
+                          QStringLiteral("The file was loaded, but some of its values could not be "
+                                         "read as they were:\r\n")
+                              + listed(outcome.problems),
+                          UserPrompts::Icon::Warning);
+    return true;
+}
+
+} // namespace kovrin

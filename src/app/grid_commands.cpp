@@ -1,0 +1,72 @@
+#include "app/grid_commands.h"
+
+#include "app/busy_cursor.h"
+#include "app/dialog_workspace.h"
+#include "app/grid_size_prompt.h"
+#include "app/modal_runner.h"
+#include "model/number_text.h"
+#include "surface/surface_view.h"
+
+namespace kovrin {
+
+GridCommands::GridCommands(DialogWorkspace &workspace, UserPrompts &prompts,
+                           const ModalRunner &runner, QWidget *parent)
+    : m_workspace(workspace)
+    , m_prompts(prompts)
+    , m_runner(runner)
+    , m_parent(parent)
+{
+}
+
+void GridCommands::showGrid(bool visible)
+{
+    if (visible)
+        buildAll();
+    else
+        removeAll();
+}
+
+void GridCommands::buildAll()
+{
+    BusyCursor busy;
+    for (SurfaceView *view : m_workspace.views())
+        view->buildGrid();
+}
+
+void GridCommands::removeAll()
+{
+    for (SurfaceView *view : m_workspace.views())
+        view->removeGrid();
+}
+
+void GridCommands::changeGridSize(char decimalSeparator, bool gridVisible)
+{
+    SurfaceView *view = m_workspace.currentView();
+    if (!view)
+        return;
+    const auto index = m_workspace.indexOf(*view);
+    if (!index)
+        return;
+
+    GridSizePrompt prompt(m_prompts, decimalSeparator, m_parent);
+    const float current = m_workspace.set().dialog(*index).GridSize;
+    prompt.setSizeText(QString::fromStdString(singleText(current, decimalSeparator)));
+    m_runner.run(prompt);
+    if (prompt.Cancelled || prompt.result() != QDialog::Accepted)
+        return;
+
+    // A lone "-" reads as 0: not a step, so the lines go and the old step stays.
+    const float step = typedSingle(prompt.sizeText().toStdString());
+    if (!(step > 0)) {
+        view->removeGrid();
+        return;
+    }
+    m_workspace.setGridSize(view->frmIndex(), step);
+    if (gridVisible) {
+        BusyCursor busy;
+        view->removeGrid();
+        view->buildGrid();
+    }
+}
+
+} // namespace kovrin

@@ -1,0 +1,35 @@
+#pragma once
+// The grid commands of the main window: the switch "Visible &grid", which builds or removes the
+// lines of every dialog, and "Change &Grid Size for current dialog", which asks for the current
+// dialog's step.
+
+class QWidget;
+
+namespace kovrin {
+
+class DialogWorkspace;
+class ModalRunner;
+class UserPrompts;
+
+class GridCommands
+{
+public:
+    GridCommands(DialogWorkspace &workspace, UserPrompts &prompts, const ModalRunner &runner,
+                 QWidget *parent);
+
+    // Build all (with the busy pointer) or remove all.
+    void showGrid(bool visible);
+    void buildAll();
+    void removeAll();
+
+    // Asks for the current dialog's step; nothing when there is no current dialog.
+    void changeGridSize(char decimalSeparator, bool gridVisible);
+
+private:
+    DialogWorkspace &m_workspace;
+    UserPrompts &m_prompts;
+    const ModalRunner &m_runner;
+    QWidget *m_parent;
+};
+
+} // namespace kovrin

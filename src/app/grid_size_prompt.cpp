@@ -1,0 +1,117 @@
+#include "app/grid_size_prompt.h"
+
+#include "app/key_command_filter.h"
+#include "app/user_prompts.h"
+#include "model/number_guard.h"
+
+#include <QGridLayout>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+namespace kovrin {
+
+GridSizePrompt::GridSizePrompt(UserPrompts &prompts, char decimalSeparator, QWidget *parent)
+    : QDialog(parent)
+    , m_prompts(prompts)
+    , m_separator(decimalSeparator)
+{
+    setObjectName(QStringLiteral("frm_GridSize"));
+    setWindowTitle(QStringLiteral("Grid Size for current dialog"));
+
+    auto *explanation = new QLabel(QStringLiteral("Enter the grid size for the current dialog. "
+                                                  "Value is 0 to 1, 1 being the whole "
+                                                  "width/height of the screen."),
+                                   this);
+    explanation->setWordWrap(true);
+    explanation->setMinimumWidth(300);
+    auto *fieldLabel = new QLabel(QStringLiteral("Grid Size"), this);
+    m_size = new QLineEdit(this);
+    m_size->setObjectName(QStringLiteral("txt_size"));
+    m_size->setToolTip(QStringLiteral("Grid step as a fraction of the dialog's width and height, "
+                                      "0 to 1 with at most 4 decimals."));
+    fieldLabel->setBuddy(m_size);
+    connect(m_size, &QLineEdit::textChanged, this, &GridSizePrompt::guardField);
+
+    auto *okButton = new QPushButton(QStringLiteral("OK"), this);
+    okButton->setObjectName(QStringLiteral("cmd_OK"));
+    auto *cancelButton = new QPushButton(QStringLiteral("Cancel"), this);
+    cancelButton->setObjectName(QStringLiteral("cmd_Cancel"));
+    for (QPushButton *button : {okButton, cancelButton})
+        button->setAutoDefault(false);
+    connect(okButton, &QPushButton::clicked, this, &GridSizePrompt::ok);
+    connect(cancelButton, &QPushButton::clicked, this, &GridSizePrompt::cancel);
+
+    auto *field = new QHBoxLayout;
+    field->addWidget(fieldLabel);
+    field->addWidget(m_size, 1);
+    auto *buttons = new QHBoxLayout;
+    buttons->addStretch();
+    buttons->addWidget(okButton);
+    buttons->addWidget(cancelButton);
+    auto *layout = new QVBoxLayout(this);
+    layout->addWidget(explanation);
+    layout->addLayout(field);
+    layout->addLayout(buttons);
+    layout->setSizeConstraint(QLayout::SetFixedSize);
+
+    // This prompt answers Enter and Escape when the key goes down.
+    auto *keys = new KeyCommandFilter(
+        KeyCommandFilter::Moment::KeyDown, [this] { ok(); }, [this] { cancel(); }, this);
+    for (QWidget *widget : {static_cast<QWidget *>(m_size), static_cast<QWidget *>(okButton),
+                            static_cast<QWidget *>(cancelButton)})
+        keys->watch(widget);
+}
+
+QString GridSizePrompt::sizeText() const
+{
+    return m_size->text();
+}
+
+void GridSizePrompt::setSizeText(const QString &text)
+{
+    m_size->setText(text);
+    m_size->selectAll();
+}
+
+void GridSizePrompt::guardField()
+{
+    if (m_guarding)
+        return;
+    const std::string before = m_size->text().toStdString();
+    const GuardedText guarded = limitaNumero(
+        before, static_cast<std::size_t>(m_size->cursorPosition()), kGridStepBounds, m_separator);
+    if (guarded.text == before)
+        return;
+    m_guarding = true;
+    m_size->setText(QString::fromStdString(guarded.text));
+    m_size->setCursorPosition(static_cast<int>(guarded.caret));
+    m_guarding = false;
+}
+
+void GridSizePrompt::ok()
+{
+    if (m_size->text().isEmpty()) {
+        m_prompts.message(QStringLiteral("WARNING"),
+                          QStringLiteral("- You must enter a grid size!"),
+                          UserPrompts::Icon::Warning);
+        m_size->setFocus();
+        return;
+    }
+    accept();
+}
+
+void GridSizePrompt::cancel()
+{
+    Cancelled = true;
+    QDialog::reject();
+}
+
+void GridSizePrompt::reject()
+{
+    cancel();
+}
+
+} // namespace kovrin

@@ -1,0 +1,84 @@
+#include "app/main_menus.h"
+
+#include <QAction>
+#include <QKeySequence>
+#include <QMenu>
+#include <QMenuBar>
+
+namespace kovrin {
+namespace {
+
+QMenu *addMenu(QMenuBar &bar, const char *name, const QString &title)
+{
+    QMenu *menu = bar.addMenu(title);
+    menu->setObjectName(QLatin1String(name));
+    return menu;
+}
+
+QAction *addEntry(QMenu &menu, const char *name, const QString &text, const QString &tip,
+                  const QKeySequence &shortcut = {})
+{
+    QAction *action = menu.addAction(text);
+    action->setObjectName(QLatin1String(name));
+    action->setStatusTip(tip);
+    action->setShortcut(shortcut);
+    return action;
+}
+
+} // namespace
+
+MainMenus buildMainMenus(QMenuBar &bar)
+{
+    MainMenus menus;
+
+    QMenu *file = addMenu(bar, "mnu_file", QStringLiteral("&File"));
+    menus.newDialog = addEntry(*file, "mnu_new", QStringLiteral("&New Dialog"),
+                               QStringLiteral("Discard every dialog and start anew."),
+                               QKeySequence(Qt::CTRL | Qt::Key_N));
+    menus.load = addEntry(*file, "mnu_load", QStringLiteral("&Load Dialogs..."),
+                          QStringLiteral("Replace the dialogs with those of a design file."),
+                          QKeySequence(Qt::CTRL | Qt::Key_L));
+    menus.save = addEntry(*file, "mnu_save", QStringLiteral("&Save Dialogs"),
+                          QStringLiteral("Save the dialogs to their design file."),
+                          QKeySequence(Qt::CTRL | Qt::Key_S));
+    menus.saveAs = addEntry(*file, "mnu_saveas", QStringLiteral("Save Dialogs &As..."),
+                            QStringLiteral("Save the dialogs to a design file of a new name."));
+    file->addSeparator();
+    menus.generate = addEntry(*file, "mnu_generate", QStringLiteral("&Generate .ext code"),
+                              QStringLiteral("Show the code to paste into DESCRIPTION.EXT."),
+                              QKeySequence(Qt::CTRL | Qt::Key_G));
+    file->addSeparator();
+    menus.quit
+        = addEntry(*file, "mnu_quit", QStringLiteral("&Quit"), QStringLiteral("End the program."));
+
+    QMenu *edit = addMenu(bar, "mnu_edit", QStringLiteral("&Edit"));
+    menus.insertDialog = addEntry(*edit, "mnu_insert", QStringLiteral("&Insert new dialog"),
+                                  QStringLiteral("Add an empty dialog to the set."));
+    menus.removeDialog = addEntry(*edit, "mnu_remove", QStringLiteral("&Remove current dialog"),
+                                  QStringLiteral("Erase the current dialog and its controls."));
+    edit->addSeparator();
+    menus.organizeOrder
+        = addEntry(*edit, "mnu_order", QStringLiteral("&Organize control order for current dialog"),
+                   QStringLiteral("Arrange which control of the current dialog lies over which."));
+    menus.gridSize
+        = addEntry(*edit, "mnu_gridsize", QStringLiteral("Change &Grid Size for current dialog"),
+                   QStringLiteral("Set the grid step of the current dialog."));
+
+    QMenu *view = addMenu(bar, "mnu_view", QStringLiteral("&View"));
+    menus.showToolbar = addEntry(*view, "mnu_toolbar", QStringLiteral("Show &Toolbar"),
+                                 QStringLiteral("Show the Controls Toolbox again."),
+                                 QKeySequence(Qt::CTRL | Qt::Key_T));
+    menus.visibleGrid = addEntry(*view, "mnu_viewgrid", QStringLiteral("Visible &grid"),
+                                 QStringLiteral("Show or hide the grid lines of every dialog."));
+    menus.visibleGrid->setCheckable(true);
+
+    QMenu *help = addMenu(bar, "mnu_help", QStringLiteral("&Help"));
+    menus.viewReadme = addEntry(*help, "mnu_readme", QStringLiteral("View &readme.txt"),
+                                QStringLiteral("Open readme.txt in the text viewer."));
+    help->addSeparator();
+    menus.about = addEntry(*help, "mnu_about", QStringLiteral("&About KOVRIN"),
+                           QStringLiteral("Show the product name and version."));
+    return menus;
+}
+
+} // namespace kovrin

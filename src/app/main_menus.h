@@ -1,0 +1,34 @@
+#pragma once
+// The main window's menu bar: File, Edit, View and Help with every entry, access key, shortcut
+// and separator. The main window connects the entries to its commands.
+
+class QAction;
+class QMenuBar;
+
+namespace kovrin {
+
+struct MainMenus
+{
+    // &File
+    QAction *newDialog = nullptr;
+    QAction *load = nullptr;
+    QAction *save = nullptr;
+    QAction *saveAs = nullptr;
+    QAction *generate = nullptr;
+    QAction *quit = nullptr;
+    // &Edit
+    QAction *insertDialog = nullptr;
+    QAction *removeDialog = nullptr;
+    QAction *organizeOrder = nullptr;
+    QAction *gridSize = nullptr;
+    // &View
+    QAction *showToolbar = nullptr;
+    QAction *visibleGrid = nullptr; // the grid switch, checkable
+    // &Help
+    QAction *viewReadme = nullptr;
+    QAction *about = nullptr;
+};
+
+MainMenus buildMainMenus(QMenuBar &bar);
+
+} // namespace kovrin

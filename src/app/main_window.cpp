@@ -1,0 +1,273 @@
+#include "app/main_window.h"
+
+#include "app/about_window.h"
+#include "app/control_menu.h"
+#include "app/dialog_name_prompt.h"
+#include "app/dialog_workspace.h"
+#include "app/file_commands.h"
+#include "app/generate_command.h"
+#include "app/grid_commands.h"
+#include "app/product.h"
+#include "app/qt_user_prompts.h"
+#include "app/readme_command.h"
+#include "app/toolbox.h"
+#include "app/view_grid_setting.h"
+#include "model/dialog_name_check.h"
+#include "props/property_editor_open.h"
+#include "surface/order_window_open.h"
+#include "surface/surface_view.h"
+
+#include <QAction>
+#include <QCloseEvent>
+#include <QLocale>
+#include <QMdiArea>
+#include <QMenuBar>
+#include <QStatusBar>
+
+namespace kovrin {
+namespace {
+
+// The workspace behind the dialog windows: red, green and blue 64.
+const QColor kWorkspaceGrey(64, 64, 64);
+
+UserPrompts &promptsToUse(UserPrompts *given, std::unique_ptr<QtUserPrompts> &own, QWidget *parent)
+{
+    if (given)
+        return *given;
+    own = std::make_unique<QtUserPrompts>(parent);
+    return *own;
+}
+
+} // namespace
+
+MainWindow::MainWindow(UserPrompts *prompts, QWidget *parent)
+    : QMainWindow(parent)
+    , m_prompts(promptsToUse(prompts, m_ownPrompts, this))
+{
+    setObjectName(QStringLiteral("mdi_main"));
+    setWindowTitle(mainWindowTitle());
+
+    m_area = new QMdiArea(this);
+    m_area->setObjectName(QStringLiteral("mdi_area"));
+    m_area->setBackground(kWorkspaceGrey);
+    m_area->setHorizontalScrollBarPolicy(Qt::ScrollBarAsNeeded);
+    m_area->setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);
+    setCentralWidget(m_area);
+    statusBar();
+
+    m_workspace = new DialogWorkspace(*this, m_prompts, *m_area, this);
+    // Measured now, before any dialog window exists, so a later load does not disturb them.
+    m_workspace->surfaceOuterSize();
+    m_grid = std::make_unique<GridCommands>(*m_workspace, m_prompts, m_runner, this);
+    m_files = std::make_unique<FileCommands>(*m_workspace, m_prompts, [this] {
+        if (gridVisible())
+            m_grid->buildAll();
+    });
+
+    m_menus = buildMainMenus(*menuBar());
+    m_menus.visibleGrid->setChecked(readViewGrid());
+    connectMenus();
+    m_controlMenu = new ControlMenu(this);
+
+    m_toolbox = new Toolbox(*this, this);
+    // The toolbox floats beside the main window, never inside it.
+    if (!m_toolbox->isWindow())
+        m_toolbox->setWindowFlag(Qt::Tool);
+}
+
+MainWindow::~MainWindow() = default;
+
+void MainWindow::connectMenus()
+{
+    const auto on = [this](QAction *action, void (MainWindow::*command)()) {
+        connect(action, &QAction::triggered, this, [this, command] { (this->*command)(); });
+    };
+    on(m_menus.newDialog, &MainWindow::newDialog);
+    on(m_menus.load, &MainWindow::load);
+    on(m_menus.save, &MainWindow::save);
+    on(m_menus.saveAs, &MainWindow::saveAs);
+    on(m_menus.generate, &MainWindow::generate);
+    on(m_menus.quit, &MainWindow::quit);
+    on(m_menus.insertDialog, &MainWindow::insertDialog);
+    on(m_menus.removeDialog, &MainWindow::removeCurrentDialog);
+    on(m_menus.organizeOrder, &MainWindow::organizeControlOrder);
+    on(m_menus.gridSize, &MainWindow::changeGridSize);
+    on(m_menus.showToolbar, &MainWindow::showToolbox);
+    on(m_menus.viewReadme, &MainWindow::viewReadme);
+    on(m_menus.about, &MainWindow::showAbout);
+    connect(m_menus.visibleGrid, &QAction::triggered, this, &MainWindow::setGridVisible);
+}
+
+// --- the surface host ----------------------------------------------------------------------
+
+DialogSet &MainWindow::document()
+{
+    return m_workspace->set();
+}
+
+void MainWindow::disarmToolbox()
+{
+    if (m_toolbox)
+        m_toolbox->disarm();
+    else
+        m_currCommand.clear();
+}
+
+char MainWindow::decimalSeparator() const
+{
+    // The core knows "." and ","; a locale with any other mark gets the point.
+    return QLocale().decimalPoint() == QLatin1String(",") ? ',' : '.';
+}
+
+bool MainWindow::gridVisible() const
+{
+    return m_menus.visibleGrid->isChecked();
+}
+
+void MainWindow::showControlMenu(SurfaceView &view, bool onControl, const QPoint &globalPos)
+{
+    m_controlMenu->popUpFor(view, onControl, globalPos);
+}
+
+void MainWindow::openPropertyEditor(SurfaceView &view, std::size_t recordIndex)
+{
+    kovrin::openPropertyEditor(*this, view, recordIndex, this);
+}
+
+void MainWindow::renameDialog(SurfaceView &view)
+{
+    const auto index = m_workspace->indexOf(view);
+    if (!index)
+        return;
+    const std::int16_t frmIndex = view.frmIndex();
+    DialogNamePrompt prompt(
+        m_prompts,
+        [this, frmIndex](const QString &name) {
+            return QString::fromStdString(
+                dialogNameProblems(name.toStdString(), document(), frmIndex));
+        },
+        this);
+    prompt.setName(QString::fromStdString(document().dialog(*index).Tag));
+    m_runner.run(prompt);
+    if (prompt.Cancelled || prompt.result() != QDialog::Accepted)
+        return;
+    m_workspace->renameDialog(frmIndex, prompt.name());
+}
+
+void MainWindow::documentChanged(SurfaceView &)
+{
+    m_workspace->noteSurfaceChange();
+}
+
+// --- the menu commands ---------------------------------------------------------------------
+
+void MainWindow::newDialog()
+{
+    if (m_prompts.askYesNo(QStringLiteral("WARNING"),
+                           QStringLiteral("Are you sure you want to discard the current dialog "
+                                          "and start a new one?"),
+                           UserPrompts::Icon::Warning))
+        m_workspace->discardAll();
+}
+
+void MainWindow::load()
+{
+    m_files->load(decimalSeparator());
+}
+
+void MainWindow::openFile(const QString &path)
+{
+    m_files->loadFile(path, decimalSeparator());
+}
+
+void MainWindow::save()
+{
+    m_files->save();
+}
+
+void MainWindow::saveAs()
+{
+    m_files->saveAs();
+}
+
+void MainWindow::generate()
+{
+    generateCodeCommand(document(), m_prompts, m_runner, this);
+}
+
+void MainWindow::quit()
+{
+    close();
+}
+
+void MainWindow::insertDialog()
+{
+    m_workspace->insertDialog();
+}
+
+void MainWindow::removeCurrentDialog()
+{
+    m_workspace->removeCurrentDialog();
+}
+
+void MainWindow::organizeControlOrder()
+{
+    SurfaceView *view = m_workspace->currentView();
+    if (document().count() == 0 || !view)
+        return;
+    openOrderWindow(*this, *view, this);
+}
+
+void MainWindow::changeGridSize()
+{
+    m_grid->changeGridSize(decimalSeparator(), gridVisible());
+}
+
+void MainWindow::showToolbox()
+{
+    if (!m_toolbox)
+        return;
+    m_toolbox->show();
+    m_toolbox->raise();
+}
+
+void MainWindow::setGridVisible(bool visible)
+{
+    m_menus.visibleGrid->setChecked(visible);
+    m_grid->showGrid(visible);
+}
+
+void MainWindow::viewReadme()
+{
+    kovrin::viewReadme(m_prompts);
+}
+
+void MainWindow::showAbout()
+{
+    AboutWindow about(this);
+    m_runner.run(about);
+}
+
+// --- start and close -----------------------------------------------------------------------
+
+void MainWindow::showEvent(QShowEvent *event)
+{
+    QMainWindow::showEvent(event);
+    if (!m_toolboxShownOnce) {
+        m_toolboxShownOnce = true;
+        showToolbox();
+    }
+}
+
+void MainWindow::closeEvent(QCloseEvent *event)
+{
+    // Every dialog closes without a question, then the grid switch is kept, then the toolbox
+    // goes.
+    m_workspace->closeForShutdown();
+    writeViewGrid(gridVisible());
+    if (m_toolbox)
+        m_toolbox->close();
+    event->accept();
+}
+
+} // namespace kovrin

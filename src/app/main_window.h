@@ -1,0 +1,98 @@
+#pragma once
+// The main window, mdi_main: the workspace of dialog windows on dark grey, the menu bar and its
+// commands, the "Control Manager" context menu, the toolbox and the grid switch kept between
+// runs. It is the host every design surface talks to.
+
+#include "app/main_menus.h"
+#include "app/modal_runner.h"
+#include "app/toolbox.h"
+#include "model/control_record.h"
+#include "surface/surface_host.h"
+
+#include <QMainWindow>
+#include <QPointer>
+
+#include <memory>
+#include <string>
+
+class QMdiArea;
+
+namespace kovrin {
+
+class ControlMenu;
+class DialogWorkspace;
+class FileCommands;
+class GridCommands;
+class QtUserPrompts;
+
+class MainWindow : public QMainWindow, public SurfaceHost
+{
+    Q_OBJECT
+public:
+    // Every question goes through prompts; without one the window shows Qt's own dialogs.
+    explicit MainWindow(UserPrompts *prompts = nullptr, QWidget *parent = nullptr);
+    ~MainWindow() override;
+
+    // --- the surface host ----------------------------------------------------------------
+    DialogSet &document() override;
+    std::string &currentCommand() override { return m_currCommand; }
+    void disarmToolbox() override;
+    ControlRecord &copiedControl() override { return m_copyCtrl; }
+    UserPrompts &prompts() override { return m_prompts; }
+    char decimalSeparator() const override;
+    bool gridVisible() const override;
+    void showControlMenu(SurfaceView &view, bool onControl, const QPoint &globalPos) override;
+    void openPropertyEditor(SurfaceView &view, std::size_t recordIndex) override;
+    void renameDialog(SurfaceView &view) override;
+    void documentChanged(SurfaceView &view) override;
+
+    // --- the menu commands ---------------------------------------------------------------
+    void newDialog();
+    void load();
+    void save();
+    void saveAs();
+    void generate();
+    void quit();
+    void insertDialog();
+    void removeCurrentDialog();
+    void organizeControlOrder();
+    void changeGridSize();
+    void showToolbox();
+    void setGridVisible(bool visible);
+    void viewReadme();
+    void showAbout();
+    // Load a design file as Load does, without the file dialog (the command line).
+    void openFile(const QString &path);
+
+    // --- parts, for main() and tests -----------------------------------------------------
+    DialogWorkspace &workspace() { return *m_workspace; }
+    const MainMenus &menus() const { return m_menus; }
+    ControlMenu &controlMenu() { return *m_controlMenu; }
+    Toolbox *toolbox() const { return m_toolbox; }
+    // How the program's own modal windows run; tests replace it.
+    ModalRunner &modalRunner() { return m_runner; }
+
+protected:
+    void showEvent(QShowEvent *event) override;
+    void closeEvent(QCloseEvent *event) override;
+
+private:
+    void connectMenus();
+
+    std::unique_ptr<QtUserPrompts> m_ownPrompts;
+    UserPrompts &m_prompts;
+    ModalRunner m_runner;
+    QMdiArea *m_area = nullptr;
+    DialogWorkspace *m_workspace = nullptr;
+    std::unique_ptr<FileCommands> m_files;
+    std::unique_ptr<GridCommands> m_grid;
+    MainMenus m_menus;
+    ControlMenu *m_controlMenu = nullptr;
+    QPointer<Toolbox> m_toolbox;
+    bool m_toolboxShownOnce = false;
+
+    std::string m_currCommand; // CurrCommand
+    ControlRecord m_copyCtrl; // CopyCtrl
+};
+
+} // namespace kovrin
