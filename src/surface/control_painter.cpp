@@ -1,0 +1,148 @@
+#include "surface/control_painter.h"
+
+#include <QPainter>
+#include <QStyle>
+#include <QWidget>
+
+namespace kovrin {
+namespace {
+
+QColor qtColour(const Rgb8 &c)
+{
+    return QColor(c.red, c.green, c.blue);
+}
+
+// What a text box shows: the fixed word of INPUT, COMBO and LIST, else the caption.
+QString shownText(const DrawnControl &control)
+{
+    const std::string_view word = fixedWord(control.kind);
+    if (!word.empty())
+        return QString::fromLatin1(word.data(), static_cast<qsizetype>(word.size()));
+    return QString::fromStdString(control.caption);
+}
+
+} // namespace
+
+ControlPainter::ControlPainter(QPainter &painter, const QWidget &widget)
+    : m_painter(painter)
+    , m_widget(widget)
+    , m_style(*widget.style())
+{
+    m_textBox.initFrom(&widget);
+    m_textBox.state = QStyle::State_Enabled | QStyle::State_Sunken;
+    m_textBox.lineWidth = 1;
+    m_textBox.midLineWidth = 0;
+
+    m_button.initFrom(&widget);
+    m_button.state = QStyle::State_Enabled | QStyle::State_Raised;
+    m_button.features = QStyleOptionButton::None;
+
+    m_frame.initFrom(&widget);
+    m_frame.state = QStyle::State_Enabled;
+    m_frame.subControls = QStyle::SC_GroupBoxFrame | QStyle::SC_GroupBoxLabel;
+    m_frame.textAlignment = Qt::AlignLeft;
+    m_frame.lineWidth = 1;
+    m_frame.midLineWidth = 0;
+
+    m_picture.initFrom(&widget);
+    m_picture.state = QStyle::State_Enabled | QStyle::State_Sunken;
+    m_picture.lineWidth = 2;
+    m_picture.midLineWidth = 0;
+    m_picture.frameShape = QFrame::Panel;
+
+    m_slider.initFrom(&widget);
+    m_slider.state = QStyle::State_Enabled | QStyle::State_Horizontal;
+    m_slider.orientation = Qt::Horizontal;
+    m_slider.minimum = 0;
+    m_slider.maximum = 100;
+    m_slider.sliderPosition = 0;
+    m_slider.sliderValue = 0;
+    m_slider.subControls = QStyle::SC_SliderGroove | QStyle::SC_SliderHandle;
+    m_slider.tickPosition = QSlider::NoTicks;
+
+    m_focus.initFrom(&widget);
+    m_focus.state = QStyle::State_Enabled | QStyle::State_KeyboardFocusChange;
+}
+
+void ControlPainter::paint(const DrawnControl &control, const QRect &rect)
+{
+    switch (control.kind) {
+    case ControlKind::Input:
+    case ControlKind::Text:
+    case ControlKind::Combo:
+    case ControlKind::Link:
+    case ControlKind::List:
+        paintTextBox(control, rect);
+        break;
+    case ControlKind::Button:
+        paintButton(control, rect);
+        break;
+    case ControlKind::Frame:
+        paintFrame(control, rect);
+        break;
+    case ControlKind::Picture:
+        paintPicture(rect);
+        break;
+    case ControlKind::Slider:
+        paintSlider(rect);
+        break;
+    }
+}
+
+void ControlPainter::paintTextBox(const DrawnControl &control, const QRect &rect)
+{
+    const QPalette &palette = m_textBox.palette;
+    m_painter.fillRect(
+        rect, control.backColour ? qtColour(*control.backColour) : palette.color(QPalette::Base));
+    m_textBox.rect = rect;
+    m_style.drawPrimitive(QStyle::PE_FrameLineEdit, &m_textBox, &m_painter, &m_widget);
+
+    const QString text = shownText(control);
+    if (text.isEmpty())
+        return;
+    m_painter.save();
+    m_painter.setClipRect(rect.adjusted(1, 1, -1, -1), Qt::IntersectClip);
+    m_painter.setPen(control.textColour ? qtColour(*control.textColour)
+                                        : palette.color(QPalette::Text));
+    m_painter.drawText(rect.adjusted(4, 2, -3, -2), Qt::AlignLeft | Qt::AlignTop, text);
+    m_painter.restore();
+}
+
+void ControlPainter::paintButton(const DrawnControl &control, const QRect &rect)
+{
+    m_button.rect = rect;
+    m_button.text = QString::fromStdString(control.caption);
+    m_style.drawControl(QStyle::CE_PushButton, &m_button, &m_painter, &m_widget);
+}
+
+void ControlPainter::paintFrame(const DrawnControl &control, const QRect &rect)
+{
+    if (control.backColour)
+        m_painter.fillRect(rect, qtColour(*control.backColour));
+    m_frame.rect = rect;
+    m_frame.text = QString::fromStdString(control.caption);
+    m_frame.textColor = control.textColour ? qtColour(*control.textColour)
+                                           : m_frame.palette.color(QPalette::WindowText);
+    m_style.drawComplexControl(QStyle::CC_GroupBox, &m_frame, &m_painter, &m_widget);
+}
+
+void ControlPainter::paintPicture(const QRect &rect)
+{
+    m_painter.fillRect(rect, m_picture.palette.color(QPalette::Button));
+    m_picture.rect = rect;
+    m_style.drawPrimitive(QStyle::PE_Frame, &m_picture, &m_painter, &m_widget);
+}
+
+void ControlPainter::paintSlider(const QRect &rect)
+{
+    m_slider.rect = rect;
+    m_style.drawComplexControl(QStyle::CC_Slider, &m_slider, &m_painter, &m_widget);
+}
+
+void ControlPainter::paintFocus(const QRect &rect)
+{
+    m_focus.rect = rect.adjusted(3, 3, -3, -3);
+    m_style.drawPrimitive(QStyle::PE_FrameFocusRect, &m_focus, &m_painter, &m_widget);
+}
+
+} // namespace kovrin
