@@ -3,6 +3,7 @@
 #include <QPainter>
 #include <QStyle>
 #include <QWidget>
+#include <qdrawutil.h>
 
 namespace kovrin {
 namespace {
@@ -37,19 +38,6 @@ ControlPainter::ControlPainter(QPainter &painter, const QWidget &widget)
     m_button.state = QStyle::State_Enabled | QStyle::State_Raised;
     m_button.features = QStyleOptionButton::None;
 
-    m_frame.initFrom(&widget);
-    m_frame.state = QStyle::State_Enabled;
-    m_frame.subControls = QStyle::SC_GroupBoxFrame | QStyle::SC_GroupBoxLabel;
-    m_frame.textAlignment = Qt::AlignLeft;
-    m_frame.lineWidth = 1;
-    m_frame.midLineWidth = 0;
-
-    m_picture.initFrom(&widget);
-    m_picture.state = QStyle::State_Enabled | QStyle::State_Sunken;
-    m_picture.lineWidth = 2;
-    m_picture.midLineWidth = 0;
-    m_picture.frameShape = QFrame::Panel;
-
     m_slider.initFrom(&widget);
     m_slider.state = QStyle::State_Enabled | QStyle::State_Horizontal;
     m_slider.orientation = Qt::Horizontal;
@@ -64,8 +52,13 @@ ControlPainter::ControlPainter(QPainter &painter, const QWidget &widget)
     m_focus.state = QStyle::State_Enabled | QStyle::State_KeyboardFocusChange;
 }
 
-void ControlPainter::paint(const DrawnControl &control, const QRect &rect)
+void ControlPainter::paint(const DrawnControl &control, const QRect &where)
 {
+    // Styles lay out the parts of complex controls (a frame's caption) from the origin, so each
+    // control is painted in its own coordinates.
+    const QPoint origin = where.topLeft();
+    const QRect rect(QPoint(0, 0), where.size());
+    m_painter.translate(origin);
     switch (control.kind) {
     case ControlKind::Input:
     case ControlKind::Text:
@@ -87,6 +80,7 @@ void ControlPainter::paint(const DrawnControl &control, const QRect &rect)
         paintSlider(rect);
         break;
     }
+    m_painter.translate(-origin);
 }
 
 void ControlPainter::paintTextBox(const DrawnControl &control, const QRect &rect)
@@ -117,20 +111,33 @@ void ControlPainter::paintButton(const DrawnControl &control, const QRect &rect)
 
 void ControlPainter::paintFrame(const DrawnControl &control, const QRect &rect)
 {
-    if (control.backColour)
-        m_painter.fillRect(rect, qtColour(*control.backColour));
-    m_frame.rect = rect;
-    m_frame.text = QString::fromStdString(control.caption);
-    m_frame.textColor = control.textColour ? qtColour(*control.textColour)
-                                           : m_frame.palette.color(QPalette::WindowText);
-    m_style.drawComplexControl(QStyle::CC_GroupBox, &m_frame, &m_painter, &m_widget);
+    // A titled border: an etched line from half the caption's height, broken by the caption.
+    const QPalette &palette = m_widget.palette();
+    const QColor back
+        = control.backColour ? qtColour(*control.backColour) : palette.color(QPalette::Window);
+    m_painter.fillRect(rect, back);
+    const QFontMetrics metrics = m_widget.fontMetrics();
+    const QRect border = rect.adjusted(0, metrics.height() / 2, 0, 0);
+    qDrawShadeRect(&m_painter, border, palette, true, 1, 0);
+
+    const QString caption = QString::fromStdString(control.caption);
+    if (caption.isEmpty())
+        return;
+    const QRect label(8, 0, metrics.horizontalAdvance(caption) + 4, metrics.height());
+    m_painter.save();
+    m_painter.setClipRect(rect, Qt::IntersectClip);
+    m_painter.fillRect(label, back);
+    m_painter.setPen(control.textColour ? qtColour(*control.textColour)
+                                        : palette.color(QPalette::WindowText));
+    m_painter.drawText(label, Qt::AlignCenter, caption);
+    m_painter.restore();
 }
 
 void ControlPainter::paintPicture(const QRect &rect)
 {
-    m_painter.fillRect(rect, m_picture.palette.color(QPalette::Button));
-    m_picture.rect = rect;
-    m_style.drawPrimitive(QStyle::PE_Frame, &m_picture, &m_painter, &m_widget);
+    const QPalette &palette = m_widget.palette();
+    const QBrush fill = palette.brush(QPalette::Button);
+    qDrawWinPanel(&m_painter, rect, palette, true, &fill);
 }
 
 void ControlPainter::paintSlider(const QRect &rect)

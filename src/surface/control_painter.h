@@ -33,8 +33,6 @@ private:
     const QStyle &m_style;
     QStyleOptionFrame m_textBox;
     QStyleOptionButton m_button;
-    QStyleOptionGroupBox m_frame;
-    QStyleOptionFrame m_picture;
     QStyleOptionSlider m_slider;
     QStyleOptionFocusRect m_focus;
 };
