@@ -1,5 +1,7 @@
 #include "surface/control_painter.h"
 
+#include "surface/paint_cache.h"
+
 #include <QPainter>
 #include <QStyle>
 #include <QWidget>
@@ -7,6 +9,10 @@
 
 namespace kovrin {
 namespace {
+
+// The looks kept in the chrome cache.
+constexpr int kTextBoxLook = 1;
+constexpr int kPictureLook = 2;
 
 QColor qtColour(const Rgb8 &c)
 {
@@ -28,6 +34,7 @@ ControlPainter::ControlPainter(QPainter &painter, const QWidget &widget)
     : m_painter(painter)
     , m_widget(widget)
     , m_style(*widget.style())
+    , m_ratio(widget.devicePixelRatioF())
 {
     m_textBox.initFrom(&widget);
     m_textBox.state = QStyle::State_Enabled | QStyle::State_Sunken;
@@ -86,20 +93,26 @@ void ControlPainter::paint(const DrawnControl &control, const QRect &where)
 void ControlPainter::paintTextBox(const DrawnControl &control, const QRect &rect)
 {
     const QPalette &palette = m_textBox.palette;
-    m_painter.fillRect(
-        rect, control.backColour ? qtColour(*control.backColour) : palette.color(QPalette::Base));
-    m_textBox.rect = rect;
-    m_style.drawPrimitive(QStyle::PE_FrameLineEdit, &m_textBox, &m_painter, &m_widget);
+    const QColor back
+        = control.backColour ? qtColour(*control.backColour) : palette.color(QPalette::Base);
+    const auto drawChrome = [this](QPainter &painter, const QRect &area) {
+        m_textBox.rect = area;
+        m_style.drawPrimitive(QStyle::PE_FrameLineEdit, &m_textBox, &painter, &m_widget);
+    };
+    if (const QPixmap *chrome
+        = chromeCache().get(kTextBoxLook, rect.size(), back, m_ratio, drawChrome)) {
+        m_painter.drawPixmap(0, 0, *chrome);
+    } else {
+        m_painter.fillRect(rect, back);
+        drawChrome(m_painter, rect);
+    }
 
     const QString text = shownText(control);
     if (text.isEmpty())
         return;
-    m_painter.save();
-    m_painter.setClipRect(rect.adjusted(1, 1, -1, -1), Qt::IntersectClip);
     m_painter.setPen(control.textColour ? qtColour(*control.textColour)
                                         : palette.color(QPalette::Text));
-    m_painter.drawText(rect.adjusted(4, 2, -3, -2), Qt::AlignLeft | Qt::AlignTop, text);
-    m_painter.restore();
+    textCache().draw(m_painter, text, rect.adjusted(4, 2, -3, -2));
 }
 
 void ControlPainter::paintButton(const DrawnControl &control, const QRect &rect)
@@ -136,8 +149,16 @@ void ControlPainter::paintFrame(const DrawnControl &control, const QRect &rect)
 void ControlPainter::paintPicture(const QRect &rect)
 {
     const QPalette &palette = m_widget.palette();
-    const QBrush fill = palette.brush(QPalette::Button);
-    qDrawWinPanel(&m_painter, rect, palette, true, &fill);
+    const auto drawPanel = [&palette](QPainter &painter, const QRect &area) {
+        const QBrush fill = palette.brush(QPalette::Button);
+        qDrawWinPanel(&painter, area, palette, true, &fill);
+    };
+    const QColor back = palette.color(QPalette::Button);
+    if (const QPixmap *panel
+        = chromeCache().get(kPictureLook, rect.size(), back, m_ratio, drawPanel))
+        m_painter.drawPixmap(0, 0, *panel);
+    else
+        drawPanel(m_painter, rect);
 }
 
 void ControlPainter::paintSlider(const QRect &rect)

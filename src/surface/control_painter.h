@@ -31,6 +31,7 @@ private:
     QPainter &m_painter;
     const QWidget &m_widget;
     const QStyle &m_style;
+    qreal m_ratio;
     QStyleOptionFrame m_textBox;
     QStyleOptionButton m_button;
     QStyleOptionSlider m_slider;
