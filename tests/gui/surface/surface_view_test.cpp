@@ -1,8 +1,10 @@
 // The surface view driven with real mouse and key events, headless.
 #include "support/fake_surface_host.h"
 #include "surface/grid_step.h"
+#include "surface/grid_switch.h"
 #include "surface/move_limits.h"
 
+#include <QApplication>
 #include <QTest>
 #include <QTimer>
 #include <QTimerEvent>
@@ -296,6 +298,76 @@ private slots:
         view->changeGridStep(QStringLiteral("0"));
         QVERIFY(surface().grid.empty());
         QCOMPARE(dialog().GridSize, 0.25f);
+    }
+
+    void aDoubleClickOnAButtonCountsAsTwoClicks()
+    {
+        addControl(ControlKind::Button, 1500, 1500);
+        clickTimer()->setInterval(60 * 60 * 1000);
+        QTest::mouseDClick(window(), Qt::LeftButton, {}, px(1800, 1650));
+        QCOMPARE(host->editorsOpened, std::vector<std::size_t> {0});
+        QCOMPARE(host->renames, 0);
+    }
+
+    void aDeletedControlTakesNoMoreClicks()
+    {
+        const std::string below = addControl(ControlKind::Text, 1500, 1500);
+        const std::string above = addControl(ControlKind::Text, 1500, 1500);
+        host->set.removeRecord(0, 1); // deleting hides the drawn control
+        view->refresh();
+        QTest::mouseClick(window(), Qt::RightButton, {}, px(1800, 1650));
+        QCOMPARE(surface().menu.CtrlToPos, below);
+        QVERIFY(above != below);
+    }
+
+    void theGridSwitchShowsTheBusyPointerWhileItBuildsEveryDialog()
+    {
+        host->set.setGridSize(0, 0.1f);
+        host->set.insertDialog();
+        host->set.setGridSize(1, 0.0f);
+        SurfaceView second(*host, 2);
+        second.setOuterSizeOverride(kOuter);
+
+        // The interface repaints once under the busy pointer before the lines are made.
+        struct PaintSpy : QObject
+        {
+            QList<bool> busy;
+            bool eventFilter(QObject *, QEvent *event) override
+            {
+                if (event->type() == QEvent::Paint)
+                    busy << (QApplication::overrideCursor()
+                             && QApplication::overrideCursor()->shape() == Qt::WaitCursor);
+                return false;
+            }
+        } spy;
+        view->installEventFilter(&spy);
+        view->update();
+        buildAllGrids({view, &second});
+        QVERIFY(!spy.busy.isEmpty());
+        QVERIFY(spy.busy.first());
+        QVERIFY(!QApplication::overrideCursor());
+        QCOMPARE(surface().grid.lnH.size(), std::size_t(10));
+        QVERIFY(host->set.surface(1).grid.empty());
+
+        removeAllGrids({view, &second});
+        QVERIFY(surface().grid.empty());
+    }
+
+    void controlsOfALoadedSetArePaintedAsTheyAreMade()
+    {
+        // The loader makes dialogs and drawn controls through the document's operations.
+        host->set.discardAll();
+        const auto loaded = host->set.appendDialog("MENU");
+        ControlRecord text;
+        text.CtrlType = "TEXT";
+        text.Tag = *host->set.issueTag();
+        text.Width = 0.1f;
+        text.Height = 0.1f;
+        text.BackColor = colourOf(0, 0, 1, 1);
+        host->set.addControl(*loaded, text, 1500, 1500, kOuter);
+        SurfaceView reloaded(*host, host->set.dialog(0).FrmIndex);
+        reloaded.setOuterSizeOverride(kOuter);
+        QCOMPARE(reloaded.grab().toImage().pixelColor(110, 110), QColor(0, 0, 255));
     }
 
     void controlsArePaintedWhereTheyStand()
