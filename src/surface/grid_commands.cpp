@@ -15,15 +15,4 @@ void removeGrid(SurfaceRef s)
     s.surface().grid.clear();
 }
 
-GridStepChange changeGridStep(SurfaceRef s, std::string_view enteredText)
-{
-    const float step = typedSingle(enteredText);
-    if (!(step > 0)) {
-        removeGrid(s);
-        return GridStepChange::LinesRemoved;
-    }
-    s.set.setGridSize(s.dialogIndex, step);
-    return GridStepChange::StepSet;
-}
-
 } // namespace kovrin

@@ -1,5 +1,7 @@
 #include "surface/grid_step.h"
 
+#include "model/number_text.h"
+
 namespace kovrin {
 
 bool isGridStep(float gridSize)
@@ -10,6 +12,14 @@ bool isGridStep(float gridSize)
 float gridStepTwips(double extent, float gridSize)
 {
     return static_cast<float>(extent * static_cast<double>(gridSize));
+}
+
+std::optional<float> enteredGridStep(std::string_view text)
+{
+    const float step = typedSingle(text);
+    if (!(step > 0))
+        return std::nullopt;
+    return step;
 }
 
 } // namespace kovrin

@@ -1,13 +1,13 @@
 #include "surface/grid_switch.h"
 
-#include "surface/busy_pointer.h"
+#include "surface/busy_cursor.h"
 #include "surface/surface_view.h"
 
 namespace kovrin {
 
 void buildAllGrids(const QList<SurfaceView *> &viewsInSetOrder)
 {
-    BusyPointer busy;
+    BusyCursor busy;
     for (SurfaceView *view : viewsInSetOrder)
         view->buildGrid();
 }

@@ -1,7 +1,7 @@
 #include "surface/surface_view.h"
 
 #include "app/user_prompts.h"
-#include "surface/busy_pointer.h"
+#include "surface/busy_cursor.h"
 #include "surface/grid_commands.h"
 #include "surface/kind_gestures.h"
 #include "surface/pixel_geometry.h"
@@ -148,28 +148,6 @@ void SurfaceView::removeGrid()
 {
     if (const auto s = surfaceRef()) {
         kovrin::removeGrid(*s);
-        update();
-    }
-}
-
-void SurfaceView::changeGridStep(const QString &enteredText)
-{
-    const auto s = surfaceRef();
-    if (!s)
-        return;
-    const float before = s->dialog().GridSize;
-    if (kovrin::changeGridStep(*s, enteredText.toStdString()) == GridStepChange::LinesRemoved) {
-        update();
-        return;
-    }
-    if (s->dialog().GridSize != before)
-        changed();
-    if (m_host.gridVisible()) {
-        BusyPointer busy;
-        if (const auto again = surfaceRef()) {
-            kovrin::removeGrid(*again);
-            kovrin::buildGrid(*again);
-        }
         update();
     }
 }

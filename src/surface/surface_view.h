@@ -46,10 +46,6 @@ public:
     // Grid lines of this dialog.
     void buildGrid();
     void removeGrid();
-    // The text entered in the grid-size prompt for this dialog: a step greater than 0 becomes
-    // the dialog's step (and its lines are rebuilt when the grid is shown); anything else removes
-    // its lines and keeps the step.
-    void changeGridStep(const QString &enteredText);
 
     // OK of the control order window: records and drawn controls in the order of these tags.
     void applyControlOrder(const std::vector<std::string> &tags);

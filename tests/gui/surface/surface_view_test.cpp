@@ -286,20 +286,6 @@ private slots:
         QVERIFY(view->grab().toImage().pixelColor(100, 100) != QColor(160, 160, 160));
     }
 
-    void changingTheStepRebuildsOnlyWhenTheGridIsShown()
-    {
-        host->grid = false;
-        view->changeGridStep(QStringLiteral("0.1"));
-        QCOMPARE(dialog().GridSize, 0.1f);
-        QVERIFY(surface().grid.empty());
-        host->grid = true;
-        view->changeGridStep(QStringLiteral("0,25"));
-        QCOMPARE(surface().grid.lnH.size(), std::size_t(4));
-        view->changeGridStep(QStringLiteral("0"));
-        QVERIFY(surface().grid.empty());
-        QCOMPARE(dialog().GridSize, 0.25f);
-    }
-
     void aDoubleClickOnAButtonCountsAsTwoClicks()
     {
         addControl(ControlKind::Button, 1500, 1500);

@@ -154,27 +154,23 @@ class GridStep : public SurfaceFixture
 {
 };
 
-TEST_F(GridStep, ZeroOrNoNumberRemovesTheLinesAndKeepsTheStep)
+TEST(EnteredGridStep, OnlyANumberAboveZeroIsAStep)
+{
+    EXPECT_FALSE(enteredGridStep("0"));
+    EXPECT_FALSE(enteredGridStep("-"));
+    EXPECT_FALSE(enteredGridStep(""));
+    EXPECT_EQ(enteredGridStep("0,1"), 0.1f);
+    EXPECT_EQ(enteredGridStep("0.025"), 0.025f);
+}
+
+TEST_F(GridStep, RemovedLinesComeBackAtTheKeptStep)
 {
     set.setGridSize(0, 0.05f);
     buildGrid(ref());
-    EXPECT_FALSE(surface().grid.empty());
-    EXPECT_EQ(changeGridStep(ref(), "0"), GridStepChange::LinesRemoved);
+    removeGrid(ref());
     EXPECT_TRUE(surface().grid.empty());
-    EXPECT_EQ(dialog().GridSize, 0.05f);
-    EXPECT_EQ(changeGridStep(ref(), "-"), GridStepChange::LinesRemoved);
-    EXPECT_EQ(dialog().GridSize, 0.05f);
-
     buildGrid(ref()); // switching the grid on again brings back the old step
     EXPECT_EQ(surface().grid.lnH.size(), 20u);
-}
-
-TEST_F(GridStep, ANumberInEitherSeparatorSetsTheStep)
-{
-    EXPECT_EQ(changeGridStep(ref(), "0,1"), GridStepChange::StepSet);
-    EXPECT_EQ(dialog().GridSize, 0.1f);
-    EXPECT_EQ(changeGridStep(ref(), "0.025"), GridStepChange::StepSet);
-    EXPECT_EQ(dialog().GridSize, 0.025f);
 }
 
 TEST_F(GridStep, BuildingTwiceDoesNotDoubleTheLines)
