@@ -17,10 +17,18 @@ using Slots = std::array<ScannedItem, kFieldCount>;
 struct RecordRead
 {
     std::size_t stored = 0;
+    // Current format: how many stored items were more than a blank line; the reader drops a
+    // record without any.
+    std::size_t filled = 0;
     // Current format: the file ended before the record's end mark, and the reader leaves out the
     // item it ended on.
     bool cutByEndOfFile = false;
 };
+
+bool holdsMoreThanBlank(const ScannedItem &item)
+{
+    return item.quoted || !item.text.empty();
+}
 
 // Fills the slots of one record the way the reader does.
 RecordRead readRecord(ItemScanner &items, Slots &slots, bool olderFormat)
@@ -37,10 +45,12 @@ RecordRead readRecord(ItemScanner &items, Slots &slots, bool olderFormat)
         if (item.text == kEndMark)
             break;
         if (items.atEnd()) {
-            read.cutByEndOfFile = read.stored > 0 || !item.text.empty();
+            read.cutByEndOfFile = read.filled > 0 || holdsMoreThanBlank(item);
             break;
         }
         if (field < kFieldCount) {
+            if (holdsMoreThanBlank(item))
+                ++read.filled;
             slots[field] = std::move(item);
             ++read.stored;
         }
@@ -110,9 +120,9 @@ FileScan scanDesignFile(std::string_view bytes)
         const RecordRead read = readRecord(items, slots, scan.olderFormat);
         if (read.cutByEndOfFile)
             scan.endsInsideRecord = FileScan::Place {slots[DialogName].text, slots[Name].text};
-        // The current format skips a record that stored nothing; the older one keeps a short last
-        // record unless it is blank.
-        if (read.stored == 0)
+        // The current format skips a record that stored nothing but blank lines; the older one
+        // keeps a short last record unless it is blank.
+        if (read.stored == 0 || (!scan.olderFormat && read.filled == 0))
             continue;
         if (scan.olderFormat && read.stored < kOlderFieldCount) {
             bool blank = true;

@@ -59,3 +59,16 @@ TEST(FileScan, FindsWhereADialogOpensAgainUnderTheSameName)
     EXPECT_EQ(scan.splits[0].controlsBefore, 2u);
     EXPECT_FALSE(scan.endsInsideRecord);
 }
+
+TEST(FileScan, DropsARecordOfBlankLinesOnlyAsTheReaderDoes)
+{
+    const std::string file = "\"0.61\"\r\n"
+                             "\"A\"\r\n\"KOVRIN_INFO_GRIDSIZE\"\r\n0\r\n\"###\"\r\n"
+                             "\r\n\r\n\"###\"\r\n"
+                             "\"A\"\r\n\"c\"\r\n\"###\"\r\n"
+                             "\r\n\r\n";
+    const FileScan scan = scanDesignFile(file);
+    EXPECT_EQ(scan.controlCounts, (std::vector<std::size_t> {1}));
+    EXPECT_TRUE(scan.splits.empty());
+    EXPECT_FALSE(scan.endsInsideRecord);
+}
