@@ -39,7 +39,7 @@ std::size_t readOlderRecord(ItemReader &items, RecordSlots &slots, bool &onlyBla
         slots[field] = items.next();
         onlyBlank = onlyBlank && slots[field].text.empty();
     }
-    slots[LineSpacing] = Item {"0", false};
+    slots[LineSpacing] = Item {"0", false, {}, false};
     return field;
 }
 
