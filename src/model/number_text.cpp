@@ -1,5 +1,7 @@
 #include "model/number_text.h"
 
+#include "model/significant_digits.h"
+
 #include <charconv>
 #include <cmath>
 #include <cstdlib>
@@ -9,69 +11,46 @@
 namespace kovrin {
 namespace {
 
-// Turns the scientific form "d.dddde±x" that to_chars gives into plain positional text.
-std::string positionalFromScientific(std::string_view sci, char separator)
+// The plain positional form of the digits: no exponent, "0" before the separator below 1.
+void appendPositional(std::string &out, const SignificantDigits &number, char separator)
 {
-    bool negative = false;
-    if (!sci.empty() && sci.front() == '-') {
-        negative = true;
-        sci.remove_prefix(1);
+    const std::string_view digits = number.digits();
+    if (digits.empty()) {
+        out += '0';
+        return;
     }
-    const auto ePos = sci.find('e');
-    const std::string_view mantissa = sci.substr(0, ePos);
-    int exponent = 0;
-    const char *expBegin = sci.data() + ePos + 1;
-    if (*expBegin == '+') // from_chars takes no plus sign
-        ++expBegin;
-    std::from_chars(expBegin, sci.data() + sci.size(), exponent);
-
-    std::string digits;
-    for (char c : mantissa) {
-        if (c != '.')
-            digits += c;
-    }
-    if (digits.find_first_not_of('0') == std::string::npos)
-        return "0";
-
-    // The first digit stands at 10^exponent.
-    std::string intPart;
-    std::string fracPart;
-    const int count = static_cast<int>(digits.size());
-    if (exponent >= 0) {
-        if (exponent + 1 >= count) {
-            intPart = digits + std::string(static_cast<size_t>(exponent + 1 - count), '0');
-        } else {
-            intPart = digits.substr(0, static_cast<size_t>(exponent + 1));
-            fracPart = digits.substr(static_cast<size_t>(exponent + 1));
-        }
-    } else {
-        intPart = "0";
-        fracPart = std::string(static_cast<size_t>(-exponent - 1), '0') + digits;
-    }
-    while (!fracPart.empty() && fracPart.back() == '0')
-        fracPart.pop_back();
-    std::string out = negative ? "-" : "";
-    out += intPart;
-    if (!fracPart.empty()) {
+    if (number.negative)
+        out += '-';
+    const int exponent = number.exponent;
+    const auto count = static_cast<int>(digits.size());
+    if (exponent < 0) {
+        out += '0';
         out += separator;
-        out += fracPart;
+        out.append(static_cast<std::size_t>(-exponent - 1), '0');
+        out += digits;
+    } else if (exponent + 1 >= count) {
+        out += digits;
+        out.append(static_cast<std::size_t>(exponent + 1 - count), '0');
+    } else {
+        const auto whole = static_cast<std::size_t>(exponent + 1);
+        out += digits.substr(0, whole);
+        out += separator;
+        out += digits.substr(whole);
     }
-    return out;
 }
 
-template<typename T>
-std::string significantText(T value, int significantDigits, char separator)
+// False for the values that take a fixed text instead of digits.
+template<typename T> bool appendSpecialValue(std::string &out, T value)
 {
-    if (std::isnan(value))
-        return "0";
-    if (std::isinf(value))
-        return value > 0 ? "1" : "-1"; // unreachable from any field; keep the text a number
-    if (value == 0)
-        return "0";
-    char buffer[64];
-    const auto result = std::to_chars(buffer, buffer + sizeof buffer, value,
-                                      std::chars_format::scientific, significantDigits - 1);
-    return positionalFromScientific(std::string_view(buffer, result.ptr), separator);
+    if (std::isnan(value) || value == 0) {
+        out += '0'; // "-0" too
+        return true;
+    }
+    if (std::isinf(value)) {
+        out += value > 0 ? "1" : "-1"; // unreachable from any field; keep the text a number
+        return true;
+    }
+    return false;
 }
 
 // Shared grammar: sign? (digits (sep digits?)? | sep digits) (e sign? digits)?
@@ -138,14 +117,30 @@ std::optional<double> parseNumber(std::string_view text, bool commaToo)
 
 } // namespace
 
+void appendSingleText(std::string &out, float value, char separator)
+{
+    if (!appendSpecialValue(out, value))
+        appendPositional(out, roundedSingle(value), separator);
+}
+
+void appendDoubleText(std::string &out, double value, char separator)
+{
+    if (!appendSpecialValue(out, value))
+        appendPositional(out, roundedDouble(value), separator);
+}
+
 std::string singleText(float value, char separator)
 {
-    return significantText(value, 7, separator);
+    std::string out;
+    appendSingleText(out, value, separator);
+    return out;
 }
 
 std::string doubleText(double value, char separator)
 {
-    return significantText(value, 15, separator);
+    std::string out;
+    appendDoubleText(out, value, separator);
+    return out;
 }
 
 std::optional<double> parseTypedNumber(std::string_view text)

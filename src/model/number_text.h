@@ -16,6 +16,10 @@ std::string singleText(float value, char separator);
 // A 64-bit value as text: the same form with 15 significant digits.
 std::string doubleText(double value, char separator);
 
+// The same texts, appended to out (no text of their own is made).
+void appendSingleText(std::string &out, float value, char separator);
+void appendDoubleText(std::string &out, double value, char separator);
+
 // Reads a number typed by the user: optional sign, digits with at most one decimal separator
 // ("." and "," both count), optional exponent. No blanks, no group separators.
 std::optional<double> parseTypedNumber(std::string_view text);
