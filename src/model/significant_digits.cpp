@@ -2,19 +2,51 @@
 
 #include <bit>
 #include <charconv>
-#include <cmath>
 #include <cstdint>
-#include <limits>
+#include <utility>
 
 namespace kovrin {
 namespace {
 
-constexpr int kSingleDigits = 7;
-constexpr int kDoubleDigits = 15;
+#if defined(__SIZEOF_INT128__)
+__extension__ typedef unsigned __int128 Unsigned128;
+#endif
 
-constexpr std::array<std::uint64_t, 20> kPowersOfTen = [] {
-    std::array<std::uint64_t, 20> powers {};
-    std::uint64_t power = 1;
+// What the rounding needs to know of a binary format, and the whole numbers wide enough for it.
+template<typename Float> struct Format;
+
+template<> struct Format<float>
+{
+    using Bits = std::uint32_t;
+    using Wide = std::uint64_t;
+    static constexpr int kMantissaBits = 23;
+    static constexpr int kBias = 127;
+    static constexpr int kDigits = 7;
+    static constexpr bool kWholeNumbers = true;
+};
+
+template<> struct Format<double>
+{
+    using Bits = std::uint64_t;
+#if defined(__SIZEOF_INT128__)
+    using Wide = Unsigned128;
+    static constexpr bool kWholeNumbers = true;
+#else
+    using Wide = std::uint64_t;
+    static constexpr bool kWholeNumbers = false; // 64 bits do not hold 53 bits times 10^15
+#endif
+    static constexpr int kMantissaBits = 52;
+    static constexpr int kBias = 1023;
+    static constexpr int kDigits = 15;
+};
+
+template<typename Wide> constexpr int kWideBits = static_cast<int>(sizeof(Wide)) * 8;
+
+// 10^0 up to the largest power the type holds.
+template<typename Wide>
+constexpr auto kPowersOfTen = [] {
+    std::array<Wide, kWideBits<Wide> == 64 ? 20 : 39> powers {};
+    Wide power = 1;
     for (auto &p : powers) {
         p = power;
         power *= 10;
@@ -26,6 +58,24 @@ void dropTrailingZeros(SignificantDigits &out)
 {
     while (out.count > 0 && out.buffer[static_cast<std::size_t>(out.count - 1)] == '0')
         --out.count;
+}
+
+// The digits of a whole number of the given length, trailing zeros dropped first so that only the
+// digits that stay are written (a plain 1 is one digit, not fifteen).
+void writeDigits(std::uint64_t number, int length, SignificantDigits &out)
+{
+    for (const auto &[power, places] :
+         {std::pair<std::uint64_t, int> {100000000, 8}, {10000, 4}, {100, 2}, {10, 1}}) {
+        if (number % power == 0) {
+            number /= power;
+            length -= places;
+        }
+    }
+    out.count = length;
+    for (int i = length - 1; i >= 0; --i) {
+        out.buffer[static_cast<std::size_t>(i)] = static_cast<char>('0' + number % 10);
+        number /= 10;
+    }
 }
 
 // Reads to_chars' scientific form, "-d.ddde-xx".
@@ -49,118 +99,135 @@ SignificantDigits fromScientific(std::string_view text)
     return out;
 }
 
-template<typename T> SignificantDigits exactlyRounded(T value, int significant)
+// The standard library's exact conversion, for every value.
+template<typename Float> SignificantDigits roundedByLibrary(Float value)
 {
     char text[64];
     const auto end = std::to_chars(text, text + sizeof text, value, std::chars_format::scientific,
-                                   significant - 1);
+                                   Format<Float>::kDigits - 1);
     return fromScientific(std::string_view(text, static_cast<std::size_t>(end.ptr - text)));
 }
 
-// floor(|value| * 10^(digits - 1 - decimalExponent)) with the remainder's place against a half,
-// in 64-bit whole numbers; false when they do not suffice.
-struct Scaled
+// floor(mantissa * 2^binaryExponent * 10^shift), and where the rest stands against a half.
+template<typename Wide> struct Scaled
 {
-    std::uint64_t whole = 0;
+    Wide whole = 0;
     int half = 0; // -1 below a half, 0 exactly a half, 1 above
 };
 
-bool scaleSingle(std::uint64_t mantissa, int binaryExponent, int shift, Scaled &out)
+// False when the numbers would not fit (two bits are kept free, so twice a rest still fits).
+template<typename Wide>
+bool scale(std::uint64_t mantissa, int mantissaBits, int binaryExponent, int shift,
+           Scaled<Wide> &out)
 {
-    // value = mantissa * 2^binaryExponent; wanted: value * 10^shift.
-    std::uint64_t numerator = mantissa;
-    std::uint64_t denominator = 1;
+    constexpr int room = kWideBits<Wide> - 2;
+    // 10^shift needs at most 3.33 bits a digit.
+    const auto fits = [](int bits) {
+        return bits <= room;
+    };
+    Wide numerator = mantissa;
+    int numeratorBits = mantissaBits + 1;
+    Wide denominator = 1;
+    int denominatorBits = 1;
     if (shift >= 0) {
-        if (shift > 11) // mantissa < 2^24, 10^11 < 2^37: the product stays below 2^61
+        numeratorBits += (shift * 3402 >> 10) + 1;
+        if (!fits(numeratorBits))
             return false;
-        numerator *= kPowersOfTen[static_cast<std::size_t>(shift)];
+        numerator *= kPowersOfTen<Wide>[static_cast<std::size_t>(shift)];
     } else {
-        if (-shift > 18)
+        denominatorBits += (-shift * 3402 >> 10) + 1;
+        if (!fits(denominatorBits))
             return false;
-        denominator = kPowersOfTen[static_cast<std::size_t>(-shift)];
+        denominator = kPowersOfTen<Wide>[static_cast<std::size_t>(-shift)];
     }
     if (binaryExponent >= 0) {
-        if (binaryExponent >= 62 || numerator > (std::uint64_t {1} << (62 - binaryExponent)))
+        if (!fits(numeratorBits + binaryExponent))
             return false;
         numerator <<= binaryExponent;
+    } else if (denominator == 1) {
+        // Dividing by a power of two: a shift, and the rest is the bits shifted out.
+        const int bits = -binaryExponent;
+        if (bits >= room)
+            return false;
+        out.whole = numerator >> bits;
+        const Wide rest = numerator & ((Wide {1} << bits) - 1);
+        const Wide half = Wide {1} << (bits - 1);
+        out.half = rest < half ? -1 : rest == half ? 0 : 1;
+        return true;
     } else {
-        if (-binaryExponent >= 62 || denominator > (std::uint64_t {1} << (62 + binaryExponent)))
+        if (!fits(denominatorBits - binaryExponent))
             return false;
         denominator <<= -binaryExponent;
     }
     out.whole = numerator / denominator;
-    const std::uint64_t twiceRest = (numerator % denominator) * 2;
+    const Wide twiceRest = (numerator % denominator) * 2;
     out.half = twiceRest < denominator ? -1 : twiceRest == denominator ? 0 : 1;
     return true;
 }
 
-// The common range of a float (about 1e-5 to 4e18), worked out without the library.
-bool roundSingleInWholeNumbers(float value, SignificantDigits &out)
+// The rounding worked out in whole numbers: exact, and much quicker than the library's general
+// conversion. False outside the range they cover (for a float about 1e-5 and up, for a double
+// about 1e-7 and up), or for a subnormal, infinite or NaN value.
+template<typename Float> bool roundInWholeNumbers(Float value, SignificantDigits &out)
 {
-    const auto bits = std::bit_cast<std::uint32_t>(value);
-    const int biased = static_cast<int>((bits >> 23) & 0xFF);
-    if (biased == 0 || biased == 0xFF)
-        return false; // subnormal, infinite or NaN
-    const std::uint64_t mantissa = (bits & 0x7FFFFF) | 0x800000;
-    const int binaryExponent = biased - 150;
-    const int log2 = biased - 127;
-    // floor(log10(2^log2)); the value's own decade is this or the next.
-    int decade = (log2 * 78913) >> 18;
-    constexpr std::uint64_t lowest = 1000000; // 10^(kSingleDigits - 1)
-    constexpr std::uint64_t beyond = 10000000;
-    Scaled scaled;
-    if (!scaleSingle(mantissa, binaryExponent, kSingleDigits - 1 - decade, scaled))
+    using F = Format<Float>;
+    using Wide = typename F::Wide;
+    if constexpr (!F::kWholeNumbers)
+        return false;
+    const auto bits = std::bit_cast<typename F::Bits>(value);
+    constexpr typename F::Bits exponentMask
+        = (typename F::Bits {1} << (kWideBits<typename F::Bits> - 1 - F::kMantissaBits)) - 1;
+    const int biased = static_cast<int>((bits >> F::kMantissaBits) & exponentMask);
+    if (biased == 0 || biased == static_cast<int>(exponentMask))
+        return false;
+    constexpr typename F::Bits implicitOne = typename F::Bits {1} << F::kMantissaBits;
+    const std::uint64_t mantissa = (bits & (implicitOne - 1)) | implicitOne;
+    const int binaryExponent = biased - F::kBias - F::kMantissaBits;
+    // floor(log10(2^log2)); the value's own decade is this one or the next.
+    int decade = ((biased - F::kBias) * 78913) >> 18;
+    const Wide lowest = kPowersOfTen<Wide>[F::kDigits - 1];
+    const Wide beyond = kPowersOfTen<Wide>[F::kDigits];
+    Scaled<Wide> scaled;
+    if (!scale(mantissa, F::kMantissaBits, binaryExponent, F::kDigits - 1 - decade, scaled))
         return false;
     if (scaled.whole >= beyond) {
         ++decade;
-        if (!scaleSingle(mantissa, binaryExponent, kSingleDigits - 1 - decade, scaled))
+        if (!scale(mantissa, F::kMantissaBits, binaryExponent, F::kDigits - 1 - decade, scaled))
             return false;
     }
     if (scaled.whole < lowest || scaled.whole >= beyond)
         return false;
-    std::uint64_t rounded = scaled.whole;
+    auto rounded = static_cast<std::uint64_t>(scaled.whole);
     if (scaled.half > 0 || (scaled.half == 0 && (rounded & 1) != 0))
         ++rounded;
-    if (rounded == beyond) {
-        rounded = lowest;
+    if (rounded == static_cast<std::uint64_t>(beyond)) {
+        rounded = static_cast<std::uint64_t>(lowest);
         ++decade;
     }
-    out.negative = (bits >> 31) != 0;
+    out.negative = value < 0;
     out.exponent = decade;
-    out.count = kSingleDigits;
-    for (int i = kSingleDigits - 1; i >= 0; --i) {
-        out.buffer[static_cast<std::size_t>(i)] = static_cast<char>('0' + rounded % 10);
-        rounded /= 10;
-    }
-    dropTrailingZeros(out);
+    writeDigits(rounded, F::kDigits, out);
     return true;
+}
+
+template<typename Float> SignificantDigits rounded(Float value)
+{
+    SignificantDigits out;
+    if (roundInWholeNumbers(value, out))
+        return out;
+    return roundedByLibrary(value);
 }
 
 } // namespace
 
 SignificantDigits roundedSingle(float value)
 {
-    SignificantDigits out;
-    if (roundSingleInWholeNumbers(value, out))
-        return out;
-    return exactlyRounded(value, kSingleDigits);
+    return rounded(value);
 }
 
 SignificantDigits roundedDouble(double value)
 {
-    // The shortest text that reads back as the value is quick to find. When it has no more
-    // digits than wanted and the value is normal, it is the rounding too: it lies within half a
-    // binary step of the value, and that step is finer than a unit of the 15th digit.
-    if (std::fabs(value) >= std::numeric_limits<double>::min()) {
-        char text[64];
-        const auto end
-            = std::to_chars(text, text + sizeof text, value, std::chars_format::scientific);
-        SignificantDigits shortest
-            = fromScientific(std::string_view(text, static_cast<std::size_t>(end.ptr - text)));
-        if (shortest.count <= kDoubleDigits)
-            return shortest;
-    }
-    return exactlyRounded(value, kDoubleDigits);
+    return rounded(value);
 }
 
 } // namespace kovrin

@@ -118,6 +118,23 @@ TEST(SignificantDigits, SingleFractionsOfASurface)
     }
 }
 
+TEST(SignificantDigits, DoubleTiesAndCarriesAsTheLibraryRoundsThem)
+{
+    for (std::int64_t whole = 1000000000000005; whole < 9007199254740992; whole += 7777777777770)
+        ASSERT_TRUE(doubleMatches(static_cast<double>(whole)));
+    for (int shift = -80; shift <= 80; ++shift) {
+        for (std::uint64_t odd = 1; odd < 1u << 20; odd += 2 * 977)
+            ASSERT_TRUE(doubleMatches(std::ldexp(static_cast<double>(odd), shift)));
+    }
+    for (int decade = -320; decade <= 308; ++decade) {
+        double near = std::pow(10.0, decade);
+        for (int step = 0; step < 20; ++step) {
+            ASSERT_TRUE(doubleMatches(near));
+            near = std::nextafter(near, 0.0);
+        }
+    }
+}
+
 TEST(SignificantDigits, DoubleAcrossRandomValuesAndCommonFractions)
 {
     std::mt19937_64 random(20240611);
