@@ -11,7 +11,8 @@
 namespace kovrin {
 namespace {
 
-// The plain positional form of the digits: no exponent, "0" before the separator below 1.
+// The plain positional form of the digits: no exponent, "0" before the separator below 1. Built
+// in a buffer and appended at once.
 void appendPositional(std::string &out, const SignificantDigits &number, char separator)
 {
     const std::string_view digits = number.digits();
@@ -19,24 +20,36 @@ void appendPositional(std::string &out, const SignificantDigits &number, char se
         out += '0';
         return;
     }
+    // The longest text: a sign, "0.", the zeros of the smallest double, 17 digits.
+    char text[400];
+    char *end = text;
+    const auto put = [&end](std::string_view part) {
+        part.copy(end, part.size());
+        end += part.size();
+    };
+    const auto zeros = [&end](int count) {
+        for (; count > 0; --count)
+            *end++ = '0';
+    };
     if (number.negative)
-        out += '-';
+        *end++ = '-';
     const int exponent = number.exponent;
     const auto count = static_cast<int>(digits.size());
     if (exponent < 0) {
-        out += '0';
-        out += separator;
-        out.append(static_cast<std::size_t>(-exponent - 1), '0');
-        out += digits;
+        *end++ = '0';
+        *end++ = separator;
+        zeros(-exponent - 1);
+        put(digits);
     } else if (exponent + 1 >= count) {
-        out += digits;
-        out.append(static_cast<std::size_t>(exponent + 1 - count), '0');
+        put(digits);
+        zeros(exponent + 1 - count);
     } else {
         const auto whole = static_cast<std::size_t>(exponent + 1);
-        out += digits.substr(0, whole);
-        out += separator;
-        out += digits.substr(whole);
+        put(digits.substr(0, whole));
+        *end++ = separator;
+        put(digits.substr(whole));
     }
+    out.append(text, end);
 }
 
 // False for the values that take a fixed text instead of digits.
@@ -155,12 +168,19 @@ std::optional<double> parseFileNumber(std::string_view text)
 
 std::string replaceDecimal(std::string_view text, char separator)
 {
-    std::string out(text);
-    for (char &c : out) {
-        if (c == '.' || c == ',')
-            c = separator;
-    }
+    std::string out;
+    appendReplacedDecimal(out, text, separator);
     return out;
+}
+
+void appendReplacedDecimal(std::string &out, std::string_view text, char separator)
+{
+    const std::size_t start = out.size();
+    out += text;
+    for (std::size_t i = start; i < out.size(); ++i) {
+        if (out[i] == '.' || out[i] == ',')
+            out[i] = separator;
+    }
 }
 
 float typedSingle(std::string_view text)

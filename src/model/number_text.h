@@ -30,6 +30,8 @@ std::optional<double> parseFileNumber(std::string_view text);
 
 // Every "." and then every "," of a text replaced by the separator.
 std::string replaceDecimal(std::string_view text, char separator);
+// The same, appended to out.
+void appendReplacedDecimal(std::string &out, std::string_view text, char separator);
 
 // A typed number as the nearest 32-bit value; text that is no number (a lone "-") reads as 0.
 float typedSingle(std::string_view text);
