@@ -11,7 +11,7 @@ namespace {
 // The text appended from start on, with its line breaks made CRLF; a value rarely holds one.
 void crlfFrom(std::string &out, std::size_t start)
 {
-    if (out.find_first_of("\r\n", start) == std::string::npos)
+    if (!hasLineBreak(std::string_view(out).substr(start)))
         return;
     const std::string held = out.substr(start);
     out.resize(start);

@@ -28,6 +28,15 @@ void appendWithCrlfLineBreaks(std::string &out, std::string_view text)
     }
 }
 
+bool hasLineBreak(std::string_view text)
+{
+    for (char c : text) {
+        if (c == '\r' || c == '\n')
+            return true;
+    }
+    return false;
+}
+
 std::string withLfLineBreaks(std::string_view text)
 {
     std::string out;

@@ -12,6 +12,9 @@ std::string withCrlfLineBreaks(std::string_view text);
 // The same, appended to out.
 void appendWithCrlfLineBreaks(std::string &out, std::string_view text);
 
+// Whether the text holds a CR or an LF.
+bool hasLineBreak(std::string_view text);
+
 // The text with every line break made "\n", as a text widget shows it.
 std::string withLfLineBreaks(std::string_view text);
 
