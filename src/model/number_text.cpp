@@ -2,9 +2,12 @@
 
 #include "model/significant_digits.h"
 
+#include <cfloat>
 #include <charconv>
 #include <cmath>
+#include <cstdint>
 #include <cstdlib>
+#include <iterator>
 #include <limits>
 #include <system_error>
 
@@ -66,51 +69,86 @@ template<typename T> bool appendSpecialValue(std::string &out, T value)
     return false;
 }
 
-// Shared grammar: sign? (digits (sep digits?)? | sep digits) (e sign? digits)?
-std::optional<double> parseNumber(std::string_view text, bool commaToo)
+// What the grammar found in a number text, for the conversion.
+struct NumberScan
 {
-    if (text.empty())
-        return std::nullopt;
-    std::string normal;
-    normal.reserve(text.size());
-    size_t i = 0;
-    if (text[i] == '+' || text[i] == '-') {
-        if (text[i] == '-')
-            normal += '-';
-        ++i;
-    }
-    size_t intDigits = 0;
-    while (i < text.size() && text[i] >= '0' && text[i] <= '9') {
-        normal += text[i++];
-        ++intDigits;
-    }
-    size_t fracDigits = 0;
+    bool negative = false;
+    std::uint64_t digits = 0; // every digit as one whole number, while at most 19 of them
+    int digitCount = 0;
+    int fractionDigits = 0;
+    bool exponentPart = false;
+};
+
+// Shared grammar: sign? (digits (sep digits?)? | sep digits) (e sign? digits)?
+bool scanNumber(std::string_view text, bool commaToo, NumberScan &scan)
+{
+    std::size_t i = 0;
+    const auto isDigit = [&text, &i] {
+        return i < text.size() && text[i] >= '0' && text[i] <= '9';
+    };
+    const auto takeDigit = [&text, &i, &scan] {
+        scan.digits = scan.digits * 10 + static_cast<std::uint64_t>(text[i++] - '0');
+        ++scan.digitCount;
+    };
+    if (i < text.size() && (text[i] == '+' || text[i] == '-'))
+        scan.negative = text[i++] == '-';
+    int intDigits = 0;
+    for (; isDigit(); ++intDigits)
+        takeDigit();
     if (i < text.size() && (text[i] == '.' || (commaToo && text[i] == ','))) {
-        normal += '.';
         ++i;
-        while (i < text.size() && text[i] >= '0' && text[i] <= '9') {
-            normal += text[i++];
-            ++fracDigits;
-        }
+        for (; isDigit(); ++scan.fractionDigits)
+            takeDigit();
     }
-    if (intDigits + fracDigits == 0)
-        return std::nullopt;
+    if (intDigits + scan.fractionDigits == 0)
+        return false;
     if (i < text.size() && (text[i] == 'e' || text[i] == 'E')) {
-        normal += 'e';
+        scan.exponentPart = true;
         ++i;
         if (i < text.size() && (text[i] == '+' || text[i] == '-'))
-            normal += text[i++];
-        size_t expDigits = 0;
-        while (i < text.size() && text[i] >= '0' && text[i] <= '9') {
-            normal += text[i++];
+            ++i;
+        int expDigits = 0;
+        for (; isDigit(); ++i)
             ++expDigits;
-        }
         if (expDigits == 0)
-            return std::nullopt;
+            return false;
     }
-    if (i != text.size())
+    return i == text.size();
+}
+
+// Short decimals without an exponent: the digits and the power of ten are both exact doubles,
+// so one division rounds correctly, exactly as from_chars would (the classic fast path).
+std::optional<double> exactShortDecimal(const NumberScan &scan)
+{
+#if FLT_EVAL_METHOD == 0
+    constexpr std::uint64_t exactLimit = std::uint64_t {1} << 53;
+    constexpr double powers[]
+        = {1e0,  1e1,  1e2,  1e3,  1e4,  1e5,  1e6,  1e7,  1e8,  1e9,  1e10, 1e11,
+           1e12, 1e13, 1e14, 1e15, 1e16, 1e17, 1e18, 1e19, 1e20, 1e21, 1e22};
+    if (scan.exponentPart || scan.digitCount > 19 || scan.digits >= exactLimit
+        || scan.fractionDigits >= static_cast<int>(std::size(powers)))
         return std::nullopt;
-    // from_chars takes no leading '+' and wants a digit before or after the point; "5." is fine.
+    const double value
+        = static_cast<double>(scan.digits) / powers[static_cast<std::size_t>(scan.fractionDigits)];
+    return scan.negative ? -value : value;
+#else
+    (void)scan;
+    return std::nullopt; // wider intermediate results could round twice
+#endif
+}
+
+std::optional<double> parseNumber(std::string_view text, bool commaToo)
+{
+    NumberScan scan;
+    if (!scanNumber(text, commaToo, scan))
+        return std::nullopt;
+    if (const auto exact = exactShortDecimal(scan))
+        return exact;
+    // from_chars takes no leading '+' and only the point; "5." and ".5" are fine.
+    std::string normal;
+    normal.reserve(text.size());
+    for (char c : text.substr(!text.empty() && text.front() == '+' ? 1 : 0))
+        normal += c == ',' ? '.' : c == 'E' ? 'e' : c;
     double value = 0;
     const char *begin = normal.data();
     const char *end = normal.data() + normal.size();
@@ -159,6 +197,12 @@ std::string doubleText(double value, char separator)
 std::optional<double> parseTypedNumber(std::string_view text)
 {
     return parseNumber(text, true);
+}
+
+bool isTypedNumber(std::string_view text)
+{
+    NumberScan scan;
+    return scanNumber(text, true, scan);
 }
 
 std::optional<double> parseFileNumber(std::string_view text)

@@ -23,6 +23,8 @@ void appendDoubleText(std::string &out, double value, char separator);
 // Reads a number typed by the user: optional sign, digits with at most one decimal separator
 // ("." and "," both count), optional exponent. No blanks, no group separators.
 std::optional<double> parseTypedNumber(std::string_view text);
+// Whether parseTypedNumber takes the text as a number, without working out its value.
+bool isTypedNumber(std::string_view text);
 
 // Reads an unquoted number item of the design file: optional sign, digits with an optional point
 // and decimals (or a point and decimals), optional exponent.
