@@ -2,6 +2,7 @@
 
 #include <array>
 #include <cstdint>
+#include <cstring>
 
 namespace kovrin {
 namespace {
@@ -12,9 +13,18 @@ constexpr std::array<char32_t, 32> kHighTable {
     0x2039, 0x0152, 0x008D, 0x017D, 0x008F, 0x0090, 0x2018, 0x2019, 0x201C, 0x201D, 0x2022,
     0x2013, 0x2014, 0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0x009D, 0x017E, 0x0178};
 
-// Where the run of ASCII bytes from `from` on ends.
+// Where the run of ASCII bytes from `from` on ends; eight bytes are looked at together while
+// none of them has its top bit set.
 std::size_t asciiRun(std::string_view text, std::size_t from)
 {
+    constexpr std::uint64_t topBits = 0x8080808080808080u;
+    while (from + 8 <= text.size()) {
+        std::uint64_t eight = 0;
+        std::memcpy(&eight, text.data() + from, 8);
+        if ((eight & topBits) != 0)
+            break;
+        from += 8;
+    }
     while (from < text.size() && static_cast<std::uint8_t>(text[from]) < 0x80)
         ++from;
     return from;
