@@ -5,6 +5,7 @@
 // runs, as wall time and as this process's CPU time, printed beside its target (judged on the
 // wall time). Run: build/bench/gui_timing [runs]
 
+#include "app/code_view.h"
 #include "app/dialog_workspace.h"
 #include "app/main_window.h"
 #include "bench_clock.h"
@@ -15,7 +16,6 @@
 
 #include <QApplication>
 #include <QDialog>
-#include <QPlainTextEdit>
 #include <QProcess>
 #include <QStandardPaths>
 #include <QTemporaryDir>
@@ -177,7 +177,7 @@ SurfaceView *largestSurface(MainWindow &window)
 // The code the window shows, as the user would copy it.
 bool showsCode(const QDialog &code)
 {
-    const auto *text = code.findChild<QPlainTextEdit *>(QStringLiteral("txt_code"));
+    const auto *text = code.findChild<CodeView *>(QStringLiteral("txt_code"));
     return text && !text->toPlainText().isEmpty();
 }
 

@@ -1,5 +1,6 @@
 #include "app/code_window.h"
 
+#include "app/code_view.h"
 #include "app/key_command_filter.h"
 
 #include <QApplication>
@@ -7,7 +8,6 @@
 #include <QFontDatabase>
 #include <QHBoxLayout>
 #include <QLabel>
-#include <QPlainTextEdit>
 #include <QPushButton>
 #include <QVBoxLayout>
 
@@ -32,11 +32,10 @@ CodeWindow::CodeWindow(const QString &code, QWidget *parent)
                              this);
     label->setWordWrap(true);
 
-    m_code = new QPlainTextEdit(this);
+    // A view that paints only the lines in sight: a text edit takes about a second to lay out
+    // the code of a design with thousands of controls.
+    m_code = new CodeView(this);
     m_code->setObjectName(QStringLiteral("txt_code"));
-    m_code->setReadOnly(true);
-    m_code->setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
-    m_code->setLineWrapMode(QPlainTextEdit::NoWrap);
     m_code->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
     m_code->setFont(QFontDatabase::systemFont(QFontDatabase::FixedFont));
     m_code->setMinimumSize(kCodeWidthPx, kCodeHeightPx);
