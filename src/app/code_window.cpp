@@ -18,6 +18,23 @@ namespace {
 constexpr int kCodeWidthPx = 621;
 constexpr int kCodeHeightPx = 384;
 
+// The code as the view shows it: each CR LF one line feed. One pass into a buffer of the full
+// size; QString::replace moves the rest of the text along at every line end.
+QString withLineFeeds(const QString &code)
+{
+    QString shown(code.size(), Qt::Uninitialized);
+    QChar *out = shown.data();
+    const QChar *in = code.constData();
+    const qsizetype size = code.size();
+    for (qsizetype i = 0; i < size; ++i) {
+        if (in[i] == QLatin1Char('\r') && i + 1 < size && in[i + 1] == QLatin1Char('\n'))
+            continue;
+        *out++ = in[i];
+    }
+    shown.truncate(out - shown.constData());
+    return shown;
+}
+
 } // namespace
 
 CodeWindow::CodeWindow(const QString &code, QWidget *parent)
@@ -39,9 +56,7 @@ CodeWindow::CodeWindow(const QString &code, QWidget *parent)
     m_code->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
     m_code->setFont(QFontDatabase::systemFont(QFontDatabase::FixedFont));
     m_code->setMinimumSize(kCodeWidthPx, kCodeHeightPx);
-    QString shown = code;
-    shown.replace(QLatin1String("\r\n"), QLatin1String("\n"));
-    m_code->setPlainText(shown);
+    m_code->setPlainText(withLineFeeds(code));
     m_code->installEventFilter(this);
 
     auto *closeButton = new QPushButton(QStringLiteral("Close Window"), this);

@@ -64,6 +64,12 @@ private slots:
         QCOMPARE(window.findChild<QPushButton *>("cmd_close")->text(), "Close Window");
     }
 
+    void eachCrLfOfTheCodeIsShownAsOneLineFeed()
+    {
+        CodeWindow window(QStringLiteral("a\r\n\r\nb\rc\n\r\n"));
+        QCOMPARE(codeArea(window)->toPlainText(), QStringLiteral("a\n\nb\rc\n\n"));
+    }
+
     void codeIsSelectedWholeWheneverItsAreaTakesTheFocus()
     {
         CodeWindow window(QStringLiteral("line one\r\nline two\r\n"));
