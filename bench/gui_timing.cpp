@@ -181,6 +181,69 @@ bool showsCode(const QDialog &code)
     return text && !text->toPlainText().isEmpty();
 }
 
+// The operations on one design, timed run after run.
+struct DesignTimings
+{
+    Timing load, save, generate, repaint;
+    double loadedMegabytes = -1;
+};
+
+bool timeDesign(MainWindow &window, const QString &folder, std::size_t controls, int runs,
+                DesignTimings &t)
+{
+    const QString design = folder + QStringLiteral("/design%1.kvx").arg(controls);
+    if (!writeDesign(bench::makeDesign(10, controls), design.toStdString()).status) {
+        std::fprintf(stderr, "could not write the design\n");
+        return false;
+    }
+    for (int run = 0; run < runs; ++run) {
+        t.load.start();
+        window.openFile(design);
+        drawEverySurface(window);
+        t.load.stop();
+        t.loadedMegabytes = std::max(t.loadedMegabytes, statusMegabytes("VmRSS"));
+
+        t.save.start();
+        window.save(); // CurrentFile is the loaded file: no dialog, then "Saved."
+        t.save.stop();
+
+        bool shown = false;
+        window.modalRunner().replace([&](QDialog &code) {
+            code.show();
+            code.repaint();
+            t.generate.stop();
+            shown = showsCode(code);
+            code.close();
+        });
+        t.generate.start();
+        window.generate();
+        if (!shown) {
+            std::fprintf(stderr, "the code window did not show the code\n");
+            return false;
+        }
+
+        if (SurfaceView *view = largestSurface(window)) {
+            t.repaint.start();
+            view->grab();
+            t.repaint.stop();
+        }
+    }
+    return true;
+}
+
+// Linear cost: four times the controls may cost at most this much more than four times as much.
+constexpr double kLinearSlack = 1.25;
+
+bool reportGrowth(const char *what, const Timing &small, const Timing &large, double factor)
+{
+    const double growth = large.cpuMs() / small.cpuMs();
+    const bool met = growth <= factor * kLinearSlack;
+    std::printf("%-50s %8.1f ms %8.1f ms  x%.2f for x%.0f controls (<= x%.1f)  %s\n", what,
+                small.cpuMs(), large.cpuMs(), growth, factor, factor * kLinearSlack,
+                met ? "met" : "NOT MET");
+    return met;
+}
+
 } // namespace
 
 int main(int argc, char *argv[])
@@ -205,63 +268,40 @@ int main(int argc, char *argv[])
 
     ScriptedPrompts prompts;
     auto window = showMainWindow(prompts);
-    QTemporaryDir folder;
-    const QString design = folder.filePath(QStringLiteral("large.kvx"));
-    {
-        const DialogSet set = bench::makeDesign(10, 10000);
-        if (!writeDesign(set, design.toStdString()).status) {
-            std::fprintf(stderr, "could not write the design\n");
-            return 2;
-        }
-    }
     const double baseMegabytes = statusMegabytes("VmRSS");
-
-    Timing load, save, generate, repaint;
-    double loadedMegabytes = -1;
-    for (int run = 0; run < runs; ++run) {
-        load.start();
-        window->openFile(design);
-        drawEverySurface(*window);
-        load.stop();
-        loadedMegabytes = std::max(loadedMegabytes, statusMegabytes("VmRSS"));
-
-        save.start();
-        window->save(); // CurrentFile is the loaded file: no dialog, then "Saved."
-        save.stop();
-
-        bool shown = false;
-        window->modalRunner().replace([&](QDialog &code) {
-            code.show();
-            code.repaint();
-            generate.stop();
-            shown = showsCode(code);
-            code.close();
-        });
-        generate.start();
-        window->generate();
-        if (!shown) {
-            std::fprintf(stderr, "the code window did not show the code\n");
-            return 2;
-        }
-
-        if (SurfaceView *view = largestSurface(*window)) {
-            repaint.start();
-            view->grab();
-            repaint.stop();
-        }
-    }
+    QTemporaryDir folder;
+    DesignTimings large;
+    if (!timeDesign(*window, folder.path(), 10000, runs, large))
+        return 2;
+    const double peakMegabytes = statusMegabytes("VmHWM");
 
     std::printf("Kovrin designer timings, median of %d runs (10 dialogs, 10,000 controls)\n", runs);
     std::printf("%-50s %11s %11s  %9s\n", "", "wall", "CPU", "target");
     bool met = report("start-up from launch to the first shown main window", startUp, 400);
-    met = report("Load until every surface is drawn", load, 500) && met;
-    met = report("Save", save, 500) && met;
-    met = report("Generate until the code window shows its text", generate, 300) && met;
-    met = report("full repaint of the largest surface (1,000 controls)", repaint, 100) && met;
-    met = reportMemory("resident memory with the design loaded", loadedMegabytes, 150) && met;
+    met = report("Load until every surface is drawn", large.load, 500) && met;
+    met = report("Save", large.save, 500) && met;
+    met = report("Generate until the code window shows its text", large.generate, 300) && met;
+    met = report("full repaint of the largest surface (1,000 controls)", large.repaint, 100) && met;
+    met = reportMemory("resident memory with the design loaded", large.loadedMegabytes, 150) && met;
     std::printf("%-50s %8.1f MB\n", "  of which the empty main window", baseMegabytes);
-    met = reportMemory("peak resident memory of the whole run", statusMegabytes("VmHWM"), 150)
+    met = reportMemory("peak resident memory until then", peakMegabytes, 150) && met;
+
+    // The same on a quarter of the controls and on twice as many, CPU time.
+    DesignTimings quarter, twice;
+    if (!timeDesign(*window, folder.path(), 2500, runs, quarter)
+        || !timeDesign(*window, folder.path(), 20000, runs, twice))
+        return 2;
+    std::printf("\nCost against the number of controls (CPU, 2,500 against 10,000 and 20,000)\n");
+    met = reportGrowth("Load until drawn, 2,500 -> 10,000", quarter.load, large.load, 4) && met;
+    met = reportGrowth("Load until drawn, 10,000 -> 20,000", large.load, twice.load, 2) && met;
+    met = reportGrowth("Save, 2,500 -> 10,000", quarter.save, large.save, 4) && met;
+    met = reportGrowth("Generate until shown, 2,500 -> 10,000", quarter.generate, large.generate, 4)
         && met;
+    met = reportGrowth("Generate until shown, 10,000 -> 20,000", large.generate, twice.generate, 2)
+        && met;
+    std::printf("%-50s %8.1f MB\n", "resident memory with 20,000 controls loaded",
+                twice.loadedMegabytes);
+
     std::printf("%s\n", met ? "Every target met." : "Some targets NOT MET.");
     window.reset();
     return 0;
