@@ -61,10 +61,18 @@ public:
     std::unique_ptr<SurfaceView> view;
 };
 
+// Made on first use and let go before the application, whose widgets it holds.
+std::unique_ptr<BenchSurface> &sharedSurface()
+{
+    static std::unique_ptr<BenchSurface> shared;
+    return shared;
+}
+
 BenchSurface &surface()
 {
-    static BenchSurface shared;
-    return shared;
+    if (!sharedSurface())
+        sharedSurface() = std::make_unique<BenchSurface>();
+    return *sharedSurface();
 }
 
 void placeOneMoreControl(benchmark::State &state)
@@ -169,5 +177,6 @@ int main(int argc, char **argv)
     benchmark::Initialize(&argc, argv);
     benchmark::RunSpecifiedBenchmarks();
     benchmark::Shutdown();
+    sharedSurface().reset();
     return 0;
 }

@@ -8,7 +8,12 @@ here="$(cd "$(dirname "$0")/.." && pwd)"
 cd "$here"
 "$here/scripts/install-deps.sh"
 cmake -S . -B build-release -G Ninja -DCMAKE_BUILD_TYPE=Release -DKOVRIN_BENCH=ON >/dev/null
-cmake --build build-release --target core_bench surface_bench gui_timing
+# The build's own output goes to a log, shown only when the build fails.
+if ! cmake --build build-release --target core_bench surface_bench gui_timing \
+    >build-release/build.log 2>&1; then
+    cat build-release/build.log
+    exit 1
+fi
 
 export QT_QPA_PLATFORM="${QT_QPA_PLATFORM:-offscreen}"
 export XDG_RUNTIME_DIR="${XDG_RUNTIME_DIR:-$here/build-release/runtime}"
