@@ -4,9 +4,9 @@
 // not follow a neighbour's load. At the end a table gives each figure beside its target.
 //
 // Columns: Time is the work's own CPU time per operation (the floor runs beside it and is left
-// out); bytes_per_second is the design file's or the code's size over that time; x_floor is the
-// median of work / floor over the iterations; floor_ms the floor's CPU time per operation;
-// us_per_control the work's CPU time per control (flat when the cost is linear).
+// out; CPU counts both); bytes_per_second is the design file's or the code's size over that time;
+// x_floor is the median of work / floor over the iterations; floor_ms the floor's CPU time per
+// operation; us_per_control the work's CPU time per control (flat when the cost is linear).
 
 #include "bench_clock.h"
 #include "codegen/generate_code.h"
@@ -64,39 +64,42 @@ std::map<std::string, Figure> &figures()
     return all;
 }
 
-// How often floor and work run back to back inside one timed stretch, so that the stretch is
-// long against the clock's own cost even for the smallest designs.
-int batchFor(std::string_view bytes)
+// What a reading of the clock itself adds to a stretch it measures (about 0.2 us on Linux),
+// taken off every stretch so that the smallest designs are measured fairly too.
+double clockCost()
 {
-    std::vector<std::string_view> lines;
-    const double begin = threadCpuSeconds();
-    splitLines(bytes, lines);
-    const double once = std::max(threadCpuSeconds() - begin, 1e-7);
-    return std::clamp(static_cast<int>(200e-6 / once), 1, 1000);
+    static const double cost = [] {
+        std::vector<double> stretches;
+        for (int i = 0; i < 1001; ++i) {
+            const double begin = threadCpuSeconds();
+            stretches.push_back(threadCpuSeconds() - begin);
+        }
+        return median(stretches);
+    }();
+    return cost;
 }
 
 template<typename Work>
 void measure(benchmark::State &state, const char *what, std::string_view bytes, Work work)
 {
-    const int batch = batchFor(bytes);
+    const double cost = clockCost();
     std::vector<std::string_view> lines;
     std::vector<double> ratios;
     std::vector<double> floors;
     double workSeconds = 0;
     for (auto _ : state) {
-        double begin = threadCpuSeconds();
-        for (int i = 0; i < batch; ++i)
-            benchmark::DoNotOptimize(splitLines(bytes, lines));
-        const double floor = threadCpuSeconds() - begin;
-        begin = threadCpuSeconds();
-        for (int i = 0; i < batch; ++i)
-            work();
-        const double worked = threadCpuSeconds() - begin;
-        // One iteration stands for one operation; the batch only serves the clock.
-        state.SetIterationTime(worked / batch);
-        workSeconds += worked / batch;
-        ratios.push_back(worked / std::max(floor, 1e-9));
-        floors.push_back(floor / batch);
+        // Floor and work back to back, each on the thread's CPU clock.
+        const double start = threadCpuSeconds();
+        benchmark::DoNotOptimize(splitLines(bytes, lines));
+        const double between = threadCpuSeconds();
+        work();
+        const double end = threadCpuSeconds();
+        const double floor = std::max(between - start - cost, 1e-9);
+        const double worked = std::max(end - between - cost, 1e-9);
+        state.SetIterationTime(worked);
+        workSeconds += worked;
+        ratios.push_back(worked / floor);
+        floors.push_back(floor);
     }
     const auto iterations = static_cast<double>(state.iterations());
     const double ratio = median(ratios);
