@@ -18,26 +18,26 @@ namespace {
 constexpr int kCodeWidthPx = 621;
 constexpr int kCodeHeightPx = 384;
 
-// The code as the view shows it: each CR LF one line feed. One pass into a buffer of the full
-// size; QString::replace moves the rest of the text along at every line end.
-QString withLineFeeds(const QString &code)
+// The code as the view shows it: each CR LF one line feed. One pass over the text, in place
+// when the caller gave it up; QString::replace moves the rest of the text along at every line
+// end.
+QString withLineFeeds(QString code)
 {
-    QString shown(code.size(), Qt::Uninitialized);
-    QChar *out = shown.data();
-    const QChar *in = code.constData();
+    QChar *text = code.data();
     const qsizetype size = code.size();
+    qsizetype kept = 0;
     for (qsizetype i = 0; i < size; ++i) {
-        if (in[i] == QLatin1Char('\r') && i + 1 < size && in[i + 1] == QLatin1Char('\n'))
+        if (text[i] == QLatin1Char('\r') && i + 1 < size && text[i + 1] == QLatin1Char('\n'))
             continue;
-        *out++ = in[i];
+        text[kept++] = text[i];
     }
-    shown.truncate(out - shown.constData());
-    return shown;
+    code.truncate(kept);
+    return code;
 }
 
 } // namespace
 
-CodeWindow::CodeWindow(const QString &code, QWidget *parent)
+CodeWindow::CodeWindow(QString code, QWidget *parent)
     : QDialog(parent)
 {
     setObjectName(QStringLiteral("frm_generator"));
@@ -56,7 +56,7 @@ CodeWindow::CodeWindow(const QString &code, QWidget *parent)
     m_code->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
     m_code->setFont(QFontDatabase::systemFont(QFontDatabase::FixedFont));
     m_code->setMinimumSize(kCodeWidthPx, kCodeHeightPx);
-    m_code->setPlainText(withLineFeeds(code));
+    m_code->setPlainText(withLineFeeds(std::move(code)));
     m_code->installEventFilter(this);
 
     auto *closeButton = new QPushButton(QStringLiteral("Close Window"), this);

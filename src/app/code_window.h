@@ -13,7 +13,8 @@ class CodeWindow : public QDialog
 {
     Q_OBJECT
 public:
-    explicit CodeWindow(const QString &code, QWidget *parent = nullptr);
+    // The code with CR LF line ends; taken over, since it can be long.
+    explicit CodeWindow(QString code, QWidget *parent = nullptr);
 
     QString code() const;
     void copyToClipboard(); // cmd_copy_Click
