@@ -87,4 +87,10 @@ std::optional<DrawnControl> SurfaceState::take(std::string_view tag)
     return control;
 }
 
+void SurfaceState::restoreDrawnControls(DrawnControls controls)
+{
+    m_lastElement = controls.lastElement;
+    m_stack = std::move(controls.stack);
+}
+
 } // namespace kovrin

@@ -12,6 +12,15 @@
 
 namespace kovrin {
 
+// The drawn controls in stacking order with the kind counters: the part of a surface that undo
+// keeps and puts back.
+struct DrawnControls
+{
+    std::array<std::int16_t, 9> lastElement {};
+    std::vector<DrawnControl> stack;
+    bool operator==(const DrawnControls &) const = default;
+};
+
 class SurfaceState
 {
 public:
@@ -43,6 +52,10 @@ public:
     void insertAt(std::size_t stackIndex, DrawnControl control);
     std::optional<DrawnControl> take(std::string_view tag);
     void setLastElement(ControlKind kind, std::int16_t next) { m_lastElement[kindIndex(kind)] = next; }
+
+    DrawnControls drawnControls() const { return {m_lastElement, m_stack}; }
+    // Puts back controls and counters kept earlier (undo, redo).
+    void restoreDrawnControls(DrawnControls controls);
 
 private:
     std::array<std::int16_t, 9> m_lastElement;
