@@ -4,6 +4,7 @@
 
 class QAction;
 class QMenuBar;
+class QUndoStack;
 
 namespace kovrin {
 
@@ -21,6 +22,8 @@ struct MainMenus
     QAction *removeDialog = nullptr;
     QAction *organizeOrder = nullptr;
     QAction *gridSize = nullptr;
+    QAction *undo = nullptr; // named after the step they undo or redo
+    QAction *redo = nullptr;
     // &View
     QAction *showToolbar = nullptr;
     QAction *visibleGrid = nullptr; // the grid switch, checkable
@@ -29,6 +32,7 @@ struct MainMenus
     QAction *about = nullptr;
 };
 
-MainMenus buildMainMenus(QMenuBar &bar);
+// Undo and redo follow the history.
+MainMenus buildMainMenus(QMenuBar &bar, QUndoStack &history);
 
 } // namespace kovrin

@@ -11,6 +11,7 @@
 #include "app/qt_user_prompts.h"
 #include "app/readme_command.h"
 #include "app/toolbox.h"
+#include "app/unsaved_work.h"
 #include "app/view_grid_setting.h"
 #include "model/dialog_name_check.h"
 #include "props/property_editor_open.h"
@@ -19,6 +20,7 @@
 
 #include <QAction>
 #include <QCloseEvent>
+#include <QFileInfo>
 #include <QLocale>
 #include <QMdiArea>
 #include <QMenuBar>
@@ -64,10 +66,13 @@ MainWindow::MainWindow(UserPrompts *prompts, QWidget *parent)
             m_grid->buildAll();
     });
 
-    m_menus = buildMainMenus(*menuBar());
+    m_menus = buildMainMenus(*menuBar(), m_workspace->history());
     m_menus.visibleGrid->setChecked(readViewGrid());
     connectMenus();
     m_controlMenu = new ControlMenu(this);
+
+    connect(m_workspace, &DialogWorkspace::documentStateChanged, this,
+            &MainWindow::showDocumentState);
 
     m_toolbox = new Toolbox(*this, this);
     // The toolbox floats beside the main window, never inside it.
@@ -96,6 +101,14 @@ void MainWindow::connectMenus()
     on(m_menus.viewReadme, &MainWindow::viewReadme);
     on(m_menus.about, &MainWindow::showAbout);
     connect(m_menus.visibleGrid, &QAction::triggered, this, &MainWindow::setGridVisible);
+}
+
+void MainWindow::showDocumentState()
+{
+    const std::string &file = document().CurrentFile;
+    const QString name
+        = file.empty() ? QString() : QFileInfo(QString::fromStdString(file)).fileName();
+    setWindowTitle(mainWindowTitle(name, m_workspace->isModified()));
 }
 
 // --- the surface host ----------------------------------------------------------------------
@@ -154,15 +167,17 @@ void MainWindow::renameDialog(SurfaceView &view)
     m_workspace->renameDialog(frmIndex, prompt.name());
 }
 
-void MainWindow::documentChanged(SurfaceView &)
+void MainWindow::documentChanged(SurfaceView &view, const QString &stepName)
 {
-    m_workspace->noteSurfaceChange();
+    m_workspace->recordSurfaceChange(view, stepName);
 }
 
 // --- the menu commands ---------------------------------------------------------------------
 
 void MainWindow::newDialog()
 {
+    if (!settleUnsavedWork(*m_workspace, m_prompts, *m_files))
+        return;
     if (m_prompts.askYesNo(QStringLiteral("WARNING"),
                            QStringLiteral("Are you sure you want to discard the current dialog "
                                           "and start a new one?"),
@@ -172,12 +187,14 @@ void MainWindow::newDialog()
 
 void MainWindow::load()
 {
-    m_files->load(decimalSeparator());
+    if (settleUnsavedWork(*m_workspace, m_prompts, *m_files))
+        m_files->load(decimalSeparator());
 }
 
 void MainWindow::openFile(const QString &path)
 {
-    m_files->loadFile(path, decimalSeparator());
+    if (settleUnsavedWork(*m_workspace, m_prompts, *m_files))
+        m_files->loadFile(path, decimalSeparator());
 }
 
 void MainWindow::save()
@@ -261,6 +278,10 @@ void MainWindow::showEvent(QShowEvent *event)
 
 void MainWindow::closeEvent(QCloseEvent *event)
 {
+    if (!settleUnsavedWork(*m_workspace, m_prompts, *m_files)) {
+        event->ignore();
+        return;
+    }
     // Every dialog closes without a question, then the grid switch is kept, then the toolbox
     // goes.
     m_workspace->closeForShutdown();

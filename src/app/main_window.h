@@ -44,7 +44,8 @@ public:
     void showControlMenu(SurfaceView &view, bool onControl, const QPoint &globalPos) override;
     void openPropertyEditor(SurfaceView &view, std::size_t recordIndex) override;
     void renameDialog(SurfaceView &view) override;
-    void documentChanged(SurfaceView &view) override;
+    using SurfaceHost::documentChanged;
+    void documentChanged(SurfaceView &view, const QString &stepName) override;
 
     // --- the menu commands ---------------------------------------------------------------
     void newDialog();
@@ -61,7 +62,8 @@ public:
     void setGridVisible(bool visible);
     void viewReadme();
     void showAbout();
-    // Load a design file as Load does, without the file dialog (the command line).
+    // Load a design file as Load does, without the file dialog (the command line): the
+    // unsaved-work question first.
     void openFile(const QString &path);
 
     // --- parts, for main() and tests -----------------------------------------------------
@@ -78,6 +80,7 @@ protected:
 
 private:
     void connectMenus();
+    void showDocumentState();
 
     std::unique_ptr<QtUserPrompts> m_ownPrompts;
     UserPrompts &m_prompts;

@@ -40,12 +40,37 @@ std::array<std::int16_t, 9> countersOf(const SurfaceState &surface)
     return counters;
 }
 
+bool withinATwip(double a, double b)
+{
+    return a - b < 1.0 && b - a < 1.0;
+}
+
+bool sameButForATwip(const DrawnControl &a, const DrawnControl &b)
+{
+    DrawnControl placedLikeA = b;
+    placedLikeA.left = a.left;
+    placedLikeA.top = a.top;
+    placedLikeA.width = a.width;
+    placedLikeA.height = a.height;
+    return placedLikeA == a && withinATwip(a.left, b.left) && withinATwip(a.top, b.top)
+        && withinATwip(a.width, b.width) && withinATwip(a.height, b.height);
+}
+
 } // namespace
 
 bool ContentChange::empty() const
 {
     return gridBefore == gridAfter && countersBefore == countersAfter && records.before.empty()
         && records.after.empty() && drawn.before.empty() && drawn.after.empty();
+}
+
+bool ContentChange::belowATwip() const
+{
+    if (gridBefore != gridAfter || countersBefore != countersAfter
+        || records.before != records.after || drawn.before.size() != drawn.after.size())
+        return false;
+    return std::equal(drawn.before.begin(), drawn.before.end(), drawn.after.begin(),
+                      sameButForATwip);
 }
 
 ContentChange changeBetween(const DialogContent &before, const Dialog &after)

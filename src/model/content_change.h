@@ -31,6 +31,10 @@ struct ContentChange
     Stretch<DrawnControl> drawn;
 
     bool empty() const;
+    // Nothing but the place and size of drawn controls, each by less than a twip: what the
+    // property editor's refresh from its width and height texts does to an untouched control.
+    // Painting rounds it away and the design file never holds it.
+    bool belowATwip() const;
 };
 
 // What changed from kept content to the dialog as it stands now.

@@ -114,3 +114,30 @@ TEST(ContentChange, RepeatedNeighboursAreKeptWhole)
     undoChange(content, change);
     EXPECT_EQ(content, before);
 }
+
+TEST(ContentChange, OnlyPlacesAndSizesWithinATwipAreBelowATwip)
+{
+    const auto changed = [](const std::function<void(DialogSet &)> &make) {
+        DialogSet set = tenControls();
+        const DialogContent before = set.content(0);
+        make(set);
+        return changeBetween(before, set.dialog(0));
+    };
+    EXPECT_TRUE(changed([](DialogSet &s) {
+                    s.surface(0).findByTag("3")->width += 0.25;
+                    s.surface(0).findByTag("5")->top -= 0.999;
+                }).belowATwip());
+    EXPECT_FALSE(
+        changed([](DialogSet &s) { s.surface(0).findByTag("3")->width += 1; }).belowATwip());
+    EXPECT_FALSE(changed([](DialogSet &s) {
+                     s.surface(0).findByTag("3")->left += 0.5;
+                     s.surface(0).findByTag("3")->caption = "Start";
+                 }).belowATwip());
+    EXPECT_FALSE(changed([](DialogSet &s) {
+                     ControlRecord r = s.dialog(0).cControls[0];
+                     r.Width = 0.5f;
+                     s.writeRecord(0, 0, r);
+                 }).belowATwip());
+    EXPECT_FALSE(changed([](DialogSet &s) { s.removeRecord(0, 0); }).belowATwip());
+    EXPECT_FALSE(changed([](DialogSet &s) { s.setGridSize(0, 0.1f); }).belowATwip());
+}
