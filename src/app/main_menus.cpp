@@ -1,5 +1,7 @@
 #include "app/main_menus.h"
 
+#include "model/recent_files.h"
+
 #include <QAction>
 #include <QKeySequence>
 #include <QMenu>
@@ -51,6 +53,15 @@ MainMenus buildMainMenus(QMenuBar &bar, QUndoStack &history)
     file->addSeparator();
     menus.quit
         = addEntry(*file, "mnu_quit", QStringLiteral("&Quit"), QStringLiteral("End the program."));
+    menus.recentSeparator = file->addSeparator();
+    menus.recentSeparator->setObjectName(QStringLiteral("mnu_recent_sep"));
+    menus.recentSeparator->setVisible(false);
+    for (std::size_t i = 1; i <= RecentFiles::kMaxCount; ++i) {
+        QAction *entry = file->addAction(QString());
+        entry->setObjectName(QStringLiteral("mnu_recent%1").arg(i));
+        entry->setVisible(false);
+        menus.recentFiles << entry;
+    }
 
     QMenu *edit = addMenu(bar, "mnu_edit", QStringLiteral("&Edit"));
     menus.insertDialog = addEntry(*edit, "mnu_insert", QStringLiteral("&Insert new dialog"),

@@ -2,6 +2,8 @@
 // The main window's menu bar: File, Edit, View and Help with every entry, access key, shortcut
 // and separator. The main window connects the entries to its commands.
 
+#include <QList>
+
 class QAction;
 class QMenuBar;
 class QUndoStack;
@@ -17,6 +19,8 @@ struct MainMenus
     QAction *saveAs = nullptr;
     QAction *generate = nullptr;
     QAction *quit = nullptr;
+    QAction *recentSeparator = nullptr; // hidden while no file is listed
+    QList<QAction *> recentFiles; // the five places of the recent files, hidden while unused
     // &Edit
     QAction *insertDialog = nullptr;
     QAction *removeDialog = nullptr;

@@ -10,6 +10,7 @@
 #include "app/product.h"
 #include "app/qt_user_prompts.h"
 #include "app/readme_command.h"
+#include "app/recent_files_menu.h"
 #include "app/toolbox.h"
 #include "app/unsaved_work.h"
 #include "app/view_grid_setting.h"
@@ -20,6 +21,7 @@
 
 #include <QAction>
 #include <QCloseEvent>
+#include <QDir>
 #include <QFileInfo>
 #include <QLocale>
 #include <QMdiArea>
@@ -68,11 +70,13 @@ MainWindow::MainWindow(UserPrompts *prompts, QWidget *parent)
 
     m_menus = buildMainMenus(*menuBar(), m_workspace->history());
     m_menus.visibleGrid->setChecked(readViewGrid());
+    m_recent = new RecentFilesMenu(m_menus.recentSeparator, m_menus.recentFiles, this);
     connectMenus();
     m_controlMenu = new ControlMenu(this);
 
     connect(m_workspace, &DialogWorkspace::documentStateChanged, this,
             &MainWindow::showDocumentState);
+    connect(m_workspace, &DialogWorkspace::fileUsed, m_recent, &RecentFilesMenu::use);
 
     m_toolbox = new Toolbox(*this, this);
     // The toolbox floats beside the main window, never inside it.
@@ -101,6 +105,7 @@ void MainWindow::connectMenus()
     on(m_menus.viewReadme, &MainWindow::viewReadme);
     on(m_menus.about, &MainWindow::showAbout);
     connect(m_menus.visibleGrid, &QAction::triggered, this, &MainWindow::setGridVisible);
+    connect(m_recent, &RecentFilesMenu::chosen, this, &MainWindow::openRecentFile);
 }
 
 void MainWindow::showDocumentState()
@@ -195,6 +200,20 @@ void MainWindow::openFile(const QString &path)
 {
     if (settleUnsavedWork(*m_workspace, m_prompts, *m_files))
         m_files->loadFile(path, decimalSeparator());
+}
+
+void MainWindow::openRecentFile(const QString &path)
+{
+    if (!QFileInfo::exists(path)) {
+        m_recent->remove(path);
+        m_prompts.message(QStringLiteral("WARNING"),
+                          QStringLiteral("The design file %1 no longer exists. It was taken off "
+                                         "the list of recent files.")
+                              .arg(QDir::toNativeSeparators(path)),
+                          UserPrompts::Icon::Warning);
+        return;
+    }
+    openFile(path);
 }
 
 void MainWindow::save()

@@ -24,6 +24,7 @@ class DialogWorkspace;
 class FileCommands;
 class GridCommands;
 class QtUserPrompts;
+class RecentFilesMenu;
 
 class MainWindow : public QMainWindow, public SurfaceHost
 {
@@ -65,11 +66,14 @@ public:
     // Load a design file as Load does, without the file dialog (the command line): the
     // unsaved-work question first.
     void openFile(const QString &path);
+    // An entry of the recent files: a file that has gone is taken off the list with a message.
+    void openRecentFile(const QString &path);
 
     // --- parts, for main() and tests -----------------------------------------------------
     DialogWorkspace &workspace() { return *m_workspace; }
     const MainMenus &menus() const { return m_menus; }
     ControlMenu &controlMenu() { return *m_controlMenu; }
+    RecentFilesMenu &recentFiles() { return *m_recent; }
     Toolbox *toolbox() const { return m_toolbox; }
     // How the program's own modal windows run; tests replace it.
     ModalRunner &modalRunner() { return m_runner; }
@@ -91,6 +95,7 @@ private:
     std::unique_ptr<GridCommands> m_grid;
     MainMenus m_menus;
     ControlMenu *m_controlMenu = nullptr;
+    RecentFilesMenu *m_recent = nullptr;
     QPointer<Toolbox> m_toolbox;
     bool m_toolboxShownOnce = false;
 
