@@ -2,6 +2,7 @@
 
 #include "app/about_window.h"
 #include "app/control_menu.h"
+#include "app/design_file_drop.h"
 #include "app/dialog_name_prompt.h"
 #include "app/dialog_workspace.h"
 #include "app/file_commands.h"
@@ -22,6 +23,8 @@
 #include <QAction>
 #include <QCloseEvent>
 #include <QDir>
+#include <QDragEnterEvent>
+#include <QDropEvent>
 #include <QFileInfo>
 #include <QLocale>
 #include <QMdiArea>
@@ -77,6 +80,7 @@ MainWindow::MainWindow(UserPrompts *prompts, QWidget *parent)
     connect(m_workspace, &DialogWorkspace::documentStateChanged, this,
             &MainWindow::showDocumentState);
     connect(m_workspace, &DialogWorkspace::fileUsed, m_recent, &RecentFilesMenu::use);
+    setAcceptDrops(true);
 
     m_toolbox = new Toolbox(*this, this);
     // The toolbox floats beside the main window, never inside it.
@@ -308,6 +312,21 @@ void MainWindow::closeEvent(QCloseEvent *event)
     if (m_toolbox)
         m_toolbox->close();
     event->accept();
+}
+
+void MainWindow::dragEnterEvent(QDragEnterEvent *event)
+{
+    if (!droppedDesignFile(event->mimeData()).isEmpty())
+        event->acceptProposedAction();
+}
+
+void MainWindow::dropEvent(QDropEvent *event)
+{
+    const QString path = droppedDesignFile(event->mimeData());
+    if (path.isEmpty())
+        return;
+    event->acceptProposedAction();
+    openFile(path);
 }
 
 } // namespace kovrin

@@ -63,8 +63,8 @@ public:
     void setGridVisible(bool visible);
     void viewReadme();
     void showAbout();
-    // Load a design file as Load does, without the file dialog (the command line): the
-    // unsaved-work question first.
+    // Load a design file as Load does, without the file dialog (the command line, a dropped
+    // file): the unsaved-work question first.
     void openFile(const QString &path);
     // An entry of the recent files: a file that has gone is taken off the list with a message.
     void openRecentFile(const QString &path);
@@ -81,6 +81,8 @@ public:
 protected:
     void showEvent(QShowEvent *event) override;
     void closeEvent(QCloseEvent *event) override;
+    void dragEnterEvent(QDragEnterEvent *event) override;
+    void dropEvent(QDropEvent *event) override;
 
 private:
     void connectMenus();

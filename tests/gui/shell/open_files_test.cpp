@@ -1,12 +1,15 @@
 // Opening design files without the file dialog: the recent files at the end of the File menu,
-// kept between runs.
+// kept between runs, and a design file dropped on the main window.
 #include "../support/test_settings.h"
 #include "app/recent_files_menu.h"
 #include "shell_fixture.h"
 
 #include <QAction>
+#include <QDropEvent>
 #include <QFile>
+#include <QMimeData>
 #include <QTemporaryDir>
+#include <QUrl>
 #include <QtTest>
 
 using namespace kovrin;
@@ -28,6 +31,24 @@ QAction *entry(ShellFixture &f, int place)
     return f.window->menus().recentFiles.at(place);
 }
 
+// Sends a drag and, when it was taken, the drop of these files; true when the drag was taken.
+bool dropFiles(QWidget &window, const QStringList &paths)
+{
+    QMimeData data;
+    QList<QUrl> urls;
+    for (const QString &path : paths)
+        urls << QUrl::fromLocalFile(path);
+    data.setUrls(urls);
+    const QPoint point(window.width() / 2, window.height() / 2);
+    QDragEnterEvent enter(point, Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
+    QCoreApplication::sendEvent(&window, &enter);
+    if (!enter.isAccepted())
+        return false;
+    QDropEvent drop(QPointF(point), Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
+    QCoreApplication::sendEvent(&window, &drop);
+    return true;
+}
+
 } // namespace
 
 class OpenFilesTest : public QObject
@@ -44,9 +65,8 @@ class OpenFilesTest : public QObject
         QFile file(path(name));
         if (!file.open(QIODevice::WriteOnly))
             return {};
-        file.write("\"0.61\"\r\n\"" + dialog.toLatin1()
-                   + "\"\r\n\"KOVRIN_INFO_GRIDSIZE\"\r\n0\r\n"
-                     "\"###\"\r\n");
+        file.write("\"0.61\"\r\n\"" + dialog.toLatin1() + "\"\r\n\"KOVRIN_INFO_GRIDSIZE\"\r\n0\r\n"
+                   "\"###\"\r\n");
         return path(name);
     }
 
@@ -66,9 +86,8 @@ private slots:
             f.window->saveAs(); // saving names a file as much as loading
             f.window->openFile(path("three.kvx"));
 
-            QCOMPARE(shownEntries(f),
-                     QStringList({"&1 three.kvx", "&2 six && more.kvx", "&3 five.kvx",
-                                  "&4 four.kvx", "&5 two.kvx"}));
+            QCOMPARE(shownEntries(f), QStringList({"&1 three.kvx", "&2 six && more.kvx",
+                                                   "&3 five.kvx", "&4 four.kvx", "&5 two.kvx"}));
             QVERIFY(f.window->menus().recentSeparator->isVisible());
             QCOMPARE(entry(f, 1)->statusTip(), QDir::toNativeSeparators(path("six & more.kvx")));
         }
@@ -112,6 +131,26 @@ private slots:
 
         ShellFixture again;
         QCOMPARE(again.window->recentFiles().paths(), QStringList {path("kept.kvx")});
+    }
+
+    void aDroppedDesignFileLoadsThroughTheUnsavedWorkQuestion()
+    {
+        ShellFixture f;
+        f.window->insertDialog();
+        const QString design = designFile("dropped.KVX", "DROPPED");
+        QFile other(path("notes.txt"));
+        QVERIFY(other.open(QIODevice::WriteOnly));
+        other.close();
+
+        QVERIFY(!dropFiles(*f.window, {path("notes.txt")}));
+        QVERIFY(f.prompts.shown.isEmpty());
+
+        f.prompts.saveDiscardAnswers = {UserPrompts::Choice::Discard};
+        QVERIFY(dropFiles(*f.window, {path("notes.txt"), design}));
+        QCOMPARE(f.prompts.shown.size(), 1);
+        QCOMPARE(f.prompts.shown[0].kind, QStringLiteral("savediscard"));
+        QCOMPARE(f.names(), std::vector<std::string> {"DROPPED"});
+        QCOMPARE(QString::fromStdString(f.set().CurrentFile), design);
     }
 };
 
