@@ -6,7 +6,7 @@ namespace kovrin::bench {
 
 DialogSet makeDesign(std::size_t dialogs, std::size_t controlsInAll)
 {
-    constexpr SurfaceSize size{12030, 7575};
+    constexpr SurfaceSize size {12030, 7575};
     DialogSet set;
     for (std::size_t d = 0; d < dialogs; ++d)
         set.insertDialog();
@@ -26,7 +26,7 @@ DialogSet makeDesign(std::size_t dialogs, std::size_t controlsInAll)
         if (kind == ControlKind::Button || kind == ControlKind::Link)
             record.Action = "closeDialog 0; hint \"pressed " + std::to_string(i) + "\"";
         if (i % 5 == 0)
-            record.ForeColor = Rgba{std::string("0.25"), std::string("0,5"), 0.75, 1.0};
+            record.ForeColor = Rgba {std::string("0.25"), std::string("0,5"), 0.75, 1.0};
         set.writeRecord(dialog, *index, std::move(record));
     }
     return set;

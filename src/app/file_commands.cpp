@@ -1,6 +1,6 @@
 #include "app/file_commands.h"
 
-#include "app/busy_cursor.h"
+#include "surface/busy_cursor.h"
 #include "app/dialog_workspace.h"
 #include "app/user_prompts.h"
 #include "model/problem_list.h"

@@ -1,10 +1,12 @@
 #include "app/grid_commands.h"
 
-#include "app/busy_cursor.h"
 #include "app/dialog_workspace.h"
 #include "app/grid_size_prompt.h"
 #include "app/modal_runner.h"
 #include "model/number_text.h"
+#include "surface/busy_cursor.h"
+#include "surface/grid_step.h"
+#include "surface/grid_switch.h"
 #include "surface/surface_view.h"
 
 namespace kovrin {
@@ -28,15 +30,12 @@ void GridCommands::showGrid(bool visible)
 
 void GridCommands::buildAll()
 {
-    BusyCursor busy;
-    for (SurfaceView *view : m_workspace.views())
-        view->buildGrid();
+    buildAllGrids(m_workspace.views());
 }
 
 void GridCommands::removeAll()
 {
-    for (SurfaceView *view : m_workspace.views())
-        view->removeGrid();
+    removeAllGrids(m_workspace.views());
 }
 
 void GridCommands::changeGridSize(char decimalSeparator, bool gridVisible)
@@ -55,13 +54,12 @@ void GridCommands::changeGridSize(char decimalSeparator, bool gridVisible)
     if (prompt.Cancelled || prompt.result() != QDialog::Accepted)
         return;
 
-    // A lone "-" reads as 0: not a step, so the lines go and the old step stays.
-    const float step = typedSingle(prompt.sizeText().toStdString());
-    if (!(step > 0)) {
+    const auto step = enteredGridStep(prompt.sizeText().toStdString());
+    if (!step) {
         view->removeGrid();
         return;
     }
-    m_workspace.setGridSize(view->frmIndex(), step);
+    m_workspace.setGridSize(view->frmIndex(), *step);
     if (gridVisible) {
         BusyCursor busy;
         view->removeGrid();

@@ -1,19 +1,155 @@
 #include "app/toolbox.h"
 
+#include "surface/drawn_control.h"
 #include "surface/surface_host.h"
 
+#include <QIcon>
+#include <QPushButton>
+#include <QScreen>
+#include <QWindow>
+
+#include <cmath>
+
+// Resources of a static library are registered by hand, outside any namespace.
+static void registerToolboxPictures()
+{
+    Q_INIT_RESOURCE(toolbox);
+}
+
 namespace kovrin {
+namespace {
+
+struct KindButton
+{
+    ControlKind kind;
+    const char *name;
+    const char *picture;
+    const char *hint;
+    int row;
+    int column;
+};
+
+// Three rows of three, as the user finds them.
+constexpr std::array<KindButton, 9> kButtons {{
+    {ControlKind::Text, "cmd_text", "text", "Static text", 0, 0},
+    {ControlKind::Link, "cmd_linktext", "linktext", "Active text (link)", 0, 1},
+    {ControlKind::Input, "cmd_input", "input", "Input box", 0, 2},
+    {ControlKind::Button, "cmd_button", "button", "Button", 1, 0},
+    {ControlKind::Combo, "cmd_combo", "combo", "Combo box", 1, 1},
+    {ControlKind::List, "cmd_list", "list", "List box", 1, 2},
+    {ControlKind::Slider, "cmd_slider", "slider", "Slider", 2, 0},
+    {ControlKind::Frame, "cmd_frame", "frame", "Frame", 2, 1},
+    {ControlKind::Picture, "cmd_picture", "picture", "Picture", 2, 2},
+}};
+
+// The layout in twips: columns, rows, button size, and "Cancel selection" below.
+constexpr std::array<int, 3> kColumnLeft {60, 705, 1350};
+constexpr std::array<int, 3> kRowTop {105, 660, 1230};
+constexpr int kButtonWidth = 570;
+constexpr int kButtonHeight = 480;
+constexpr int kCancelLeft = 45;
+constexpr int kCancelTop = 1800;
+constexpr int kCancelWidth = 1875;
+constexpr int kCancelHeight = 330;
+constexpr int kClientWidth = 1980;
+constexpr int kClientHeight = 2235;
+constexpr int kTopEdge = 1000;
+
+// The order in which disarming paints the kind buttons grey.
+constexpr std::array<ControlKind, 9> kDisarmOrder {
+    ControlKind::Combo,   ControlKind::Button, ControlKind::Frame,
+    ControlKind::Input,   ControlKind::Link,   ControlKind::List,
+    ControlKind::Picture, ControlKind::Slider, ControlKind::Text};
+
+const QColor kDisarmedGrey(210, 210, 210);
+const QColor kArmedYellow(255, 255, 0);
+
+int px(int twips)
+{
+    return static_cast<int>(std::lround(twips / kTwipsPerPixel));
+}
+
+QRect pxRect(int left, int top, int width, int height)
+{
+    return QRect(px(left), px(top), px(width), px(height));
+}
+
+void paintButton(QPushButton *button, const QColor &colour)
+{
+    QPalette palette = button->palette();
+    palette.setColor(QPalette::Button, colour);
+    button->setPalette(palette);
+}
+
+} // namespace
 
 Toolbox::Toolbox(SurfaceHost &host, QWidget *parent)
-    : QWidget(parent)
+    : QWidget(parent, Qt::Tool | Qt::WindowStaysOnTopHint)
     , m_host(host)
 {
+    registerToolboxPictures();
+    setObjectName(QStringLiteral("frm_toolbox"));
     setWindowTitle(QStringLiteral("Controls Toolbox"));
+    setFixedSize(px(kClientWidth), px(kClientHeight));
+
+    for (const KindButton &spec : kButtons) {
+        auto *button = new QPushButton(this);
+        button->setObjectName(QString::fromLatin1(spec.name));
+        button->setToolTip(QString::fromLatin1(spec.hint));
+        button->setIcon(QIcon(QStringLiteral(":/toolbox/%1.png").arg(QLatin1String(spec.picture))));
+        button->setIconSize(QSize(28, 22));
+        button->setFocusPolicy(Qt::NoFocus);
+        button->setGeometry(pxRect(kColumnLeft[static_cast<std::size_t>(spec.column)],
+                                   kRowTop[static_cast<std::size_t>(spec.row)], kButtonWidth,
+                                   kButtonHeight));
+        const ControlKind kind = spec.kind;
+        connect(button, &QPushButton::clicked, this, [this, kind] { arm(kind); });
+        m_kindButtons[kindIndex(kind)] = button;
+    }
+
+    auto *cancel = new QPushButton(QStringLiteral("Cancel selection"), this);
+    cancel->setObjectName(QStringLiteral("cmd_Cancel"));
+    cancel->setToolTip(QStringLiteral("Cancel current selection"));
+    cancel->setFocusPolicy(Qt::NoFocus);
+    cancel->setGeometry(pxRect(kCancelLeft, kCancelTop, kCancelWidth, kCancelHeight));
+    connect(cancel, &QPushButton::clicked, this, &Toolbox::disarm);
 }
 
 void Toolbox::disarm()
 {
+    for (ControlKind kind : kDisarmOrder)
+        paintButton(kindButton(kind), kDisarmedGrey);
     m_host.currentCommand().clear();
+}
+
+void Toolbox::arm(ControlKind kind)
+{
+    disarm();
+    m_host.currentCommand() = std::string(kindWord(kind));
+    paintButton(kindButton(kind), kArmedYellow);
+}
+
+void Toolbox::showEvent(QShowEvent *event)
+{
+    QWidget::showEvent(event);
+    if (!m_placed) {
+        m_placed = true;
+        placeAtTheRightEdge();
+    }
+}
+
+// Touching the right edge of the screen, 1000 twips from its top.
+void Toolbox::placeAtTheRightEdge()
+{
+    const QScreen *where = screen();
+    if (!where)
+        return;
+    const QRect screenArea = where->geometry();
+    // The frame is known from the platform window once it exists, before the window manager
+    // has reported it to the widget.
+    const QMargins frame = windowHandle() ? windowHandle()->frameMargins() : QMargins();
+    const int outerWidth = width() + frame.left() + frame.right();
+    move(screenArea.x() + screenArea.width() - outerWidth, screenArea.y() + px(kTopEdge));
 }
 
 } // namespace kovrin

@@ -1,7 +1,15 @@
 #pragma once
-// The "Controls Toolbox": nine kinds to arm and "Cancel selection".
+// The "Controls Toolbox": a small window above all others at the right edge of the screen with
+// one picture button per control kind, which arms that kind for the next click on a surface,
+// and "Cancel selection", which disarms.
+
+#include "model/control_kind.h"
 
 #include <QWidget>
+
+#include <array>
+
+class QPushButton;
 
 namespace kovrin {
 
@@ -12,11 +20,20 @@ class Toolbox : public QWidget
     Q_OBJECT
 public:
     explicit Toolbox(SurfaceHost &host, QWidget *parent = nullptr);
-    // cmd_Cancel_Click: nothing armed.
+    // cmd_Cancel_Click: every kind button grey and nothing armed.
     void disarm();
 
+protected:
+    void showEvent(QShowEvent *event) override;
+
 private:
+    void arm(ControlKind kind);
+    QPushButton *kindButton(ControlKind kind) const { return m_kindButtons[kindIndex(kind)]; }
+    void placeAtTheRightEdge();
+
     SurfaceHost &m_host;
+    std::array<QPushButton *, 9> m_kindButtons {}; // in the kind table's order
+    bool m_placed = false;
 };
 
 } // namespace kovrin

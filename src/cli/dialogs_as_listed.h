@@ -11,7 +11,8 @@ namespace kovrin {
 
 // Splits the dialogs the reader made wherever the scan of the same file saw a header open a
 // dialog of the name already under way. Each part keeps the grid step the whole dialog loads
-// with. Should the scan not group the file as the reader did, the dialogs stay as loaded.
+// with. Should the scan and the loaded design not come from the same file, the dialogs stay as
+// loaded.
 std::vector<LoadedDialog> dialogsAsListed(const FileScan &scan, const LoadedDesign &loaded);
 
 } // namespace kovrin

@@ -27,7 +27,7 @@ std::vector<std::string> cutTextProblems(const std::vector<FileScan::CutText> &c
     return lines;
 }
 
-std::string endOfFileProblem(const FileScan::Place &place)
+std::string endOfFileProblem(const ScannedPlace &place)
 {
     return problemLine(place.dialog, &place.control,
                        "the file ends inside this record; its last item is not read");

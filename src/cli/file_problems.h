@@ -13,6 +13,6 @@ namespace kovrin {
 std::vector<std::string> cutTextProblems(const std::vector<FileScan::CutText> &cutTexts);
 
 // A file that stops inside a record, before its end mark.
-std::string endOfFileProblem(const FileScan::Place &place);
+std::string endOfFileProblem(const ScannedPlace &place);
 
 } // namespace kovrin

@@ -1,128 +1,39 @@
 #include "cli/file_scan.h"
 
-#include "cli/item_scanner.h"
-#include "model/code_page.h"
-#include "persist/design_fields.h"
-
-#include <array>
-
 namespace kovrin {
 namespace {
 
-using namespace design;
-
-// The record slots carry over between records, as the reader keeps them.
-using Slots = std::array<ScannedItem, kFieldCount>;
-
-struct RecordRead
+// The texts of the fields the record itself supplies that the reader cut short.
+void noteCutTexts(const ScannedRecord &record, std::vector<FileScan::CutText> &cutTexts)
 {
-    std::size_t stored = 0;
-    // Current format: the file ended before the record's end mark, and the reader leaves out the
-    // item it ended on.
-    bool cutByEndOfFile = false;
-};
-
-// Fills the slots of one record the way the reader does.
-RecordRead readRecord(ItemScanner &items, Slots &slots, bool olderFormat)
-{
-    RecordRead read;
-    if (olderFormat) {
-        for (; read.stored < kOlderFieldCount && !items.atEnd(); ++read.stored)
-            slots[read.stored] = items.next();
-        slots[LineSpacing] = ScannedItem {"0", false, {}, false};
-        return read;
+    const RecordSlots &slots = record.slots;
+    for (std::size_t field = 0; field < record.supplied; ++field) {
+        const Item &item = slots[field];
+        if (item.quoted && (item.unclosed || !item.dropped.empty()))
+            cutTexts.push_back({slots[design::DialogName].text,
+                                record.header ? std::string() : slots[design::Name].text,
+                                record.header, field, item.unclosed});
     }
-    for (std::size_t field = 0; !items.atEnd(); ++field) {
-        ScannedItem item = items.next();
-        if (item.text == kEndMark)
-            break;
-        if (items.atEnd()) {
-            read.cutByEndOfFile = read.stored > 0 || !item.text.empty();
-            break;
-        }
-        if (field < kFieldCount) {
-            slots[field] = std::move(item);
-            ++read.stored;
-        }
-    }
-    return read;
 }
-
-class Grouping
-{
-public:
-    explicit Grouping(FileScan &scan)
-        : m_scan(scan)
-    {
-    }
-
-    void add(const Slots &slots, std::size_t stored)
-    {
-        const std::string &name = slots[DialogName].text;
-        if (m_scan.controlCounts.empty() || name != m_currentName) {
-            m_scan.controlCounts.push_back(0);
-            m_currentName = name;
-            m_hasRecords = false;
-        }
-        const std::size_t dialog = m_scan.controlCounts.size() - 1;
-        const bool header = slots[Name].text == kGridKey;
-        if (header && m_hasRecords)
-            m_scan.splits.push_back({dialog, m_scan.controlCounts[dialog]});
-        if (!header)
-            ++m_scan.controlCounts[dialog];
-        m_hasRecords = true;
-        noteCutTexts(slots, stored, header);
-    }
-
-private:
-    void noteCutTexts(const Slots &slots, std::size_t stored, bool header)
-    {
-        for (std::size_t field = 0; field < stored; ++field) {
-            const ScannedItem &item = slots[field];
-            if (item.quoted && (item.unclosed || !item.dropped.empty()))
-                m_scan.cutTexts.push_back({slots[DialogName].text,
-                                           header ? std::string() : slots[Name].text, header, field,
-                                           item.unclosed});
-        }
-    }
-
-    FileScan &m_scan;
-    std::string m_currentName;
-    bool m_hasRecords = false;
-};
 
 } // namespace
 
 FileScan scanDesignFile(std::string_view bytes)
 {
-    const std::string text = decodeCp1252(bytes);
+    RecordScanner records(bytes);
     FileScan scan;
-    ItemScanner items(text);
-    if (items.atEnd())
-        return scan;
-    if (items.next().text.find('.') == std::string::npos) {
-        scan.olderFormat = true;
-        items = ItemScanner(text);
+    scan.olderFormat = records.olderFormat();
+    while (const ScannedRecord *record = records.next()) {
+        if (record->opensDialog)
+            scan.controlCounts.push_back(0);
+        const std::size_t dialog = scan.controlCounts.size() - 1;
+        if (record->header && !record->opensDialog)
+            scan.splits.push_back({dialog, scan.controlCounts[dialog]});
+        if (!record->header)
+            ++scan.controlCounts[dialog];
+        noteCutTexts(*record, scan.cutTexts);
     }
-    Grouping grouping(scan);
-    Slots slots {};
-    while (!items.atEnd()) {
-        const RecordRead read = readRecord(items, slots, scan.olderFormat);
-        if (read.cutByEndOfFile)
-            scan.endsInsideRecord = FileScan::Place {slots[DialogName].text, slots[Name].text};
-        // The current format skips a record that stored nothing; the older one keeps a short last
-        // record unless it is blank.
-        if (read.stored == 0)
-            continue;
-        if (scan.olderFormat && read.stored < kOlderFieldCount) {
-            bool blank = true;
-            for (std::size_t i = 0; i < read.stored; ++i)
-                blank = blank && slots[i].text.empty();
-            if (blank)
-                continue;
-        }
-        grouping.add(slots, read.stored);
-    }
+    scan.endsInsideRecord = records.endsInsideRecord();
     return scan;
 }
 

@@ -1,7 +1,9 @@
 #pragma once
 // What a design file holds where loading hides it: where the file starts a dialog whose name the
 // dialog before it already carries (loading makes one dialog of them), and the texts the reader
-// cuts short.
+// cuts short. Taken from the records as the reader's own scanner gives them.
+
+#include "persist/record_scanner.h"
 
 #include <cstddef>
 #include <optional>
@@ -36,12 +38,7 @@ struct FileScan
 
     // The file ends before the end mark of its last record (current format); the reader leaves
     // out the item it ends on. The record's dialog and control name as far as they were read.
-    struct Place
-    {
-        std::string dialog;
-        std::string control;
-    };
-    std::optional<Place> endsInsideRecord;
+    std::optional<ScannedPlace> endsInsideRecord;
 };
 
 FileScan scanDesignFile(std::string_view bytes);

@@ -1,5 +1,6 @@
 #include "codegen/code_values.h"
 
+#include "model/line_breaks.h"
 #include "model/number_text.h"
 
 namespace kovrin {
@@ -34,21 +35,7 @@ std::string colourList(const ColourValue &colour)
 
 std::string rawText(std::string_view text)
 {
-    std::string out;
-    out.reserve(text.size());
-    for (std::size_t i = 0; i < text.size(); ++i) {
-        const char c = text[i];
-        if (c == '\r') {
-            out += "\r\n";
-            if (i + 1 < text.size() && text[i + 1] == '\n')
-                ++i;
-        } else if (c == '\n') {
-            out += "\r\n";
-        } else {
-            out += c;
-        }
-    }
-    return out;
+    return withCrlfLineBreaks(text);
 }
 
 std::string actionText(std::string_view action)

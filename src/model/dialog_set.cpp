@@ -158,6 +158,17 @@ Result<std::size_t> DialogSet::addControl(std::size_t dialogIndex, ControlRecord
     return Result<std::size_t>::of(dialog.cControls.size() - 1);
 }
 
+Status DialogSet::canAddControl(std::size_t dialogIndex, std::string_view ctrlType) const
+{
+    if (const auto kind = kindFromWord(ctrlType)) {
+        if (!dialog(dialogIndex).surface.canMakeElement(*kind))
+            return Status::failure(kTooManyOfKind);
+    }
+    if (!canIssueTags(1))
+        return Status::failure(kTooManyControls);
+    return Status::success();
+}
+
 void DialogSet::writeRecord(std::size_t dialogIndex, std::size_t recordIndex, ControlRecord record)
 {
     mutableDialog(dialogIndex).cControls.at(recordIndex) = std::move(record);
@@ -187,6 +198,38 @@ void DialogSet::moveRecord(std::size_t dialogIndex, std::size_t from, std::size_
     records.erase(records.begin() + static_cast<std::ptrdiff_t>(from));
     to = std::min(to, records.size());
     records.insert(records.begin() + static_cast<std::ptrdiff_t>(to), std::move(record));
+}
+
+void DialogSet::setControlGeometry(std::size_t dialogIndex, std::string_view tag,
+                                   const TwipRect &rect, const RecordPlace &place)
+{
+    Dialog &dialog = mutableDialog(dialogIndex);
+    if (DrawnControl *drawn = dialog.surface.findByTag(tag))
+        drawn->setRect(rect);
+    if (const auto index = dialog.recordIndexByTag(tag)) {
+        ControlRecord &record = dialog.cControls[*index];
+        record.X = place.X;
+        record.Y = place.Y;
+        if (place.Width)
+            record.Width = *place.Width;
+        if (place.Height)
+            record.Height = *place.Height;
+    }
+}
+
+void DialogSet::restackControl(std::size_t dialogIndex, std::string_view drawnTag,
+                               std::size_t recordIndex, StackEnd end)
+{
+    Dialog &dialog = mutableDialog(dialogIndex);
+    if (!drawnTag.empty()) {
+        if (end == StackEnd::Front)
+            dialog.surface.bringToFront(drawnTag);
+        else
+            dialog.surface.sendToBack(drawnTag);
+    }
+    if (recordIndex < dialog.cControls.size())
+        moveRecord(dialogIndex, recordIndex,
+                   end == StackEnd::Front ? dialog.cControls.size() - 1 : 0);
 }
 
 } // namespace kovrin

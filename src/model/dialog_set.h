@@ -7,10 +7,12 @@
 #include "model/dialog.h"
 #include "model/dialog_content.h"
 #include "model/status.h"
+#include "surface/twip_rect.h"
 
 #include <cstddef>
 #include <cstdint>
 #include <string>
+#include <string_view>
 #include <vector>
 
 namespace kovrin {
@@ -67,6 +69,10 @@ public:
     Result<std::size_t> addControl(std::size_t dialogIndex, ControlRecord record, double left,
                                    double top, SurfaceSize size);
 
+    // Whether a record of the kind word can be added now (a tag and, for one of the nine kinds,
+    // an element number are free); the failure says why not. Checked before a tag is issued.
+    Status canAddControl(std::size_t dialogIndex, std::string_view ctrlType) const;
+
     // Replaces every field of a record (the property editor, undo).
     void writeRecord(std::size_t dialogIndex, std::size_t recordIndex, ControlRecord record);
     // Removes a record; its drawn control is hidden, as delete does.
@@ -75,6 +81,18 @@ public:
     void insertRecord(std::size_t dialogIndex, std::size_t recordIndex, ControlRecord record);
     // Moves a record within cControls (front/back, control order).
     void moveRecord(std::size_t dialogIndex, std::size_t from, std::size_t to);
+
+    // A move, resize, snap or keyboard step: the drawn control of the tag takes the new place
+    // and size, and the record of the tag the fractions (X and Y, and Width and Height when the
+    // place holds them).
+    void setControlGeometry(std::size_t dialogIndex, std::string_view tag, const TwipRect &rect,
+                            const RecordPlace &place);
+
+    enum class StackEnd { Front, Back };
+    // Front/back: the drawn control of drawnTag ("" for none) to the front or the back of the
+    // stacking order, and record recordIndex (0-based) to the end or the start of cControls.
+    void restackControl(std::size_t dialogIndex, std::string_view drawnTag, std::size_t recordIndex,
+                        StackEnd end);
 
     // Direct access to a surface for the gestures that change drawn controls.
     SurfaceState &surface(std::size_t dialogIndex) { return m_forms.at(dialogIndex).surface; }

@@ -9,7 +9,9 @@ namespace kovrin {
 
 inline constexpr std::int16_t kCounterLimit = 32767;
 
-// A grid step above 0 but below this one would need millions of lines: it acts as no grid.
+// The smallest step that makes a grid: the grid-size prompt takes 4 decimals. A smaller positive
+// step can only come from a file; it would need millions of lines, and float sums of it stop
+// growing, so it acts as no grid.
 inline constexpr float kSmallestGridStep = 0.0001f;
 
 } // namespace kovrin

@@ -4,16 +4,14 @@ namespace kovrin {
 
 using namespace design;
 
-std::string DesignAssembler::add(const RecordSlots &slots)
+std::string DesignAssembler::add(const ScannedRecord &record)
 {
-    const std::string &name = slots[DialogName].text;
-    // A first record naming no dialog ("") still needs a dialog to land in.
-    if (m_design.dialogs.empty() || name != m_currentName)
-        m_design.dialogs.push_back(LoadedDialog {name, 0.0f, {}});
+    const RecordSlots &slots = record.slots;
+    if (record.opensDialog)
+        m_design.dialogs.push_back(LoadedDialog {slots[DialogName].text, 0.0f, {}});
     LoadedDialog &dialog = m_design.dialogs.back();
-    m_currentName = name;
 
-    if (slots[Name].text == kGridKey) {
+    if (record.header) {
         dialog.gridSize = readGridSize(slots, dialog.name, m_problems);
         return placeText(dialog.name, 0, {}, "header");
     }

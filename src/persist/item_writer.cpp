@@ -1,6 +1,7 @@
 #include "persist/item_writer.h"
 
 #include "model/code_page.h"
+#include "model/line_breaks.h"
 #include "model/number_text.h"
 #include "persist/design_fields.h"
 
@@ -8,26 +9,6 @@
 
 namespace kovrin {
 namespace {
-
-// The file holds CRLF for every line end, also inside a multi-line text.
-std::string withCrlf(std::string_view text)
-{
-    std::string out;
-    out.reserve(text.size());
-    for (std::size_t i = 0; i < text.size(); ++i) {
-        const char c = text[i];
-        if (c == '\r') {
-            if (i + 1 < text.size() && text[i + 1] == '\n')
-                ++i;
-            out += "\r\n";
-        } else if (c == '\n') {
-            out += "\r\n";
-        } else {
-            out += c;
-        }
-    }
-    return out;
-}
 
 void noteOnce(std::vector<std::string> &notes, std::string_view where)
 {
@@ -42,7 +23,7 @@ void ItemWriter::text(std::string_view utf8, std::string_view where)
     // A reader ends a text item at the next double quote and a record at a whole "###".
     if (utf8.find('"') != std::string_view::npos || utf8 == design::kEndMark)
         noteOnce(m_unreadable, where);
-    const EncodedText encoded = encodeCp1252(withCrlf(utf8));
+    const EncodedText encoded = encodeCp1252(withCrlfLineBreaks(utf8));
     if (encoded.replaced)
         noteOnce(m_replaced, where);
     m_bytes += '"';

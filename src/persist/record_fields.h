@@ -1,20 +1,16 @@
 #pragma once
-// The record slots the reader fills item by item, and how they become the values of a dialog
-// header or a control record. Every value that cannot be taken as it stands (no number where one
-// is needed, out of range) is replaced as the rules say and reported with its place.
+// How the record slots the reader fills item by item become the values of a dialog header or a
+// control record. Every value that cannot be taken as it stands (no number where one is needed,
+// out of range) is replaced as the rules say and reported with its place.
 
 #include "model/control_record.h"
 #include "persist/design_fields.h"
-#include "persist/item_reader.h"
 #include "persist/problem_list.h"
+#include "persist/record_scanner.h"
 
-#include <array>
 #include <string_view>
 
 namespace kovrin {
-
-// Not cleared between records: a field a record does not supply keeps the previous value.
-using RecordSlots = std::array<Item, design::kFieldCount>;
 
 struct FieldReading
 {

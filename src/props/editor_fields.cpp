@@ -1,6 +1,7 @@
 #include "props/editor_fields.h"
 
 #include "model/control_kind.h"
+#include "model/line_breaks.h"
 #include "model/number_text.h"
 #include "props/colour_groups.h"
 #include "props/field_table.h"
@@ -44,42 +45,14 @@ EditorFields fieldsFromRecord(const ControlRecord &record, char separator)
     if (!record.Font.empty())
         f.font = findFontEntry(record.Font);
     f.fontSize = singleText(record.FontSize, separator);
-    f.text = editorLineBreaks(record.Text);
+    f.text = withLfLineBreaks(record.Text);
     for (ColourGroup group : kColourGroups)
         f.colours[groupIndex(group)] = colourTexts(recordColour(record, group), separator);
-    f.action = editorLineBreaks(record.Action);
+    f.action = withLfLineBreaks(record.Action);
     f.enter = record.Enter == 1;
     f.rowHeight = singleText(record.RowHeight, separator);
     f.wholeHeight = singleText(record.WholeHeight, separator);
     return f;
-}
-
-std::string editorLineBreaks(std::string_view text)
-{
-    std::string out;
-    out.reserve(text.size());
-    for (std::size_t i = 0; i < text.size(); ++i) {
-        if (text[i] == '\r') {
-            if (i + 1 < text.size() && text[i + 1] == '\n')
-                ++i;
-            out += '\n';
-        } else {
-            out += text[i];
-        }
-    }
-    return out;
-}
-
-std::string recordLineBreaks(std::string_view text)
-{
-    std::string out;
-    out.reserve(text.size() + text.size() / 16);
-    for (char c : editorLineBreaks(text)) {
-        if (c == '\n')
-            out += '\r';
-        out += c;
-    }
-    return out;
 }
 
 } // namespace kovrin

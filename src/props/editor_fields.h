@@ -41,10 +41,4 @@ struct EditorFields
 // as they are, absent colours as empty fields, line spacing only for a multi-line style.
 EditorFields fieldsFromRecord(const ControlRecord &record, char separator);
 
-// Line breaks as a text widget shows them: "\r\n", a lone "\r" and a lone "\n" all become "\n".
-std::string editorLineBreaks(std::string_view text);
-
-// Line breaks as the record and the design file hold them: every "\n" becomes "\r\n".
-std::string recordLineBreaks(std::string_view text);
-
 } // namespace kovrin

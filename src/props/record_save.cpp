@@ -1,5 +1,7 @@
 #include "props/record_save.h"
 
+#include "model/line_breaks.h"
+
 #include "model/number_text.h"
 #include "props/colour_groups.h"
 #include "props/field_table.h"
@@ -26,7 +28,7 @@ float numberOf(const std::string &now, const std::string &opened, float current)
 
 std::string textOf(const std::string &now, const std::string &opened, const std::string &current)
 {
-    return now == opened ? current : recordLineBreaks(now);
+    return now == opened ? current : withCrlfLineBreaks(now);
 }
 
 std::string styleOf(const ControlRecord &current, const EditorFields &opened,

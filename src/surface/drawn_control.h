@@ -4,6 +4,7 @@
 
 #include "model/colour_value.h"
 #include "model/control_kind.h"
+#include "surface/twip_rect.h"
 
 #include <cstdint>
 #include <optional>
@@ -32,6 +33,14 @@ struct DrawnControl {
     std::optional<Rgb8> textColour; // unset: the kind's own default colour
     std::optional<Rgb8> backColour;
 
+    TwipRect rect() const { return {left, top, width, height}; }
+    void setRect(const TwipRect &r)
+    {
+        left = r.left;
+        top = r.top;
+        width = r.width;
+        height = r.height;
+    }
     bool contains(double x, double y) const
     {
         return x >= left && y >= top && x < left + width && y < top + height;

@@ -1,7 +1,13 @@
 #include "surface/order_window_open.h"
 
+#include "surface/order_window.h"
+
 namespace kovrin {
 
-void openOrderWindow(SurfaceHost &, SurfaceView &, QWidget *) {}
+void openOrderWindow(SurfaceHost &host, SurfaceView &view, QWidget *parent)
+{
+    OrderWindow window(host, view, parent);
+    window.exec();
+}
 
 } // namespace kovrin

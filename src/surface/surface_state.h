@@ -1,12 +1,17 @@
 #pragma once
 // The drawn controls of one design surface: per-kind element numbering and the stacking order
-// (back first). Pure data and rules; the surface view paints it.
+// (back first), with the surface's grid lines and the state its gestures leave (drag, outline,
+// context menu, keyboard focus). Pure data and rules; the surface view paints it.
 
+#include "surface/drag.h"
 #include "surface/drawn_control.h"
+#include "surface/grid_lines.h"
+#include "surface/menu_state.h"
 
 #include <array>
 #include <cstddef>
 #include <optional>
+#include <string>
 #include <string_view>
 #include <vector>
 
@@ -56,6 +61,13 @@ public:
     DrawnControls drawnControls() const { return {m_lastElement, m_stack}; }
     // Puts back controls and counters kept earlier (undo, redo).
     void restoreDrawnControls(DrawnControls controls);
+
+    // --- what the gestures leave on the surface ------------------------------------------
+    GridLines grid; // lnH and lnV
+    DragState drag; // DragHandle, GrabX, GrabY, DragX, DragY, ClickPending
+    MovingFrame lnMoving; // the outline of a move or resize
+    ControlMenuState menu; // CtrlToPos, CtrlIndexToPos, CtrlToPosMouseX, CtrlToPosMouseY
+    std::string focusTag; // the drawn control with the keyboard focus; "" for none
 
 private:
     std::array<std::int16_t, 9> m_lastElement;

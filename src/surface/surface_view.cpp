@@ -1,31 +1,205 @@
 #include "surface/surface_view.h"
 
+#include "app/user_prompts.h"
+#include "surface/busy_cursor.h"
+#include "surface/grid_commands.h"
+#include "surface/kind_gestures.h"
+#include "surface/pixel_geometry.h"
+#include "surface/surface_commands.h"
+#include "surface/surface_gestures.h"
 #include "surface/surface_host.h"
+#include "surface/surface_painter.h"
+#include "surface/surface_ref.h"
+
+#include <QMdiSubWindow>
+#include <QPaintEvent>
+#include <QPainter>
+#include <QTimer>
 
 namespace kovrin {
+namespace {
+
+const QString kWarning = QStringLiteral("WARNING");
+
+} // namespace
 
 SurfaceView::SurfaceView(SurfaceHost &host, std::int16_t frmIndex, QWidget *parent)
     : QWidget(parent)
     , m_host(host)
     , m_frmIndex(frmIndex)
+    , m_clickTimer(new QTimer(this))
 {
     setFixedSize(kClientWidthPx, kClientHeightPx);
+    setFocusPolicy(Qt::ClickFocus);
+    setMouseTracking(true);
+    setAttribute(Qt::WA_OpaquePaintEvent);
+    setAutoFillBackground(false);
+
+    m_clickTimer->setObjectName(QStringLiteral("tmr_click"));
+    m_clickTimer->setInterval(kClickIntervalMs);
+    connect(m_clickTimer, &QTimer::timeout, this, [this] {
+        if (const auto s = surfaceRef())
+            expireClick(s->surface().drag);
+        m_clickTimer->stop();
+    });
 }
 
 SurfaceSize SurfaceView::outerSize() const
 {
-    const QWidget *window = this->window() != this && parentWidget() ? parentWidget() : this;
-    const QRect frame = window->frameGeometry();
-    return SurfaceSize{frame.width() * kTwipsPerPixel, frame.height() * kTwipsPerPixel};
+    if (m_outerOverride)
+        return *m_outerOverride;
+    for (const QWidget *w = parentWidget(); w; w = w->parentWidget()) {
+        if (const auto *sub = qobject_cast<const QMdiSubWindow *>(w)) {
+            // Before it is first shown, a child window only knows its size from its hint.
+            const QSize outer = sub->isVisible() ? sub->frameGeometry().size() : sub->sizeHint();
+            return {outer.width() * kTwipsPerPixel, outer.height() * kTwipsPerPixel};
+        }
+    }
+    const QSize own = isWindow() ? frameGeometry().size() : size();
+    return {own.width() * kTwipsPerPixel, own.height() * kTwipsPerPixel};
 }
 
-void SurfaceView::bringToFront() {}
-void SurfaceView::sendToBack() {}
-void SurfaceView::copyControl() {}
-void SurfaceView::pasteControl() {}
-void SurfaceView::snapToGrid() {}
-void SurfaceView::buildGrid() {}
-void SurfaceView::removeGrid() {}
-void SurfaceView::refresh() { update(); }
+std::optional<SurfaceRef> SurfaceView::surfaceRef() const
+{
+    DialogSet &set = m_host.document();
+    const auto index = set.indexOfFrmIndex(m_frmIndex);
+    const SurfaceSize size = outerSize();
+    if (!index || !(size.width > 0) || !(size.height > 0))
+        return std::nullopt;
+    return SurfaceRef {set, *index, size};
+}
+
+void SurfaceView::changed()
+{
+    m_host.documentChanged(*this);
+}
+
+// --- commands of the context menu ---------------------------------------------------------
+
+void SurfaceView::bringToFront()
+{
+    if (const auto s = surfaceRef(); s && mnu_tofront_Click(*s)) {
+        changed();
+        update();
+    }
+}
+
+void SurfaceView::sendToBack()
+{
+    if (const auto s = surfaceRef(); s && mnu_toback_Click(*s)) {
+        changed();
+        update();
+    }
+}
+
+void SurfaceView::copyControl()
+{
+    if (const auto s = surfaceRef())
+        mnu_makecopy_Click(*s, m_host.copiedControl());
+}
+
+void SurfaceView::pasteControl()
+{
+    const auto s = surfaceRef();
+    if (!s)
+        return;
+    const auto pasted = mnu_makepaste_Click(*s, m_host.copiedControl());
+    if (!pasted) {
+        m_host.prompts().message(kWarning, QString::fromStdString(pasted.message),
+                                 UserPrompts::Icon::Warning);
+        return;
+    }
+    changed();
+    updateControl(s->dialog().cControls.at(*pasted).Tag);
+}
+
+void SurfaceView::snapToGrid()
+{
+    const auto s = surfaceRef();
+    if (!s)
+        return;
+    const std::string tag = s->surface().menu.CtrlToPos;
+    updateControl(tag);
+    if (mnu_snaptogrid_Click(*s)) {
+        changed();
+        updateControl(tag);
+    }
+}
+
+void SurfaceView::applyControlOrder(const std::vector<std::string> &tags)
+{
+    if (const auto s = surfaceRef(); s && kovrin::applyControlOrder(*s, tags)) {
+        changed();
+        update();
+    }
+}
+
+// --- grid ---------------------------------------------------------------------------------
+
+void SurfaceView::buildGrid()
+{
+    if (const auto s = surfaceRef()) {
+        kovrin::buildGrid(*s);
+        update();
+    }
+}
+
+void SurfaceView::removeGrid()
+{
+    if (const auto s = surfaceRef()) {
+        kovrin::removeGrid(*s);
+        update();
+    }
+}
+
+// --- painting -----------------------------------------------------------------------------
+
+void SurfaceView::refresh()
+{
+    if (m_receiver == Receiver::Control && !pressedControl())
+        m_receiver = Receiver::None;
+    update();
+}
+
+void SurfaceView::paintEvent(QPaintEvent *event)
+{
+    QPainter painter(this);
+    painter.fillRect(event->rect(), palette().color(QPalette::Window));
+    if (const auto s = surfaceRef())
+        paintSurface(painter, {s->surface(), *this, hasFocus()}, event->region());
+}
+
+void SurfaceView::updateControl(const std::string &tag)
+{
+    const auto s = surfaceRef();
+    if (!s || tag.empty())
+        return;
+    if (const DrawnControl *drawn = s->surface().findByTag(tag))
+        update(pixelRect(drawn->rect()).adjusted(-2, -2, 2, 2));
+}
+
+void SurfaceView::updateOutline()
+{
+    const auto s = surfaceRef();
+    const QRegion now = s ? outlineRegion(s->surface().lnMoving) : QRegion();
+    if (now == m_outlineShown)
+        return;
+    update(m_outlineShown + now);
+    m_outlineShown = now;
+}
+
+void SurfaceView::focusInEvent(QFocusEvent *event)
+{
+    QWidget::focusInEvent(event);
+    if (const auto s = surfaceRef())
+        updateControl(s->surface().focusTag);
+}
+
+void SurfaceView::focusOutEvent(QFocusEvent *event)
+{
+    QWidget::focusOutEvent(event);
+    if (const auto s = surfaceRef())
+        updateControl(s->surface().focusTag);
+}
 
 } // namespace kovrin

@@ -4,14 +4,21 @@
 // widget per control.
 
 #include "surface/drawn_control.h"
+#include "surface/grab_zone.h"
 
 #include <QWidget>
 
 #include <cstdint>
+#include <optional>
+#include <string>
+#include <vector>
+
+class QTimer;
 
 namespace kovrin {
 
 class SurfaceHost;
+struct SurfaceRef;
 
 class SurfaceView : public QWidget
 {
@@ -26,6 +33,8 @@ public:
     std::int16_t frmIndex() const { return m_frmIndex; }
     // The window's outer size (client plus the real frame and title bar) in twips.
     SurfaceSize outerSize() const;
+    // A fixed outer size for a view shown without its child window (tests, benchmarks).
+    void setOuterSizeOverride(std::optional<SurfaceSize> size) { m_outerOverride = size; }
 
     // Commands of the "Control Manager" menu, on the state the menu left.
     void bringToFront();
@@ -38,12 +47,50 @@ public:
     void buildGrid();
     void removeGrid();
 
+    // OK of the control order window: records and drawn controls in the order of these tags.
+    void applyControlOrder(const std::vector<std::string> &tags);
+
     // Repaint after the document changed outside the view (editor, undo, load).
     void refresh();
 
+protected:
+    void paintEvent(QPaintEvent *event) override;
+    void mousePressEvent(QMouseEvent *event) override;
+    void mouseMoveEvent(QMouseEvent *event) override;
+    void mouseReleaseEvent(QMouseEvent *event) override;
+    void mouseDoubleClickEvent(QMouseEvent *event) override;
+    void keyPressEvent(QKeyEvent *event) override;
+    void keyReleaseEvent(QKeyEvent *event) override;
+    void focusInEvent(QFocusEvent *event) override;
+    void focusOutEvent(QFocusEvent *event) override;
+
 private:
+    std::optional<SurfaceRef> surfaceRef() const;
+    const DrawnControl *pressedControl() const;
+    std::string hitTag(const QPointF &pixel) const;
+
+    void pressOn(const QPointF &pixel, Qt::MouseButton button, Qt::MouseButtons held);
+    void releaseOnControl(const QPointF &pixel, Qt::MouseButton button, const QPoint &global);
+    void releaseOnBackground(const QPointF &pixel, Qt::MouseButton button, const QPoint &global);
+    void placeArmed(double x, double y);
+    void clickOnControl(const std::string &tag);
+    void openEditorOn(const std::string &tag);
+    void setPointer(PointerShape shape);
+    void changed();
+    void updateOutline();
+    void updateControl(const std::string &tag);
+
     SurfaceHost &m_host;
     std::int16_t m_frmIndex;
+    std::optional<SurfaceSize> m_outerOverride;
+    QTimer *m_clickTimer; // tmr_click
+    // The receiver of the press that is held: a drawn control (by tag) keeps the mouse until
+    // every button is up; the background keeps it the same way.
+    enum class Receiver { None, Background, Control };
+    Receiver m_receiver = Receiver::None;
+    std::string m_pressedTag;
+    QRegion m_outlineShown; // where the outline was last painted, in pixels
+    PointerShape m_pointer = PointerShape::Arrow;
 };
 
 } // namespace kovrin

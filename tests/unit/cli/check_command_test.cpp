@@ -124,6 +124,11 @@ TEST(Check, FileEndingInsideARecord)
               "its last item is not read\n");
     // A blank line after the last end mark is harmless.
     EXPECT_EQ(checked(folder, example + "\r\n").status, 0);
+
+    // So are several: the reader drops a record of blank lines only.
+    const CliRun blankLines = checked(folder, example + "\r\n\r\n\r\n");
+    EXPECT_EQ(blankLines.status, 0);
+    EXPECT_TRUE(blankLines.out.empty()) << blankLines.out;
 }
 
 TEST(Check, TextWithoutClosingQuote)

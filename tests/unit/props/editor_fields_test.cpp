@@ -67,9 +67,6 @@ TEST(EditorFields, EnterIsCheckedOnlyForOne)
 
 TEST(EditorFields, LineBreaksBetweenRecordAndWidget)
 {
-    EXPECT_EQ(editorLineBreaks("a\r\nb\rc\nd"), "a\nb\nc\nd");
-    EXPECT_EQ(recordLineBreaks("a\nb\n"), "a\r\nb\r\n");
-    EXPECT_EQ(recordLineBreaks("a\r\nb"), "a\r\nb"); // never doubled
     ControlRecord r = defaultRecord(ControlKind::Link);
     r.Text = "one\r\ntwo";
     r.Action = "hint \"x\";\r\nexit;";

@@ -1,4 +1,4 @@
-#include "app/busy_cursor.h"
+#include "surface/busy_cursor.h"
 
 #include <QApplication>
 #include <QCursor>

@@ -1,0 +1,173 @@
+// Timings of the design surface holding 5,000 controls, headless (offscreen unless
+// QT_QPA_PLATFORM says otherwise). Run: build/bench/surface_bench
+//
+// Targets on a 2-core machine: a drag step with its outline repaint under 8 ms, a full repaint
+// under 100 ms, placing under 1 ms, switching the grid on with step 0.0001 under 50 ms.
+#include "support/fake_surface_host.h"
+#include "surface/grid_step.h"
+#include "surface/grid_switch.h"
+#include "surface/surface_view.h"
+
+#include <QApplication>
+#include <QMouseEvent>
+
+#include <benchmark/benchmark.h>
+
+#include <memory>
+
+using namespace kovrin;
+
+namespace {
+
+constexpr SurfaceSize kOuter {12030, 7635};
+constexpr int kControls = 5000;
+
+// A surface of 5,000 controls of every kind spread over it, shown; a strip along the bottom stays
+// empty for placing.
+class BenchSurface
+{
+public:
+    BenchSurface()
+    {
+        host.set.insertDialog();
+        for (int i = 0; i < kControls; ++i) {
+            const ControlKind kind = kAllKinds[static_cast<std::size_t>(i) % kAllKinds.size()];
+            if (kind == ControlKind::Frame)
+                continue; // frames would cover everything; one big one is added below
+            const double left = (i % 100) * 120.0;
+            const double top = ((i / 100) % 50) * 135.0;
+            host.set.createControl(0, kind, left, top, kOuter);
+        }
+        while (host.set.dialog(0).cControls.size() < kControls)
+            host.set.createControl(0, ControlKind::Text, 6000, 3000, kOuter);
+        // A frame in front, as large as frames are made: its outline crosses many controls.
+        host.set.createControl(0, ControlKind::Frame, 1500, 1200, kOuter);
+        view = std::make_unique<SurfaceView>(host, 1);
+        view->setOuterSizeOverride(kOuter);
+        view->show();
+        settle();
+    }
+
+    void settle() { QApplication::processEvents(); }
+
+    void mouse(QEvent::Type type, QPoint at, Qt::MouseButton button, Qt::MouseButtons held)
+    {
+        QMouseEvent event(type, QPointF(at), QPointF(view->mapToGlobal(at)), button, held,
+                          Qt::NoModifier);
+        QApplication::sendEvent(view.get(), &event);
+    }
+
+    FakeSurfaceHost host;
+    std::unique_ptr<SurfaceView> view;
+};
+
+BenchSurface &surface()
+{
+    static BenchSurface shared;
+    return shared;
+}
+
+void placeOneMoreControl(benchmark::State &state)
+{
+    BenchSurface &s = surface();
+    const QPoint at(600, 470); // on the empty strip
+    for (auto _ : state) {
+        s.host.command = "BUTTON";
+        s.mouse(QEvent::MouseButtonPress, at, Qt::LeftButton, Qt::LeftButton);
+        s.mouse(QEvent::MouseButtonRelease, at, Qt::LeftButton, Qt::NoButton);
+        s.settle(); // the new control painted
+        state.PauseTiming();
+        // Deleted again (its drawn control hidden), so the next click lands on the strip too.
+        s.host.set.removeRecord(0, s.host.set.dialog(0).cControls.size() - 1);
+        state.ResumeTiming();
+    }
+    state.counters["controls"] = static_cast<double>(s.host.set.dialog(0).cControls.size());
+}
+
+// Press inside a control, then step the pointer back and forth with the button held; each step
+// runs TrackDrag and repaints the outline's old and new place.
+void dragStep(benchmark::State &state, const QPoint grab)
+{
+    BenchSurface &s = surface();
+    s.mouse(QEvent::MouseButtonPress, grab, Qt::LeftButton, Qt::LeftButton);
+    int n = 0;
+    for (auto _ : state) {
+        const QPoint at = grab + QPoint(3 + n % 40, 2 + n % 25);
+        ++n;
+        s.mouse(QEvent::MouseMove, at, Qt::NoButton, Qt::LeftButton);
+        s.settle();
+    }
+    // Released where it was grabbed: the control stays.
+    s.mouse(QEvent::MouseButtonRelease, grab, Qt::LeftButton, Qt::NoButton);
+    s.settle();
+}
+
+void dragStepOfTheLargeFrame(benchmark::State &state)
+{
+    dragStep(state, QPoint(300, 200)); // inside the frame in front
+}
+
+void dragStepOfASmallControl(benchmark::State &state)
+{
+    surface().host.set.createControl(0, ControlKind::Button, 11100, 7000, kOuter);
+    surface().settle();
+    dragStep(state, QPoint(755, 470));
+}
+
+void fullRepaint(benchmark::State &state)
+{
+    BenchSurface &s = surface();
+    for (auto _ : state)
+        s.view->repaint();
+}
+
+void snapToGrid(benchmark::State &state)
+{
+    BenchSurface &s = surface();
+    s.host.set.setGridSize(0, state.range(0) == 0 ? 0.05f : kSmallestGridStep);
+    const std::string tag = s.host.set.dialog(0).cControls.back().Tag; // the frame
+    int n = 0;
+    for (auto _ : state) {
+        // Off the grid again, then the command as the menu runs it.
+        s.host.set.surface(0).findByTag(tag)->left = 1000 + (n++ % 50) * 7.5;
+        s.host.set.surface(0).menu.CtrlToPos = tag;
+        s.view->snapToGrid();
+        s.settle();
+    }
+}
+
+void gridOnAtTheFinestStep(benchmark::State &state)
+{
+    BenchSurface &s = surface();
+    s.host.set.setGridSize(0, kSmallestGridStep);
+    for (auto _ : state) {
+        state.PauseTiming();
+        removeAllGrids({s.view.get()});
+        s.settle();
+        state.ResumeTiming();
+        buildAllGrids({s.view.get()});
+        s.settle(); // the lines painted
+    }
+    state.counters["lines"] = static_cast<double>(s.host.set.surface(0).grid.lnH.size()
+                                                  + s.host.set.surface(0).grid.lnV.size());
+}
+
+} // namespace
+
+BENCHMARK(placeOneMoreControl)->Unit(benchmark::kMillisecond)->Iterations(500);
+BENCHMARK(dragStepOfTheLargeFrame)->Unit(benchmark::kMillisecond);
+BENCHMARK(dragStepOfASmallControl)->Unit(benchmark::kMillisecond);
+BENCHMARK(fullRepaint)->Unit(benchmark::kMillisecond);
+BENCHMARK(snapToGrid)->Arg(0)->Arg(1)->Unit(benchmark::kMillisecond);
+BENCHMARK(gridOnAtTheFinestStep)->Unit(benchmark::kMillisecond);
+
+int main(int argc, char **argv)
+{
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    QApplication app(argc, argv);
+    benchmark::Initialize(&argc, argv);
+    benchmark::RunSpecifiedBenchmarks();
+    benchmark::Shutdown();
+    return 0;
+}

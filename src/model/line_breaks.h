@@ -1,0 +1,16 @@
+#pragma once
+// Line breaks inside texts. The design file and the generated code both end every line with
+// CRLF, also inside a multi-line text, whichever break the text was typed or stored with.
+
+#include <string>
+#include <string_view>
+
+namespace kovrin {
+
+// The text with every line break ("\r\n", a lone "\r" or a lone "\n") made "\r\n".
+std::string withCrlfLineBreaks(std::string_view text);
+
+// The text with every line break made "\n", as a text widget shows it.
+std::string withLfLineBreaks(std::string_view text);
+
+} // namespace kovrin

@@ -1,0 +1,96 @@
+#include "persist/record_scanner.h"
+
+#include "model/code_page.h"
+
+namespace kovrin {
+namespace {
+
+using namespace design;
+
+bool holdsMoreThanBlank(const Item &item)
+{
+    return item.quoted || !item.text.empty();
+}
+
+} // namespace
+
+RecordScanner::RecordScanner(std::string_view bytes)
+    : m_text(decodeCp1252(bytes))
+    , m_items(m_text)
+{
+    if (m_items.atEnd())
+        return;
+    // The version line holds a "."; a file without it is of the older format and its first
+    // item is already data.
+    if (m_items.next().text.find('.') == std::string::npos) {
+        m_olderFormat = true;
+        m_items = ItemReader(m_text);
+    }
+}
+
+const ScannedRecord *RecordScanner::next()
+{
+    while (!m_items.atEnd()) {
+        if (m_olderFormat ? readOlderRecord() : readCurrentRecord()) {
+            placeInDialog();
+            return &m_record;
+        }
+    }
+    return nullptr;
+}
+
+// Current format: items into fields 0, 1, 2 ... up to the end mark. The item after which the
+// file ends is not stored; items beyond the last field are dropped. A record that stored nothing
+// but blank lines ("###" right after "###", blank lines at the end of a file edited by hand)
+// would only repeat the record before it from the kept slots, or make a dialog without a name:
+// it is not taken.
+bool RecordScanner::readCurrentRecord()
+{
+    RecordSlots &slots = m_record.slots;
+    m_record.supplied = 0;
+    bool filled = false;
+    for (std::size_t field = 0; !m_items.atEnd(); ++field) {
+        Item item = m_items.next();
+        if (item.text == kEndMark)
+            break;
+        if (m_items.atEnd()) {
+            if (filled || holdsMoreThanBlank(item))
+                m_endsInsideRecord = ScannedPlace {slots[DialogName].text, slots[Name].text};
+            break;
+        }
+        if (field < kFieldCount) {
+            filled = filled || holdsMoreThanBlank(item);
+            slots[field] = std::move(item);
+            m_record.supplied = field + 1;
+        }
+    }
+    return filled;
+}
+
+// Older format: fixed records of 36 items and no line spacing. A last record cut short is taken
+// unless it is blank.
+bool RecordScanner::readOlderRecord()
+{
+    RecordSlots &slots = m_record.slots;
+    bool onlyBlank = true;
+    std::size_t field = 0;
+    for (; field < kOlderFieldCount && !m_items.atEnd(); ++field) {
+        slots[field] = m_items.next();
+        onlyBlank = onlyBlank && slots[field].text.empty();
+    }
+    slots[LineSpacing] = Item {"0", false, {}, false};
+    m_record.supplied = field;
+    return field == kOlderFieldCount || !onlyBlank;
+}
+
+void RecordScanner::placeInDialog()
+{
+    const std::string &name = m_record.slots[DialogName].text;
+    // A first record naming no dialog ("") still needs a dialog to land in.
+    m_record.opensDialog = !m_anyRecord || name != m_currentName;
+    m_anyRecord = true;
+    m_currentName = name;
+    m_record.header = m_record.slots[Name].text == kGridKey;
+}
+
+} // namespace kovrin

@@ -1,0 +1,69 @@
+#pragma once
+// Reads a design file record by record, the one way loading and the check both take it: the
+// format from the first item, the record slots filled item by item, and each record's place in
+// the grouping into dialogs by the dialog name that opens it. Nothing here judges a value.
+
+#include "persist/design_fields.h"
+#include "persist/item_reader.h"
+
+#include <array>
+#include <cstddef>
+#include <optional>
+#include <string>
+#include <string_view>
+
+namespace kovrin {
+
+// Not cleared between records: a field a record does not supply keeps the previous value.
+using RecordSlots = std::array<Item, design::kFieldCount>;
+
+struct ScannedRecord
+{
+    RecordSlots slots {};
+    std::size_t supplied = 0; // fields 0 .. supplied - 1 came from this record itself
+    bool header = false; // a dialog header, which sets the grid step; otherwise a control
+    // Names another dialog than the record before, or is the first record: a dialog starts here.
+    // Adjacent dialogs of the same name thus become one.
+    bool opensDialog = false;
+};
+
+// A record by the dialog and control name it had got when its reading stopped.
+struct ScannedPlace
+{
+    std::string dialog;
+    std::string control;
+};
+
+class RecordScanner
+{
+public:
+    // bytes: the whole file, Windows-1252.
+    explicit RecordScanner(std::string_view bytes);
+    RecordScanner(const RecordScanner &) = delete;
+    RecordScanner &operator=(const RecordScanner &) = delete;
+
+    bool olderFormat() const { return m_olderFormat; }
+
+    // The next record the reader takes, or null at the end of the file. Valid until the next call.
+    // A record of blank lines only is passed over.
+    const ScannedRecord *next();
+
+    // Current format: the file ends before the end mark of a record that holds more than blank
+    // lines, and the item it ends on is not stored. Known once next() gave null.
+    const std::optional<ScannedPlace> &endsInsideRecord() const { return m_endsInsideRecord; }
+
+private:
+    bool readCurrentRecord();
+    bool readOlderRecord();
+    void placeInDialog();
+
+    std::string m_text;
+    ItemReader m_items;
+    bool m_olderFormat = false;
+    ScannedRecord m_record;
+    bool m_anyRecord = false;
+    std::string m_currentName;
+    std::optional<ScannedPlace> m_endsInsideRecord;
+};
+
+} // namespace kovrin

@@ -1,0 +1,148 @@
+#include "surface/drag.h"
+
+#include "model/number_text.h"
+#include "surface/input_state.h"
+#include "surface/move_limits.h"
+
+namespace kovrin {
+namespace {
+
+bool has(const std::string &handle, char edge)
+{
+    return handle.find(edge) != std::string::npos;
+}
+
+// Bars 0 to 3 along the upper, left, right and lower edge of a rectangle; the right and lower
+// bars lie just outside it.
+void placeBars(MovingFrame &frame, const TwipRect &r)
+{
+    frame.bars[0] = {r.left, r.top, r.width, kOutlineBarThickness};
+    frame.bars[1] = {r.left, r.top, kOutlineBarThickness, r.height};
+    frame.bars[2] = {r.right(), r.top, kOutlineBarThickness, r.height};
+    frame.bars[3] = {r.left, r.bottom(), r.width, kOutlineBarThickness};
+}
+
+// The resize limits: the control keeps at least 25 twips in each direction.
+void holdMinimumSize(DragState &drag, const TwipRect &control)
+{
+    const double widest = control.width - kMinimumControlSize;
+    const double highest = control.height - kMinimumControlSize;
+    const std::string &handle = drag.DragHandle;
+    if (has(handle, 'U') && drag.DragY > highest)
+        drag.DragY = wholeTwips(highest);
+    if (has(handle, 'D') && drag.DragY < kMinimumControlSize)
+        drag.DragY = wholeTwips(kMinimumControlSize);
+    if (has(handle, 'L') && drag.DragX > widest)
+        drag.DragX = wholeTwips(widest);
+    if (has(handle, 'R') && drag.DragX < kMinimumControlSize)
+        drag.DragX = wholeTwips(kMinimumControlSize);
+}
+
+} // namespace
+
+std::int32_t wholeTwips(double twips)
+{
+    return static_cast<std::int32_t>(roundHalfEven(twips));
+}
+
+void ShowMovingFrame(MovingFrame &frame, bool visible)
+{
+    frame.visible = visible;
+}
+
+void BeginDrag(DragState &drag, const TwipRect &control, double x, double y)
+{
+    drag.tracked = false;
+    drag.DragHandle = handleAt(control.width, control.height, x, y);
+    if (drag.DragHandle.empty()) {
+        drag.GrabX = wholeTwips(x);
+        drag.GrabY = wholeTwips(y);
+        return;
+    }
+    drag.DragX = x < kGrabBand ? 0 : wholeTwips(control.width);
+    drag.DragY = y < kGrabBand ? 0 : wholeTwips(control.height);
+}
+
+TwipRect resizedRect(const DragState &drag, const TwipRect &control)
+{
+    const std::string &handle = drag.DragHandle;
+    double left = control.left;
+    double right = control.right();
+    double top = control.top;
+    double bottom = control.bottom();
+    if (has(handle, 'L'))
+        left = control.left + drag.DragX;
+    if (has(handle, 'R'))
+        right = control.left + drag.DragX;
+    if (has(handle, 'U'))
+        top = control.top + drag.DragY;
+    if (has(handle, 'D'))
+        bottom = control.top + drag.DragY;
+    return {left, top, right - left, bottom - top};
+}
+
+TrackOutcome TrackDrag(DragState &drag, MovingFrame &frame, const TwipRect &control, double x,
+                       double y, int buttons, int keys)
+{
+    TrackOutcome outcome;
+    if (buttons == MouseButtons::None) {
+        outcome.pointer = hoverPointer(control.width, control.height, x, y);
+        return outcome;
+    }
+    if (buttons != MouseButtons::Left)
+        return outcome;
+
+    if (!drag.DragHandle.empty()) {
+        drag.DragX = wholeTwips(x);
+        drag.DragY = wholeTwips(y);
+        holdMinimumSize(drag, control);
+        placeBars(frame, resizedRect(drag, control));
+    } else if (keys == KeyState::None && drag.GrabX != 0 && drag.GrabY != 0) {
+        drag.DragX = wholeTwips(x);
+        drag.DragY = wholeTwips(y);
+        TwipRect moved = control;
+        moved.left += drag.DragX - drag.GrabX;
+        moved.top += drag.DragY - drag.GrabY;
+        placeBars(frame, moved);
+        if (drag.DragX != drag.GrabX || drag.DragY != drag.GrabY)
+            outcome.pointer = PointerShape::SizeAll;
+    } else {
+        return outcome;
+    }
+    drag.tracked = true;
+    outcome.frameMoved = true;
+    if (!frame.visible)
+        ShowMovingFrame(frame, true);
+    return outcome;
+}
+
+DragEnd EndDrag(DragState &drag, MovingFrame &frame, const TwipRect &control, double x, double y,
+                SurfaceSize surface)
+{
+    DragEnd end;
+    if (!drag.DragHandle.empty()) {
+        if (drag.tracked) {
+            end.rect = resizedRect(drag, control);
+            end.sizeChanged = true;
+        }
+        drag.DragX = 0;
+        drag.DragY = 0;
+        drag.DragHandle.clear();
+        end.pointerToArrow = true;
+    } else if (wholeTwips(x) != drag.GrabX || wholeTwips(y) != drag.GrabY) {
+        if (drag.tracked) {
+            TwipRect moved = control;
+            moved.left += drag.DragX - drag.GrabX;
+            moved.top += drag.DragY - drag.GrabY;
+            end.rect = limitToSurface(moved, surface);
+        }
+        drag.DragX = 0;
+        drag.DragY = 0;
+        end.pointerToArrow = true;
+    }
+    drag.tracked = false;
+    ShowMovingFrame(frame, false);
+    return end;
+}
+
+} // namespace kovrin

@@ -1,0 +1,25 @@
+#include "surface/grid_step.h"
+
+#include "model/number_text.h"
+
+namespace kovrin {
+
+bool isGridStep(float gridSize)
+{
+    return gridSize >= kSmallestGridStep; // false for NaN too
+}
+
+float gridStepTwips(double extent, float gridSize)
+{
+    return static_cast<float>(extent * static_cast<double>(gridSize));
+}
+
+std::optional<float> enteredGridStep(std::string_view text)
+{
+    const float step = typedSingle(text);
+    if (!(step > 0))
+        return std::nullopt;
+    return step;
+}
+
+} // namespace kovrin

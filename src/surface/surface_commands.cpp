@@ -1,0 +1,120 @@
+#include "surface/surface_commands.h"
+
+#include "surface/clipboard.h"
+#include "surface/grid_step.h"
+#include "surface/snap.h"
+
+#include <optional>
+#include <utility>
+
+namespace kovrin {
+namespace {
+
+// CtrlIndexToPos as a 0-based index, when it names a record of the dialog.
+std::optional<std::size_t> recordAtCtrlIndex(const SurfaceRef &s)
+{
+    const int position = s.surface().menu.CtrlIndexToPos;
+    if (position < 1 || static_cast<std::size_t>(position) > s.dialog().cControls.size())
+        return std::nullopt;
+    return static_cast<std::size_t>(position - 1);
+}
+
+bool restack(SurfaceRef s, DialogSet::StackEnd end)
+{
+    const std::string drawnTag = s.surface().menu.CtrlToPos;
+    const auto record = recordAtCtrlIndex(s);
+    if (drawnTag.empty() && !record)
+        return false;
+    s.set.restackControl(s.dialogIndex, drawnTag, record.value_or(s.dialog().cControls.size()),
+                         end);
+    return true;
+}
+
+// The order of the records and of the drawn controls, by tag, to tell whether a restack moved
+// anything.
+std::pair<std::vector<std::string>, std::vector<std::string>> stackingOf(const Dialog &dialog)
+{
+    std::pair<std::vector<std::string>, std::vector<std::string>> order;
+    for (const ControlRecord &record : dialog.cControls)
+        order.first.push_back(record.Tag);
+    for (const DrawnControl &drawn : dialog.surface.stackingOrder())
+        order.second.push_back(drawn.tag);
+    return order;
+}
+
+} // namespace
+
+bool mnu_tofront_Click(SurfaceRef s)
+{
+    const auto before = stackingOf(s.dialog());
+    return restack(s, DialogSet::StackEnd::Front) && stackingOf(s.dialog()) != before;
+}
+
+bool mnu_toback_Click(SurfaceRef s)
+{
+    const auto before = stackingOf(s.dialog());
+    return restack(s, DialogSet::StackEnd::Back) && stackingOf(s.dialog()) != before;
+}
+
+bool mnu_makecopy_Click(SurfaceRef s, ControlRecord &copyCtrl)
+{
+    const std::string &tag = s.surface().menu.CtrlToPos;
+    const auto index = tag.empty() ? std::nullopt : s.dialog().recordIndexByTag(tag);
+    if (!index)
+        return false;
+    copyControlRecord(s.dialog().cControls[*index], copyCtrl);
+    return true;
+}
+
+Result<std::size_t> mnu_makepaste_Click(SurfaceRef s, const ControlRecord &copyCtrl)
+{
+    if (copyCtrl.CtrlType.empty())
+        return Result<std::size_t>::failure(kNoControlInClipboard);
+    const Status room = s.set.canAddControl(s.dialogIndex, copyCtrl.CtrlType);
+    if (!room)
+        return Result<std::size_t>::failure(room.message);
+
+    // The right-clicked point on the surface.
+    const ControlMenuState &menu = s.surface().menu;
+    double px = menu.CtrlToPosMouseX;
+    double py = menu.CtrlToPosMouseY;
+    if (const DrawnControl *on
+        = menu.CtrlToPos.empty() ? nullptr : s.surface().findByTag(menu.CtrlToPos)) {
+        px += on->left;
+        py += on->top;
+    }
+
+    auto tag = s.set.issueTag();
+    if (!tag)
+        return Result<std::size_t>::failure(tag.message);
+    ControlRecord record = pastedRecord(copyCtrl, s.dialog().cControls.size(), *tag);
+    record.X = static_cast<float>(px / s.size.width);
+    record.Y = static_cast<float>(py / s.size.height);
+    return s.set.addControl(s.dialogIndex, std::move(record), px, py, s.size);
+}
+
+bool mnu_snaptogrid_Click(SurfaceRef s)
+{
+    const float gridSize = s.dialog().GridSize;
+    const std::string tag = s.surface().menu.CtrlToPos;
+    const DrawnControl *drawn = tag.empty() ? nullptr : s.surface().findByTag(tag);
+    if (!drawn || !isGridStep(gridSize))
+        return false;
+    return applyGeometry(s, tag, snapRect(drawn->rect(), s.size, gridSize), false);
+}
+
+bool applyControlOrder(SurfaceRef s, const std::vector<std::string> &tags)
+{
+    const auto before = stackingOf(s.dialog());
+    for (const std::string &tag : tags) {
+        ControlMenuState &menu = s.surface().menu;
+        // A record of a kind that has no drawn control is reordered by its own tag too.
+        menu.CtrlToPos = s.surface().findByTag(tag) ? tag : std::string();
+        const auto index = s.dialog().recordIndexByTag(tag);
+        menu.CtrlIndexToPos = index ? static_cast<std::int16_t>(*index + 1) : std::int16_t {-1};
+        restack(s, DialogSet::StackEnd::Front);
+    }
+    return stackingOf(s.dialog()) != before;
+}
+
+} // namespace kovrin

@@ -1,0 +1,121 @@
+#include "surface/surface_gestures.h"
+
+#include "model/control_kind.h"
+#include "surface/grid_step.h"
+#include "surface/kind_gestures.h"
+#include "surface/snap.h"
+#include "surface/surface_commands.h"
+
+#include <string>
+
+namespace kovrin {
+namespace {
+
+std::int16_t recordPosition(const SurfaceRef &s, std::string_view tag)
+{
+    const auto index = s.dialog().recordIndexByTag(tag);
+    return index ? static_cast<std::int16_t>(*index + 1) : std::int16_t {-1};
+}
+
+} // namespace
+
+Result<bool> placeArmedControl(SurfaceRef s, std::string_view currCommand, double x, double y)
+{
+    const auto kind = kindFromWord(currCommand);
+    if (!kind)
+        return Result<bool>::of(false);
+    const auto made = s.set.createControl(s.dialogIndex, *kind, x, y, s.size);
+    if (!made)
+        return Result<bool>::failure(made.message);
+    return Result<bool>::of(true);
+}
+
+void pressControl(SurfaceRef s, std::string_view tag, double x, double y)
+{
+    SurfaceState &surface = s.surface();
+    const DrawnControl *drawn = surface.findByTag(tag);
+    if (!drawn)
+        return;
+    BeginDrag(surface.drag, drawn->rect(), x, y);
+    if (takesKeyboardFocus(drawn->kind))
+        surface.focusTag = std::string(tag);
+}
+
+TrackOutcome trackControl(SurfaceRef s, std::string_view tag, double x, double y, int buttons,
+                          int keys)
+{
+    SurfaceState &surface = s.surface();
+    const DrawnControl *drawn = surface.findByTag(tag);
+    if (!drawn)
+        return {};
+    return TrackDrag(surface.drag, surface.lnMoving, drawn->rect(), x, y, buttons, keys);
+}
+
+ReleaseOutcome releaseControl(SurfaceRef s, std::string_view tag, double x, double y)
+{
+    SurfaceState &surface = s.surface();
+    const DrawnControl *drawn = surface.findByTag(tag);
+    if (!drawn) {
+        ShowMovingFrame(surface.lnMoving, false);
+        return {};
+    }
+    const DragEnd end = EndDrag(surface.drag, surface.lnMoving, drawn->rect(), x, y, s.size);
+    ReleaseOutcome outcome;
+    outcome.pointerToArrow = end.pointerToArrow;
+    if (end.rect)
+        outcome.changed = applyGeometry(s, tag, *end.rect, end.sizeChanged);
+    return outcome;
+}
+
+bool registerClick(DragState &drag)
+{
+    if (drag.ClickPending)
+        return true;
+    drag.ClickPending = true;
+    return false;
+}
+
+void expireClick(DragState &drag)
+{
+    drag.ClickPending = false;
+}
+
+void openMenuOnControl(SurfaceRef s, std::string_view tag, double x, double y)
+{
+    SurfaceState &surface = s.surface();
+    ShowMovingFrame(surface.lnMoving, false);
+    surface.menu.CtrlToPos = std::string(tag);
+    surface.menu.CtrlIndexToPos = recordPosition(s, tag);
+    surface.menu.CtrlToPosMouseX = static_cast<float>(x);
+    surface.menu.CtrlToPosMouseY = static_cast<float>(y);
+}
+
+void openMenuOnBackground(SurfaceRef s, double x, double y)
+{
+    SurfaceState &surface = s.surface();
+    ShowMovingFrame(surface.lnMoving, false);
+    surface.menu.CtrlToPos.clear();
+    surface.menu.CtrlIndexToPos = -1;
+    surface.menu.CtrlToPosMouseX = static_cast<float>(x);
+    surface.menu.CtrlToPosMouseY = static_cast<float>(y);
+}
+
+bool NudgeControl(SurfaceRef s, NudgeKey key, int keys)
+{
+    const float gridSize = s.dialog().GridSize;
+    if (!isGridStep(gridSize) || keys != KeyState::Ctrl)
+        return false;
+    const std::string tag = s.surface().focusTag;
+    const DrawnControl *focused = tag.empty() ? nullptr : s.surface().findByTag(tag);
+    if (!focused || !focused->visible)
+        return false;
+
+    s.surface().menu.CtrlToPos = tag;
+    s.surface().menu.CtrlIndexToPos = recordPosition(s, tag);
+    bool changed = mnu_snaptogrid_Click(s);
+    const TwipRect stepped = stepRect(s.surface().findByTag(tag)->rect(), s.size, gridSize, key);
+    changed = applyGeometry(s, tag, stepped, false) || changed;
+    return changed;
+}
+
+} // namespace kovrin

@@ -1,0 +1,96 @@
+#include "surface/surface_painter.h"
+
+#include "surface/control_painter.h"
+#include "surface/pixel_geometry.h"
+
+#include <QLine>
+#include <QPainter>
+#include <QPen>
+#include <QVector>
+
+#include <algorithm>
+
+namespace kovrin {
+namespace {
+
+const QColor kGridColour(160, 160, 160);
+
+// The lines whose position falls in [from, to) twips; the arrays are in ascending order, so the
+// visible ones are found by bisection, and lines that round to the same pixel are drawn once.
+template<typename Position, typename MakeLine>
+void addVisibleLines(QVector<QLine> &out, const std::vector<GridLine> &lines, double from,
+                     double to, Position position, MakeLine makeLine)
+{
+    auto it = std::lower_bound(lines.begin(), lines.end(), from,
+                               [&](const GridLine &l, double v) { return position(l) < v; });
+    int lastPixel = -1;
+    for (; it != lines.end() && position(*it) < to; ++it) {
+        if (!it->visible)
+            continue;
+        const int pixel = twipsToPixel(position(*it));
+        if (pixel == lastPixel)
+            continue;
+        lastPixel = pixel;
+        out.append(makeLine(*it, pixel));
+    }
+}
+
+void paintGrid(QPainter &painter, const GridLines &grid, const QRect &area)
+{
+    if (grid.empty())
+        return;
+    // Half a pixel either side, so every line that rounds into the area is found.
+    const double from = (area.left() - 1) * kTwipsPerPixel;
+    const double to = (area.right() + 2) * kTwipsPerPixel;
+    const double fromY = (area.top() - 1) * kTwipsPerPixel;
+    const double toY = (area.bottom() + 2) * kTwipsPerPixel;
+    QVector<QLine> lines;
+    addVisibleLines(
+        lines, grid.lnH, from, to, [](const GridLine &l) { return l.X1; },
+        [](const GridLine &l, int x) {
+            return QLine(x, twipsToPixel(l.Y1), x, twipsToPixel(l.Y2));
+        });
+    addVisibleLines(
+        lines, grid.lnV, fromY, toY, [](const GridLine &l) { return l.Y1; },
+        [](const GridLine &l, int y) {
+            return QLine(twipsToPixel(l.X1), y, twipsToPixel(l.X2), y);
+        });
+    painter.setPen(QPen(kGridColour, 1, Qt::SolidLine));
+    painter.drawLines(lines);
+}
+
+} // namespace
+
+QRegion outlineRegion(const MovingFrame &frame)
+{
+    QRegion region;
+    if (!frame.visible)
+        return region;
+    for (const TwipRect &bar : frame.bars)
+        region += pixelRect(bar);
+    return region;
+}
+
+void paintSurface(QPainter &painter, const SurfacePaint &surface, const QRegion &exposed)
+{
+    const QRect area = exposed.boundingRect();
+    paintGrid(painter, surface.state.grid, area);
+
+    ControlPainter controls(painter, surface.widget);
+    for (const DrawnControl &control : surface.state.stackingOrder()) {
+        if (!control.visible)
+            continue;
+        const QRect rect = pixelRect(control.rect());
+        if (!exposed.intersects(rect))
+            continue;
+        controls.paint(control, rect);
+        if (surface.showFocus && control.tag == surface.state.focusTag)
+            controls.paintFocus(rect);
+    }
+
+    const QRegion outline = outlineRegion(surface.state.lnMoving);
+    for (const QRect &bar : outline)
+        painter.fillRect(bar, Qt::black);
+}
+
+} // namespace kovrin

@@ -1,0 +1,26 @@
+#pragma once
+// One design surface as the gestures and commands work on it: its dialog in the document and
+// the window's outer size, the base of every fraction.
+
+#include "model/dialog_set.h"
+#include "surface/drawn_control.h"
+
+#include <cstddef>
+
+namespace kovrin {
+
+struct SurfaceRef
+{
+    DialogSet &set;
+    std::size_t dialogIndex;
+    SurfaceSize size;
+
+    const Dialog &dialog() const { return set.dialog(dialogIndex); }
+    SurfaceState &surface() const { return set.surface(dialogIndex); }
+};
+
+// Puts a drawn control at a rectangle and writes its record's X and Y (and Width and Height when
+// withSize) rounded to 5 decimals. True when the drawn control or its record changed.
+bool applyGeometry(SurfaceRef s, std::string_view tag, const TwipRect &rect, bool withSize);
+
+} // namespace kovrin

@@ -1,0 +1,369 @@
+// The surface view driven with real mouse and key events, headless.
+#include "support/fake_surface_host.h"
+#include "surface/grid_step.h"
+#include "surface/grid_switch.h"
+#include "surface/move_limits.h"
+
+#include <QApplication>
+#include <QTest>
+#include <QTimer>
+#include <QTimerEvent>
+
+using namespace kovrin;
+
+namespace {
+
+constexpr SurfaceSize kOuter {12030, 7635}; // 802 x 509 pixels, a child window's frame
+
+} // namespace
+
+class SurfaceViewTest : public QObject
+{
+    Q_OBJECT
+
+private:
+    FakeSurfaceHost *host = nullptr;
+    SurfaceView *view = nullptr;
+
+    Dialog &dialog() { return const_cast<Dialog &>(host->set.dialog(0)); }
+    SurfaceState &surface() { return host->set.surface(0); }
+    QWindow *window() { return view->windowHandle(); }
+    // A control of the kind at a place in twips (multiples of 15 land on whole pixels).
+    std::string addControl(ControlKind kind, double left, double top)
+    {
+        const auto index = host->set.createControl(0, kind, left, top, kOuter);
+        view->refresh();
+        return dialog().cControls.at(*index).Tag;
+    }
+    const DrawnControl &drawn(const std::string &tag) { return *surface().findByTag(tag); }
+    const ControlRecord &record(const std::string &tag)
+    {
+        return dialog().cControls.at(*dialog().recordIndexByTag(tag));
+    }
+    static QPoint px(double xTwips, double yTwips)
+    {
+        return QPoint(static_cast<int>(xTwips / 15), static_cast<int>(yTwips / 15));
+    }
+    QTimer *clickTimer() { return view->findChild<QTimer *>(QStringLiteral("tmr_click")); }
+
+private slots:
+    void init()
+    {
+        host = new FakeSurfaceHost;
+        host->set.insertDialog();
+        view = new SurfaceView(*host, 1);
+        view->setOuterSizeOverride(kOuter);
+        view->show();
+        QVERIFY(QTest::qWaitForWindowExposed(view));
+    }
+    void cleanup()
+    {
+        delete view;
+        delete host;
+    }
+
+    void armedClickPlacesOneControlAndDisarms()
+    {
+        host->command = "BUTTON";
+        QTest::mouseClick(window(), Qt::LeftButton, Qt::ShiftModifier, QPoint(200, 100));
+        QCOMPARE(dialog().cControls.size(), std::size_t(1));
+        const ControlRecord &button = dialog().cControls[0];
+        QCOMPARE(button.CtrlType, std::string("BUTTON"));
+        QCOMPARE(button.X, static_cast<float>(3000.0 / kOuter.width));
+        QCOMPARE(button.Y, static_cast<float>(1500.0 / kOuter.height));
+        QCOMPARE(drawn(button.Tag).left, 3000.0);
+        QCOMPARE(drawn(button.Tag).top, 1500.0);
+        QCOMPARE(host->command, std::string());
+        QCOMPARE(host->toolboxDisarmed, 1);
+        QVERIFY(host->changes > 0);
+
+        QTest::mouseClick(window(), Qt::LeftButton, {}, QPoint(400, 300));
+        QCOMPARE(dialog().cControls.size(), std::size_t(1));
+    }
+
+    void placingCountsTheReleasePointOnlyAndNeverTheRightButton()
+    {
+        host->command = "TEXT";
+        QTest::mouseClick(window(), Qt::RightButton, {}, QPoint(100, 100));
+        QCOMPARE(dialog().cControls.size(), std::size_t(0));
+        QCOMPARE(host->command, std::string("TEXT"));
+        QCOMPARE(host->menus.size(), std::size_t(1));
+        QCOMPARE(host->menus[0].onControl, false);
+
+        QTest::mousePress(window(), Qt::LeftButton, {}, QPoint(100, 100));
+        QTest::mouseMove(window(), QPoint(300, 200));
+        QTest::mouseRelease(window(), Qt::LeftButton, {}, QPoint(300, 200));
+        QCOMPARE(dialog().cControls.size(), std::size_t(1));
+        QCOMPARE(drawn(dialog().cControls[0].Tag).left, 4500.0);
+    }
+
+    void armedClickOnAControlPlacesAtTheReleasePointAndLeavesItAlone()
+    {
+        const std::string below = addControl(ControlKind::Frame, 600, 300);
+        const TwipRect before = drawn(below).rect();
+        host->command = "TEXT";
+        QTest::mouseClick(window(), Qt::LeftButton, {}, px(900, 450));
+        QCOMPARE(dialog().cControls.size(), std::size_t(2));
+        const std::string made = dialog().cControls[1].Tag;
+        QCOMPARE(drawn(made).left, 900.0);
+        QCOMPARE(drawn(made).top, 450.0);
+        QVERIFY(drawn(below).rect() == before);
+    }
+
+    void pressedControlMovesOnlyOnReleaseAndKeepsTheMouse()
+    {
+        const std::string text = addControl(ControlKind::Text, 1500, 1500);
+        const float xBefore = record(text).X;
+        QTest::mousePress(window(), Qt::LeftButton, {}, px(3000, 1800));
+        QTest::mouseMove(window(), px(3600, 2100));
+        QCOMPARE(record(text).X, xBefore);
+        QCOMPARE(drawn(text).left, 1500.0);
+        QVERIFY(surface().lnMoving.visible);
+        QCOMPARE(view->cursor().shape(), Qt::SizeAllCursor);
+
+        // Far outside the control the pressed control still has the mouse.
+        QTest::mouseMove(window(), px(9000, 4050));
+        QTest::mouseRelease(window(), Qt::LeftButton, {}, px(9000, 4050));
+        QCOMPARE(drawn(text).left, 1500.0 + 6000);
+        QCOMPARE(drawn(text).top, 1500.0 + 2250);
+        QCOMPARE(record(text).X, roundedFraction(7500, kOuter.width));
+        QCOMPARE(record(text).Y, roundedFraction(3750, kOuter.height));
+        QVERIFY(!surface().lnMoving.visible);
+        QCOMPARE(view->cursor().shape(), Qt::ArrowCursor);
+    }
+
+    void bandsResizeAndShowTheirPointers()
+    {
+        const std::string list = addControl(ControlKind::List, 1500, 1500);
+        const DrawnControl &d = drawn(list);
+        const QPoint rightBand = px(d.rect().right() - 30, d.top + 600);
+        QTest::mouseMove(window(), rightBand);
+        QCOMPARE(view->cursor().shape(), Qt::SizeHorCursor);
+        QTest::mouseMove(window(), px(d.left + 30, d.top + 30));
+        QCOMPARE(view->cursor().shape(), Qt::SizeFDiagCursor);
+        QTest::mouseMove(window(), QPoint(780, 470));
+        QCOMPARE(view->cursor().shape(), Qt::ArrowCursor);
+
+        QTest::mousePress(window(), Qt::LeftButton, {}, rightBand);
+        QTest::mouseMove(window(), px(1500 + 4500, d.top + 600));
+        QTest::mouseRelease(window(), Qt::LeftButton, {}, px(1500 + 4500, d.top + 600));
+        QCOMPARE(drawn(list).width, 4500.0);
+        QCOMPARE(record(list).Width, roundedFraction(4500, kOuter.width));
+    }
+
+    void rightClickAsksForTheMenuWithTheRightFlag()
+    {
+        const std::string button = addControl(ControlKind::Button, 1500, 1500);
+        QTest::mouseClick(window(), Qt::RightButton, {}, px(1500 + 150, 1500 + 90));
+        QCOMPARE(host->menus.size(), std::size_t(1));
+        QVERIFY(host->menus[0].view == view);
+        QCOMPARE(host->menus[0].onControl, true);
+        QCOMPARE(surface().menu.CtrlToPos, button);
+        QCOMPARE(surface().menu.CtrlIndexToPos, std::int16_t(1));
+        QCOMPARE(surface().menu.CtrlToPosMouseX, 150.0f);
+        QCOMPARE(surface().menu.CtrlToPosMouseY, 90.0f);
+        QCOMPARE(drawn(button).left, 1500.0); // a right release ends no drag
+
+        QTest::mouseClick(window(), Qt::RightButton, {}, QPoint(700, 400));
+        QCOMPARE(host->menus.size(), std::size_t(2));
+        QCOMPARE(host->menus[1].onControl, false);
+        QCOMPARE(surface().menu.CtrlIndexToPos, std::int16_t(-1));
+        QCOMPARE(surface().menu.CtrlToPosMouseX, 700.0f * 15);
+    }
+
+    void menuCommandsWorkOnTheStateTheMenuLeft()
+    {
+        const std::string button = addControl(ControlKind::Button, 1500, 1500);
+        QTest::mouseClick(window(), Qt::RightButton, {}, QPoint(10, 10));
+        view->pasteControl();
+        QCOMPARE(host->scripted.shown.size(), 1);
+        QCOMPARE(host->scripted.shown[0].title, QStringLiteral("WARNING"));
+        QCOMPARE(host->scripted.shown[0].text, QStringLiteral("No control in clipboard."));
+        QCOMPARE(host->scripted.shown[0].icon, UserPrompts::Icon::Warning);
+
+        QTest::mouseClick(window(), Qt::RightButton, {}, px(1500 + 150, 1500 + 90));
+        view->copyControl();
+        QCOMPARE(host->copied.Name, std::string("BUTTON1"));
+        const int changes = host->changes;
+        view->pasteControl();
+        QCOMPARE(dialog().cControls.size(), std::size_t(2));
+        QCOMPARE(dialog().cControls[1].Name, std::string("BUTTON1_2"));
+        QCOMPARE(drawn(dialog().cControls[1].Tag).left, 1650.0);
+        QVERIFY(host->changes > changes);
+
+        QTest::mouseClick(window(), Qt::RightButton, {}, px(1515, 1515)); // the original
+        view->bringToFront();
+        QCOMPARE(dialog().cControls[1].Tag, button);
+        QCOMPARE(surface().stackingOrder().back().tag, button);
+    }
+
+    void twoClicksOnAButtonWithinTheIntervalOpenTheEditor()
+    {
+        addControl(ControlKind::Text, 0, 0);
+        addControl(ControlKind::Button, 1500, 1500);
+        QTimer *timer = clickTimer();
+        QVERIFY(timer);
+        QCOMPARE(timer->interval(), 500);
+        // 300 ms apart: the second click comes while the timer still runs. A long interval keeps
+        // a slow machine from letting it run out between the two clicks.
+        timer->setInterval(60 * 60 * 1000);
+        QTest::mouseClick(window(), Qt::LeftButton, {}, px(1800, 1650));
+        QVERIFY(timer->isActive());
+        QVERIFY(host->editorsOpened.empty());
+        QTest::mouseClick(window(), Qt::LeftButton, {}, px(1800, 1650));
+        QCOMPARE(host->editorsOpened, std::vector<std::size_t> {1});
+    }
+
+    void twoClicksOnAButtonAfterTheIntervalDoNot()
+    {
+        addControl(ControlKind::Slider, 1500, 1500);
+        QTimer *timer = clickTimer();
+        timer->setInterval(60 * 60 * 1000);
+        QTest::mouseClick(window(), Qt::LeftButton, {}, px(1800, 1650));
+        QVERIFY(timer->isActive());
+        // 700 ms apart: the timer fires first.
+        QTimerEvent fired(timer->timerId());
+        QCoreApplication::sendEvent(timer, &fired);
+        QVERIFY(!timer->isActive());
+        QVERIFY(!surface().drag.ClickPending);
+        QTest::mouseClick(window(), Qt::LeftButton, {}, px(1800, 1650));
+        QVERIFY(host->editorsOpened.empty());
+        QVERIFY(timer->isActive()); // a new first click
+    }
+
+    void doubleClicksOpenTheEditorOrRenameTheDialog()
+    {
+        addControl(ControlKind::Button, 0, 0);
+        addControl(ControlKind::Input, 1500, 1500);
+        QTest::mouseDClick(window(), Qt::LeftButton, {}, px(1800, 1650));
+        QCOMPARE(host->editorsOpened, std::vector<std::size_t> {1});
+        QTest::mouseDClick(window(), Qt::LeftButton, {}, QPoint(700, 400));
+        QCOMPARE(host->renames, 1);
+    }
+
+    void ctrlArrowReleaseStepsTheFocusedControlAlongTheGrid()
+    {
+        host->set.setGridSize(0, 0.05f);
+        const std::string input = addControl(ControlKind::Input, 1500, 1500);
+        QTest::mouseClick(window(), Qt::LeftButton, {}, px(3000, 1650));
+        QCOMPARE(surface().focusTag, input);
+        QVERIFY(view->hasFocus());
+        const int changes = host->changes;
+        QTest::keyClick(view, Qt::Key_Right, Qt::ControlModifier);
+        const double step = gridStepTwips(kOuter.width, 0.05f);
+        QCOMPARE(drawn(input).left,
+                 3.0 * static_cast<double>(step)); // snapped to 2 steps, then 1 on
+        QCOMPARE(record(input).X, roundedFraction(drawn(input).left, kOuter.width));
+        QVERIFY(host->changes > changes);
+
+        const double left = drawn(input).left;
+        QTest::keyClick(view, Qt::Key_Right); // no Ctrl: nothing
+        QTest::keyClick(view, Qt::Key_Right, Qt::ControlModifier | Qt::ShiftModifier);
+        QCOMPARE(drawn(input).left, left);
+    }
+
+    void aFrameTakesNoKeyboardFocus()
+    {
+        host->set.setGridSize(0, 0.05f);
+        const std::string frame = addControl(ControlKind::Frame, 1500, 1500);
+        QTest::mouseClick(window(), Qt::LeftButton, {}, px(3000, 3000));
+        QCOMPARE(surface().focusTag, std::string());
+        QTest::keyClick(view, Qt::Key_Right, Qt::ControlModifier);
+        QCOMPARE(drawn(frame).left, 1500.0);
+    }
+
+    void theFinestGridIsBuiltAndPaintedWithoutStalling()
+    {
+        host->set.setGridSize(0, kSmallestGridStep);
+        view->buildGrid();
+        QVERIFY(surface().grid.lnH.size() >= 10000);
+        const QImage shot = view->grab().toImage();
+        QCOMPARE(shot.pixelColor(100, 100), QColor(160, 160, 160));
+
+        host->set.setGridSize(0, 0.00005f); // only a file can hold it: no grid
+        view->buildGrid();
+        QVERIFY(surface().grid.empty());
+        QVERIFY(view->grab().toImage().pixelColor(100, 100) != QColor(160, 160, 160));
+    }
+
+    void aDoubleClickOnAButtonCountsAsTwoClicks()
+    {
+        addControl(ControlKind::Button, 1500, 1500);
+        clickTimer()->setInterval(60 * 60 * 1000);
+        QTest::mouseDClick(window(), Qt::LeftButton, {}, px(1800, 1650));
+        QCOMPARE(host->editorsOpened, std::vector<std::size_t> {0});
+        QCOMPARE(host->renames, 0);
+    }
+
+    void aDeletedControlTakesNoMoreClicks()
+    {
+        const std::string below = addControl(ControlKind::Text, 1500, 1500);
+        const std::string above = addControl(ControlKind::Text, 1500, 1500);
+        host->set.removeRecord(0, 1); // deleting hides the drawn control
+        view->refresh();
+        QTest::mouseClick(window(), Qt::RightButton, {}, px(1800, 1650));
+        QCOMPARE(surface().menu.CtrlToPos, below);
+        QVERIFY(above != below);
+    }
+
+    void theGridSwitchShowsTheBusyPointerWhileItBuildsEveryDialog()
+    {
+        host->set.setGridSize(0, 0.1f);
+        host->set.insertDialog();
+        host->set.setGridSize(1, 0.0f);
+        SurfaceView second(*host, 2);
+        second.setOuterSizeOverride(kOuter);
+
+        // The interface repaints once under the busy pointer before the lines are made.
+        struct PaintSpy : QObject
+        {
+            QList<bool> busy;
+            bool eventFilter(QObject *, QEvent *event) override
+            {
+                if (event->type() == QEvent::Paint)
+                    busy << (QApplication::overrideCursor()
+                             && QApplication::overrideCursor()->shape() == Qt::WaitCursor);
+                return false;
+            }
+        } spy;
+        view->installEventFilter(&spy);
+        view->update();
+        buildAllGrids({view, &second});
+        QVERIFY(!spy.busy.isEmpty());
+        QVERIFY(spy.busy.first());
+        QVERIFY(!QApplication::overrideCursor());
+        QCOMPARE(surface().grid.lnH.size(), std::size_t(10));
+        QVERIFY(host->set.surface(1).grid.empty());
+
+        removeAllGrids({view, &second});
+        QVERIFY(surface().grid.empty());
+    }
+
+    void controlsOfALoadedSetArePaintedAsTheyAreMade()
+    {
+        // The loader makes dialogs and drawn controls through the document's operations.
+        host->set.discardAll();
+        const auto loaded = host->set.appendDialog("MENU");
+        ControlRecord text;
+        text.CtrlType = "TEXT";
+        text.Tag = *host->set.issueTag();
+        text.Width = 0.1f;
+        text.Height = 0.1f;
+        text.BackColor = colourOf(0, 0, 1, 1);
+        host->set.addControl(*loaded, text, 1500, 1500, kOuter);
+        SurfaceView reloaded(*host, host->set.dialog(0).FrmIndex);
+        reloaded.setOuterSizeOverride(kOuter);
+        QCOMPARE(reloaded.grab().toImage().pixelColor(110, 110), QColor(0, 0, 255));
+    }
+
+    void controlsArePaintedWhereTheyStand()
+    {
+        addControl(ControlKind::Text, 1500, 1500); // black background from its record
+        const QImage shot = view->grab().toImage();
+        QCOMPARE(shot.pixelColor(100 + 20, 100 + 20), QColor(0, 0, 0));
+        QVERIFY(shot.pixelColor(90, 90) != QColor(0, 0, 0));
+    }
+};
+
+QTEST_MAIN(SurfaceViewTest)
+#include "surface_view_test.moc"
