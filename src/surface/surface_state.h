@@ -59,7 +59,8 @@ public:
     void setLastElement(ControlKind kind, std::int16_t next) { m_lastElement[kindIndex(kind)] = next; }
 
     DrawnControls drawnControls() const { return {m_lastElement, m_stack}; }
-    // Puts back controls and counters kept earlier (undo, redo).
+    // Puts back controls and counters kept earlier (undo, redo); the focus and the context
+    // menu let go of a control no longer shown, and a drag under way is let go.
     void restoreDrawnControls(DrawnControls controls);
 
     // --- what the gestures leave on the surface ------------------------------------------

@@ -241,3 +241,29 @@ TEST(DialogContent, PutsBackRecordsDrawnControlsCountersAndGridStepButNotTheName
     EXPECT_EQ(set.dialog(0).Tag, "MAIN");
     EXPECT_EQ(set.NextTag, 4); // tags are never issued twice, whatever was undone
 }
+
+TEST(DialogContent, RestoringLetsGoOfControlsNoLongerShownAndOfADrag)
+{
+    DialogSet set;
+    set.insertDialog();
+    set.createControl(0, ControlKind::Button, 600, 300, kSurface);
+    const DialogContent kept = set.content(0);
+    set.createControl(0, ControlKind::Input, 1200, 900, kSurface);
+    SurfaceState &surface = set.surface(0);
+    surface.focusTag = "2";
+    surface.menu.CtrlToPos = "2";
+    surface.menu.CtrlIndexToPos = 2;
+    surface.drag.tracked = true;
+    surface.lnMoving.visible = true;
+
+    set.restoreContent(0, kept);
+    EXPECT_EQ(surface.focusTag, "");
+    EXPECT_EQ(surface.menu.CtrlToPos, "");
+    EXPECT_EQ(surface.menu.CtrlIndexToPos, -1);
+    EXPECT_FALSE(surface.drag.tracked);
+    EXPECT_FALSE(surface.lnMoving.visible);
+
+    surface.focusTag = "1"; // still shown: kept
+    set.restoreContent(0, kept);
+    EXPECT_EQ(surface.focusTag, "1");
+}
