@@ -5,6 +5,7 @@
 #include "app/user_prompts.h"
 #include "surface/surface_view.h"
 
+#include <QKeyEvent>
 #include <QMdiArea>
 #include <QPointer>
 
@@ -168,6 +169,7 @@ void DialogWorkspace::openWindow(std::size_t index, QPoint position)
     const Dialog &dialog = m_set.dialog(index);
     m_kept[dialog.FrmIndex] = m_set.content(index);
     auto *view = new SurfaceView(m_host, dialog.FrmIndex);
+    view->installEventFilter(this);
     auto *window = new DialogSubWindow(
         view, [this] { return mayClose(); },
         [this](const DialogSubWindow &closed) { dialogClosed(closed); });
@@ -176,6 +178,35 @@ void DialogWorkspace::openWindow(std::size_t index, QPoint position)
     window->move(position);
     window->show();
     m_area.setActiveSubWindow(window);
+}
+
+bool DialogWorkspace::deleteFocusedControl(SurfaceView &view)
+{
+    const auto index = indexOf(view);
+    if (!index)
+        return false;
+    SurfaceState &surface = m_set.surface(*index);
+    const auto record = m_set.dialog(*index).recordIndexByTag(surface.focusTag);
+    if (surface.focusTag.empty() || !record)
+        return false;
+    m_set.removeRecord(*index, *record); // hides the drawn control too
+    surface.focusTag.clear(); // a hidden control takes no keys
+    view.refresh();
+    recordContentStep(view.frmIndex(), QStringLiteral("Delete control"));
+    return true;
+}
+
+bool DialogWorkspace::eventFilter(QObject *watched, QEvent *event)
+{
+    if (event->type() == QEvent::KeyPress) {
+        const auto *key = static_cast<QKeyEvent *>(event);
+        auto *view = qobject_cast<SurfaceView *>(watched);
+        const bool plainDelete = key->key() == Qt::Key_Delete
+            && (key->modifiers() & ~Qt::KeypadModifier) == Qt::NoModifier;
+        if (view && plainDelete && deleteFocusedControl(*view))
+            return true;
+    }
+    return QObject::eventFilter(watched, event);
 }
 
 bool DialogWorkspace::mayClose()

@@ -1,6 +1,6 @@
 // Undo and redo of the gestures made on a real design surface inside the main window: mouse
-// drags, the keyboard step, the context menu's commands and the control order window. Each gesture
-// is one step; undo and redo give back exactly what stood before and after.
+// drags, the keyboard step, the context menu's commands, the control order window and the Delete
+// key. Each gesture is one step; undo and redo give back exactly what stood before and after.
 #include "../support/test_settings.h"
 #include "app/control_menu.h"
 #include "set_picture.h"
@@ -143,6 +143,10 @@ private slots:
             order.findChild<QPushButton *>(QStringLiteral("cmd_front"))->click();
             order.findChild<QPushButton *>(QStringLiteral("cmd_OK"))->click();
         }) << "Control order";
+        QTest::newRow("delete key") << Gesture([](Surface &s) {
+            QTest::mouseClick(s.window(), Qt::LeftButton, {}, s.middleOf(1));
+            QTest::keyClick(s.view, Qt::Key_Delete);
+        }) << "Delete control";
     }
     void everyGestureIsOneStepThatUndoAndRedoTakeBackExactly()
     {
@@ -187,6 +191,31 @@ private slots:
         QVERIFY(s.drawn(0).left != left);
     }
 
+    void deleteKeyBringsBackTheRecordAtItsPlaceAndStackingOnUndo()
+    {
+        Surface s;
+        QVERIFY(s.view);
+        const ControlRecord middle = s.dialog().cControls[1];
+        const auto stackPlace = s.dialog().surface.stackIndexOfTag(middle.Tag);
+        QTest::mouseClick(s.window(), Qt::LeftButton, {}, s.middleOf(1));
+        QCOMPARE(s.dialog().surface.focusTag, middle.Tag);
+        const QPoint where = s.middleOf(1);
+        QTest::keyClick(s.view, Qt::Key_Delete);
+        QCOMPARE(s.dialog().cControls.size(), 2u);
+        QVERIFY(!s.drawn(1).visible);
+        QCOMPARE(s.dialog().surface.focusTag, std::string());
+        QTest::keyClick(s.view, Qt::Key_Delete); // nothing has the focus now
+        QCOMPARE(s.dialog().cControls.size(), 2u);
+
+        s.f.window->menus().undo->trigger();
+        QVERIFY(s.dialog().cControls[1] == middle);
+        QCOMPARE(s.dialog().surface.stackIndexOfTag(middle.Tag), stackPlace);
+        QVERIFY(s.drawn(1).visible);
+        // It takes the mouse again where it stood.
+        s.drag(where, where + QPoint(30, 0));
+        QCOMPARE(s.f.workspace().history().undoText(), QStringLiteral("Move control"));
+    }
+
     void undoOfAPlacingLetsGoOfTheFocusOnTheControlItTakesAway()
     {
         Surface s;
@@ -200,6 +229,7 @@ private slots:
         QCOMPARE(s.dialog().surface.focusTag, std::string());
         const int steps = s.f.workspace().history().count();
         QTest::keyClick(s.view, Qt::Key_Right, Qt::ControlModifier);
+        QTest::keyClick(s.view, Qt::Key_Delete);
         QCOMPARE(s.dialog().cControls.size(), 2u);
         QCOMPARE(s.f.workspace().history().count(), steps);
     }
