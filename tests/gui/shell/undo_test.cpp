@@ -3,6 +3,7 @@
 #include "../support/test_settings.h"
 #include "props/property_editor.h"
 #include "set_picture.h"
+#include "surface/grid_lines.h"
 
 #include <QAction>
 #include <QLineEdit>
@@ -87,16 +88,6 @@ private slots:
     {
         QTest::addColumn<Change>("change");
         QTest::addColumn<QString>("stepName");
-        QTest::newRow("place") << Change([](ShellFixture &f) {
-            place(f, 0, ControlKind::Frame, 1500, 4500);
-        }) << "Place control";
-        QTest::newRow("a surface gesture") << Change([](ShellFixture &f) {
-            const std::string tag = f.set().dialog(0).cControls[1].Tag;
-            f.set().surface(0).findByTag(tag)->left += 600;
-            f.set().surface(0).bringToFront(tag);
-            f.set().moveRecord(0, 1, 2);
-            f.window->documentChanged(*viewOf(f, 0), QStringLiteral("Move control"));
-        }) << "Move control";
         QTest::newRow("property Apply") << Change([](ShellFixture &f) {
             editRecord(f, 1, [](PropertyEditor &editor) {
                 typeWidth(editor, "0.5");
@@ -269,12 +260,27 @@ private slots:
         answerGridPrompt(f, "0.1");
         f.makeCurrent("DIALOG1");
         f.window->changeGridSize();
+        const SurfaceSize outer = f.workspace().surfaceOuterSize();
+        const auto lines = [&f](std::size_t dialog) {
+            return f.set().dialog(dialog).surface.grid;
+        };
+        QCOMPARE(lines(0).lnH, buildGridLines(0.1f, outer).lnH);
+
         f.window->menus().undo->trigger();
         QCOMPARE(f.set().dialog(0).GridSize, 0.0f);
         QCOMPARE(f.set().dialog(1).GridSize, 0.05f);
+        QVERIFY(lines(0).empty()); // the shown lines follow the step
         f.window->menus().undo->trigger();
         QCOMPARE(f.set().dialog(1).GridSize, 0.0f);
         QCOMPARE(f.workspace().currentView()->frmIndex(), 2); // shown where it was undone
+        f.window->menus().redo->trigger();
+        QCOMPARE(lines(1).lnV, buildGridLines(0.05f, outer).lnV);
+
+        // With the grid hidden, undo and redo build no lines.
+        f.window->setGridVisible(false);
+        f.window->menus().redo->trigger();
+        QCOMPARE(f.set().dialog(0).GridSize, 0.1f);
+        QVERIFY(lines(0).empty());
     }
 };
 
