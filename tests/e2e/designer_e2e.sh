@@ -155,7 +155,7 @@ x_step "open the property editor with two clicks on the button"
 editor=""
 for attempt in 1 2 3; do
     xdotool mousemove $((CLIENT_X + left + 40)) $((CLIENT_Y + top + 10)) click --repeat 2 --delay 150 1
-    editor=$(x_find_window '^Control Properties$' 5) && break
+    editor=$(x_find_window '^Control Properties$' 8) && break
     x_log "no editor after two clicks (attempt $attempt)"
 done
 [[ -n "$editor" ]] || x_fail "two clicks on the button did not open 'Control Properties'"

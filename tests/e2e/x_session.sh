@@ -267,11 +267,16 @@ x_measure_dialog_window()
     CLIENT_Y=$((CHILD_Y + CHILD_H - 481 - border))
 }
 
+# Measures until two screenshots in a row agree, so a window caught half painted does not count.
 x_wait_dialog_window()
 {
-    local main=$1 deadline=$((SECONDS + X_WAIT_SECONDS))
+    local main=$1 deadline=$((SECONDS + X_WAIT_SECONDS)) last="" now
     while ((SECONDS < deadline)); do
-        x_measure_dialog_window "$main" && return 0
+        if x_measure_dialog_window "$main"; then
+            now="$CHILD_X $CHILD_Y $CHILD_W $CHILD_H"
+            [[ "$now" == "$last" ]] && return 0
+            last=$now
+        fi
         sleep 0.2
     done
     x_fail "no dialog window showed at the top-left of the workspace within $X_WAIT_SECONDS s"
