@@ -84,14 +84,15 @@ public:
         return held;
     }
 
-    // Four texts with the user's separator, as the editor holds typed components.
+    // Four texts with the user's separator, as the editor holds typed components. An empty
+    // text stays empty: the editor stores the colours a kind does not use that way.
     ColourValue colour(std::size_t firstField, char separator) const
     {
         Rgba rgba;
         for (std::size_t i = 0; i < 4; ++i) {
             const std::size_t field = firstField + i;
             std::string component = replaceDecimal(trimmed(text(field)), separator);
-            if (!parseTypedNumber(component)) {
+            if (!component.empty() && !parseTypedNumber(component)) {
                 report(field, quotedExcerpt(text(field)) + " is not a number; it was read as 0.");
                 component = "0";
             }
