@@ -65,8 +65,9 @@ class OpenFilesTest : public QObject
         QFile file(path(name));
         if (!file.open(QIODevice::WriteOnly))
             return {};
-        file.write("\"0.61\"\r\n\"" + dialog.toLatin1() + "\"\r\n\"KOVRIN_INFO_GRIDSIZE\"\r\n0\r\n"
-                   "\"###\"\r\n");
+        file.write("\"0.61\"\r\n\"" + dialog.toLatin1()
+                   + "\"\r\n\"KOVRIN_INFO_GRIDSIZE\"\r\n0\r\n"
+                     "\"###\"\r\n");
         return path(name);
     }
 
@@ -86,8 +87,9 @@ private slots:
             f.window->saveAs(); // saving names a file as much as loading
             f.window->openFile(path("three.kvx"));
 
-            QCOMPARE(shownEntries(f), QStringList({"&1 three.kvx", "&2 six && more.kvx",
-                                                   "&3 five.kvx", "&4 four.kvx", "&5 two.kvx"}));
+            QCOMPARE(shownEntries(f),
+                     QStringList({"&1 three.kvx", "&2 six && more.kvx", "&3 five.kvx",
+                                  "&4 four.kvx", "&5 two.kvx"}));
             QVERIFY(f.window->menus().recentSeparator->isVisible());
             QCOMPARE(entry(f, 1)->statusTip(), QDir::toNativeSeparators(path("six & more.kvx")));
         }
