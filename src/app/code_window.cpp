@@ -1,5 +1,6 @@
 #include "app/code_window.h"
 
+#include "app/code_view.h"
 #include "app/key_command_filter.h"
 
 #include <QApplication>
@@ -7,7 +8,6 @@
 #include <QFontDatabase>
 #include <QHBoxLayout>
 #include <QLabel>
-#include <QPlainTextEdit>
 #include <QPushButton>
 #include <QVBoxLayout>
 
@@ -17,6 +17,23 @@ namespace {
 // The code area: 9315 x 5760 twips at 15 twips a pixel.
 constexpr int kCodeWidthPx = 621;
 constexpr int kCodeHeightPx = 384;
+
+// The code as the view shows it: each CR LF one line feed. One pass into a buffer of the full
+// size; QString::replace moves the rest of the text along at every line end.
+QString withLineFeeds(const QString &code)
+{
+    QString shown(code.size(), Qt::Uninitialized);
+    QChar *out = shown.data();
+    const QChar *in = code.constData();
+    const qsizetype size = code.size();
+    for (qsizetype i = 0; i < size; ++i) {
+        if (in[i] == QLatin1Char('\r') && i + 1 < size && in[i + 1] == QLatin1Char('\n'))
+            continue;
+        *out++ = in[i];
+    }
+    shown.truncate(out - shown.constData());
+    return shown;
+}
 
 } // namespace
 
@@ -32,17 +49,14 @@ CodeWindow::CodeWindow(const QString &code, QWidget *parent)
                              this);
     label->setWordWrap(true);
 
-    m_code = new QPlainTextEdit(this);
+    // A view that paints only the lines in sight: a text edit takes about a second to lay out
+    // the code of a design with thousands of controls.
+    m_code = new CodeView(this);
     m_code->setObjectName(QStringLiteral("txt_code"));
-    m_code->setReadOnly(true);
-    m_code->setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
-    m_code->setLineWrapMode(QPlainTextEdit::NoWrap);
     m_code->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
     m_code->setFont(QFontDatabase::systemFont(QFontDatabase::FixedFont));
     m_code->setMinimumSize(kCodeWidthPx, kCodeHeightPx);
-    QString shown = code;
-    shown.replace(QLatin1String("\r\n"), QLatin1String("\n"));
-    m_code->setPlainText(shown);
+    m_code->setPlainText(withLineFeeds(code));
     m_code->installEventFilter(this);
 
     auto *closeButton = new QPushButton(QStringLiteral("Close Window"), this);

@@ -5,9 +5,9 @@
 
 #include <QDialog>
 
-class QPlainTextEdit;
-
 namespace kovrin {
+
+class CodeView;
 
 class CodeWindow : public QDialog
 {
@@ -24,7 +24,7 @@ protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
 
 private:
-    QPlainTextEdit *m_code = nullptr;
+    CodeView *m_code = nullptr;
 };
 
 } // namespace kovrin

@@ -3,56 +3,89 @@
 #include "model/line_breaks.h"
 #include "model/number_text.h"
 
+#include <charconv>
+
 namespace kovrin {
+namespace {
 
-std::string numberText(float value)
+// The text appended from start on, with its line breaks made CRLF; a value rarely holds one.
+void crlfFrom(std::string &out, std::size_t start)
 {
-    return singleText(value, '.');
+    if (!hasLineBreak(std::string_view(out).substr(start)))
+        return;
+    const std::string held = out.substr(start);
+    out.resize(start);
+    appendWithCrlfLineBreaks(out, held);
 }
 
-std::string numberText(std::int16_t value)
+} // namespace
+
+void appendNumber(std::string &out, float value)
 {
-    return std::to_string(value);
+    appendSingleText(out, value, '.');
 }
 
-std::string styleText(std::string_view style)
+void appendNumber(std::string &out, std::int16_t value)
 {
-    return rawText(replaceDecimal(style, '.'));
+    char digits[8];
+    const auto end = std::to_chars(digits, digits + sizeof digits, value);
+    out.append(digits, end.ptr);
 }
 
-std::string colourList(const ColourValue &colour)
+void appendStyle(std::string &out, std::string_view style)
 {
-    if (!colour)
-        return "0, 0, 0, 0";
-    std::string out;
-    for (const ColourComponent &component : *colour) {
-        if (!out.empty())
-            out += ", ";
-        out += rawText(componentText(component, '.'));
+    const std::size_t start = out.size();
+    appendReplacedDecimal(out, style, '.');
+    crlfFrom(out, start);
+}
+
+void appendColourList(std::string &out, const ColourValue &colour)
+{
+    if (!colour) {
+        out += "0, 0, 0, 0";
+        return;
     }
-    return out;
+    bool first = true;
+    for (const ColourComponent &component : *colour) {
+        if (!first)
+            out += ", ";
+        first = false;
+        const std::size_t start = out.size();
+        appendComponentText(out, component, '.');
+        if (std::holds_alternative<std::string>(component)) // a number has no line break
+            crlfFrom(out, start);
+    }
 }
 
-std::string rawText(std::string_view text)
+void appendRawText(std::string &out, std::string_view text)
 {
-    return withCrlfLineBreaks(text);
+    appendWithCrlfLineBreaks(out, text);
 }
 
-std::string actionText(std::string_view action)
+void appendActionText(std::string &out, std::string_view action)
 {
-    std::string out;
-    for (char c : rawText(action)) {
+    const std::size_t start = out.size();
+    appendRawText(out, action);
+    if (out.find('"', start) == std::string::npos)
+        return;
+    const std::string raw = out.substr(start);
+    out.resize(start);
+    for (char c : raw) {
         out += c;
         if (c == '"')
             out += '"';
     }
-    return out;
 }
 
 void appendLine(std::string &out, std::initializer_list<std::string_view> pieces)
 {
     for (std::string_view piece : pieces)
         out += piece;
+    endLine(out);
+}
+
+void endLine(std::string &out)
+{
     out += "\r\n";
 }
 

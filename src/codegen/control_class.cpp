@@ -5,6 +5,7 @@
 
 #include <span>
 #include <string_view>
+#include <type_traits>
 
 namespace kovrin {
 namespace {
@@ -69,59 +70,80 @@ KindLayout layoutOf(ControlKind kind)
     return {};
 }
 
+// One line: head, the value, tail, CRLF.
+template<typename Value>
+void valueLine(std::string &out, std::string_view head, const Value &value,
+               std::string_view tail = {})
+{
+    out += head;
+    if constexpr (std::is_same_v<Value, ColourValue>)
+        appendColourList(out, value);
+    else
+        appendNumber(out, value);
+    out += tail;
+    endLine(out);
+}
+
+void textLine(std::string &out, std::string_view head, std::string_view text)
+{
+    out += head;
+    appendRawText(out, text);
+    out += '"';
+    endLine(out);
+}
+
 void appendSection(std::string &out, Section section, const ControlRecord &r)
 {
     switch (section) {
     case LineSpacing:
         if (r.Style.find("ST_MULTI") != std::string::npos)
-            appendLine(out, {"   linespacing = ", numberText(r.LineSpacing)});
+            valueLine(out, "   linespacing = ", r.LineSpacing);
         return;
     case TextColour:
-        appendLine(out, {"  colorText[] = {", colourList(r.ForeColor), "};"});
+        valueLine(out, "  colorText[] = {", r.ForeColor, "};");
         return;
     case BackColour:
-        appendLine(out, {"  colorBackground[] = {", colourList(r.BackColor), "};"});
+        valueLine(out, "  colorBackground[] = {", r.BackColor, "};");
         return;
     case SelectColour:
-        appendLine(out, {"  colorSelect[] = {", colourList(r.SelectionColor), "};"});
+        valueLine(out, "  colorSelect[] = {", r.SelectionColor, "};");
         return;
     case SelectBackground:
-        appendLine(out, {"  colorSelectBackGround[] = {", colourList(r.SelectionBGColor), "};"});
+        valueLine(out, "  colorSelectBackGround[] = {", r.SelectionBGColor, "};");
         return;
     case ActiveColour:
-        appendLine(out, {"  colorActive[] = {", colourList(r.ActiveColor), "};"});
+        valueLine(out, "  colorActive[] = {", r.ActiveColor, "};");
         return;
     case Font:
-        appendLine(out, {" font = \"", rawText(r.Font), "\""});
+        textLine(out, " font = \"", r.Font);
         return;
     case Size:
-        appendLine(out, {"  SizeEX = ", numberText(r.FontSize)});
+        valueLine(out, "  SizeEX = ", r.FontSize);
         return;
     case Text:
-        appendLine(out, {" text = \"", rawText(r.Text), "\""});
+        textLine(out, " text = \"", r.Text);
         return;
     case Action:
-        appendLine(out, {" action = \"", actionText(r.Action), "\""});
+        out += " action = \"";
+        appendActionText(out, r.Action);
+        out += '"';
+        endLine(out);
         appendLine(out, {" default = ", r.Enter == 1 ? "true" : "false"});
         return;
     case RowHeight:
-        appendLine(out, {"  RowHeight = ", numberText(r.RowHeight)});
+        valueLine(out, "  RowHeight = ", r.RowHeight);
         return;
     case WholeHeight:
-        appendLine(out, {" wholeHeight = ", numberText(r.WholeHeight)});
+        valueLine(out, " wholeHeight = ", r.WholeHeight);
         return;
     }
 }
 
 // A comment must stay on its line whatever the file put into the name or the kind.
-std::string oneLine(std::string_view text)
+void appendOneLine(std::string &out, std::string_view text)
 {
-    std::string out(text);
-    for (char &c : out) {
-        if (c == '\r' || c == '\n')
-            c = ' ';
-    }
-    return out;
+    for (char c : text)
+        out += (c == '\r' || c == '\n') ? ' ' : c;
 }
 
 } // namespace
@@ -131,28 +153,40 @@ bool hasControlClass(const ControlRecord &record)
     return kindFromWord(record.CtrlType).has_value();
 }
 
-std::string controlClassText(const ControlRecord &r)
+void appendControlClass(std::string &out, const ControlRecord &r)
 {
-    std::string out;
     const auto kind = kindFromWord(r.CtrlType);
     if (!kind) {
-        appendLine(out,
-                   {"  // control \"", oneLine(r.Name), "\" left out: unknown kind \"",
-                    oneLine(r.CtrlType), "\""});
-        return out;
+        out += "  // control \"";
+        appendOneLine(out, r.Name);
+        out += "\" left out: unknown kind \"";
+        appendOneLine(out, r.CtrlType);
+        out += '"';
+        endLine(out);
+        return;
     }
     const KindLayout layout = layoutOf(*kind);
-    appendLine(out, {" class ", rawText(r.Name), " : ", layout.base});
+    out += " class ";
+    appendRawText(out, r.Name);
+    appendLine(out, {" : ", layout.base});
     appendLine(out, {" {"});
-    appendLine(out, {"  x = ", numberText(r.X)});
-    appendLine(out, {"  y = ", numberText(r.Y)});
-    appendLine(out, {"  idc = ", numberText(r.IDC)});
-    appendLine(out, {"  w = ", numberText(r.Width)});
-    appendLine(out, {"  h = ", numberText(r.Height)});
-    appendLine(out, {"  style = ", styleText(r.Style)});
+    valueLine(out, "  x = ", r.X);
+    valueLine(out, "  y = ", r.Y);
+    valueLine(out, "  idc = ", r.IDC);
+    valueLine(out, "  w = ", r.Width);
+    valueLine(out, "  h = ", r.Height);
+    out += "  style = ";
+    appendStyle(out, r.Style);
+    endLine(out);
     for (Section section : layout.sections)
         appendSection(out, section, r);
     appendLine(out, {"  };"});
+}
+
+std::string controlClassText(const ControlRecord &record)
+{
+    std::string out;
+    appendControlClass(out, record);
     return out;
 }
 

@@ -12,6 +12,7 @@ bool hasControlClass(const ControlRecord &record);
 
 // The class text of a record of a known kind; for any other kind a comment line naming the
 // skipped control, so the dialog class stays well-formed.
+void appendControlClass(std::string &out, const ControlRecord &record);
 std::string controlClassText(const ControlRecord &record);
 
 } // namespace kovrin

@@ -11,57 +11,103 @@ bool isFrame(const ControlRecord &record)
     return record.CtrlType == "FRAME";
 }
 
-void appendBackgroundClass(std::string &out, const ControlRecord &frame, const std::string &name)
+void appendBackgroundName(std::string &out, std::size_t position)
 {
-    appendLine(out, {});
-    appendLine(out, {"  class ", name, ": RscText"});
+    out += "DLG_BACK";
+    out += std::to_string(position);
+}
+
+const ControlRecord *firstFrameOf(const Dialog &dialog)
+{
+    for (const ControlRecord &record : dialog.cControls) {
+        if (isFrame(record))
+            return &record;
+    }
+    return nullptr;
+}
+
+// The background list: the background class, then every frame.
+void appendBackgroundList(std::string &out, const Dialog &dialog, std::size_t position)
+{
+    bool first = true;
+    for (const ControlRecord &record : dialog.cControls) {
+        if (!isFrame(record))
+            continue;
+        if (first)
+            appendBackgroundName(out, position);
+        first = false;
+        out += ", ";
+        appendRawText(out, record.Name);
+    }
+}
+
+// The control list: every other control of a known kind.
+void appendControlList(std::string &out, const Dialog &dialog)
+{
+    bool first = true;
+    for (const ControlRecord &record : dialog.cControls) {
+        if (isFrame(record) || !hasControlClass(record))
+            continue;
+        if (!first)
+            out += ", ";
+        first = false;
+        appendRawText(out, record.Name);
+    }
+}
+
+void appendBackgroundClass(std::string &out, const ControlRecord &frame, std::size_t position)
+{
+    endLine(out);
+    out += "  class ";
+    appendBackgroundName(out, position);
+    appendLine(out, {": RscText"});
     appendLine(out, {"  {"});
-    appendLine(out, {"     colorBackground[] = {", colourList(frame.BackColor), "};"});
+    out += "     colorBackground[] = {";
+    appendColourList(out, frame.BackColor);
+    appendLine(out, {"};"});
     appendLine(out, {"     text = ;"});
-    appendLine(out, {"     x = ", numberText(frame.X), ";"});
-    appendLine(out, {"     y = ", numberText(frame.Y), ";"});
-    appendLine(out, {"     w = ", numberText(frame.Width), ";"});
-    appendLine(out, {"     h = ", numberText(frame.Height), ";"});
+    const std::pair<std::string_view, float> places[] = {
+        {"     x = ", frame.X},
+        {"     y = ", frame.Y},
+        {"     w = ", frame.Width},
+        {"     h = ", frame.Height},
+    };
+    for (const auto &[head, value] : places) {
+        out += head;
+        appendNumber(out, value);
+        appendLine(out, {";"});
+    }
     appendLine(out, {"  };"});
 }
 
 } // namespace
 
-std::string dialogClassText(const Dialog &dialog, std::size_t position)
+void appendDialogClass(std::string &out, const Dialog &dialog, std::size_t position)
 {
-    const std::string backgroundName = "DLG_BACK" + std::to_string(position);
-    const ControlRecord *firstFrame = nullptr;
-    std::string backgrounds;
-    std::string controls;
-    bool firstControl = true;
-    for (const ControlRecord &record : dialog.cControls) {
-        if (isFrame(record)) {
-            if (!firstFrame) {
-                firstFrame = &record;
-                backgrounds = backgroundName;
-            }
-            backgrounds += ", " + rawText(record.Name);
-        } else if (hasControlClass(record)) {
-            if (!firstControl)
-                controls += ", ";
-            controls += rawText(record.Name);
-            firstControl = false;
-        }
-    }
-
-    std::string out;
-    appendLine(out, {"class ", rawText(dialog.Tag)});
+    out += "class ";
+    appendRawText(out, dialog.Tag);
+    endLine(out);
     appendLine(out, {"{"});
     appendLine(out, {"  idd = -1;"});
     appendLine(out, {"  movingEnable = true;"});
-    appendLine(out, {"  controlsBackground[] = {", backgrounds, "};"});
-    appendLine(out, {"  objects[] = { };"});
-    appendLine(out, {"  controls[] = {", controls, "};"});
-    if (firstFrame)
-        appendBackgroundClass(out, *firstFrame, backgroundName);
-    for (const ControlRecord &record : dialog.cControls)
-        out += controlClassText(record);
+    out += "  controlsBackground[] = {";
+    appendBackgroundList(out, dialog, position);
     appendLine(out, {"};"});
+    appendLine(out, {"  objects[] = { };"});
+    out += "  controls[] = {";
+    appendControlList(out, dialog);
+    appendLine(out, {"};"});
+    if (const ControlRecord *frame = firstFrameOf(dialog))
+        appendBackgroundClass(out, *frame, position);
+    for (const ControlRecord &record : dialog.cControls)
+        appendControlClass(out, record);
+    appendLine(out, {"};"});
+}
+
+std::string dialogClassText(const Dialog &dialog, std::size_t position)
+{
+    std::string out;
+    appendDialogClass(out, dialog, position);
     return out;
 }
 

@@ -10,6 +10,7 @@
 namespace kovrin {
 
 // position: the dialog's place in the set, from 1; it numbers the background class DLG_BACKn.
+void appendDialogClass(std::string &out, const Dialog &dialog, std::size_t position);
 std::string dialogClassText(const Dialog &dialog, std::size_t position);
 
 } // namespace kovrin

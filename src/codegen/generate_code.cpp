@@ -3,18 +3,40 @@
 #include "codegen/dialog_class.h"
 
 namespace kovrin {
+namespace {
+
+// Room for the whole code at once; a control's class takes some 300 bytes.
+std::size_t expectedSize(const DialogSet &set)
+{
+    std::size_t records = 0;
+    for (const Dialog &dialog : set.cForms())
+        records += dialog.cControls.size();
+    return 4096 + 512 * set.count() + 320 * records;
+}
+
+void appendDialogClasses(std::string &out, const DialogSet &set)
+{
+    for (std::size_t i = 0; i < set.count(); ++i)
+        appendDialogClass(out, set.dialog(i), i + 1);
+}
+
+} // namespace
 
 std::string dialogClassesText(const DialogSet &set)
 {
     std::string out;
-    for (std::size_t i = 0; i < set.count(); ++i)
-        out += dialogClassText(set.dialog(i), i + 1);
+    out.reserve(expectedSize(set));
+    appendDialogClasses(out, set);
     return out;
 }
 
 std::string generateCode(const DialogSet &set)
 {
-    return preambleText() + dialogClassesText(set);
+    std::string out;
+    out.reserve(expectedSize(set));
+    appendPreamble(out);
+    appendDialogClasses(out, set);
+    return out;
 }
 
 } // namespace kovrin

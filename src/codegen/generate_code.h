@@ -8,6 +8,7 @@
 
 namespace kovrin {
 
+void appendPreamble(std::string &out);
 std::string preambleText();
 std::string dialogClassesText(const DialogSet &set);
 std::string generateCode(const DialogSet &set);

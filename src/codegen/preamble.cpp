@@ -160,13 +160,18 @@ static_assert(std::size(kPreamble) == 128);
 
 } // namespace
 
+void appendPreamble(std::string &out)
+{
+    for (const FixedLine &line : kPreamble) {
+        out.append(static_cast<std::size_t>(line.indent), ' ');
+        appendLine(out, {line.text});
+    }
+}
+
 std::string preambleText()
 {
     std::string out;
-    for (const FixedLine &line : kPreamble) {
-        const std::string blanks(static_cast<std::size_t>(line.indent), ' ');
-        appendLine(out, {blanks, line.text});
-    }
+    appendPreamble(out);
     return out;
 }
 

@@ -2,15 +2,33 @@
 
 #include <array>
 #include <cstdint>
+#include <cstring>
 
 namespace kovrin {
 namespace {
 
 // Unicode of the bytes 0x80..0x9F; the rest of the page equals Latin-1.
-constexpr std::array<char32_t, 32> kHighTable{
+constexpr std::array<char32_t, 32> kHighTable {
     0x20AC, 0x0081, 0x201A, 0x0192, 0x201E, 0x2026, 0x2020, 0x2021, 0x02C6, 0x2030, 0x0160,
     0x2039, 0x0152, 0x008D, 0x017D, 0x008F, 0x0090, 0x2018, 0x2019, 0x201C, 0x201D, 0x2022,
     0x2013, 0x2014, 0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0x009D, 0x017E, 0x0178};
+
+// Where the run of ASCII bytes from `from` on ends; eight bytes are looked at together while
+// none of them has its top bit set.
+std::size_t asciiRun(std::string_view text, std::size_t from)
+{
+    constexpr std::uint64_t topBits = 0x8080808080808080u;
+    while (from + 8 <= text.size()) {
+        std::uint64_t eight = 0;
+        std::memcpy(&eight, text.data() + from, 8);
+        if ((eight & topBits) != 0)
+            break;
+        from += 8;
+    }
+    while (from < text.size() && static_cast<std::uint8_t>(text[from]) < 0x80)
+        ++from;
+    return from;
+}
 
 void appendUtf8(std::string &out, char32_t cp)
 {
@@ -29,7 +47,9 @@ void appendUtf8(std::string &out, char32_t cp)
 // Decodes one UTF-8 sequence at i; an ill-formed one yields U+FFFD and advances one byte.
 char32_t nextCodePoint(std::string_view s, std::size_t &i)
 {
-    const auto byte = [&](std::size_t k) { return static_cast<std::uint8_t>(s[k]); };
+    const auto byte = [&](std::size_t k) {
+        return static_cast<std::uint8_t>(s[k]);
+    };
     const std::uint8_t b0 = byte(i);
     int length = 0;
     char32_t cp = 0;
@@ -82,39 +102,52 @@ EncodedText encodeCp1252(std::string_view utf8)
 {
     EncodedText out;
     out.bytes.reserve(utf8.size());
+    out.replaced = appendCp1252(out.bytes, utf8);
+    return out;
+}
+
+bool appendCp1252(std::string &out, std::string_view utf8)
+{
+    bool replaced = false;
     std::size_t i = 0;
     while (i < utf8.size()) {
-        const auto b = static_cast<std::uint8_t>(utf8[i]);
-        if (b < 0x80) { // the common case, kept cheap
-            out.bytes += static_cast<char>(b);
-            ++i;
-            continue;
-        }
+        // A run of ASCII, the common case, is the same in both and goes over whole.
+        const std::size_t run = asciiRun(utf8, i);
+        out.append(utf8, i, run - i);
+        i = run;
+        if (i == utf8.size())
+            break;
         const int mapped = cp1252Byte(nextCodePoint(utf8, i));
         if (mapped < 0) {
-            out.bytes += '?';
-            out.replaced = true;
+            out += '?';
+            replaced = true;
         } else {
-            out.bytes += static_cast<char>(mapped);
+            out += static_cast<char>(mapped);
         }
     }
-    return out;
+    return replaced;
 }
 
 std::string decodeCp1252(std::string_view bytes)
 {
     std::string out;
     out.reserve(bytes.size());
-    for (char c : bytes) {
-        const auto b = static_cast<std::uint8_t>(c);
-        if (b < 0x80)
-            out += c;
-        else if (b < 0xA0)
-            appendUtf8(out, kHighTable[b - 0x80]);
-        else
-            appendUtf8(out, b);
-    }
+    appendDecodedCp1252(out, bytes);
     return out;
+}
+
+void appendDecodedCp1252(std::string &out, std::string_view bytes)
+{
+    std::size_t i = 0;
+    while (i < bytes.size()) {
+        const std::size_t run = asciiRun(bytes, i);
+        out.append(bytes, i, run - i);
+        i = run;
+        if (i == bytes.size())
+            break;
+        const auto b = static_cast<std::uint8_t>(bytes[i++]);
+        appendUtf8(out, b < 0xA0 ? kHighTable[b - 0x80] : b);
+    }
 }
 
 bool fitsCp1252(std::string_view utf8)

@@ -7,16 +7,21 @@
 
 namespace kovrin {
 
-struct EncodedText {
+struct EncodedText
+{
     std::string bytes;
     bool replaced = false; // a character the code page cannot hold was written as "?"
 };
 
 EncodedText encodeCp1252(std::string_view utf8);
+// The same, appended to out; true when a character was written as "?".
+bool appendCp1252(std::string &out, std::string_view utf8);
 
 // Every byte has a character: the five bytes Windows-1252 leaves undefined map to the control
 // characters of the same number, so they survive a round trip.
 std::string decodeCp1252(std::string_view bytes);
+// The same, appended to out.
+void appendDecodedCp1252(std::string &out, std::string_view bytes);
 
 // Whether a UTF-8 text can be written without replacement.
 bool fitsCp1252(std::string_view utf8);

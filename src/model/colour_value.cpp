@@ -6,7 +6,7 @@ namespace kovrin {
 
 ColourValue colourOf(double red, double green, double blue, double alpha)
 {
-    return Rgba{red, green, blue, alpha};
+    return Rgba {red, green, blue, alpha};
 }
 
 double componentValue(const ColourComponent &component)
@@ -18,9 +18,17 @@ double componentValue(const ColourComponent &component)
 
 std::string componentText(const ColourComponent &component, char separator)
 {
+    std::string out;
+    appendComponentText(out, component, separator);
+    return out;
+}
+
+void appendComponentText(std::string &out, const ColourComponent &component, char separator)
+{
     if (const double *number = std::get_if<double>(&component))
-        return doubleText(*number, separator);
-    return replaceDecimal(std::get<std::string>(component), separator);
+        appendDoubleText(out, *number, separator);
+    else
+        appendReplacedDecimal(out, std::get<std::string>(component), separator);
 }
 
 std::uint8_t displayByte(double component)
@@ -38,8 +46,8 @@ std::optional<Rgb8> displayColour(const ColourValue &colour)
     if (!colour)
         return std::nullopt;
     const Rgba &c = *colour;
-    return Rgb8{displayByte(componentValue(c[0])), displayByte(componentValue(c[1])),
-                displayByte(componentValue(c[2]))};
+    return Rgb8 {displayByte(componentValue(c[0])), displayByte(componentValue(c[1])),
+                 displayByte(componentValue(c[2]))};
 }
 
 } // namespace kovrin

@@ -14,7 +14,8 @@ using ColourComponent = std::variant<double, std::string>;
 using Rgba = std::array<ColourComponent, 4>;
 using ColourValue = std::optional<Rgba>;
 
-struct Rgb8 {
+struct Rgb8
+{
     std::uint8_t red = 0;
     std::uint8_t green = 0;
     std::uint8_t blue = 0;
@@ -31,6 +32,8 @@ double componentValue(const ColourComponent &component);
 // The component as text with the given separator: a number in its 15-digit form, a text with
 // every "." and "," replaced by the separator.
 std::string componentText(const ColourComponent &component, char separator);
+// The same, appended to out.
+void appendComponentText(std::string &out, const ColourComponent &component, char separator);
 
 // Red, green and blue times 255, halves to even, held between 0 and 255; none for an unset colour.
 std::optional<Rgb8> displayColour(const ColourValue &colour);

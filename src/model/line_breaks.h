@@ -9,6 +9,11 @@ namespace kovrin {
 
 // The text with every line break ("\r\n", a lone "\r" or a lone "\n") made "\r\n".
 std::string withCrlfLineBreaks(std::string_view text);
+// The same, appended to out.
+void appendWithCrlfLineBreaks(std::string &out, std::string_view text);
+
+// Whether the text holds a CR or an LF.
+bool hasLineBreak(std::string_view text);
 
 // The text with every line break made "\n", as a text widget shows it.
 std::string withLfLineBreaks(std::string_view text);

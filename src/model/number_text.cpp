@@ -1,124 +1,154 @@
 #include "model/number_text.h"
 
+#include "model/significant_digits.h"
+
+#include <cfloat>
 #include <charconv>
 #include <cmath>
+#include <cstdint>
 #include <cstdlib>
+#include <iterator>
 #include <limits>
 #include <system_error>
 
 namespace kovrin {
 namespace {
 
-// Turns the scientific form "d.dddde±x" that to_chars gives into plain positional text.
-std::string positionalFromScientific(std::string_view sci, char separator)
+// The plain positional form of the digits: no exponent, "0" before the separator below 1. Built
+// in a buffer and appended at once.
+void appendPositional(std::string &out, const SignificantDigits &number, char separator)
+{
+    const std::string_view digits = number.digits();
+    if (digits.empty()) {
+        out += '0';
+        return;
+    }
+    // The longest text: a sign, "0.", the zeros of the smallest double, 17 digits.
+    char text[400];
+    char *end = text;
+    const auto put = [&end](std::string_view part) {
+        part.copy(end, part.size());
+        end += part.size();
+    };
+    const auto zeros = [&end](int count) {
+        for (; count > 0; --count)
+            *end++ = '0';
+    };
+    if (number.negative)
+        *end++ = '-';
+    const int exponent = number.exponent;
+    const auto count = static_cast<int>(digits.size());
+    if (exponent < 0) {
+        *end++ = '0';
+        *end++ = separator;
+        zeros(-exponent - 1);
+        put(digits);
+    } else if (exponent + 1 >= count) {
+        put(digits);
+        zeros(exponent + 1 - count);
+    } else {
+        const auto whole = static_cast<std::size_t>(exponent + 1);
+        put(digits.substr(0, whole));
+        *end++ = separator;
+        put(digits.substr(whole));
+    }
+    out.append(text, end);
+}
+
+// False for the values that take a fixed text instead of digits.
+template<typename T> bool appendSpecialValue(std::string &out, T value)
+{
+    if (std::isnan(value) || value == 0) {
+        out += '0'; // "-0" too
+        return true;
+    }
+    if (std::isinf(value)) {
+        out += value > 0 ? "1" : "-1"; // unreachable from any field; keep the text a number
+        return true;
+    }
+    return false;
+}
+
+// What the grammar found in a number text, for the conversion.
+struct NumberScan
 {
     bool negative = false;
-    if (!sci.empty() && sci.front() == '-') {
-        negative = true;
-        sci.remove_prefix(1);
-    }
-    const auto ePos = sci.find('e');
-    const std::string_view mantissa = sci.substr(0, ePos);
-    int exponent = 0;
-    const char *expBegin = sci.data() + ePos + 1;
-    if (*expBegin == '+') // from_chars takes no plus sign
-        ++expBegin;
-    std::from_chars(expBegin, sci.data() + sci.size(), exponent);
-
-    std::string digits;
-    for (char c : mantissa) {
-        if (c != '.')
-            digits += c;
-    }
-    if (digits.find_first_not_of('0') == std::string::npos)
-        return "0";
-
-    // The first digit stands at 10^exponent.
-    std::string intPart;
-    std::string fracPart;
-    const int count = static_cast<int>(digits.size());
-    if (exponent >= 0) {
-        if (exponent + 1 >= count) {
-            intPart = digits + std::string(static_cast<size_t>(exponent + 1 - count), '0');
-        } else {
-            intPart = digits.substr(0, static_cast<size_t>(exponent + 1));
-            fracPart = digits.substr(static_cast<size_t>(exponent + 1));
-        }
-    } else {
-        intPart = "0";
-        fracPart = std::string(static_cast<size_t>(-exponent - 1), '0') + digits;
-    }
-    while (!fracPart.empty() && fracPart.back() == '0')
-        fracPart.pop_back();
-    std::string out = negative ? "-" : "";
-    out += intPart;
-    if (!fracPart.empty()) {
-        out += separator;
-        out += fracPart;
-    }
-    return out;
-}
-
-template<typename T>
-std::string significantText(T value, int significantDigits, char separator)
-{
-    if (std::isnan(value))
-        return "0";
-    if (std::isinf(value))
-        return value > 0 ? "1" : "-1"; // unreachable from any field; keep the text a number
-    if (value == 0)
-        return "0";
-    char buffer[64];
-    const auto result = std::to_chars(buffer, buffer + sizeof buffer, value,
-                                      std::chars_format::scientific, significantDigits - 1);
-    return positionalFromScientific(std::string_view(buffer, result.ptr), separator);
-}
+    std::uint64_t digits = 0; // every digit as one whole number, while at most 19 of them
+    int digitCount = 0;
+    int fractionDigits = 0;
+    bool exponentPart = false;
+};
 
 // Shared grammar: sign? (digits (sep digits?)? | sep digits) (e sign? digits)?
-std::optional<double> parseNumber(std::string_view text, bool commaToo)
+bool scanNumber(std::string_view text, bool commaToo, NumberScan &scan)
 {
-    if (text.empty())
-        return std::nullopt;
-    std::string normal;
-    normal.reserve(text.size());
-    size_t i = 0;
-    if (text[i] == '+' || text[i] == '-') {
-        if (text[i] == '-')
-            normal += '-';
-        ++i;
-    }
-    size_t intDigits = 0;
-    while (i < text.size() && text[i] >= '0' && text[i] <= '9') {
-        normal += text[i++];
-        ++intDigits;
-    }
-    size_t fracDigits = 0;
+    std::size_t i = 0;
+    const auto isDigit = [&text, &i] {
+        return i < text.size() && text[i] >= '0' && text[i] <= '9';
+    };
+    const auto takeDigit = [&text, &i, &scan] {
+        scan.digits = scan.digits * 10 + static_cast<std::uint64_t>(text[i++] - '0');
+        ++scan.digitCount;
+    };
+    if (i < text.size() && (text[i] == '+' || text[i] == '-'))
+        scan.negative = text[i++] == '-';
+    int intDigits = 0;
+    for (; isDigit(); ++intDigits)
+        takeDigit();
     if (i < text.size() && (text[i] == '.' || (commaToo && text[i] == ','))) {
-        normal += '.';
         ++i;
-        while (i < text.size() && text[i] >= '0' && text[i] <= '9') {
-            normal += text[i++];
-            ++fracDigits;
-        }
+        for (; isDigit(); ++scan.fractionDigits)
+            takeDigit();
     }
-    if (intDigits + fracDigits == 0)
-        return std::nullopt;
+    if (intDigits + scan.fractionDigits == 0)
+        return false;
     if (i < text.size() && (text[i] == 'e' || text[i] == 'E')) {
-        normal += 'e';
+        scan.exponentPart = true;
         ++i;
         if (i < text.size() && (text[i] == '+' || text[i] == '-'))
-            normal += text[i++];
-        size_t expDigits = 0;
-        while (i < text.size() && text[i] >= '0' && text[i] <= '9') {
-            normal += text[i++];
+            ++i;
+        int expDigits = 0;
+        for (; isDigit(); ++i)
             ++expDigits;
-        }
         if (expDigits == 0)
-            return std::nullopt;
+            return false;
     }
-    if (i != text.size())
+    return i == text.size();
+}
+
+// Short decimals without an exponent: the digits and the power of ten are both exact doubles,
+// so one division rounds correctly, exactly as from_chars would (the classic fast path).
+std::optional<double> exactShortDecimal(const NumberScan &scan)
+{
+#if FLT_EVAL_METHOD == 0
+    constexpr std::uint64_t exactLimit = std::uint64_t {1} << 53;
+    constexpr double powers[]
+        = {1e0,  1e1,  1e2,  1e3,  1e4,  1e5,  1e6,  1e7,  1e8,  1e9,  1e10, 1e11,
+           1e12, 1e13, 1e14, 1e15, 1e16, 1e17, 1e18, 1e19, 1e20, 1e21, 1e22};
+    if (scan.exponentPart || scan.digitCount > 19 || scan.digits >= exactLimit
+        || scan.fractionDigits >= static_cast<int>(std::size(powers)))
         return std::nullopt;
-    // from_chars takes no leading '+' and wants a digit before or after the point; "5." is fine.
+    const double value
+        = static_cast<double>(scan.digits) / powers[static_cast<std::size_t>(scan.fractionDigits)];
+    return scan.negative ? -value : value;
+#else
+    (void)scan;
+    return std::nullopt; // wider intermediate results could round twice
+#endif
+}
+
+std::optional<double> parseNumber(std::string_view text, bool commaToo)
+{
+    NumberScan scan;
+    if (!scanNumber(text, commaToo, scan))
+        return std::nullopt;
+    if (const auto exact = exactShortDecimal(scan))
+        return exact;
+    // from_chars takes no leading '+' and only the point; "5." and ".5" are fine.
+    std::string normal;
+    normal.reserve(text.size());
+    for (char c : text.substr(!text.empty() && text.front() == '+' ? 1 : 0))
+        normal += c == ',' ? '.' : c == 'E' ? 'e' : c;
     double value = 0;
     const char *begin = normal.data();
     const char *end = normal.data() + normal.size();
@@ -138,19 +168,41 @@ std::optional<double> parseNumber(std::string_view text, bool commaToo)
 
 } // namespace
 
+void appendSingleText(std::string &out, float value, char separator)
+{
+    if (!appendSpecialValue(out, value))
+        appendPositional(out, roundedSingle(value), separator);
+}
+
+void appendDoubleText(std::string &out, double value, char separator)
+{
+    if (!appendSpecialValue(out, value))
+        appendPositional(out, roundedDouble(value), separator);
+}
+
 std::string singleText(float value, char separator)
 {
-    return significantText(value, 7, separator);
+    std::string out;
+    appendSingleText(out, value, separator);
+    return out;
 }
 
 std::string doubleText(double value, char separator)
 {
-    return significantText(value, 15, separator);
+    std::string out;
+    appendDoubleText(out, value, separator);
+    return out;
 }
 
 std::optional<double> parseTypedNumber(std::string_view text)
 {
     return parseNumber(text, true);
+}
+
+bool isTypedNumber(std::string_view text)
+{
+    NumberScan scan;
+    return scanNumber(text, true, scan);
 }
 
 std::optional<double> parseFileNumber(std::string_view text)
@@ -160,12 +212,19 @@ std::optional<double> parseFileNumber(std::string_view text)
 
 std::string replaceDecimal(std::string_view text, char separator)
 {
-    std::string out(text);
-    for (char &c : out) {
-        if (c == '.' || c == ',')
-            c = separator;
-    }
+    std::string out;
+    appendReplacedDecimal(out, text, separator);
     return out;
+}
+
+void appendReplacedDecimal(std::string &out, std::string_view text, char separator)
+{
+    const std::size_t start = out.size();
+    out += text;
+    for (std::size_t i = start; i < out.size(); ++i) {
+        if (out[i] == '.' || out[i] == ',')
+            out[i] = separator;
+    }
 }
 
 float typedSingle(std::string_view text)

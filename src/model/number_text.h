@@ -16,9 +16,15 @@ std::string singleText(float value, char separator);
 // A 64-bit value as text: the same form with 15 significant digits.
 std::string doubleText(double value, char separator);
 
+// The same texts, appended to out (no text of their own is made).
+void appendSingleText(std::string &out, float value, char separator);
+void appendDoubleText(std::string &out, double value, char separator);
+
 // Reads a number typed by the user: optional sign, digits with at most one decimal separator
 // ("." and "," both count), optional exponent. No blanks, no group separators.
 std::optional<double> parseTypedNumber(std::string_view text);
+// Whether parseTypedNumber takes the text as a number, without working out its value.
+bool isTypedNumber(std::string_view text);
 
 // Reads an unquoted number item of the design file: optional sign, digits with an optional point
 // and decimals (or a point and decimals), optional exponent.
@@ -26,6 +32,8 @@ std::optional<double> parseFileNumber(std::string_view text);
 
 // Every "." and then every "," of a text replaced by the separator.
 std::string replaceDecimal(std::string_view text, char separator);
+// The same, appended to out.
+void appendReplacedDecimal(std::string &out, std::string_view text, char separator);
 
 // A typed number as the nearest 32-bit value; text that is no number (a lone "-") reads as 0.
 float typedSingle(std::string_view text);

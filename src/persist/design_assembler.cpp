@@ -4,7 +4,7 @@ namespace kovrin {
 
 using namespace design;
 
-std::string DesignAssembler::add(const ScannedRecord &record)
+Place DesignAssembler::add(const ScannedRecord &record)
 {
     const RecordSlots &slots = record.slots;
     if (record.opensDialog)
@@ -13,11 +13,11 @@ std::string DesignAssembler::add(const ScannedRecord &record)
 
     if (record.header) {
         dialog.gridSize = readGridSize(slots, dialog.name, m_problems);
-        return placeText(dialog.name, 0, {}, "header");
+        return Place {dialog.name, 0, {}, "header"};
     }
     const std::size_t number = dialog.controls.size() + 1;
-    dialog.controls.push_back(readControl(slots, m_how, dialog.name, number, m_problems));
-    return placeText(dialog.name, number, dialog.controls.back().Name, "record");
+    readControl(slots, m_how, dialog.name, number, m_problems, dialog.controls.emplace_back());
+    return Place {dialog.name, number, dialog.controls.back().Name, "record"};
 }
 
 } // namespace kovrin

@@ -21,8 +21,9 @@ public:
     {
     }
 
-    // Adds one record; returns where it landed, for reports about the record as a whole.
-    std::string add(const ScannedRecord &record);
+    // Adds one record; returns where it landed, for reports about the record as a whole (valid
+    // until the next record is added).
+    design::Place add(const ScannedRecord &record);
 
 private:
     LoadedDesign &m_design;

@@ -54,4 +54,15 @@ std::string_view fieldName(std::size_t field);
 std::string placeText(std::string_view dialog, std::size_t control, std::string_view controlName,
                       std::string_view what);
 
+// A place kept as its parts; its text is only made when a report needs it.
+struct Place
+{
+    std::string_view dialog;
+    std::size_t control = 0;
+    std::string_view controlName;
+    std::string_view what;
+
+    std::string text() const { return placeText(dialog, control, controlName, what); }
+};
+
 } // namespace kovrin::design

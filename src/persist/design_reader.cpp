@@ -14,9 +14,9 @@ LoadedDesign parseDesign(std::string_view bytes, char separator)
     ProblemList problems;
     DesignAssembler assembler(design, FieldReading {separator, design.olderFormat}, problems);
     while (const ScannedRecord *record = records.next()) {
-        const std::string place = assembler.add(*record);
+        const design::Place place = assembler.add(*record);
         if (design.olderFormat && record->supplied < design::kOlderFieldCount)
-            problems.add(place + ": the file ends after " + std::to_string(record->supplied)
+            problems.add(place.text() + ": the file ends after " + std::to_string(record->supplied)
                          + " of " + std::to_string(design::kOlderFieldCount)
                          + " items; the other fields keep the values of the record before.");
     }

@@ -1,6 +1,5 @@
 #include "persist/design_writer.h"
 
-#include "model/number_text.h"
 #include "persist/design_fields.h"
 #include "persist/file_io.h"
 #include "persist/item_writer.h"
@@ -10,58 +9,66 @@ namespace {
 
 using namespace design;
 
-// Every double quote of an Action is stored as "&quot", so the script stays one text item.
-std::string escapedAction(std::string_view action)
+// A control's record takes some 230 bytes in the file.
+std::size_t expectedSize(const DialogSet &set)
 {
-    std::string out;
-    out.reserve(action.size());
-    for (char c : action) {
-        if (c == '"')
-            out += kQuoteEntity;
-        else
-            out += c;
-    }
-    return out;
+    std::size_t records = 0;
+    for (const Dialog &dialog : set.cForms())
+        records += dialog.cControls.size();
+    return 64 + 96 * set.count() + 256 * records;
 }
 
-void writeNumber(ItemWriter &out, float value)
+// Every double quote of an Action is stored as "&quot", so the script stays one text item.
+void writeAction(ItemWriter &out, std::string_view action, const Place &where)
 {
-    out.number(singleText(value, '.'));
+    if (action.find('"') == std::string_view::npos) {
+        out.text(action, where);
+        return;
+    }
+    std::string escaped;
+    escaped.reserve(action.size() + 16);
+    for (char c : action) {
+        if (c == '"')
+            escaped += kQuoteEntity;
+        else
+            escaped += c;
+    }
+    out.text(escaped, where);
 }
 
 void writeControl(ItemWriter &out, const Dialog &dialog, std::size_t number, const ControlRecord &r)
 {
     const auto where = [&](std::size_t field) {
-        return placeText(dialog.Tag, number, r.Name, fieldName(field));
+        return Place {dialog.Tag, number, r.Name, fieldName(field)};
     };
-    out.text(dialog.Tag, placeText(dialog.Tag, 0, {}, "name"));
+    out.text(dialog.Tag, Place {dialog.Tag, 0, {}, "name"});
     out.text(r.Name, where(Name));
     // A control named like the grid key would be read back as a dialog header.
     if (r.Name == kGridKey)
         out.noteUnreadable(where(Name));
-    out.number(std::to_string(r.IDC));
-    writeNumber(out, r.Width);
-    writeNumber(out, r.Height);
+    out.number(r.IDC);
+    out.number(r.Width);
+    out.number(r.Height);
     out.text(r.Style, where(Style));
     out.colour(r.ForeColor, where(ForeColor));
     out.colour(r.BackColor, where(BackColor));
     out.text(r.Font, where(Font));
-    writeNumber(out, r.FontSize);
+    out.number(r.FontSize);
     out.text(r.Text, where(Text));
     out.colour(r.ActiveColor, where(ActiveColor));
     out.colour(r.SelectionColor, where(SelectionColor));
     out.colour(r.SelectionBGColor, where(SelectionBGColor));
-    out.text(escapedAction(r.Action), where(Action));
+    writeAction(out, r.Action, where(Action));
     // A "&quot" typed into the script would come back as a double quote.
     if (r.Action.find(kQuoteEntity) != std::string::npos)
         out.noteUnreadable(where(Action));
-    out.number(std::to_string(r.Enter));
-    writeNumber(out, r.RowHeight);
-    writeNumber(out, r.WholeHeight);
+    out.number(r.Enter);
+    out.number(r.RowHeight);
+    out.number(r.WholeHeight);
     out.text(r.CtrlType, where(CtrlType));
-    writeNumber(out, r.X);
-    writeNumber(out, r.Y);
-    writeNumber(out, r.LineSpacing);
+    out.number(r.X);
+    out.number(r.Y);
+    out.number(r.LineSpacing);
     out.mark(kEndMark);
 }
 
@@ -70,11 +77,12 @@ void writeControl(ItemWriter &out, const Dialog &dialog, std::size_t number, con
 DesignBytes designBytes(const DialogSet &set)
 {
     ItemWriter out;
+    out.reserve(expectedSize(set));
     out.mark(kVersion);
     for (const Dialog &dialog : set.cForms()) {
-        out.text(dialog.Tag, placeText(dialog.Tag, 0, {}, "name"));
+        out.text(dialog.Tag, Place {dialog.Tag, 0, {}, "name"});
         out.mark(kGridKey);
-        writeNumber(out, dialog.GridSize);
+        out.number(dialog.GridSize);
         out.mark(kEndMark);
         for (std::size_t i = 0; i < dialog.cControls.size(); ++i)
             writeControl(out, dialog, i + 1, dialog.cControls[i]);

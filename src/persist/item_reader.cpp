@@ -3,10 +3,6 @@
 #include "model/line_breaks.h"
 
 namespace kovrin {
-namespace {
-
-constexpr std::string_view kItemEnds = ",\r\n";
-
 bool isBlank(char c)
 {
     return c == ' ' || c == '\t';
@@ -21,60 +17,77 @@ std::string_view withoutBlanksAround(std::string_view text)
     return text;
 }
 
-} // namespace
-
 Item ItemReader::next()
 {
-    while (!atEnd() && isBlank(m_text[m_pos]))
-        ++m_pos;
-    Item item = (!atEnd() && m_text[m_pos] == '"') ? quotedItem() : bareItem();
-    skipDelimiter();
-    return item;
-}
-
-Item ItemReader::quotedItem()
-{
     Item item;
-    item.quoted = true;
-    const std::size_t begin = m_pos + 1; // after the opening quote
-    const std::size_t close = m_text.find('"', begin);
-    item.unclosed = close == std::string_view::npos;
-    const std::size_t end = item.unclosed ? m_text.size() : close;
-    // Records hold line breaks as CRLF, as the file does; a lone CR or LF from a file edited by
-    // hand becomes one too.
-    item.text = withCrlfLineBreaks(m_text.substr(begin, end - begin));
-    m_pos = item.unclosed ? end : end + 1;
-    const std::size_t rest = m_pos;
-    skipTo(kItemEnds);
-    item.dropped = std::string(withoutBlanksAround(m_text.substr(rest, m_pos - rest)));
+    next(item);
     return item;
 }
 
-Item ItemReader::bareItem()
+void ItemReader::next(Item &item)
 {
-    const std::size_t begin = m_pos;
-    skipTo(kItemEnds);
-    std::size_t end = m_pos;
-    while (end > begin && isBlank(m_text[end - 1]))
-        --end;
-    Item item;
-    item.text = std::string(m_text.substr(begin, end - begin));
-    return item;
+    take(peek(), item);
 }
 
-void ItemReader::skipTo(std::string_view stops)
+ItemSpan ItemReader::peek() const
 {
-    const std::size_t found = m_text.find_first_of(stops, m_pos);
-    m_pos = found == std::string_view::npos ? m_text.size() : found;
+    std::size_t pos = m_pos;
+    while (pos < m_text.size() && isBlank(m_text[pos]))
+        ++pos;
+    ItemSpan span;
+    if (pos < m_text.size() && m_text[pos] == '"') {
+        span.quoted = true;
+        const std::size_t begin = pos + 1; // after the opening quote
+        const std::size_t close = m_text.find('"', begin);
+        span.unclosed = close == std::string_view::npos;
+        const std::size_t end = span.unclosed ? m_text.size() : close;
+        span.text = m_text.substr(begin, end - begin);
+        const std::size_t rest = span.unclosed ? end : end + 1;
+        pos = itemEnd(rest);
+        span.dropped = withoutBlanksAround(m_text.substr(rest, pos - rest));
+    } else {
+        const std::size_t begin = pos;
+        pos = itemEnd(pos);
+        std::size_t end = pos;
+        while (end > begin && isBlank(m_text[end - 1]))
+            --end;
+        span.text = m_text.substr(begin, end - begin);
+    }
+    // Past the delimiter: a comma, CR, LF or CRLF.
+    if (pos < m_text.size()) {
+        const char c = m_text[pos++];
+        if (c == '\r' && pos < m_text.size() && m_text[pos] == '\n')
+            ++pos;
+    }
+    span.next = pos;
+    return span;
 }
 
-void ItemReader::skipDelimiter()
+void ItemReader::take(const ItemSpan &span, Item &item)
 {
-    if (atEnd())
-        return;
-    const char c = m_text[m_pos++];
-    if (c == '\r' && !atEnd() && m_text[m_pos] == '\n')
-        ++m_pos;
+    item.quoted = span.quoted;
+    item.unclosed = span.unclosed;
+    // Cleared and appended: for short texts far cheaper than assigning through a replace.
+    item.dropped.clear();
+    item.dropped.append(span.dropped);
+    item.text.clear();
+    if (span.quoted) {
+        // Records hold line breaks as CRLF, as the file does; a lone CR or LF from a file edited
+        // by hand becomes one too.
+        appendWithCrlfLineBreaks(item.text, span.text);
+    } else {
+        item.text.append(span.text);
+    }
+    skip(span);
+}
+
+std::size_t ItemReader::itemEnd(std::size_t from) const
+{
+    // A plain loop: find_first_of searches the stop set once for every character.
+    while (from < m_text.size() && m_text[from] != ',' && m_text[from] != '\r'
+           && m_text[from] != '\n')
+        ++from;
+    return from;
 }
 
 } // namespace kovrin

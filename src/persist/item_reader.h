@@ -11,6 +11,10 @@
 
 namespace kovrin {
 
+// Blanks are spaces and tabs; they stand around items and number values.
+bool isBlank(char c);
+std::string_view withoutBlanksAround(std::string_view text);
+
 struct Item
 {
     std::string text; // line breaks inside a text item are CRLF
@@ -20,6 +24,16 @@ struct Item
     // file without its closing quote.
     std::string dropped;
     bool unclosed = false;
+};
+
+// Where the next item stands, found without copying any of it.
+struct ItemSpan
+{
+    std::string_view text; // as it stands: a text item's line breaks are not made CRLF yet
+    std::string_view dropped;
+    bool quoted = false;
+    bool unclosed = false;
+    std::size_t next = 0; // where the item after it starts
 };
 
 class ItemReader
@@ -33,12 +47,17 @@ public:
     bool atEnd() const { return m_pos >= m_text.size(); }
     // The next item; at the end of the text, an empty one.
     Item next();
+    // The same into an item whose texts are overwritten, so their room is used again.
+    void next(Item &item);
+
+    // The next item found but not taken, so a caller can look before it copies.
+    ItemSpan peek() const;
+    // Past a found item, copying it into `item` or not.
+    void take(const ItemSpan &span, Item &item);
+    void skip(const ItemSpan &span) { m_pos = span.next; }
 
 private:
-    Item quotedItem();
-    Item bareItem();
-    void skipTo(std::string_view stops);
-    void skipDelimiter();
+    std::size_t itemEnd(std::size_t from) const; // the next comma or line end
 
     std::string_view m_text;
     std::size_t m_pos = 0;

@@ -3,31 +3,31 @@
 #include "model/code_page.h"
 #include "model/line_breaks.h"
 #include "model/number_text.h"
-#include "persist/design_fields.h"
 
-#include <algorithm>
+#include <charconv>
 
 namespace kovrin {
-namespace {
 
-void noteOnce(std::vector<std::string> &notes, std::string_view where)
+void PlaceNotes::add(const design::Place &where)
 {
-    if (std::find(notes.begin(), notes.end(), where) == notes.end())
-        notes.emplace_back(where);
+    std::string line = where.text();
+    if (m_named.insert(line).second)
+        m_lines.push_back(std::move(line));
 }
 
-} // namespace
-
-void ItemWriter::text(std::string_view utf8, std::string_view where)
+void ItemWriter::text(std::string_view utf8, const design::Place &where)
 {
     // A reader ends a text item at the next double quote and a record at a whole "###".
     if (utf8.find('"') != std::string_view::npos || utf8 == design::kEndMark)
-        noteOnce(m_unreadable, where);
-    const EncodedText encoded = encodeCp1252(withCrlfLineBreaks(utf8));
-    if (encoded.replaced)
-        noteOnce(m_replaced, where);
+        m_unreadable.add(where);
     m_bytes += '"';
-    m_bytes += encoded.bytes;
+    bool replaced = false;
+    if (hasLineBreak(utf8))
+        replaced = appendCp1252(m_bytes, withCrlfLineBreaks(utf8));
+    else
+        replaced = appendCp1252(m_bytes, utf8);
+    if (replaced)
+        m_replaced.add(where);
     m_bytes += '"';
     endLine();
 }
@@ -40,29 +40,35 @@ void ItemWriter::mark(std::string_view text)
     endLine();
 }
 
-void ItemWriter::noteUnreadable(std::string_view where)
+void ItemWriter::number(float value)
 {
-    noteOnce(m_unreadable, where);
-}
-
-void ItemWriter::number(std::string_view digits)
-{
-    m_bytes += digits;
+    appendSingleText(m_bytes, value, '.');
     endLine();
 }
 
-void ItemWriter::colour(const ColourValue &colour, std::string_view where)
+void ItemWriter::number(std::int16_t value)
+{
+    char digits[8];
+    const auto end = std::to_chars(digits, digits + sizeof digits, value);
+    m_bytes.append(digits, end.ptr);
+    endLine();
+}
+
+void ItemWriter::colour(const ColourValue &colour, const design::Place &where)
 {
     for (std::size_t i = 0; i < 4; ++i) {
         if (!colour) {
-            number("0");
+            m_bytes += '0';
+            endLine();
             continue;
         }
         const ColourComponent &component = (*colour)[i];
-        if (const double *value = std::get_if<double>(&component))
-            number(doubleText(*value, '.'));
-        else
+        if (const double *value = std::get_if<double>(&component)) {
+            appendDoubleText(m_bytes, *value, '.');
+            endLine();
+        } else {
             text(std::get<std::string>(component), where);
+        }
     }
 }
 

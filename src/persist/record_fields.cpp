@@ -12,15 +12,6 @@ namespace {
 
 using namespace design;
 
-std::string_view trimmed(std::string_view text)
-{
-    const auto first = text.find_first_not_of(" \t");
-    if (first == std::string_view::npos)
-        return {};
-    const auto last = text.find_last_not_of(" \t");
-    return text.substr(first, last - first + 1);
-}
-
 // The nearest 32-bit value; beyond the 32-bit range, held at its largest value.
 float heldSingle(double value, bool &held)
 {
@@ -50,7 +41,7 @@ public:
     // Bare or quoted, a number item reads as sign, digits, point, decimals, exponent.
     std::optional<double> number(std::size_t field) const
     {
-        const auto value = parseFileNumber(trimmed(text(field)));
+        const auto value = parseFileNumber(withoutBlanksAround(text(field)));
         if (!value)
             report(field, quotedExcerpt(text(field)) + " is not a number; it was read as 0.");
         return value;
@@ -84,21 +75,21 @@ public:
         return held;
     }
 
-    // Four texts with the user's separator, as the editor holds typed components. An empty
-    // text stays empty: the editor stores the colours a kind does not use that way.
-    ColourValue colour(std::size_t firstField, char separator) const
+    // Four texts with the user's separator, as the editor holds typed components; made in
+    // place in the record. An empty text stays empty: the editor stores the colours a kind does
+    // not use that way.
+    void colour(std::size_t firstField, char separator, ColourValue &colour) const
     {
-        Rgba rgba;
+        Rgba &rgba = colour.emplace();
         for (std::size_t i = 0; i < 4; ++i) {
             const std::size_t field = firstField + i;
-            std::string component = replaceDecimal(trimmed(text(field)), separator);
-            if (!component.empty() && !parseTypedNumber(component)) {
+            std::string &component = rgba[i].emplace<std::string>();
+            appendReplacedDecimal(component, withoutBlanksAround(text(field)), separator);
+            if (!component.empty() && !isTypedNumber(component)) {
                 report(field, quotedExcerpt(text(field)) + " is not a number; it was read as 0.");
                 component = "0";
             }
-            rgba[i] = std::move(component);
         }
-        return rgba;
     }
 
     void report(std::size_t field, const std::string &what) const
@@ -146,7 +137,7 @@ float readGridSize(const RecordSlots &slots, std::string_view dialog, ProblemLis
     const SlotReader reader(slots, dialog, 0, {}, problems);
     const std::string &stored = slots[kGridField].text;
     // Either separator may stand in the file: both are taken as the decimal point.
-    const auto value = parseTypedNumber(replaceDecimal(trimmed(stored), '.'));
+    const auto value = parseTypedNumber(replaceDecimal(withoutBlanksAround(stored), '.'));
     if (!value) {
         reader.report("grid step", quotedExcerpt(stored) + " is not a number; it was read as 0.");
         return 0.0f;
@@ -164,25 +155,24 @@ float readGridSize(const RecordSlots &slots, std::string_view dialog, ProblemLis
     return step;
 }
 
-ControlRecord readControl(const RecordSlots &slots, const FieldReading &how,
-                          std::string_view dialog, std::size_t number, ProblemList &problems)
+void readControl(const RecordSlots &slots, const FieldReading &how, std::string_view dialog,
+                 std::size_t number, ProblemList &problems, ControlRecord &r)
 {
     const SlotReader in(slots, dialog, number, slots[Name].text, problems);
-    ControlRecord r;
     r.CtrlType = in.text(CtrlType);
     r.Name = in.text(Name);
     r.IDC = in.integer(IDC);
     r.Width = in.single(Width);
     r.Height = in.single(Height);
     r.Style = in.text(Style);
-    r.ForeColor = in.colour(ForeColor, how.separator);
-    r.BackColor = in.colour(BackColor, how.separator);
+    in.colour(ForeColor, how.separator, r.ForeColor);
+    in.colour(BackColor, how.separator, r.BackColor);
     r.Font = in.text(Font);
     r.FontSize = in.single(FontSize);
     r.Text = in.text(Text);
-    r.ActiveColor = in.colour(ActiveColor, how.separator);
-    r.SelectionColor = in.colour(SelectionColor, how.separator);
-    r.SelectionBGColor = in.colour(SelectionBGColor, how.separator);
+    in.colour(ActiveColor, how.separator, r.ActiveColor);
+    in.colour(SelectionColor, how.separator, r.SelectionColor);
+    in.colour(SelectionBGColor, how.separator, r.SelectionBGColor);
     r.Action = readAction(in.text(Action), how.olderFormat);
     r.Enter = in.integer(Enter);
     r.RowHeight = in.single(RowHeight);
@@ -190,7 +180,6 @@ ControlRecord readControl(const RecordSlots &slots, const FieldReading &how,
     r.X = in.single(X);
     r.Y = in.single(Y);
     r.LineSpacing = in.single(LineSpacing);
-    return r;
 }
 
 } // namespace kovrin

@@ -3,16 +3,8 @@
 #include "model/code_page.h"
 
 namespace kovrin {
-namespace {
 
 using namespace design;
-
-bool holdsMoreThanBlank(const Item &item)
-{
-    return item.quoted || !item.text.empty();
-}
-
-} // namespace
 
 RecordScanner::RecordScanner(std::string_view bytes)
     : m_text(decodeCp1252(bytes))
@@ -50,18 +42,26 @@ bool RecordScanner::readCurrentRecord()
     m_record.supplied = 0;
     bool filled = false;
     for (std::size_t field = 0; !m_items.atEnd(); ++field) {
-        Item item = m_items.next();
-        if (item.text == kEndMark)
+        // Looked at before it is copied: neither the end mark nor an item past the last field
+        // is kept, and the slot it would land in keeps its value.
+        const ItemSpan item = m_items.peek();
+        if (item.text == kEndMark) {
+            m_items.skip(item);
             break;
-        if (m_items.atEnd()) {
-            if (filled || holdsMoreThanBlank(item))
+        }
+        const bool holdsMore = item.quoted || !item.text.empty();
+        if (item.next >= m_text.size()) {
+            m_items.skip(item);
+            if (filled || holdsMore)
                 m_endsInsideRecord = ScannedPlace {slots[DialogName].text, slots[Name].text};
             break;
         }
         if (field < kFieldCount) {
-            filled = filled || holdsMoreThanBlank(item);
-            slots[field] = std::move(item);
+            filled = filled || holdsMore;
+            m_items.take(item, slots[field]);
             m_record.supplied = field + 1;
+        } else {
+            m_items.skip(item);
         }
     }
     return filled;
@@ -75,7 +75,7 @@ bool RecordScanner::readOlderRecord()
     bool onlyBlank = true;
     std::size_t field = 0;
     for (; field < kOlderFieldCount && !m_items.atEnd(); ++field) {
-        slots[field] = m_items.next();
+        m_items.next(slots[field]);
         onlyBlank = onlyBlank && slots[field].text.empty();
     }
     slots[LineSpacing] = Item {"0", false, {}, false};

@@ -1,6 +1,7 @@
 // The code window and Generate, the About window, and the readme command.
 #include "../support/test_settings.h"
 #include "app/about_window.h"
+#include "app/code_view.h"
 #include "app/code_window.h"
 #include "app/product.h"
 #include "app/readme_command.h"
@@ -12,7 +13,6 @@
 #include <QFile>
 #include <QFontInfo>
 #include <QLabel>
-#include <QPlainTextEdit>
 #include <QPushButton>
 #include <QTemporaryDir>
 #include <QUrl>
@@ -22,16 +22,14 @@ using namespace kovrin;
 
 namespace {
 
-QPlainTextEdit *codeArea(QObject &window)
+CodeView *codeArea(QObject &window)
 {
-    return window.findChild<QPlainTextEdit *>(QStringLiteral("txt_code"));
+    return window.findChild<CodeView *>(QStringLiteral("txt_code"));
 }
 
-bool wholeTextSelected(QPlainTextEdit *area)
+bool wholeTextSelected(CodeView *area)
 {
-    const QTextCursor cursor = area->textCursor();
-    return cursor.selectionStart() == 0
-        && cursor.selectionEnd() == area->document()->characterCount() - 1;
+    return area->selectionStart() == 0 && area->selectionLength() == area->toPlainText().size();
 }
 
 } // namespace
@@ -66,6 +64,12 @@ private slots:
         QCOMPARE(window.findChild<QPushButton *>("cmd_close")->text(), "Close Window");
     }
 
+    void eachCrLfOfTheCodeIsShownAsOneLineFeed()
+    {
+        CodeWindow window(QStringLiteral("a\r\n\r\nb\rc\n\r\n"));
+        QCOMPARE(codeArea(window)->toPlainText(), QStringLiteral("a\n\nb\rc\n\n"));
+    }
+
     void codeIsSelectedWholeWheneverItsAreaTakesTheFocus()
     {
         CodeWindow window(QStringLiteral("line one\r\nline two\r\n"));
@@ -74,9 +78,7 @@ private slots:
         QCOMPARE(QApplication::focusWidget(), codeArea(window));
         QVERIFY(wholeTextSelected(codeArea(window)));
 
-        QTextCursor cursor = codeArea(window)->textCursor();
-        cursor.clearSelection();
-        codeArea(window)->setTextCursor(cursor);
+        codeArea(window)->setSelection(0, 0);
         window.findChild<QPushButton *>("cmd_close")->setFocus();
         codeArea(window)->setFocus(Qt::TabFocusReason);
         QVERIFY(wholeTextSelected(codeArea(window)));

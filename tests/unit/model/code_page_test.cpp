@@ -36,3 +36,17 @@ TEST(CodePage, IllFormedUtf8IsReplacedNotTrusted)
     EXPECT_EQ(encoded.bytes, "a?");
     EXPECT_TRUE(encoded.replaced);
 }
+
+TEST(CodePage, CharactersBeyondAsciiAreFoundWhereverTheyStandInALongText)
+{
+    for (std::size_t before = 0; before < 20; ++before) {
+        for (std::size_t after = 0; after < 20; after += 3) {
+            const std::string ascii(before, 'a');
+            const std::string rest(after, 'z');
+            const std::string utf8 = ascii + "\xC3\xA9" + rest + "\xE2\x82\xAC";
+            const std::string bytes = ascii + "\xE9" + rest + "\x80";
+            EXPECT_EQ(encodeCp1252(utf8).bytes, bytes) << before << " " << after;
+            EXPECT_EQ(decodeCp1252(bytes), utf8) << before << " " << after;
+        }
+    }
+}

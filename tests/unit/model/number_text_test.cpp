@@ -5,6 +5,7 @@
 #include <charconv>
 #include <cmath>
 #include <random>
+#include <string>
 
 using namespace kovrin;
 
@@ -175,4 +176,34 @@ TEST(NumberText, AgreesWithThePlainRoundingOverManyValues)
     }
     for (int byte = 0; byte <= 255; ++byte)
         ASSERT_EQ(doubleText(byte / 255.0, '.'), referenceText(byte / 255.0, 15)) << byte;
+}
+
+TEST(NumberText, ShortDecimalsReadExactlyAsTheLibraryReadsThem)
+{
+    std::mt19937 random(42);
+    const auto digits = [&random](int count) {
+        std::string text;
+        for (int i = 0; i < count; ++i)
+            text += static_cast<char>('0' + random() % 10);
+        return text;
+    };
+    for (int i = 0; i < 200000; ++i) {
+        const std::string text = digits(static_cast<int>(random() % 12)) + "."
+            + digits(1 + static_cast<int>(random() % 24));
+        double expected = 0;
+        std::from_chars(text.data(), text.data() + text.size(), expected);
+        ASSERT_EQ(parseFileNumber(text), expected) << text;
+        ASSERT_EQ(parseTypedNumber("-" + text), -expected) << text;
+    }
+    EXPECT_TRUE(std::signbit(*parseFileNumber("-0.0")));
+    EXPECT_EQ(parseFileNumber("9007199254740993"), 9007199254740992.0); // past 2^53: rounded once
+}
+
+TEST(NumberText, IsTypedNumberAgreesWithParseTypedNumber)
+{
+    for (const char *text :
+         {"0.5",   "0,5",     "-.5", "5.",    "1E-05", "+2",    "1e999", "1e-999",
+          "1.2.3", "1,000.5", "-",   ".",     " 1",    "1 ",    "1e",    "1e+",
+          "abc",   "",        "+",   "-,5e3", "00012", "1,5e-2"})
+        EXPECT_EQ(isTypedNumber(text), parseTypedNumber(text).has_value()) << text;
 }

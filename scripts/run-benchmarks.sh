@@ -1,0 +1,24 @@
+#!/usr/bin/env bash
+# Install what is missing, build in Release into build-release/ and run the benchmarks: read,
+# write and generate against the line-splitting floor (core_bench), the design surface with
+# 5,000 controls (surface_bench), and the designer's own timings on a 10,000-control design
+# (gui_timing), all headless. Arguments go to core_bench, e.g. --benchmark_filter=controls:10000.
+set -euo pipefail
+here="$(cd "$(dirname "$0")/.." && pwd)"
+cd "$here"
+"$here/scripts/install-deps.sh"
+cmake -S . -B build-release -G Ninja -DCMAKE_BUILD_TYPE=Release -DKOVRIN_BENCH=ON >/dev/null
+cmake --build build-release --target core_bench surface_bench gui_timing
+
+export QT_QPA_PLATFORM="${QT_QPA_PLATFORM:-offscreen}"
+export XDG_RUNTIME_DIR="${XDG_RUNTIME_DIR:-$here/build-release/runtime}"
+mkdir -p "$XDG_RUNTIME_DIR" && chmod 700 "$XDG_RUNTIME_DIR"
+
+echo "== read, write and generate against the floor"
+build-release/bench/core_bench "$@"
+echo
+echo "== the design surface with 5,000 controls"
+build-release/bench/surface_bench
+echo
+echo "== the designer on a 10,000-control design"
+build-release/bench/gui_timing "${KOVRIN_GUI_RUNS:-7}"
