@@ -230,8 +230,8 @@ x_step "copy the code with the Copy to Clipboard button"
     | tr -d '\r' >"$X_WORK/expected-code.txt" \
     || x_fail "'kovrin generate' failed on the saved file: $(cat "$X_WORK/generate.err")"
 x_focus "$code_window" || x_fail "the code window would not take the keyboard focus"
-# The focus starts in the code; Close Window and then Copy to Clipboard follow it.
-xdotool key --delay 100 Tab Tab space
+# The focus starts in the code; Copy to Clipboard and then Close Window follow it.
+xdotool key --delay 100 Tab space
 deadline=$((SECONDS + X_WAIT_SECONDS))
 while :; do
     timeout 10 xclip -selection clipboard -o >"$X_WORK/clipboard.txt" 2>/dev/null || true
@@ -251,8 +251,8 @@ done
 x_log "the clipboard holds the generated code ($(wc -l <"$X_WORK/clipboard.txt") lines)"
 
 x_step "close the code window with Close Window"
-# Copying gives the focus back to the code; Close Window is next.
-xdotool key --delay 100 Tab space
+# Copying gives the focus back to the code; Close Window comes after Copy to Clipboard.
+xdotool key --delay 100 Tab Tab space
 x_wait_gone "$code_window" "$code_title"
 
 x_step "the loaded dialog shows in the workspace"
