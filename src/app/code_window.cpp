@@ -70,6 +70,10 @@ CodeWindow::CodeWindow(QString code, QWidget *parent)
     connect(closeButton, &QPushButton::clicked, this, &CodeWindow::closeWindow);
     connect(copyButton, &QPushButton::clicked, this, &CodeWindow::copyToClipboard);
 
+    // The keyboard goes from the code to the buttons in the order they stand, left to right.
+    setTabOrder(m_code, copyButton);
+    setTabOrder(copyButton, closeButton);
+
     auto *buttons = new QHBoxLayout;
     buttons->addWidget(copyButton);
     buttons->addStretch();

@@ -21,6 +21,14 @@ std::int16_t DialogSubWindow::frmIndex() const
     return m_view->frmIndex();
 }
 
+void DialogSubWindow::showName(const std::string &name)
+{
+    // "[*]" in a title is Qt's place-holder for the modified mark.
+    QString title = QString::fromStdString(name);
+    title.replace(QLatin1String("[*]"), QLatin1String("[*][*]"));
+    setWindowTitle(title);
+}
+
 void DialogSubWindow::setUpFixedFrame(QMdiSubWindow &window)
 {
     window.setWindowFlags(Qt::SubWindow | Qt::CustomizeWindowHint | Qt::WindowTitleHint
@@ -46,7 +54,7 @@ void DialogSubWindow::closeEvent(QCloseEvent *event)
     if (!event->isAccepted())
         return;
     m_closedOnce = true;
-    m_closed(frmIndex());
+    m_closed(*this);
 }
 
 } // namespace kovrin

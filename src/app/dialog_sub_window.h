@@ -1,12 +1,13 @@
 #pragma once
 // The child window of one dialog: a fixed frame around its design surface, titled with the
-// dialog's name. Closing asks its guard first; a close that goes ahead reports the dialog's
-// number so the owner can take the dialog out of the set.
+// dialog's name. Closing asks its guard first; a close that goes ahead reports the window (its
+// dialog's number, where it stood) so the owner can take the dialog out of the set.
 
 #include <QMdiSubWindow>
 
 #include <cstdint>
 #include <functional>
+#include <string>
 
 namespace kovrin {
 
@@ -17,12 +18,14 @@ class DialogSubWindow : public QMdiSubWindow
     Q_OBJECT
 public:
     using CloseGuard = std::function<bool()>;
-    using Closed = std::function<void(std::int16_t frmIndex)>;
+    using Closed = std::function<void(const DialogSubWindow &window)>;
 
     DialogSubWindow(SurfaceView *view, CloseGuard mayClose, Closed closed);
 
     SurfaceView *view() const { return m_view; }
     std::int16_t frmIndex() const;
+    // The dialog's name as the window title, shown literally.
+    void showName(const std::string &name);
 
     // The frame every dialog window gets: fixed size, no maximise, deleted when closed.
     static void setUpFixedFrame(QMdiSubWindow &window);

@@ -1,24 +1,15 @@
 #include "app/dialog_workspace.h"
 
 #include "app/dialog_sub_window.h"
+#include "app/edit_steps.h"
 #include "app/user_prompts.h"
 #include "surface/surface_view.h"
 
+#include <QKeyEvent>
 #include <QMdiArea>
 #include <QPointer>
 
 namespace kovrin {
-namespace {
-
-// "[*]" in a title is Qt's place-holder for the modified mark; a name shows it literally.
-QString windowTitleFor(const std::string &name)
-{
-    QString title = QString::fromStdString(name);
-    title.replace(QLatin1String("[*]"), QLatin1String("[*][*]"));
-    return title;
-}
-
-} // namespace
 
 DialogWorkspace::DialogWorkspace(SurfaceHost &host, UserPrompts &prompts, QMdiArea &area,
                                  QObject *parent)
@@ -27,6 +18,14 @@ DialogWorkspace::DialogWorkspace(SurfaceHost &host, UserPrompts &prompts, QMdiAr
     , m_prompts(prompts)
     , m_area(area)
 {
+    m_history.setUndoLimit(kUndoLimit);
+    connect(&m_history, &QUndoStack::cleanChanged, this, &DialogWorkspace::documentStateChanged);
+}
+
+DialogWorkspace::~DialogWorkspace()
+{
+    // The history clears itself on the way out; nobody is left to hear of it.
+    m_history.blockSignals(true);
 }
 
 SurfaceView *DialogWorkspace::currentView() const
@@ -91,7 +90,7 @@ void DialogWorkspace::insertDialog()
         return;
     }
     openWindow(*inserted);
-    emit changed();
+    m_history.push(new InsertDialogStep(*this, m_set.dialog(*inserted).FrmIndex));
 }
 
 void DialogWorkspace::renameDialog(std::int16_t frmIndex, const QString &name)
@@ -99,10 +98,12 @@ void DialogWorkspace::renameDialog(std::int16_t frmIndex, const QString &name)
     const auto index = m_set.indexOfFrmIndex(frmIndex);
     if (!index)
         return;
-    m_set.renameDialog(*index, name.toStdString());
-    if (DialogSubWindow *window = windowOf(frmIndex))
-        window->setWindowTitle(windowTitleFor(m_set.dialog(*index).Tag));
-    emit changed();
+    std::string before = m_set.dialog(*index).Tag;
+    std::string after = name.toStdString();
+    if (after == before)
+        return;
+    putName(frmIndex, after);
+    m_history.push(new RenameDialogStep(*this, frmIndex, std::move(before), std::move(after)));
 }
 
 void DialogWorkspace::setGridSize(std::int16_t frmIndex, float gridSize)
@@ -111,12 +112,15 @@ void DialogWorkspace::setGridSize(std::int16_t frmIndex, float gridSize)
     if (!index)
         return;
     m_set.setGridSize(*index, gridSize);
-    emit changed();
+    recordContentStep(frmIndex, QStringLiteral("Grid size"));
 }
 
 void DialogWorkspace::markSaved(const std::string &path)
 {
     m_set.CurrentFile = path;
+    m_history.setClean();
+    emit documentStateChanged();
+    emit fileUsed(QString::fromStdString(path));
 }
 
 void DialogWorkspace::removeCurrentDialog()
@@ -139,7 +143,7 @@ void DialogWorkspace::discardAll()
         delete guard.data();
     }
     m_set.discardAll();
-    emit changed();
+    forgetHistory();
 }
 
 void DialogWorkspace::replaceSet(DialogSet loaded)
@@ -148,32 +152,66 @@ void DialogWorkspace::replaceSet(DialogSet loaded)
     m_set = std::move(loaded);
     for (std::size_t i = 0; i < m_set.count(); ++i)
         openWindow(i);
-    emit changed();
+    forgetHistory();
+    if (!m_set.CurrentFile.empty())
+        emit fileUsed(QString::fromStdString(m_set.CurrentFile));
 }
 
 void DialogWorkspace::closeForShutdown()
 {
     m_shuttingDown = true;
     m_area.closeAllSubWindows();
+    forgetHistory();
 }
 
-void DialogWorkspace::openWindow(std::size_t index)
+void DialogWorkspace::openWindow(std::size_t index, QPoint position)
 {
     const Dialog &dialog = m_set.dialog(index);
+    m_kept[dialog.FrmIndex] = m_set.content(index);
     auto *view = new SurfaceView(m_host, dialog.FrmIndex);
+    view->installEventFilter(this);
     auto *window = new DialogSubWindow(
         view, [this] { return mayClose(); },
-        [this](std::int16_t frmIndex) { dialogClosed(frmIndex); });
-    window->setWindowTitle(windowTitleFor(dialog.Tag));
+        [this](const DialogSubWindow &closed) { dialogClosed(closed); });
+    window->showName(dialog.Tag);
     m_area.addSubWindow(window);
-    window->move(0, 0);
+    window->move(position);
     window->show();
     m_area.setActiveSubWindow(window);
 }
 
+bool DialogWorkspace::deleteFocusedControl(SurfaceView &view)
+{
+    const auto index = indexOf(view);
+    if (!index)
+        return false;
+    SurfaceState &surface = m_set.surface(*index);
+    const auto record = m_set.dialog(*index).recordIndexByTag(surface.focusTag);
+    if (surface.focusTag.empty() || !record)
+        return false;
+    m_set.removeRecord(*index, *record); // hides the drawn control too
+    surface.focusTag.clear(); // a hidden control takes no keys
+    view.refresh();
+    recordContentStep(view.frmIndex(), QStringLiteral("Delete control"));
+    return true;
+}
+
+bool DialogWorkspace::eventFilter(QObject *watched, QEvent *event)
+{
+    if (event->type() == QEvent::KeyPress) {
+        const auto *key = static_cast<QKeyEvent *>(event);
+        auto *view = qobject_cast<SurfaceView *>(watched);
+        const bool plainDelete = key->key() == Qt::Key_Delete
+            && (key->modifiers() & ~Qt::KeypadModifier) == Qt::NoModifier;
+        if (view && plainDelete && deleteFocusedControl(*view))
+            return true;
+    }
+    return QObject::eventFilter(watched, event);
+}
+
 bool DialogWorkspace::mayClose()
 {
-    if (m_set.CloseScratch || m_shuttingDown)
+    if (!recording())
         return true;
     if (!m_prompts.askYesNo(QStringLiteral("WARNING!"),
                             QStringLiteral("Are you sure you want to erase this dialog and all "
@@ -186,11 +224,19 @@ bool DialogWorkspace::mayClose()
                               UserPrompts::Icon::Warning);
 }
 
-void DialogWorkspace::dialogClosed(std::int16_t frmIndex)
+void DialogWorkspace::dialogClosed(const DialogSubWindow &window)
 {
+    const std::int16_t frmIndex = window.frmIndex();
+    const auto index = m_set.indexOfFrmIndex(frmIndex);
+    if (!index)
+        return;
+    std::optional<RemovedDialog> removed;
+    if (recording())
+        removed = RemovedDialog {*index, m_set.dialog(*index), window.pos()};
     m_set.removeDialog(frmIndex);
-    if (!m_set.CloseScratch && !m_shuttingDown)
-        emit changed();
+    m_kept.erase(frmIndex);
+    if (removed)
+        m_history.push(new RemoveDialogStep(*this, std::move(*removed)));
 }
 
 } // namespace kovrin

@@ -1,15 +1,19 @@
 #pragma once
 // The dialog set on screen: the document (cForms and its run values) together with one child
-// window per dialog in the main window's workspace. Every change of the set that the shell makes
-// goes through the named operations here, so that undo and the modified mark can later be kept
-// in one place.
+// window per dialog in the main window's workspace, and the history of its changes. Every change
+// of the set that the shell makes goes through the named operations here, and each becomes one
+// undo step; the history's clean state is the set's unmodified state.
 
+#include "model/content_change.h"
 #include "model/dialog_set.h"
 
 #include <QList>
 #include <QObject>
+#include <QPoint>
+#include <QUndoStack>
 
 #include <cstdint>
+#include <map>
 #include <optional>
 
 class QMdiArea;
@@ -21,12 +25,24 @@ class SurfaceHost;
 class SurfaceView;
 class UserPrompts;
 
+// A dialog taken out of the set with where it stood, so that undo can put it back.
+struct RemovedDialog
+{
+    std::size_t index = 0;
+    Dialog dialog;
+    QPoint windowPos;
+};
+
 class DialogWorkspace : public QObject
 {
     Q_OBJECT
 public:
+    // Steps kept for undo; the oldest go first.
+    static constexpr int kUndoLimit = 100;
+
     DialogWorkspace(SurfaceHost &host, UserPrompts &prompts, QMdiArea &area,
                     QObject *parent = nullptr);
+    ~DialogWorkspace() override;
 
     DialogSet &set() { return m_set; }
     const DialogSet &set() const { return m_set; }
@@ -49,31 +65,62 @@ public:
     void setGridSize(std::int16_t frmIndex, float gridSize);
     // Remove current dialog: its window closes through the two questions.
     void removeCurrentDialog();
-    // Discard all: every window closes without a question and the counters start again.
+    // The Delete key on a surface: the control with the keyboard focus goes as the property
+    // editor's Delete removes it. False when no control has the focus.
+    bool deleteFocusedControl(SurfaceView &view);
+    // A surface (or the property editor on it) changed its dialog: one undo step of that name,
+    // none when nothing changed.
+    void recordSurfaceChange(const SurfaceView &view, const QString &stepName);
+    // Discard all: every window closes without a question, the counters start again and the
+    // history is cleared.
     void discardAll();
-    // A set read from a file takes the place of the one on screen.
+    // A set read from a file takes the place of the one on screen, with a fresh history.
     void replaceSet(DialogSet loaded);
     // The main window is closing: every window closes without a question.
     void closeForShutdown();
-    // The set now stands in this file (after Save As); the path is UTF-8.
+    // The set now stands in this file (after Save or Save As); the path is UTF-8.
     void markSaved(const std::string &path);
-    // A surface changed its dialog's controls.
-    void noteSurfaceChange() { emit changed(); }
+
+    // --- history -----------------------------------------------------------------------------
+    QUndoStack &history() { return m_history; }
+    // Changed since the last Save, Save As, Load or New.
+    bool isModified() const { return !m_history.isClean(); }
+
+    // What undo and redo call; they record nothing.
+    enum class Direction { Back, Forward };
+    void putContent(std::int16_t frmIndex, const ContentChange &change, Direction direction);
+    std::optional<RemovedDialog> takeDialog(std::int16_t frmIndex);
+    void bringBackDialog(const RemovedDialog &removed);
+    void putName(std::int16_t frmIndex, const std::string &name);
+
+protected:
+    // The Delete key on the surfaces.
+    bool eventFilter(QObject *watched, QEvent *event) override;
 
 signals:
-    void changed();
+    // The modified state or the current file changed.
+    void documentStateChanged();
+    // A design file was loaded or saved.
+    void fileUsed(const QString &path);
 
 private:
-    void openWindow(std::size_t index);
+    void openWindow(std::size_t index, QPoint position = {});
     bool mayClose();
-    void dialogClosed(std::int16_t frmIndex);
+    void dialogClosed(const DialogSubWindow &window);
+    void recordContentStep(std::int16_t frmIndex, const QString &stepName);
+    void forgetHistory();
+    bool recording() const { return !m_set.CloseScratch && !m_shuttingDown && !m_replaying; }
 
     SurfaceHost &m_host;
     UserPrompts &m_prompts;
     QMdiArea &m_area;
     DialogSet m_set;
     bool m_shuttingDown = false;
+    bool m_replaying = false; // undo or redo is taking a dialog away: no question, no step
     std::optional<SurfaceSize> m_outerSize;
+    QUndoStack m_history;
+    // Per dialog (by FrmIndex), its content as the last step left it: the start of the next one.
+    std::map<std::int16_t, DialogContent> m_kept;
 };
 
 } // namespace kovrin

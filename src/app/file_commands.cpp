@@ -57,18 +57,17 @@ QString FileCommands::fileFilter()
     return QStringLiteral("ZTK Dialog (*.kvx)");
 }
 
-void FileCommands::save()
+bool FileCommands::save()
 {
-    const std::string &current = m_workspace.set().CurrentFile;
-    if (current.empty()) {
-        saveAs();
-        return;
-    }
-    const QString path = fromUtf8(current);
-    if (!writeTo(path))
-        return;
+    const std::string current = m_workspace.set().CurrentFile;
+    if (current.empty())
+        return saveAs();
+    if (!writeTo(fromUtf8(current)))
+        return false;
+    m_workspace.markSaved(current);
     m_prompts.message(QStringLiteral("OPERATION SUCCESSFUL"), QStringLiteral("Saved."),
                       UserPrompts::Icon::Information);
+    return true;
 }
 
 bool FileCommands::saveAs()

@@ -20,8 +20,9 @@ public:
     FileCommands(DialogWorkspace &workspace, UserPrompts &prompts,
                  std::function<void()> afterLoad = {});
 
-    // "&Save Dialogs": Save As while the set was never saved, else "Saved." after writing.
-    void save();
+    // "&Save Dialogs": Save As while the set was never saved, else "Saved." after writing. True
+    // when the set was written.
+    bool save();
     // "Save Dialogs &As...": true when the set was written.
     bool saveAs();
     // "&Load Dialogs...": true when a file replaced the set.

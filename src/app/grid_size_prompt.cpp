@@ -3,11 +3,11 @@
 #include "app/key_command_filter.h"
 #include "app/user_prompts.h"
 #include "model/number_guard.h"
+#include "props/number_field.h"
 
 #include <QGridLayout>
 #include <QHBoxLayout>
 #include <QLabel>
-#include <QLineEdit>
 #include <QPushButton>
 #include <QVBoxLayout>
 
@@ -16,7 +16,6 @@ namespace kovrin {
 GridSizePrompt::GridSizePrompt(UserPrompts &prompts, char decimalSeparator, QWidget *parent)
     : QDialog(parent)
     , m_prompts(prompts)
-    , m_separator(decimalSeparator)
 {
     setObjectName(QStringLiteral("frm_GridSize"));
     setWindowTitle(QStringLiteral("Grid Size for current dialog"));
@@ -28,12 +27,11 @@ GridSizePrompt::GridSizePrompt(UserPrompts &prompts, char decimalSeparator, QWid
     explanation->setWordWrap(true);
     explanation->setMinimumWidth(300);
     auto *fieldLabel = new QLabel(QStringLiteral("Grid Size"), this);
-    m_size = new QLineEdit(this);
+    m_size = new NumberField(kGridStepBounds, decimalSeparator, false, this);
     m_size->setObjectName(QStringLiteral("txt_size"));
     m_size->setToolTip(QStringLiteral("Grid step as a fraction of the dialog's width and height, "
                                       "0 to 1 with at most 4 decimals."));
     fieldLabel->setBuddy(m_size);
-    connect(m_size, &QLineEdit::textChanged, this, &GridSizePrompt::guardField);
 
     auto *okButton = new QPushButton(QStringLiteral("OK"), this);
     okButton->setObjectName(QStringLiteral("cmd_OK"));
@@ -72,23 +70,8 @@ QString GridSizePrompt::sizeText() const
 
 void GridSizePrompt::setSizeText(const QString &text)
 {
-    m_size->setText(text);
+    m_size->setGuardedText(text);
     m_size->selectAll();
-}
-
-void GridSizePrompt::guardField()
-{
-    if (m_guarding)
-        return;
-    const std::string before = m_size->text().toStdString();
-    const GuardedText guarded = limitaNumero(
-        before, static_cast<std::size_t>(m_size->cursorPosition()), kGridStepBounds, m_separator);
-    if (guarded.text == before)
-        return;
-    m_guarding = true;
-    m_size->setText(QString::fromStdString(guarded.text));
-    m_size->setCursorPosition(static_cast<int>(guarded.caret));
-    m_guarding = false;
 }
 
 void GridSizePrompt::ok()

@@ -5,10 +5,9 @@
 
 #include <QDialog>
 
-class QLineEdit;
-
 namespace kovrin {
 
+class NumberField;
 class UserPrompts;
 
 class GridSizePrompt : public QDialog
@@ -27,12 +26,8 @@ public:
     void reject() override;
 
 private:
-    void guardField(); // txt_size_Change
-
     UserPrompts &m_prompts;
-    char m_separator;
-    QLineEdit *m_size = nullptr;
-    bool m_guarding = false;
+    NumberField *m_size = nullptr; // txt_size, guarded after every change
 };
 
 } // namespace kovrin

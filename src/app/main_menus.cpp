@@ -1,9 +1,12 @@
 #include "app/main_menus.h"
 
+#include "model/recent_files.h"
+
 #include <QAction>
 #include <QKeySequence>
 #include <QMenu>
 #include <QMenuBar>
+#include <QUndoStack>
 
 namespace kovrin {
 namespace {
@@ -27,7 +30,7 @@ QAction *addEntry(QMenu &menu, const char *name, const QString &text, const QStr
 
 } // namespace
 
-MainMenus buildMainMenus(QMenuBar &bar)
+MainMenus buildMainMenus(QMenuBar &bar, QUndoStack &history)
 {
     MainMenus menus;
 
@@ -50,6 +53,15 @@ MainMenus buildMainMenus(QMenuBar &bar)
     file->addSeparator();
     menus.quit
         = addEntry(*file, "mnu_quit", QStringLiteral("&Quit"), QStringLiteral("End the program."));
+    menus.recentSeparator = file->addSeparator();
+    menus.recentSeparator->setObjectName(QStringLiteral("mnu_recent_sep"));
+    menus.recentSeparator->setVisible(false);
+    for (std::size_t i = 1; i <= RecentFiles::kMaxCount; ++i) {
+        QAction *entry = file->addAction(QString());
+        entry->setObjectName(QStringLiteral("mnu_recent%1").arg(i));
+        entry->setVisible(false);
+        menus.recentFiles << entry;
+    }
 
     QMenu *edit = addMenu(bar, "mnu_edit", QStringLiteral("&Edit"));
     menus.insertDialog = addEntry(*edit, "mnu_insert", QStringLiteral("&Insert new dialog"),
@@ -63,6 +75,18 @@ MainMenus buildMainMenus(QMenuBar &bar)
     menus.gridSize
         = addEntry(*edit, "mnu_gridsize", QStringLiteral("Change &Grid Size for current dialog"),
                    QStringLiteral("Set the grid step of the current dialog."));
+    edit->addSeparator();
+    menus.undo = history.createUndoAction(edit, QStringLiteral("&Undo"));
+    menus.undo->setObjectName(QStringLiteral("mnu_undo"));
+    menus.undo->setStatusTip(QStringLiteral("Take back the last change."));
+    menus.undo->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_Z));
+    edit->addAction(menus.undo);
+    menus.redo = history.createRedoAction(edit, QStringLiteral("&Redo"));
+    menus.redo->setObjectName(QStringLiteral("mnu_redo"));
+    menus.redo->setStatusTip(QStringLiteral("Make the last change taken back again."));
+    menus.redo->setShortcuts(
+        {QKeySequence(Qt::CTRL | Qt::Key_Y), QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z)});
+    edit->addAction(menus.redo);
 
     QMenu *view = addMenu(bar, "mnu_view", QStringLiteral("&View"));
     menus.showToolbar = addEntry(*view, "mnu_toolbar", QStringLiteral("Show &Toolbar"),

@@ -2,8 +2,11 @@
 // The main window's menu bar: File, Edit, View and Help with every entry, access key, shortcut
 // and separator. The main window connects the entries to its commands.
 
+#include <QList>
+
 class QAction;
 class QMenuBar;
+class QUndoStack;
 
 namespace kovrin {
 
@@ -16,11 +19,15 @@ struct MainMenus
     QAction *saveAs = nullptr;
     QAction *generate = nullptr;
     QAction *quit = nullptr;
+    QAction *recentSeparator = nullptr; // hidden while no file is listed
+    QList<QAction *> recentFiles; // the five places of the recent files, hidden while unused
     // &Edit
     QAction *insertDialog = nullptr;
     QAction *removeDialog = nullptr;
     QAction *organizeOrder = nullptr;
     QAction *gridSize = nullptr;
+    QAction *undo = nullptr; // named after the step they undo or redo
+    QAction *redo = nullptr;
     // &View
     QAction *showToolbar = nullptr;
     QAction *visibleGrid = nullptr; // the grid switch, checkable
@@ -29,6 +36,7 @@ struct MainMenus
     QAction *about = nullptr;
 };
 
-MainMenus buildMainMenus(QMenuBar &bar);
+// Undo and redo follow the history.
+MainMenus buildMainMenus(QMenuBar &bar, QUndoStack &history);
 
 } // namespace kovrin

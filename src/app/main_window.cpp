@@ -2,6 +2,7 @@
 
 #include "app/about_window.h"
 #include "app/control_menu.h"
+#include "app/design_file_drop.h"
 #include "app/dialog_name_prompt.h"
 #include "app/dialog_workspace.h"
 #include "app/file_commands.h"
@@ -10,7 +11,9 @@
 #include "app/product.h"
 #include "app/qt_user_prompts.h"
 #include "app/readme_command.h"
+#include "app/recent_files_menu.h"
 #include "app/toolbox.h"
+#include "app/unsaved_work.h"
 #include "app/view_grid_setting.h"
 #include "model/dialog_name_check.h"
 #include "props/property_editor_open.h"
@@ -19,6 +22,10 @@
 
 #include <QAction>
 #include <QCloseEvent>
+#include <QDir>
+#include <QDragEnterEvent>
+#include <QDropEvent>
+#include <QFileInfo>
 #include <QLocale>
 #include <QMdiArea>
 #include <QMenuBar>
@@ -64,10 +71,16 @@ MainWindow::MainWindow(UserPrompts *prompts, QWidget *parent)
             m_grid->buildAll();
     });
 
-    m_menus = buildMainMenus(*menuBar());
+    m_menus = buildMainMenus(*menuBar(), m_workspace->history());
     m_menus.visibleGrid->setChecked(readViewGrid());
+    m_recent = new RecentFilesMenu(m_menus.recentSeparator, m_menus.recentFiles, this);
     connectMenus();
     m_controlMenu = new ControlMenu(this);
+
+    connect(m_workspace, &DialogWorkspace::documentStateChanged, this,
+            &MainWindow::showDocumentState);
+    connect(m_workspace, &DialogWorkspace::fileUsed, m_recent, &RecentFilesMenu::use);
+    setAcceptDrops(true);
 
     m_toolbox = new Toolbox(*this, this);
     // The toolbox floats beside the main window, never inside it.
@@ -96,6 +109,15 @@ void MainWindow::connectMenus()
     on(m_menus.viewReadme, &MainWindow::viewReadme);
     on(m_menus.about, &MainWindow::showAbout);
     connect(m_menus.visibleGrid, &QAction::triggered, this, &MainWindow::setGridVisible);
+    connect(m_recent, &RecentFilesMenu::chosen, this, &MainWindow::openRecentFile);
+}
+
+void MainWindow::showDocumentState()
+{
+    const std::string &file = document().CurrentFile;
+    const QString name
+        = file.empty() ? QString() : QFileInfo(QString::fromStdString(file)).fileName();
+    setWindowTitle(mainWindowTitle(name, m_workspace->isModified()));
 }
 
 // --- the surface host ----------------------------------------------------------------------
@@ -154,15 +176,17 @@ void MainWindow::renameDialog(SurfaceView &view)
     m_workspace->renameDialog(frmIndex, prompt.name());
 }
 
-void MainWindow::documentChanged(SurfaceView &)
+void MainWindow::documentChanged(SurfaceView &view, const QString &stepName)
 {
-    m_workspace->noteSurfaceChange();
+    m_workspace->recordSurfaceChange(view, stepName);
 }
 
 // --- the menu commands ---------------------------------------------------------------------
 
 void MainWindow::newDialog()
 {
+    if (!settleUnsavedWork(*m_workspace, m_prompts, *m_files))
+        return;
     if (m_prompts.askYesNo(QStringLiteral("WARNING"),
                            QStringLiteral("Are you sure you want to discard the current dialog "
                                           "and start a new one?"),
@@ -172,12 +196,28 @@ void MainWindow::newDialog()
 
 void MainWindow::load()
 {
-    m_files->load(decimalSeparator());
+    if (settleUnsavedWork(*m_workspace, m_prompts, *m_files))
+        m_files->load(decimalSeparator());
 }
 
 void MainWindow::openFile(const QString &path)
 {
-    m_files->loadFile(path, decimalSeparator());
+    if (settleUnsavedWork(*m_workspace, m_prompts, *m_files))
+        m_files->loadFile(path, decimalSeparator());
+}
+
+void MainWindow::openRecentFile(const QString &path)
+{
+    if (!QFileInfo::exists(path)) {
+        m_recent->remove(path);
+        m_prompts.message(QStringLiteral("WARNING"),
+                          QStringLiteral("The design file %1 no longer exists. It was taken off "
+                                         "the list of recent files.")
+                              .arg(QDir::toNativeSeparators(path)),
+                          UserPrompts::Icon::Warning);
+        return;
+    }
+    openFile(path);
 }
 
 void MainWindow::save()
@@ -261,6 +301,10 @@ void MainWindow::showEvent(QShowEvent *event)
 
 void MainWindow::closeEvent(QCloseEvent *event)
 {
+    if (!settleUnsavedWork(*m_workspace, m_prompts, *m_files)) {
+        event->ignore();
+        return;
+    }
     // Every dialog closes without a question, then the grid switch is kept, then the toolbox
     // goes.
     m_workspace->closeForShutdown();
@@ -268,6 +312,21 @@ void MainWindow::closeEvent(QCloseEvent *event)
     if (m_toolbox)
         m_toolbox->close();
     event->accept();
+}
+
+void MainWindow::dragEnterEvent(QDragEnterEvent *event)
+{
+    if (!droppedDesignFile(event->mimeData()).isEmpty())
+        event->acceptProposedAction();
+}
+
+void MainWindow::dropEvent(QDropEvent *event)
+{
+    const QString path = droppedDesignFile(event->mimeData());
+    if (path.isEmpty())
+        return;
+    event->acceptProposedAction();
+    openFile(path);
 }
 
 } // namespace kovrin

@@ -24,6 +24,7 @@ class DialogWorkspace;
 class FileCommands;
 class GridCommands;
 class QtUserPrompts;
+class RecentFilesMenu;
 
 class MainWindow : public QMainWindow, public SurfaceHost
 {
@@ -44,7 +45,8 @@ public:
     void showControlMenu(SurfaceView &view, bool onControl, const QPoint &globalPos) override;
     void openPropertyEditor(SurfaceView &view, std::size_t recordIndex) override;
     void renameDialog(SurfaceView &view) override;
-    void documentChanged(SurfaceView &view) override;
+    using SurfaceHost::documentChanged;
+    void documentChanged(SurfaceView &view, const QString &stepName) override;
 
     // --- the menu commands ---------------------------------------------------------------
     void newDialog();
@@ -61,13 +63,17 @@ public:
     void setGridVisible(bool visible);
     void viewReadme();
     void showAbout();
-    // Load a design file as Load does, without the file dialog (the command line).
+    // Load a design file as Load does, without the file dialog (the command line, a dropped
+    // file): the unsaved-work question first.
     void openFile(const QString &path);
+    // An entry of the recent files: a file that has gone is taken off the list with a message.
+    void openRecentFile(const QString &path);
 
     // --- parts, for main() and tests -----------------------------------------------------
     DialogWorkspace &workspace() { return *m_workspace; }
     const MainMenus &menus() const { return m_menus; }
     ControlMenu &controlMenu() { return *m_controlMenu; }
+    RecentFilesMenu &recentFiles() { return *m_recent; }
     Toolbox *toolbox() const { return m_toolbox; }
     // How the program's own modal windows run; tests replace it.
     ModalRunner &modalRunner() { return m_runner; }
@@ -75,9 +81,12 @@ public:
 protected:
     void showEvent(QShowEvent *event) override;
     void closeEvent(QCloseEvent *event) override;
+    void dragEnterEvent(QDragEnterEvent *event) override;
+    void dropEvent(QDropEvent *event) override;
 
 private:
     void connectMenus();
+    void showDocumentState();
 
     std::unique_ptr<QtUserPrompts> m_ownPrompts;
     UserPrompts &m_prompts;
@@ -88,6 +97,7 @@ private:
     std::unique_ptr<GridCommands> m_grid;
     MainMenus m_menus;
     ControlMenu *m_controlMenu = nullptr;
+    RecentFilesMenu *m_recent = nullptr;
     QPointer<Toolbox> m_toolbox;
     bool m_toolboxShownOnce = false;
 

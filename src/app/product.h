@@ -25,4 +25,16 @@ inline QString mainWindowTitle()
     return productName() + QLatin1Char(' ') + versionLine();
 }
 
+// "Kovrin v0.61 BETA - menu.kvx *": the design file's name when there is one, and the mark of
+// unsaved changes.
+inline QString mainWindowTitle(const QString &fileName, bool modified)
+{
+    QString title = mainWindowTitle();
+    if (!fileName.isEmpty())
+        title += QStringLiteral(" - ") + fileName;
+    if (modified)
+        title += QStringLiteral(" *");
+    return title;
+}
+
 } // namespace kovrin

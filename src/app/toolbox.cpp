@@ -92,17 +92,17 @@ Toolbox::Toolbox(SurfaceHost &host, QWidget *parent)
     setWindowTitle(QStringLiteral("Controls Toolbox"));
     setFixedSize(px(kClientWidth), px(kClientHeight));
 
-    for (const KindButton &spec : kButtons) {
+    for (const KindButton &entry : kButtons) {
         auto *button = new QPushButton(this);
-        button->setObjectName(QString::fromLatin1(spec.name));
-        button->setToolTip(QString::fromLatin1(spec.hint));
-        button->setIcon(QIcon(QStringLiteral(":/toolbox/%1.png").arg(QLatin1String(spec.picture))));
+        button->setObjectName(QString::fromLatin1(entry.name));
+        button->setToolTip(QString::fromLatin1(entry.hint));
+        button->setIcon(QIcon(QStringLiteral(":/toolbox/%1.png").arg(QLatin1String(entry.picture))));
         button->setIconSize(QSize(28, 22));
         button->setFocusPolicy(Qt::NoFocus);
-        button->setGeometry(pxRect(kColumnLeft[static_cast<std::size_t>(spec.column)],
-                                   kRowTop[static_cast<std::size_t>(spec.row)], kButtonWidth,
+        button->setGeometry(pxRect(kColumnLeft[static_cast<std::size_t>(entry.column)],
+                                   kRowTop[static_cast<std::size_t>(entry.row)], kButtonWidth,
                                    kButtonHeight));
-        const ControlKind kind = spec.kind;
+        const ControlKind kind = entry.kind;
         connect(button, &QPushButton::clicked, this, [this, kind] { arm(kind); });
         m_kindButtons[kindIndex(kind)] = button;
     }

@@ -4,6 +4,7 @@
 #include "model/code_page.h"
 #include "model/control_kind.h"
 #include "model/number_text.h"
+#include "props/field_table.h"
 
 #include <set>
 
@@ -52,8 +53,10 @@ void checkFraction(Report &report, std::string_view dialog, const std::string *c
                   std::string(field) + " " + doubleText(value, '.') + " is outside 0 to 1");
 }
 
+// used: whether the generated code writes this colour for the control's kind. The editor stores
+// the colours a kind does not use as empty texts, which the file holds well.
 void checkColour(Report &report, std::string_view dialog, const std::string &control,
-                 std::string_view field, const ColourValue &colour)
+                 std::string_view field, const ColourValue &colour, bool used)
 {
     if (!colour)
         return;
@@ -62,6 +65,8 @@ void checkColour(Report &report, std::string_view dialog, const std::string &con
         const ColourComponent &component = (*colour)[i];
         const std::string part = std::string(field) + " " + std::string(kParts[i]);
         if (const auto *text = std::get_if<std::string>(&component)) {
+            if (text->empty() && !used)
+                continue;
             if (!parseTypedNumber(*text)) {
                 report.at(dialog, &control, part + " " + shownText(*text) + " is not a number");
                 continue;
@@ -103,11 +108,18 @@ void checkControl(Report &report, std::string_view dialog, const ControlRecord &
     checkFraction(report, dialog, name, "FontSize", r.FontSize);
     checkFraction(report, dialog, name, "RowHeight", r.RowHeight);
     checkFraction(report, dialog, name, "WholeHeight", r.WholeHeight);
-    checkColour(report, dialog, r.Name, "ForeColor", r.ForeColor);
-    checkColour(report, dialog, r.Name, "BackColor", r.BackColor);
-    checkColour(report, dialog, r.Name, "ActiveColor", r.ActiveColor);
-    checkColour(report, dialog, r.Name, "SelectionColor", r.SelectionColor);
-    checkColour(report, dialog, r.Name, "SelectionBGColor", r.SelectionBGColor);
+    // The colours the editor lets a kind use are the ones its generated class writes.
+    const auto kind = kindFromWord(r.CtrlType);
+    const auto uses = [&kind](KindField field) {
+        return kind && isUsable(kind, field);
+    };
+    checkColour(report, dialog, r.Name, "ForeColor", r.ForeColor, kind.has_value());
+    checkColour(report, dialog, r.Name, "BackColor", r.BackColor, uses(KindField::BackColor));
+    checkColour(report, dialog, r.Name, "ActiveColor", r.ActiveColor, uses(KindField::ActiveColor));
+    checkColour(report, dialog, r.Name, "SelectionColor", r.SelectionColor,
+                uses(KindField::SelectColor));
+    checkColour(report, dialog, r.Name, "SelectionBGColor", r.SelectionBGColor,
+                uses(KindField::SelectBGColor));
 }
 
 void checkDialogName(Report &report, std::string_view name)

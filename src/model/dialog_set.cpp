@@ -88,6 +88,20 @@ void DialogSet::discardAll()
     CloseScratch = false;
 }
 
+DialogContent DialogSet::content(std::size_t index) const
+{
+    const Dialog &dialog = m_forms.at(index);
+    return {dialog.GridSize, dialog.cControls, dialog.surface.drawnControls()};
+}
+
+void DialogSet::restoreContent(std::size_t index, DialogContent content)
+{
+    Dialog &dialog = mutableDialog(index);
+    dialog.GridSize = content.GridSize;
+    dialog.cControls = std::move(content.cControls);
+    dialog.surface.restoreDrawnControls(std::move(content.drawn));
+}
+
 Result<std::string> DialogSet::issueTag()
 {
     if (NextTag >= kCounterLimit)

@@ -5,6 +5,7 @@
 
 #include "model/control_kind.h"
 #include "model/dialog.h"
+#include "model/dialog_content.h"
 #include "model/status.h"
 #include "surface/twip_rect.h"
 
@@ -43,6 +44,13 @@ public:
     void restoreDialog(std::size_t index, Dialog dialog);
     // Empties the set and resets CurrentFile, NextTag and DialogCounter.
     void discardAll();
+
+    // --- undo ----------------------------------------------------------------------------
+    // The dialog's grid step, records and drawn controls as they stand.
+    DialogContent content(std::size_t index) const;
+    // Puts content kept earlier back; the dialog's name and number stay, and so does what the
+    // surface's gestures left on it.
+    void restoreContent(std::size_t index, DialogContent content);
 
     // --- controls ------------------------------------------------------------------------
     // Raises NextTag and returns its text; refused at the 16-bit limit.

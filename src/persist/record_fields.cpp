@@ -76,7 +76,8 @@ public:
     }
 
     // Four texts with the user's separator, as the editor holds typed components; made in
-    // place in the record.
+    // place in the record. An empty text stays empty: the editor stores the colours a kind does
+    // not use that way.
     void colour(std::size_t firstField, char separator, ColourValue &colour) const
     {
         Rgba &rgba = colour.emplace();
@@ -84,7 +85,7 @@ public:
             const std::size_t field = firstField + i;
             std::string &component = rgba[i].emplace<std::string>();
             appendReplacedDecimal(component, withoutBlanksAround(text(field)), separator);
-            if (!isTypedNumber(component)) {
+            if (!component.empty() && !isTypedNumber(component)) {
                 report(field, quotedExcerpt(text(field)) + " is not a number; it was read as 0.");
                 component = "0";
             }

@@ -84,7 +84,7 @@ bool PropertyEditor::SaveProperties()
     }
     m_opened = now;
     m_itemForm.refresh();
-    m_host.documentChanged(m_itemForm);
+    m_host.documentChanged(m_itemForm, QStringLiteral("Control properties"));
     return true;
 }
 
@@ -114,7 +114,7 @@ void PropertyEditor::cmd_delete_Click()
     }
     m_host.document().removeRecord(*dialog, m_recordIndex); // hides the drawn control too
     m_itemForm.refresh();
-    m_host.documentChanged(m_itemForm);
+    m_host.documentChanged(m_itemForm, QStringLiteral("Delete control"));
     done(Deleted);
 }
 

@@ -93,8 +93,11 @@ void ControlPainter::paint(const DrawnControl &control, const QRect &where)
 void ControlPainter::paintTextBox(const DrawnControl &control, const QRect &rect)
 {
     const QPalette &palette = m_textBox.palette;
-    const QColor back
-        = control.backColour ? qtColour(*control.backColour) : palette.color(QPalette::Base);
+    // A link shows no background colour of its own and its text is white by default, as links
+    // stand on dark dialogs in the game: its box is dark grey so the text stays readable.
+    const QColor defaultBack
+        = control.kind == ControlKind::Link ? QColor(64, 64, 64) : palette.color(QPalette::Base);
+    const QColor back = control.backColour ? qtColour(*control.backColour) : defaultBack;
     const auto drawChrome = [this](QPainter &painter, const QRect &area) {
         m_textBox.rect = area;
         m_style.drawPrimitive(QStyle::PE_FrameLineEdit, &m_textBox, &painter, &m_widget);

@@ -7,6 +7,7 @@
 #include "model/dialog_set.h"
 
 #include <QPoint>
+#include <QString>
 
 #include <cstddef>
 #include <string>
@@ -36,8 +37,11 @@ public:
     virtual void openPropertyEditor(SurfaceView &view, std::size_t recordIndex) = 0;
     // Double click on the empty background: the dialog-name prompt.
     virtual void renameDialog(SurfaceView &view) = 0;
-    // Called after every change the view made to the document.
-    virtual void documentChanged(SurfaceView &view) = 0;
+    // Called after every change the view made to the document, once per gesture, with the name
+    // the Edit menu gives its undo step ("Move control").
+    virtual void documentChanged(SurfaceView &view, const QString &stepName) = 0;
+    // The same for a change without a name of its own.
+    void documentChanged(SurfaceView &view) { documentChanged(view, QString()); }
 };
 
 } // namespace kovrin

@@ -87,4 +87,24 @@ std::optional<DrawnControl> SurfaceState::take(std::string_view tag)
     return control;
 }
 
+void SurfaceState::restoreDrawnControls(DrawnControls controls)
+{
+    m_lastElement = controls.lastElement;
+    m_stack = std::move(controls.stack);
+    // What the gestures left behind must not name a control that is no longer shown, and a drag
+    // under way would end on a control that is not where it was grabbed: it is let go.
+    const auto shown = [this](const std::string &tag) {
+        const DrawnControl *control = findByTag(tag);
+        return control && control->visible;
+    };
+    if (!shown(focusTag))
+        focusTag.clear();
+    if (!shown(menu.CtrlToPos)) {
+        menu.CtrlToPos.clear();
+        menu.CtrlIndexToPos = -1;
+    }
+    drag.tracked = false;
+    ShowMovingFrame(lnMoving, false);
+}
+
 } // namespace kovrin

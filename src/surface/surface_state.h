@@ -17,6 +17,15 @@
 
 namespace kovrin {
 
+// The drawn controls in stacking order with the kind counters: the part of a surface that undo
+// keeps and puts back.
+struct DrawnControls
+{
+    std::array<std::int16_t, 9> lastElement {};
+    std::vector<DrawnControl> stack;
+    bool operator==(const DrawnControls &) const = default;
+};
+
 class SurfaceState
 {
 public:
@@ -48,6 +57,11 @@ public:
     void insertAt(std::size_t stackIndex, DrawnControl control);
     std::optional<DrawnControl> take(std::string_view tag);
     void setLastElement(ControlKind kind, std::int16_t next) { m_lastElement[kindIndex(kind)] = next; }
+
+    DrawnControls drawnControls() const { return {m_lastElement, m_stack}; }
+    // Puts back controls and counters kept earlier (undo, redo); the focus and the context
+    // menu let go of a control no longer shown, and a drag under way is let go.
+    void restoreDrawnControls(DrawnControls controls);
 
     // --- what the gestures leave on the surface ------------------------------------------
     GridLines grid; // lnH and lnV

@@ -69,9 +69,9 @@ std::optional<SurfaceRef> SurfaceView::surfaceRef() const
     return SurfaceRef {set, *index, size};
 }
 
-void SurfaceView::changed()
+void SurfaceView::changed(const QString &stepName)
 {
-    m_host.documentChanged(*this);
+    m_host.documentChanged(*this, stepName);
 }
 
 // --- commands of the context menu ---------------------------------------------------------
@@ -79,7 +79,7 @@ void SurfaceView::changed()
 void SurfaceView::bringToFront()
 {
     if (const auto s = surfaceRef(); s && mnu_tofront_Click(*s)) {
-        changed();
+        changed(QStringLiteral("Bring control to front"));
         update();
     }
 }
@@ -87,7 +87,7 @@ void SurfaceView::bringToFront()
 void SurfaceView::sendToBack()
 {
     if (const auto s = surfaceRef(); s && mnu_toback_Click(*s)) {
-        changed();
+        changed(QStringLiteral("Send control to back"));
         update();
     }
 }
@@ -109,7 +109,7 @@ void SurfaceView::pasteControl()
                                  UserPrompts::Icon::Warning);
         return;
     }
-    changed();
+    changed(QStringLiteral("Paste control"));
     updateControl(s->dialog().cControls.at(*pasted).Tag);
 }
 
@@ -121,7 +121,7 @@ void SurfaceView::snapToGrid()
     const std::string tag = s->surface().menu.CtrlToPos;
     updateControl(tag);
     if (mnu_snaptogrid_Click(*s)) {
-        changed();
+        changed(QStringLiteral("Snap to grid"));
         updateControl(tag);
     }
 }
@@ -129,7 +129,7 @@ void SurfaceView::snapToGrid()
 void SurfaceView::applyControlOrder(const std::vector<std::string> &tags)
 {
     if (const auto s = surfaceRef(); s && kovrin::applyControlOrder(*s, tags)) {
-        changed();
+        changed(QStringLiteral("Control order"));
         update();
     }
 }

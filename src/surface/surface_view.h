@@ -72,11 +72,13 @@ private:
     void pressOn(const QPointF &pixel, Qt::MouseButton button, Qt::MouseButtons held);
     void releaseOnControl(const QPointF &pixel, Qt::MouseButton button, const QPoint &global);
     void releaseOnBackground(const QPointF &pixel, Qt::MouseButton button, const QPoint &global);
-    void placeArmed(double x, double y);
+    // A new control of the armed kind; true when one was made (the caller reports the change).
+    bool placeArmed(double x, double y);
     void clickOnControl(const std::string &tag);
     void openEditorOn(const std::string &tag);
     void setPointer(PointerShape shape);
-    void changed();
+    // Reports a change of the document as one undo step of this name.
+    void changed(const QString &stepName);
     void updateOutline();
     void updateControl(const std::string &tag);
 

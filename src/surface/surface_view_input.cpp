@@ -100,6 +100,11 @@ bool isArrow(int key)
     return key == Qt::Key_Left || key == Qt::Key_Right || key == Qt::Key_Up || key == Qt::Key_Down;
 }
 
+// The names of the undo steps the mouse makes.
+const QString kPlaceStep = QStringLiteral("Place control");
+const QString kMoveStep = QStringLiteral("Move control");
+const QString kResizeStep = QStringLiteral("Resize control");
+
 } // namespace
 
 const DrawnControl *SurfaceView::pressedControl() const
@@ -233,16 +238,22 @@ void SurfaceView::releaseOnControl(const QPointF &pixel, Qt::MouseButton button,
         return;
     }
 
-    placeArmed(x, y);
+    // Placing and the drag's end are one gesture, so one undo step.
+    const bool placed = placeArmed(x, y);
     const auto again = surfaceRef();
-    if (!again)
+    if (!again) {
+        if (placed)
+            changed(kPlaceStep);
         return;
+    }
+    const bool resizing = !again->surface().drag.DragHandle.empty();
     const ReleaseOutcome release = releaseControl(*again, tag, x - before.left, y - before.top);
     updateOutline();
     if (release.pointerToArrow)
         setPointer(PointerShape::Arrow);
+    if (placed || release.changed)
+        changed(placed ? kPlaceStep : resizing ? kResizeStep : kMoveStep);
     if (release.changed) {
-        changed();
         update(pixelRect(before).adjusted(-2, -2, 2, 2));
         updateControl(tag);
     }
@@ -258,7 +269,8 @@ void SurfaceView::releaseOnBackground(const QPointF &pixel, Qt::MouseButton butt
     const double x = pixelsToTwips(pixel.x());
     const double y = pixelsToTwips(pixel.y());
     if (button == Qt::LeftButton) {
-        placeArmed(x, y);
+        if (placeArmed(x, y))
+            changed(kPlaceStep);
     } else if (button == Qt::RightButton) {
         const auto s = surfaceRef();
         if (!s)
@@ -270,23 +282,23 @@ void SurfaceView::releaseOnBackground(const QPointF &pixel, Qt::MouseButton butt
     }
 }
 
-void SurfaceView::placeArmed(double x, double y)
+bool SurfaceView::placeArmed(double x, double y)
 {
     const auto s = surfaceRef();
     if (!s || m_host.currentCommand().empty())
-        return;
+        return false;
     const auto made = placeArmedControl(*s, m_host.currentCommand(), x, y);
     if (!made) {
         m_host.prompts().message(QStringLiteral("WARNING"), QString::fromStdString(made.message),
                                  UserPrompts::Icon::Warning);
-        return;
+        return false;
     }
     if (!*made)
-        return;
+        return false;
     m_host.disarmToolbox();
-    changed();
     if (const auto after = surfaceRef())
         updateControl(after->dialog().cControls.back().Tag);
+    return true;
 }
 
 // --- opening the editor -------------------------------------------------------------------
@@ -361,8 +373,11 @@ void SurfaceView::keyReleaseEvent(QKeyEvent *event)
         return;
     }
     const QRect before = pixelRect(focused->rect());
-    if (NudgeControl(*s, nudgeKeyOf(event->key()), keysAfterRelease(*event))) {
-        changed();
+    const NudgeKey key = nudgeKeyOf(event->key());
+    if (NudgeControl(*s, key, keysAfterRelease(*event))) {
+        // Any other key only snaps.
+        changed(key == NudgeKey::Other ? QStringLiteral("Snap to grid")
+                                       : QStringLiteral("Step control"));
         update(before.adjusted(-2, -2, 2, 2));
         updateControl(tag);
     }

@@ -145,6 +145,7 @@ private slots:
         f.prompts.yesNoAnswers = {true};
         f.window->newDialog();
         f.window->insertDialog();
+        f.prompts.saveDiscardAnswers = {UserPrompts::Choice::Discard};
         f.prompts.fileNames = {path("two.kvx")};
         f.window->menus().load->trigger();
 
@@ -161,7 +162,8 @@ private slots:
         const DrawnControl &button = f.set().dialog(0).surface.stackingOrder().back();
         QCOMPARE(qRound(button.left), 1203);
         QCOMPARE(qRound(button.top * 2), 1527);
-        QCOMPARE(f.prompts.shown.size(), 3); // Save As, New, Load: no report after a clean load
+        // Save As, New, the unsaved insert, Load: no report after a clean load
+        QCOMPARE(f.prompts.shown.size(), 4);
     }
 
     void aFileThatCannotBeReadLeavesTheSetAsItWas_data()
@@ -178,6 +180,7 @@ private slots:
         f.window->insertDialog();
         f.set().CurrentFile = "/kept/menu.kvx";
         const QString unreadable = name.isEmpty() ? m_folder.path() : path(name);
+        f.prompts.saveDiscardAnswers = {UserPrompts::Choice::Discard};
         f.prompts.fileNames = {unreadable};
         f.window->load();
         QCOMPARE(f.prompts.shown.last().title, QStringLiteral("WARNING"));
@@ -193,10 +196,12 @@ private slots:
     {
         ShellFixture f;
         f.window->insertDialog();
+        f.prompts.saveDiscardAnswers = {UserPrompts::Choice::Discard};
         f.prompts.fileNames = {QString()};
         f.window->load();
         QCOMPARE(f.set().count(), 1u);
-        QCOMPARE(f.prompts.shown.size(), 1);
+        QCOMPARE(f.prompts.shown.size(), 2);
+        QVERIFY(f.workspace().isModified()); // Discard loses nothing until a file comes in
     }
 
     void problemsInTheFileAreListedInOneMessageAfterLoading()

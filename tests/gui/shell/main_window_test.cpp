@@ -24,6 +24,8 @@ QStringList menuBarLayout(QMenuBar *bar)
     for (QAction *top : bar->actions()) {
         QStringList entries;
         for (QAction *entry : top->menu()->actions()) {
+            if (!entry->isVisible())
+                continue;
             if (entry->isSeparator()) {
                 entries << QStringLiteral("-");
                 continue;
@@ -59,7 +61,8 @@ private slots:
             "&File: &New Dialog [Ctrl+N], &Load Dialogs... [Ctrl+L], &Save Dialogs [Ctrl+S], "
             "Save Dialogs &As..., -, &Generate .ext code [Ctrl+G], -, &Quit",
             "&Edit: &Insert new dialog, &Remove current dialog, -, "
-            "&Organize control order for current dialog, Change &Grid Size for current dialog",
+            "&Organize control order for current dialog, Change &Grid Size for current dialog, -, "
+            "&Undo [Ctrl+Z], &Redo [Ctrl+Y]",
             "&View: Show &Toolbar [Ctrl+T], Visible &grid",
             "&Help: View &readme.txt, -, &About KOVRIN"};
         QCOMPARE(menuBarLayout(f.window->menuBar()), expected);
@@ -139,7 +142,7 @@ private slots:
         ShellFixture f;
         f.window->insertDialog();
         f.window->insertDialog();
-        f.set().CurrentFile = "/somewhere/menu.kvx";
+        f.workspace().markSaved("/somewhere/menu.kvx"); // nothing unsaved: only New's question
 
         f.prompts.yesNoAnswers = {false};
         f.window->menus().newDialog->trigger();
@@ -226,15 +229,17 @@ private slots:
         QCOMPARE(f.window->gridVisible(), on);
     }
 
-    void closingAsksNothingAndClosesEveryDialogAndTheToolbox()
+    void closingClosesEveryDialogWithoutItsQuestionsAndTheToolbox()
     {
         ShellFixture f;
         f.window->show();
         QVERIFY(f.window->toolbox()->isVisible());
         f.window->insertDialog();
         f.window->insertDialog();
+        f.prompts.saveDiscardAnswers = {UserPrompts::Choice::Discard};
         QVERIFY(f.window->close());
-        QVERIFY(f.prompts.shown.isEmpty());
+        QCOMPARE(f.prompts.shown.size(), 1); // the unsaved work, not the dialogs' removal
+        QCOMPARE(f.prompts.shown[0].kind, QStringLiteral("savediscard"));
         QCOMPARE(f.set().count(), 0u);
         QVERIFY(!f.window->toolbox()->isVisible());
     }

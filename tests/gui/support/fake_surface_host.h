@@ -7,6 +7,7 @@
 #include "surface/surface_view.h"
 
 #include <QPoint>
+#include <QStringList>
 
 #include <vector>
 
@@ -23,6 +24,7 @@ public:
     bool grid = true;
     int toolboxDisarmed = 0;
     int changes = 0;
+    QStringList stepNames; // the undo step each change asked for
     int renames = 0;
     struct MenuRequest {
         SurfaceView *view;
@@ -52,7 +54,12 @@ public:
         editorsOpened.push_back(recordIndex);
     }
     void renameDialog(SurfaceView &) override { ++renames; }
-    void documentChanged(SurfaceView &) override { ++changes; }
+    using SurfaceHost::documentChanged;
+    void documentChanged(SurfaceView &, const QString &stepName) override
+    {
+        ++changes;
+        stepNames << stepName;
+    }
 };
 
 } // namespace kovrin

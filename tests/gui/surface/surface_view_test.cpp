@@ -110,6 +110,15 @@ private slots:
         QVERIFY(drawn(below).rect() == before);
     }
 
+    void aNewLinkIsReadableOnItsDefaultBox()
+    {
+        addControl(ControlKind::Link, 1500, 1500);
+        const QImage shot = view->grab().toImage();
+        // White text by default: the box behind it is dark, not the white of a text box.
+        const QColor back = shot.pixelColor(px(1500 + 2000, 1500 + 250));
+        QVERIFY2(back.lightness() < 100, qPrintable(back.name()));
+    }
+
     void pressedControlMovesOnlyOnReleaseAndKeepsTheMouse()
     {
         const std::string text = addControl(ControlKind::Text, 1500, 1500);

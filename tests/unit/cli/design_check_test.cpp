@@ -188,3 +188,15 @@ TEST(DesignCheck, LineBreaksInNamesAreSpelledOut)
     ASSERT_FALSE(lines.empty());
     EXPECT_EQ(lines[0], "dialog \"DIALOG1\", control \"a\\r\\nb\": the name is not an identifier");
 }
+
+TEST(DesignCheck, EmptyComponentsMatterOnlyInColoursTheCodeWrites)
+{
+    const Rgba empty {std::string(), std::string(), std::string(), std::string()};
+    ControlRecord link = control("lnkMore", ControlKind::Link);
+    link.BackColor = empty; // the editor stores a link's unused background this way
+    EXPECT_TRUE(problemsOf({link}).empty());
+
+    ControlRecord text = control("txtTitle", ControlKind::Text);
+    text.BackColor = empty; // a static text's background is written into the code
+    EXPECT_EQ(problemsOf({text}).size(), 4u);
+}

@@ -213,3 +213,57 @@ TEST(Creation, TagsAreWholeTextsNotPrefixes)
     EXPECT_EQ(dialog.recordIndexByTag("10"), 0u);
     EXPECT_FALSE(dialog.recordIndexByTag("2"));
 }
+
+TEST(DialogContent, PutsBackRecordsDrawnControlsCountersAndGridStepButNotTheName)
+{
+    DialogSet set;
+    set.insertDialog();
+    set.createControl(0, ControlKind::Button, 600, 300, kSurface);
+    set.createControl(0, ControlKind::Text, 1200, 900, kSurface);
+    set.createControl(0, ControlKind::Button, 2400, 1500, kSurface);
+    const DialogContent kept = set.content(0);
+    const Dialog before = set.dialog(0);
+
+    set.setGridSize(0, 0.05f);
+    set.moveRecord(0, 2, 0);
+    set.surface(0).sendToBack("3");
+    set.removeRecord(0, 1);
+    set.createControl(0, ControlKind::Button, 0, 0, kSurface);
+    set.renameDialog(0, "MAIN");
+    ASSERT_NE(set.content(0), kept);
+
+    set.restoreContent(0, kept);
+    EXPECT_EQ(set.content(0), kept);
+    EXPECT_EQ(set.dialog(0).cControls, before.cControls);
+    EXPECT_EQ(set.dialog(0).surface.stackingOrder(), before.surface.stackingOrder());
+    EXPECT_EQ(set.dialog(0).surface.lastElement(ControlKind::Button), 3);
+    EXPECT_EQ(set.dialog(0).GridSize, 0.0f);
+    EXPECT_EQ(set.dialog(0).Tag, "MAIN");
+    EXPECT_EQ(set.NextTag, 4); // tags are never issued twice, whatever was undone
+}
+
+TEST(DialogContent, RestoringLetsGoOfControlsNoLongerShownAndOfADrag)
+{
+    DialogSet set;
+    set.insertDialog();
+    set.createControl(0, ControlKind::Button, 600, 300, kSurface);
+    const DialogContent kept = set.content(0);
+    set.createControl(0, ControlKind::Input, 1200, 900, kSurface);
+    SurfaceState &surface = set.surface(0);
+    surface.focusTag = "2";
+    surface.menu.CtrlToPos = "2";
+    surface.menu.CtrlIndexToPos = 2;
+    surface.drag.tracked = true;
+    surface.lnMoving.visible = true;
+
+    set.restoreContent(0, kept);
+    EXPECT_EQ(surface.focusTag, "");
+    EXPECT_EQ(surface.menu.CtrlToPos, "");
+    EXPECT_EQ(surface.menu.CtrlIndexToPos, -1);
+    EXPECT_FALSE(surface.drag.tracked);
+    EXPECT_FALSE(surface.lnMoving.visible);
+
+    surface.focusTag = "1"; // still shown: kept
+    set.restoreContent(0, kept);
+    EXPECT_EQ(surface.focusTag, "1");
+}

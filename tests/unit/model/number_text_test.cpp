@@ -119,6 +119,65 @@ TEST(NumberText, TypedSingleReadsANonNumberAsZero)
     EXPECT_EQ(typedSingle("1e300"), std::numeric_limits<float>::max());
 }
 
+namespace {
+
+// The plain way to the same text: the exact value rounded by to_chars in scientific form, then
+// the digits put in place. Slow, and obviously right; the module's own path must agree with it.
+template<typename T> std::string referenceText(T value, int digits)
+{
+    if (value == 0)
+        return "0";
+    char buffer[64];
+    const auto end = std::to_chars(buffer, buffer + sizeof buffer, value,
+                                   std::chars_format::scientific, digits - 1)
+                         .ptr;
+    std::string sci(buffer, end);
+    const bool negative = sci.front() == '-';
+    if (negative)
+        sci.erase(0, 1);
+    const auto e = sci.find('e');
+    const int exponent = std::stoi(sci.substr(e + 1));
+    std::string mantissa;
+    for (char c : sci.substr(0, e))
+        if (c != '.')
+            mantissa += c;
+    std::string whole;
+    std::string fraction;
+    if (exponent >= 0) {
+        mantissa.resize(std::max<std::size_t>(mantissa.size(), std::size_t(exponent) + 1), '0');
+        whole = mantissa.substr(0, std::size_t(exponent) + 1);
+        fraction = mantissa.substr(std::size_t(exponent) + 1);
+    } else {
+        whole = "0";
+        fraction = std::string(std::size_t(-exponent - 1), '0') + mantissa;
+    }
+    while (!fraction.empty() && fraction.back() == '0')
+        fraction.pop_back();
+    return (negative ? "-" : "") + whole + (fraction.empty() ? "" : "." + fraction);
+}
+
+} // namespace
+
+TEST(NumberText, AgreesWithThePlainRoundingOverManyValues)
+{
+    std::mt19937_64 random(20261206);
+    std::uniform_real_distribution<double> mantissa(-1.0, 1.0);
+    std::uniform_int_distribution<int> exponent(-12, 12);
+    for (int i = 0; i < 200000; ++i) {
+        const double value = std::ldexp(mantissa(random), exponent(random) * 3);
+        const auto single = static_cast<float>(value);
+        ASSERT_EQ(singleText(single, '.'), referenceText(single, 7)) << single;
+        ASSERT_EQ(doubleText(value, '.'), referenceText(value, 15)) << value;
+    }
+    // Values a design really holds: fractions with up to five decimals, and colour bytes / 255.
+    for (int n = 0; n <= 100000; n += 7) {
+        const float fraction = static_cast<float>(n / 100000.0);
+        ASSERT_EQ(singleText(fraction, '.'), referenceText(fraction, 7)) << n;
+    }
+    for (int byte = 0; byte <= 255; ++byte)
+        ASSERT_EQ(doubleText(byte / 255.0, '.'), referenceText(byte / 255.0, 15)) << byte;
+}
+
 TEST(NumberText, ShortDecimalsReadExactlyAsTheLibraryReadsThem)
 {
     std::mt19937 random(42);

@@ -330,6 +330,7 @@ TEST(DesignReader, BadValuesReadAsZeroOrAreHeldAndEachIsReported)
     c[30] = "-1e9"; // Enter
     c[34] = "1e300"; // X, beyond a 32-bit float
     c[10] = "\"red\""; // BackColor red
+    c[17] = "\"\""; // ActiveColor red: empty, as the editor stores unused colours
     const auto design = parse(current({c}));
     const ControlRecord &r = design.dialogs.at(0).controls.at(0);
     EXPECT_EQ(r.IDC, 32767);
@@ -337,6 +338,7 @@ TEST(DesignReader, BadValuesReadAsZeroOrAreHeldAndEachIsReported)
     EXPECT_EQ(r.Enter, -32768);
     EXPECT_EQ(r.X, std::numeric_limits<float>::max());
     EXPECT_EQ((*r.BackColor)[0], ColourComponent("0"));
+    EXPECT_EQ((*r.ActiveColor)[0], ColourComponent(""));
     const std::string at = "dialog \"D1\", control 1 (\"btn\"), ";
     EXPECT_EQ(
         design.problems,

@@ -1,0 +1,308 @@
+#!/usr/bin/env bash
+# The designer end to end, in a real X server and driven only from outside as a user would:
+# insert a dialog from the Edit menu, place a button from the toolbox, move it and widen it with
+# the mouse, give it a text in the property editor, save through the file dialog and quit; start
+# again, load the file, generate the code and copy it to the clipboard. Then the saved file is
+# read back with the program's own reader, and the clipboard must hold what the command line
+# generates from that file.
+#
+# usage: designer_e2e.sh KOVRIN DESIGN_DUMP ARTIFACT_FOLDER
+# Exit status 0 passed, 1 failed (with a screenshot in ARTIFACT_FOLDER), 77 skipped because no
+# X server could be started. KOVRIN_E2E_DISPLAYS (default 60-69) is the range of display numbers
+# tried, so the run never takes the number of a server a developer already uses.
+set -euo pipefail
+
+kovrin=$1
+design_dump=$2
+X_ARTIFACTS=$3
+here=$(cd "$(dirname "$0")" && pwd)
+# shellcheck source-path=SCRIPTDIR
+source "$here/x_session.sh"
+
+X_WORK=$(mktemp -d "${TMPDIR:-/tmp}/kovrin-e2e.XXXXXX")
+trap 'x_cleanup; rm -rf "$X_WORK"' EXIT
+trap 'exit 1' INT TERM HUP
+rm -rf "$X_ARTIFACTS"
+mkdir -p "$X_ARTIFACTS"
+
+if ! command -v Xvfb >/dev/null 2>&1; then
+    echo "SKIPPED: Xvfb is not installed (scripts/install-deps.sh installs it)"
+    exit 77
+fi
+x_need_tools xdotool xclip import convert iconv || exit 1
+displays=${KOVRIN_E2E_DISPLAYS:-60-69}
+if ! x_start_server "${displays%-*}" "${displays#*-}"; then
+    echo "SKIPPED: Xvfb could not start on any free display of :${displays}"
+    [[ -z "$X_SERVER_LOG" ]] || tail -n 5 "$X_SERVER_LOG" || true
+    exit 77
+fi
+x_log "X server on $DISPLAY"
+x_app_environment
+
+mkdir -p "$X_WORK/files"
+design="$X_WORK/files/e2e design.kvx" # a blank in the name, as users' file names have
+main_title='^Kovrin v[0-9]'
+code_title="Code to include in your mission's .ext file"
+
+# Where the gestures go, in pixels of the design surface: the button is placed at (150, 100),
+# grabbed 60 to the right of its left edge and dragged by (120, 60), then grabbed 2 to 3 pixels
+# inside its right edge and dragged 100 to the right.
+place_x=150 place_y=100
+move_dx=120 move_dy=60
+widen_by=100
+
+start_designer()
+{
+    x_start_app "$1" "$kovrin"
+    main=$(x_wait_window "$main_title" "main window")
+    toolbox=$(x_wait_window '^Controls Toolbox$' "Controls Toolbox")
+}
+
+focus_main()
+{
+    x_focus "$main" || x_fail "the main window would not take the keyboard focus"
+}
+
+# Presses Enter in a file dialog whose name field holds a path. The name field's completer may
+# take the first Enter for itself; then the dialog is still open and gets another.
+accept_file_dialog()
+{
+    local id=$1 what=$2 attempt
+    for attempt in 1 2 3; do
+        xdotool key Return
+        x_find_gone "$id" 3 && return 0
+        x_log "the $what dialog is still open; pressing Enter again"
+    done
+    x_fail "the $what dialog did not accept the typed file name"
+}
+
+# File > Quit, then waits for the program to end. Should it ask about unsaved work (the file was
+# just saved, so it should not), the question is answered with its default button and noted.
+quit_designer()
+{
+    local run=$1 deadline answered=" " id name status=0 n=0
+    focus_main
+    xdotool key --delay 100 alt+f q
+    deadline=$((SECONDS + X_WAIT_SECONDS))
+    while x_app_running && ((SECONDS < deadline)); do
+        while IFS=$'\t' read -r id name; do
+            [[ -z "$id" || "$answered" == *" $id "* ]] && continue
+            n=$((n + 1))
+            x_screenshot "$X_ARTIFACTS/quit-$run-question-$n.png" || true
+            x_log "NOTE: quitting asked '$name' (screenshot quit-$run-question-$n.png);" \
+                "answering with its default button"
+            answered+="$id "
+            x_focus "$id" || true
+            xdotool key Return
+        done < <(x_other_windows)
+        sleep 0.1
+    done
+    x_app_running && x_fail "the program did not end within $X_WAIT_SECONDS s of File > Quit"
+    wait "$X_APP_PID" || status=$?
+    X_APP_PID=""
+    [[ $status -eq 0 ]] || x_fail "the program ended with status $status"
+}
+
+# ---------------------------------------------------------------------------------------------
+x_step "first start"
+start_designer first
+
+x_step "insert a dialog with Edit > Insert new dialog"
+focus_main
+xdotool key --delay 100 alt+e i
+x_wait_dialog_window "$main"
+x_log "dialog window ${CHILD_W}x${CHILD_H} at ($CHILD_X, $CHILD_Y), surface at ($CLIENT_X, $CLIENT_Y)"
+outer_w=$CHILD_W
+outer_h=$CHILD_H
+
+x_step "arm Button in the toolbox"
+x_geometry "$toolbox"
+# "Button" is row 2, column 1: 570 x 480 twips at left 60, top 660; 15 twips to the pixel.
+xdotool mousemove $((WIN_X + 23)) $((WIN_Y + 60)) click 1
+deadline=$((SECONDS + X_WAIT_SECONDS))
+until (($(x_yellow_pixels "$toolbox") > 100)); do
+    ((SECONDS < deadline)) || x_fail "the Button button of the toolbox did not turn yellow"
+    sleep 0.1
+done
+
+x_step "place the button with a click on the surface"
+xdotool mousemove $((CLIENT_X + place_x)) $((CLIENT_Y + place_y)) click 1
+deadline=$((SECONDS + X_WAIT_SECONDS))
+until (($(x_yellow_pixels "$toolbox") == 0)); do
+    ((SECONDS < deadline)) || x_fail "the toolbox was still armed after the click on the surface"
+    sleep 0.1
+done
+
+x_step "move the button by its inside"
+left=$place_x top=$place_y
+grab_x=$((CLIENT_X + left + 60)) grab_y=$((CLIENT_Y + top + 10))
+xdotool mousemove $grab_x $grab_y mousedown 1 \
+    mousemove $((grab_x + move_dx / 4)) $((grab_y + move_dy / 4)) \
+    mousemove $((grab_x + move_dx / 2)) $((grab_y + move_dy / 2)) \
+    mousemove $((grab_x + move_dx)) $((grab_y + move_dy)) mouseup 1
+left=$((left + move_dx)) top=$((top + move_dy))
+
+x_step "widen the button by its right band"
+# A new button is 0.2 of the dialog window wide; the right band is the 80 twips (5.3 pixels)
+# inside its right edge.
+band_x=$(awk -v w="$outer_w" 'BEGIN { print int(0.2 * w) - 2 }')
+grab_x=$((CLIENT_X + left + band_x)) grab_y=$((CLIENT_Y + top + 10))
+xdotool mousemove $grab_x $grab_y mousedown 1 \
+    mousemove $((grab_x + widen_by / 2)) $grab_y \
+    mousemove $((grab_x + widen_by)) $grab_y mouseup 1
+
+x_step "open the property editor with two clicks on the button"
+editor=""
+for attempt in 1 2 3; do
+    xdotool mousemove $((CLIENT_X + left + 40)) $((CLIENT_Y + top + 10)) click --repeat 2 --delay 150 1
+    editor=$(x_find_window '^Control Properties$' 8) && break
+    x_log "no editor after two clicks (attempt $attempt)"
+done
+[[ -n "$editor" ]] || x_fail "two clicks on the button did not open 'Control Properties'"
+
+x_step "type the button's text into the property editor and press Enter"
+x_focus "$editor" || x_fail "the property editor would not take the keyboard focus"
+# The focus starts in Name; for a button the fields after it are IDc, Width, Height, Font,
+# Font Size, Style and Text (Multiline, Shadow and Line Spacing are disabled).
+xdotool key --delay 60 Tab Tab Tab Tab Tab Tab Tab
+xdotool type --delay 40 "Start Game"
+xdotool key Return
+x_wait_gone "$editor" "Control Properties"
+
+x_step "save with File > Save Dialogs As..."
+focus_main
+xdotool key --delay 100 alt+f a
+save_dialog=$(x_wait_window '^Save As\.\.\.$' "Save As...")
+x_focus "$save_dialog" || x_fail "the Save As dialog would not take the keyboard focus"
+xdotool type --delay 20 "$design"
+accept_file_dialog "$save_dialog" "Save As"
+deadline=$((SECONDS + X_WAIT_SECONDS))
+until [[ -s "$design" ]]; do
+    others=$(x_other_windows | cut -f2 | paste -sd, -)
+    [[ -z "$others" ]] || x_fail "saving showed '$others' instead of writing the file"
+    ((SECONDS < deadline)) || x_fail "no file '$design' after Save As"
+    sleep 0.1
+done
+
+x_step "quit with File > Quit"
+quit_designer first
+grep -rqs '^VIEWGRID=1' "$XDG_CONFIG_HOME" \
+    || x_fail "quitting did not keep the grid setting VIEWGRID=1 in $XDG_CONFIG_HOME"
+
+# ---------------------------------------------------------------------------------------------
+x_step "second start"
+start_designer second
+
+x_step "load the file with Ctrl+L"
+focus_main
+xdotool key ctrl+l
+load_dialog=$(x_wait_window '^Load Dialog$' "Load Dialog")
+x_focus "$load_dialog" || x_fail "the Load Dialog would not take the keyboard focus"
+xdotool type --delay 20 "$design"
+accept_file_dialog "$load_dialog" "Load Dialog"
+
+x_step "generate the code with Ctrl+G"
+# A message after loading (values the reader had to replace) is noted, answered and the
+# command given again; any other window instead of the code window fails the run.
+code_window="" load_messages=0
+while [[ -z "$code_window" ]]; do
+    x_focus "$main" || true
+    xdotool key ctrl+g
+    found=$(x_wait_other_window "the code window")
+    id=${found%%$'\t'*} name=${found#*$'\t'}
+    if [[ "$name" == "$code_title" ]]; then
+        code_window=$id
+    elif [[ "$name" == "WARNING" && $load_messages -eq 0 ]]; then
+        load_messages=1
+        x_screenshot "$X_ARTIFACTS/load-message.png" || true
+        x_log "NOTE: a WARNING message came up after loading (screenshot load-message.png);" \
+            "answering it with OK"
+        x_focus "$id" || true
+        xdotool key Return
+        x_wait_gone "$id" "WARNING"
+    else
+        x_fail "'$name' came up instead of the code window"
+    fi
+done
+
+x_step "copy the code with the Copy to Clipboard button"
+"$kovrin" generate "$design" 2>"$X_WORK/generate.err" | iconv -f WINDOWS-1252 -t UTF-8 \
+    | tr -d '\r' >"$X_WORK/expected-code.txt" \
+    || x_fail "'kovrin generate' failed on the saved file: $(cat "$X_WORK/generate.err")"
+x_focus "$code_window" || x_fail "the code window would not take the keyboard focus"
+# The focus starts in the code; Copy to Clipboard and then Close Window follow it.
+xdotool key --delay 100 Tab space
+deadline=$((SECONDS + X_WAIT_SECONDS))
+while :; do
+    timeout 10 xclip -selection clipboard -o >"$X_WORK/clipboard.txt" 2>/dev/null || true
+    # Compared line by line: the clipboard has no CR and may lack the last line break.
+    if diff -q <(printf '%s\n' "$(cat "$X_WORK/expected-code.txt")") \
+        <(printf '%s\n' "$(cat "$X_WORK/clipboard.txt")") >/dev/null; then
+        break
+    fi
+    if ((SECONDS >= deadline)); then
+        cp "$X_WORK/clipboard.txt" "$X_WORK/expected-code.txt" "$X_ARTIFACTS/"
+        diff <(printf '%s\n' "$(cat "$X_WORK/expected-code.txt")") \
+            <(printf '%s\n' "$(cat "$X_WORK/clipboard.txt")") | head -n 20 >&2 || true
+        x_fail "the clipboard does not hold the code 'kovrin generate' prints for the saved file"
+    fi
+    sleep 0.2
+done
+x_log "the clipboard holds the generated code ($(wc -l <"$X_WORK/clipboard.txt") lines)"
+
+x_step "close the code window with Close Window"
+# Copying gives the focus back to the code; Close Window comes after Copy to Clipboard.
+xdotool key --delay 100 Tab Tab space
+x_wait_gone "$code_window" "$code_title"
+
+x_step "the loaded dialog shows in the workspace"
+x_wait_dialog_window "$main"
+[[ $CHILD_W -eq $outer_w && $CHILD_H -eq $outer_h ]] \
+    || x_fail "the loaded dialog window is ${CHILD_W}x${CHILD_H}, not ${outer_w}x${outer_h}"
+
+x_step "quit the second run with File > Quit"
+quit_designer second
+
+# ---------------------------------------------------------------------------------------------
+x_step "read the saved file back"
+"$design_dump" "$design" >"$X_WORK/dump.txt" || x_fail "the saved file cannot be read"
+if grep -q '^problem' "$X_WORK/dump.txt"; then
+    x_log "NOTE: the reader replaced $(grep -c '^problem' "$X_WORK/dump.txt") values of the" \
+        "saved file, for example: $(grep -m 1 '^problem' "$X_WORK/dump.txt" | cut -f2)"
+fi
+dialogs=$(grep -c '^dialog' "$X_WORK/dump.txt" || true)
+controls=$(grep -c '^control' "$X_WORK/dump.txt" || true)
+[[ $dialogs -eq 1 && $controls -eq 1 ]] \
+    || x_fail "the file holds $dialogs dialogs and $controls controls, not 1 and 1"
+IFS=$'\t' read -r _ dialog_name _ <<<"$(grep '^dialog' "$X_WORK/dump.txt")"
+IFS=$'\t' read -r _ owner name ctrl_type x y width height text \
+    <<<"$(grep '^control' "$X_WORK/dump.txt")"
+x_log "saved: dialog $dialog_name; control $name ($ctrl_type) X=$x Y=$y Width=$width" \
+    "Height=$height Text='$text'"
+[[ "$dialog_name" == DIALOG1 && "$owner" == DIALOG1 ]] \
+    || x_fail "the dialog is named '$dialog_name', not DIALOG1"
+[[ "$name" == BUTTON1 ]] || x_fail "the control is named '$name', not BUTTON1"
+[[ "$ctrl_type" == BUTTON ]] || x_fail "the control's CtrlType is '$ctrl_type', not BUTTON"
+[[ "$text" == "Start Game" ]] || x_fail "the control's text is '$text', not 'Start Game'"
+
+# Fractions of the dialog window's outer size; a pixel of slack either way for the pointer.
+near()
+{
+    awk -v got="$1" -v want="$2" -v slack="$3" \
+        'BEGIN { d = got - want; if (d < 0) d = -d; exit !(d <= slack) }'
+}
+want_x=$(awk -v p=$((place_x + move_dx)) -v w="$outer_w" 'BEGIN { print p / w }')
+want_y=$(awk -v p=$((place_y + move_dy)) -v h="$outer_h" 'BEGIN { print p / h }')
+want_width=$(awk -v p=$((band_x + widen_by)) -v w="$outer_w" 'BEGIN { print p / w }')
+slack_x=$(awk -v w="$outer_w" 'BEGIN { print 1.5 / w }')
+slack_y=$(awk -v h="$outer_h" 'BEGIN { print 1.5 / h }')
+awk -v x="$x" -v p="$place_x" -v w="$outer_w" 'BEGIN { exit !(x > p / w) }' \
+    || x_fail "X is $x: the drag did not move the button right of where it was placed"
+near "$x" "$want_x" "$slack_x" || x_fail "X is $x, not about $want_x after the drag"
+near "$y" "$want_y" "$slack_y" || x_fail "Y is $y, not about $want_y after the drag"
+near "$width" 0.2 0.0001 && x_fail "Width is still the default 0.2 after the resize"
+near "$width" "$want_width" "$slack_x" || x_fail "Width is $width, not about $want_width"
+near "$height" 0.04 0.000001 || x_fail "Height is $height; widening must keep 0.04"
+
+x_step "done"
+x_log "passed"
