@@ -24,7 +24,8 @@ bool isWordCharacter(QChar c)
     return c.isLetterOrNumber() || c == QLatin1Char('_');
 }
 
-// Position, then the keys that move the caret there and those that select up to it.
+// Where the caret can be sent from the keyboard; each with the platform's keys that move it
+// there and those that select up to there.
 enum class Move {
     NextChar,
     PreviousChar,
