@@ -1,13 +1,12 @@
 #include "app/dialog_name_prompt.h"
 
-#include "app/key_command_filter.h"
+#include "app/prompt_buttons.h"
 #include "app/user_prompts.h"
 #include "model/dialog_name_check.h"
 
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
-#include <QPushButton>
 #include <QVBoxLayout>
 
 namespace kovrin {
@@ -29,31 +28,14 @@ DialogNamePrompt::DialogNamePrompt(UserPrompts &prompts, NameCheck check, QWidge
     m_name->setMinimumWidth(260);
     label->setBuddy(m_name);
 
-    auto *okButton = new QPushButton(QStringLiteral("OK"), this);
-    okButton->setObjectName(QStringLiteral("cmd_OK"));
-    auto *cancelButton = new QPushButton(QStringLiteral("Cancel"), this);
-    cancelButton->setObjectName(QStringLiteral("cmd_Cancel"));
-    for (QPushButton *button : {okButton, cancelButton})
-        button->setAutoDefault(false);
-    connect(okButton, &QPushButton::clicked, this, &DialogNamePrompt::ok);
-    connect(cancelButton, &QPushButton::clicked, this, &DialogNamePrompt::cancel);
-
-    auto *buttons = new QHBoxLayout;
-    buttons->addStretch();
-    buttons->addWidget(okButton);
-    buttons->addWidget(cancelButton);
+    // This prompt answers Enter and Escape when the key comes up.
+    QHBoxLayout *buttons = makePromptButtons(
+        *this, m_name, KeyCommandFilter::Moment::KeyUp, [this] { ok(); }, [this] { cancel(); });
     auto *layout = new QVBoxLayout(this);
     layout->addWidget(label);
     layout->addWidget(m_name);
     layout->addLayout(buttons);
     layout->setSizeConstraint(QLayout::SetFixedSize);
-
-    // This prompt answers Enter and Escape when the key comes up.
-    auto *keys = new KeyCommandFilter(
-        KeyCommandFilter::Moment::KeyUp, [this] { ok(); }, [this] { cancel(); }, this);
-    for (QWidget *widget : {static_cast<QWidget *>(m_name), static_cast<QWidget *>(okButton),
-                            static_cast<QWidget *>(cancelButton)})
-        keys->watch(widget);
 }
 
 QString DialogNamePrompt::name() const

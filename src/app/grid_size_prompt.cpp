@@ -1,6 +1,6 @@
 #include "app/grid_size_prompt.h"
 
-#include "app/key_command_filter.h"
+#include "app/prompt_buttons.h"
 #include "app/user_prompts.h"
 #include "model/number_guard.h"
 #include "props/number_field.h"
@@ -8,7 +8,6 @@
 #include <QGridLayout>
 #include <QHBoxLayout>
 #include <QLabel>
-#include <QPushButton>
 #include <QVBoxLayout>
 
 namespace kovrin {
@@ -33,34 +32,17 @@ GridSizePrompt::GridSizePrompt(UserPrompts &prompts, char decimalSeparator, QWid
                                       "0 to 1 with at most 4 decimals."));
     fieldLabel->setBuddy(m_size);
 
-    auto *okButton = new QPushButton(QStringLiteral("OK"), this);
-    okButton->setObjectName(QStringLiteral("cmd_OK"));
-    auto *cancelButton = new QPushButton(QStringLiteral("Cancel"), this);
-    cancelButton->setObjectName(QStringLiteral("cmd_Cancel"));
-    for (QPushButton *button : {okButton, cancelButton})
-        button->setAutoDefault(false);
-    connect(okButton, &QPushButton::clicked, this, &GridSizePrompt::ok);
-    connect(cancelButton, &QPushButton::clicked, this, &GridSizePrompt::cancel);
-
     auto *field = new QHBoxLayout;
     field->addWidget(fieldLabel);
     field->addWidget(m_size, 1);
-    auto *buttons = new QHBoxLayout;
-    buttons->addStretch();
-    buttons->addWidget(okButton);
-    buttons->addWidget(cancelButton);
+    // This prompt answers Enter and Escape when the key goes down.
+    QHBoxLayout *buttons = makePromptButtons(
+        *this, m_size, KeyCommandFilter::Moment::KeyDown, [this] { ok(); }, [this] { cancel(); });
     auto *layout = new QVBoxLayout(this);
     layout->addWidget(explanation);
     layout->addLayout(field);
     layout->addLayout(buttons);
     layout->setSizeConstraint(QLayout::SetFixedSize);
-
-    // This prompt answers Enter and Escape when the key goes down.
-    auto *keys = new KeyCommandFilter(
-        KeyCommandFilter::Moment::KeyDown, [this] { ok(); }, [this] { cancel(); }, this);
-    for (QWidget *widget : {static_cast<QWidget *>(m_size), static_cast<QWidget *>(okButton),
-                            static_cast<QWidget *>(cancelButton)})
-        keys->watch(widget);
 }
 
 QString GridSizePrompt::sizeText() const
