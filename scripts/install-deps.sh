@@ -7,7 +7,7 @@ packages=(
     g++ make cmake ninja-build pkg-config
     qt6-base-dev
     libgtest-dev libgmock-dev libbenchmark-dev
-    clang libclang-rt-14-dev
+    clang libclang-rt-14-dev clang-format
     xvfb xauth xdotool xclip imagemagick
 )
 

@@ -2,12 +2,16 @@
 # Second command of the README (and all that CI runs): install what is missing, build with
 # warnings as errors, and run every test: the core suite under AddressSanitizer and
 # UndefinedBehaviorSanitizer (built without Qt, which also proves kovrin-cli needs none), a
-# bounded libFuzzer run on the design-file reader, and last the whole suite.
+# bounded libFuzzer run on the design-file reader, and last the whole suite. Before all that,
+# every C++ file must be formatted as .clang-format says.
 set -euo pipefail
 here="$(cd "$(dirname "$0")/.." && pwd)"
 cd "$here"
 "$here/scripts/install-deps.sh"
 jobs=$(nproc)
+
+echo "== formatting (clang-format, the repository's .clang-format)"
+git ls-files -z -- '*.cpp' '*.h' | xargs -0 clang-format --dry-run --Werror
 
 echo "== core tests under AddressSanitizer + UndefinedBehaviorSanitizer (no Qt)"
 cmake -S . -B build-asan -G Ninja -DCMAKE_BUILD_TYPE=Debug -DKOVRIN_WERROR=ON \

@@ -1,11 +1,11 @@
 #include "app/file_commands.h"
 
-#include "surface/busy_cursor.h"
 #include "app/dialog_workspace.h"
 #include "app/user_prompts.h"
 #include "model/problem_list.h"
 #include "persist/design_loader.h"
 #include "persist/design_writer.h"
+#include "surface/busy_cursor.h"
 
 #include <QCoreApplication>
 #include <QDir>

@@ -96,7 +96,8 @@ Toolbox::Toolbox(SurfaceHost &host, QWidget *parent)
         auto *button = new QPushButton(this);
         button->setObjectName(QString::fromLatin1(entry.name));
         button->setToolTip(QString::fromLatin1(entry.hint));
-        button->setIcon(QIcon(QStringLiteral(":/toolbox/%1.png").arg(QLatin1String(entry.picture))));
+        button->setIcon(
+            QIcon(QStringLiteral(":/toolbox/%1.png").arg(QLatin1String(entry.picture))));
         button->setIconSize(QSize(28, 22));
         button->setFocusPolicy(Qt::NoFocus);
         button->setGeometry(pxRect(kColumnLeft[static_cast<std::size_t>(entry.column)],

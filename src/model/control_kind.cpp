@@ -5,15 +5,24 @@ namespace kovrin {
 std::string_view kindWord(ControlKind kind)
 {
     switch (kind) {
-    case ControlKind::Input: return "INPUT";
-    case ControlKind::Text: return "TEXT";
-    case ControlKind::Combo: return "COMBO";
-    case ControlKind::Button: return "BUTTON";
-    case ControlKind::Frame: return "FRAME";
-    case ControlKind::Link: return "LINK";
-    case ControlKind::List: return "LIST";
-    case ControlKind::Picture: return "PICTURE";
-    case ControlKind::Slider: return "SLIDER";
+    case ControlKind::Input:
+        return "INPUT";
+    case ControlKind::Text:
+        return "TEXT";
+    case ControlKind::Combo:
+        return "COMBO";
+    case ControlKind::Button:
+        return "BUTTON";
+    case ControlKind::Frame:
+        return "FRAME";
+    case ControlKind::Link:
+        return "LINK";
+    case ControlKind::List:
+        return "LIST";
+    case ControlKind::Picture:
+        return "PICTURE";
+    case ControlKind::Slider:
+        return "SLIDER";
     }
     return "";
 }
@@ -35,8 +44,10 @@ bool showsTextColour(ControlKind kind)
     case ControlKind::Combo:
     case ControlKind::Frame:
     case ControlKind::Link:
-    case ControlKind::List: return true;
-    default: return false;
+    case ControlKind::List:
+        return true;
+    default:
+        return false;
     }
 }
 
@@ -46,8 +57,10 @@ bool showsBackColour(ControlKind kind)
     case ControlKind::Text:
     case ControlKind::Combo:
     case ControlKind::Frame:
-    case ControlKind::List: return true;
-    default: return false;
+    case ControlKind::List:
+        return true;
+    default:
+        return false;
     }
 }
 
@@ -57,18 +70,24 @@ bool showsRecordText(ControlKind kind)
     case ControlKind::Text:
     case ControlKind::Link:
     case ControlKind::Button:
-    case ControlKind::Frame: return true;
-    default: return false;
+    case ControlKind::Frame:
+        return true;
+    default:
+        return false;
     }
 }
 
 std::string_view fixedWord(ControlKind kind)
 {
     switch (kind) {
-    case ControlKind::Input: return "INPUT";
-    case ControlKind::Combo: return "COMBO";
-    case ControlKind::List: return "LISTBOX";
-    default: return "";
+    case ControlKind::Input:
+        return "INPUT";
+    case ControlKind::Combo:
+        return "COMBO";
+    case ControlKind::List:
+        return "LISTBOX";
+    default:
+        return "";
     }
 }
 

@@ -11,10 +11,10 @@ namespace kovrin {
 
 enum class ControlKind { Input, Text, Combo, Button, Frame, Link, List, Picture, Slider };
 
-inline constexpr std::array<ControlKind, 9> kAllKinds{
-    ControlKind::Input, ControlKind::Text,    ControlKind::Combo,
-    ControlKind::Button, ControlKind::Frame,  ControlKind::Link,
-    ControlKind::List,  ControlKind::Picture, ControlKind::Slider};
+inline constexpr std::array<ControlKind, 9> kAllKinds {
+    ControlKind::Input,  ControlKind::Text,    ControlKind::Combo,
+    ControlKind::Button, ControlKind::Frame,   ControlKind::Link,
+    ControlKind::List,   ControlKind::Picture, ControlKind::Slider};
 
 // "INPUT", "TEXT", "COMBO", "BUTTON", "FRAME", "LINK", "LIST", "PICTURE", "SLIDER".
 std::string_view kindWord(ControlKind kind);
@@ -23,7 +23,10 @@ std::string_view kindWord(ControlKind kind);
 std::optional<ControlKind> kindFromWord(std::string_view word);
 
 // Index 0..8 in the table order, for per-kind arrays such as the element counters.
-constexpr std::size_t kindIndex(ControlKind kind) { return static_cast<std::size_t>(kind); }
+constexpr std::size_t kindIndex(ControlKind kind)
+{
+    return static_cast<std::size_t>(kind);
+}
 
 // Which drawn controls show the record's colours and text (the same at creation, paste and load).
 bool showsTextColour(ControlKind kind);

@@ -9,7 +9,8 @@
 
 namespace kovrin {
 
-struct ControlRecord {
+struct ControlRecord
+{
     std::string Name;
     std::int16_t IDC = 0;
     float Width = 0;
@@ -27,7 +28,7 @@ struct ControlRecord {
     std::int16_t Enter = 0;
     float RowHeight = 0;
     float WholeHeight = 0;
-    std::string Tag;      // pairs the record with its drawn control
+    std::string Tag; // pairs the record with its drawn control
     std::string CtrlType; // the kind's code word; any text when read from a file
     float X = 0;
     float Y = 0;

@@ -27,9 +27,9 @@ public:
     std::optional<std::size_t> indexOfFrmIndex(std::int16_t frmIndex) const;
 
     std::int16_t DialogCounter = 0; // number of the most recently created dialog
-    std::int16_t NextTag = 0;       // the most recently issued control tag
-    bool CloseScratch = false;      // true only while discard-all runs
-    std::string CurrentFile;        // "" until the set was saved or loaded
+    std::int16_t NextTag = 0; // the most recently issued control tag
+    bool CloseScratch = false; // true only while discard-all runs
+    std::string CurrentFile; // "" until the set was saved or loaded
 
     // --- dialogs -------------------------------------------------------------------------
     // Insert new dialog: DIALOGn at the end, grid step copied from the previously last dialog.

@@ -7,7 +7,7 @@ namespace kovrin {
 GuardedText limitaNumeroOnce(const std::string &text, std::size_t caret, NumberBounds bounds,
                              char separator)
 {
-    GuardedText out{text, caret};
+    GuardedText out {text, caret};
     if (out.text.empty())
         return out;
     const auto value = parseTypedNumber(out.text);
@@ -19,7 +19,9 @@ GuardedText limitaNumeroOnce(const std::string &text, std::size_t caret, NumberB
     if (out.text == "-")
         return out;
 
-    auto moveCaretToEnd = [&out] { out.caret = out.text.size(); };
+    auto moveCaretToEnd = [&out] {
+        out.caret = out.text.size();
+    };
     double current = *value;
     if (current > bounds.max) {
         out.text = doubleText(bounds.max, separator);
@@ -65,7 +67,7 @@ GuardedText limitaNumeroOnce(const std::string &text, std::size_t caret, NumberB
 GuardedText limitaNumero(const std::string &text, std::size_t caret, NumberBounds bounds,
                          char separator)
 {
-    GuardedText current{text, caret};
+    GuardedText current {text, caret};
     // Each correction is idempotent, so this settles after one more pass; the bound is a guard.
     for (int pass = 0; pass < 8; ++pass) {
         GuardedText next = limitaNumeroOnce(current.text, current.caret, bounds, separator);

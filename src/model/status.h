@@ -8,7 +8,8 @@
 
 namespace kovrin {
 
-struct Status {
+struct Status
+{
     bool ok = true;
     std::string message;
 
@@ -17,8 +18,8 @@ struct Status {
     explicit operator bool() const { return ok; }
 };
 
-template<typename T>
-struct Result {
+template<typename T> struct Result
+{
     std::optional<T> value;
     std::string message; // why there is no value
 

@@ -13,13 +13,15 @@
 
 namespace kovrin {
 
-struct LoadedDialog {
+struct LoadedDialog
+{
     std::string name;
     float gridSize = 0;
     std::vector<ControlRecord> controls; // Tag left empty: loading issues fresh tags
 };
 
-struct LoadedDesign {
+struct LoadedDesign
+{
     bool olderFormat = false;
     std::vector<LoadedDialog> dialogs;
     std::vector<std::string> problems; // one line each, naming dialog, control and field

@@ -39,7 +39,8 @@ Result<std::string> readWholeFile(const std::filesystem::path &path)
     errno = 0;
     std::ifstream in(path, std::ios::binary);
     if (!in)
-        return Result<std::string>::failure(describe(path, "cannot be opened (" + lastError() + ")"));
+        return Result<std::string>::failure(
+            describe(path, "cannot be opened (" + lastError() + ")"));
     std::string bytes((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
     if (in.bad())
         return Result<std::string>::failure(describe(path, "cannot be read (" + lastError() + ")"));
@@ -63,7 +64,8 @@ Status writeFileAtomically(const std::filesystem::path &path, std::string_view b
             const auto reason = lastError();
             out.close();
             std::filesystem::remove(temporary, ec);
-            return Status::failure(describe(path, "could not be written completely (" + reason + ")"));
+            return Status::failure(
+                describe(path, "could not be written completely (" + reason + ")"));
         }
     }
     std::filesystem::rename(temporary, path, ec);

@@ -13,17 +13,19 @@
 namespace kovrin {
 
 // The outer width and height of a dialog window in twips: the base of every fraction.
-struct SurfaceSize {
+struct SurfaceSize
+{
     double width = 0;
     double height = 0;
 };
 
 inline constexpr double kTwipsPerPixel = 15.0;
 
-struct DrawnControl {
+struct DrawnControl
+{
     ControlKind kind = ControlKind::Text;
     std::int16_t element = 0; // number in the kind's array; 0 is the never-shown template
-    std::string tag;          // equals the Tag of the record it shows
+    std::string tag; // equals the Tag of the record it shows
     double left = 0;
     double top = 0;
     double width = 0;

@@ -24,7 +24,7 @@ public:
 
     virtual DialogSet &document() = 0;
     virtual std::string &currentCommand() = 0; // CurrCommand: a kind word, "" when none is armed
-    virtual void disarmToolbox() = 0;          // the toolbox's cmd_Cancel_Click
+    virtual void disarmToolbox() = 0; // the toolbox's cmd_Cancel_Click
     virtual ControlRecord &copiedControl() = 0; // CopyCtrl
     virtual UserPrompts &prompts() = 0;
     virtual char decimalSeparator() const = 0;

@@ -56,7 +56,10 @@ public:
     // Restores a control removed earlier at its old stacking place (used by undo).
     void insertAt(std::size_t stackIndex, DrawnControl control);
     std::optional<DrawnControl> take(std::string_view tag);
-    void setLastElement(ControlKind kind, std::int16_t next) { m_lastElement[kindIndex(kind)] = next; }
+    void setLastElement(ControlKind kind, std::int16_t next)
+    {
+        m_lastElement[kindIndex(kind)] = next;
+    }
 
     DrawnControls drawnControls() const { return {m_lastElement, m_stack}; }
     // Puts back controls and counters kept earlier (undo, redo); the focus and the context

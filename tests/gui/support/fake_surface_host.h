@@ -26,7 +26,8 @@ public:
     int changes = 0;
     QStringList stepNames; // the undo step each change asked for
     int renames = 0;
-    struct MenuRequest {
+    struct MenuRequest
+    {
         SurfaceView *view;
         bool onControl;
         QPoint globalPos;

@@ -13,7 +13,8 @@ namespace kovrin {
 class ScriptedPrompts : public UserPrompts
 {
 public:
-    struct Shown {
+    struct Shown
+    {
         QString kind; // "message", "yesno", "savediscard", "open", "save", "colour"
         QString title;
         QString text;
@@ -44,16 +45,16 @@ public:
     QString openFileName(const QString &folder, const QString &title, const QString &suffix,
                          const QString &filter) override
     {
-        shown.append({QStringLiteral("open"), title, folder + QLatin1Char('|') + suffix
-                                                         + QLatin1Char('|') + filter,
+        shown.append({QStringLiteral("open"), title,
+                      folder + QLatin1Char('|') + suffix + QLatin1Char('|') + filter,
                       Icon::Information});
         return take(fileNames, QString());
     }
     QString saveFileName(const QString &folder, const QString &title, const QString &suffix,
                          const QString &filter) override
     {
-        shown.append({QStringLiteral("save"), title, folder + QLatin1Char('|') + suffix
-                                                         + QLatin1Char('|') + filter,
+        shown.append({QStringLiteral("save"), title,
+                      folder + QLatin1Char('|') + suffix + QLatin1Char('|') + filter,
                       Icon::Information});
         return take(fileNames, QString());
     }
@@ -72,8 +73,7 @@ public:
     }
 
 private:
-    template<typename T>
-    T take(std::deque<T> &queue, T fallback)
+    template<typename T> T take(std::deque<T> &queue, T fallback)
     {
         if (queue.empty()) {
             ++unexpected;

@@ -16,7 +16,7 @@ const std::filesystem::path kExpected = std::filesystem::path(KOVRIN_TEST_DATA) 
 
 int run(std::initializer_list<std::string> args, std::string &out, std::string &err)
 {
-    std::vector<const char *> argv{"kovrin"};
+    std::vector<const char *> argv {"kovrin"};
     for (const auto &a : args)
         argv.push_back(a.c_str());
     std::ostringstream o;

@@ -6,7 +6,7 @@
 using namespace kovrin;
 
 namespace {
-constexpr SurfaceSize kSurface{12000, 9000};
+constexpr SurfaceSize kSurface {12000, 9000};
 
 std::vector<std::string> names(const DialogSet &set)
 {
@@ -24,7 +24,7 @@ TEST(DialogSet, InsertNumbersAndNamesDialogsAndCopiesTheGridStep)
     set.setGridSize(0, 0.05f);
     set.insertDialog();
     set.insertDialog();
-    EXPECT_EQ(names(set), (std::vector<std::string>{"DIALOG1", "DIALOG2", "DIALOG3"}));
+    EXPECT_EQ(names(set), (std::vector<std::string> {"DIALOG1", "DIALOG2", "DIALOG3"}));
     EXPECT_EQ(set.dialog(2).FrmIndex, 3);
     EXPECT_EQ(set.dialog(2).GridSize, 0.05f);
 
@@ -41,7 +41,7 @@ TEST(DialogSet, RemovedNumbersAreNotReused)
     EXPECT_TRUE(set.removeDialog(2));
     EXPECT_FALSE(set.removeDialog(2));
     set.insertDialog();
-    EXPECT_EQ(names(set), (std::vector<std::string>{"DIALOG1", "DIALOG3", "DIALOG4"}));
+    EXPECT_EQ(names(set), (std::vector<std::string> {"DIALOG1", "DIALOG3", "DIALOG4"}));
 }
 
 TEST(DialogSet, DiscardAllReturnsToTheStartState)
@@ -101,8 +101,8 @@ TEST(Creation, TextOnAnEmptyDialog)
     EXPECT_EQ(drawn->top, 900);
     EXPECT_EQ(drawn->element, 1);
     EXPECT_TRUE(drawn->visible);
-    EXPECT_EQ(drawn->textColour, (Rgb8{255, 255, 255}));
-    EXPECT_EQ(drawn->backColour, (Rgb8{0, 0, 0}));
+    EXPECT_EQ(drawn->textColour, (Rgb8 {255, 255, 255}));
+    EXPECT_EQ(drawn->backColour, (Rgb8 {0, 0, 0}));
 }
 
 TEST(Creation, NamesCountTheRecordsSoTheyCanRepeat)
@@ -132,7 +132,8 @@ TEST(Creation, NewControlsGoToTheFrontAndTheEndOfTheRecords)
 
 TEST(Creation, DefaultsOfEveryKind)
 {
-    struct Expect {
+    struct Expect
+    {
         ControlKind kind;
         float width, height;
         const char *style, *font;
@@ -143,19 +144,19 @@ TEST(Creation, DefaultsOfEveryKind)
     };
     const Expect table[] = {
         {ControlKind::Input, 0.4f, 0.04f, "ST_LEFT", "tahomaB36", 0.02f, true, false, false, true,
-         false, 0, 0, Rgb8{0, 0, 0}, std::nullopt},
+         false, 0, 0, Rgb8 {0, 0, 0}, std::nullopt},
         {ControlKind::Text, 0.2f, 0.1f, "ST_LEFT", "tahomaB36", 0.04f, true, true, false, false,
-         false, 0, 0, Rgb8{255, 255, 255}, Rgb8{0, 0, 0}},
+         false, 0, 0, Rgb8 {255, 255, 255}, Rgb8 {0, 0, 0}},
         {ControlKind::Combo, 0.2f, 0.04f, "ST_LEFT", "CourierNewB64", 0.025f, true, true, false,
-         true, true, 0.04f, 0.3f, Rgb8{51, 51, 51}, Rgb8{102, 102, 102}},
-        {ControlKind::Button, 0.2f, 0.04f, "ST_CENTER", "CourierNewB64", 0.025f, true, false,
-         false, false, false, 0, 0, std::nullopt, std::nullopt},
-        {ControlKind::Frame, 0.6f, 0.7f, "ST_FRAME", "", 0.025f, true, true, false, false, false,
-         0, 0, Rgb8{0, 0, 0}, Rgb8{102, 102, 102}},
+         true, true, 0.04f, 0.3f, Rgb8 {51, 51, 51}, Rgb8 {102, 102, 102}},
+        {ControlKind::Button, 0.2f, 0.04f, "ST_CENTER", "CourierNewB64", 0.025f, true, false, false,
+         false, false, 0, 0, std::nullopt, std::nullopt},
+        {ControlKind::Frame, 0.6f, 0.7f, "ST_FRAME", "", 0.025f, true, true, false, false, false, 0,
+         0, Rgb8 {0, 0, 0}, Rgb8 {102, 102, 102}},
         {ControlKind::Link, 0.2f, 0.05f, "ST_LEFT", "tahomaB36", 0.04f, true, false, true, false,
-         false, 0, 0, Rgb8{255, 255, 255}, std::nullopt},
+         false, 0, 0, Rgb8 {255, 255, 255}, std::nullopt},
         {ControlKind::List, 0.2f, 0.15f, "ST_LEFT", "CourierNewB64", 0.025f, true, true, false,
-         true, true, 0.04f, 0, Rgb8{51, 51, 51}, Rgb8{102, 102, 102}},
+         true, true, 0.04f, 0, Rgb8 {51, 51, 51}, Rgb8 {102, 102, 102}},
         {ControlKind::Picture, 0.2f, 0.1f, "ST_PICTURE", "tahomaB36", 0.04f, true, true, false,
          false, false, 0, 0, std::nullopt, std::nullopt},
         {ControlKind::Slider, 0.5f, 0.04f, "ST_HPOS", "", 0.025f, true, false, false, false, false,

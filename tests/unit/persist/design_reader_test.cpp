@@ -396,5 +396,5 @@ TEST(DesignReader, FirstRecordWithoutADialogNameStillLandsInADialog)
     const auto design = parse(current({control("", "loose"), control("", "next")}));
     ASSERT_EQ(design.dialogs.size(), 1u);
     EXPECT_EQ(design.dialogs[0].name, "");
-    EXPECT_EQ(controlNames(design.dialogs[0]), (std::vector<std::string>{"loose", "next"}));
+    EXPECT_EQ(controlNames(design.dialogs[0]), (std::vector<std::string> {"loose", "next"}));
 }
