@@ -21,25 +21,7 @@ source "$here/x_session.sh"
 # shellcheck source-path=SCRIPTDIR
 source "$here/designer_steps.sh"
 
-X_WORK=$(mktemp -d "${TMPDIR:-/tmp}/kovrin-e2e.XXXXXX")
-trap 'x_cleanup; rm -rf "$X_WORK"' EXIT
-trap 'exit 1' INT TERM HUP
-rm -rf "$X_ARTIFACTS"
-mkdir -p "$X_ARTIFACTS"
-
-if ! command -v Xvfb >/dev/null 2>&1; then
-    echo "SKIPPED: Xvfb is not installed (scripts/install-deps.sh installs it)"
-    exit 77
-fi
-x_need_tools xdotool xclip import convert iconv || exit 1
-displays=${KOVRIN_E2E_DISPLAYS:-60-69}
-if ! x_start_server "${displays%-*}" "${displays#*-}"; then
-    echo "SKIPPED: Xvfb could not start on any free display of :${displays}"
-    [[ -z "$X_SERVER_LOG" ]] || tail -n 5 "$X_SERVER_LOG" || true
-    exit 77
-fi
-x_log "X server on $DISPLAY"
-x_app_environment
+e2e_begin e2e 60-69 xdotool xclip import convert iconv
 
 mkdir -p "$X_WORK/files"
 design="$X_WORK/files/e2e design.kvx" # a blank in the name, as users' file names have

@@ -6,8 +6,37 @@
 
 main_title='^Kovrin v[0-9]'
 
+# The start of an end-to-end run: a private work folder (X_WORK, named after NAME) removed at the
+# end, an empty artifact folder, the tools, an X server on the first free display of
+# KOVRIN_E2E_DISPLAYS (default DISPLAYS, so a run never takes the number of a server a
+# developer already uses) and the program's private environment. Exits 77 (skipped) when no X
+# server can be started.
+e2e_begin()
+{
+    local name=$1 displays=${KOVRIN_E2E_DISPLAYS:-$2}
+    shift 2
+    X_WORK=$(mktemp -d "${TMPDIR:-/tmp}/kovrin-$name.XXXXXX")
+    trap 'x_cleanup; rm -rf "$X_WORK"' EXIT
+    trap 'exit 1' INT TERM HUP
+    rm -rf "$X_ARTIFACTS"
+    mkdir -p "$X_ARTIFACTS"
+    if ! command -v Xvfb >/dev/null 2>&1; then
+        echo "SKIPPED: Xvfb is not installed (scripts/install-deps.sh installs it)"
+        exit 77
+    fi
+    x_need_tools "$@" || exit 1
+    if ! x_start_server "${displays%-*}" "${displays#*-}"; then
+        echo "SKIPPED: Xvfb could not start on any free display of :${displays}"
+        [[ -z "$X_SERVER_LOG" ]] || tail -n 5 "$X_SERVER_LOG" || true
+        exit 77
+    fi
+    x_log "X server on $DISPLAY"
+    x_app_environment
+}
+
 start_designer()
 {
+    # shellcheck disable=SC2154 # the caller names the program
     x_start_app "$1" "$kovrin"
     main=$(x_wait_window "$main_title" "main window")
     toolbox=$(x_wait_window '^Controls Toolbox$' "Controls Toolbox")
@@ -22,8 +51,8 @@ focus_main()
 # take the first Enter for itself; then the dialog is still open and gets another.
 accept_file_dialog()
 {
-    local id=$1 what=$2 attempt
-    for attempt in 1 2 3; do
+    local id=$1 what=$2
+    for _ in 1 2 3; do
         xdotool key Return
         x_find_gone "$id" 3 && return 0
         x_log "the $what dialog is still open; pressing Enter again"
@@ -67,10 +96,10 @@ insert_dialog()
         "($CLIENT_X, $CLIENT_Y)"
 }
 
-# Arms Button in the toolbox and places a button with a click at (X, Y) of the surface.
-place_button()
+# Arms Button in the toolbox: a click on it, and it turns yellow.
+arm_button()
 {
-    local x=$1 y=$2 deadline
+    local deadline
     x_geometry "$toolbox"
     # "Button" is row 2, column 1: 570 x 480 twips at left 60, top 660; 15 twips to the pixel.
     xdotool mousemove $((WIN_X + 23)) $((WIN_Y + 60)) click 1
@@ -79,6 +108,13 @@ place_button()
         ((SECONDS < deadline)) || x_fail "the Button button of the toolbox did not turn yellow"
         sleep 0.1
     done
+}
+
+# Arms Button and places a button with a click at (X, Y) of the surface.
+place_button()
+{
+    local x=$1 y=$2 deadline
+    arm_button
     xdotool mousemove $((CLIENT_X + x)) $((CLIENT_Y + y)) click 1
     deadline=$((SECONDS + X_WAIT_SECONDS))
     until (($(x_yellow_pixels "$toolbox") == 0)); do

@@ -19,25 +19,7 @@ source "$here/x_session.sh"
 # shellcheck source-path=SCRIPTDIR
 source "$here/designer_steps.sh"
 
-X_WORK=$(mktemp -d "${TMPDIR:-/tmp}/kovrin-recovery-e2e.XXXXXX")
-trap 'x_cleanup; rm -rf "$X_WORK"' EXIT
-trap 'exit 1' INT TERM HUP
-rm -rf "$X_ARTIFACTS"
-mkdir -p "$X_ARTIFACTS"
-
-if ! command -v Xvfb >/dev/null 2>&1; then
-    echo "SKIPPED: Xvfb is not installed (scripts/install-deps.sh installs it)"
-    exit 77
-fi
-x_need_tools xdotool import convert || exit 1
-displays=${KOVRIN_E2E_DISPLAYS:-70-79}
-if ! x_start_server "${displays%-*}" "${displays#*-}"; then
-    echo "SKIPPED: Xvfb could not start on any free display of :${displays}"
-    [[ -z "$X_SERVER_LOG" ]] || tail -n 5 "$X_SERVER_LOG" || true
-    exit 77
-fi
-x_log "X server on $DISPLAY"
-x_app_environment
+e2e_begin recovery-e2e 70-79 xdotool import convert
 
 mkdir -p "$X_WORK/files" "$XDG_CONFIG_HOME/Kovrin"
 design="$X_WORK/files/recovered design.kvx"
@@ -59,7 +41,7 @@ placed_at=$SECONDS
 
 x_step "wait for the autosave"
 deadline=$((SECONDS + 15))
-until [[ -n "$(recovery_files)" ]] && grep -qs '"BUTTON"' $(recovery_files); do
+until grep -qs '"BUTTON"' "$recovery"/*.kvx; do
     ((SECONDS < deadline)) || x_fail "no recovery file holding the button within 15 s"
     sleep 0.2
 done
