@@ -6,6 +6,7 @@
 #include "app/user_prompts.h"
 
 #include <QDir>
+#include <QFileInfo>
 #include <QLocale>
 #include <QLockFile>
 
@@ -42,7 +43,14 @@ void offerRecovery(UserPrompts &prompts, FileCommands &files, Autosave &autosave
         }
         if (!files.loadRecovered(slot.designPath(), slot.belongsTo(), decimalSeparator))
             continue; // reported, and kept where it is
-        autosave.takeOver(slot);
+        if (!autosave.takeOver(slot)) {
+            // Could not be moved: written afresh under this instance's name, and only then does
+            // the left one go, so it is never offered again once recovered.
+            autosave.saveNow();
+            autosave.waitForWrites();
+            if (QFileInfo::exists(autosave.slot().designPath()))
+                slot.remove();
+        }
         return; // the markers of the others are let go: they wait for the next start
     }
 }
