@@ -72,16 +72,19 @@ std::string backupName(std::string_view stem, const BackupTime &when,
                        const std::vector<std::string> &existing)
 {
     char stamp[32];
-    std::snprintf(stamp, sizeof stamp, "-%04d%02d%02d-%02d%02d%02d", when.year, when.month,
-                  when.day, when.hour, when.minute, when.second);
-    const std::string base = std::string(stem) + stamp;
-    const auto taken = [&existing](const std::string &name) {
-        return std::find(existing.begin(), existing.end(), name) != existing.end();
-    };
-    std::string name = base + std::string(kSuffix);
-    for (unsigned number = 2; taken(name); ++number)
-        name = base + "-" + std::to_string(number) + std::string(kSuffix);
-    return name;
+    std::snprintf(stamp, sizeof stamp, "%04d%02d%02d-%02d%02d%02d", when.year, when.month, when.day,
+                  when.hour, when.minute, when.second);
+    // After the highest number of that second, never in a gap the pruning left: a reused
+    // number would sort before the backups made earlier in the same second.
+    unsigned highest = 0;
+    for (const std::string &name : existing) {
+        if (const auto order = orderOf(stem, name); order && order->stamp == stamp)
+            highest = std::max(highest, order->number);
+    }
+    std::string name = std::string(stem) + "-" + stamp;
+    if (highest > 0)
+        name += "-" + std::to_string(highest + 1);
+    return name + std::string(kSuffix);
 }
 
 std::vector<std::string> backupsOf(std::string_view stem, const std::vector<std::string> &names)

@@ -25,7 +25,7 @@ struct BackupTime
 // The NAME of a design file's backups: its file name less a ".kvx" of any case.
 std::string backupStem(std::string_view designFileName);
 
-// A name for a new backup that none of the names already in the folder takes.
+// A name for a new backup that sorts after every backup already in the folder of that second.
 std::string backupName(std::string_view stem, const BackupTime &when,
                        const std::vector<std::string> &existing);
 

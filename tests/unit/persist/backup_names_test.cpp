@@ -24,6 +24,9 @@ TEST(BackupNames, NameCarriesTheLocalTimeAndIsMadeUniqueWithinOneSecond)
               "menu-20261207-120509-2.kvx");
     EXPECT_EQ(backupName("menu", kNoon, {"menu-20261207-120509.kvx", "menu-20261207-120509-2.kvx"}),
               "menu-20261207-120509-3.kvx");
+    // Numbers the pruning freed are not taken again: the new one must sort last.
+    EXPECT_EQ(backupName("menu", kNoon, {"menu-20261207-120509-3.kvx"}),
+              "menu-20261207-120509-4.kvx");
     // Another design's backup of that second takes nothing from this one.
     EXPECT_EQ(backupName("menu", kNoon, {"main-20261207-120509.kvx"}), "menu-20261207-120509.kvx");
 }
