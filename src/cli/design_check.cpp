@@ -3,10 +3,12 @@
 #include "cli/problem_line.h"
 #include "model/code_page.h"
 #include "model/control_kind.h"
+#include "model/ignoring_case.h"
 #include "model/number_text.h"
 #include "props/field_table.h"
 
-#include <set>
+#include <cstdint>
+#include <map>
 
 namespace kovrin {
 namespace {
@@ -149,8 +151,11 @@ std::vector<std::string> designProblems(const std::vector<LoadedDialog> &fileDia
 {
     std::vector<std::string> lines;
     Report report(lines);
-    std::set<std::string> earlierNames;
-    std::set<std::string> controlNames; // of the dialog as loading merges it
+    // Names by caseKey: the game does not tell apart names that differ only by case.
+    std::map<std::string, std::string> earlierNames;
+    // Of the dialog as loading merges it: its control names, and the control of each IDC.
+    std::map<std::string, std::string> controlNames;
+    std::map<std::int16_t, std::string> controlOfIdc;
     for (std::size_t i = 0; i < fileDialogs.size(); ++i) {
         const LoadedDialog &dialog = fileDialogs[i];
         const bool mergesWithPrevious = i > 0 && fileDialogs[i - 1].name == dialog.name;
@@ -159,18 +164,39 @@ std::vector<std::string> designProblems(const std::vector<LoadedDialog> &fileDia
                       "follows a dialog of the same name; the two become one on loading");
         } else {
             controlNames.clear();
-            if (earlierNames.count(dialog.name))
+            controlOfIdc.clear();
+            const auto earlier = earlierNames.find(caseKey(dialog.name));
+            if (earlier != earlierNames.end() && earlier->second == dialog.name)
                 report.at(dialog.name, nullptr,
                           "an earlier dialog has the same name; the game gets two classes of it");
+            else if (earlier != earlierNames.end())
+                report.at(dialog.name, nullptr,
+                          "an earlier dialog is named " + shownText(earlier->second)
+                              + ", which differs only by case; the game takes them for one");
             checkDialogName(report, dialog.name);
         }
-        earlierNames.insert(dialog.name);
+        earlierNames.try_emplace(caseKey(dialog.name), dialog.name);
         checkFraction(report, dialog.name, nullptr, "the grid step", dialog.gridSize);
 
         for (const ControlRecord &record : dialog.controls) {
-            if (!controlNames.insert(record.Name).second)
+            const auto [named, newName]
+                = controlNames.try_emplace(caseKey(record.Name), record.Name);
+            if (!newName && named->second == record.Name)
                 report.at(dialog.name, &record.Name,
                           "another control of this dialog has the same name");
+            else if (!newName)
+                report.at(dialog.name, &record.Name,
+                          "another control of this dialog is named " + shownText(named->second)
+                              + ", which differs only by case; the game takes them for one");
+            // -1 is the IDC of every control the scripts do not look up.
+            if (record.IDC != -1) {
+                const auto [owner, newIdc] = controlOfIdc.try_emplace(record.IDC, record.Name);
+                if (!newIdc)
+                    report.at(dialog.name, &record.Name,
+                              "has IDC " + std::to_string(record.IDC) + " as control "
+                                  + shownText(owner->second)
+                                  + " does; the game finds controls by their IDC");
+            }
             checkControl(report, dialog.name, record);
         }
     }
