@@ -56,8 +56,7 @@ void WindowMenu::listDialogs()
                 return;
             if (chosen->isMinimized())
                 chosen->showNormal();
-            m_area.setActiveSubWindow(chosen);
-            // A checked entry chosen again stays checked: the list is made anew on opening.
+            m_area.setActiveSubWindow(chosen); // the check marks follow at the next opening
         });
         m_entries << entry;
     }

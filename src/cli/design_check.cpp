@@ -124,6 +124,37 @@ void checkControl(Report &report, std::string_view dialog, const ControlRecord &
                 uses(KindField::SelectBGColor));
 }
 
+constexpr std::string_view kDiffersByCase
+    = ", which differs only by case; the game takes them for one";
+
+// What the game would confuse among the controls of one dialog: names that differ only by case
+// (its class names ignore case) and two controls of one IDC (it finds controls by IDC).
+class ControlIdentities
+{
+public:
+    void check(Report &report, std::string_view dialog, const ControlRecord &r)
+    {
+        const auto [named, newName] = m_names.try_emplace(caseKey(r.Name), r.Name);
+        if (!newName && named->second == r.Name)
+            report.at(dialog, &r.Name, "another control of this dialog has the same name");
+        else if (!newName)
+            report.at(dialog, &r.Name,
+                      "another control of this dialog is named " + shownText(named->second)
+                          + std::string(kDiffersByCase));
+        if (r.IDC == -1) // the IDC of every control the scripts do not look up
+            return;
+        const auto [owner, newIdc] = m_idcs.try_emplace(r.IDC, r.Name);
+        if (!newIdc)
+            report.at(dialog, &r.Name,
+                      "has IDC " + std::to_string(r.IDC) + " as control " + shownText(owner->second)
+                          + " does; the game finds controls by their IDC");
+    }
+
+private:
+    std::map<std::string, std::string> m_names; // by caseKey, as first written
+    std::map<std::int16_t, std::string> m_idcs;
+};
+
 void checkDialogName(Report &report, std::string_view name)
 {
     if (!isIdentifier(name))
@@ -151,11 +182,9 @@ std::vector<std::string> designProblems(const std::vector<LoadedDialog> &fileDia
 {
     std::vector<std::string> lines;
     Report report(lines);
-    // Names by caseKey: the game does not tell apart names that differ only by case.
+    // Dialog names by caseKey, as first written.
     std::map<std::string, std::string> earlierNames;
-    // Of the dialog as loading merges it: its control names, and the control of each IDC.
-    std::map<std::string, std::string> controlNames;
-    std::map<std::int16_t, std::string> controlOfIdc;
+    ControlIdentities controls; // of the dialog as loading merges it
     for (std::size_t i = 0; i < fileDialogs.size(); ++i) {
         const LoadedDialog &dialog = fileDialogs[i];
         const bool mergesWithPrevious = i > 0 && fileDialogs[i - 1].name == dialog.name;
@@ -163,8 +192,7 @@ std::vector<std::string> designProblems(const std::vector<LoadedDialog> &fileDia
             report.at(dialog.name, nullptr,
                       "follows a dialog of the same name; the two become one on loading");
         } else {
-            controlNames.clear();
-            controlOfIdc.clear();
+            controls = {};
             const auto earlier = earlierNames.find(caseKey(dialog.name));
             if (earlier != earlierNames.end() && earlier->second == dialog.name)
                 report.at(dialog.name, nullptr,
@@ -172,31 +200,14 @@ std::vector<std::string> designProblems(const std::vector<LoadedDialog> &fileDia
             else if (earlier != earlierNames.end())
                 report.at(dialog.name, nullptr,
                           "an earlier dialog is named " + shownText(earlier->second)
-                              + ", which differs only by case; the game takes them for one");
+                              + std::string(kDiffersByCase));
             checkDialogName(report, dialog.name);
         }
         earlierNames.try_emplace(caseKey(dialog.name), dialog.name);
         checkFraction(report, dialog.name, nullptr, "the grid step", dialog.gridSize);
 
         for (const ControlRecord &record : dialog.controls) {
-            const auto [named, newName]
-                = controlNames.try_emplace(caseKey(record.Name), record.Name);
-            if (!newName && named->second == record.Name)
-                report.at(dialog.name, &record.Name,
-                          "another control of this dialog has the same name");
-            else if (!newName)
-                report.at(dialog.name, &record.Name,
-                          "another control of this dialog is named " + shownText(named->second)
-                              + ", which differs only by case; the game takes them for one");
-            // -1 is the IDC of every control the scripts do not look up.
-            if (record.IDC != -1) {
-                const auto [owner, newIdc] = controlOfIdc.try_emplace(record.IDC, record.Name);
-                if (!newIdc)
-                    report.at(dialog.name, &record.Name,
-                              "has IDC " + std::to_string(record.IDC) + " as control "
-                                  + shownText(owner->second)
-                                  + " does; the game finds controls by their IDC");
-            }
+            controls.check(report, dialog.name, record);
             checkControl(report, dialog.name, record);
         }
     }
