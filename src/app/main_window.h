@@ -26,6 +26,7 @@ class FileCommands;
 class GridCommands;
 class QtUserPrompts;
 class RecentFilesMenu;
+class WindowMenu;
 
 class MainWindow : public QMainWindow, public SurfaceHost
 {
@@ -80,6 +81,7 @@ public:
     ControlMenu &controlMenu() { return *m_controlMenu; }
     RecentFilesMenu &recentFiles() { return *m_recent; }
     Autosave &autosave() { return *m_autosave; }
+    WindowMenu &windowMenu() { return *m_windowMenu; }
     Toolbox *toolbox() const { return m_toolbox; }
     // How the program's own modal windows run; tests replace it.
     ModalRunner &modalRunner() { return m_runner; }
@@ -105,6 +107,7 @@ private:
     MainMenus m_menus;
     ControlMenu *m_controlMenu = nullptr;
     RecentFilesMenu *m_recent = nullptr;
+    WindowMenu *m_windowMenu = nullptr;
     QPointer<Toolbox> m_toolbox;
     bool m_toolboxShownOnce = false;
 
