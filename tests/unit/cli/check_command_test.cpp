@@ -34,7 +34,9 @@ TEST(Check, ReportsWhatTheFileHoldsOnePerLineAndExitsOne)
         // The dialog twice in a row: the second header opens the same name again.
         {example + example.substr(example.find("\r\n") + 2),
          merged + at + "control \"fra1\": another control of this dialog has the same name\n" + at
-             + "control \"btnOK\": another control of this dialog has the same name\n"},
+             + "control \"btnOK\": another control of this dialog has the same name\n" + at
+             + "control \"btnOK\": has IDC 1 as control \"btnOK\" does; the game finds controls by "
+               "their IDC\n"},
         {replaced(example, "\"Box\"", "\"Big \"Box\"\""),
          at + "control \"fra1\": Text holds a double quote, which ends the text on loading\n"},
         {replaced(example, "\"ST_CENTER\"", "\"ST_CENTER\" + ST_MULTI"),
