@@ -231,25 +231,9 @@ private slots:
             f.window->menus().quit->trigger();
         }
         QCOMPARE(TestSettings::storedViewGrid().toString(), QStringLiteral("1"));
-    }
-
-    void storedGridSwitchReadsOnlyTheWholeNumberOneAsOn_data()
-    {
-        QTest::addColumn<QString>("stored");
-        QTest::addColumn<bool>("on");
-        QTest::newRow("1") << "1" << true;
-        QTest::newRow("0") << "0" << false;
-        QTest::newRow("2") << "2" << false;
-        QTest::newRow("text") << "yes" << false;
-        QTest::newRow("empty") << "" << false;
-    }
-    void storedGridSwitchReadsOnlyTheWholeNumberOneAsOn()
-    {
-        QFETCH(QString, stored);
-        QFETCH(bool, on);
-        TestSettings::storeViewGrid(stored);
-        ShellFixture f;
-        QCOMPARE(f.window->gridVisible(), on);
+        // The stored text is read by the one rule of the core, held by its own test.
+        TestSettings::storeViewGrid(QStringLiteral("2"));
+        QVERIFY(!ShellFixture().window->gridVisible());
     }
 
     void closingClosesEveryDialogWithoutItsQuestionsAndTheToolbox()
