@@ -79,7 +79,7 @@ public:
     // The main window is closing: every window closes without a question.
     void closeForShutdown();
     // The set now stands in this file (after Save or Save As); the path is UTF-8.
-    void markSaved(const std::string &path);
+    void markSaved(const std::filesystem::path &path);
 
     // --- history -----------------------------------------------------------------------------
     QUndoStack &history() { return m_history; }

@@ -1,6 +1,7 @@
 #include "app/file_commands.h"
 
 #include "app/dialog_workspace.h"
+#include "app/fs_path.h"
 #include "app/user_prompts.h"
 #include "model/problem_list.h"
 #include "persist/design_loader.h"
@@ -30,11 +31,6 @@ QString listed(const std::vector<std::string> &lines)
 
 } // namespace
 
-std::filesystem::path toFsPath(const QString &path)
-{
-    return std::filesystem::path(path.toStdU16String());
-}
-
 FileCommands::FileCommands(DialogWorkspace &workspace, UserPrompts &prompts,
                            std::function<void()> afterLoad)
     : m_workspace(workspace)
@@ -59,10 +55,10 @@ QString FileCommands::fileFilter()
 
 bool FileCommands::save()
 {
-    const std::string current = m_workspace.set().CurrentFile;
+    const std::filesystem::path current = m_workspace.set().CurrentFile;
     if (current.empty())
         return saveAs();
-    if (!writeTo(fromUtf8(current)))
+    if (!writeTo(fromFsPath(current)))
         return false;
     m_workspace.markSaved(current);
     m_prompts.message(QStringLiteral("OPERATION SUCCESSFUL"), QStringLiteral("Saved."),
@@ -84,7 +80,7 @@ bool FileCommands::saveAs()
         return false;
     if (!writeTo(path))
         return false;
-    m_workspace.markSaved(QFileInfo(path).absoluteFilePath().toStdString());
+    m_workspace.markSaved(QFileInfo(path).filesystemAbsoluteFilePath());
     return true;
 }
 
@@ -138,7 +134,7 @@ bool FileCommands::loadFile(const QString &path, char decimalSeparator)
                           UserPrompts::Icon::Warning);
         return false;
     }
-    loaded.CurrentFile = absolute.toStdString();
+    loaded.CurrentFile = toFsPath(absolute);
     m_workspace.replaceSet(std::move(loaded));
     if (m_afterLoad)
         m_afterLoad();

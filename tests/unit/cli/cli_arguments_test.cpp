@@ -5,6 +5,7 @@
 using namespace kovrin;
 using Action = CliRequest::Action;
 using Args = std::vector<std::string>;
+using Paths = std::vector<std::filesystem::path>;
 
 namespace {
 
@@ -43,24 +44,24 @@ TEST(CliArguments, GenerateTakesOneFileAndAnOptionalOutputAnywhere)
 {
     CliRequest r = parsed({"generate", "a.kvx"});
     EXPECT_EQ(r.action, Action::Generate);
-    EXPECT_EQ(r.files, Args {"a.kvx"});
+    EXPECT_EQ(r.files, Paths {"a.kvx"});
     EXPECT_FALSE(r.output);
 
     r = parsed({"generate", "-o", "out.h", "a.kvx"});
-    EXPECT_EQ(r.files, Args {"a.kvx"});
+    EXPECT_EQ(r.files, Paths {"a.kvx"});
     EXPECT_EQ(r.output, "out.h");
     EXPECT_EQ(parsed({"generate", "a.kvx", "--output", "o"}).output, "o");
-    EXPECT_EQ(parsed({"generate", "--", "-odd.kvx"}).files, Args {"-odd.kvx"});
+    EXPECT_EQ(parsed({"generate", "--", "-odd.kvx"}).files, Paths {"-odd.kvx"});
 }
 
 TEST(CliArguments, ConvertAndCheckTakeTheirFiles)
 {
     CliRequest r = parsed({"convert", "in.kvx", "out.kvx"});
     EXPECT_EQ(r.action, Action::Convert);
-    EXPECT_EQ(r.files, (Args {"in.kvx", "out.kvx"}));
+    EXPECT_EQ(r.files, (Paths {"in.kvx", "out.kvx"}));
     r = parsed({"check", "a.kvx"});
     EXPECT_EQ(r.action, Action::Check);
-    EXPECT_EQ(r.files, Args {"a.kvx"});
+    EXPECT_EQ(r.files, Paths {"a.kvx"});
 }
 
 TEST(CliArguments, BadArgumentsAreRefusedWithOneLine)
