@@ -35,7 +35,8 @@ echo "== build and test (all targets; the suite CI reads)"
 ctest --test-dir build --output-on-failure -j "$jobs"
 
 echo "== Windows: the core suite under Wine, kovrin-cli.exe against the Linux build, the zip"
-"$here/scripts/test-windows.sh" "$(find build -name kovrin-cli -type f -perm -u+x | head -1)"
+"$here/scripts/test-windows.sh" \
+    "$(find build -path build/deb-test -prune -o -name kovrin-cli -type f -perm -u+x -print | head -1)"
 
 echo "== the Debian package: contents, dependencies, install in a throwaway root"
 "$here/scripts/test-deb.sh" build

@@ -17,6 +17,7 @@ wine_session_start() {
     export KOVRIN_WINE_SESSION=$$
     if [[ ! -d $WINEPREFIX ]]; then
         echo "-- Wine prefix $WINEPREFIX"
+        mkdir -p "$(dirname "$WINEPREFIX")"
         "$wine" wineboot --init </dev/null >/dev/null 2>&1
     fi
     # A server left by the prefix's set-up or an earlier run is this build's own: replace it.
