@@ -30,8 +30,8 @@ int main(int argc, char *argv[])
 {
     const kovrin::ProgramArguments commandLine(argc, argv);
     kovrin::useBinaryStandardStreams();
-    if (const auto code
-        = kovrin::runCommandLine(commandLine.count(), commandLine.words(), std::cout, std::cerr))
+    if (const auto code = kovrin::runCommandLine(commandLine.count(), commandLine.words(),
+                                                 std::cout, std::cerr, kovrin::Program::Designer))
         return *code;
 
     QApplication app(argc, argv);

@@ -19,6 +19,6 @@ int main(int argc, char *argv[])
     const std::string program = kovrin::programName(count > 0 ? words[0] : nullptr);
     if (count > 1)
         std::cerr << program << ": \"" << words[1] << "\" is not a subcommand\n";
-    std::cerr << kovrin::usageText(program);
+    std::cerr << kovrin::usageText(program, false);
     return kovrin::kExitFailed;
 }
