@@ -12,6 +12,8 @@ packages=(
     libgtest-dev libgmock-dev libbenchmark-dev
     clang libclang-rt-14-dev clang-format
     xvfb xauth xdotool xclip imagemagick
+    g++-mingw-w64-x86-64-posix wine64 googletest zip unzip
+    dpkg-dev file xdg-utils desktop-file-utils shared-mime-info
 )
 
 missing=()

@@ -2,7 +2,8 @@
 # Second command of the README (and all that CI runs): install what is missing, build with
 # warnings as errors, and run every test: the core suite under AddressSanitizer and
 # UndefinedBehaviorSanitizer (built without Qt, which also proves kovrin-cli needs none), a
-# bounded libFuzzer run on the design-file reader, and last the whole suite. Before all that,
+# bounded libFuzzer run on the design-file reader, the whole suite, and last the Windows build
+# under Wine and the Debian package (see test-windows.sh, test-deb.sh). Before all that,
 # every C++ file must be formatted as .clang-format says.
 set -euo pipefail
 here="$(cd "$(dirname "$0")/.." && pwd)"
@@ -32,3 +33,10 @@ build-fuzz/tests/fuzz/fuzz_design_reader -max_total_time="${KOVRIN_FUZZ_SECONDS:
 echo "== build and test (all targets; the suite CI reads)"
 "$here/scripts/build.sh" -DKOVRIN_WERROR=ON
 ctest --test-dir build --output-on-failure -j "$jobs"
+
+echo "== Windows: the core suite under Wine, kovrin-cli.exe against the Linux build, the zip"
+"$here/scripts/test-windows.sh" \
+    "$(find build -path build/deb-test -prune -o -name kovrin-cli -type f -perm -u+x -print | head -1)"
+
+echo "== the Debian package: contents, dependencies, install in a throwaway root"
+"$here/scripts/test-deb.sh" build

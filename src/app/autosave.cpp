@@ -1,6 +1,7 @@
 #include "app/autosave.h"
 
 #include "app/dialog_workspace.h"
+#include "app/fs_path.h"
 #include "model/autosave_interval.h"
 #include "persist/design_writer.h"
 
@@ -92,7 +93,7 @@ void Autosave::saveNow()
     }
     // Only the bytes are made here; the disk is the worker's.
     std::string bytes = designBytes(m_workspace.set()).bytes;
-    std::string belongsTo = m_workspace.set().CurrentFile;
+    std::string belongsTo = fromFsPath(m_workspace.set().CurrentFile).toStdString();
     m_worker.start(
         [this, slot = m_slot, bytes = std::move(bytes), belongsTo = std::move(belongsTo)] {
             const Status status = slot.write(bytes, belongsTo);

@@ -1,6 +1,7 @@
 #include "app/backups.h"
 
 #include "app/file_commands.h"
+#include "app/fs_path.h"
 #include "persist/backup_names.h"
 #include "persist/file_io.h"
 

@@ -2,6 +2,7 @@
 
 #include "app/dialog_sub_window.h"
 #include "app/edit_steps.h"
+#include "app/fs_path.h"
 #include "app/user_prompts.h"
 #include "surface/surface_view.h"
 
@@ -115,12 +116,12 @@ void DialogWorkspace::setGridSize(std::int16_t frmIndex, float gridSize)
     recordContentStep(frmIndex, QStringLiteral("Grid size"));
 }
 
-void DialogWorkspace::markSaved(const std::string &path)
+void DialogWorkspace::markSaved(const std::filesystem::path &path)
 {
     m_set.CurrentFile = path;
     m_history.setClean();
     emit documentStateChanged();
-    emit fileUsed(QString::fromStdString(path));
+    emit fileUsed(fromFsPath(path));
 }
 
 void DialogWorkspace::markModified()
@@ -159,7 +160,7 @@ void DialogWorkspace::replaceSet(DialogSet loaded)
         openWindow(i);
     forgetHistory();
     if (!m_set.CurrentFile.empty())
-        emit fileUsed(QString::fromStdString(m_set.CurrentFile));
+        emit fileUsed(fromFsPath(m_set.CurrentFile));
 }
 
 void DialogWorkspace::closeForShutdown()

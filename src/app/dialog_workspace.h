@@ -78,8 +78,8 @@ public:
     void replaceSet(DialogSet loaded);
     // The main window is closing: every window closes without a question.
     void closeForShutdown();
-    // The set now stands in this file (after Save or Save As); the path is UTF-8.
-    void markSaved(const std::string &path);
+    // The set now stands in this file (after Save or Save As).
+    void markSaved(const std::filesystem::path &path);
     // The set on screen differs from its file although no step made it so (recovered work).
     void markModified();
 

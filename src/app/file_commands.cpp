@@ -2,6 +2,7 @@
 
 #include "app/backups.h"
 #include "app/dialog_workspace.h"
+#include "app/fs_path.h"
 #include "app/user_prompts.h"
 #include "model/problem_list.h"
 #include "persist/design_loader.h"
@@ -31,11 +32,6 @@ QString listed(const std::vector<std::string> &lines)
 
 } // namespace
 
-std::filesystem::path toFsPath(const QString &path)
-{
-    return std::filesystem::path(path.toStdU16String());
-}
-
 FileCommands::FileCommands(DialogWorkspace &workspace, UserPrompts &prompts,
                            std::function<void()> afterLoad)
     : m_workspace(workspace)
@@ -61,10 +57,10 @@ QString FileCommands::fileFilter()
 
 bool FileCommands::save()
 {
-    const std::string current = m_workspace.set().CurrentFile;
+    const std::filesystem::path current = m_workspace.set().CurrentFile;
     if (current.empty())
         return saveAs();
-    if (!writeTo(fromUtf8(current)))
+    if (!writeTo(fromFsPath(current)))
         return false;
     m_workspace.markSaved(current);
     m_prompts.message(QStringLiteral("OPERATION SUCCESSFUL"), QStringLiteral("Saved."),
@@ -86,7 +82,7 @@ bool FileCommands::saveAs()
         return false;
     if (!writeTo(path))
         return false;
-    m_workspace.markSaved(QFileInfo(path).absoluteFilePath().toStdString());
+    m_workspace.markSaved(QFileInfo(path).filesystemAbsoluteFilePath());
     return true;
 }
 
@@ -166,7 +162,7 @@ bool FileCommands::loadAs(const QString &path, const QString &standsFor, const Q
                           UserPrompts::Icon::Warning);
         return false;
     }
-    loaded.CurrentFile = standsFor.toStdString();
+    loaded.CurrentFile = toFsPath(standsFor);
     m_workspace.replaceSet(std::move(loaded));
     if (m_afterLoad)
         m_afterLoad();

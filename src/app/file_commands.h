@@ -5,7 +5,6 @@
 
 #include <QString>
 
-#include <filesystem>
 #include <functional>
 
 namespace kovrin {
@@ -50,8 +49,5 @@ private:
     UserPrompts &m_prompts;
     std::function<void()> m_afterLoad;
 };
-
-// A path as the core takes it, whatever the platform's own encoding.
-std::filesystem::path toFsPath(const QString &path);
 
 } // namespace kovrin

@@ -3,6 +3,8 @@
 // program loaded as Load would.
 #include "app/main_window.h"
 #include "cli/command_line.h"
+#include "cli/program_arguments.h"
+#include "cli/standard_output.h"
 
 #include <QApplication>
 #include <QScreen>
@@ -26,8 +28,10 @@ void placeOnScreen(QWidget &window)
 
 int main(int argc, char *argv[])
 {
-    if (const auto code
-        = kovrin::runCommandLine(argc, argv, std::cout, std::cerr, kovrin::Program::Designer))
+    const kovrin::ProgramArguments commandLine(argc, argv);
+    kovrin::useBinaryStandardStreams();
+    if (const auto code = kovrin::runCommandLine(commandLine.count(), commandLine.words(),
+                                                 std::cout, std::cerr, kovrin::Program::Designer))
         return *code;
 
     QApplication app(argc, argv);

@@ -129,9 +129,8 @@ void MainWindow::connectMenus()
 
 void MainWindow::showDocumentState()
 {
-    const std::string &file = document().CurrentFile;
-    const QString name
-        = file.empty() ? QString() : QFileInfo(QString::fromStdString(file)).fileName();
+    const std::filesystem::path &file = document().CurrentFile;
+    const QString name = file.empty() ? QString() : QFileInfo(file).fileName();
     setWindowTitle(mainWindowTitle(name, m_workspace->isModified()));
 }
 

@@ -1,6 +1,7 @@
 #include "app/recovery_slot.h"
 
 #include "app/file_commands.h"
+#include "app/fs_path.h"
 #include "persist/file_io.h"
 
 #include <QCoreApplication>

@@ -14,7 +14,7 @@ namespace kovrin {
 
 int runCheck(const CliRequest &request, const CommandIo &io)
 {
-    const std::string &path = request.files.front();
+    const std::filesystem::path &path = request.files.front();
     const auto bytes = readWholeFile(path);
     if (!bytes) {
         io.say(bytes.message);

@@ -1,5 +1,7 @@
 #include "cli/cli_arguments.h"
 
+#include "cli/program_arguments.h"
+
 #include <string_view>
 
 namespace kovrin {
@@ -59,13 +61,13 @@ Result<CliRequest> parseSubcommand(Action action, const std::vector<std::string>
                 return Result<CliRequest>::failure("the output file is given twice");
             if (i + 1 >= args.size() || args[i + 1].empty())
                 return Result<CliRequest>::failure(arg + " needs a file name");
-            request.output = args[++i];
+            request.output = pathFromArgument(args[++i]);
         } else if (!optionsEnded && arg.size() > 1 && arg.front() == '-') {
             return Result<CliRequest>::failure("unknown option \"" + arg + "\" for " + args[0]);
         } else if (arg.empty()) {
             return Result<CliRequest>::failure("an empty file name was given");
         } else {
-            request.files.push_back(arg);
+            request.files.push_back(pathFromArgument(arg));
         }
     }
     if (request.files.size() != filesNeeded(action))

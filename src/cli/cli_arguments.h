@@ -3,6 +3,7 @@
 
 #include "model/status.h"
 
+#include <filesystem>
 #include <optional>
 #include <string>
 #include <vector>
@@ -13,8 +14,8 @@ struct CliRequest
 {
     enum class Action { None, Help, Version, Generate, Convert, Check };
     Action action = Action::None;
-    std::vector<std::string> files; // generate, check: one; convert: input and output
-    std::optional<std::string> output; // generate -o
+    std::vector<std::filesystem::path> files; // generate, check: one; convert: input and output
+    std::optional<std::filesystem::path> output; // generate -o
 };
 
 // None: no argument, or a first argument that is neither a subcommand nor a "--" option (a

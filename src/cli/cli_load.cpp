@@ -1,10 +1,11 @@
 #include "cli/cli_load.h"
 
+#include "model/path_text.h"
 #include "persist/design_loader.h"
 
 namespace kovrin {
 
-std::optional<DialogSet> loadForCommand(const std::string &path, const CommandIo &io)
+std::optional<DialogSet> loadForCommand(const std::filesystem::path &path, const CommandIo &io)
 {
     DialogSet set;
     const LoadOutcome outcome = loadDesignFile(set, path, '.', kCommandLineSurface);
@@ -13,7 +14,7 @@ std::optional<DialogSet> loadForCommand(const std::string &path, const CommandIo
         return std::nullopt;
     }
     for (const std::string &problem : outcome.problems)
-        io.say(path + ": " + problem);
+        io.say(pathText(path) + ": " + problem);
     return set;
 }
 

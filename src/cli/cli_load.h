@@ -5,8 +5,8 @@
 #include "cli/command_io.h"
 #include "model/dialog_set.h"
 
+#include <filesystem>
 #include <optional>
-#include <string>
 
 namespace kovrin {
 
@@ -17,6 +17,6 @@ inline constexpr SurfaceSize kCommandLineSurface {(794 + 4 + 4) * kTwipsPerPixel
                                                   (481 + 24 + 4) * kTwipsPerPixel};
 
 // None when the file cannot be read or loaded; the message is already written.
-std::optional<DialogSet> loadForCommand(const std::string &path, const CommandIo &io);
+std::optional<DialogSet> loadForCommand(const std::filesystem::path &path, const CommandIo &io);
 
 } // namespace kovrin

@@ -2,17 +2,23 @@
 // the designer it has no window to fall back to, so anything but a subcommand is a usage error.
 #include "cli/command_line.h"
 #include "cli/exit_status.h"
+#include "cli/program_arguments.h"
+#include "cli/standard_output.h"
 #include "cli/usage_text.h"
 
 #include <iostream>
 
 int main(int argc, char *argv[])
 {
-    if (const auto status = kovrin::runCommandLine(argc, argv, std::cout, std::cerr))
+    const kovrin::ProgramArguments arguments(argc, argv);
+    kovrin::useBinaryStandardStreams();
+    const int count = arguments.count();
+    const char *const *words = arguments.words();
+    if (const auto status = kovrin::runCommandLine(count, words, std::cout, std::cerr))
         return *status;
-    const std::string program = kovrin::programName(argc > 0 ? argv[0] : nullptr);
-    if (argc > 1)
-        std::cerr << program << ": \"" << argv[1] << "\" is not a subcommand\n";
+    const std::string program = kovrin::programName(count > 0 ? words[0] : nullptr);
+    if (count > 1)
+        std::cerr << program << ": \"" << words[1] << "\" is not a subcommand\n";
     std::cerr << kovrin::usageText(program, false);
     return kovrin::kExitFailed;
 }

@@ -2,6 +2,7 @@
 
 #include "cli/cli_load.h"
 #include "cli/exit_status.h"
+#include "model/path_text.h"
 #include "persist/design_writer.h"
 
 namespace kovrin {
@@ -11,8 +12,8 @@ int runConvert(const CliRequest &request, const CommandIo &io)
     const auto set = loadForCommand(request.files[0], io);
     if (!set)
         return kExitFailed;
-    const std::string &target = request.files[1];
-    const WriteOutcome outcome = writeDesign(*set, target);
+    const std::string target = pathText(request.files[1]);
+    const WriteOutcome outcome = writeDesign(*set, request.files[1]);
     if (!outcome.status) {
         io.say(outcome.status.message);
         return kExitFailed;

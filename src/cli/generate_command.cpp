@@ -2,12 +2,11 @@
 
 #include "cli/cli_load.h"
 #include "cli/exit_status.h"
-#include "cli/standard_output.h"
 #include "codegen/generate_code.h"
 #include "model/code_page.h"
 #include "persist/file_io.h"
 
-#include <iostream>
+#include <ostream>
 
 namespace kovrin {
 
@@ -33,8 +32,6 @@ int runGenerate(const CliRequest &request, const CommandIo &io)
         }
         return kExitDone;
     }
-    if (&io.out == &std::cout)
-        useBinaryStandardOutput();
     io.out.write(code.bytes.data(), static_cast<std::streamsize>(code.bytes.size()));
     io.out.flush();
     if (!io.out) {

@@ -10,12 +10,17 @@
 
 namespace kovrin {
 
-void useBinaryStandardOutput()
+void useBinaryStandardStreams()
 {
 #ifdef _WIN32
     std::cout.flush();
-    std::fflush(stdout);
-    _setmode(_fileno(stdout), _O_BINARY);
+    std::cerr.flush();
+    for (std::FILE *stream : {stdout, stderr}) {
+        std::fflush(stream);
+        // A program started without a console has no stream to switch.
+        if (const int descriptor = _fileno(stream); descriptor >= 0)
+            _setmode(descriptor, _O_BINARY);
+    }
 #endif
 }
 

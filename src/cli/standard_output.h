@@ -1,9 +1,11 @@
 #pragma once
-// The generated code must reach standard output byte for byte: CRLF already, no translation.
+// The command line writes the same bytes on every platform: the generated code has its CRLF
+// already, and reports and messages end their lines with a line feed as elsewhere.
 
 namespace kovrin {
 
-// On Windows, switches standard output out of text mode; elsewhere there is nothing to do.
-void useBinaryStandardOutput();
+// On Windows, switches standard output and standard error out of text mode, which would turn
+// each line feed into CR LF; elsewhere there is nothing to do.
+void useBinaryStandardStreams();
 
 } // namespace kovrin

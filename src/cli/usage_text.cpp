@@ -1,5 +1,8 @@
 #include "cli/usage_text.h"
 
+#include "cli/program_arguments.h"
+#include "model/path_text.h"
+
 #include <exception>
 #include <filesystem>
 
@@ -10,7 +13,7 @@ std::string programName(const char *argv0)
     std::string name;
     try {
         if (argv0)
-            name = std::filesystem::path(argv0).stem().string();
+            name = pathText(pathFromArgument(argv0).stem());
     } catch (const std::exception &) {
         // A name the system cannot convert still leaves the messages a name to start with.
     }

@@ -11,6 +11,7 @@
 
 #include <cstddef>
 #include <cstdint>
+#include <filesystem>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -29,7 +30,7 @@ public:
     std::int16_t DialogCounter = 0; // number of the most recently created dialog
     std::int16_t NextTag = 0; // the most recently issued control tag
     bool CloseScratch = false; // true only while discard-all runs
-    std::string CurrentFile; // "" until the set was saved or loaded
+    std::filesystem::path CurrentFile; // empty until the set was saved or loaded
 
     // --- dialogs -------------------------------------------------------------------------
     // Insert new dialog: DIALOGn at the end, grid step copied from the previously last dialog.

@@ -38,7 +38,7 @@ Status checkCounters(const LoadedDesign &design)
 } // namespace
 
 Status loadIntoSet(DialogSet &set, const LoadedDesign &design, SurfaceSize surfaceSize,
-                   const std::string &path)
+                   const std::filesystem::path &path)
 {
     if (Status checked = checkCounters(design); !checked)
         return checked;
@@ -71,7 +71,7 @@ LoadOutcome loadDesignFile(DialogSet &set, const std::filesystem::path &path, ch
     if (!design)
         return {Status::failure(design.message), {}};
     LoadOutcome outcome;
-    outcome.status = loadIntoSet(set, *design, surfaceSize, path.string());
+    outcome.status = loadIntoSet(set, *design, surfaceSize, path);
     if (outcome.status)
         outcome.problems = (*design).problems;
     return outcome;

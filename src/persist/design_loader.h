@@ -14,7 +14,7 @@ namespace kovrin {
 // Checks the counters first: a design that would pass a 16-bit counter is refused and the set
 // is left as it was. Sets CurrentFile to the given path.
 Status loadIntoSet(DialogSet &set, const LoadedDesign &design, SurfaceSize surfaceSize,
-                   const std::string &path);
+                   const std::filesystem::path &path);
 
 struct LoadOutcome
 {

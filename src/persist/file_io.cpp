@@ -1,5 +1,7 @@
 #include "persist/file_io.h"
 
+#include "model/path_text.h"
+
 #include <cerrno>
 #include <cstdio>
 #include <cstring>
@@ -12,7 +14,7 @@ namespace {
 
 std::string describe(const std::filesystem::path &path, const std::string &reason)
 {
-    return "\"" + path.string() + "\": " + reason;
+    return "\"" + pathText(path) + "\": " + reason;
 }
 
 std::string lastError()
@@ -25,7 +27,8 @@ std::filesystem::path temporaryBeside(const std::filesystem::path &target)
 {
     std::random_device device;
     const auto suffix = std::to_string(device() % 1000000u);
-    auto name = target.filename().string() + ".tmp" + suffix;
+    auto name = target.filename();
+    name += ".tmp" + suffix;
     return target.parent_path() / name;
 }
 

@@ -2,6 +2,7 @@
 // reports, and a set on screen that survives every failure.
 #include "../support/test_settings.h"
 #include "app/file_commands.h"
+#include "app/fs_path.h"
 #include "shell_fixture.h"
 
 #include <QFile>
@@ -43,7 +44,7 @@ private slots:
         QCOMPARE(dialog.title, QStringLiteral("Save As..."));
         QCOMPARE(dialog.text, FileCommands::initialFolder() + "|kvx|ZTK Dialog (*.KVX)");
         QVERIFY(fileContents(path("first.kvx")).startsWith("\"0.61\"\r\n\"DIALOG1\"\r\n"));
-        QCOMPARE(QString::fromStdString(f.set().CurrentFile), path("first.kvx"));
+        QCOMPARE(fromFsPath(f.set().CurrentFile), path("first.kvx"));
 
         // Now Save writes to the same file and says so.
         f.set().renameDialog(0, "MAIN");
@@ -61,7 +62,7 @@ private slots:
         f.window->insertDialog();
         f.prompts.fileNames = {QString()};
         f.window->saveAs();
-        QCOMPARE(f.set().CurrentFile, "");
+        QVERIFY(f.set().CurrentFile.empty());
         QCOMPARE(f.prompts.shown.size(), 1);
     }
 
@@ -78,13 +79,13 @@ private slots:
                  QStringLiteral("File already exists. Are you sure you want to overwrite it?"));
         QCOMPARE(f.prompts.shown.last().icon, UserPrompts::Icon::Warning);
         QCOMPARE(fileContents(path("old.kvx")), QByteArray("old"));
-        QCOMPARE(f.set().CurrentFile, "");
+        QVERIFY(f.set().CurrentFile.empty());
 
         f.prompts.fileNames = {path("old.kvx")};
         f.prompts.yesNoAnswers = {true};
         f.window->saveAs();
         QVERIFY(fileContents(path("old.kvx")).startsWith("\"0.61\""));
-        QCOMPARE(QString::fromStdString(f.set().CurrentFile), path("old.kvx"));
+        QCOMPARE(fromFsPath(f.set().CurrentFile), path("old.kvx"));
     }
 
     void aFileThatCannotBeWrittenIsReportedAndCurrentFileKept()
@@ -102,13 +103,13 @@ private slots:
         QCOMPARE(report.title, QStringLiteral("WARNING"));
         QCOMPARE(report.icon, UserPrompts::Icon::Warning);
         QVERIFY2(report.text.contains(blocked), qPrintable(report.text));
-        QCOMPARE(QString::fromStdString(f.set().CurrentFile), path("kept.kvx"));
+        QCOMPARE(fromFsPath(f.set().CurrentFile), path("kept.kvx"));
 
         // Save to a current file whose folder has gone: reported, no "Saved.".
-        f.set().CurrentFile = path("gone/menu.kvx").toStdString();
+        f.set().CurrentFile = toFsPath(path("gone/menu.kvx"));
         f.window->save();
         QCOMPARE(f.prompts.shown.last().title, QStringLiteral("WARNING"));
-        QCOMPARE(QString::fromStdString(f.set().CurrentFile), path("gone/menu.kvx"));
+        QCOMPARE(fromFsPath(f.set().CurrentFile), path("gone/menu.kvx"));
     }
 
     void charactersTheFileCannotHoldAreListedAfterTheSave()
@@ -121,7 +122,7 @@ private slots:
         QCOMPARE(f.prompts.shown.size(), 2);
         QCOMPARE(f.prompts.shown[1].title, QStringLiteral("WARNING"));
         QVERIFY(f.prompts.shown[1].text.contains(QStringLiteral("\r\n- ")));
-        QCOMPARE(QString::fromStdString(f.set().CurrentFile), path("omega.kvx"));
+        QCOMPARE(fromFsPath(f.set().CurrentFile), path("omega.kvx"));
     }
 
     void loadReplacesTheSetWithTheFilesDialogs()
@@ -151,7 +152,7 @@ private slots:
         QCOMPARE(f.windowTitles(), QStringList({"MAIN", "DIALOG2"}));
         QCOMPARE(f.set().dialog(1).GridSize, 0.05f);
         QCOMPARE(f.set().DialogCounter, 2);
-        QCOMPARE(QString::fromStdString(f.set().CurrentFile), path("two.kvx"));
+        QCOMPARE(fromFsPath(f.set().CurrentFile), path("two.kvx"));
         // The drawn control stands where it stood: the loader used the real window frame.
         const DrawnControl &button = f.set().dialog(0).surface.stackingOrder().back();
         QCOMPARE(qRound(button.left), 1203);
@@ -182,7 +183,7 @@ private slots:
                  qPrintable(f.prompts.shown.last().text));
         QCOMPARE(f.names(), (std::vector<std::string> {"DIALOG1", "DIALOG2"}));
         QCOMPARE(f.area()->subWindowList().size(), 2);
-        QCOMPARE(f.set().CurrentFile, "/kept/menu.kvx");
+        QCOMPARE(fromFsPath(f.set().CurrentFile), QStringLiteral("/kept/menu.kvx"));
         QCOMPARE(f.set().DialogCounter, 2);
     }
 
@@ -226,7 +227,7 @@ private slots:
         f.window->openFile(QStringLiteral("cli.kvx"));
         QDir::setCurrent(before);
         QCOMPARE(f.names(), std::vector<std::string> {"FROM_CLI"});
-        QCOMPARE(QString::fromStdString(f.set().CurrentFile), path("cli.kvx"));
+        QCOMPARE(fromFsPath(f.set().CurrentFile), path("cli.kvx"));
         QVERIFY(f.prompts.shown.isEmpty());
 
         f.window->openFile(path("nothing-here.kvx"));

@@ -2,6 +2,7 @@
 // between runs, the toolbox and the context menu.
 #include "../support/test_settings.h"
 #include "app/control_menu.h"
+#include "app/fs_path.h"
 #include "app/recent_files_menu.h"
 #include "app/toolbox.h"
 #include "app/window_menu.h"
@@ -179,7 +180,7 @@ private slots:
         f.window->newDialog();
         QCOMPARE(f.set().count(), 0u);
         QCOMPARE(f.area()->subWindowList().size(), 0);
-        QCOMPARE(f.set().CurrentFile, "");
+        QVERIFY(f.set().CurrentFile.empty());
         QCOMPARE(f.set().DialogCounter, 0);
         QCOMPARE(f.set().NextTag, 0);
         QVERIFY(!f.set().CloseScratch);

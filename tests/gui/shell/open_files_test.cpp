@@ -1,6 +1,7 @@
 // Opening design files without the file dialog: the recent files at the end of the File menu,
 // kept between runs, and a design file dropped on the main window.
 #include "../support/test_settings.h"
+#include "app/fs_path.h"
 #include "app/recent_files_menu.h"
 #include "shell_fixture.h"
 
@@ -152,7 +153,7 @@ private slots:
         QCOMPARE(f.prompts.shown.size(), 1);
         QCOMPARE(f.prompts.shown[0].kind, QStringLiteral("savediscard"));
         QCOMPARE(f.names(), std::vector<std::string> {"DROPPED"});
-        QCOMPARE(QString::fromStdString(f.set().CurrentFile), design);
+        QCOMPARE(fromFsPath(f.set().CurrentFile), design);
     }
 };
 

@@ -5,6 +5,7 @@
 using namespace kovrin;
 using Action = CliRequest::Action;
 using Args = std::vector<std::string>;
+using Paths = std::vector<std::filesystem::path>;
 
 TEST(CliArguments, SubcommandsTakeTheirFilesAndAnOptionalOutputAnywhere)
 {
@@ -12,8 +13,8 @@ TEST(CliArguments, SubcommandsTakeTheirFilesAndAnOptionalOutputAnywhere)
     {
         Args args;
         Action action;
-        Args files;
-        std::optional<std::string> output;
+        Paths files;
+        std::optional<std::filesystem::path> output;
     };
     const Case cases[] = {
         {{}, Action::None, {}, {}},

@@ -1,8 +1,9 @@
 # Runs the real kovrin-cli: its generated code on standard output must equal the golden bytes
 # (the preamble followed by the dialog classes), and a run without a subcommand must exit 2.
-# Arguments: CLI, INPUT, EXPECTED_HEAD, EXPECTED_TAIL, OUTPUT.
+# Arguments: CLI, INPUT, EXPECTED_HEAD, EXPECTED_TAIL, OUTPUT, EMULATOR (optional).
+include(${CMAKE_CURRENT_LIST_DIR}/run_cli.cmake)
 
-execute_process(COMMAND "${CLI}" generate "${INPUT}"
+execute_process(COMMAND ${KOVRIN_EMULATOR} "${CLI}" generate "${INPUT}"
                 OUTPUT_FILE "${OUTPUT}" ERROR_VARIABLE errors RESULT_VARIABLE status)
 if(NOT status EQUAL 0)
     message(FATAL_ERROR "kovrin-cli generate exited with ${status}: ${errors}")
@@ -15,7 +16,7 @@ if(NOT actual STREQUAL "${head}${tail}")
     message(FATAL_ERROR "kovrin-cli generate: ${OUTPUT} differs from the golden bytes")
 endif()
 
-execute_process(COMMAND "${CLI}" OUTPUT_QUIET ERROR_VARIABLE usage RESULT_VARIABLE status)
+run_cli(status out usage)
 if(NOT status EQUAL 2 OR NOT usage MATCHES "Usage:")
     message(FATAL_ERROR "kovrin-cli without a subcommand: status ${status}, said: ${usage}")
 endif()
