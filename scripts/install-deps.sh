@@ -7,8 +7,9 @@ packages=(
     g++ make cmake ninja-build pkg-config
     qt6-base-dev
     libgtest-dev libgmock-dev libbenchmark-dev
-    clang libclang-rt-14-dev clang-format
+    clang libclang-rt-14-dev clang-format llvm
     xvfb xauth xdotool xclip imagemagick
+    time
 )
 
 missing=()

@@ -1,6 +1,8 @@
 #include "cli/cli_load.h"
 
+#include "model/message_text.h"
 #include "persist/design_loader.h"
+#include "persist/file_io.h"
 
 namespace kovrin {
 
@@ -15,6 +17,16 @@ std::optional<DialogSet> loadForCommand(const std::string &path, const CommandIo
     for (const std::string &problem : outcome.problems)
         io.say(path + ": " + problem);
     return set;
+}
+
+bool outputIsNotInput(const std::string &input, const std::string &output, const CommandIo &io)
+{
+    if (!isSameFile(input, output))
+        return true;
+    io.say(fileProblem(output,
+                       "is the input file " + quotedPath(input)
+                           + "; choose another output. Nothing was written."));
+    return false;
 }
 
 } // namespace kovrin

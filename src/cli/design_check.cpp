@@ -3,6 +3,7 @@
 #include "cli/problem_line.h"
 #include "model/code_page.h"
 #include "model/control_kind.h"
+#include "model/message_text.h"
 #include "model/number_text.h"
 #include "props/field_table.h"
 
@@ -68,7 +69,7 @@ void checkColour(Report &report, std::string_view dialog, const std::string &con
             if (text->empty() && !used)
                 continue;
             if (!parseTypedNumber(*text)) {
-                report.at(dialog, &control, part + " " + shownText(*text) + " is not a number");
+                report.at(dialog, &control, part + " " + quotedText(*text) + " is not a number");
                 continue;
             }
             checkText(report, dialog, &control, part, *text, false);
@@ -98,7 +99,7 @@ void checkControl(Report &report, std::string_view dialog, const ControlRecord &
     checkText(report, dialog, name, "Action", r.Action, false);
     checkAction(report, dialog, r.Name, r.Action);
     if (!kindFromWord(r.CtrlType))
-        report.at(dialog, name, "unknown kind " + shownText(r.CtrlType));
+        report.at(dialog, name, "unknown kind " + quotedText(r.CtrlType));
     checkText(report, dialog, name, "CtrlType", r.CtrlType, true);
 
     checkFraction(report, dialog, name, "X", r.X);

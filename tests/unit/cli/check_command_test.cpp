@@ -117,7 +117,7 @@ TEST(Check, FileEndingInsideARecord)
 {
     TempFolder folder;
     const std::string example = workedExample();
-    const CliRun run = checked(folder, example.substr(0, example.rfind("\"BUTTON\"") + 4));
+    const CliRun run = checked(folder, example.substr(0, example.rfind("\"BUTTON\"") + 8));
     EXPECT_EQ(run.status, 1);
     EXPECT_EQ(run.out,
               "dialog \"DIALOG1\", control \"btnOK\": the file ends inside this record; "
@@ -138,8 +138,8 @@ TEST(Check, TextWithoutClosingQuote)
         = checked(folder, replaced(dataBytes("cli/older_format.kvx"), "\"TEXT\"", "\"TEXT"));
     EXPECT_EQ(run.status, 1);
     EXPECT_TRUE(reports(run,
-                        "dialog \"DIALOG1\", control \"txt1\": CtrlType has no closing "
-                        "double quote; it runs to the end of the file"))
+                        "dialog \"DIALOG1\", control 1 (\"txt1\"), CtrlType has no closing "
+                        "double quote; it runs to the end of the file."))
         << run.out;
 }
 
