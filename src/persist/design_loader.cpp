@@ -41,14 +41,11 @@ Status loadIntoSet(DialogSet &set, LoadedDesign &&design, SurfaceSize surfaceSiz
             if (!tag)
                 return Status::failure(tag.message);
             record.Tag = *tag;
-            const double left = static_cast<double>(record.X) * surfaceSize.width;
-            const double top = static_cast<double>(record.Y) * surfaceSize.height;
-            const auto added = set.addControl(*index, std::move(record), left, top, surfaceSize);
-            if (!added)
-                return Status::failure(added.message);
         }
-        // Each dialog's records go as soon as the set holds them: a load keeps one copy, not two.
-        std::vector<ControlRecord>().swap(loaded.controls);
+        // The records the reader made become the set's: a load holds one copy of them.
+        if (Status adopted = set.adoptControls(*index, std::move(loaded.controls), surfaceSize);
+            !adopted)
+            return adopted;
     }
     set.CurrentFile = path;
     return Status::success();
