@@ -361,11 +361,13 @@ Status replaceRegular(const fs::path &target, const fs::path &shown, std::string
 
 Status writeFileAtomically(const fs::path &path, std::string_view bytes)
 {
+    // The system follows the links to a stream itself, also those that name no path, such as
+    // /dev/stdout when it is a pipe.
+    if (isStream(path))
+        return writeStream(path, path, bytes);
     const auto target = linkTarget(path);
     if (!target)
         return Status::failure(target.message);
-    if (isStream(*target))
-        return writeStream(*target, path, bytes);
     std::error_code ec;
     const fs::file_status status = fs::status(*target, ec);
     switch (status.type()) {
