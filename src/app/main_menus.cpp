@@ -53,6 +53,10 @@ MainMenus buildMainMenus(QMenuBar &bar, QUndoStack &history)
     file->addSeparator();
     menus.quit
         = addEntry(*file, "mnu_quit", QStringLiteral("&Quit"), QStringLiteral("End the program."));
+    file->addSeparator();
+    menus.openBackups = addEntry(
+        *file, "mnu_backups", QStringLiteral("&Open backup folder"),
+        QStringLiteral("Show the earlier versions of design files that saves replaced."));
     menus.recentSeparator = file->addSeparator();
     menus.recentSeparator->setObjectName(QStringLiteral("mnu_recent_sep"));
     menus.recentSeparator->setVisible(false);
@@ -81,7 +85,8 @@ MainMenus buildMainMenus(QMenuBar &bar, QUndoStack &history)
     menus.undo->setStatusTip(QStringLiteral("Take back the last change."));
     menus.undo->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_Z));
     edit->addAction(menus.undo);
-    menus.redo = history.createRedoAction(edit, QStringLiteral("&Redo"));
+    // The R belongs to "&Remove current dialog".
+    menus.redo = history.createRedoAction(edit, QStringLiteral("Re&do"));
     menus.redo->setObjectName(QStringLiteral("mnu_redo"));
     menus.redo->setStatusTip(QStringLiteral("Make the last change taken back again."));
     menus.redo->setShortcuts(
@@ -95,6 +100,13 @@ MainMenus buildMainMenus(QMenuBar &bar, QUndoStack &history)
     menus.visibleGrid = addEntry(*view, "mnu_viewgrid", QStringLiteral("Visible &grid"),
                                  QStringLiteral("Show or hide the grid lines of every dialog."));
     menus.visibleGrid->setCheckable(true);
+
+    menus.window = addMenu(bar, "mnu_window", QStringLiteral("&Window"));
+    menus.cascade = addEntry(*menus.window, "mnu_cascade", QStringLiteral("&Cascade"),
+                             QStringLiteral("Lay the dialog windows over each other, each title "
+                                            "in sight."));
+    menus.tile = addEntry(*menus.window, "mnu_tile", QStringLiteral("&Tile"),
+                          QStringLiteral("Lay the dialog windows side by side."));
 
     QMenu *help = addMenu(bar, "mnu_help", QStringLiteral("&Help"));
     menus.viewReadme = addEntry(*help, "mnu_readme", QStringLiteral("View &readme.txt"),

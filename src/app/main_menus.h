@@ -1,10 +1,11 @@
 #pragma once
-// The main window's menu bar: File, Edit, View and Help with every entry, access key, shortcut
-// and separator. The main window connects the entries to its commands.
+// The main window's menu bar: File, Edit, View, Window and Help with every entry, access key,
+// shortcut and separator. The main window connects the entries to its commands.
 
 #include <QList>
 
 class QAction;
+class QMenu;
 class QMenuBar;
 class QUndoStack;
 
@@ -19,6 +20,7 @@ struct MainMenus
     QAction *saveAs = nullptr;
     QAction *generate = nullptr;
     QAction *quit = nullptr;
+    QAction *openBackups = nullptr; // the folder of the versions saves replaced
     QAction *recentSeparator = nullptr; // hidden while no file is listed
     QList<QAction *> recentFiles; // the five places of the recent files, hidden while unused
     // &Edit
@@ -31,6 +33,10 @@ struct MainMenus
     // &View
     QAction *showToolbar = nullptr;
     QAction *visibleGrid = nullptr; // the grid switch, checkable
+    // &Window: the two commands; the list of dialogs follows them (see WindowMenu)
+    QMenu *window = nullptr;
+    QAction *cascade = nullptr;
+    QAction *tile = nullptr;
     // &Help
     QAction *viewReadme = nullptr;
     QAction *about = nullptr;

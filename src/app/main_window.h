@@ -19,12 +19,14 @@ class QMdiArea;
 
 namespace kovrin {
 
+class Autosave;
 class ControlMenu;
 class DialogWorkspace;
 class FileCommands;
 class GridCommands;
 class QtUserPrompts;
 class RecentFilesMenu;
+class WindowMenu;
 
 class MainWindow : public QMainWindow, public SurfaceHost
 {
@@ -63,6 +65,10 @@ public:
     void setGridVisible(bool visible);
     void viewReadme();
     void showAbout();
+    // "&Open backup folder": the folder of the versions saves replaced, in the file manager.
+    void openBackupFolder();
+    // At start: work a run that did not end cleanly left behind is offered back.
+    void recoverUnsavedWork();
     // Load a design file as Load does, without the file dialog (the command line, a dropped
     // file): the unsaved-work question first.
     void openFile(const QString &path);
@@ -74,6 +80,8 @@ public:
     const MainMenus &menus() const { return m_menus; }
     ControlMenu &controlMenu() { return *m_controlMenu; }
     RecentFilesMenu &recentFiles() { return *m_recent; }
+    Autosave &autosave() { return *m_autosave; }
+    WindowMenu &windowMenu() { return *m_windowMenu; }
     Toolbox *toolbox() const { return m_toolbox; }
     // How the program's own modal windows run; tests replace it.
     ModalRunner &modalRunner() { return m_runner; }
@@ -95,9 +103,11 @@ private:
     DialogWorkspace *m_workspace = nullptr;
     std::unique_ptr<FileCommands> m_files;
     std::unique_ptr<GridCommands> m_grid;
+    std::unique_ptr<Autosave> m_autosave;
     MainMenus m_menus;
     ControlMenu *m_controlMenu = nullptr;
     RecentFilesMenu *m_recent = nullptr;
+    WindowMenu *m_windowMenu = nullptr;
     QPointer<Toolbox> m_toolbox;
     bool m_toolboxShownOnce = false;
 

@@ -6,6 +6,7 @@
 #include <QFileDialog>
 #include <QGuiApplication>
 #include <QMessageBox>
+#include <QPushButton>
 #include <QScreen>
 
 #include <algorithm>
@@ -118,6 +119,10 @@ UserPrompts::Choice QtUserPrompts::askSaveDiscardCancel(const QString &title, co
                     QMessageBox::Save | QMessageBox::Discard | QMessageBox::Cancel, m_parent);
     box.setTextFormat(Qt::PlainText);
     box.setDefaultButton(QMessageBox::Save);
+    // The platform's texts carry no access keys.
+    box.button(QMessageBox::Save)->setText(QStringLiteral("&Save"));
+    box.button(QMessageBox::Discard)->setText(QStringLiteral("&Discard"));
+    box.button(QMessageBox::Cancel)->setText(QStringLiteral("&Cancel"));
     switch (box.exec()) {
     case QMessageBox::Save:
         return Choice::Save;
