@@ -10,10 +10,11 @@ packages=(
     g++ make cmake ninja-build pkg-config
     qt6-base-dev
     libgtest-dev libgmock-dev libbenchmark-dev
-    clang libclang-rt-14-dev clang-format
+    clang libclang-rt-14-dev clang-format llvm
     xvfb xauth xdotool xclip imagemagick
     g++-mingw-w64-x86-64-posix wine64 googletest zip unzip
     dpkg-dev file xdg-utils desktop-file-utils shared-mime-info
+    time
 )
 
 missing=()

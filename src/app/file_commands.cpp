@@ -7,12 +7,16 @@
 #include "model/problem_list.h"
 #include "persist/design_loader.h"
 #include "persist/design_writer.h"
+#include "persist/file_io.h"
 #include "surface/busy_cursor.h"
 
 #include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
 #include <QStandardPaths>
+
+#include <exception>
+#include <new>
 
 namespace kovrin {
 namespace {
@@ -27,7 +31,40 @@ QString fromUtf8(const std::string &text)
 
 QString listed(const std::vector<std::string> &lines)
 {
-    return fromUtf8(problemLines(lines));
+    return fromUtf8(problemLines(listedProblems(lines)));
+}
+
+// Any exception of a load, out of memory included, as the refusal of a file that cannot be read:
+// the set on screen is only replaced once the new one is whole.
+LoadOutcome loadGuarded(DialogSet &loaded, const std::filesystem::path &path, char separator,
+                        SurfaceSize surfaceSize)
+{
+    try {
+        return loadDesignFile(loaded, path, separator, surfaceSize);
+    } catch (const std::bad_alloc &) {
+        loaded.discardAll();
+        return {Status::failure(fileProblem(path, "there is not enough memory to load it")), {}};
+    } catch (const std::exception &e) {
+        loaded.discardAll();
+        return {Status::failure(
+                    fileProblem(path, std::string("it cannot be loaded (") + e.what() + ")")),
+                {}};
+    }
+}
+
+WriteOutcome writeGuarded(const DialogSet &set, const std::filesystem::path &path)
+{
+    try {
+        return writeDesign(set, path);
+    } catch (const std::bad_alloc &) {
+        return {
+            Status::failure(fileProblem(path, "there is not enough memory to save it")), {}, {}};
+    } catch (const std::exception &e) {
+        return {Status::failure(
+                    fileProblem(path, std::string("it cannot be saved (") + e.what() + ")")),
+                {},
+                {}};
+    }
 }
 
 } // namespace
@@ -90,7 +127,7 @@ bool FileCommands::writeTo(const QString &path)
 {
     // The version this save replaces is kept first; a save goes ahead even when it cannot be.
     const Status kept = keepReplacedVersion(path);
-    const WriteOutcome outcome = writeDesign(m_workspace.set(), toFsPath(path));
+    const WriteOutcome outcome = writeGuarded(m_workspace.set(), toFsPath(path));
     if (!outcome.status) {
         m_prompts.message(kWarning,
                           QStringLiteral("The dialogs were not saved.\r\n")
@@ -154,7 +191,7 @@ bool FileCommands::loadAs(const QString &path, const QString &standsFor, const Q
     // Read into a set of its own first: the dialogs on screen go only once the file is in.
     DialogSet loaded;
     const LoadOutcome outcome
-        = loadDesignFile(loaded, toFsPath(path), decimalSeparator, m_workspace.surfaceOuterSize());
+        = loadGuarded(loaded, toFsPath(path), decimalSeparator, m_workspace.surfaceOuterSize());
     if (!outcome.status) {
         busy.release();
         m_prompts.message(kWarning,

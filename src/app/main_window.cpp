@@ -102,7 +102,15 @@ MainWindow::MainWindow(UserPrompts *prompts, QWidget *parent)
         m_toolbox->setWindowFlag(Qt::Tool);
 }
 
-MainWindow::~MainWindow() = default;
+MainWindow::~MainWindow()
+{
+    // The dialog windows and the toolbox call this window as their host, also while they go (a
+    // surface losing the keyboard focus repaints from the document): they go while it is whole,
+    // not after its own part is gone, as QWidget would delete them.
+    delete m_toolbox;
+    delete m_area;
+    m_area = nullptr;
+}
 
 void MainWindow::connectMenus()
 {

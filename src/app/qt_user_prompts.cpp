@@ -1,9 +1,15 @@
 #include "app/qt_user_prompts.h"
 
+#include "model/message_text.h"
+
 #include <QColorDialog>
 #include <QFileDialog>
+#include <QGuiApplication>
 #include <QMessageBox>
 #include <QPushButton>
+#include <QScreen>
+
+#include <algorithm>
 
 namespace kovrin {
 namespace {
@@ -24,12 +30,48 @@ QMessageBox::Icon boxIcon(UserPrompts::Icon icon)
 }
 
 // Messages end their lines with CR LF, as the program's texts always have; a label wants LF.
+// Whatever a line quotes from a file shows its control characters spelt out.
 QString shownText(QString text)
 {
     text.replace(QLatin1String("\r\n"), QLatin1String("\n"));
     while (text.endsWith(QLatin1Char('\n')))
         text.chop(1);
-    return text;
+    QStringList lines = text.split(QLatin1Char('\n'));
+    for (QString &line : lines)
+        line = QString::fromStdString(escapedControls(line.toStdString()));
+    return lines.join(QLatin1Char('\n'));
+}
+
+// A long message would not fit on the screen: the box shows its start, as much as fits in three
+// quarters of the screen's height, and keeps the whole text in its scrollable details.
+void fitOnScreen(QMessageBox &box, const QString &text)
+{
+    constexpr int kLinesShown = 12;
+    constexpr int kLongestLineShown = 300;
+    const QScreen *screen = box.screen() ? box.screen() : QGuiApplication::primaryScreen();
+    const int room = screen ? screen->availableGeometry().height() * 3 / 4 : 600;
+    const QStringList lines = text.split(QLatin1Char('\n'));
+    qsizetype shown = lines.size() > kLinesShown + 3 ? kLinesShown : lines.size();
+    for (int width = kLongestLineShown;; width /= 2) {
+        QStringList start = lines.mid(0, shown);
+        bool cut = shown < lines.size();
+        for (QString &line : start) {
+            if (line.size() > width) {
+                line = line.left(width) + QChar(0x2026);
+                cut = true;
+            }
+        }
+        QString boxText = start.join(QLatin1Char('\n'));
+        if (shown < lines.size())
+            boxText
+                += QStringLiteral("\n(%1 more lines under Show Details)").arg(lines.size() - shown);
+        box.setText(boxText);
+        if (cut)
+            box.setDetailedText(text);
+        if (box.sizeHint().height() <= room || width < 40)
+            return;
+        shown = std::max<qsizetype>(1, shown / 2);
+    }
 }
 
 QString runFileDialog(QWidget *parent, QFileDialog::AcceptMode mode, const QString &folder,
@@ -57,18 +99,9 @@ QtUserPrompts::QtUserPrompts(QWidget *parent)
 
 void QtUserPrompts::message(const QString &title, const QString &text, Icon icon)
 {
-    QMessageBox box(boxIcon(icon), title, shownText(text), QMessageBox::Ok, m_parent);
+    QMessageBox box(boxIcon(icon), title, QString(), QMessageBox::Ok, m_parent);
     box.setTextFormat(Qt::PlainText);
-    // A long list of problems would not fit on the screen: the box shows its start and keeps the
-    // whole list under "Show Details...".
-    constexpr int kLinesShown = 12;
-    const QStringList lines = box.text().split(QLatin1Char('\n'));
-    if (lines.size() > kLinesShown + 3) {
-        box.setDetailedText(box.text());
-        box.setText(lines.mid(0, kLinesShown).join(QLatin1Char('\n'))
-                    + QStringLiteral("\n(%1 more lines under Show Details)")
-                          .arg(lines.size() - kLinesShown));
-    }
+    fitOnScreen(box, shownText(text));
     box.exec();
 }
 

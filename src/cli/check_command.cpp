@@ -6,6 +6,8 @@
 #include "cli/exit_status.h"
 #include "cli/file_problems.h"
 #include "cli/file_scan.h"
+#include "model/message_text.h"
+#include "model/problem_list.h"
 #include "persist/design_loader.h"
 #include "persist/design_reader.h"
 #include "persist/file_io.h"
@@ -23,20 +25,21 @@ int runCheck(const CliRequest &request, const CommandIo &io)
     const LoadedDesign design = parseDesign(*bytes, '.');
 
     // Values the reader had to replace do not survive a round trip either.
-    std::vector<std::string> problems = design.problems;
+    ProblemList problems = design.problems;
     DialogSet scratch;
     if (const Status loaded = loadIntoSet(scratch, design, kCommandLineSurface, path); !loaded)
-        problems.push_back(loaded.message);
+        problems.add(loaded.message);
+    scratch.discardAll();
     const FileScan scan = scanDesignFile(*bytes);
     for (std::string &line : cutTextProblems(scan.cutTexts))
-        problems.push_back(std::move(line));
-    if (scan.endsInsideRecord)
-        problems.push_back(endOfFileProblem(*scan.endsInsideRecord));
+        problems.add(std::move(line));
+    if (scan.endsInsideRecord && !scan.endsInsideRecord->unclosed)
+        problems.add(endOfFileProblem(*scan.endsInsideRecord));
     for (std::string &line : designProblems(dialogsAsListed(scan, design)))
-        problems.push_back(std::move(line));
+        problems.add(std::move(line));
 
-    for (const std::string &line : problems)
-        io.out << line << '\n';
+    for (const std::string &line : problems.lines())
+        io.out << escapedControls(line) << '\n';
     return problems.empty() ? kExitDone : kExitRefused;
 }
 

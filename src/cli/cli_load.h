@@ -19,4 +19,9 @@ inline constexpr SurfaceSize kCommandLineSurface {(794 + 4 + 4) * kTwipsPerPixel
 // None when the file cannot be read or loaded; the message is already written.
 std::optional<DialogSet> loadForCommand(const std::filesystem::path &path, const CommandIo &io);
 
+// An output that is the input file itself (also through a link or another spelling of its
+// path) is refused before anything is read or written; false after saying so.
+bool outputIsNotInput(const std::filesystem::path &input, const std::filesystem::path &output,
+                      const CommandIo &io);
+
 } // namespace kovrin

@@ -8,11 +8,15 @@
 #include "cli/usage_text.h"
 
 #include <exception>
+#include <new>
 #include <ostream>
 #include <vector>
 
 namespace kovrin {
 namespace {
+
+constexpr std::string_view kStoppedForMemory
+    = "stopped: there was not enough memory for this file; nothing was written.";
 
 int runRequest(const CliRequest &request, const CommandIo &io, Program program)
 {
@@ -58,10 +62,16 @@ std::optional<int> runCommandLine(int argc, const char *const *argv, std::ostrea
             return kExitFailed;
         }
         return status;
-    } catch (const std::exception &e) {
+    } catch (const std::bad_alloc &) {
         // Nothing a user passes may end the program without a word: out of memory on a huge
-        // file, a path the system refuses.
-        io.say(std::string("stopped: ") + e.what());
+        // file, a path the system refuses, anything else thrown.
+        io.say(kStoppedForMemory);
+        return kExitFailed;
+    } catch (const std::exception &e) {
+        io.say(std::string("stopped: ") + e.what() + "; nothing was written.");
+        return kExitFailed;
+    } catch (...) {
+        io.say("stopped by an unexpected error; nothing was written.");
         return kExitFailed;
     }
 }

@@ -4,6 +4,7 @@
 #include "model/code_page.h"
 #include "model/control_kind.h"
 #include "model/ignoring_case.h"
+#include "model/message_text.h"
 #include "model/number_text.h"
 #include "props/field_table.h"
 
@@ -70,7 +71,7 @@ void checkColour(Report &report, std::string_view dialog, const std::string &con
             if (text->empty() && !used)
                 continue;
             if (!parseTypedNumber(*text)) {
-                report.at(dialog, &control, part + " " + shownText(*text) + " is not a number");
+                report.at(dialog, &control, part + " " + quotedText(*text) + " is not a number");
                 continue;
             }
             checkText(report, dialog, &control, part, *text, false);
@@ -100,7 +101,7 @@ void checkControl(Report &report, std::string_view dialog, const ControlRecord &
     checkText(report, dialog, name, "Action", r.Action, false);
     checkAction(report, dialog, r.Name, r.Action);
     if (!kindFromWord(r.CtrlType))
-        report.at(dialog, name, "unknown kind " + shownText(r.CtrlType));
+        report.at(dialog, name, "unknown kind " + quotedText(r.CtrlType));
     checkText(report, dialog, name, "CtrlType", r.CtrlType, true);
 
     checkFraction(report, dialog, name, "X", r.X);
@@ -139,14 +140,15 @@ public:
             report.at(dialog, &r.Name, "another control of this dialog has the same name");
         else if (!newName)
             report.at(dialog, &r.Name,
-                      "another control of this dialog is named " + shownText(named->second)
+                      "another control of this dialog is named " + quotedText(named->second)
                           + std::string(kDiffersByCase));
         if (r.IDC == -1) // the IDC of every control the scripts do not look up
             return;
         const auto [owner, newIdc] = m_idcs.try_emplace(r.IDC, r.Name);
         if (!newIdc)
             report.at(dialog, &r.Name,
-                      "has IDC " + std::to_string(r.IDC) + " as control " + shownText(owner->second)
+                      "has IDC " + std::to_string(r.IDC) + " as control "
+                          + quotedText(owner->second)
                           + " does; the game finds controls by their IDC");
     }
 
@@ -199,7 +201,7 @@ std::vector<std::string> designProblems(const std::vector<LoadedDialog> &fileDia
                           "an earlier dialog has the same name; the game gets two classes of it");
             else if (earlier != earlierNames.end())
                 report.at(dialog.name, nullptr,
-                          "an earlier dialog is named " + shownText(earlier->second)
+                          "an earlier dialog is named " + quotedText(earlier->second)
                               + std::string(kDiffersByCase));
             checkDialogName(report, dialog.name);
         }

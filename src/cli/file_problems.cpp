@@ -17,10 +17,8 @@ std::vector<std::string> cutTextProblems(const std::vector<FileScan::CutText> &c
         const std::string field = cut.field == design::DialogName
             ? std::string("the dialog name")
             : std::string(design::fieldName(cut.field));
-        const std::string problem = cut.unclosed
-            ? field + " has no closing double quote; it runs to the end of the file"
-            : field + kQuoteEndsText;
-        std::string line = problemLine(cut.dialog, ofDialog ? nullptr : &cut.control, problem);
+        std::string line
+            = problemLine(cut.dialog, ofDialog ? nullptr : &cut.control, field + kQuoteEndsText);
         if (seen.insert(line).second)
             lines.push_back(std::move(line));
     }

@@ -9,10 +9,11 @@
 namespace kovrin {
 
 // The texts the file holds with a double quote inside (the reader ends them there and drops the
-// rest) or without their closing quote; a dialog name cut short is told once.
+// rest); a dialog name cut short is told once.
 std::vector<std::string> cutTextProblems(const std::vector<FileScan::CutText> &cutTexts);
 
-// A file that stops inside a record, before its end mark.
+// A file that stops inside a record, before its end mark (unless on a text without its closing
+// quote, which the reader reports).
 std::string endOfFileProblem(const ScannedPlace &place);
 
 } // namespace kovrin

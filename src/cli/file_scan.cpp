@@ -9,10 +9,11 @@ void noteCutTexts(const ScannedRecord &record, std::vector<FileScan::CutText> &c
     const RecordSlots &slots = record.slots;
     for (std::size_t field = 0; field < record.supplied; ++field) {
         const Item &item = slots[field];
-        if (item.quoted && (item.unclosed || !item.dropped.empty()))
+        // A text without its closing quote is the reader's own report.
+        if (item.quoted && !item.unclosed && !item.dropped.empty())
             cutTexts.push_back({slots[design::DialogName].text,
                                 record.header ? std::string() : slots[design::Name].text,
-                                record.header, field, item.unclosed});
+                                record.header, field});
     }
 }
 

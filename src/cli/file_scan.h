@@ -32,7 +32,6 @@ struct FileScan
         std::string control; // empty for a dialog header
         bool header = false;
         std::size_t field = 0; // the field number of the design file
-        bool unclosed = false; // ran to the end of the file; otherwise ended by a double quote
     };
     std::vector<CutText> cutTexts;
 

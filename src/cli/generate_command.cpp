@@ -12,6 +12,8 @@ namespace kovrin {
 
 int runGenerate(const CliRequest &request, const CommandIo &io)
 {
+    if (request.output && !outputIsNotInput(request.files.front(), *request.output, io))
+        return kExitFailed;
     const auto set = loadForCommand(request.files.front(), io);
     if (!set)
         return kExitFailed;

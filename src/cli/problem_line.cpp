@@ -1,29 +1,15 @@
 #include "cli/problem_line.h"
 
-namespace kovrin {
+#include "model/message_text.h"
 
-std::string shownText(std::string_view text)
-{
-    std::string out = "\"";
-    for (char c : text) {
-        if (c == '\r')
-            out += "\\r";
-        else if (c == '\n')
-            out += "\\n";
-        else if (c == '\t')
-            out += "\\t";
-        else
-            out += c;
-    }
-    return out + "\"";
-}
+namespace kovrin {
 
 std::string problemLine(std::string_view dialog, const std::string *control,
                         std::string_view problem)
 {
-    std::string line = "dialog " + shownText(dialog);
+    std::string line = "dialog " + quotedText(dialog);
     if (control)
-        line += ", control " + shownText(*control);
+        line += ", control " + quotedText(*control);
     return line + ": " + std::string(problem);
 }
 

@@ -6,13 +6,10 @@
 
 namespace kovrin {
 
-// dialog "D", control "c": problem. Names are quoted, with line breaks and tabs spelled out, so
-// that every problem stays on one line.
+// dialog "D", control "c": problem. Names are quoted as messages quote them, so that every
+// problem stays on one line.
 std::string problemLine(std::string_view dialog, const std::string *control,
                         std::string_view problem);
-
-// A name or text quoted as a report shows it.
-std::string shownText(std::string_view text);
 
 inline constexpr const char *kQuoteEndsText
     = " holds a double quote, which ends the text on loading";

@@ -137,25 +137,55 @@ Result<std::size_t> DialogSet::addControl(std::size_t dialogIndex, ControlRecord
                                           double left, double top, SurfaceSize size)
 {
     Dialog &dialog = mutableDialog(dialogIndex);
-    if (const auto kind = kindFromWord(record.CtrlType)) {
-        if (!dialog.surface.canMakeElement(*kind))
-            return Result<std::size_t>::failure(kTooManyOfKind);
-        DrawnControl &drawn = dialog.surface.makeElement(*kind);
-        if (showsRecordText(*kind))
-            drawn.caption = record.Text;
-        drawn.left = left;
-        drawn.top = top;
-        drawn.visible = true;
-        drawn.width = static_cast<double>(record.Width) * size.width;
-        drawn.height = static_cast<double>(record.Height) * size.height;
-        if (showsTextColour(*kind))
-            drawn.textColour = displayColour(record.ForeColor);
-        if (showsBackColour(*kind))
-            drawn.backColour = displayColour(record.BackColor);
-        drawn.tag = record.Tag;
-    }
+    if (const Status drawn = drawRecord(dialog, record, left, top, size); !drawn)
+        return Result<std::size_t>::failure(drawn.message);
     dialog.cControls.push_back(std::move(record));
     return Result<std::size_t>::of(dialog.cControls.size() - 1);
+}
+
+Status DialogSet::adoptControls(std::size_t dialogIndex, std::vector<ControlRecord> records,
+                                SurfaceSize size)
+{
+    Dialog &dialog = mutableDialog(dialogIndex);
+    const SurfaceState before = dialog.surface;
+    for (const ControlRecord &record : records) {
+        const double left = static_cast<double>(record.X) * size.width;
+        const double top = static_cast<double>(record.Y) * size.height;
+        if (Status drawn = drawRecord(dialog, record, left, top, size); !drawn) {
+            dialog.surface = before;
+            return drawn;
+        }
+    }
+    if (dialog.cControls.empty())
+        dialog.cControls = std::move(records);
+    else
+        dialog.cControls.insert(dialog.cControls.end(), std::make_move_iterator(records.begin()),
+                                std::make_move_iterator(records.end()));
+    return Status::success();
+}
+
+Status DialogSet::drawRecord(Dialog &dialog, const ControlRecord &record, double left, double top,
+                             SurfaceSize size)
+{
+    const auto kind = kindFromWord(record.CtrlType);
+    if (!kind)
+        return Status::success();
+    if (!dialog.surface.canMakeElement(*kind))
+        return Status::failure(kTooManyOfKind);
+    DrawnControl &drawn = dialog.surface.makeElement(*kind);
+    if (showsRecordText(*kind))
+        drawn.caption = record.Text;
+    drawn.left = left;
+    drawn.top = top;
+    drawn.visible = true;
+    drawn.width = static_cast<double>(record.Width) * size.width;
+    drawn.height = static_cast<double>(record.Height) * size.height;
+    if (showsTextColour(*kind))
+        drawn.textColour = displayColour(record.ForeColor);
+    if (showsBackColour(*kind))
+        drawn.backColour = displayColour(record.BackColor);
+    drawn.tag = record.Tag;
+    return Status::success();
 }
 
 Status DialogSet::canAddControl(std::size_t dialogIndex, std::string_view ctrlType) const

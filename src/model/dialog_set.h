@@ -70,6 +70,12 @@ public:
     Result<std::size_t> addControl(std::size_t dialogIndex, ControlRecord record, double left,
                                    double top, SurfaceSize size);
 
+    // Load: records taken whole, their Tags set, each placed at its fractions of a surface of the
+    // given size with its drawn control as addControl makes it. The set holds the records the
+    // reader made rather than copies of them. Refused like addControl, all or nothing.
+    Status adoptControls(std::size_t dialogIndex, std::vector<ControlRecord> records,
+                         SurfaceSize size);
+
     // Whether a record of the kind word can be added now (a tag and, for one of the nine kinds,
     // an element number are free); the failure says why not. Checked before a tag is issued.
     Status canAddControl(std::size_t dialogIndex, std::string_view ctrlType) const;
@@ -99,6 +105,9 @@ public:
     SurfaceState &surface(std::size_t dialogIndex) { return m_forms.at(dialogIndex).surface; }
 
 private:
+    // The drawn control of a record of one of the nine kinds, in front of the others.
+    static Status drawRecord(Dialog &dialog, const ControlRecord &record, double left, double top,
+                             SurfaceSize size);
     Dialog &mutableDialog(std::size_t index) { return m_forms.at(index); }
     std::vector<Dialog> m_forms;
 };

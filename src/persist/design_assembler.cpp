@@ -4,19 +4,30 @@ namespace kovrin {
 
 using namespace design;
 
-Place DesignAssembler::add(const ScannedRecord &record)
+std::optional<Place> DesignAssembler::add(const ScannedRecord &record)
 {
     const RecordSlots &slots = record.slots;
-    if (record.opensDialog)
+    const auto refused = [this](Status admitted) {
+        if (!admitted)
+            m_design.refusal = std::move(admitted.message);
+        return !admitted;
+    };
+    if (record.opensDialog) {
+        if (refused(m_limits.admitDialog(slots[DialogName].text)))
+            return std::nullopt;
         m_design.dialogs.push_back(LoadedDialog {slots[DialogName].text, 0.0f, {}});
+    }
     LoadedDialog &dialog = m_design.dialogs.back();
 
     if (record.header) {
-        dialog.gridSize = readGridSize(slots, dialog.name, m_problems);
+        dialog.gridSize = readGridSize(slots, dialog.name, m_design.problems);
         return Place {dialog.name, 0, {}, "header"};
     }
+    if (refused(m_limits.admitControl(slots[CtrlType].text)))
+        return std::nullopt;
     const std::size_t number = dialog.controls.size() + 1;
-    readControl(slots, m_how, dialog.name, number, m_problems, dialog.controls.emplace_back());
+    readControl(slots, m_how, dialog.name, number, m_design.problems,
+                dialog.controls.emplace_back());
     return Place {dialog.name, number, dialog.controls.back().Name, "record"};
 }
 

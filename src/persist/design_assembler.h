@@ -1,34 +1,35 @@
 #pragma once
 // Builds the loaded dialogs from the records of a design file, in file order: a record that opens
 // a dialog appends one; a header sets the grid step of the last dialog; any other record is a
-// control of it.
+// control of it. A record that would pass a counter's limit is refused and ends the building.
 
 #include "persist/design_reader.h"
+#include "persist/load_limits.h"
 #include "persist/record_fields.h"
 #include "persist/record_scanner.h"
 
-#include <string>
+#include <optional>
 
 namespace kovrin {
 
 class DesignAssembler
 {
 public:
-    DesignAssembler(LoadedDesign &design, FieldReading how, ProblemList &problems)
+    DesignAssembler(LoadedDesign &design, FieldReading how)
         : m_design(design)
         , m_how(how)
-        , m_problems(problems)
     {
     }
 
     // Adds one record; returns where it landed, for reports about the record as a whole (valid
-    // until the next record is added).
-    design::Place add(const ScannedRecord &record);
+    // until the next record is added), or none when the record was refused: the design's
+    // refusal then says why.
+    std::optional<design::Place> add(const ScannedRecord &record);
 
 private:
     LoadedDesign &m_design;
     FieldReading m_how;
-    ProblemList &m_problems;
+    LoadLimits m_limits;
 };
 
 } // namespace kovrin

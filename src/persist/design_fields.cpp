@@ -1,5 +1,7 @@
 #include "persist/design_fields.h"
 
+#include "model/message_text.h"
+
 #include <array>
 
 namespace kovrin::design {
@@ -55,14 +57,9 @@ std::string_view fieldName(std::size_t field)
 std::string placeText(std::string_view dialog, std::size_t control, std::string_view controlName,
                       std::string_view what)
 {
-    std::string out = "dialog \"";
-    out += dialog;
-    out += '"';
-    if (control > 0) {
-        out += ", control " + std::to_string(control) + " (\"";
-        out += controlName;
-        out += "\")";
-    }
+    std::string out = "dialog " + quotedText(dialog);
+    if (control > 0)
+        out += ", control " + std::to_string(control) + " (" + quotedText(controlName) + ")";
     out += ", ";
     out += what;
     return out;

@@ -1,67 +1,62 @@
 #include "persist/design_loader.h"
 
-#include "model/limits.h"
-
-#include <array>
+#include "persist/load_limits.h"
 
 namespace kovrin {
 namespace {
 
-constexpr std::size_t kLimit = static_cast<std::size_t>(kCounterLimit);
-
 // Every number a load issues must fit its 16-bit counter; checked before anything is discarded.
+// A design read from a file was checked while it was read; one built otherwise is checked here.
 Status checkCounters(const LoadedDesign &design)
 {
-    if (design.dialogs.size() > kLimit)
-        return Status::failure("The file holds " + std::to_string(design.dialogs.size())
-                               + " dialogs; at most " + std::to_string(kLimit)
-                               + " can be loaded. Nothing was loaded.");
-    std::size_t controls = 0;
+    if (!design.refusal.empty())
+        return Status::failure(design.refusal);
+    LoadLimits limits;
     for (const LoadedDialog &dialog : design.dialogs) {
-        controls += dialog.controls.size();
-        // Element numbers of a kind start at 1 on every dialog.
-        std::array<std::size_t, kAllKinds.size()> perKind {};
+        if (Status admitted = limits.admitDialog(dialog.name); !admitted)
+            return admitted;
         for (const ControlRecord &record : dialog.controls) {
-            const auto kind = kindFromWord(record.CtrlType);
-            if (kind && ++perKind[kindIndex(*kind)] >= kLimit)
-                return Status::failure("The dialog \"" + dialog.name + "\" holds more than "
-                                       + std::to_string(kLimit - 1) + " controls of the kind "
-                                       + record.CtrlType + ". Nothing was loaded.");
+            if (Status admitted = limits.admitControl(record.CtrlType); !admitted)
+                return admitted;
         }
     }
-    if (controls > kLimit)
-        return Status::failure("The file holds " + std::to_string(controls) + " controls; at most "
-                               + std::to_string(kLimit) + " can be loaded. Nothing was loaded.");
     return Status::success();
 }
 
 } // namespace
+
+Status loadIntoSet(DialogSet &set, LoadedDesign &&design, SurfaceSize surfaceSize,
+                   const std::filesystem::path &path)
+{
+    if (Status checked = checkCounters(design); !checked)
+        return checked;
+    set.discardAll();
+    for (LoadedDialog &loaded : design.dialogs) {
+        const auto index = set.appendDialog(loaded.name);
+        if (!index)
+            return Status::failure(index.message);
+        set.setGridSize(*index, loaded.gridSize);
+        for (ControlRecord &record : loaded.controls) {
+            const auto tag = set.issueTag();
+            if (!tag)
+                return Status::failure(tag.message);
+            record.Tag = *tag;
+        }
+        // The records the reader made become the set's: a load holds one copy of them.
+        if (Status adopted = set.adoptControls(*index, std::move(loaded.controls), surfaceSize);
+            !adopted)
+            return adopted;
+    }
+    set.CurrentFile = path;
+    return Status::success();
+}
 
 Status loadIntoSet(DialogSet &set, const LoadedDesign &design, SurfaceSize surfaceSize,
                    const std::filesystem::path &path)
 {
     if (Status checked = checkCounters(design); !checked)
         return checked;
-    set.discardAll();
-    for (const LoadedDialog &loaded : design.dialogs) {
-        const auto index = set.appendDialog(loaded.name);
-        if (!index)
-            return Status::failure(index.message);
-        set.setGridSize(*index, loaded.gridSize);
-        for (ControlRecord record : loaded.controls) {
-            const auto tag = set.issueTag();
-            if (!tag)
-                return Status::failure(tag.message);
-            record.Tag = *tag;
-            const double left = static_cast<double>(record.X) * surfaceSize.width;
-            const double top = static_cast<double>(record.Y) * surfaceSize.height;
-            const auto added = set.addControl(*index, std::move(record), left, top, surfaceSize);
-            if (!added)
-                return Status::failure(added.message);
-        }
-    }
-    set.CurrentFile = path;
-    return Status::success();
+    return loadIntoSet(set, LoadedDesign(design), surfaceSize, path);
 }
 
 LoadOutcome loadDesignFile(DialogSet &set, const std::filesystem::path &path, char separator,
@@ -71,9 +66,10 @@ LoadOutcome loadDesignFile(DialogSet &set, const std::filesystem::path &path, ch
     if (!design)
         return {Status::failure(design.message), {}};
     LoadOutcome outcome;
-    outcome.status = loadIntoSet(set, *design, surfaceSize, path);
-    if (outcome.status)
-        outcome.problems = (*design).problems;
+    outcome.problems = (*design).problems.lines();
+    outcome.status = loadIntoSet(set, std::move(*design.value), surfaceSize, path);
+    if (!outcome.status)
+        outcome.problems.clear();
     return outcome;
 }
 

@@ -12,7 +12,10 @@
 namespace kovrin {
 
 // Checks the counters first: a design that would pass a 16-bit counter is refused and the set
-// is left as it was. Sets CurrentFile to the given path.
+// is left as it was. Sets CurrentFile to the given path. The records are moved into the set.
+Status loadIntoSet(DialogSet &set, LoadedDesign &&design, SurfaceSize surfaceSize,
+                   const std::filesystem::path &path);
+// The same from a design that stays as it is.
 Status loadIntoSet(DialogSet &set, const LoadedDesign &design, SurfaceSize surfaceSize,
                    const std::filesystem::path &path);
 

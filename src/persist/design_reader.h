@@ -4,6 +4,7 @@
 // reported with the record and field it concerns.
 
 #include "model/control_record.h"
+#include "model/problem_list.h"
 #include "model/status.h"
 
 #include <filesystem>
@@ -24,11 +25,15 @@ struct LoadedDesign
 {
     bool olderFormat = false;
     std::vector<LoadedDialog> dialogs;
-    std::vector<std::string> problems; // one line each, naming dialog, control and field
+    ProblemList problems; // one line each, naming dialog, control and field
+    // Why the design cannot be loaded (a counter would pass its limit); the reading stopped at
+    // the record that would pass it, so the dialogs are only the start of the file.
+    std::string refusal;
 };
 
 // Reads the file's bytes (Windows-1252) into dialogs and records. Colour components become
-// texts with the given decimal separator, as Load stores them.
+// texts with the given decimal separator, as Load stores them. A text whose closing quote never
+// comes is reported with its record and field.
 LoadedDesign parseDesign(std::string_view bytes, char separator);
 
 // Reads a whole file; a file that cannot be opened is an error that changes nothing.

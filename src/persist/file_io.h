@@ -1,6 +1,14 @@
 #pragma once
-// Whole-file reading and the atomic write every saved file goes through: the bytes go to a
-// temporary file beside the target, which replaces the target only once every byte was written.
+// The files the program reads and writes. Reading takes a whole file; writing replaces a file
+// the way trusted editors save (file_replace.cpp, the one place that calls the platform):
+//  - a symbolic link is saved through: the file it names gets the bytes, the link stays;
+//  - a regular file is replaced whole or not at all: the bytes go to a temporary file created
+//    exclusively beside it with its permissions, are flushed to disk, and the temporary file is
+//    renamed over it (then the folder is flushed where the platform has that); a new file gets
+//    the user's default permissions; a failed or interrupted save removes its temporary file;
+//  - a read-only file is refused, naming it;
+//  - a device or a named pipe (/dev/null, NUL, a pipe) is written to directly as a stream;
+//  - a folder or any other kind of file is refused.
 
 #include "model/status.h"
 
@@ -14,5 +22,12 @@ Result<std::string> readWholeFile(const std::filesystem::path &path);
 
 // On failure the target is left as it was and the message names the file and the reason.
 Status writeFileAtomically(const std::filesystem::path &path, std::string_view bytes);
+
+// Whether two paths name one existing file, also through a link, another spelling of the path
+// or a hard link.
+bool isSameFile(const std::filesystem::path &first, const std::filesystem::path &second);
+
+// A message about a file: its path quoted as messages quote paths, then the reason.
+std::string fileProblem(const std::filesystem::path &path, std::string_view reason);
 
 } // namespace kovrin

@@ -1,6 +1,7 @@
 #include "persist/record_fields.h"
 
 #include "model/limits.h"
+#include "model/message_text.h"
 #include "model/number_text.h"
 
 #include <cmath>
@@ -43,7 +44,7 @@ public:
     {
         const auto value = parseFileNumber(withoutBlanksAround(text(field)));
         if (!value)
-            report(field, quotedExcerpt(text(field)) + " is not a number; it was read as 0.");
+            report(field, quotedText(text(field)) + " is not a number; it was read as 0.");
         return value;
     }
 
@@ -56,7 +57,7 @@ public:
         const float single = heldSingle(*value, held);
         if (held)
             report(field,
-                   quotedExcerpt(text(field)) + " is out of range; it was held at "
+                   quotedText(text(field)) + " is out of range; it was held at "
                        + singleText(single, '.') + ".");
         return single;
     }
@@ -70,7 +71,7 @@ public:
         const short held = toInt16Clamped(*value, &clamped);
         if (clamped)
             report(field,
-                   quotedExcerpt(text(field)) + " is out of range; it was held at "
+                   quotedText(text(field)) + " is out of range; it was held at "
                        + std::to_string(held) + ".");
         return held;
     }
@@ -94,7 +95,7 @@ public:
             }
             appendReplacedDecimal(component, stored, separator);
             if (!component.empty() && !isTypedNumber(component)) {
-                report(field, quotedExcerpt(text(field)) + " is not a number; it was read as 0.");
+                report(field, quotedText(text(field)) + " is not a number; it was read as 0.");
                 component = "0";
             }
         }
@@ -147,19 +148,19 @@ float readGridSize(const RecordSlots &slots, std::string_view dialog, ProblemLis
     // Either separator may stand in the file: both are taken as the decimal point.
     const auto value = parseTypedNumber(replaceDecimal(withoutBlanksAround(stored), '.'));
     if (!value) {
-        reader.report("grid step", quotedExcerpt(stored) + " is not a number; it was read as 0.");
+        reader.report("grid step", quotedText(stored) + " is not a number; it was read as 0.");
         return 0.0f;
     }
     bool held = false;
     const float step = heldSingle(*value, held);
     if (held)
         reader.report("grid step",
-                      quotedExcerpt(stored) + " is out of range; it was held at "
+                      quotedText(stored) + " is out of range; it was held at "
                           + singleText(step, '.') + ".");
     if (step > 0 && step < kSmallestGridStep)
         reader.report("grid step",
-                      quotedExcerpt(stored) + " is smaller than "
-                          + singleText(kSmallestGridStep, '.') + " and acts as no grid.");
+                      quotedText(stored) + " is smaller than " + singleText(kSmallestGridStep, '.')
+                          + " and acts as no grid.");
     return step;
 }
 

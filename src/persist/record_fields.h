@@ -4,8 +4,8 @@
 // out of range) is replaced as the rules say and reported with its place.
 
 #include "model/control_record.h"
+#include "model/problem_list.h"
 #include "persist/design_fields.h"
-#include "persist/problem_list.h"
 #include "persist/record_scanner.h"
 
 #include <string_view>

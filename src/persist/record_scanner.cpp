@@ -10,6 +10,18 @@ RecordScanner::RecordScanner(std::string_view bytes)
     : m_text(decodeCp1252(bytes))
     , m_items(m_text)
 {
+    readFormat();
+}
+
+RecordScanner::RecordScanner(Decoded decoded)
+    : m_text(std::move(decoded.text))
+    , m_items(m_text)
+{
+    readFormat();
+}
+
+void RecordScanner::readFormat()
+{
     if (m_items.atEnd())
         return;
     // The version line holds a "."; a file without it is of the older format and its first
@@ -53,7 +65,8 @@ bool RecordScanner::readCurrentRecord()
         if (item.next >= m_text.size()) {
             m_items.skip(item);
             if (filled || holdsMore)
-                m_endsInsideRecord = ScannedPlace {slots[DialogName].text, slots[Name].text};
+                m_endsInsideRecord
+                    = ScannedPlace {slots[DialogName].text, slots[Name].text, field, item.unclosed};
             break;
         }
         if (field < kFieldCount) {

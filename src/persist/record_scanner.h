@@ -32,6 +32,8 @@ struct ScannedPlace
 {
     std::string dialog;
     std::string control;
+    std::size_t field = 0; // of the item the file ended on
+    bool unclosed = false; // that item is a text whose closing quote never came
 };
 
 class RecordScanner
@@ -39,6 +41,12 @@ class RecordScanner
 public:
     // bytes: the whole file, Windows-1252.
     explicit RecordScanner(std::string_view bytes);
+    // The whole file already decoded to UTF-8, taken over rather than copied.
+    struct Decoded
+    {
+        std::string text;
+    };
+    explicit RecordScanner(Decoded decoded);
     RecordScanner(const RecordScanner &) = delete;
     RecordScanner &operator=(const RecordScanner &) = delete;
 
@@ -53,6 +61,7 @@ public:
     const std::optional<ScannedPlace> &endsInsideRecord() const { return m_endsInsideRecord; }
 
 private:
+    void readFormat();
     bool readCurrentRecord();
     bool readOlderRecord();
     void placeInDialog();

@@ -57,7 +57,7 @@ int main(int argc, char *argv[])
                       << number(control.Y) << '\t' << number(control.Width) << '\t'
                       << number(control.Height) << '\t' << escaped(control.Text) << '\n';
     }
-    for (const std::string &problem : design.value->problems)
+    for (const std::string &problem : design.value->problems.lines())
         std::cout << "problem\t" << escaped(problem) << '\n';
     return 0;
 }

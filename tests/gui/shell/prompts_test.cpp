@@ -262,6 +262,43 @@ private slots:
         QVERIFY(f.prompts.shown.isEmpty());
     }
 
+    void aLongMessageFitsTheScreenWithTheWholeTextInItsDetails()
+    {
+        QStringList problems;
+        for (int i = 0; i < 500; ++i)
+            problems << QStringLiteral(
+                            "- dialog \"D\", control %1 (\"c\"), IDC: %2 is not a number")
+                            .arg(i)
+                            .arg(QString(200, QLatin1Char('9')) + QStringLiteral(" x"));
+        problems << QStringLiteral("- the terminal's escape \x1b[2J is spelt out");
+        QtUserPrompts prompts(nullptr);
+        int height = 0;
+        QString shown;
+        QString details;
+        QTimer::singleShot(0, [&] {
+            auto *box = qobject_cast<QMessageBox *>(QApplication::activeModalWidget());
+            if (!box)
+                return;
+            for (QPushButton *button : box->findChildren<QPushButton *>()) {
+                if (button->text().startsWith(QStringLiteral("Show Details")))
+                    button->click();
+            }
+            QApplication::processEvents();
+            height = box->sizeHint().height();
+            shown = box->text();
+            details = box->detailedText();
+            box->accept();
+        });
+        prompts.message(QStringLiteral("WARNING"), problems.join(QStringLiteral("\r\n")),
+                        UserPrompts::Icon::Warning);
+        QVERIFY(height > 0);
+        QVERIFY2(height <= QGuiApplication::primaryScreen()->availableGeometry().height(),
+                 qPrintable(QString::number(height)));
+        QVERIFY(shown.contains(QStringLiteral("more lines under Show Details")));
+        QCOMPARE(details.count(QLatin1Char('\n')), 500);
+        QVERIFY(details.endsWith(QStringLiteral("escape \\x1b[2J is spelt out")));
+    }
+
     void saveQuestionButtonsEachCarryAnAccessKey()
     {
         QtUserPrompts prompts(nullptr);

@@ -41,7 +41,7 @@ TEST(Check, ReportsWhatTheFileHoldsOnePerLineAndExitsOne)
          at + "control \"fra1\": Text holds a double quote, which ends the text on loading\n"},
         {replaced(example, "\"ST_CENTER\"", "\"ST_CENTER\" + ST_MULTI"),
          at + "control \"btnOK\": Style holds a double quote, which ends the text on loading\n"},
-        {example.substr(0, example.rfind("\"BUTTON\"") + 4),
+        {example.substr(0, example.rfind("\"BUTTON\"") + 8),
          at + "control \"btnOK\": the file ends inside this record; its last item is not read\n"},
         {replaced(older, "\"Hello\"", "\"###\""),
          at + "control \"txt1\": Text is \"###\", which ends the record on loading\n"},
@@ -62,8 +62,8 @@ TEST(Check, ReportsWhatTheFileHoldsOnePerLineAndExitsOne)
         = runCli({"check", folder.write("design.kvx", replaced(older, "\"TEXT\"", "\"TEXT"))});
     EXPECT_EQ(unclosed.status, 1);
     EXPECT_NE(unclosed.out.find(at
-                                + "control \"txt1\": CtrlType has no closing double quote; it "
-                                  "runs to the end of the file\n"),
+                                + "control 1 (\"txt1\"), CtrlType has no closing double quote; "
+                                  "it runs to the end of the file.\n"),
               std::string::npos)
         << unclosed.out;
 

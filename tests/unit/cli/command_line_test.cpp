@@ -167,3 +167,68 @@ TEST(Convert, ReportsTextsThatWillNotReadBack)
     EXPECT_EQ(lineCount(run.err), 1u) << run.err;
     EXPECT_NE(run.err.find("Text"), std::string::npos) << run.err;
 }
+
+TEST(Generate, AnOutputThatIsTheInputIsRefusedAndNothingWritten)
+{
+    TempFolder folder;
+    const std::string design = folder.write("d.kvx", dataBytes("cli/worked_example.kvx"));
+    std::filesystem::create_symlink("d.kvx", folder.path("link.kvx"));
+    for (const std::string &output :
+         {design, folder.path("link.kvx"), folder.path("") + "/./d.kvx"}) {
+        const CliRun run = runCli({"generate", design, "-o", output});
+        EXPECT_EQ(run.status, 2);
+        expectOneLineMessage(run);
+        EXPECT_NE(run.err.find("is the input file"), std::string::npos) << run.err;
+        const CliRun converted = runCli({"convert", design, output});
+        EXPECT_EQ(converted.status, 2);
+    }
+    EXPECT_EQ(folder.read("d.kvx"), dataBytes("cli/worked_example.kvx"));
+    EXPECT_TRUE(std::filesystem::is_symlink(folder.path("link.kvx")));
+}
+
+TEST(Generate, ADeviceAsOutputStaysADevice)
+{
+    const CliRun run = runCli({"generate", dataPath("cli/worked_example.kvx"), "-o", "/dev/null"});
+    EXPECT_EQ(run.status, 0) << run.err;
+    EXPECT_EQ(std::filesystem::status("/dev/null").type(), std::filesystem::file_type::character);
+}
+
+TEST(Generate, ATextWithoutItsClosingQuoteIsReportedByEveryCommand)
+{
+    TempFolder folder;
+    // The quote opened before BUTTON is the last one of the file.
+    std::string bytes = dataBytes("cli/worked_example.kvx");
+    bytes.resize(bytes.find("\"BUTTON\"") + 7);
+    const std::string design = folder.write("d.kvx", bytes + "\r\n0.5\r\n");
+    for (const CliRun &run :
+         {runCli({"generate", design}), runCli({"convert", design, folder.path("out.kvx")})}) {
+        EXPECT_NE(run.err.find(", CtrlType has no closing double quote"), std::string::npos)
+            << run.err;
+    }
+}
+
+TEST(Check, ControlCharactersAreEscapedAndLongListsCounted)
+{
+    TempFolder folder;
+    std::string bytes = replaced(dataBytes("cli/worked_example.kvx"), "\"DIALOG1\"",
+                                 "\"\x1b]0;title\x07\x1b[2J" + std::string(100, 'n') + "\"");
+    const CliRun run = runCli({"check", folder.write("d.kvx", bytes)});
+    EXPECT_EQ(run.status, 1);
+    EXPECT_EQ(run.out.find('\x1b'), std::string::npos);
+    EXPECT_NE(run.out.find("\\x1b]0;title\\x07\\x1b[2J"), std::string::npos) << run.out;
+    EXPECT_NE(run.out.find(std::string(40, 'n') + "\xE2\x80\xA6\""), std::string::npos);
+    EXPECT_EQ(run.out.find(std::string(60, 'n')), std::string::npos);
+
+    // Past the last end mark, records of another dialog with a value that is no number.
+    std::string extra;
+    for (int i = 0; i < 300; ++i)
+        extra += "\"D\"\r\n\"c" + std::to_string(i) + "\"\r\nabc\r\n\"###\"\r\n";
+    bytes += extra;
+    const CliRun many = runCli({"check", folder.write("d.kvx", bytes)});
+    EXPECT_EQ(lineCount(many.out), 101u);
+    EXPECT_TRUE(many.out.ends_with(" more problems.\n")) << many.out;
+
+    const CliRun loaded = runCli({"generate", folder.path("d.kvx")});
+    EXPECT_EQ(loaded.err.find('\x1b'), std::string::npos);
+    EXPECT_LE(lineCount(loaded.err), 101u);
+}

@@ -164,7 +164,7 @@ TEST(DesignReader, GridStepTakesEitherSeparatorAndATinyOneIsKeptButReported)
     const float steps[] = {0.05f, 0.1f, 0.00001f, 0.0001f};
     for (std::size_t i = 0; i < 4; ++i)
         EXPECT_EQ(design.dialogs.at(i).gridSize, steps[i]);
-    EXPECT_EQ(design.problems,
+    EXPECT_EQ(design.problems.lines(),
               (std::vector<std::string> {"dialog \"C\", grid step: \"0.00001\" is smaller than "
                                          "0.0001 and acts as no grid."}));
 }
@@ -289,8 +289,8 @@ TEST(DesignReader, OlderFileCutShortKeepsItsLastRecordAndSaysSo)
         = "dialog \"OLD\", control 1 (\"b\"), record: the file ends after 10 "
           "of 36 items; the other fields keep the values of the record "
           "before.";
-    EXPECT_NE(std::find(design.problems.begin(), design.problems.end(), expected),
-              design.problems.end());
+    const auto problems = design.problems.lines();
+    EXPECT_NE(std::find(problems.begin(), problems.end(), expected), problems.end());
 }
 
 TEST(DesignReader, ItemSyntax)
@@ -346,7 +346,7 @@ TEST(DesignReader, BadValuesReadAsZeroOrAreHeldAndEachIsReported)
     EXPECT_EQ((*r.ActiveColor)[0], ColourComponent(""));
     const std::string at = "dialog \"D1\", control 1 (\"btn\"), ";
     EXPECT_EQ(
-        design.problems,
+        design.problems.lines(),
         (std::vector<std::string> {at + "IDC: \"40000\" is out of range; it was held at 32767.",
                                    at + "Width: \"abc\" is not a number; it was read as 0.",
                                    at + "BackColor red: \"red\" is not a number; it was read as 0.",
@@ -364,9 +364,44 @@ TEST(DesignReader, ManyProblemsAreCountedNotListed)
         c[3] = "bad";
         lines.insert(lines.end(), c.begin(), c.end());
     }
-    const auto problems = parse(lines).problems;
+    const auto problems = parse(lines).problems.lines();
     ASSERT_EQ(problems.size(), 101u);
-    EXPECT_EQ(problems.back(), "... and 50 more problems of the same kinds.");
+    EXPECT_EQ(problems.back(), "... and 50 more problems.");
+}
+
+TEST(DesignReader, TheCountLimitStopsTheReadingAtTheFirstRecordPastIt)
+{
+    Lines lines {"\"0.61\""};
+    const Lines c = control("A", "c", "WIDGET");
+    for (int i = 0; i < 40000; ++i)
+        lines.insert(lines.end(), c.begin(), c.end());
+    const auto design = parse(lines);
+    EXPECT_EQ(design.refusal,
+              "The file holds more than 32767 controls; at most 32767 can be loaded. Nothing was "
+              "loaded.");
+    EXPECT_EQ(design.dialogs.at(0).controls.size(), 32767u);
+
+    // One kind on one dialog runs out one earlier, since its element numbers start at 1.
+    Lines texts {"\"0.61\""};
+    const Lines t = control("A", "t", "TEXT");
+    for (int i = 0; i < 32767; ++i)
+        texts.insert(texts.end(), t.begin(), t.end());
+    EXPECT_NE(parse(texts).refusal.find("more than 32766 controls of the kind TEXT"),
+              std::string::npos);
+}
+
+TEST(DesignReader, ATextWithoutItsClosingQuoteIsReported)
+{
+    Lines c = control("A", "b");
+    c.resize(37);
+    c.back() = "\"unclosed";
+    c.push_back("to the end");
+    // After a whole record, so the field left out keeps a value.
+    const auto problems = parse(current({control("A", "a"), c})).problems.lines();
+    ASSERT_EQ(problems.size(), 1u) << ::testing::PrintToString(problems);
+    EXPECT_EQ(problems[0],
+              "dialog \"A\", the record of control \"b\", LineSpacing has no closing "
+              "double quote; it runs to the end of the file and was not read.");
 }
 
 TEST(DesignReader, UnreadablePathIsAnErrorNamingTheFile)

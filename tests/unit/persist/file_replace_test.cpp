@@ -1,0 +1,147 @@
+// How a save replaces what stands at its path: links, permissions, devices and pipes, folders,
+// read-only files, and that no temporary file is ever left behind.
+#include "../cli/cli_run.h"
+#include "persist/file_io.h"
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <filesystem>
+#include <fstream>
+#include <thread>
+
+#ifndef _WIN32
+#include <sys/stat.h>
+#include <unistd.h>
+#endif
+
+using namespace kovrin;
+using kovrin::test::TempFolder;
+namespace fs = std::filesystem;
+
+namespace {
+
+// Every name in the folder, so a temporary file left over shows.
+std::vector<std::string> namesIn(const TempFolder &folder)
+{
+    std::vector<std::string> names;
+    for (const auto &entry : fs::directory_iterator(fs::path(folder.path("")).parent_path()))
+        names.push_back(entry.path().filename().string());
+    std::sort(names.begin(), names.end());
+    return names;
+}
+
+fs::perms permsOf(const std::string &path)
+{
+    return fs::status(path).permissions() & fs::perms::mask;
+}
+
+} // namespace
+
+TEST(FileReplace, ARegularFileIsReplacedWholeAndNothingElseIsLeft)
+{
+    TempFolder folder;
+    const std::string target = folder.write("a.kvx", "old");
+    ASSERT_TRUE(writeFileAtomically(target, "new bytes"));
+    EXPECT_EQ(folder.read("a.kvx"), "new bytes");
+    ASSERT_TRUE(writeFileAtomically(folder.path("b.kvx"), "made"));
+    EXPECT_EQ(namesIn(folder), (std::vector<std::string> {"a.kvx", "b.kvx"}));
+}
+
+TEST(FileReplace, AFolderAndAMissingFolderAreRefusedAndLeaveNothing)
+{
+    TempFolder folder;
+    fs::create_directory(folder.path("dir.kvx"));
+    const Status toFolder = writeFileAtomically(folder.path("dir.kvx"), "x");
+    EXPECT_FALSE(toFolder);
+    EXPECT_NE(toFolder.message.find("folder"), std::string::npos) << toFolder.message;
+    EXPECT_TRUE(fs::is_directory(folder.path("dir.kvx")));
+    EXPECT_FALSE(writeFileAtomically(folder.path("none/x.kvx"), "x"));
+    EXPECT_EQ(namesIn(folder), std::vector<std::string> {"dir.kvx"});
+}
+
+TEST(FileReplace, TheSameFileThroughAnotherPath)
+{
+    TempFolder folder;
+    const std::string file = folder.write("a.kvx", "x");
+    folder.write("b.kvx", "x");
+    EXPECT_TRUE(isSameFile(file, (fs::path(folder.path("")) / "." / "a.kvx").string()));
+    EXPECT_FALSE(isSameFile(file, folder.path("b.kvx")));
+    EXPECT_FALSE(isSameFile(file, folder.path("missing.kvx")));
+    fs::create_hard_link(file, folder.path("hard.kvx"));
+    EXPECT_TRUE(isSameFile(file, folder.path("hard.kvx")));
+}
+
+#ifndef _WIN32
+
+TEST(FileReplace, ALinkIsSavedThroughAndStaysALink)
+{
+    TempFolder folder;
+    const std::string real = folder.write("real.kvx", "old");
+    fs::create_symlink("real.kvx", folder.path("link.kvx"));
+    fs::create_symlink("link.kvx", folder.path("chain.kvx"));
+    ASSERT_TRUE(writeFileAtomically(folder.path("chain.kvx"), "new"));
+    EXPECT_TRUE(fs::is_symlink(folder.path("link.kvx")));
+    EXPECT_TRUE(fs::is_symlink(folder.path("chain.kvx")));
+    EXPECT_EQ(folder.read("real.kvx"), "new");
+    EXPECT_TRUE(isSameFile(real, folder.path("chain.kvx")));
+
+    // A link to a file not made yet makes it.
+    fs::create_symlink("later.kvx", folder.path("dangling.kvx"));
+    ASSERT_TRUE(writeFileAtomically(folder.path("dangling.kvx"), "made"));
+    EXPECT_TRUE(fs::is_symlink(folder.path("dangling.kvx")));
+    EXPECT_EQ(folder.read("later.kvx"), "made");
+}
+
+TEST(FileReplace, PermissionsAreKeptAndANewFileGetsTheUsersDefault)
+{
+    TempFolder folder;
+    const std::string secret = folder.write("secret.kvx", "old");
+    fs::permissions(secret, fs::perms::owner_read | fs::perms::owner_write);
+    ASSERT_TRUE(writeFileAtomically(secret, "new"));
+    EXPECT_EQ(permsOf(secret), fs::perms::owner_read | fs::perms::owner_write);
+
+    const mode_t before = ::umask(027);
+    const Status made = writeFileAtomically(folder.path("new.kvx"), "x");
+    ::umask(before);
+    ASSERT_TRUE(made);
+    EXPECT_EQ(permsOf(folder.path("new.kvx")),
+              fs::perms::owner_read | fs::perms::owner_write | fs::perms::group_read);
+}
+
+TEST(FileReplace, AReadOnlyFileIsRefusedNamingIt)
+{
+    TempFolder folder;
+    const std::string locked = folder.write("locked.kvx", "old");
+    fs::permissions(locked, fs::perms::owner_read | fs::perms::group_read | fs::perms::others_read);
+    const Status status = writeFileAtomically(locked, "new");
+    EXPECT_FALSE(status);
+    EXPECT_NE(status.message.find("locked.kvx"), std::string::npos) << status.message;
+    EXPECT_NE(status.message.find("read-only"), std::string::npos) << status.message;
+    EXPECT_EQ(folder.read("locked.kvx"), "old");
+    EXPECT_EQ(namesIn(folder), std::vector<std::string> {"locked.kvx"});
+}
+
+TEST(FileReplace, ADeviceOrANamedPipeIsWrittenAsAStream)
+{
+    ASSERT_TRUE(writeFileAtomically("/dev/null", "into nothing"));
+    EXPECT_EQ(fs::status("/dev/null").type(), fs::file_type::character);
+
+    TempFolder folder;
+    const std::string pipe = folder.path("pipe");
+    ASSERT_EQ(::mkfifo(pipe.c_str(), 0600), 0);
+    std::string received;
+    std::thread reader([&] {
+        std::ifstream in(pipe, std::ios::binary);
+        received.assign(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
+    });
+    fs::create_symlink("pipe", folder.path("to-pipe"));
+    const Status written = writeFileAtomically(folder.path("to-pipe"), "through the pipe");
+    reader.join();
+    EXPECT_TRUE(written) << written.message;
+    EXPECT_EQ(received, "through the pipe");
+    EXPECT_EQ(fs::status(pipe).type(), fs::file_type::fifo);
+    EXPECT_EQ(namesIn(folder), (std::vector<std::string> {"pipe", "to-pipe"}));
+}
+
+#endif
