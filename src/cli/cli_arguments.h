@@ -11,10 +11,10 @@ namespace kovrin {
 
 struct CliRequest
 {
-    enum class Action { None, Help, Version, Generate, Convert, Check };
+    enum class Action { None, Help, Version, Generate, Convert, Check, Import };
     Action action = Action::None;
-    std::vector<std::string> files; // generate, check: one; convert: input and output
-    std::optional<std::string> output; // generate -o
+    std::vector<std::string> files; // generate, check, import: one; convert: input and output
+    std::optional<std::string> output; // generate -o, import -o
 };
 
 // None: no argument, or a first argument that is neither a subcommand nor a "--" option (a
