@@ -5,6 +5,8 @@
 #include "classdef/control_import.h"
 #include "model/colour_value.h"
 
+#include <algorithm>
+
 namespace kovrin {
 namespace {
 
@@ -78,63 +80,86 @@ public:
         std::vector<Entry> entries;
         listed(node.name, chain, "controlsBackground", true, entries);
         listed(node.name, chain, "controls", false, entries);
-
         const ControlSource source {m_lookup, m_problems, m_separator, node.name};
-        std::size_t first = 0;
         std::optional<ControlRecord> background;
+        std::uint32_t backgroundNode = 0;
         if (entries.size() > 1 && entries[0].background && entries[1].background
             && isKovrinBackground(m_lookup.node(entries[0].node).name)) {
-            background = importControl(source, entries[0].node, true, nullptr);
+            backgroundNode = entries[0].node;
+            background = importControl(source, backgroundNode, true, nullptr);
             if (background)
-                first = 1;
+                entries.erase(entries.begin());
         }
-        for (std::size_t i = first; i < entries.size(); ++i) {
+        keepWrittenOrder(index, entries);
+        for (std::size_t i = 0; i < entries.size(); ++i) {
             if (auto record
                 = importControl(source, entries[i].node, entries[i].background, &m_unused))
                 dialog.controls.push_back(std::move(*record));
         }
         if (background)
-            checkBackground(dialog, *background, entries[0].node);
+            checkBackground(dialog, *background, backgroundNode);
         return dialog;
     }
 
 private:
-    // The controls of one list: the classes nested in a class of that name, or the classes a
-    // list of that name names.
+    // The game draws the background list first and then the other list. Kovrin's own code lists
+    // frames in the background and writes the control classes in the order of its records, so
+    // when both lists follow the order the classes are written in, that order is the records'
+    // order: it draws the same in the game and gives the same code again.
+    void keepWrittenOrder(std::uint32_t dialog, std::vector<Entry> &entries) const
+    {
+        std::uint32_t lastBackground = 0;
+        std::uint32_t lastOther = 0;
+        for (const Entry &entry : entries) {
+            std::uint32_t &last = entry.background ? lastBackground : lastOther;
+            if (m_lookup.node(entry.node).parent != dialog || entry.node <= last)
+                return;
+            last = entry.node;
+        }
+        std::sort(entries.begin(), entries.end(),
+                  [](const Entry &a, const Entry &b) { return a.node < b.node; });
+    }
+
+    // The controls of one list: the classes a list of that name names or, when there is no
+    // such list, the classes nested in a class of that name. The list comes first, since a
+    // control class may itself be called controls.
     void listed(const std::string &dialog, const ClassChain &chain, std::string_view name,
                 bool background, std::vector<Entry> &entries)
     {
-        if (const auto holder = m_lookup.nested(chain.classes, name)) {
-            for (std::uint32_t nested : m_lookup.node(*holder).classes) {
-                const ClassNode &control = m_lookup.node(nested);
-                if (control.declarationOnly)
-                    m_problems.add(control.place,
-                                   "dialog " + dialog + ": class " + control.name
-                                       + " is only declared; it is left out");
-                else
-                    entries.push_back({nested, background});
-            }
+        const auto list = m_lookup.list(chain.classes, name);
+        if (!list) {
+            if (const auto holder = m_lookup.nested(chain.classes, name))
+                nestedControls(dialog, *holder, background, entries);
             return;
         }
-        const auto list = m_lookup.list(chain.classes, name);
-        if (!list)
-            return;
         for (const ClassValue &item : list->items) {
             if (item.kind != ClassValue::Kind::String && item.kind != ClassValue::Kind::Bare) {
                 if (item.kind != ClassValue::Kind::Empty)
-                    m_problems.add(item.place,
-                                   "dialog " + dialog + ": " + std::string(name)
+                    m_problems.add(item.place, "dialog " + dialog + ": " + std::string(name)
                                        + "[] holds something that is no class name; left out");
                 continue;
             }
             const auto control = m_lookup.nested(chain.classes, item.text);
             if (!control) {
-                m_problems.add(item.place,
-                               "dialog " + dialog + ": " + item.text + " of " + std::string(name)
+                m_problems.add(item.place, "dialog " + dialog + ": " + item.text + " of "
+                                   + std::string(name)
                                    + "[] is not a class of the dialog; it is left out");
                 continue;
             }
             entries.push_back({*control, background});
+        }
+    }
+
+    void nestedControls(const std::string &dialog, std::uint32_t holder, bool background,
+                        std::vector<Entry> &entries)
+    {
+        for (std::uint32_t nested : m_lookup.node(holder).classes) {
+            const ClassNode &control = m_lookup.node(nested);
+            if (control.declarationOnly)
+                m_problems.add(control.place, "dialog " + dialog + ": class " + control.name
+                                   + " is only declared; it is left out");
+            else
+                entries.push_back({nested, background});
         }
     }
 
