@@ -196,8 +196,9 @@ TEST(ImportRoundTrip, ImportedRecordsEqualTheOriginalsButForWhatTheCodeDoesNotHo
         for (std::size_t i = 0; i < was.size(); ++i) {
             EXPECT_EQ(now[i].Name, was[i].Name);
             EXPECT_EQ(now[i].CtrlType, was[i].CtrlType);
-            if (isUsable(kindFromWord(was[i].CtrlType), KindField::Text))
+            if (isUsable(kindFromWord(was[i].CtrlType), KindField::Text)) {
                 EXPECT_EQ(now[i].Text, withCrlfLineBreaks(was[i].Text));
+            }
             EXPECT_EQ(now[i].Style, was[i].Style);
             EXPECT_EQ(now[i].IDC, was[i].IDC);
         }
