@@ -30,6 +30,9 @@ std::string unquote(std::string_view spelling)
     return out;
 }
 
+// One value holds at most this many tokens; macros can make far more.
+constexpr std::size_t kMaxValueTokens = 100000;
+
 class Parser
 {
 public:
@@ -304,9 +307,18 @@ ClassValue Parser::scalar(bool inArray)
             ++parens;
         else if (m_token.is(')'))
             --parens;
-        m_value.push_back(m_token);
+        if (m_value.size() < kMaxValueTokens) {
+            m_value.push_back(m_token);
+        } else if (m_value.size() == kMaxValueTokens) {
+            m_problems.add(place,
+                           "the value is longer than " + std::to_string(kMaxValueTokens)
+                               + " tokens; the rest is left out");
+            m_value.push_back(m_token);
+        }
         advance();
     }
+    if (m_value.size() > kMaxValueTokens)
+        m_value.resize(kMaxValueTokens);
     return valueOf(m_value, place);
 }
 

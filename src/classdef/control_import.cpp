@@ -89,8 +89,10 @@ public:
 
     void report(const ClassProperty &property, const std::string &what) const
     {
-        m_source.problems.add(
-            property.place, where() + property.name + " = " + shown(property.value) + ": " + what);
+        const bool list = property.value.kind == ClassValue::Kind::Array;
+        m_source.problems.add(property.place,
+                              where() + property.name + (list ? "[] = " : " = ")
+                                  + shown(property.value) + ": " + what);
     }
 
     std::string where() const

@@ -135,14 +135,15 @@ private:
         for (const ClassValue &item : list->items) {
             if (item.kind != ClassValue::Kind::String && item.kind != ClassValue::Kind::Bare) {
                 if (item.kind != ClassValue::Kind::Empty)
-                    m_problems.add(item.place, "dialog " + dialog + ": " + std::string(name)
+                    m_problems.add(item.place,
+                                   "dialog " + dialog + ": " + std::string(name)
                                        + "[] holds something that is no class name; left out");
                 continue;
             }
             const auto control = m_lookup.nested(chain.classes, item.text);
             if (!control) {
-                m_problems.add(item.place, "dialog " + dialog + ": " + item.text + " of "
-                                   + std::string(name)
+                m_problems.add(item.place,
+                               "dialog " + dialog + ": " + item.text + " of " + std::string(name)
                                    + "[] is not a class of the dialog; it is left out");
                 continue;
             }
@@ -156,7 +157,8 @@ private:
         for (std::uint32_t nested : m_lookup.node(holder).classes) {
             const ClassNode &control = m_lookup.node(nested);
             if (control.declarationOnly)
-                m_problems.add(control.place, "dialog " + dialog + ": class " + control.name
+                m_problems.add(control.place,
+                               "dialog " + dialog + ": class " + control.name
                                    + " is only declared; it is left out");
             else
                 entries.push_back({nested, background});

@@ -23,7 +23,7 @@ namespace kovrin {
 
 inline constexpr std::size_t kMaxIncludeDepth = 16;
 inline constexpr std::size_t kMaxInclusions = 10000;
-inline constexpr std::size_t kMaxExpandedTokens = 20'000'000;
+inline constexpr std::size_t kMaxExpandedTokens = 4'000'000;
 inline constexpr std::size_t kMaxSourceBytes = 256u * 1024u * 1024u;
 
 class Preprocessor

@@ -70,7 +70,8 @@ private:
 
     std::string uniqueName()
     {
-        static constexpr std::string_view kLetters = "abcdefghijklmnopqrstuvwxyzABCDEFGHIJKLMNOPQRSTUVWXYZ";
+        static constexpr std::string_view kLetters
+            = "abcdefghijklmnopqrstuvwxyzABCDEFGHIJKLMNOPQRSTUVWXYZ";
         static constexpr std::string_view kMore = "0123456789_";
         for (;;) {
             std::string name(1, kLetters[static_cast<std::size_t>(pick(0, 51))]);
@@ -114,8 +115,9 @@ private:
     {
         // Letters, blanks, line breaks and the signs that mean something outside a string.
         static const std::vector<std::string> kPieces {
-            "a", "Z", " ", "\r\n", "\n", "//", "/*", "*/", "#define X 1", "\\", "{", "};",
-            "$STR_title", "class", "ST_LEFT", "\xC3\xA9", "\xC3\xBC", ",", "=", "'", "\t"};
+            "a",       "Z",           " ",        "\r\n", "\n", "//",         "/*",
+            "*/",      "#define X 1", "\\",       "{",    "};", "$STR_title", "class",
+            "ST_LEFT", "\xC3\xA9",    "\xC3\xBC", ",",    "=",  "'",          "\t"};
         std::string out;
         const int count = pick(0, 12);
         for (int i = 0; i < count; ++i)
@@ -136,11 +138,12 @@ private:
         const auto styles = styleChoices(kind);
         const bool multiline = isUsable(kind, KindField::Multiline) && pick(0, 1);
         const bool shadow = isUsable(kind, KindField::Shadow) && pick(0, 1);
-        r.Style = buildStyle(styles[static_cast<std::size_t>(pick(0, static_cast<int>(styles.size()) - 1))],
-                             multiline, shadow);
-        for (auto member : {&ControlRecord::ForeColor, &ControlRecord::BackColor,
-                            &ControlRecord::ActiveColor, &ControlRecord::SelectionColor,
-                            &ControlRecord::SelectionBGColor}) {
+        r.Style = buildStyle(
+            styles[static_cast<std::size_t>(pick(0, static_cast<int>(styles.size()) - 1))],
+            multiline, shadow);
+        for (auto member :
+             {&ControlRecord::ForeColor, &ControlRecord::BackColor, &ControlRecord::ActiveColor,
+              &ControlRecord::SelectionColor, &ControlRecord::SelectionBGColor}) {
             if (r.*member)
                 r.*member = colour();
         }
