@@ -82,7 +82,7 @@ const std::vector<Case> kCases {
     {"+= adds to the base's list",
      "class B { controls[] = {C}; class C { type = 1; }; class E { type = 0; }; };\nclass D: B { "
      "controls[] += {E}; };\n",
-     "kind", "BUTTON"},
+     "kind", "TEXT"},
     {"a picture by its style", dialog("style = 0x30 + 0x100;"), "kind", "PICTURE"},
     {"a static background control is a frame",
      "class D { controlsBackground[] = {C}; class C { type = 0; style = 48; }; };\n", "kind",
@@ -108,10 +108,10 @@ TEST(ClassReader, ReadsTheDialectAsTheGameDoes)
 {
     for (const Case &c : kCases) {
         const DialogImport imported = importText(c.text);
-        ASSERT_EQ(imported.dialogs.size(), 1u) << c.rule << "\n" << problemsOf(imported);
-        ASSERT_EQ(imported.dialogs[0].controls.size(), 1u) << c.rule << "\n"
-                                                           << problemsOf(imported);
-        EXPECT_EQ(fieldOf(imported.dialogs[0].controls[0], c.field), c.expected)
+        // D is the last dialog, and C its last control.
+        ASSERT_FALSE(imported.dialogs.empty()) << c.rule << "\n" << problemsOf(imported);
+        ASSERT_FALSE(imported.dialogs.back().controls.empty()) << c.rule;
+        EXPECT_EQ(fieldOf(imported.dialogs.back().controls.back(), c.field), c.expected)
             << c.rule << "\n"
             << problemsOf(imported);
     }
