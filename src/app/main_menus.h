@@ -17,6 +17,7 @@ struct MainMenus
     QAction *load = nullptr;
     QAction *save = nullptr;
     QAction *saveAs = nullptr;
+    QAction *importCode = nullptr;
     QAction *generate = nullptr;
     QAction *quit = nullptr;
     QAction *recentSeparator = nullptr; // hidden while no file is listed

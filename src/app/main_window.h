@@ -53,6 +53,7 @@ public:
     void load();
     void save();
     void saveAs();
+    void importCode();
     void generate();
     void quit();
     void insertDialog();
