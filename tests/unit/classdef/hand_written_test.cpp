@@ -7,6 +7,7 @@
 
 #include <gtest/gtest.h>
 
+#include <filesystem>
 #include <fstream>
 #include <sstream>
 
@@ -64,3 +65,33 @@ TEST_P(HandWrittenFile, ImportsToTheExpectedDesignAndReport)
 INSTANTIATE_TEST_SUITE_P(Import, HandWrittenFile,
                          ::testing::Values(HandWritten {"import/mission.ext", 0},
                                            HandWritten {"import/titles.hpp", 1}));
+
+TEST(ImportCommand, WritesTheDesignFileNamedAndRefusesFilesWithoutDialogs)
+{
+    const auto run = [](std::vector<std::string> args, std::string &err) {
+        std::vector<const char *> argv {"kovrin", "import"};
+        for (const std::string &arg : args)
+            argv.push_back(arg.c_str());
+        std::ostringstream out;
+        std::ostringstream errors;
+        const auto status
+            = kovrin::runCommandLine(static_cast<int>(argv.size()), argv.data(), out, errors);
+        err = errors.str();
+        EXPECT_TRUE(out.str().empty());
+        return status;
+    };
+    std::string err;
+    const std::string data = std::string(KOVRIN_TEST_DATA) + "/import/";
+    const auto target = std::filesystem::temp_directory_path() / "kovrin-import-test.kvx";
+    EXPECT_EQ(run({data + "mission.ext", "-o", target.string()}, err), 0);
+    std::ifstream written(target, std::ios::binary);
+    std::ostringstream bytes;
+    bytes << written.rdbuf();
+    EXPECT_EQ(bytes.str(), dataBytes("import/mission.kvx"));
+    std::filesystem::remove(target);
+
+    EXPECT_EQ(run({data + "ui/defines.hpp"}, err), 2);
+    EXPECT_NE(err.find("no dialog was found"), std::string::npos) << err;
+    EXPECT_EQ(run({data + "absent.ext"}, err), 2);
+    EXPECT_NE(err.find("cannot be read"), std::string::npos) << err;
+}
