@@ -29,6 +29,14 @@ cp tests/data/*.kvx build-fuzz/corpus/ 2>/dev/null || true
 build-fuzz/tests/fuzz/fuzz_design_reader -max_total_time="${KOVRIN_FUZZ_SECONDS:-60}" \
     -timeout=5 -rss_limit_mb=2048 -print_final_stats=1 build-fuzz/corpus
 
+echo "== fuzzing the reader of class definitions (${KOVRIN_FUZZ_SECONDS:-60} s)"
+cmake --build build-fuzz --target fuzz_class_reader
+mkdir -p build-fuzz/corpus-classdef
+find tests/data/import tests/data/examples tests/data/codegen -type f \
+    -exec cp {} build-fuzz/corpus-classdef/ \;
+build-fuzz/tests/fuzz/fuzz_class_reader -max_total_time="${KOVRIN_FUZZ_SECONDS:-60}" \
+    -timeout=5 -rss_limit_mb=2048 -print_final_stats=1 build-fuzz/corpus-classdef
+
 echo "== build and test (all targets; the suite CI reads)"
 "$here/scripts/build.sh" -DKOVRIN_WERROR=ON
 ctest --test-dir build --output-on-failure -j "$jobs"
