@@ -71,23 +71,23 @@ bool Preprocessor::open(const std::filesystem::path &path, std::string *why)
     auto bytes = m_loader(path);
     if (!bytes) {
         if (why)
-            *why = path.string() + ": the file cannot be read";
+            *why = pathText(path) + ": the file cannot be read";
         return false;
     }
     if (bytes->size() > kMaxSourceBytes) {
         if (why)
-            *why = path.string() + ": the file is larger than "
+            *why = pathText(path) + ": the file is larger than "
                 + std::to_string(kMaxSourceBytes / (1024 * 1024)) + " MB";
         return false;
     }
     m_sourceBytes = bytes->size();
-    pushFile(decodeSourceBytes(*bytes), path.string(), path.lexically_normal());
+    pushFile(decodeSourceBytes(*bytes), pathText(path), path.lexically_normal());
     return true;
 }
 
 void Preprocessor::openText(std::string text, std::string name)
 {
-    std::filesystem::path path = name;
+    const std::filesystem::path path = pathOf(name);
     pushFile(std::move(text), std::move(name), path.lexically_normal());
 }
 
@@ -319,7 +319,7 @@ void Preprocessor::include(const std::vector<Token> &line, const Token &hash)
     // Mission files are written on Windows: a backslash separates folders there.
     std::replace(target.begin(), target.end(), '\\', '/');
     const std::filesystem::path &includer = m_paths[m_files.back().file];
-    const std::filesystem::path path = (includer.parent_path() / target).lexically_normal();
+    const std::filesystem::path path = (includer.parent_path() / pathOf(target)).lexically_normal();
     if (m_files.size() > kMaxIncludeDepth) {
         m_problems.add(hash.place,
                        "\"" + target + "\" is not read: includes nest more than "
@@ -352,8 +352,7 @@ void Preprocessor::include(const std::vector<Token> &line, const Token &hash)
     auto bytes = m_loader(path);
     if (!bytes) {
         m_problems.add(hash.place,
-                       "\"" + target + "\" cannot be read (looked for " + path.generic_string()
-                           + ")");
+                       "\"" + target + "\" cannot be read (looked for " + pathText(path) + ")");
         return;
     }
     m_sourceBytes += bytes->size();
@@ -363,7 +362,7 @@ void Preprocessor::include(const std::vector<Token> &line, const Token &hash)
                            + std::to_string(kMaxSourceBytes / (1024 * 1024)) + " MB");
         return;
     }
-    pushFile(decodeSourceBytes(*bytes), path.generic_string(), path);
+    pushFile(decodeSourceBytes(*bytes), pathText(path), path);
 }
 
 bool Preprocessor::expand(const Token &name, const std::shared_ptr<Macro> &macro)

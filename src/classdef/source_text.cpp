@@ -52,6 +52,17 @@ std::string decodeSourceBytes(std::string_view bytes)
     return decodeCp1252(bytes);
 }
 
+std::string pathText(const std::filesystem::path &path)
+{
+    const std::u8string text = path.generic_u8string();
+    return std::string(text.begin(), text.end());
+}
+
+std::filesystem::path pathOf(std::string_view utf8)
+{
+    return std::filesystem::path(std::u8string(utf8.begin(), utf8.end()));
+}
+
 SourceLoader diskSourceLoader()
 {
     return [](const std::filesystem::path &path) -> std::optional<std::string> {

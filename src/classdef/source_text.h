@@ -13,6 +13,11 @@ namespace kovrin {
 
 std::string decodeSourceBytes(std::string_view bytes);
 
+// Paths and UTF-8 text, whatever the platform's own narrow encoding: reports name files in
+// UTF-8, and an #include names its file in the text's UTF-8.
+std::string pathText(const std::filesystem::path &path);
+std::filesystem::path pathOf(std::string_view utf8);
+
 // Reads one file's bytes; none when it cannot be read. Tests and the fuzzer pass their own.
 using SourceLoader = std::function<std::optional<std::string>(const std::filesystem::path &)>;
 
