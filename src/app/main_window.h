@@ -25,6 +25,7 @@ class FileCommands;
 class GridCommands;
 class QtUserPrompts;
 class RecentFilesMenu;
+class WindowMenu;
 
 class MainWindow : public QMainWindow, public SurfaceHost
 {
@@ -75,6 +76,7 @@ public:
     const MainMenus &menus() const { return m_menus; }
     ControlMenu &controlMenu() { return *m_controlMenu; }
     RecentFilesMenu &recentFiles() { return *m_recent; }
+    WindowMenu &windowMenu() { return *m_windowMenu; }
     Toolbox *toolbox() const { return m_toolbox; }
     // How the program's own modal windows run; tests replace it.
     ModalRunner &modalRunner() { return m_runner; }
@@ -99,6 +101,7 @@ private:
     MainMenus m_menus;
     ControlMenu *m_controlMenu = nullptr;
     RecentFilesMenu *m_recent = nullptr;
+    WindowMenu *m_windowMenu = nullptr;
     QPointer<Toolbox> m_toolbox;
     bool m_toolboxShownOnce = false;
 

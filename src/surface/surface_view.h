@@ -5,6 +5,7 @@
 
 #include "surface/drawn_control.h"
 #include "surface/grab_zone.h"
+#include "surface/held_keys.h"
 
 #include <QWidget>
 
@@ -76,6 +77,8 @@ private:
     bool placeArmed(double x, double y);
     void clickOnControl(const std::string &tag);
     void openEditorOn(const std::string &tag);
+    // The keyboard step of the focused control, once its key is known to be up.
+    void stepFocused(int key, int keys);
     void setPointer(PointerShape shape);
     // Reports a change of the document as one undo step of this name.
     void changed(const QString &stepName);
@@ -93,6 +96,7 @@ private:
     std::string m_pressedTag;
     QRegion m_outlineShown; // where the outline was last painted, in pixels
     PointerShape m_pointer = PointerShape::Arrow;
+    HeldKeys m_heldKeys;
 };
 
 } // namespace kovrin
