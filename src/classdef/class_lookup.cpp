@@ -1,5 +1,7 @@
 #include "classdef/class_lookup.h"
 
+#include "model/ignoring_case.h"
+
 #include <algorithm>
 
 namespace kovrin {
@@ -7,18 +9,14 @@ namespace {
 
 std::string scopeKey(std::uint32_t scope, std::string_view name)
 {
-    std::string key = std::to_string(scope);
-    key += '/';
-    for (char c : name)
-        key += (c >= 'A' && c <= 'Z') ? static_cast<char>(c - 'A' + 'a') : c;
-    return key;
+    return std::to_string(scope) + '/' + caseKey(name);
 }
 
 const ClassProperty *ownProperty(const ClassNode &node, std::string_view name)
 {
     // The last one written counts when a class sets a property twice.
     for (auto it = node.properties.rbegin(); it != node.properties.rend(); ++it) {
-        if (sameName(it->name, name))
+        if (equalIgnoringCase(it->name, name))
             return &*it;
     }
     return nullptr;

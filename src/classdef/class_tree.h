@@ -53,7 +53,4 @@ struct ClassTree
     std::vector<ClassNode> nodes;
 };
 
-// Text compared the way the game compares names: without regard to ASCII case.
-bool sameName(std::string_view a, std::string_view b);
-
 } // namespace kovrin

@@ -3,6 +3,7 @@
 #include "classdef/expression.h"
 #include "classdef/lexer.h"
 #include "model/creation_defaults.h"
+#include "model/ignoring_case.h"
 #include "model/number_text.h"
 
 #include <algorithm>
@@ -37,16 +38,6 @@ constexpr std::array<std::string_view, 22> kFieldNames {"type",
                                                         "lineSpacing",
                                                         "rowHeight",
                                                         "wholeHeight"};
-
-std::string lowerCase(std::string_view text)
-{
-    std::string out(text);
-    for (char &c : out) {
-        if (c >= 'A' && c <= 'Z')
-            c = static_cast<char>(c - 'A' + 'a');
-    }
-    return out;
-}
 
 std::string shown(const ClassValue &value)
 {
@@ -184,9 +175,9 @@ public:
         if (!property)
             return;
         const ClassValue &value = property->value;
-        if (value.kind == ClassValue::Kind::Bare && sameName(value.text, "true")) {
+        if (value.kind == ClassValue::Kind::Bare && equalIgnoringCase(value.text, "true")) {
             field = 1;
-        } else if (value.kind == ClassValue::Kind::Bare && sameName(value.text, "false")) {
+        } else if (value.kind == ClassValue::Kind::Bare && equalIgnoringCase(value.text, "false")) {
             field = 0;
         } else if (value.number && (*value.number == 0 || *value.number == 1)) {
             field = static_cast<std::int16_t>(*value.number);
@@ -235,12 +226,12 @@ void countUnused(const ClassLookup &lookup, const ClassChain &chain,
         for (const ClassProperty &property : lookup.node(index).properties) {
             bool field = false;
             for (std::string_view name : kFieldNames)
-                field = field || sameName(name, property.name);
+                field = field || equalIgnoringCase(name, property.name);
             for (const ClassProperty *fallback : unusedFallbacks)
-                field = field && !(fallback && sameName(fallback->name, property.name));
+                field = field && !(fallback && equalIgnoringCase(fallback->name, property.name));
             if (field)
                 continue;
-            std::string key = lowerCase(property.name);
+            std::string key = caseKey(property.name);
             if (std::find(seen.begin(), seen.end(), key) != seen.end())
                 continue;
             auto &entry = unused[key];
@@ -329,11 +320,12 @@ std::optional<ControlRecord> importControl(const ControlSource &source, std::uin
     std::array<const ClassProperty *, 2> olderNames {};
     const ClassProperty *used = nullptr;
     reader.readColour("colorText", "color", record.ForeColor, used);
-    olderNames[0]
-        = used && sameName(used->name, "colorText") ? lookup.find(chain.classes, "color") : nullptr;
+    olderNames[0] = used && equalIgnoringCase(used->name, "colorText")
+        ? lookup.find(chain.classes, "color")
+        : nullptr;
     reader.readColour("colorBackground", {}, record.BackColor, used);
     reader.readColour("colorSelect", "colorSelection", record.SelectionColor, used);
-    olderNames[1] = used && sameName(used->name, "colorSelect")
+    olderNames[1] = used && equalIgnoringCase(used->name, "colorSelect")
         ? lookup.find(chain.classes, "colorSelection")
         : nullptr;
     reader.readColour("colorSelectBackground", {}, record.SelectionBGColor, used);

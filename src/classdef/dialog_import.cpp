@@ -4,6 +4,7 @@
 #include "classdef/class_reader.h"
 #include "classdef/control_import.h"
 #include "model/colour_value.h"
+#include "model/ignoring_case.h"
 
 #include <algorithm>
 
@@ -19,12 +20,13 @@ struct Entry
 bool holdsControls(const ClassLookup &lookup, const ClassNode &node)
 {
     for (const ClassProperty &property : node.properties) {
-        if (sameName(property.name, "controls") || sameName(property.name, "controlsBackground"))
+        if (equalIgnoringCase(property.name, "controls")
+            || equalIgnoringCase(property.name, "controlsBackground"))
             return true;
     }
     for (std::uint32_t nested : node.classes) {
         const std::string &name = lookup.node(nested).name;
-        if (sameName(name, "controls") || sameName(name, "controlsBackground"))
+        if (equalIgnoringCase(name, "controls") || equalIgnoringCase(name, "controlsBackground"))
             return true;
     }
     return false;
@@ -179,7 +181,7 @@ private:
         if (const ClassProperty *moving = m_lookup.find(chain.classes, "movingEnable")) {
             const ClassValue &value = moving->value;
             const bool movable
-                = (value.kind == ClassValue::Kind::Bare && sameName(value.text, "true"))
+                = (value.kind == ClassValue::Kind::Bare && equalIgnoringCase(value.text, "true"))
                 || (value.number && *value.number != 0);
             if (!movable)
                 m_problems.add(moving->place,
@@ -201,7 +203,7 @@ private:
                     = {"idd", "movingEnable", "objects", "controls", "controlsBackground"};
                 bool kept = false;
                 for (std::string_view name : kKept)
-                    kept = kept || sameName(name, property.name);
+                    kept = kept || equalIgnoringCase(name, property.name);
                 if (!kept)
                     m_problems.add(property.place,
                                    "dialog " + dialog + ": " + property.name
