@@ -10,7 +10,8 @@ cd "$here"
 "$here/scripts/install-deps.sh"
 cmake -S . -B build-release -G Ninja -DCMAKE_BUILD_TYPE=Release -DKOVRIN_BENCH=ON >/dev/null
 # The build's own output goes to a log, shown only when the build fails.
-if ! cmake --build build-release --target core_bench surface_bench gui_timing kovrin-cli \
+if ! cmake --build build-release --target core_bench import_bench surface_bench gui_timing \
+    kovrin-cli \
     >build-release/build.log 2>&1; then
     cat build-release/build.log
     exit 1
@@ -22,6 +23,9 @@ mkdir -p "$XDG_RUNTIME_DIR" && chmod 700 "$XDG_RUNTIME_DIR"
 
 echo "== read, write and generate against the floor"
 build-release/bench/core_bench "$@"
+echo
+echo "== the import of 11 MB of class definitions"
+build-release/bench/import_bench
 echo
 echo "== the design surface with 5,000 controls"
 build-release/bench/surface_bench

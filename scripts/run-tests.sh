@@ -52,7 +52,8 @@ took
 step "Qt-free build: the core, kovrin-cli and the fuzz targets (clang)"
 CC=clang CXX=clang++ cmake -S . -B build-fuzz -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo \
     -DKOVRIN_GUI=OFF -DKOVRIN_FUZZ=ON -DKOVRIN_WERROR=ON >/dev/null
-cmake --build build-fuzz --target kovrin-cli fuzz_design_reader fuzz_design_round_trip
+cmake --build build-fuzz --target kovrin-cli fuzz_design_reader fuzz_design_round_trip \
+    fuzz_class_reader
 took
 
 mkdir -p build-fuzz/seeds
@@ -64,6 +65,16 @@ for target in fuzz_design_reader fuzz_design_round_trip; do
         -rss_limit_mb=2048 -print_final_stats=1 "build-fuzz/corpus-$target" build-fuzz/seeds
     took
 done
+
+mkdir -p build-fuzz/seeds-classdef
+find tests/data/import tests/data/examples tests/data/codegen -type f \
+    -exec cp {} build-fuzz/seeds-classdef/ \;
+step "fuzzing fuzz_class_reader ($fuzz_seconds s, inputs up to 64 KB)"
+mkdir -p build-fuzz/corpus-fuzz_class_reader
+build-fuzz/tests/fuzz/fuzz_class_reader -max_total_time="$fuzz_seconds" -max_len=65536 \
+    -timeout=10 -rss_limit_mb=2048 -print_final_stats=1 build-fuzz/corpus-fuzz_class_reader \
+    build-fuzz/seeds-classdef
+took
 
 step "Windows: the core suite under Wine, kovrin-cli.exe against the Linux build, the zip"
 "$here/scripts/test-windows.sh" build-asan/src/kovrin-cli

@@ -4,6 +4,7 @@
 // of the set that the shell makes goes through the named operations here, and each becomes one
 // undo step; the history's clean state is the set's unmodified state.
 
+#include "classdef/import_into_set.h"
 #include "model/content_change.h"
 #include "model/dialog_set.h"
 
@@ -61,6 +62,9 @@ public:
     // --- changes -----------------------------------------------------------------------------
     // Insert new dialog; refused with a message at the counter limit.
     void insertDialog();
+    // Imported dialogs join the set as inserted ones, windows shown, in one undo step; refused
+    // whole when a counter would pass its limit.
+    SetAddition addImportedDialogs(const std::vector<ImportedDialog> &dialogs);
     void renameDialog(std::int16_t frmIndex, const QString &name);
     void setGridSize(std::int16_t frmIndex, float gridSize);
     // Remove current dialog: its window closes through the two questions.

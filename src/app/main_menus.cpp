@@ -46,6 +46,9 @@ MainMenus buildMainMenus(QMenuBar &bar, QUndoStack &history)
                           QKeySequence(Qt::CTRL | Qt::Key_S));
     menus.saveAs = addEntry(*file, "mnu_saveas", QStringLiteral("Save Dialogs &As..."),
                             QStringLiteral("Save the dialogs to a design file of a new name."));
+    menus.importCode
+        = addEntry(*file, "mnu_import", QStringLiteral("&Import dialog code..."),
+                   QStringLiteral("Add the dialogs of a mission's class definitions to the set."));
     file->addSeparator();
     menus.generate = addEntry(*file, "mnu_generate", QStringLiteral("&Generate .ext code"),
                               QStringLiteral("Show the code to paste into DESCRIPTION.EXT."),

@@ -18,6 +18,7 @@ struct MainMenus
     QAction *load = nullptr;
     QAction *save = nullptr;
     QAction *saveAs = nullptr;
+    QAction *importCode = nullptr;
     QAction *generate = nullptr;
     QAction *quit = nullptr;
     QAction *openBackups = nullptr; // the folder of the versions saves replaced

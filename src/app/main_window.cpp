@@ -10,6 +10,7 @@
 #include "app/file_commands.h"
 #include "app/generate_command.h"
 #include "app/grid_commands.h"
+#include "app/import_command.h"
 #include "app/product.h"
 #include "app/qt_user_prompts.h"
 #include "app/readme_command.h"
@@ -121,6 +122,7 @@ void MainWindow::connectMenus()
     on(m_menus.load, &MainWindow::load);
     on(m_menus.save, &MainWindow::save);
     on(m_menus.saveAs, &MainWindow::saveAs);
+    on(m_menus.importCode, &MainWindow::importCode);
     on(m_menus.generate, &MainWindow::generate);
     on(m_menus.quit, &MainWindow::quit);
     on(m_menus.openBackups, &MainWindow::openBackupFolder);
@@ -220,6 +222,11 @@ void MainWindow::load()
 {
     if (settleUnsavedWork(*m_workspace, m_prompts, *m_files))
         m_files->load(decimalSeparator());
+}
+
+void MainWindow::importCode()
+{
+    ImportCommand(*m_workspace, m_prompts).run(decimalSeparator());
 }
 
 void MainWindow::openFile(const QString &path)

@@ -55,6 +55,7 @@ public:
     void load();
     void save();
     void saveAs();
+    void importCode();
     void generate();
     void quit();
     void insertDialog();

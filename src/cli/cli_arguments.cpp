@@ -22,6 +22,8 @@ std::optional<Action> subcommandOf(std::string_view word)
         return Action::Convert;
     if (word == "check")
         return Action::Check;
+    if (word == "import")
+        return Action::Import;
     return std::nullopt;
 }
 
@@ -39,6 +41,8 @@ std::string filesWanted(Action action)
         return "convert needs an input and an output file (convert IN.kvx OUT.kvx)";
     case Action::Check:
         return "check needs one design file (check FILE.kvx)";
+    case Action::Import:
+        return "import needs one file of class definitions (import FILE [-o OUT.kvx])";
     default:
         return {};
     }
@@ -55,7 +59,7 @@ Result<CliRequest> parseSubcommand(Action action, const std::vector<std::string>
             optionsEnded = true;
         } else if (!optionsEnded && isHelp(arg)) {
             return Result<CliRequest>::of(CliRequest {Action::Help, {}, {}});
-        } else if (!optionsEnded && action == Action::Generate
+        } else if (!optionsEnded && (action == Action::Generate || action == Action::Import)
                    && (arg == "-o" || arg == "--output")) {
             if (request.output)
                 return Result<CliRequest>::failure("the output file is given twice");

@@ -12,10 +12,10 @@ namespace kovrin {
 
 struct CliRequest
 {
-    enum class Action { None, Help, Version, Generate, Convert, Check };
+    enum class Action { None, Help, Version, Generate, Convert, Check, Import };
     Action action = Action::None;
-    std::vector<std::filesystem::path> files; // generate, check: one; convert: input and output
-    std::optional<std::filesystem::path> output; // generate -o
+    std::vector<std::filesystem::path> files; // generate, check, import: one; convert: in and out
+    std::optional<std::filesystem::path> output; // generate -o, import -o
 };
 
 // None: no argument, or a first argument that is neither a subcommand nor a "--" option (a

@@ -5,6 +5,7 @@
 #include "cli/convert_command.h"
 #include "cli/exit_status.h"
 #include "cli/generate_command.h"
+#include "cli/import_command.h"
 #include "cli/usage_text.h"
 
 #include <exception>
@@ -34,6 +35,8 @@ int runRequest(const CliRequest &request, const CommandIo &io, Program program)
         return runConvert(request, io);
     case Action::Check:
         return runCheck(request, io);
+    case Action::Import:
+        return runImport(request, io);
     case Action::None:
         break;
     }

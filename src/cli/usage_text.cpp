@@ -32,6 +32,7 @@ std::string usageText(std::string_view program, bool designer)
         {"generate FILE.kvx [-o OUT]", "write the generated code for DESCRIPTION.EXT"},
         {"convert IN.kvx OUT.kvx", "rewrite a design file in the current format"},
         {"check FILE.kvx", "report what would break in the game or on reloading"},
+        {"import FILE [-o OUT.kvx]", "read the dialogs of class definitions into a design"},
         {"--help | --version", ""},
     };
     std::string text = "Usage:\n";
@@ -50,8 +51,12 @@ std::string usageText(std::string_view program, bool designer)
           "The generated code goes to standard output unless -o names a file; it has CRLF line\n"
           "ends and the Windows-1252 code page of the design file. Numbers use \".\".\n"
           "\n"
-          "Exit status: 0 done; 1 no dialogs to generate, or problems found by check;\n"
-          "2 a bad argument, or a file that cannot be read or written.\n";
+          "import writes the design file to standard output unless -o names a file, and its\n"
+          "report to standard error.\n"
+          "\n"
+          "Exit status: 0 done; 1 no dialogs to generate, problems found by check, or a control\n"
+          "or value import left out or replaced; 2 a bad argument, a file that cannot be read\n"
+          "or written, or a file without dialogs to import.\n";
 }
 
 } // namespace kovrin

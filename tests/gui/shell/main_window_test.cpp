@@ -82,8 +82,8 @@ private slots:
         QCOMPARE(f.set().count(), 0u);
         const QStringList expected {
             "&File: &New Dialog [Ctrl+N], &Load Dialogs... [Ctrl+L], &Save Dialogs [Ctrl+S], "
-            "Save Dialogs &As..., -, &Generate .ext code [Ctrl+G], -, &Quit, -, "
-            "&Open backup folder",
+            "Save Dialogs &As..., &Import dialog code..., -, &Generate .ext code [Ctrl+G], -, "
+            "&Quit, -, &Open backup folder",
             "&Edit: &Insert new dialog, &Remove current dialog, -, "
             "&Organize control order for current dialog, Change &Grid Size for current dialog, -, "
             "&Undo [Ctrl+Z], Re&do [Ctrl+Y]",

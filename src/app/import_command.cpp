@@ -1,0 +1,99 @@
+#include "app/import_command.h"
+
+#include "app/dialog_workspace.h"
+#include "app/file_commands.h"
+#include "app/fs_path.h"
+#include "app/user_prompts.h"
+#include "classdef/dialog_import.h"
+#include "model/problem_list.h"
+#include "surface/busy_cursor.h"
+
+#include <QFileInfo>
+
+namespace kovrin {
+namespace {
+
+const auto kWarning = QStringLiteral("WARNING");
+
+// A message box stays readable: the first lines, then how many more there are.
+constexpr std::size_t kShownLines = 30;
+
+QString linesOf(std::vector<std::string> lines)
+{
+    if (lines.size() > kShownLines) {
+        const std::size_t more = lines.size() - kShownLines;
+        lines.resize(kShownLines);
+        lines.push_back("... and " + std::to_string(more) + " more");
+    }
+    return QString::fromStdString(problemLines(lines));
+}
+
+} // namespace
+
+ImportCommand::ImportCommand(DialogWorkspace &workspace, UserPrompts &prompts)
+    : m_workspace(workspace)
+    , m_prompts(prompts)
+{
+}
+
+QString ImportCommand::fileFilter()
+{
+    return QStringLiteral("Dialog code (*.ext *.hpp *.h *.inc);;Mission description (*.ext);;"
+                          "Headers (*.hpp *.h);;Included files (*.inc);;All files (*)");
+}
+
+bool ImportCommand::run(char decimalSeparator)
+{
+    const QString path
+        = m_prompts.openFileName(FileCommands::initialFolder(),
+                                 QStringLiteral("Import Dialog Code"), QString(), fileFilter());
+    if (path.isEmpty())
+        return false;
+    return importFile(path, decimalSeparator);
+}
+
+bool ImportCommand::importFile(const QString &path, char decimalSeparator)
+{
+    BusyCursor busy;
+    const QString absolute = QFileInfo(path).absoluteFilePath();
+    const DialogImport imported
+        = importDialogs(toFsPath(absolute), diskSourceLoader(), decimalSeparator);
+    if (!imported.readable || imported.dialogs.empty()) {
+        busy.release();
+        QString text = imported.readable
+            ? QStringLiteral("No dialog was imported: the file holds no class with controls[] "
+                             "or controlsBackground[].\r\n")
+                + linesOf(imported.problemLines())
+            : QString::fromStdString(imported.failure);
+        m_prompts.message(kWarning, text, UserPrompts::Icon::Warning);
+        return false;
+    }
+    const SetAddition added = m_workspace.addImportedDialogs(imported.dialogs);
+    busy.release();
+    if (!added.status) {
+        m_prompts.message(kWarning, QString::fromStdString(added.status.message),
+                          UserPrompts::Icon::Warning);
+        return false;
+    }
+
+    std::vector<std::string> problems = added.renamed;
+    const std::vector<std::string> read = imported.problemLines();
+    problems.insert(problems.end(), read.begin(), read.end());
+    QString report;
+    if (!problems.empty())
+        report = QStringLiteral("The dialogs were added, but not everything came in as "
+                                "written:\r\n")
+            + linesOf(problems);
+    if (!imported.unused.empty())
+        report += (report.isEmpty() ? QString() : QStringLiteral("\r\n"))
+            + QStringLiteral("Properties without a field in Kovrin, left to the game's "
+                             "defaults:\r\n")
+            + linesOf(imported.unusedLines());
+    if (!report.isEmpty())
+        m_prompts.message(
+            problems.empty() ? QStringLiteral("Import dialog code") : kWarning, report,
+            problems.empty() ? UserPrompts::Icon::Information : UserPrompts::Icon::Warning);
+    return true;
+}
+
+} // namespace kovrin

@@ -1,0 +1,346 @@
+#include "classdef/control_import.h"
+
+#include "classdef/expression.h"
+#include "classdef/lexer.h"
+#include "model/creation_defaults.h"
+#include "model/ignoring_case.h"
+#include "model/number_text.h"
+
+#include <algorithm>
+#include <array>
+#include <cmath>
+#include <limits>
+
+namespace kovrin {
+namespace {
+
+// The names the record has a field for. color and colorSelection stand in for colorText and
+// colorSelect when a class sets only the older names.
+constexpr std::array<std::string_view, 22> kFieldNames {"type",
+                                                        "idc",
+                                                        "x",
+                                                        "y",
+                                                        "w",
+                                                        "h",
+                                                        "style",
+                                                        "colorText",
+                                                        "color",
+                                                        "colorBackground",
+                                                        "colorSelect",
+                                                        "colorSelection",
+                                                        "colorSelectBackground",
+                                                        "colorActive",
+                                                        "font",
+                                                        "sizeEx",
+                                                        "text",
+                                                        "action",
+                                                        "default",
+                                                        "lineSpacing",
+                                                        "rowHeight",
+                                                        "wholeHeight"};
+
+std::string shown(const ClassValue &value)
+{
+    constexpr std::size_t kLongest = 60;
+    std::string text = value.written.empty() ? value.text : value.written;
+    if (value.kind == ClassValue::Kind::Array)
+        text = "{...}";
+    if (text.size() > kLongest)
+        text = text.substr(0, kLongest) + "...";
+    return text;
+}
+
+std::string colourText(const ColourValue &colour)
+{
+    if (!colour)
+        return "no colour";
+    std::string out = "{";
+    for (std::size_t i = 0; i < 4; ++i) {
+        if (i > 0)
+            out += ", ";
+        appendComponentText(out, (*colour)[i], '.');
+    }
+    return out + "}";
+}
+
+class ControlReader
+{
+public:
+    ControlReader(const ControlSource &source, std::uint32_t node, const ClassChain &chain)
+        : m_source(source)
+        , m_node(node)
+        , m_chain(chain.classes)
+    {
+    }
+
+    const ClassProperty *find(std::string_view name) const
+    {
+        return m_source.lookup.find(m_chain, name);
+    }
+
+    void report(const ClassProperty &property, const std::string &what) const
+    {
+        const bool list = property.value.kind == ClassValue::Kind::Array;
+        m_source.problems.add(property.place,
+                              where() + property.name + (list ? "[] = " : " = ")
+                                  + shown(property.value) + ": " + what);
+    }
+
+    std::string where() const
+    {
+        return "dialog " + m_source.dialog + ", control " + m_source.lookup.node(m_node).name
+            + ": ";
+    }
+
+    void readFloat(std::string_view name, float &field) const
+    {
+        const ClassProperty *property = find(name);
+        if (!property)
+            return;
+        std::string why;
+        const auto value = numberOf(property->value, &why);
+        if (value && std::fabs(*value) <= std::numeric_limits<float>::max()) {
+            field = static_cast<float>(*value);
+            return;
+        }
+        report(*property,
+               (value ? std::string("the number is too large") : why) + "; kept "
+                   + singleText(field, '.'));
+    }
+
+    void readInteger(std::string_view name, std::int16_t &field) const
+    {
+        const ClassProperty *property = find(name);
+        if (!property)
+            return;
+        std::string why;
+        const auto value = numberOf(property->value, &why);
+        if (value && *value == std::trunc(*value) && *value >= -32768 && *value <= 32767) {
+            field = static_cast<std::int16_t>(*value);
+            return;
+        }
+        if (value)
+            why = "a whole number from -32768 to 32767 is needed";
+        report(*property, why + "; kept " + std::to_string(field));
+    }
+
+    // Strings as their content, bare words and numbers as spelled once macros are expanded.
+    void readText(std::string_view name, std::string &field) const
+    {
+        const ClassProperty *property = find(name);
+        if (!property)
+            return;
+        if (property->value.kind == ClassValue::Kind::Array) {
+            report(*property, "a list where a text is needed; kept \"" + field + "\"");
+            return;
+        }
+        field = property->value.text;
+    }
+
+    void readColour(std::string_view name, std::string_view olderName, ColourValue &field,
+                    const ClassProperty *&used) const
+    {
+        const ClassProperty *property = find(name);
+        if (!property && !olderName.empty())
+            property = find(olderName);
+        used = property;
+        if (!property)
+            return;
+        const ClassValue &value = property->value;
+        std::string why = "a colour needs a list of four numbers";
+        if (value.kind == ClassValue::Kind::Array && value.items.size() == 4) {
+            Rgba rgba;
+            bool all = true;
+            for (std::size_t i = 0; i < 4 && all; ++i) {
+                const ClassValue &item = value.items[i];
+                const auto number = numberOf(item, &why);
+                all = number.has_value();
+                if (!all)
+                    break;
+                // A plain literal is kept as written, as Load keeps the text of a component.
+                rgba[i] = parseFileNumber(item.text) ? replaceDecimal(item.text, m_source.separator)
+                                                     : doubleText(*number, m_source.separator);
+            }
+            if (all) {
+                field = rgba;
+                return;
+            }
+        }
+        report(*property, why + "; kept " + colourText(field));
+    }
+
+    void readEnter(std::int16_t &field) const
+    {
+        const ClassProperty *property = find("default");
+        if (!property)
+            return;
+        const ClassValue &value = property->value;
+        if (value.kind == ClassValue::Kind::Bare && equalIgnoringCase(value.text, "true")) {
+            field = 1;
+        } else if (value.kind == ClassValue::Kind::Bare && equalIgnoringCase(value.text, "false")) {
+            field = 0;
+        } else if (value.number && (*value.number == 0 || *value.number == 1)) {
+            field = static_cast<std::int16_t>(*value.number);
+        } else {
+            report(*property,
+                   "true or false is needed; kept " + std::string(field ? "true" : "false"));
+        }
+    }
+
+private:
+    const ControlSource &m_source;
+    std::uint32_t m_node;
+    const std::vector<std::uint32_t> &m_chain;
+};
+
+std::optional<ControlKind> kindOfType(double type, bool background, const ClassValue *style)
+{
+    if (type == 0) {
+        if (background)
+            return ControlKind::Frame;
+        const auto styleValue = style ? numberOf(*style) : std::nullopt;
+        const bool picture = styleValue && *styleValue >= 0 && *styleValue < 65536
+            && (static_cast<long>(*styleValue) & 0xF0) == 48;
+        return picture ? ControlKind::Picture : ControlKind::Text;
+    }
+    if (type == 1)
+        return ControlKind::Button;
+    if (type == 2)
+        return ControlKind::Input;
+    if (type == 3)
+        return ControlKind::Slider;
+    if (type == 4)
+        return ControlKind::Combo;
+    if (type == 5)
+        return ControlKind::List;
+    if (type == 11)
+        return ControlKind::Link;
+    return std::nullopt;
+}
+
+void countUnused(const ClassLookup &lookup, const ClassChain &chain,
+                 const std::array<const ClassProperty *, 2> &unusedFallbacks, UnusedCount &unused)
+{
+    std::vector<std::string> seen;
+    for (std::uint32_t index : chain.classes) {
+        for (const ClassProperty &property : lookup.node(index).properties) {
+            bool field = false;
+            for (std::string_view name : kFieldNames)
+                field = field || equalIgnoringCase(name, property.name);
+            for (const ClassProperty *fallback : unusedFallbacks)
+                field = field && !(fallback && equalIgnoringCase(fallback->name, property.name));
+            if (field)
+                continue;
+            std::string key = caseKey(property.name);
+            if (std::find(seen.begin(), seen.end(), key) != seen.end())
+                continue;
+            auto &entry = unused[key];
+            if (entry.second == 0)
+                entry.first = property.name;
+            ++entry.second;
+            seen.push_back(std::move(key));
+        }
+    }
+}
+
+} // namespace
+
+std::optional<double> numberOf(const ClassValue &value, std::string *why)
+{
+    if (value.number)
+        return value.number;
+    if (value.kind == ClassValue::Kind::String) {
+        // The game reads arithmetic in a string as well: x = "0.1 + 0.2".
+        ReadProblems ignored;
+        Lexer lexer(value.text, 0, ignored);
+        std::vector<Token> tokens;
+        for (Token token = lexer.next(); token.kind != TokenKind::End; token = lexer.next()) {
+            tokens.push_back(token);
+            if (tokens.size() > 1000)
+                break;
+        }
+        Evaluated evaluated = evaluateTokens(tokens);
+        if (!evaluated.value && why)
+            *why = std::move(evaluated.why);
+        return evaluated.value;
+    }
+    if (why) {
+        if (value.kind == ClassValue::Kind::Array)
+            *why = "a list where a number is needed";
+        else if (value.kind == ClassValue::Kind::Empty)
+            *why = "there is no value";
+        else
+            *why = value.why;
+    }
+    return std::nullopt;
+}
+
+std::optional<ControlRecord> importControl(const ControlSource &source, std::uint32_t node,
+                                           bool background, UnusedCount *unused)
+{
+    const ClassLookup &lookup = source.lookup;
+    const ClassNode &control = lookup.node(node);
+    const ClassChain chain = lookup.chain(node);
+    const std::string where = "dialog " + source.dialog + ", control " + control.name + ": ";
+    if (!chain.problem.empty())
+        source.problems.add(control.place, where + chain.problem);
+
+    const ClassProperty *type = lookup.find(chain.classes, "type");
+    if (!type) {
+        source.problems.add(control.place, where + "it has no type; the control is left out");
+        return std::nullopt;
+    }
+    const auto typeValue = numberOf(type->value);
+    const ClassProperty *style = lookup.find(chain.classes, "style");
+    const auto kind = typeValue
+        ? kindOfType(*typeValue, background, style ? &style->value : nullptr)
+        : std::nullopt;
+    if (!kind) {
+        source.problems.add(type->place,
+                            where + "type = " + shown(type->value)
+                                + " is none of Kovrin's kinds; the control is left out");
+        return std::nullopt;
+    }
+
+    ControlRecord record = defaultRecord(*kind);
+    record.Name = control.name;
+    const ControlReader reader(source, node, chain);
+    reader.readInteger("idc", record.IDC);
+    reader.readFloat("x", record.X);
+    reader.readFloat("y", record.Y);
+    reader.readFloat("w", record.Width);
+    reader.readFloat("h", record.Height);
+    if (style) {
+        const ClassValue &value = style->value;
+        if (value.kind == ClassValue::Kind::Array || value.kind == ClassValue::Kind::Empty)
+            reader.report(*style, "a style is needed; kept " + record.Style);
+        else
+            record.Style = value.kind == ClassValue::Kind::String ? value.text : value.written;
+    }
+    std::array<const ClassProperty *, 2> olderNames {};
+    const ClassProperty *used = nullptr;
+    reader.readColour("colorText", "color", record.ForeColor, used);
+    olderNames[0] = used && equalIgnoringCase(used->name, "colorText")
+        ? lookup.find(chain.classes, "color")
+        : nullptr;
+    reader.readColour("colorBackground", {}, record.BackColor, used);
+    reader.readColour("colorSelect", "colorSelection", record.SelectionColor, used);
+    olderNames[1] = used && equalIgnoringCase(used->name, "colorSelect")
+        ? lookup.find(chain.classes, "colorSelection")
+        : nullptr;
+    reader.readColour("colorSelectBackground", {}, record.SelectionBGColor, used);
+    reader.readColour("colorActive", {}, record.ActiveColor, used);
+    reader.readText("font", record.Font);
+    reader.readFloat("sizeEx", record.FontSize);
+    reader.readText("text", record.Text);
+    reader.readText("action", record.Action);
+    reader.readEnter(record.Enter);
+    reader.readFloat("lineSpacing", record.LineSpacing);
+    reader.readFloat("rowHeight", record.RowHeight);
+    reader.readFloat("wholeHeight", record.WholeHeight);
+    if (unused)
+        countUnused(lookup, chain, olderNames, *unused);
+    return record;
+}
+
+} // namespace kovrin

@@ -1,0 +1,34 @@
+#pragma once
+// One control class to one record: its kind from type (and, for a static control, from the list
+// it stands in and its style), then every field the class chain gives; a field it does not give
+// keeps the kind's creation default.
+
+#include "classdef/class_lookup.h"
+#include "classdef/source_place.h"
+#include "model/control_record.h"
+
+#include <map>
+#include <optional>
+#include <string>
+
+namespace kovrin {
+
+// Properties without a field, by lower-case name: the name as first met and how many controls.
+using UnusedCount = std::map<std::string, std::pair<std::string, std::size_t>>;
+
+struct ControlSource
+{
+    const ClassLookup &lookup;
+    ReadProblems &problems;
+    char separator;
+    std::string dialog; // named in reports
+};
+
+// None when the control is left out (reported). unused may be null: nothing is counted.
+std::optional<ControlRecord> importControl(const ControlSource &source, std::uint32_t node,
+                                           bool background, UnusedCount *unused);
+
+// The number a value stands for: arithmetic, or a string holding arithmetic ("0.5").
+std::optional<double> numberOf(const ClassValue &value, std::string *why = nullptr);
+
+} // namespace kovrin

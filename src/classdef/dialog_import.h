@@ -1,0 +1,55 @@
+#pragma once
+// The import of dialogs from class definitions. Every class that holds a controls[] or
+// controlsBackground[] list, or a nested class controls or controlsBackground, is a dialog named
+// after its class; its controls, background ones first, become records of Kovrin's kinds. What
+// cannot come in whole is reported with its place and what was kept instead; properties Kovrin
+// has no field for are only counted, since the game's defaults stand in for them.
+
+#include "classdef/source_place.h"
+#include "classdef/source_text.h"
+#include "model/control_record.h"
+
+#include <filesystem>
+#include <string>
+#include <vector>
+
+namespace kovrin {
+
+struct ImportedDialog
+{
+    std::string name;
+    SourcePlace place;
+    std::vector<ControlRecord> controls; // stacking order, back first; Tag left empty
+};
+
+struct UnusedProperty
+{
+    std::string name; // as first met
+    std::size_t controls = 0; // how many controls carry it, their own or inherited
+};
+
+struct DialogImport
+{
+    bool readable = false;
+    std::string failure; // why the file could not be read
+    std::vector<ImportedDialog> dialogs;
+    std::vector<std::string> files; // the files read, as the problems name them
+    std::vector<ReadProblem> problems;
+    std::size_t problemsLeftOut = 0;
+    std::vector<UnusedProperty> unused; // by name
+
+    // Every dialog came in whole: nothing left out, nothing replaced.
+    bool whole() const { return problems.empty() && problemsLeftOut == 0; }
+    // The problems, one line each with file, line and column.
+    std::vector<std::string> problemLines() const;
+    // The count of properties without a field, one line each; not a problem.
+    std::vector<std::string> unusedLines() const;
+};
+
+// Colour components become texts with the given decimal separator, as Load stores them.
+DialogImport importDialogs(const std::filesystem::path &path, const SourceLoader &loader,
+                           char separator);
+DialogImport importDialogText(std::string text, const std::string &name, const SourceLoader &loader,
+                              char separator);
+
+} // namespace kovrin

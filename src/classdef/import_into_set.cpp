@@ -1,0 +1,89 @@
+#include "classdef/import_into_set.h"
+
+#include "model/dialog_name_check.h"
+#include "model/limits.h"
+
+#include <array>
+
+namespace kovrin {
+namespace {
+
+constexpr std::size_t kLimit = static_cast<std::size_t>(kCounterLimit);
+
+Status checkRoom(const DialogSet &set, const std::vector<ImportedDialog> &dialogs)
+{
+    if (dialogs.size() > kLimit - static_cast<std::size_t>(set.DialogCounter))
+        return Status::failure(
+            "The file holds " + std::to_string(dialogs.size()) + " dialogs; no more than "
+            + std::to_string(kLimit - static_cast<std::size_t>(set.DialogCounter))
+            + " can be added. Nothing was imported.");
+    std::size_t controls = 0;
+    for (const ImportedDialog &dialog : dialogs) {
+        controls += dialog.controls.size();
+        std::array<std::size_t, kAllKinds.size()> perKind {};
+        for (const ControlRecord &record : dialog.controls) {
+            const auto kind = kindFromWord(record.CtrlType);
+            if (kind && ++perKind[kindIndex(*kind)] >= kLimit)
+                return Status::failure("The dialog \"" + dialog.name + "\" holds more than "
+                                       + std::to_string(kLimit - 1) + " controls of the kind "
+                                       + record.CtrlType + ". Nothing was imported.");
+        }
+    }
+    if (!set.canIssueTags(controls))
+        return Status::failure("The file holds " + std::to_string(controls)
+                               + " controls, more than the set can still take. Nothing was "
+                                 "imported.");
+    return Status::success();
+}
+
+} // namespace
+
+std::string freeDialogName(const std::string &name, const DialogSet &set)
+{
+    if (dialogNameProblems(name, set, 0).empty())
+        return name;
+    for (std::size_t n = 2;; ++n) {
+        std::string candidate = name + "_" + std::to_string(n);
+        if (dialogNameProblems(candidate, set, 0).empty())
+            return candidate;
+    }
+}
+
+SetAddition addImportedDialogs(DialogSet &set, const std::vector<ImportedDialog> &dialogs,
+                               SurfaceSize surfaceSize)
+{
+    SetAddition addition;
+    addition.status = checkRoom(set, dialogs);
+    if (!addition.status)
+        return addition;
+    for (const ImportedDialog &imported : dialogs) {
+        const std::string name = freeDialogName(imported.name, set);
+        if (name != imported.name)
+            addition.renamed.push_back("the dialog " + imported.name
+                                       + " is already in the set; it was imported as " + name);
+        const auto index = set.appendDialog(name);
+        if (!index) {
+            addition.status = Status::failure(index.message);
+            return addition;
+        }
+        addition.indices.push_back(*index);
+        for (ControlRecord record : imported.controls) {
+            const auto tag = set.issueTag();
+            if (!tag) {
+                addition.status = Status::failure(tag.message);
+                return addition;
+            }
+            record.Tag = *tag;
+            const double left = static_cast<double>(record.X) * surfaceSize.width;
+            const double top = static_cast<double>(record.Y) * surfaceSize.height;
+            const auto added = set.addControl(*index, std::move(record), left, top, surfaceSize);
+            if (!added) {
+                addition.status = Status::failure(added.message);
+                return addition;
+            }
+        }
+    }
+    return addition;
+}
+
+} // namespace kovrin

@@ -1,0 +1,86 @@
+#pragma once
+// The preprocessor of the class-definition dialect: #define of constants and of macros with
+// arguments (with # and ##), #undef, #ifdef, #ifndef, #if of a number, #else, #endif, and
+// #include "file" relative to the including file. It hands the parser a stream of tokens with
+// directives done and macros expanded. Every limit below ends in a report, never in a crash or
+// a hang: includes nest at most 16 deep, a file including itself is refused, a macro never
+// expands inside itself, and expansion stops after a fixed number of tokens.
+
+#include "classdef/lexer.h"
+#include "classdef/source_place.h"
+#include "classdef/source_text.h"
+#include "classdef/token.h"
+
+#include <deque>
+#include <filesystem>
+#include <memory>
+#include <optional>
+#include <string>
+#include <unordered_map>
+#include <vector>
+
+namespace kovrin {
+
+inline constexpr std::size_t kMaxIncludeDepth = 16;
+inline constexpr std::size_t kMaxInclusions = 10000;
+inline constexpr std::size_t kMaxExpandedTokens = 4'000'000;
+inline constexpr std::size_t kMaxSourceBytes = 256u * 1024u * 1024u;
+
+class Preprocessor
+{
+public:
+    Preprocessor(SourceLoader loader, ReadProblems &problems);
+    ~Preprocessor();
+    Preprocessor(const Preprocessor &) = delete;
+    Preprocessor &operator=(const Preprocessor &) = delete;
+
+    // Starts on the file given; false (with the reason) when it cannot be read.
+    bool open(const std::filesystem::path &path, std::string *why = nullptr);
+    // Starts on a text held in memory, named as given in reports.
+    void openText(std::string text, std::string name);
+
+    // The next token of the expanded stream; End once the first file is done.
+    Token next();
+
+    // The files read so far, as reports name them; index 0 is the first file.
+    const std::vector<std::string> &fileNames() const { return m_names; }
+    std::string_view fileText(std::uint32_t file) const { return m_texts.at(file); }
+
+private:
+    struct Macro;
+    struct FileFrame;
+    struct Expansion;
+    struct Condition;
+
+    Token pull();
+    Token pullFromFiles();
+    Token lex();
+    void pushBack(Token token) { m_lookahead = token; }
+    void directive(const Token &hash);
+    std::vector<Token> restOfLine();
+    void define(const std::vector<Token> &line, const Token &hash);
+    void include(const std::vector<Token> &line, const Token &hash);
+    void pushFile(std::string text, std::string name, std::filesystem::path path);
+    void closeFile();
+    bool active() const;
+    bool expand(const Token &name, const std::shared_ptr<Macro> &macro);
+    std::string_view keep(std::string text);
+
+    SourceLoader m_loader;
+    ReadProblems &m_problems;
+    std::vector<std::string> m_names;
+    std::deque<std::string> m_texts;
+    std::vector<std::filesystem::path> m_paths; // normalised, to find cycles and reuse texts
+    std::vector<FileFrame> m_files;
+    std::vector<Condition> m_conditions;
+    std::vector<Expansion> m_expansions;
+    std::unordered_map<std::string, std::shared_ptr<Macro>> m_macros;
+    std::deque<std::string> m_made; // spellings that ## and # made
+    std::optional<Token> m_lookahead;
+    std::size_t m_expandedTokens = 0;
+    std::size_t m_inclusions = 0;
+    std::size_t m_sourceBytes = 0;
+    bool m_budgetReported = false;
+};
+
+} // namespace kovrin

@@ -1,0 +1,77 @@
+#include "classdef/source_text.h"
+
+#include "model/code_page.h"
+
+#include <fstream>
+#include <sstream>
+#include <system_error>
+
+namespace kovrin {
+namespace {
+
+// Whether the bytes are well-formed UTF-8 holding at least one character beyond ASCII.
+bool isUtf8BeyondAscii(std::string_view bytes)
+{
+    bool beyond = false;
+    for (std::size_t i = 0; i < bytes.size();) {
+        const auto lead = static_cast<unsigned char>(bytes[i]);
+        std::size_t length = 1;
+        if (lead < 0x80) {
+            ++i;
+            continue;
+        }
+        if (lead >= 0xC2 && lead <= 0xDF)
+            length = 2;
+        else if (lead >= 0xE0 && lead <= 0xEF)
+            length = 3;
+        else if (lead >= 0xF0 && lead <= 0xF4)
+            length = 4;
+        else
+            return false;
+        if (i + length > bytes.size())
+            return false;
+        for (std::size_t k = 1; k < length; ++k) {
+            if ((static_cast<unsigned char>(bytes[i + k]) & 0xC0) != 0x80)
+                return false;
+        }
+        beyond = true;
+        i += length;
+    }
+    return beyond;
+}
+
+} // namespace
+
+std::string decodeSourceBytes(std::string_view bytes)
+{
+    constexpr std::string_view kByteOrderMark = "\xEF\xBB\xBF";
+    if (bytes.starts_with(kByteOrderMark))
+        return std::string(bytes.substr(kByteOrderMark.size()));
+    if (isUtf8BeyondAscii(bytes))
+        return std::string(bytes);
+    return decodeCp1252(bytes);
+}
+
+std::filesystem::path pathOf(std::string_view utf8)
+{
+    return std::filesystem::path(std::u8string(utf8.begin(), utf8.end()));
+}
+
+SourceLoader diskSourceLoader()
+{
+    return [](const std::filesystem::path &path) -> std::optional<std::string> {
+        std::error_code error;
+        if (!std::filesystem::is_regular_file(path, error))
+            return std::nullopt;
+        std::ifstream in(path, std::ios::binary);
+        if (!in)
+            return std::nullopt;
+        std::ostringstream bytes;
+        bytes << in.rdbuf();
+        if (in.bad())
+            return std::nullopt;
+        return std::move(bytes).str();
+    };
+}
+
+} // namespace kovrin

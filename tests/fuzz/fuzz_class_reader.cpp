@@ -1,0 +1,52 @@
+// Feeds arbitrary bytes to the reader of class definitions and the import of dialogs. The bytes
+// are the mission file and also the one file it may include ("inc.hpp"), so includes, include
+// cycles and macros from an included file are reached too. Whatever the bytes, the import ends
+// with a report; the dialogs it gives must join a set and generate code that imports again.
+
+#include "classdef/dialog_import.h"
+#include "classdef/import_into_set.h"
+#include "codegen/generate_code.h"
+
+#include <cstddef>
+#include <cstdint>
+#include <cstdio>
+#include <cstdlib>
+#include <string>
+
+namespace {
+
+constexpr kovrin::SurfaceSize kSurface {12030, 7635};
+
+kovrin::SourceLoader loaderOf(const std::string &bytes)
+{
+    return [&bytes](const std::filesystem::path &path) -> std::optional<std::string> {
+        const std::string name = path.generic_string();
+        if (name == "fuzz/main.ext" || name == "fuzz/inc.hpp")
+            return bytes;
+        return std::nullopt;
+    };
+}
+
+} // namespace
+
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size)
+{
+    const std::string bytes(reinterpret_cast<const char *>(data), size);
+    const kovrin::DialogImport imported
+        = kovrin::importDialogs("fuzz/main.ext", loaderOf(bytes), '.');
+    if (!imported.readable)
+        std::abort(); // the loader always serves the main file
+    kovrin::DialogSet set;
+    if (!kovrin::addImportedDialogs(set, imported.dialogs, kSurface).status)
+        return 0;
+    // The code of what came in must read back as as many dialogs.
+    const std::string code = kovrin::generateCode(set);
+    const kovrin::DialogImport again = kovrin::importDialogs("fuzz/main.ext", loaderOf(code), '.');
+    if (again.dialogs.size() != set.count() && again.whole()) {
+        std::fprintf(stderr,
+                     "fuzz_class_reader: generated code read back as %zu dialogs, not %zu\n",
+                     again.dialogs.size(), set.count());
+        std::abort();
+    }
+    return 0;
+}
