@@ -14,11 +14,14 @@
 
 #include <memory>
 #include <string>
+#include <vector>
 
+class QLabel;
 class QMdiArea;
 
 namespace kovrin {
 
+class ArrangeMenu;
 class ControlMenu;
 class DialogWorkspace;
 class FileCommands;
@@ -39,6 +42,7 @@ public:
     std::string &currentCommand() override { return m_currCommand; }
     void disarmToolbox() override;
     ControlRecord &copiedControl() override { return m_copyCtrl; }
+    std::vector<CopiedControl> &copiedGroup() override { return m_copiedGroup; }
     UserPrompts &prompts() override { return m_prompts; }
     char decimalSeparator() const override;
     bool gridVisible() const override;
@@ -47,6 +51,9 @@ public:
     void renameDialog(SurfaceView &view) override;
     using SurfaceHost::documentChanged;
     void documentChanged(SurfaceView &view, const QString &stepName) override;
+    void documentChangedInRun(SurfaceView &view, const QString &stepName, int run) override;
+    bool snapWhileDragging() const override;
+    void showSurfaceStatus(const QString &text) override;
 
     // --- the menu commands ---------------------------------------------------------------
     void newDialog();
@@ -61,6 +68,8 @@ public:
     void changeGridSize();
     void showToolbox();
     void setGridVisible(bool visible);
+    void setSnapWhileDragging(bool on);
+    void selectAll();
     void viewReadme();
     void showAbout();
     // Load a design file as Load does, without the file dialog (the command line, a dropped
@@ -74,6 +83,7 @@ public:
     const MainMenus &menus() const { return m_menus; }
     ControlMenu &controlMenu() { return *m_controlMenu; }
     RecentFilesMenu &recentFiles() { return *m_recent; }
+    ArrangeMenu &arrangeMenu() { return *m_arrange; }
     Toolbox *toolbox() const { return m_toolbox; }
     // How the program's own modal windows run; tests replace it.
     ModalRunner &modalRunner() { return m_runner; }
@@ -87,6 +97,8 @@ protected:
 private:
     void connectMenus();
     void showDocumentState();
+    // The Arrange entries follow the picked controls of the current dialog.
+    void showSelectionState();
 
     std::unique_ptr<QtUserPrompts> m_ownPrompts;
     UserPrompts &m_prompts;
@@ -98,11 +110,14 @@ private:
     MainMenus m_menus;
     ControlMenu *m_controlMenu = nullptr;
     RecentFilesMenu *m_recent = nullptr;
+    ArrangeMenu *m_arrange = nullptr;
+    QLabel *m_surfaceStatus = nullptr;
     QPointer<Toolbox> m_toolbox;
     bool m_toolboxShownOnce = false;
 
     std::string m_currCommand; // CurrCommand
     ControlRecord m_copyCtrl; // CopyCtrl
+    std::vector<CopiedControl> m_copiedGroup;
 };
 
 } // namespace kovrin

@@ -62,8 +62,11 @@ private slots:
             "Save Dialogs &As..., -, &Generate .ext code [Ctrl+G], -, &Quit",
             "&Edit: &Insert new dialog, &Remove current dialog, -, "
             "&Organize control order for current dialog, Change &Grid Size for current dialog, -, "
-            "&Undo [Ctrl+Z], &Redo [Ctrl+Y]",
-            "&View: Show &Toolbar [Ctrl+T], Visible &grid",
+            "&Undo [Ctrl+Z], &Redo [Ctrl+Y], -, Select &All [Ctrl+Shift+A]",
+            "&View: Show &Toolbar [Ctrl+T], Visible &grid, Snap to grid while &dragging",
+            "&Arrange: Align &Left, Align &Right, Align &Top, Align &Bottom, "
+            "Align Centres &Horizontally, Align Centres &Vertically, -, Distribute H&orizontally, "
+            "Distribute Verti&cally, -, Same &Width, Same H&eight, Same &Size",
             "&Help: View &readme.txt, -, &About KOVRIN"};
         QCOMPARE(menuBarLayout(f.window->menuBar()), expected);
         QVERIFY(f.window->menus().visibleGrid->isCheckable());
