@@ -81,6 +81,13 @@ void paintGrid(QPainter &painter, const GridLines &grid, const QRect &area)
 
 } // namespace
 
+void paintBand(QPainter &painter, const TwipRect &band, const QColor &colour)
+{
+    painter.setPen(QPen(colour, 1, Qt::DashLine));
+    painter.setBrush(Qt::NoBrush);
+    painter.drawRect(pixelRect(band).adjusted(0, 0, -1, -1));
+}
+
 QRegion bandRegion(const TwipRect &band)
 {
     const QRect r = pixelRect(band);
@@ -140,12 +147,8 @@ void paintSurface(QPainter &painter, const SurfacePaint &surface, const QRegion 
         }
     }
 
-    if (surface.band) {
-        painter.setPen(QPen(surface.widget.palette().color(QPalette::Highlight), 1, Qt::DashLine));
-        painter.setBrush(Qt::NoBrush);
-        const QRect band = pixelRect(*surface.band);
-        painter.drawRect(band.adjusted(0, 0, -1, -1));
-    }
+    if (surface.band)
+        paintBand(painter, *surface.band, surface.widget.palette().color(QPalette::Highlight));
 
     const QRegion outline = outlineRegion(surface.state.lnMoving);
     for (const QRect &bar : outline)

@@ -11,6 +11,7 @@
 #include <optional>
 #include <vector>
 
+class QColor;
 class QPainter;
 class QWidget;
 
@@ -32,6 +33,9 @@ QRegion outlineRegion(const MovingFrame &frame);
 
 // The outlines of a group drag, one per control, as the bars of a single drag look.
 void paintOutlines(QPainter &painter, const std::vector<TwipRect> &outlines, const QRect &area);
+
+// The rubber band: a dashed line in the highlight colour along its edges.
+void paintBand(QPainter &painter, const TwipRect &band, const QColor &colour);
 
 // The pixels the rubber band's edges cover.
 QRegion bandRegion(const TwipRect &band);

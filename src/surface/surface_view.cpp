@@ -176,13 +176,16 @@ void SurfaceView::refresh()
 void SurfaceView::paintEvent(QPaintEvent *event)
 {
     QPainter painter(this);
-    if (m_selection.group.tracked && !m_backdrop.isNull()) {
-        // A group drag: the surface as it stood, the outlines over it.
+    if (!m_backdrop.isNull()) {
+        // A rubber band or a group drag: the surface as it stood, the band or outlines over it.
         const QRect area = event->rect();
         const qreal ratio = m_backdrop.devicePixelRatio();
         painter.drawPixmap(area, m_backdrop,
                            QRectF(area.topLeft() * ratio, area.size() * ratio).toRect());
-        paintOutlines(painter, groupOutline(m_selection.group), area);
+        if (m_selection.group.tracked)
+            paintOutlines(painter, groupOutline(m_selection.group), area);
+        if (m_selection.band.active && m_selection.band.drawn())
+            paintBand(painter, m_selection.band.rect(), palette().color(QPalette::Highlight));
         return;
     }
     painter.fillRect(event->rect(), palette().color(QPalette::Window));

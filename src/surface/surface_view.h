@@ -136,7 +136,7 @@ private:
     PointerShape m_pointer = PointerShape::Arrow;
 
     SelectionInteraction m_selection;
-    // The surface as it stood when a group drag began: the outlines are drawn over it.
+    // The surface as it stood when a rubber band or a group drag began: they are drawn over it.
     QPixmap m_backdrop;
     // A held arrow key repeats presses; they make one undo step. Some platforms send a release
     // before each repeated press, at the same moment.

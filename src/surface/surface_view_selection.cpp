@@ -152,6 +152,8 @@ bool SurfaceView::trackSelectionGesture(const QPointF &pixel, Qt::MouseButtons h
     if (m_receiver == Receiver::Background && band.active) {
         if (held & Qt::LeftButton) {
             const QRegion before = band.drawn() ? bandRegion(band.rect()) : QRegion();
+            if (m_backdrop.isNull())
+                m_backdrop = grab();
             trackBand(band, x, y);
             update(before + (band.drawn() ? bandRegion(band.rect()) : QRegion()));
         }
@@ -194,6 +196,7 @@ bool SurfaceView::finishBand(const QPointF &pixel)
         return false;
     const QRegion before = band.drawn() ? bandRegion(band.rect()) : QRegion();
     trackBand(band, pixelsToTwips(pixel.x()), pixelsToTwips(pixel.y()));
+    m_backdrop = QPixmap();
     update(before);
     if (endBand(band, m_selection.picked, s->surface()))
         selectionWasChanged();
