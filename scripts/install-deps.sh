@@ -1,7 +1,10 @@
 #!/usr/bin/env bash
 # Installs the Debian packages Kovrin needs to build, test and run. Safe to run again: it only
 # calls apt-get when something is missing, never prompts, and uses sudo when not run as root.
+# Everything it says goes to standard error, so the output of a command started after it stays
+# clean.
 set -euo pipefail
+exec >&2
 
 packages=(
     g++ make cmake ninja-build pkg-config

@@ -125,7 +125,7 @@ QMenu *CodeView::createContextMenu(QWidget *parent)
     copyAction->setShortcut(QKeySequence::Copy);
     copyAction->setEnabled(hasSelection());
     menu->addSeparator();
-    QAction *all = menu->addAction(tr("Select All"), this, &CodeView::selectAll);
+    QAction *all = menu->addAction(tr("Select &All"), this, &CodeView::selectAll);
     all->setShortcut(QKeySequence::SelectAll);
     all->setEnabled(!m_lines.text().isEmpty());
     return menu;

@@ -2,8 +2,12 @@
 
 #include "surface/surface_view.h"
 
+#include <QApplication>
 #include <QCloseEvent>
 #include <QLayout>
+#include <QMouseEvent>
+#include <QStyle>
+#include <QStyleOptionTitleBar>
 
 namespace kovrin {
 
@@ -38,6 +42,58 @@ void DialogSubWindow::setUpFixedFrame(QMdiSubWindow &window)
     // A fixed-size client alone does not stop the frame from being dragged larger.
     if (window.layout())
         window.layout()->setSizeConstraint(QLayout::SetFixedSize);
+}
+
+void DialogSubWindow::changeEvent(QEvent *event)
+{
+    if (event->type() == QEvent::WindowStateChange && layout()) {
+        // Held at the size of its hidden surface, a minimized window would shrink to a stub too
+        // narrow for its title; it takes the title bar's own size and is fixed again when
+        // restored.
+        if (isMinimized()) {
+            layout()->setSizeConstraint(QLayout::SetDefaultConstraint);
+            setMinimumSize(0, 0);
+            setMaximumSize(QWIDGETSIZE_MAX, QWIDGETSIZE_MAX);
+        }
+        QMdiSubWindow::changeEvent(event);
+        if (!isMinimized())
+            layout()->setSizeConstraint(QLayout::SetFixedSize);
+        return;
+    }
+    QMdiSubWindow::changeEvent(event);
+}
+
+void DialogSubWindow::mousePressEvent(QMouseEvent *event)
+{
+    m_titlePress.reset();
+    if (isMinimized() && event->button() == Qt::LeftButton && onTitle(event->position().toPoint()))
+        m_titlePress = event->globalPosition().toPoint();
+    QMdiSubWindow::mousePressEvent(event);
+}
+
+void DialogSubWindow::mouseReleaseEvent(QMouseEvent *event)
+{
+    QMdiSubWindow::mouseReleaseEvent(event);
+    // A click brings the window back; a drag only moves the title bar.
+    const bool click = m_titlePress && event->button() == Qt::LeftButton
+        && (event->globalPosition().toPoint() - *m_titlePress).manhattanLength()
+            < QApplication::startDragDistance();
+    m_titlePress.reset();
+    if (click && isMinimized())
+        showNormal();
+}
+
+bool DialogSubWindow::onTitle(const QPoint &point) const
+{
+    QStyleOptionTitleBar option;
+    option.initFrom(this);
+    option.subControls = QStyle::SC_All;
+    option.titleBarFlags = windowFlags();
+    option.titleBarState = windowState();
+    option.text = windowTitle();
+    option.rect.setHeight(style()->pixelMetric(QStyle::PM_TitleBarHeight, &option, this));
+    return style()->hitTestComplexControl(QStyle::CC_TitleBar, &option, point, this)
+        == QStyle::SC_TitleBarLabel;
 }
 
 void DialogSubWindow::closeEvent(QCloseEvent *event)

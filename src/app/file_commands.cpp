@@ -53,8 +53,9 @@ QString FileCommands::initialFolder()
 
 QString FileCommands::fileFilter()
 {
-    // "ZTK Dialog (*.KVX)|*.kvx" in the form Qt's file dialog takes.
-    return QStringLiteral("ZTK Dialog (*.kvx)");
+    // Shown as "ZTK Dialog (*.KVX)"; the file dialog matches its pattern ignoring case, so it
+    // lists "menu.kvx" and "MENU.KVX" alike.
+    return QStringLiteral("ZTK Dialog (*.KVX)");
 }
 
 bool FileCommands::save()

@@ -26,7 +26,8 @@ void placeOnScreen(QWidget &window)
 
 int main(int argc, char *argv[])
 {
-    if (const auto code = kovrin::runCommandLine(argc, argv, std::cout, std::cerr))
+    if (const auto code
+        = kovrin::runCommandLine(argc, argv, std::cout, std::cerr, kovrin::Program::Designer))
         return *code;
 
     QApplication app(argc, argv);

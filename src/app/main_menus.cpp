@@ -81,7 +81,8 @@ MainMenus buildMainMenus(QMenuBar &bar, QUndoStack &history)
     menus.undo->setStatusTip(QStringLiteral("Take back the last change."));
     menus.undo->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_Z));
     edit->addAction(menus.undo);
-    menus.redo = history.createRedoAction(edit, QStringLiteral("&Redo"));
+    // The R belongs to "&Remove current dialog".
+    menus.redo = history.createRedoAction(edit, QStringLiteral("Re&do"));
     menus.redo->setObjectName(QStringLiteral("mnu_redo"));
     menus.redo->setStatusTip(QStringLiteral("Make the last change taken back again."));
     menus.redo->setShortcuts(
@@ -103,6 +104,13 @@ MainMenus buildMainMenus(QMenuBar &bar, QUndoStack &history)
         = addEntry(*view, "mnu_snapdrag", QStringLiteral("Snap to grid while &dragging"),
                    QStringLiteral("End every move and resize on the nearest grid point."));
     menus.snapWhileDragging->setCheckable(true);
+
+    menus.window = addMenu(bar, "mnu_window", QStringLiteral("&Window"));
+    menus.cascade = addEntry(*menus.window, "mnu_cascade", QStringLiteral("&Cascade"),
+                             QStringLiteral("Lay the dialog windows over each other, each title "
+                                            "in sight."));
+    menus.tile = addEntry(*menus.window, "mnu_tile", QStringLiteral("&Tile"),
+                          QStringLiteral("Lay the dialog windows side by side."));
 
     QMenu *help = addMenu(bar, "mnu_help", QStringLiteral("&Help"));
     menus.viewReadme = addEntry(*help, "mnu_readme", QStringLiteral("View &readme.txt"),

@@ -1,10 +1,11 @@
 #pragma once
-// The main window's menu bar: File, Edit, View and Help with every entry, access key, shortcut
-// and separator. The main window connects the entries to its commands.
+// The main window's menu bar: File, Edit, View, Window and Help with every entry, access key,
+// shortcut and separator. The main window connects the entries to its commands.
 
 #include <QList>
 
 class QAction;
+class QMenu;
 class QMenuBar;
 class QUndoStack;
 
@@ -33,6 +34,10 @@ struct MainMenus
     QAction *showToolbar = nullptr;
     QAction *visibleGrid = nullptr; // the grid switch, checkable
     QAction *snapWhileDragging = nullptr; // checkable, kept between runs
+    // &Window: the two commands; the list of dialogs follows them (see WindowMenu)
+    QMenu *window = nullptr;
+    QAction *cascade = nullptr;
+    QAction *tile = nullptr;
     // &Help
     QAction *viewReadme = nullptr;
     QAction *about = nullptr;

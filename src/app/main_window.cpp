@@ -16,6 +16,7 @@
 #include "app/toolbox.h"
 #include "app/unsaved_work.h"
 #include "app/view_grid_setting.h"
+#include "app/window_menu.h"
 #include "model/dialog_name_check.h"
 #include "props/property_editor_open.h"
 #include "surface/order_window_open.h"
@@ -87,6 +88,8 @@ MainWindow::MainWindow(UserPrompts *prompts, QWidget *parent)
         },
         this);
     m_recent = new RecentFilesMenu(m_menus.recentSeparator, m_menus.recentFiles, this);
+    m_windowMenu = new WindowMenu(*m_menus.window, m_menus.cascade, m_menus.tile, *m_workspace,
+                                  *m_area, this);
     connectMenus();
     m_controlMenu = new ControlMenu(this);
 

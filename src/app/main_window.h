@@ -28,6 +28,7 @@ class FileCommands;
 class GridCommands;
 class QtUserPrompts;
 class RecentFilesMenu;
+class WindowMenu;
 
 class MainWindow : public QMainWindow, public SurfaceHost
 {
@@ -84,6 +85,7 @@ public:
     ControlMenu &controlMenu() { return *m_controlMenu; }
     RecentFilesMenu &recentFiles() { return *m_recent; }
     ArrangeMenu &arrangeMenu() { return *m_arrange; }
+    WindowMenu &windowMenu() { return *m_windowMenu; }
     Toolbox *toolbox() const { return m_toolbox; }
     // How the program's own modal windows run; tests replace it.
     ModalRunner &modalRunner() { return m_runner; }
@@ -112,6 +114,7 @@ private:
     RecentFilesMenu *m_recent = nullptr;
     ArrangeMenu *m_arrange = nullptr;
     QLabel *m_surfaceStatus = nullptr;
+    WindowMenu *m_windowMenu = nullptr;
     QPointer<Toolbox> m_toolbox;
     bool m_toolboxShownOnce = false;
 

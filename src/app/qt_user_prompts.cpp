@@ -3,6 +3,7 @@
 #include <QColorDialog>
 #include <QFileDialog>
 #include <QMessageBox>
+#include <QPushButton>
 
 namespace kovrin {
 namespace {
@@ -85,6 +86,10 @@ UserPrompts::Choice QtUserPrompts::askSaveDiscardCancel(const QString &title, co
                     QMessageBox::Save | QMessageBox::Discard | QMessageBox::Cancel, m_parent);
     box.setTextFormat(Qt::PlainText);
     box.setDefaultButton(QMessageBox::Save);
+    // The platform's texts carry no access keys.
+    box.button(QMessageBox::Save)->setText(QStringLiteral("&Save"));
+    box.button(QMessageBox::Discard)->setText(QStringLiteral("&Discard"));
+    box.button(QMessageBox::Cancel)->setText(QStringLiteral("&Cancel"));
     switch (box.exec()) {
     case QMessageBox::Save:
         return Choice::Save;

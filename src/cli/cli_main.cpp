@@ -13,6 +13,6 @@ int main(int argc, char *argv[])
     const std::string program = kovrin::programName(argc > 0 ? argv[0] : nullptr);
     if (argc > 1)
         std::cerr << program << ": \"" << argv[1] << "\" is not a subcommand\n";
-    std::cerr << kovrin::usageText(program);
+    std::cerr << kovrin::usageText(program, false);
     return kovrin::kExitFailed;
 }

@@ -14,12 +14,12 @@
 namespace kovrin {
 namespace {
 
-int runRequest(const CliRequest &request, const CommandIo &io)
+int runRequest(const CliRequest &request, const CommandIo &io, Program program)
 {
     using Action = CliRequest::Action;
     switch (request.action) {
     case Action::Help:
-        io.out << usageText(io.program);
+        io.out << usageText(io.program, program == Program::Designer);
         return kExitDone;
     case Action::Version:
         io.out << kVersionLine;
@@ -39,7 +39,7 @@ int runRequest(const CliRequest &request, const CommandIo &io)
 } // namespace
 
 std::optional<int> runCommandLine(int argc, const char *const *argv, std::ostream &out,
-                                  std::ostream &err)
+                                  std::ostream &err, Program program)
 {
     const CommandIo io {programName(argc > 0 ? argv[0] : nullptr), out, err};
     try {
@@ -51,7 +51,7 @@ std::optional<int> runCommandLine(int argc, const char *const *argv, std::ostrea
         }
         if ((*request).action == CliRequest::Action::None)
             return std::nullopt;
-        const int status = runRequest(*request, io);
+        const int status = runRequest(*request, io, program);
         // A report or help text that did not reach its reader is a failed output as well.
         if (status != kExitFailed && !out.flush()) {
             io.say("standard output could not be written");

@@ -3,10 +3,12 @@
 #include "cli/problem_line.h"
 #include "model/code_page.h"
 #include "model/control_kind.h"
+#include "model/ignoring_case.h"
 #include "model/number_text.h"
 #include "props/field_table.h"
 
-#include <set>
+#include <cstdint>
+#include <map>
 
 namespace kovrin {
 namespace {
@@ -122,6 +124,37 @@ void checkControl(Report &report, std::string_view dialog, const ControlRecord &
                 uses(KindField::SelectBGColor));
 }
 
+constexpr std::string_view kDiffersByCase
+    = ", which differs only by case; the game takes them for one";
+
+// What the game would confuse among the controls of one dialog: names that differ only by case
+// (its class names ignore case) and two controls of one IDC (it finds controls by IDC).
+class ControlIdentities
+{
+public:
+    void check(Report &report, std::string_view dialog, const ControlRecord &r)
+    {
+        const auto [named, newName] = m_names.try_emplace(caseKey(r.Name), r.Name);
+        if (!newName && named->second == r.Name)
+            report.at(dialog, &r.Name, "another control of this dialog has the same name");
+        else if (!newName)
+            report.at(dialog, &r.Name,
+                      "another control of this dialog is named " + shownText(named->second)
+                          + std::string(kDiffersByCase));
+        if (r.IDC == -1) // the IDC of every control the scripts do not look up
+            return;
+        const auto [owner, newIdc] = m_idcs.try_emplace(r.IDC, r.Name);
+        if (!newIdc)
+            report.at(dialog, &r.Name,
+                      "has IDC " + std::to_string(r.IDC) + " as control " + shownText(owner->second)
+                          + " does; the game finds controls by their IDC");
+    }
+
+private:
+    std::map<std::string, std::string> m_names; // by caseKey, as first written
+    std::map<std::int16_t, std::string> m_idcs;
+};
+
 void checkDialogName(Report &report, std::string_view name)
 {
     if (!isIdentifier(name))
@@ -149,8 +182,9 @@ std::vector<std::string> designProblems(const std::vector<LoadedDialog> &fileDia
 {
     std::vector<std::string> lines;
     Report report(lines);
-    std::set<std::string> earlierNames;
-    std::set<std::string> controlNames; // of the dialog as loading merges it
+    // Dialog names by caseKey, as first written.
+    std::map<std::string, std::string> earlierNames;
+    ControlIdentities controls; // of the dialog as loading merges it
     for (std::size_t i = 0; i < fileDialogs.size(); ++i) {
         const LoadedDialog &dialog = fileDialogs[i];
         const bool mergesWithPrevious = i > 0 && fileDialogs[i - 1].name == dialog.name;
@@ -158,19 +192,22 @@ std::vector<std::string> designProblems(const std::vector<LoadedDialog> &fileDia
             report.at(dialog.name, nullptr,
                       "follows a dialog of the same name; the two become one on loading");
         } else {
-            controlNames.clear();
-            if (earlierNames.count(dialog.name))
+            controls = {};
+            const auto earlier = earlierNames.find(caseKey(dialog.name));
+            if (earlier != earlierNames.end() && earlier->second == dialog.name)
                 report.at(dialog.name, nullptr,
                           "an earlier dialog has the same name; the game gets two classes of it");
+            else if (earlier != earlierNames.end())
+                report.at(dialog.name, nullptr,
+                          "an earlier dialog is named " + shownText(earlier->second)
+                              + std::string(kDiffersByCase));
             checkDialogName(report, dialog.name);
         }
-        earlierNames.insert(dialog.name);
+        earlierNames.try_emplace(caseKey(dialog.name), dialog.name);
         checkFraction(report, dialog.name, nullptr, "the grid step", dialog.gridSize);
 
         for (const ControlRecord &record : dialog.controls) {
-            if (!controlNames.insert(record.Name).second)
-                report.at(dialog.name, &record.Name,
-                          "another control of this dialog has the same name");
+            controls.check(report, dialog.name, record);
             checkControl(report, dialog.name, record);
         }
     }

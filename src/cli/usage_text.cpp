@@ -17,13 +17,14 @@ std::string programName(const char *argv0)
     return name.empty() ? std::string("kovrin") : name;
 }
 
-std::string usageText(std::string_view program)
+std::string usageText(std::string_view program, bool designer)
 {
     struct Entry
     {
         std::string_view arguments;
         std::string_view meaning;
     };
+    static constexpr Entry kDesigner = {"[FILE.kvx]", "open the designer, with the file loaded"};
     static constexpr Entry kEntries[] = {
         {"generate FILE.kvx [-o OUT]", "write the generated code for DESCRIPTION.EXT"},
         {"convert IN.kvx OUT.kvx", "rewrite a design file in the current format"},
@@ -31,12 +32,16 @@ std::string usageText(std::string_view program)
         {"--help | --version", ""},
     };
     std::string text = "Usage:\n";
-    for (const Entry &entry : kEntries) {
+    const auto add = [&text, program](const Entry &entry) {
         std::string line = "  " + std::string(program) + " " + std::string(entry.arguments);
         if (!entry.meaning.empty())
             line += std::string(28 - entry.arguments.size(), ' ') + std::string(entry.meaning);
         text += line + "\n";
-    }
+    };
+    if (designer)
+        add(kDesigner);
+    for (const Entry &entry : kEntries)
+        add(entry);
     return text
         + "\n"
           "The generated code goes to standard output unless -o names a file; it has CRLF line\n"

@@ -1,5 +1,7 @@
 #include "model/dialog_name_check.h"
 
+#include "model/ignoring_case.h"
+
 namespace kovrin {
 
 std::string dialogNameProblems(std::string_view name)
@@ -21,10 +23,12 @@ std::string dialogNameProblems(std::string_view name, const DialogSet &set,
     std::string problems = dialogNameProblems(name);
     if (name.empty())
         return problems;
+    // The game takes class names that differ only by case for one.
     for (const Dialog &dialog : set.cForms()) {
-        if (dialog.FrmIndex != ownFrmIndex && dialog.Tag == name) {
-            problems += "- Another dialog is already named " + std::string(name)
-                + ". Each dialog needs a name of its own in the generated code.\r\n";
+        if (dialog.FrmIndex != ownFrmIndex && equalIgnoringCase(dialog.Tag, name)) {
+            problems += "- Another dialog is already named " + dialog.Tag
+                + ". Each dialog needs a name of its own in the generated code, and the game "
+                  "does not tell names apart by the case of their letters.\r\n";
             break;
         }
     }

@@ -14,7 +14,8 @@ namespace kovrin {
 // Why the name cannot be used, as "- " lines each ended by CR LF; empty when it can.
 std::string dialogNameProblems(std::string_view name);
 
-// The same, and also refused when a dialog other than ownFrmIndex already carries the name.
+// The same, and also refused when a dialog other than ownFrmIndex already carries the name, in
+// any case of its letters.
 std::string dialogNameProblems(std::string_view name, const DialogSet &set,
                                std::int16_t ownFrmIndex);
 

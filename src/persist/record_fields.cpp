@@ -76,15 +76,23 @@ public:
     }
 
     // Four texts with the user's separator, as the editor holds typed components; made in
-    // place in the record. An empty text stays empty: the editor stores the colours a kind does
-    // not use that way.
+    // place in the record. A bare number item stands for its 64-bit value, so ".5" and "5E-01"
+    // both become the number text "0.5"; a quoted item keeps its characters. An empty text stays
+    // empty: the editor stores the colours a kind does not use that way.
     void colour(std::size_t firstField, char separator, ColourValue &colour) const
     {
         Rgba &rgba = colour.emplace();
         for (std::size_t i = 0; i < 4; ++i) {
             const std::size_t field = firstField + i;
             std::string &component = rgba[i].emplace<std::string>();
-            appendReplacedDecimal(component, withoutBlanksAround(text(field)), separator);
+            const std::string_view stored = withoutBlanksAround(text(field));
+            if (!m_slots[field].quoted) {
+                if (const auto value = parseFileNumber(stored)) {
+                    appendDoubleText(component, *value, separator);
+                    continue;
+                }
+            }
+            appendReplacedDecimal(component, stored, separator);
             if (!component.empty() && !isTypedNumber(component)) {
                 report(field, quotedExcerpt(text(field)) + " is not a number; it was read as 0.");
                 component = "0";

@@ -1,7 +1,6 @@
 #include "props/field_table.h"
 
-#include <algorithm>
-#include <cctype>
+#include "model/ignoring_case.h"
 
 namespace kovrin {
 namespace {
@@ -29,12 +28,6 @@ constexpr std::array<std::string_view, 3> kTextStyles {"ST_LEFT", "ST_CENTER", "
 constexpr std::array<std::string_view, 1> kFrameStyles {"ST_FRAME"};
 constexpr std::array<std::string_view, 1> kPictureStyles {"ST_PICTURE"};
 constexpr std::array<std::string_view, 1> kSliderStyles {"ST_HPOS"};
-
-bool equalIgnoringCase(std::string_view a, std::string_view b)
-{
-    return std::ranges::equal(
-        a, b, [](unsigned char x, unsigned char y) { return std::toupper(x) == std::toupper(y); });
-}
 
 } // namespace
 

@@ -1,7 +1,6 @@
 #include "props/number_field.h"
 
-#include <QFocusEvent>
-#include <QTimer>
+#include <algorithm>
 
 namespace kovrin {
 namespace {
@@ -9,10 +8,9 @@ constexpr int kNoLimit = 32767; // QLineEdit's own default
 }
 
 NumberField::NumberField(NumberBounds bounds, char separator, bool selectOnFocus, QWidget *parent)
-    : QLineEdit(parent)
+    : LineField(selectOnFocus, parent)
     , m_bounds(bounds)
     , m_separator(separator)
-    , m_selectOnFocus(selectOnFocus)
 {
     // textEdited comes only from the user, so a stored value is shown in full until he edits it.
     connect(this, &QLineEdit::textEdited, this, &NumberField::applyGuard);
@@ -37,17 +35,6 @@ void NumberField::setGuardedText(const QString &text)
     const GuardedText guarded = limitaNumero(typed, typed.size(), m_bounds, m_separator);
     restoreTypingLimit();
     setText(QString::fromStdString(guarded.text));
-}
-
-void NumberField::focusInEvent(QFocusEvent *event)
-{
-    QLineEdit::focusInEvent(event);
-    if (!m_selectOnFocus)
-        return;
-    selectAll();
-    // A click places the caret after the focus arrives; select again once it has.
-    if (event->reason() == Qt::MouseFocusReason)
-        QTimer::singleShot(0, this, &QLineEdit::selectAll);
 }
 
 void NumberField::applyGuard()

@@ -3,12 +3,11 @@
 // and the whole text can be selected when the field gets the focus so typing replaces it.
 
 #include "model/number_guard.h"
-
-#include <QLineEdit>
+#include "props/line_field.h"
 
 namespace kovrin {
 
-class NumberField : public QLineEdit
+class NumberField : public LineField
 {
     Q_OBJECT
 public:
@@ -24,16 +23,12 @@ public:
     // Puts a value in as if typed: the guard cuts it to the field's form.
     void setGuardedText(const QString &text);
 
-protected:
-    void focusInEvent(QFocusEvent *event) override;
-
 private:
     void applyGuard();
     void restoreTypingLimit();
 
     NumberBounds m_bounds;
     char m_separator;
-    bool m_selectOnFocus;
     int m_typingLimit = 0;
 };
 

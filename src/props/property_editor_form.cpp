@@ -6,6 +6,7 @@
 #include "props/editor_keys.h"
 #include "props/field_table.h"
 #include "props/font_preview.h"
+#include "props/line_field.h"
 #include "props/number_field.h"
 
 #include <QCheckBox>
@@ -81,7 +82,7 @@ void PropertyEditor::buildForm(char separator)
 
 QLayout *PropertyEditor::buildLeftColumn(char separator)
 {
-    m_name = named(new QLineEdit(this), "txt_name", "Name for this control");
+    m_name = named(new LineField(false, this), "txt_name", "Name for this control");
     m_idc = named(new NumberField(kIdcBounds, separator, false, this), "txt_IDc",
                   "IDC for this control. Enter any number you wish, and use it in your scripts to "
                   "refer to this control.");

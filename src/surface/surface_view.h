@@ -6,6 +6,7 @@
 #include "surface/arrange.h"
 #include "surface/drawn_control.h"
 #include "surface/grab_zone.h"
+#include "surface/held_keys.h"
 #include "surface/input_state.h"
 #include "surface/selection_interaction.h"
 
@@ -117,6 +118,8 @@ private:
     bool placeArmed(double x, double y);
     void clickOnControl(const std::string &tag);
     void openEditorOn(const std::string &tag);
+    // The keyboard step of the focused control, once its key is known to be up.
+    void stepFocused(int key, int keys);
     void setPointer(PointerShape shape);
     // Reports a change of the document as one undo step of this name.
     void changed(const QString &stepName);
@@ -139,11 +142,12 @@ private:
     // The surface as it stood when a rubber band or a group drag began: they are drawn over it.
     QPixmap m_backdrop;
     // A held arrow key repeats presses; they make one undo step. Some platforms send a release
-    // before each repeated press, at the same moment.
+    // before each repeated press: a press within the settle time of HeldKeys is still the hold.
     int m_arrowHeld = 0; // the arrow key down, 0 for none
     int m_lastArrow = 0;
     unsigned long m_arrowReleasedAt = 0;
     int m_nudgeRun = 0;
+    HeldKeys m_heldKeys;
 };
 
 } // namespace kovrin

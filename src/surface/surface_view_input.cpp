@@ -370,6 +370,7 @@ void SurfaceView::mouseDoubleClickEvent(QMouseEvent *event)
 
 void SurfaceView::keyPressEvent(QKeyEvent *event)
 {
+    m_heldKeys.press(event->key());
     if (keyForSelection(*event)) {
         event->accept();
         return;
@@ -397,23 +398,37 @@ void SurfaceView::keyReleaseEvent(QKeyEvent *event)
         m_arrowHeld = 0;
         m_arrowReleasedAt = event->timestamp();
     }
+    // A held key steps once: the platform does not flag every repeated release, so a release
+    // only counts when no press of the same key follows it within the settle time.
     const auto s = surfaceRef();
-    if (event->isAutoRepeat() || !s) {
+    const std::uint64_t ticket = event->isAutoRepeat() ? 0 : m_heldKeys.release(event->key());
+    if (ticket == 0 || !s || s->surface().focusTag.empty()) {
         QWidget::keyReleaseEvent(event);
         return;
     }
+    const int key = event->key();
+    const int keys = keysAfterRelease(*event);
+    QTimer::singleShot(HeldKeys::kSettleMilliseconds, this, [this, key, keys, ticket] {
+        if (m_heldKeys.settle(key, ticket))
+            stepFocused(key, keys);
+    });
+}
+
+void SurfaceView::stepFocused(int key, int keys)
+{
+    const auto s = surfaceRef();
+    if (!s)
+        return;
     const std::string tag = s->surface().focusTag;
     const DrawnControl *focused = tag.empty() ? nullptr : s->surface().findByTag(tag);
-    if (!focused) {
-        QWidget::keyReleaseEvent(event);
+    if (!focused)
         return;
-    }
     const QRect before = pixelRect(focused->rect());
-    const NudgeKey key = nudgeKeyOf(event->key());
-    if (NudgeControl(*s, key, keysAfterRelease(*event))) {
+    const NudgeKey nudgeKey = nudgeKeyOf(key);
+    if (NudgeControl(*s, nudgeKey, keys)) {
         // Any other key only snaps.
-        changed(key == NudgeKey::Other ? QStringLiteral("Snap to grid")
-                                       : QStringLiteral("Step control"));
+        changed(nudgeKey == NudgeKey::Other ? QStringLiteral("Snap to grid")
+                                            : QStringLiteral("Step control"));
         update(before.adjusted(-2, -2, 2, 2));
         updateControl(tag);
     }

@@ -21,9 +21,6 @@
 namespace kovrin {
 namespace {
 
-// A repeated press that follows the release of the same key this soon belongs to the same hold.
-constexpr unsigned long kRepeatGapMs = 40;
-
 Qt::KeyboardModifiers withoutKeypad(Qt::KeyboardModifiers modifiers)
 {
     return modifiers & ~Qt::KeypadModifier;
@@ -304,7 +301,8 @@ bool SurfaceView::nudge(const QKeyEvent &event, NudgeKey key)
     const int k = event.key();
     const bool sameHold = event.isAutoRepeat() || m_arrowHeld == k
         || (m_lastArrow == k && event.timestamp() != 0
-            && event.timestamp() - m_arrowReleasedAt <= kRepeatGapMs);
+            && event.timestamp() - m_arrowReleasedAt
+                <= static_cast<unsigned long>(HeldKeys::kSettleMilliseconds));
     if (!sameHold)
         ++m_nudgeRun;
     m_arrowHeld = k;

@@ -218,18 +218,29 @@ void PropertyEditorTest::unknownKindOffersNoStyleAndKeepsItsStyle()
     QCOMPARE(f.record(i).Name, std::string("renamed"));
 }
 
-void PropertyEditorTest::numericFieldsSelectAllOnFocus()
+void PropertyEditorTest::fieldsSelectAllOnFocusOnlyWhereTheTableSaysSo()
 {
     EditorFixture f;
-    auto editor = f.open(f.add(ControlKind::Combo));
+    const std::size_t i = f.add(ControlKind::Combo);
+    f.record(i).Style = "ST_LEFT + ST_MULTI + ST_NO_RECT"; // line spacing usable
+    f.record(i).LineSpacing = 1.5f;
+    auto editor = f.open(i);
     editor->activateWindow();
     QVERIFY(QTest::qWaitForWindowActive(editor.get()));
-    for (const char *name : {"txt_width", "txt_fontsize", "txt_bg_g", "txt_wholeheight"}) {
+    const auto selectsAll = [&editor](const char *name, bool byMouse) {
         QLineEdit *edit = field(editor.get(), name);
-        edit->setFocus(Qt::OtherFocusReason);
-        QCOMPARE(edit->selectedText(), edit->text());
+        edit->deselect(); // each field in turn takes the focus from the one before
+        if (byMouse)
+            QTest::mouseClick(edit, Qt::LeftButton, {}, QPoint(2, edit->height() / 2));
+        else
+            edit->setFocus(Qt::TabFocusReason);
+        QCoreApplication::processEvents();
+        return !edit->text().isEmpty() && edit->selectedText() == edit->text();
+    };
+    for (bool byMouse : {false, true}) {
+        for (const char *name : {"txt_width", "txt_fontsize", "txt_bg_g", "txt_wholeheight"})
+            QVERIFY2(selectsAll(name, byMouse), name);
+        for (const char *name : {"txt_name", "txt_IDc", "txt_linespacing"})
+            QVERIFY2(!selectsAll(name, byMouse), name);
     }
-    QLineEdit *idc = field(editor.get(), "txt_IDc");
-    idc->setFocus(Qt::OtherFocusReason);
-    QCOMPARE(idc->selectedText(), QString());
 }

@@ -16,7 +16,7 @@ private slots:
     void fontSearchIgnoresCaseAndShowsThePreview();
     void missingPreviewShowsNothing();
     void unknownKindOffersNoStyleAndKeepsItsStyle();
-    void numericFieldsSelectAllOnFocus();
+    void fieldsSelectAllOnFocusOnlyWhereTheTableSaysSo();
 
     // Typing, samples and the picker (editor_fields_test.cpp)
     void guardCutsWhatIsTypedNotWhatIsShown();

@@ -197,7 +197,7 @@ private slots:
         QCOMPARE(actions.size(), 3);
         QCOMPARE(actions[0]->text(), QStringLiteral("&Copy"));
         QVERIFY(!actions[0]->isEnabled()); // nothing selected
-        QCOMPARE(actions[2]->text(), QStringLiteral("Select All"));
+        QCOMPARE(actions[2]->text(), QStringLiteral("Select &All"));
         actions[2]->trigger();
         QCOMPARE(shown.view.selectedText(), QStringLiteral("first\nsecond"));
 

@@ -47,7 +47,7 @@ private slots:
         const auto &dialog = f.prompts.shown[0];
         QCOMPARE(dialog.kind, QStringLiteral("save"));
         QCOMPARE(dialog.title, QStringLiteral("Save As..."));
-        QCOMPARE(dialog.text, FileCommands::initialFolder() + "|kvx|ZTK Dialog (*.kvx)");
+        QCOMPARE(dialog.text, FileCommands::initialFolder() + "|kvx|ZTK Dialog (*.KVX)");
         QVERIFY(contents(path("first.kvx")).startsWith("\"0.61\"\r\n\"DIALOG1\"\r\n"));
         QCOMPARE(QString::fromStdString(f.set().CurrentFile), path("first.kvx"));
 
@@ -152,7 +152,7 @@ private slots:
         const auto &dialog = f.prompts.shown.last();
         QCOMPARE(dialog.kind, QStringLiteral("open"));
         QCOMPARE(dialog.title, QStringLiteral("Load Dialog"));
-        QCOMPARE(dialog.text, FileCommands::initialFolder() + "|kvx|ZTK Dialog (*.kvx)");
+        QCOMPARE(dialog.text, FileCommands::initialFolder() + "|kvx|ZTK Dialog (*.KVX)");
         QCOMPARE(f.names(), (std::vector<std::string> {"MAIN", "DIALOG2"}));
         QCOMPARE(f.windowTitles(), QStringList({"MAIN", "DIALOG2"}));
         QCOMPARE(f.set().dialog(1).GridSize, 0.05f);

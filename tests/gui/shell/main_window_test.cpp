@@ -2,12 +2,16 @@
 // between runs, the toolbox and the context menu.
 #include "../support/test_settings.h"
 #include "app/control_menu.h"
+#include "app/recent_files_menu.h"
 #include "app/toolbox.h"
+#include "app/window_menu.h"
 #include "shell_fixture.h"
 
 #include <QAction>
 #include <QLayout>
 #include <QLineEdit>
+#include <QMap>
+#include <QMdiSubWindow>
 #include <QMenu>
 #include <QMenuBar>
 #include <QPushButton>
@@ -40,6 +44,24 @@ QStringList menuBarLayout(QMenuBar *bar)
     return out;
 }
 
+// Entries of one menu level that share an access key, as "a / b"; empty when none do.
+QString accessKeyClashes(const QList<QAction *> &entries)
+{
+    QMap<QString, QString> holder;
+    QStringList clashes;
+    for (QAction *entry : entries) {
+        if (!entry->isVisible() || entry->isSeparator())
+            continue;
+        const QString key = QKeySequence::mnemonic(entry->text()).toString();
+        if (key.isEmpty())
+            continue;
+        if (holder.contains(key))
+            clashes << holder[key] + QStringLiteral(" / ") + entry->text();
+        holder[key] = entry->text();
+    }
+    return clashes.join(QStringLiteral(", "));
+}
+
 } // namespace
 
 class MainWindowTest : public QObject
@@ -62,11 +84,12 @@ private slots:
             "Save Dialogs &As..., -, &Generate .ext code [Ctrl+G], -, &Quit",
             "&Edit: &Insert new dialog, &Remove current dialog, -, "
             "&Organize control order for current dialog, Change &Grid Size for current dialog, -, "
-            "&Undo [Ctrl+Z], &Redo [Ctrl+Y], -, Select &All [Ctrl+Shift+A]",
+            "&Undo [Ctrl+Z], Re&do [Ctrl+Y], -, Select &All [Ctrl+Shift+A]",
             "&View: Show &Toolbar [Ctrl+T], Visible &grid, Snap to grid while &dragging",
             "&Arrange: Align &Left, Align &Right, Align &Top, Align &Bottom, "
             "Align Centres &Horizontally, Align Centres &Vertically, -, Distribute H&orizontally, "
             "Distribute Verti&cally, -, Same &Width, Same H&eight, Same &Size",
+            "&Window: &Cascade, &Tile",
             "&Help: View &readme.txt, -, &About KOVRIN"};
         QCOMPARE(menuBarLayout(f.window->menuBar()), expected);
         QVERIFY(f.window->menus().visibleGrid->isCheckable());
@@ -335,6 +358,78 @@ private slots:
         QVERIFY(!menu.popUpForm());
         for (QAction *action : menu.actions())
             action->trigger();
+    }
+
+    void everyMenuGivesEachAccessKeyToOneEntry()
+    {
+        ShellFixture f;
+        for (int i = 0; i < 3; ++i)
+            f.window->insertDialog();
+        for (int i = 1; i <= 5; ++i)
+            f.window->recentFiles().use(QStringLiteral("/designs/d%1.kvx").arg(i));
+        f.window->windowMenu().listDialogs();
+        QMenuBar *bar = f.window->menuBar();
+        QCOMPARE(accessKeyClashes(bar->actions()), QString());
+        QList<QMenu *> menus {&f.window->controlMenu()};
+        for (QAction *top : bar->actions())
+            menus << top->menu();
+        for (QMenu *menu : menus)
+            QVERIFY2(accessKeyClashes(menu->actions()).isEmpty(),
+                     qPrintable(menu->title() + ": " + accessKeyClashes(menu->actions())));
+    }
+
+    void windowMenuListsChecksAndBringsBackTheDialogs()
+    {
+        ShellFixture f;
+        f.window->show();
+        QVERIFY(QTest::qWaitForWindowExposed(f.window.get()));
+        for (int i = 0; i < 3; ++i)
+            f.window->insertDialog();
+        f.makeCurrent("DIALOG2");
+        QMenu *menu = f.window->menus().window;
+        emit menu->aboutToShow();
+        QStringList listed;
+        for (QAction *entry : menu->actions()) {
+            if (entry->isCheckable())
+                listed << entry->text() + (entry->isChecked() ? "*" : "");
+        }
+        QCOMPARE(listed, QStringList({"&1 DIALOG1", "&2 DIALOG2*", "&3 DIALOG3"}));
+
+        DialogSubWindow *first = f.windowNamed("DIALOG1");
+        first->showMinimized();
+        menu->findChild<QAction *>(QStringLiteral("mnu_window1"))->trigger();
+        QVERIFY(!first->isMinimized());
+        QCOMPARE(f.area()->activeSubWindow(), first);
+
+        for (QAction *arrange : {f.window->menus().cascade, f.window->menus().tile}) {
+            for (QMdiSubWindow *window : f.area()->subWindowList())
+                window->showMinimized();
+            arrange->trigger();
+            QList<QPoint> corners;
+            for (QMdiSubWindow *window : f.area()->subWindowList()) {
+                QVERIFY(!window->isMinimized());
+                QVERIFY(!corners.contains(window->pos()));
+                corners << window->pos();
+            }
+        }
+    }
+
+    void aMinimizedDialogShowsItsTitleAndAClickOnItBringsItBack()
+    {
+        ShellFixture f;
+        f.window->show();
+        QVERIFY(QTest::qWaitForWindowExposed(f.window.get()));
+        f.window->insertDialog();
+        f.window->insertDialog();
+        DialogSubWindow *first = f.windowNamed("DIALOG1");
+        const QSize normal = first->size();
+        first->showMinimized();
+        QVERIFY(first->isMinimized());
+        QVERIFY(first->width() > first->fontMetrics().horizontalAdvance(first->windowTitle()));
+        QTest::mouseClick(first, Qt::LeftButton, {},
+                          QPoint(first->width() / 3, first->height() / 2));
+        QTRY_VERIFY(!first->isMinimized());
+        QCOMPARE(first->size(), normal);
     }
 };
 

@@ -2,12 +2,18 @@
 // that use them.
 #include "../support/test_settings.h"
 #include "app/dialog_name_prompt.h"
+#include "app/file_commands.h"
 #include "app/grid_size_prompt.h"
+#include "app/qt_user_prompts.h"
 #include "shell_fixture.h"
 
+#include <QFileDialog>
+#include <QFileSystemModel>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMessageBox>
 #include <QPushButton>
+#include <QTemporaryDir>
 #include <QtTest>
 
 using namespace kovrin;
@@ -254,6 +260,53 @@ private slots:
         QCOMPARE(f.set().dialog(0).GridSize, 0.25f);
         QCOMPARE(f.windows.shown.size(), 4);
         QVERIFY(f.prompts.shown.isEmpty());
+    }
+
+    void saveQuestionButtonsEachCarryAnAccessKey()
+    {
+        QtUserPrompts prompts(nullptr);
+        QStringList texts;
+        QTimer::singleShot(0, [&texts] {
+            auto *box = qobject_cast<QMessageBox *>(QApplication::activeModalWidget());
+            QVERIFY(box);
+            for (QAbstractButton *button : box->buttons())
+                texts << button->text();
+            box->button(QMessageBox::Cancel)->click();
+        });
+        QCOMPARE(prompts.askSaveDiscardCancel(QStringLiteral("WARNING"), QStringLiteral("Save?")),
+                 UserPrompts::Choice::Cancel);
+        texts.sort();
+        QCOMPARE(texts, QStringList({"&Cancel", "&Discard", "&Save"}));
+    }
+
+    void fileDialogShowsTheFilterInCapitalsAndListsDesignFilesInAnyCase()
+    {
+        QTemporaryDir folder;
+        for (const char *name : {"a.kvx", "B.KVX", "c.Kvx", "d.txt"}) {
+            QFile file(folder.filePath(QLatin1String(name)));
+            QVERIFY(file.open(QIODevice::WriteOnly));
+        }
+        QtUserPrompts prompts(nullptr);
+        QStringList filters;
+        QStringList listed;
+        QTimer::singleShot(0, [&] {
+            auto *dialog = qobject_cast<QFileDialog *>(QApplication::activeModalWidget());
+            QVERIFY(dialog);
+            filters = dialog->nameFilters();
+            auto *model = dialog->findChild<QFileSystemModel *>();
+            const QModelIndex root = model->index(folder.path());
+            if (!QTest::qWaitFor([&] { return model->rowCount(root) >= 3; }))
+                listed << QStringLiteral("(the folder was not read)");
+            for (int row = 0; row < model->rowCount(root); ++row)
+                listed << model->index(row, 0, root).data().toString();
+            dialog->reject();
+        });
+        QCOMPARE(prompts.openFileName(folder.path(), QStringLiteral("Load Dialog"),
+                                      QStringLiteral("kvx"), FileCommands::fileFilter()),
+                 QString());
+        QCOMPARE(filters, QStringList {"ZTK Dialog (*.KVX)"});
+        listed.sort(Qt::CaseInsensitive);
+        QCOMPARE(listed, QStringList({"a.kvx", "B.KVX", "c.Kvx"}));
     }
 };
 

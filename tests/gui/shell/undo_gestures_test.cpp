@@ -4,6 +4,7 @@
 #include "../support/test_settings.h"
 #include "app/control_menu.h"
 #include "set_picture.h"
+#include "surface/held_keys.h"
 #include "surface/order_window.h"
 #include "window_surface.h"
 
@@ -54,6 +55,7 @@ private slots:
         QTest::newRow("keyboard step") << Gesture([](Surface &s) {
             QTest::mouseClick(s.window(), Qt::LeftButton, {}, s.middleOf(2));
             QTest::keyClick(s.view, Qt::Key_Right, Qt::ControlModifier);
+            QTest::qWait(2 * HeldKeys::kSettleMilliseconds); // a release counts once it settled
         }) << "Step control";
         QTest::newRow("snap") << Gesture([](Surface &s) {
             s.menuCommand(s.middleOf(1), "mnu_snaptogrid");
@@ -162,6 +164,7 @@ private slots:
         const int steps = s.f.workspace().history().count();
         QTest::keyClick(s.view, Qt::Key_Right, Qt::ControlModifier);
         QTest::keyClick(s.view, Qt::Key_Delete);
+        QTest::qWait(2 * HeldKeys::kSettleMilliseconds);
         QCOMPARE(s.dialog().cControls.size(), 2u);
         QCOMPARE(s.f.workspace().history().count(), steps);
     }

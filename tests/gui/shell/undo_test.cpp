@@ -139,7 +139,7 @@ private slots:
 
         f.window->menus().undo->trigger();
         QVERIFY(pictureOf(f) == before);
-        QCOMPARE(f.window->menus().redo->text(), QStringLiteral("&Redo ") + stepName);
+        QCOMPARE(f.window->menus().redo->text(), QStringLiteral("Re&do ") + stepName);
         f.window->menus().redo->trigger();
         QVERIFY(pictureOf(f) == after);
         f.window->menus().undo->trigger();

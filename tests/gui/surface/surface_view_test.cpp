@@ -2,6 +2,7 @@
 #include "support/fake_surface_host.h"
 #include "surface/grid_step.h"
 #include "surface/grid_switch.h"
+#include "surface/held_keys.h"
 #include "surface/move_limits.h"
 
 #include <QApplication>
@@ -44,6 +45,8 @@ private:
     {
         return QPoint(static_cast<int>(xTwips / 15), static_cast<int>(yTwips / 15));
     }
+    // Long enough for a key's release to count (or not) as a physical one.
+    static void settle() { QTest::qWait(2 * HeldKeys::kSettleMilliseconds); }
     QTimer *clickTimer() { return view->findChild<QTimer *>(QStringLiteral("tmr_click")); }
 
 private slots:
@@ -259,6 +262,7 @@ private slots:
         QVERIFY(view->hasFocus());
         const int changes = host->changes;
         QTest::keyClick(view, Qt::Key_Right, Qt::ControlModifier);
+        settle();
         const double step = gridStepTwips(kOuter.width, 0.05f);
         QCOMPARE(drawn(input).left,
                  3.0 * static_cast<double>(step)); // snapped to 2 steps, then 1 on
@@ -268,7 +272,48 @@ private slots:
         const double left = drawn(input).left;
         QTest::keyClick(view, Qt::Key_Right); // no Ctrl: nothing
         QTest::keyClick(view, Qt::Key_Right, Qt::ControlModifier | Qt::ShiftModifier);
+        settle();
         QCOMPARE(drawn(input).left, left);
+    }
+
+    void aHeldCtrlArrowStepsOncePerPhysicalPressAndRelease_data()
+    {
+        QTest::addColumn<bool>("flagged");
+        QTest::newRow("repeats flagged") << true;
+        QTest::newRow("repeats unflagged") << false;
+    }
+    void aHeldCtrlArrowStepsOncePerPhysicalPressAndRelease()
+    {
+        QFETCH(bool, flagged);
+        host->set.setGridSize(0, 0.05f);
+        const std::string input = addControl(ControlKind::Input, 1500, 1500);
+        QTest::mouseClick(window(), Qt::LeftButton, {}, px(3000, 1650));
+        const double step = gridStepTwips(kOuter.width, 0.05f);
+        const int changes = host->changes;
+        const auto send = [this](QEvent::Type type, bool repeat) {
+            QKeyEvent event(type, Qt::Key_Right, Qt::ControlModifier, QString(), repeat);
+            QApplication::sendEvent(view, &event);
+        };
+        // Held: the platform repeats the press, and with it a release flagged or not.
+        send(QEvent::KeyPress, false);
+        for (int i = 0; i < 5; ++i) {
+            send(QEvent::KeyRelease, flagged);
+            send(QEvent::KeyPress, flagged);
+        }
+        settle();
+        QCOMPARE(drawn(input).left, 1500.0); // still held: no step yet
+        send(QEvent::KeyRelease, false);
+        settle();
+        QCOMPARE(drawn(input).left, 3 * step); // snapped to 2 steps, then 1 on
+        QCOMPARE(host->changes, changes + 1); // one undo step
+        // A second physical press and release steps again; a release without a press does not.
+        send(QEvent::KeyPress, false);
+        send(QEvent::KeyRelease, false);
+        settle();
+        QCOMPARE(drawn(input).left, 4 * step);
+        send(QEvent::KeyRelease, false);
+        settle();
+        QCOMPARE(drawn(input).left, 4 * step);
     }
 
     void aFrameTakesNoKeyboardFocus()
@@ -278,6 +323,7 @@ private slots:
         QTest::mouseClick(window(), Qt::LeftButton, {}, px(3000, 3000));
         QCOMPARE(surface().focusTag, std::string());
         QTest::keyClick(view, Qt::Key_Right, Qt::ControlModifier);
+        settle();
         QCOMPARE(drawn(frame).left, 1500.0);
     }
 

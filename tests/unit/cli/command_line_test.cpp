@@ -39,6 +39,13 @@ TEST(CommandLine, HelpAndVersion)
     EXPECT_NE(run.out.find("kovrin convert IN.kvx OUT.kvx"), std::string::npos);
     EXPECT_NE(run.out.find("kovrin check FILE.kvx"), std::string::npos);
     EXPECT_TRUE(run.err.empty());
+    // Only the designer opens a design file given alone.
+    EXPECT_EQ(run.out.find("[FILE.kvx]"), std::string::npos);
+    const char *designerHelp[] = {"kovrin", "--help"};
+    std::ostringstream out;
+    std::ostringstream err;
+    EXPECT_EQ(runCommandLine(2, designerHelp, out, err, Program::Designer), 0);
+    EXPECT_NE(out.str().find("  kovrin [FILE.kvx]  "), std::string::npos) << out.str();
 
     run = runCli({"--version"});
     EXPECT_EQ(run.status, 0);

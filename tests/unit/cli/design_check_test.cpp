@@ -58,6 +58,25 @@ TEST(DesignCheck, DuplicateControlNamesInOneDialog)
         designProblems({dialog("D1", {control("a")}), dialog("D2", {control("a")})}).empty());
 }
 
+TEST(DesignCheck, NamesDifferingOnlyByCaseAndSharedIdcs)
+{
+    ControlRecord first = control("btnOK");
+    first.IDC = 5;
+    ControlRecord second = control("BTNok");
+    second.IDC = 5;
+    ControlRecord unlooked = control("other"); // IDC -1 twice is fine
+    EXPECT_EQ(designProblems({dialog("Menu", {first, second, unlooked, control("more")}),
+                              dialog("MENU", {first})}),
+              (Lines {
+                  "dialog \"Menu\", control \"BTNok\": another control of this dialog is named "
+                  "\"btnOK\", which differs only by case; the game takes them for one",
+                  "dialog \"Menu\", control \"BTNok\": has IDC 5 as control \"btnOK\" does; "
+                  "the game finds controls by their IDC",
+                  "dialog \"MENU\": an earlier dialog is named \"Menu\", which differs only by "
+                  "case; the game takes them for one",
+              }));
+}
+
 TEST(DesignCheck, AdjacentDialogsOfTheSameNameMergeAndTheirControlsMeet)
 {
     const Lines lines = designProblems({dialog("D", {control("a")}), dialog("D", {control("a")})});

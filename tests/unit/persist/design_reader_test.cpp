@@ -109,6 +109,40 @@ TEST(DesignReader, ColourComponentsBecomeTextsWithTheUsersSeparator)
     }
 }
 
+TEST(DesignReader, BareColourNumbersBecomeTheirNumberTextQuotedOnesKeepTheirCharacters)
+{
+    struct Case
+    {
+        const char *stored;
+        const char *held; // with "." standing for the user's separator
+    };
+    const Case cases[] = {
+        {".5", "0.5"},
+        {"0.5", "0.5"},
+        {"1E-05", "0.00001"},
+        {"5e-1", "0.5"},
+        {"0.6143733315408523", "0.614373331540852"},
+        {"-0.25", "-0.25"},
+        {"+.75", "0.75"},
+        {"1", "1"},
+        {"\".5\"", ".5"},
+        {"\"1E-05\"", "1E-05"},
+        {"\"0.6143733315408523\"", "0.6143733315408523"},
+    };
+    for (char separator : {'.', ','}) {
+        for (const Case &c : cases) {
+            Lines lines = control("D1", "lbl");
+            lines[6] = c.stored;
+            const auto design = parse(current({lines}), separator);
+            std::string held = c.held;
+            std::replace(held.begin(), held.end(), '.', separator);
+            EXPECT_EQ((*design.dialogs.at(0).controls.at(0).ForeColor)[0], ColourComponent(held))
+                << c.stored << " under '" << separator << "'";
+            EXPECT_TRUE(design.problems.empty()) << c.stored;
+        }
+    }
+}
+
 TEST(DesignReader, NumberItemsAcceptEveryWrittenForm)
 {
     Lines c = control("D1", "lbl");
