@@ -1,10 +1,12 @@
 // The user-visible operations of the designer on a large design, headless (offscreen unless
 // QT_QPA_PLATFORM says otherwise): start-up from launch to the first shown main window, Load of a
 // 10,000-control design until every surface is drawn, Save, Generate until the code window
-// shows its text, and a full repaint of the largest surface. Each figure is the median of the
+// shows its text, a full repaint of the largest surface, and an autosave's share of the
+// user-interface thread. Each figure is the median of the
 // runs, as wall time and as this process's CPU time, printed beside its target (judged on the
 // wall time). Run: build/bench/gui_timing [runs]
 
+#include "app/autosave.h"
 #include "app/code_view.h"
 #include "app/dialog_workspace.h"
 #include "app/main_window.h"
@@ -184,7 +186,7 @@ bool showsCode(const QDialog &code)
 // The operations on one design, timed run after run.
 struct DesignTimings
 {
-    Timing load, save, generate, repaint;
+    Timing load, save, generate, repaint, autosave;
     double loadedMegabytes = -1;
 };
 
@@ -206,6 +208,14 @@ bool timeDesign(MainWindow &window, const QString &folder, std::size_t controls,
         t.save.start();
         window.save(); // CurrentFile is the loaded file: no dialog, then "Saved."
         t.save.stop();
+
+        // What an autosave takes from the user-interface thread: the bytes; the worker writes.
+        window.workspace().markModified();
+        t.autosave.start();
+        window.autosave().saveNow();
+        t.autosave.stop();
+        window.autosave().waitForWrites();
+        window.workspace().markSaved(window.document().CurrentFile);
 
         bool shown = false;
         window.modalRunner().replace([&](QDialog &code) {
@@ -280,6 +290,7 @@ int main(int argc, char *argv[])
     bool met = report("start-up from launch to the first shown main window", startUp, 400);
     met = report("Load until every surface is drawn", large.load, 500) && met;
     met = report("Save", large.save, 500) && met;
+    met = report("Autosave, on the user-interface thread", large.autosave, 50) && met;
     met = report("Generate until the code window shows its text", large.generate, 300) && met;
     met = report("full repaint of the largest surface (1,000 controls)", large.repaint, 100) && met;
     met = reportMemory("resident memory with the design loaded", large.loadedMegabytes, 150) && met;

@@ -11,6 +11,8 @@ design_dump="$build/tests/e2e/design_dump"
 out="$root/docs/screenshots"
 # shellcheck source-path=SCRIPTDIR/..
 source "$root/tests/e2e/x_session.sh"
+# shellcheck source-path=SCRIPTDIR/..
+source "$root/tests/e2e/designer_steps.sh"
 
 for program in "$kovrin" "$design_dump"; do
     [[ -x "$program" ]] || { echo "no $program: build first (scripts/build.sh)" >&2; exit 2; }
@@ -61,17 +63,11 @@ sleep 0.5
 shoot "$main" "main-window"
 
 x_step "toolbox with Button armed"
-x_geometry "$toolbox"
-# "Button" at row 2, column 1; "Cancel selection" below the grid (toolbox layout in twips / 15).
-xdotool mousemove $((WIN_X + 23)) $((WIN_Y + 60)) click 1
-deadline=$((SECONDS + X_WAIT_SECONDS))
-until (($(x_yellow_pixels "$toolbox") > 100)); do
-    ((SECONDS < deadline)) || x_fail "the Button button did not turn yellow"
-    sleep 0.1
-done
+arm_button
 xdotool mousemove $((WIN_X + WIN_W + 50)) $((WIN_Y + WIN_H + 50))
 sleep 0.3
 shoot "$toolbox" "toolbox"
+# "Cancel selection" below the grid (toolbox layout in twips / 15).
 xdotool mousemove $((WIN_X + 66)) $((WIN_Y + 131)) click 1
 
 x_step "property editor on the message text"

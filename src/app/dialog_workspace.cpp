@@ -125,6 +125,11 @@ void DialogWorkspace::markSaved(const std::string &path)
     emit fileUsed(QString::fromStdString(path));
 }
 
+void DialogWorkspace::markModified()
+{
+    m_history.resetClean(); // reports the change through cleanChanged
+}
+
 void DialogWorkspace::removeCurrentDialog()
 {
     if (SurfaceView *view = currentView()) {

@@ -85,6 +85,8 @@ public:
     void closeForShutdown();
     // The set now stands in this file (after Save or Save As); the path is UTF-8.
     void markSaved(const std::string &path);
+    // The set on screen differs from its file although no step made it so (recovered work).
+    void markModified();
 
     // --- history -----------------------------------------------------------------------------
     QUndoStack &history() { return m_history; }

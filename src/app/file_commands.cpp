@@ -1,5 +1,6 @@
 #include "app/file_commands.h"
 
+#include "app/backups.h"
 #include "app/dialog_workspace.h"
 #include "app/user_prompts.h"
 #include "model/problem_list.h"
@@ -91,6 +92,8 @@ bool FileCommands::saveAs()
 
 bool FileCommands::writeTo(const QString &path)
 {
+    // The version this save replaces is kept first; a save goes ahead even when it cannot be.
+    const Status kept = keepReplacedVersion(path);
     const WriteOutcome outcome = writeDesign(m_workspace.set(), toFsPath(path));
     if (!outcome.status) {
         m_prompts.message(kWarning,
@@ -100,6 +103,10 @@ bool FileCommands::writeTo(const QString &path)
         return false;
     }
     QString notes;
+    if (!kept)
+        notes += QStringLiteral("The version this save replaced could not be kept in the backup "
+                                "folder:\r\n")
+            + fromUtf8(kept.message) + QStringLiteral("\r\n");
     if (!outcome.replacedTexts.empty())
         notes += QStringLiteral("Some characters cannot be stored in a design file and were "
                                 "written as \"?\":\r\n")
@@ -124,22 +131,42 @@ bool FileCommands::load(char decimalSeparator)
 
 bool FileCommands::loadFile(const QString &path, char decimalSeparator)
 {
-    BusyCursor busy;
     const QString absolute = QFileInfo(path).absoluteFilePath();
+    return loadAs(
+        absolute, absolute,
+        QStringLiteral("The file was not loaded; the dialogs on screen are as they were."),
+        decimalSeparator);
+}
+
+bool FileCommands::loadRecovered(const QString &recoveryPath, const QString &belongsTo,
+                                 char decimalSeparator)
+{
+    if (!loadAs(recoveryPath, belongsTo,
+                QStringLiteral("The unsaved work could not be recovered. Its file is kept for you "
+                               "to look at: %1")
+                    .arg(QDir::toNativeSeparators(recoveryPath)),
+                decimalSeparator))
+        return false;
+    m_workspace.markModified();
+    return true;
+}
+
+bool FileCommands::loadAs(const QString &path, const QString &standsFor, const QString &failure,
+                          char decimalSeparator)
+{
+    BusyCursor busy;
     // Read into a set of its own first: the dialogs on screen go only once the file is in.
     DialogSet loaded;
-    const LoadOutcome outcome = loadDesignFile(loaded, toFsPath(absolute), decimalSeparator,
-                                               m_workspace.surfaceOuterSize());
+    const LoadOutcome outcome
+        = loadDesignFile(loaded, toFsPath(path), decimalSeparator, m_workspace.surfaceOuterSize());
     if (!outcome.status) {
         busy.release();
         m_prompts.message(kWarning,
-                          QStringLiteral("The file was not loaded; the dialogs on screen are as "
-                                         "they were.\r\n")
-                              + fromUtf8(outcome.status.message),
+                          failure + QStringLiteral("\r\n") + fromUtf8(outcome.status.message),
                           UserPrompts::Icon::Warning);
         return false;
     }
-    loaded.CurrentFile = absolute.toStdString();
+    loaded.CurrentFile = standsFor.toStdString();
     m_workspace.replaceSet(std::move(loaded));
     if (m_afterLoad)
         m_afterLoad();

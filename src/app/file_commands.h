@@ -29,6 +29,11 @@ public:
     bool load(char decimalSeparator);
     // Load without the file dialog, as the command line asks.
     bool loadFile(const QString &path, char decimalSeparator);
+    // Autosaved work, loaded as Load loads a file, but standing for the design file it belongs to
+    // (none when it was never saved) and counted as changed. A file that cannot be read is
+    // reported and left where it is.
+    bool loadRecovered(const QString &recoveryPath, const QString &belongsTo,
+                       char decimalSeparator);
 
     // Where the file dialogs open: the program's folder when it can be written to, else the
     // user's documents.
@@ -38,6 +43,8 @@ public:
 
 private:
     bool writeTo(const QString &path);
+    bool loadAs(const QString &path, const QString &standsFor, const QString &failure,
+                char decimalSeparator);
 
     DialogWorkspace &m_workspace;
     UserPrompts &m_prompts;

@@ -38,11 +38,13 @@ int main(int argc, char *argv[])
     placeOnScreen(window);
     window.show();
 
-    // Qt has taken its own options out; what is left is a design file to open.
+    // Work a run that did not end cleanly left behind is offered first; then the design file
+    // named after the program, once Qt has taken its own options out.
     const QStringList arguments = QApplication::arguments();
-    if (arguments.size() > 1) {
-        const QString path = arguments.at(1);
-        QTimer::singleShot(0, &window, [&window, path] { window.openFile(path); });
-    }
+    QTimer::singleShot(0, &window, [&window, arguments] {
+        window.recoverUnsavedWork();
+        if (arguments.size() > 1)
+            window.openFile(arguments.at(1));
+    });
     return QApplication::exec();
 }

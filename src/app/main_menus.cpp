@@ -53,6 +53,10 @@ MainMenus buildMainMenus(QMenuBar &bar, QUndoStack &history)
     file->addSeparator();
     menus.quit
         = addEntry(*file, "mnu_quit", QStringLiteral("&Quit"), QStringLiteral("End the program."));
+    file->addSeparator();
+    menus.openBackups = addEntry(
+        *file, "mnu_backups", QStringLiteral("&Open backup folder"),
+        QStringLiteral("Show the earlier versions of design files that saves replaced."));
     menus.recentSeparator = file->addSeparator();
     menus.recentSeparator->setObjectName(QStringLiteral("mnu_recent_sep"));
     menus.recentSeparator->setVisible(false);

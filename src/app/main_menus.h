@@ -20,6 +20,7 @@ struct MainMenus
     QAction *saveAs = nullptr;
     QAction *generate = nullptr;
     QAction *quit = nullptr;
+    QAction *openBackups = nullptr; // the folder of the versions saves replaced
     QAction *recentSeparator = nullptr; // hidden while no file is listed
     QList<QAction *> recentFiles; // the five places of the recent files, hidden while unused
     // &Edit

@@ -2,6 +2,8 @@
 
 #include "app/about_window.h"
 #include "app/arrange_menu.h"
+#include "app/autosave.h"
+#include "app/backups.h"
 #include "app/control_menu.h"
 #include "app/design_file_drop.h"
 #include "app/dialog_name_prompt.h"
@@ -13,6 +15,7 @@
 #include "app/qt_user_prompts.h"
 #include "app/readme_command.h"
 #include "app/recent_files_menu.h"
+#include "app/recovery_offer.h"
 #include "app/toolbox.h"
 #include "app/unsaved_work.h"
 #include "app/view_grid_setting.h"
@@ -24,6 +27,7 @@
 
 #include <QAction>
 #include <QCloseEvent>
+#include <QDesktopServices>
 #include <QDir>
 #include <QDragEnterEvent>
 #include <QDropEvent>
@@ -34,6 +38,7 @@
 #include <QMdiSubWindow>
 #include <QMenuBar>
 #include <QStatusBar>
+#include <QUrl>
 
 namespace kovrin {
 namespace {
@@ -75,6 +80,12 @@ MainWindow::MainWindow(UserPrompts *prompts, QWidget *parent)
     m_files = std::make_unique<FileCommands>(*m_workspace, m_prompts, [this] {
         if (gridVisible())
             m_grid->buildAll();
+    });
+
+    m_autosave = std::make_unique<Autosave>(*m_workspace, [this](const QString &note) {
+        // A passing note where the window has a status bar; none is made for it.
+        if (auto *bar = findChild<QStatusBar *>(QString(), Qt::FindDirectChildrenOnly))
+            bar->showMessage(note, 5000);
     });
 
     m_menus = buildMainMenus(*menuBar(), m_workspace->history());
@@ -119,6 +130,7 @@ void MainWindow::connectMenus()
     on(m_menus.saveAs, &MainWindow::saveAs);
     on(m_menus.generate, &MainWindow::generate);
     on(m_menus.quit, &MainWindow::quit);
+    on(m_menus.openBackups, &MainWindow::openBackupFolder);
     on(m_menus.insertDialog, &MainWindow::insertDialog);
     on(m_menus.removeDialog, &MainWindow::removeCurrentDialog);
     on(m_menus.organizeOrder, &MainWindow::organizeControlOrder);
@@ -342,6 +354,17 @@ void MainWindow::showAbout()
     m_runner.run(about);
 }
 
+void MainWindow::openBackupFolder()
+{
+    const QString folder = backupFolder();
+    if (QDir().mkpath(folder) && QDesktopServices::openUrl(QUrl::fromLocalFile(folder)))
+        return;
+    m_prompts.message(QStringLiteral("WARNING"),
+                      QStringLiteral("The backup folder could not be shown. It is:\r\n%1")
+                          .arg(QDir::toNativeSeparators(folder)),
+                      UserPrompts::Icon::Warning);
+}
+
 // --- start and close -----------------------------------------------------------------------
 
 void MainWindow::showEvent(QShowEvent *event)
@@ -353,12 +376,18 @@ void MainWindow::showEvent(QShowEvent *event)
     }
 }
 
+void MainWindow::recoverUnsavedWork()
+{
+    offerRecovery(m_prompts, *m_files, *m_autosave, decimalSeparator());
+}
+
 void MainWindow::closeEvent(QCloseEvent *event)
 {
     if (!settleUnsavedWork(*m_workspace, m_prompts, *m_files)) {
         event->ignore();
         return;
     }
+    m_autosave->endCleanly();
     // Every dialog closes without a question, then the grid switch is kept, then the toolbox
     // goes.
     m_workspace->closeForShutdown();

@@ -22,6 +22,7 @@ class QMdiArea;
 namespace kovrin {
 
 class ArrangeMenu;
+class Autosave;
 class ControlMenu;
 class DialogWorkspace;
 class FileCommands;
@@ -73,6 +74,10 @@ public:
     void selectAll();
     void viewReadme();
     void showAbout();
+    // "&Open backup folder": the folder of the versions saves replaced, in the file manager.
+    void openBackupFolder();
+    // At start: work a run that did not end cleanly left behind is offered back.
+    void recoverUnsavedWork();
     // Load a design file as Load does, without the file dialog (the command line, a dropped
     // file): the unsaved-work question first.
     void openFile(const QString &path);
@@ -85,6 +90,7 @@ public:
     ControlMenu &controlMenu() { return *m_controlMenu; }
     RecentFilesMenu &recentFiles() { return *m_recent; }
     ArrangeMenu &arrangeMenu() { return *m_arrange; }
+    Autosave &autosave() { return *m_autosave; }
     WindowMenu &windowMenu() { return *m_windowMenu; }
     Toolbox *toolbox() const { return m_toolbox; }
     // How the program's own modal windows run; tests replace it.
@@ -109,6 +115,7 @@ private:
     DialogWorkspace *m_workspace = nullptr;
     std::unique_ptr<FileCommands> m_files;
     std::unique_ptr<GridCommands> m_grid;
+    std::unique_ptr<Autosave> m_autosave;
     MainMenus m_menus;
     ControlMenu *m_controlMenu = nullptr;
     RecentFilesMenu *m_recent = nullptr;

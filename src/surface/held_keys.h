@@ -18,7 +18,7 @@ public:
     // A press, first or repeated; it makes a pending release of the key a repeat.
     void press(int key);
     // A release. A ticket to settle it with after the settle time, or 0 when the key never went
-    // down here (pressed elsewhere, or taken by a shortcut) and its release counts for nothing.
+    // down here (pressed elsewhere, or taken by a shortcut): such a release cannot be a repeat.
     std::uint64_t release(int key);
     // True once per physical press and release: the key went down, was released with this ticket,
     // and no press of it came since.

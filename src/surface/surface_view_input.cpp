@@ -401,13 +401,19 @@ void SurfaceView::keyReleaseEvent(QKeyEvent *event)
     // A held key steps once: the platform does not flag every repeated release, so a release
     // only counts when no press of the same key follows it within the settle time.
     const auto s = surfaceRef();
-    const std::uint64_t ticket = event->isAutoRepeat() ? 0 : m_heldKeys.release(event->key());
-    if (ticket == 0 || !s || s->surface().focusTag.empty()) {
+    if (event->isAutoRepeat() || !s || s->surface().focusTag.empty()) {
         QWidget::keyReleaseEvent(event);
         return;
     }
     const int key = event->key();
     const int keys = keysAfterRelease(*event);
+    const std::uint64_t ticket = m_heldKeys.release(key);
+    if (ticket == 0) {
+        // The press went elsewhere (a menu shortcut such as Ctrl+S takes it); the release still
+        // reaches the focused control, and with Ctrl held it snaps it as any Ctrl key does.
+        stepFocused(key, keys);
+        return;
+    }
     QTimer::singleShot(HeldKeys::kSettleMilliseconds, this, [this, key, keys, ticket] {
         if (m_heldKeys.settle(key, ticket))
             stepFocused(key, keys);

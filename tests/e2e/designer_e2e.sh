@@ -19,30 +19,13 @@ X_ARTIFACTS=$3
 here=$(cd "$(dirname "$0")" && pwd)
 # shellcheck source-path=SCRIPTDIR
 source "$here/x_session.sh"
+# shellcheck source-path=SCRIPTDIR
+source "$here/designer_steps.sh"
 
-X_WORK=$(mktemp -d "${TMPDIR:-/tmp}/kovrin-e2e.XXXXXX")
-trap 'x_cleanup; rm -rf "$X_WORK"' EXIT
-trap 'exit 1' INT TERM HUP
-rm -rf "$X_ARTIFACTS"
-mkdir -p "$X_ARTIFACTS"
-
-if ! command -v Xvfb >/dev/null 2>&1; then
-    echo "SKIPPED: Xvfb is not installed (scripts/install-deps.sh installs it)"
-    exit 77
-fi
-x_need_tools xdotool xclip import convert iconv || exit 1
-displays=${KOVRIN_E2E_DISPLAYS:-60-69}
-if ! x_start_server "${displays%-*}" "${displays#*-}"; then
-    echo "SKIPPED: Xvfb could not start on any free display of :${displays}"
-    [[ -z "$X_SERVER_LOG" ]] || tail -n 5 "$X_SERVER_LOG" || true
-    exit 77
-fi
-x_log "X server on $DISPLAY"
-x_app_environment
+e2e_begin e2e 60-69 xdotool xclip import convert iconv
 
 mkdir -p "$X_WORK/files"
 design="$X_WORK/files/e2e design.kvx" # a blank in the name, as users' file names have
-main_title='^Kovrin v[0-9]'
 code_title="Code to include in your mission's .ext file"
 
 # Where the gestures go, in pixels of the design surface: the button is placed at (150, 100),
@@ -51,38 +34,6 @@ code_title="Code to include in your mission's .ext file"
 place_x=150 place_y=100
 move_dx=120 move_dy=60
 widen_by=100
-
-start_designer()
-{
-    x_start_app "$1" "$kovrin"
-    main=$(x_wait_window "$main_title" "main window")
-    toolbox=$(x_wait_window '^Controls Toolbox$' "Controls Toolbox")
-}
-
-focus_main()
-{
-    x_focus "$main" || x_fail "the main window would not take the keyboard focus"
-}
-
-# Arms Button in the toolbox, then places a button with a click at a point of the surface.
-place_button()
-{
-    local deadline
-    x_geometry "$toolbox"
-    # "Button" is row 2, column 1: 570 x 480 twips at left 60, top 660; 15 twips to the pixel.
-    xdotool mousemove $((WIN_X + 23)) $((WIN_Y + 60)) click 1
-    deadline=$((SECONDS + X_WAIT_SECONDS))
-    until (($(x_yellow_pixels "$toolbox") > 100)); do
-        ((SECONDS < deadline)) || x_fail "the Button button of the toolbox did not turn yellow"
-        sleep 0.1
-    done
-    xdotool mousemove $((CLIENT_X + $1)) $((CLIENT_Y + $2)) click 1
-    deadline=$((SECONDS + X_WAIT_SECONDS))
-    until (($(x_yellow_pixels "$toolbox") == 0)); do
-        ((SECONDS < deadline)) || x_fail "the toolbox was still armed after the click on the surface"
-        sleep 0.1
-    done
-}
 
 # File > Save Dialogs As... into a file, waiting until it is written.
 save_as()
@@ -103,60 +54,17 @@ save_as()
     done
 }
 
-# Presses Enter in a file dialog whose name field holds a path. The name field's completer may
-# take the first Enter for itself; then the dialog is still open and gets another.
-accept_file_dialog()
-{
-    local id=$1 what=$2 attempt
-    for attempt in 1 2 3; do
-        xdotool key Return
-        x_find_gone "$id" 3 && return 0
-        x_log "the $what dialog is still open; pressing Enter again"
-    done
-    x_fail "the $what dialog did not accept the typed file name"
-}
-
-# File > Quit, then waits for the program to end. Should it ask about unsaved work (the file was
-# just saved, so it should not), the question is answered with its default button and noted.
-quit_designer()
-{
-    local run=$1 deadline answered=" " id name status=0 n=0
-    focus_main
-    xdotool key --delay 100 alt+f q
-    deadline=$((SECONDS + X_WAIT_SECONDS))
-    while x_app_running && ((SECONDS < deadline)); do
-        while IFS=$'\t' read -r id name; do
-            [[ -z "$id" || "$answered" == *" $id "* ]] && continue
-            n=$((n + 1))
-            x_screenshot "$X_ARTIFACTS/quit-$run-question-$n.png" || true
-            x_log "NOTE: quitting asked '$name' (screenshot quit-$run-question-$n.png);" \
-                "answering with its default button"
-            answered+="$id "
-            x_focus "$id" || true
-            xdotool key Return
-        done < <(x_other_windows)
-        sleep 0.1
-    done
-    x_app_running && x_fail "the program did not end within $X_WAIT_SECONDS s of File > Quit"
-    wait "$X_APP_PID" || status=$?
-    X_APP_PID=""
-    [[ $status -eq 0 ]] || x_fail "the program ended with status $status"
-}
-
 # ---------------------------------------------------------------------------------------------
 x_step "first start"
 start_designer first
 
 x_step "insert a dialog with Edit > Insert new dialog"
-focus_main
-xdotool key --delay 100 alt+e i
-x_wait_dialog_window "$main"
-x_log "dialog window ${CHILD_W}x${CHILD_H} at ($CHILD_X, $CHILD_Y), surface at ($CLIENT_X, $CLIENT_Y)"
+insert_dialog
 outer_w=$CHILD_W
 outer_h=$CHILD_H
 
 x_step "arm Button in the toolbox and place the button with a click on the surface"
-place_button $place_x $place_y
+place_button "$place_x" "$place_y"
 
 x_step "move the button by its inside"
 left=$place_x top=$place_y
@@ -320,9 +228,7 @@ near "$height" 0.04 0.000001 || x_fail "Height is $height; widening must keep 0.
 # ---------------------------------------------------------------------------------------------
 x_step "third start: four buttons, three of them lined up at once"
 start_designer third
-focus_main
-xdotool key --delay 100 alt+e i
-x_wait_dialog_window "$main"
+insert_dialog
 place_button 100 100
 place_button 150 160
 place_button 200 220

@@ -28,11 +28,9 @@ private slots:
     // Check, Apply, OK and Delete (editor_save_test.cpp)
     void emptiedTextGivesExactlySevenLines();
     void linkWithEmptyBackColorPassesAndStoresEmptyTexts();
-    void multilineNeedsLineSpacingAndUncheckingKeepsIt();
     void styleWithBothSuffixesSurvivesASecondApply();
     void untouchedOkChangesNothing();
     void untouchedMultiLineTextRoundTrips();
-    void multiLineTextsAreStoredWithCrLf();
     void applyOnButtonChangesCaptionNotColours();
     void okRefreshesSizeAndColoursOfAText();
     void deleteRemovesTheMiddleOfThree();

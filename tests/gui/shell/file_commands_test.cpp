@@ -12,12 +12,6 @@ using namespace kovrin;
 
 namespace {
 
-QByteArray contents(const QString &path)
-{
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-}
-
 void writeBytes(const QString &path, const QByteArray &bytes)
 {
     QFile file(path);
@@ -48,7 +42,7 @@ private slots:
         QCOMPARE(dialog.kind, QStringLiteral("save"));
         QCOMPARE(dialog.title, QStringLiteral("Save As..."));
         QCOMPARE(dialog.text, FileCommands::initialFolder() + "|kvx|ZTK Dialog (*.KVX)");
-        QVERIFY(contents(path("first.kvx")).startsWith("\"0.61\"\r\n\"DIALOG1\"\r\n"));
+        QVERIFY(fileContents(path("first.kvx")).startsWith("\"0.61\"\r\n\"DIALOG1\"\r\n"));
         QCOMPARE(QString::fromStdString(f.set().CurrentFile), path("first.kvx"));
 
         // Now Save writes to the same file and says so.
@@ -58,7 +52,7 @@ private slots:
         QCOMPARE(f.prompts.shown.last().title, QStringLiteral("OPERATION SUCCESSFUL"));
         QCOMPARE(f.prompts.shown.last().text, QStringLiteral("Saved."));
         QCOMPARE(f.prompts.shown.last().icon, UserPrompts::Icon::Information);
-        QVERIFY(contents(path("first.kvx")).contains("\"MAIN\""));
+        QVERIFY(fileContents(path("first.kvx")).contains("\"MAIN\""));
     }
 
     void cancelledSaveAsChangesNothing()
@@ -83,13 +77,13 @@ private slots:
         QCOMPARE(f.prompts.shown.last().text,
                  QStringLiteral("File already exists. Are you sure you want to overwrite it?"));
         QCOMPARE(f.prompts.shown.last().icon, UserPrompts::Icon::Warning);
-        QCOMPARE(contents(path("old.kvx")), QByteArray("old"));
+        QCOMPARE(fileContents(path("old.kvx")), QByteArray("old"));
         QCOMPARE(f.set().CurrentFile, "");
 
         f.prompts.fileNames = {path("old.kvx")};
         f.prompts.yesNoAnswers = {true};
         f.window->saveAs();
-        QVERIFY(contents(path("old.kvx")).startsWith("\"0.61\""));
+        QVERIFY(fileContents(path("old.kvx")).startsWith("\"0.61\""));
         QCOMPARE(QString::fromStdString(f.set().CurrentFile), path("old.kvx"));
     }
 

@@ -9,6 +9,7 @@
 #include "app/main_window.h"
 #include "surface/surface_view.h"
 
+#include <QFile>
 #include <QMdiArea>
 
 #include <memory>
@@ -16,6 +17,13 @@
 #include <vector>
 
 namespace kovrin {
+
+// The bytes of a file, or none when it cannot be read.
+inline QByteArray fileContents(const QString &path)
+{
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
 
 struct ShellFixture
 {

@@ -190,23 +190,6 @@ private slots:
         QCOMPARE(f.workspace().history().count(), steps);
     }
 
-    void undoOfDeleteBringsTheRecordBackAtItsPlaceWithItsStacking()
-    {
-        ShellFixture f;
-        threeAndOne(f);
-        const ControlRecord middle = f.set().dialog(0).cControls[1];
-        const auto stackPlace = f.set().dialog(0).surface.stackIndexOfTag(middle.Tag);
-        editRecord(f, 1, [](PropertyEditor &editor) { editor.cmd_delete_Click(); });
-        QCOMPARE(f.set().dialog(0).cControls.size(), 2u);
-
-        f.window->menus().undo->trigger();
-        QVERIFY(f.set().dialog(0).cControls[1] == middle);
-        const DrawnControl *drawn = f.set().dialog(0).surface.findByTag(middle.Tag);
-        QVERIFY(drawn && drawn->visible);
-        QCOMPARE(f.set().dialog(0).surface.stackIndexOfTag(middle.Tag), stackPlace);
-        QCOMPARE(f.set().dialog(0).surface.hitTest(drawn->left + 30, drawn->top + 30), drawn);
-    }
-
     void undoOfRemoveBringsTheDialogItsControlsAndItsWindowBackInPlace()
     {
         ShellFixture f;

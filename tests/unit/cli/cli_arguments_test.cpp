@@ -6,61 +6,39 @@ using namespace kovrin;
 using Action = CliRequest::Action;
 using Args = std::vector<std::string>;
 
-namespace {
-
-CliRequest parsed(const Args &args)
+TEST(CliArguments, SubcommandsTakeTheirFilesAndAnOptionalOutputAnywhere)
 {
-    const auto result = parseArguments(args);
-    EXPECT_TRUE(result) << result.message;
-    return result ? *result : CliRequest {};
-}
-
-std::string refusal(const Args &args)
-{
-    const auto result = parseArguments(args);
-    EXPECT_FALSE(result);
-    return result.message;
-}
-
-} // namespace
-
-TEST(CliArguments, NoSubcommandIsLeftToTheDesigner)
-{
-    EXPECT_EQ(parsed({}).action, Action::None);
-    EXPECT_EQ(parsed({"menu.kvx"}).action, Action::None);
-    EXPECT_EQ(parsed({"-platform", "offscreen"}).action, Action::None); // the toolkit's own
-}
-
-TEST(CliArguments, HelpAndVersion)
-{
-    EXPECT_EQ(parsed({"--help"}).action, Action::Help);
-    EXPECT_EQ(parsed({"-h"}).action, Action::Help);
-    EXPECT_EQ(parsed({"--version"}).action, Action::Version);
-    EXPECT_EQ(parsed({"generate", "--help"}).action, Action::Help);
-}
-
-TEST(CliArguments, GenerateTakesOneFileAndAnOptionalOutputAnywhere)
-{
-    CliRequest r = parsed({"generate", "a.kvx"});
-    EXPECT_EQ(r.action, Action::Generate);
-    EXPECT_EQ(r.files, Args {"a.kvx"});
-    EXPECT_FALSE(r.output);
-
-    r = parsed({"generate", "-o", "out.h", "a.kvx"});
-    EXPECT_EQ(r.files, Args {"a.kvx"});
-    EXPECT_EQ(r.output, "out.h");
-    EXPECT_EQ(parsed({"generate", "a.kvx", "--output", "o"}).output, "o");
-    EXPECT_EQ(parsed({"generate", "--", "-odd.kvx"}).files, Args {"-odd.kvx"});
-}
-
-TEST(CliArguments, ConvertAndCheckTakeTheirFiles)
-{
-    CliRequest r = parsed({"convert", "in.kvx", "out.kvx"});
-    EXPECT_EQ(r.action, Action::Convert);
-    EXPECT_EQ(r.files, (Args {"in.kvx", "out.kvx"}));
-    r = parsed({"check", "a.kvx"});
-    EXPECT_EQ(r.action, Action::Check);
-    EXPECT_EQ(r.files, Args {"a.kvx"});
+    struct Case
+    {
+        Args args;
+        Action action;
+        Args files;
+        std::optional<std::string> output;
+    };
+    const Case cases[] = {
+        {{}, Action::None, {}, {}},
+        {{"menu.kvx"}, Action::None, {}, {}},
+        {{"-platform", "offscreen"}, Action::None, {}, {}}, // the toolkit's own
+        {{"--help"}, Action::Help, {}, {}},
+        {{"-h"}, Action::Help, {}, {}},
+        {{"generate", "--help"}, Action::Help, {}, {}},
+        {{"--version"}, Action::Version, {}, {}},
+        {{"generate", "a.kvx"}, Action::Generate, {"a.kvx"}, {}},
+        {{"generate", "-o", "out.h", "a.kvx"}, Action::Generate, {"a.kvx"}, "out.h"},
+        {{"generate", "a.kvx", "--output", "o"}, Action::Generate, {"a.kvx"}, "o"},
+        {{"generate", "--", "-odd.kvx"}, Action::Generate, {"-odd.kvx"}, {}},
+        {{"convert", "in.kvx", "out.kvx"}, Action::Convert, {"in.kvx", "out.kvx"}, {}},
+        {{"check", "a.kvx"}, Action::Check, {"a.kvx"}, {}},
+    };
+    for (const Case &c : cases) {
+        const auto result = parseArguments(c.args);
+        ASSERT_TRUE(result) << result.message;
+        EXPECT_EQ((*result).action, c.action) << c.args.size();
+        if (c.action != Action::None && c.action != Action::Help && c.action != Action::Version) {
+            EXPECT_EQ((*result).files, c.files);
+            EXPECT_EQ((*result).output, c.output);
+        }
+    }
 }
 
 TEST(CliArguments, BadArgumentsAreRefusedWithOneLine)
@@ -80,9 +58,10 @@ TEST(CliArguments, BadArgumentsAreRefusedWithOneLine)
         {"check", ""},
     };
     for (const Args &args : bad) {
-        const std::string message = refusal(args);
-        EXPECT_FALSE(message.empty());
-        EXPECT_EQ(message.find('\n'), std::string::npos) << message;
+        const auto result = parseArguments(args);
+        ASSERT_FALSE(result) << args.back();
+        EXPECT_FALSE(result.message.empty());
+        EXPECT_EQ(result.message.find('\n'), std::string::npos) << result.message;
     }
-    EXPECT_NE(refusal({"--frobnicate"}).find("--frobnicate"), std::string::npos);
+    EXPECT_NE(parseArguments({"--frobnicate"}).message.find("--frobnicate"), std::string::npos);
 }

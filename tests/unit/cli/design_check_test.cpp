@@ -39,13 +39,46 @@ TEST(DesignCheck, CleanDesignHasNoProblems)
             .empty());
 }
 
-TEST(DesignCheck, NamesDialogAndControlOnOneLinePerProblem)
+TEST(DesignCheck, EachFieldOfAControlIsCheckedOnOneLinePerProblem)
 {
-    ControlRecord r = control("ok");
-    r.Text = "say \"hi\"";
-    EXPECT_EQ(problemsOf({r}),
-              Lines {"dialog \"DIALOG1\", control \"ok\": Text holds a double quote, which ends "
-                     "the text on loading"});
+    using Edit = void (*)(ControlRecord &);
+    const std::pair<Edit, Lines> cases[] = {
+        {[](ControlRecord &r) { r.Text = "say \"hi\""; },
+         {"Text holds a double quote, which ends the text on loading"}},
+        {[](ControlRecord &r) { r.Name = "ok button"; }, {"the name is not an identifier"}},
+        {[](ControlRecord &r) { r.Name = "2btn"; }, {"the name is not an identifier"}},
+        {[](ControlRecord &r) { r.Name = "caf\xC3\xA9"; }, {"the name is not an identifier"}},
+        {[](ControlRecord &r) { r.Name = "_btn2"; }, {}},
+        {[](ControlRecord &r) {
+             r.Style = "ST_LEFT\"";
+             r.Font = "x\"";
+             r.Action = "hint \"hi\""; // quotes in a script are stored encoded
+         },
+         {"Style holds a double quote, which ends the text on loading",
+          "Font holds a double quote, which ends the text on loading"}},
+        {[](ControlRecord &r) { r.Text = r.Action = "###"; },
+         {"Text is \"###\", which ends the record on loading",
+          "Action is \"###\", which ends the record on loading"}},
+        {[](ControlRecord &r) { r.Text = "### "; }, {}},
+        {[](ControlRecord &r) { r.Action = "hint \"a\"\"b\""; }, {}}, // doubled quotes come back
+        {[](ControlRecord &r) { r.Action = "x = \"&quot\""; },
+         {"Action holds \"&quot\", which reads back as a double quote"}},
+        {[](ControlRecord &r) { r.CtrlType = "Button"; }, {"unknown kind \"Button\""}},
+    };
+    for (const auto &[edit, expected] : cases) {
+        ControlRecord r = control("ok");
+        edit(r);
+        Lines lines;
+        for (const auto &problem : expected)
+            lines.push_back("dialog \"DIALOG1\", control \"" + r.Name + "\": " + problem);
+        EXPECT_EQ(problemsOf({r}), lines);
+    }
+    EXPECT_FALSE(isIdentifier(""));
+    EXPECT_EQ(designProblems({dialog("My Dialog", {})}),
+              Lines {"dialog \"My Dialog\": the dialog name is not an identifier"});
+    EXPECT_NE(
+        designProblems({dialog("D\"", {})}).back().find("the dialog name holds a double quote"),
+        std::string::npos);
 }
 
 TEST(DesignCheck, DuplicateControlNamesInOneDialog)
@@ -95,71 +128,6 @@ TEST(DesignCheck, SameDialogNameFurtherApartIsReportedToo)
         = designProblems({dialog("D", {}), dialog("E", {}), dialog("D", {control("a")})});
     ASSERT_EQ(lines.size(), 1u);
     EXPECT_NE(lines[0].find("an earlier dialog has the same name"), std::string::npos);
-}
-
-TEST(DesignCheck, NamesThatAreNotIdentifiers)
-{
-    EXPECT_TRUE(isIdentifier("_btn2"));
-    EXPECT_FALSE(isIdentifier("2btn"));
-    EXPECT_FALSE(isIdentifier("my button"));
-    EXPECT_FALSE(isIdentifier(""));
-    EXPECT_FALSE(isIdentifier("caf\xC3\xA9"));
-
-    EXPECT_EQ(problemsOf({control("ok button")}),
-              Lines {"dialog \"DIALOG1\", control \"ok button\": the name is not an identifier"});
-    const Lines lines = designProblems({dialog("My Dialog", {})});
-    EXPECT_EQ(lines, Lines {"dialog \"My Dialog\": the dialog name is not an identifier"});
-}
-
-TEST(DesignCheck, DoubleQuotesInNamesStylesAndTextsButNotInActions)
-{
-    ControlRecord r = control("ok");
-    r.Style = "ST_LEFT\"";
-    r.Font = "x\"";
-    r.Action = "hint \"hi\"";
-    const Lines lines = problemsOf({r});
-    ASSERT_EQ(lines.size(), 2u);
-    EXPECT_NE(lines[0].find("Style holds a double quote"), std::string::npos);
-    EXPECT_NE(lines[1].find("Font holds a double quote"), std::string::npos);
-
-    const Lines named = designProblems({dialog("D\"", {})});
-    EXPECT_NE(named.back().find("the dialog name holds a double quote"), std::string::npos);
-}
-
-TEST(DesignCheck, TextFieldEqualToTheRecordEndMark)
-{
-    ControlRecord r = control("ok");
-    r.Text = "###";
-    r.Action = "###";
-    const Lines lines = problemsOf({r});
-    ASSERT_EQ(lines.size(), 2u);
-    EXPECT_NE(lines[0].find("Text is \"###\""), std::string::npos);
-    EXPECT_NE(lines[1].find("Action is \"###\""), std::string::npos);
-    EXPECT_TRUE(problemsOf({[] {
-                    ControlRecord ok = control("ok");
-                    ok.Text = "### ";
-                    return ok;
-                }()})
-                    .empty());
-}
-
-TEST(DesignCheck, ActionHoldingTheQuoteEntityDoesNotReadBackTheSame)
-{
-    ControlRecord r = control("ok");
-    r.Action = "hint \"a\"\"b\""; // doubled quotes are stored as entities and come back
-    EXPECT_TRUE(problemsOf({r}).empty());
-    r.Action = "x = \"&quot\"";
-    EXPECT_EQ(problemsOf({r}),
-              Lines {"dialog \"DIALOG1\", control \"ok\": Action holds "
-                     "\"&quot\", which reads back as a double quote"});
-}
-
-TEST(DesignCheck, UnknownKinds)
-{
-    ControlRecord r = control("ok");
-    r.CtrlType = "Button";
-    EXPECT_EQ(problemsOf({r}),
-              Lines {"dialog \"DIALOG1\", control \"ok\": unknown kind \"Button\""});
 }
 
 TEST(DesignCheck, FractionsOutsideZeroToOne)

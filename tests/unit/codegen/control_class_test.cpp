@@ -103,25 +103,41 @@ TEST(ControlClass, HeadWritesNumbersWithAPointAndNoSemicolons)
                       "  colorText[] = {0.2, 0.2, 0.2, 1};", "  SizeEX = 0.025", "  };"}));
 }
 
-TEST(ControlClass, ActionDoublesQuotesWhileTextKeepsThem)
+TEST(ControlClass, EachFieldIsWrittenInTheFormTheCodeReads)
 {
-    ControlRecord r = recordOf(ControlKind::Button, "b");
-    r.Action = R"(hint "hi")";
-    r.Text = R"(hint "hi")";
-    const Lines lines = classLines(r);
-    EXPECT_EQ(lineStarting(lines, " action"), R"( action = "hint ""hi""")");
-    EXPECT_EQ(lineStarting(lines, " text"), R"( text = "hint "hi"")");
-}
-
-TEST(ControlClass, DefaultIsTrueOnlyForEnterOne)
-{
-    ControlRecord r = recordOf(ControlKind::Link, "l");
-    r.Enter = 1;
-    EXPECT_EQ(lineStarting(classLines(r), " default"), " default = true");
-    r.Enter = 0;
-    EXPECT_EQ(lineStarting(classLines(r), " default"), " default = false");
-    r.Enter = -1;
-    EXPECT_EQ(lineStarting(classLines(r), " default"), " default = false");
+    struct Case
+    {
+        ControlKind kind;
+        void (*edit)(ControlRecord &);
+        const char *start;
+        const char *line;
+    };
+    const Case cases[] = {
+        {ControlKind::Button, [](ControlRecord &r) { r.Action = R"(hint "hi")"; }, " action",
+         R"( action = "hint ""hi""")"},
+        {ControlKind::Button, [](ControlRecord &r) { r.Text = R"(hint "hi")"; }, " text",
+         R"( text = "hint "hi"")"},
+        {ControlKind::Link, [](ControlRecord &r) { r.Enter = 1; }, " default", " default = true"},
+        {ControlKind::Link, [](ControlRecord &r) { r.Enter = 0; }, " default", " default = false"},
+        {ControlKind::Link, [](ControlRecord &r) { r.Enter = -1; }, " default", " default = false"},
+        {ControlKind::Text,
+         [](ControlRecord &r) {
+             r.ForeColor = Rgba {std::string("0,25"), 0.25, 1.0, std::string("0.5")};
+         },
+         "  colorText", "  colorText[] = {0.25, 0.25, 1, 0.5};"},
+        {ControlKind::Text, [](ControlRecord &r) { r.BackColor = colourOf(0.5, 0, 1, 0.75); },
+         "  colorBackground", "  colorBackground[] = {0.5, 0, 1, 0.75};"},
+        // An unset colour that a kind reads is written as zeros.
+        {ControlKind::Button, [](ControlRecord &r) { r.ForeColor.reset(); }, "  colorText",
+         "  colorText[] = {0, 0, 0, 0};"},
+        {ControlKind::Text, [](ControlRecord &r) { r.Style = "ST_LEFT,1"; }, "  style",
+         "  style = ST_LEFT.1"},
+    };
+    for (const Case &c : cases) {
+        ControlRecord r = recordOf(c.kind, "c");
+        c.edit(r);
+        EXPECT_EQ(lineStarting(classLines(r), c.start), c.line);
+    }
 }
 
 TEST(ControlClass, LineSpacingFollowsTheStyleLineOnlyForMultiLineStyles)
@@ -144,30 +160,6 @@ TEST(ControlClass, LineSpacingFollowsTheStyleLineOnlyForMultiLineStyles)
     button.Style = "ST_CENTER + ST_MULTI";
     EXPECT_EQ(lineStarting(classLines(button), "   linespacing"),
               "(no line starting with '   linespacing')");
-}
-
-TEST(ControlClass, ColourComponentsAreWrittenWithAPointWhateverTheirForm)
-{
-    ControlRecord r = recordOf(ControlKind::Text, "t");
-    r.ForeColor = Rgba {std::string("0,25"), 0.25, 1.0, std::string("0.5")};
-    r.BackColor = colourOf(0.5, 0, 1, 0.75);
-    const Lines lines = classLines(r);
-    EXPECT_EQ(lineStarting(lines, "  colorText"), "  colorText[] = {0.25, 0.25, 1, 0.5};");
-    EXPECT_EQ(lineStarting(lines, "  colorBackground"), "  colorBackground[] = {0.5, 0, 1, 0.75};");
-}
-
-TEST(ControlClass, UnsetColourThatAKindReadsIsWrittenAsZeros)
-{
-    ControlRecord r = recordOf(ControlKind::Button, "b");
-    r.ForeColor.reset();
-    EXPECT_EQ(lineStarting(classLines(r), "  colorText"), "  colorText[] = {0, 0, 0, 0};");
-}
-
-TEST(ControlClass, StyleSeparatorsBecomePoints)
-{
-    ControlRecord r = recordOf(ControlKind::Text, "t");
-    r.Style = "ST_LEFT,1";
-    EXPECT_EQ(lineStarting(classLines(r), "  style"), "  style = ST_LEFT.1");
 }
 
 TEST(ControlClass, LineBreaksInsideTextsAreWrittenCrlf)

@@ -51,42 +51,54 @@ std::vector<std::string> controlNames(const LoadedDialog &dialog)
 
 } // namespace
 
-TEST(DesignReader, ReadsDialogsGridStepsAndEveryField)
+TEST(DesignReader, ReadsDialogsGridStepsAndEveryFieldInEveryWrittenForm)
 {
-    Lines c = control("D1", "lbl");
-    c[3] = "0.25"; // Width
-    c[15] = "0.035"; // FontSize
-    c[29] = "\"hint(&quotx&quot)\""; // Action
-    c[30] = "1"; // Enter
-    c[31] = "0.04"; // RowHeight
-    c[32] = "0.3"; // WholeHeight
-    c[36] = "1.5"; // LineSpacing
-    const auto design = parse(current({header("D1", "0.05"), c, header("D2", "0")}));
+    Lines c = control("Men\xFC", "caf\xE9"); // bytes are Windows-1252
+    const std::pair<std::size_t, const char *> items[]
+        = {{2, "2.5"}, // IDC: halves to even
+           {3, ".05"}, // Width: no leading zero
+           {4, "5E-02"}, // Height: an exponent
+           {15, "\"0.5\""}, // FontSize: a text item in a number field reads by the same rule
+           {29, "\"hint(&quotx&quot)\""}, // Action
+           {30, "3.5"}, // Enter
+           {31, "+1e-05"}, // RowHeight
+           {32, "0.3"}, // WholeHeight
+           {34, "  0.125"}, // X: blanks before an item are skipped
+           {35, "0.1  "}, // Y
+           {36, "1.5"}}; // LineSpacing
+    for (const auto &[slot, text] : items)
+        c[slot] = text;
+    const auto design = parse(current({header("Men\xFC", "0.05"), c, header("D2", "0")}));
     EXPECT_FALSE(design.olderFormat);
     EXPECT_TRUE(design.problems.empty());
     ASSERT_EQ(design.dialogs.size(), 2u);
-    EXPECT_EQ(design.dialogs[0].name, "D1");
+    EXPECT_EQ(design.dialogs[0].name, "Men\xC3\xBC");
     EXPECT_EQ(design.dialogs[0].gridSize, 0.05f);
     EXPECT_TRUE(design.dialogs[1].controls.empty());
 
-    const ControlRecord &r = design.dialogs[0].controls.at(0);
-    EXPECT_EQ(r.Name, "lbl");
-    EXPECT_EQ(r.IDC, -1);
-    EXPECT_EQ(r.Width, 0.25f);
-    EXPECT_EQ(r.Height, 0.1f);
-    EXPECT_EQ(r.Style, "ST_LEFT");
-    EXPECT_EQ(r.Font, "tahomaB36");
-    EXPECT_EQ(r.FontSize, 0.035f);
-    EXPECT_EQ(r.Text, "hello");
-    EXPECT_EQ(r.Action, "hint(\"x\")");
-    EXPECT_EQ(r.Enter, 1);
-    EXPECT_EQ(r.RowHeight, 0.04f);
-    EXPECT_EQ(r.WholeHeight, 0.3f);
-    EXPECT_EQ(r.CtrlType, "TEXT");
-    EXPECT_EQ(r.X, 0.125f);
-    EXPECT_EQ(r.Y, 0.1f);
-    EXPECT_EQ(r.LineSpacing, 1.5f);
-    EXPECT_TRUE(r.Tag.empty());
+    ControlRecord expected;
+    expected.Name = "caf\xC3\xA9";
+    expected.IDC = 2;
+    expected.Width = 0.05f;
+    expected.Height = 0.05f;
+    expected.Style = "ST_LEFT";
+    expected.ForeColor
+        = Rgba {std::string("1"), std::string("1"), std::string("1"), std::string("1")};
+    expected.BackColor
+        = Rgba {std::string("0"), std::string("0"), std::string("0"), std::string("0")};
+    expected.ActiveColor = expected.SelectionColor = expected.SelectionBGColor = expected.BackColor;
+    expected.Font = "tahomaB36";
+    expected.FontSize = 0.5f;
+    expected.Text = "hello";
+    expected.Action = "hint(\"x\")";
+    expected.Enter = 4;
+    expected.RowHeight = 0.00001f;
+    expected.WholeHeight = 0.3f;
+    expected.CtrlType = "TEXT";
+    expected.X = 0.125f;
+    expected.Y = 0.1f;
+    expected.LineSpacing = 1.5f;
+    EXPECT_EQ(design.dialogs[0].controls.at(0), expected);
 }
 
 TEST(DesignReader, ColourComponentsBecomeTextsWithTheUsersSeparator)
@@ -143,42 +155,18 @@ TEST(DesignReader, BareColourNumbersBecomeTheirNumberTextQuotedOnesKeepTheirChar
     }
 }
 
-TEST(DesignReader, NumberItemsAcceptEveryWrittenForm)
-{
-    Lines c = control("D1", "lbl");
-    c[3] = ".05"; // no leading zero
-    c[4] = "5E-02"; // exponent
-    c[15] = "\"0.5\""; // a text item in a number field, read by the same rule
-    c[31] = "+1e-05";
-    c[34] = "  0.125"; // blanks before an item are skipped
-    c[35] = "0.1  ";
-    const auto design = parse(current({c}));
-    const ControlRecord &r = design.dialogs.at(0).controls.at(0);
-    EXPECT_EQ(r.Width, 0.05f);
-    EXPECT_EQ(r.Height, 0.05f);
-    EXPECT_EQ(r.FontSize, 0.5f);
-    EXPECT_EQ(r.RowHeight, 0.00001f);
-    EXPECT_EQ(r.X, 0.125f);
-    EXPECT_EQ(r.Y, 0.1f);
-    EXPECT_TRUE(design.problems.empty());
-}
-
-TEST(DesignReader, GridStepTakesEitherSeparator)
+TEST(DesignReader, GridStepTakesEitherSeparatorAndATinyOneIsKeptButReported)
 {
     // A bare comma ends an item, so a comma step stands between quotes.
-    const auto design = parse(current({header("A", "\"0,05\""), header("B", "\"0.1\"")}), ',');
-    EXPECT_EQ(design.dialogs.at(0).gridSize, 0.05f);
-    EXPECT_EQ(design.dialogs.at(1).gridSize, 0.1f);
-}
-
-TEST(DesignReader, IntegersRoundHalvesToEven)
-{
-    Lines c = control("D1", "lbl");
-    c[2] = "2.5";
-    c[30] = "3.5";
-    const auto r = parse(current({c})).dialogs.at(0).controls.at(0);
-    EXPECT_EQ(r.IDC, 2);
-    EXPECT_EQ(r.Enter, 4);
+    const auto design = parse(current({header("A", "\"0,05\""), header("B", "\"0.1\""),
+                                       header("C", "0.00001"), header("D", "0.0001")}),
+                              ',');
+    const float steps[] = {0.05f, 0.1f, 0.00001f, 0.0001f};
+    for (std::size_t i = 0; i < 4; ++i)
+        EXPECT_EQ(design.dialogs.at(i).gridSize, steps[i]);
+    EXPECT_EQ(design.problems,
+              (std::vector<std::string> {"dialog \"C\", grid step: \"0.00001\" is smaller than "
+                                         "0.0001 and acts as no grid."}));
 }
 
 TEST(DesignReader, ShortRecordTakesMissingFieldsFromTheRecordBefore)
@@ -224,6 +212,12 @@ TEST(DesignReader, RecordNamingADialogWithoutHeaderOpensThatDialog)
     EXPECT_EQ(design.dialogs[1].name, "Z");
     EXPECT_EQ(design.dialogs[1].gridSize, 0.0f);
     EXPECT_EQ(controlNames(design.dialogs[1]), (std::vector<std::string> {"z1"}));
+
+    // The empty name matches the empty current name, but there is no dialog yet to hold it.
+    const auto unnamed = parse(current({control("", "loose"), control("", "next")}));
+    ASSERT_EQ(unnamed.dialogs.size(), 1u);
+    EXPECT_EQ(unnamed.dialogs[0].name, "");
+    EXPECT_EQ(controlNames(unnamed.dialogs[0]), (std::vector<std::string> {"loose", "next"}));
 }
 
 TEST(DesignReader, UnknownKindIsKeptAsItStands)
@@ -312,48 +306,25 @@ TEST(DesignReader, ItemSyntax)
     EXPECT_EQ(design.dialogs[0].gridSize, 0.05f);
 }
 
-TEST(DesignReader, TextItemsSpanLinesAndLineBreaksBecomeNewlines)
-{
-    Lines c = control("A", "t");
-    c[16] = "\"first\r\nsecond, still text\r\n\"";
-    const auto design = parse(current({c}));
-    EXPECT_EQ(design.dialogs.at(0).controls.at(0).Text, "first\r\nsecond, still text\r\n");
-    EXPECT_EQ(design.dialogs[0].controls[0].CtrlType, "TEXT");
-}
-
-TEST(DesignReader, RecordsThatStoreNothingAreDropped)
-{
-    // "###" right after "###", and a blank line at the end of a file edited by hand.
-    Lines lines = current({header("A", "0"), control("A", "one")});
-    lines.push_back("\"###\"");
-    lines.push_back("");
-    const auto design = parse(lines);
-    EXPECT_EQ(controlNames(design.dialogs.at(0)), (std::vector<std::string> {"one"}));
-    EXPECT_TRUE(design.problems.empty());
-
-    // Several blank lines at the end would otherwise make a dialog without a name.
-    lines.push_back("");
-    lines.push_back("");
-    const auto trailing = parse(lines);
-    ASSERT_EQ(trailing.dialogs.size(), 1u);
-    EXPECT_EQ(controlNames(trailing.dialogs.at(0)), (std::vector<std::string> {"one"}));
-}
-
-TEST(DesignReader, TheItemAfterWhichTheFileEndsIsNotStored)
-{
-    // A header cut before its end mark loses its last item, the grid step.
-    Lines lines = current({header("A", "0.05")});
-    lines.pop_back();
-    const auto design = parse(lines);
-    ASSERT_EQ(design.dialogs.size(), 1u);
-    EXPECT_EQ(design.dialogs[0].gridSize, 0.0f);
-}
-
-TEST(DesignReader, EmptyFileAndVersionOnlyGiveNoDialogs)
+TEST(DesignReader, RecordsThatStoreNothingAndTheItemAfterWhichTheFileEndsAreDropped)
 {
     EXPECT_TRUE(parseDesign("", '.').dialogs.empty());
     EXPECT_TRUE(parseDesign("\"0.61\"\r\n", '.').dialogs.empty());
     EXPECT_TRUE(parseDesign("\"0.61\"", '.').dialogs.empty());
+
+    // "###" right after "###", then blank lines at the end of a file edited by hand: one would
+    // otherwise be an empty record, several a dialog without a name.
+    Lines lines = current({header("A", "0"), control("A", "one")});
+    lines.insert(lines.end(), {"\"###\"", "", "", ""});
+    const auto design = parse(lines);
+    ASSERT_EQ(design.dialogs.size(), 1u);
+    EXPECT_EQ(controlNames(design.dialogs[0]), (std::vector<std::string> {"one"}));
+    EXPECT_TRUE(design.problems.empty());
+
+    // A header cut before its end mark loses its last item, the grid step.
+    lines = current({header("A", "0.05")});
+    lines.pop_back();
+    EXPECT_EQ(parse(lines).dialogs.at(0).gridSize, 0.0f);
 }
 
 TEST(DesignReader, BadValuesReadAsZeroOrAreHeldAndEachIsReported)
@@ -385,16 +356,6 @@ TEST(DesignReader, BadValuesReadAsZeroOrAreHeldAndEachIsReported)
                                          "340282300000000000000000000000000000000."}));
 }
 
-TEST(DesignReader, TinyGridStepIsKeptButReported)
-{
-    const auto design = parse(current({header("A", "0.00001"), header("B", "0.0001")}));
-    EXPECT_EQ(design.dialogs.at(0).gridSize, 0.00001f);
-    EXPECT_EQ(design.dialogs.at(1).gridSize, 0.0001f);
-    EXPECT_EQ(design.problems,
-              (std::vector<std::string> {"dialog \"A\", grid step: \"0.00001\" is smaller than "
-                                         "0.0001 and acts as no grid."}));
-}
-
 TEST(DesignReader, ManyProblemsAreCountedNotListed)
 {
     Lines lines {"\"0.61\""};
@@ -408,27 +369,10 @@ TEST(DesignReader, ManyProblemsAreCountedNotListed)
     EXPECT_EQ(problems.back(), "... and 50 more problems of the same kinds.");
 }
 
-TEST(DesignReader, BytesAreWindows1252)
-{
-    Lines c = control("Men\xFC", "caf\xE9");
-    const auto design = parse(current({c}));
-    EXPECT_EQ(design.dialogs.at(0).name, "Men\xC3\xBC");
-    EXPECT_EQ(design.dialogs[0].controls.at(0).Name, "caf\xC3\xA9");
-}
-
 TEST(DesignReader, UnreadablePathIsAnErrorNamingTheFile)
 {
     const auto result = readDesign(std::string(KOVRIN_TEST_DATA) + "/no-such-file.kvx", '.');
     EXPECT_FALSE(result);
     EXPECT_NE(result.message.find("no-such-file.kvx"), std::string::npos);
     EXPECT_FALSE(readDesign(KOVRIN_TEST_DATA, '.')); // a folder
-}
-
-TEST(DesignReader, FirstRecordWithoutADialogNameStillLandsInADialog)
-{
-    // The name matches the empty current name, but there is no dialog yet to hold the control.
-    const auto design = parse(current({control("", "loose"), control("", "next")}));
-    ASSERT_EQ(design.dialogs.size(), 1u);
-    EXPECT_EQ(design.dialogs[0].name, "");
-    EXPECT_EQ(controlNames(design.dialogs[0]), (std::vector<std::string> {"loose", "next"}));
 }

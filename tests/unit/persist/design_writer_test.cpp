@@ -9,19 +9,25 @@ using namespace kovrin::testing;
 
 namespace {
 
-DialogSet oneControl(ControlKind kind)
+// One dialog with one control whose record the caller edits as the property editor would.
+template<typename Edit> DesignBytes oneControl(ControlKind kind, Edit edit)
 {
     DialogSet set;
     set.insertDialog();
     set.setGridSize(0, 0.05f);
     set.createControl(0, kind, 1500, 900, kSurface);
-    return set;
+    ControlRecord r = set.dialog(0).cControls.at(0);
+    edit(set, r);
+    set.writeRecord(0, 0, r);
+    return designBytes(set);
 }
 
 } // namespace
 
+// The layout of every field is held by the golden file of the round-trip test.
 TEST(DesignWriter, TwoDialogsWithTwoAndNoControlsGiveEightyFiveLines)
 {
+    EXPECT_EQ(designBytes(DialogSet {}).bytes, "\"0.61\"\r\n");
     const DesignBytes out = designBytes(sampleSet());
     const auto lines = crlfLines(out.bytes);
     EXPECT_EQ(lines.size(), 85u);
@@ -34,143 +40,45 @@ TEST(DesignWriter, TwoDialogsWithTwoAndNoControlsGiveEightyFiveLines)
     EXPECT_TRUE(out.unreadableTexts.empty());
 }
 
-TEST(DesignWriter, OneControlFileMatchesTheFormatLineByLine)
+TEST(DesignWriter, EachFieldKeepsItsWrittenForm)
 {
-    const auto lines = crlfLines(designBytes(oneControl(ControlKind::Text)).bytes);
-    const std::vector<std::string> expected {
-        "\"0.61\"",
-        "\"DIALOG1\"",
-        "\"KOVRIN_INFO_GRIDSIZE\"",
-        "0.05",
-        "\"###\"",
-        "\"DIALOG1\"",
-        "\"TEXT1\"",
-        "-1",
-        "0.2",
-        "0.1",
-        "\"ST_LEFT\"",
-        "1",
-        "1",
-        "1",
-        "1", // ForeColor
-        "0",
-        "0",
-        "0",
-        "0", // BackColor
-        "\"tahomaB36\"",
-        "0.04",
-        "\"\"", // Font, FontSize, Text
-        "0",
-        "0",
-        "0",
-        "0", // ActiveColor, never set
-        "0",
-        "0",
-        "0",
-        "0", // SelectionColor
-        "0",
-        "0",
-        "0",
-        "0", // SelectionBGColor
-        "\"\"",
-        "0",
-        "0",
-        "0",
-        "\"TEXT\"", // Action, Enter, RowHeight, WholeHeight, CtrlType
-        "0.125",
-        "0.1",
-        "0",
-        "\"###\""}; // X, Y, LineSpacing, end mark
-    EXPECT_EQ(lines, expected);
-}
-
-TEST(DesignWriter, EmptySetIsTheVersionLineAlone)
-{
-    EXPECT_EQ(designBytes(DialogSet {}).bytes, "\"0.61\"\r\n");
-}
-
-TEST(DesignWriter, ActionQuotesAreStoredAsEntities)
-{
-    DialogSet set = oneControl(ControlKind::Button);
-    ControlRecord r = set.dialog(0).cControls.at(0);
-    r.Action = "a\"b";
-    set.writeRecord(0, 0, r);
-    EXPECT_EQ(crlfLines(designBytes(set).bytes).at(34), "\"a&quotb\"");
-}
-
-TEST(DesignWriter, ColourComponentsKeepTheirForm)
-{
-    DialogSet set = oneControl(ControlKind::Text);
-    ControlRecord r = set.dialog(0).cControls.at(0);
-    r.ForeColor = Rgba {std::string("0,5"), std::string("0.25"), 0.2, 1.0 / 3.0};
-    set.writeRecord(0, 0, r);
-    const auto lines = crlfLines(designBytes(set).bytes);
-    EXPECT_EQ(lines.at(11), "\"0,5\"");
-    EXPECT_EQ(lines.at(12), "\"0.25\"");
-    EXPECT_EQ(lines.at(13), "0.2");
-    EXPECT_EQ(lines.at(14), "0.333333333333333");
-}
-
-TEST(DesignWriter, NumbersHaveALeadingZeroAndNoExponent)
-{
-    DialogSet set = oneControl(ControlKind::Text);
-    ControlRecord r = set.dialog(0).cControls.at(0);
-    r.Width = 0.00001f;
-    r.Height = 1.0f / 3.0f;
-    r.LineSpacing = 1.5f;
-    r.IDC = 999;
-    r.Enter = 1;
-    set.writeRecord(0, 0, r);
-    set.setGridSize(0, 0.0001f);
-    const auto lines = crlfLines(designBytes(set).bytes);
-    EXPECT_EQ(lines.at(3), "0.0001");
-    EXPECT_EQ(lines.at(7), "999");
-    EXPECT_EQ(lines.at(8), "0.00001");
-    EXPECT_EQ(lines.at(9), "0.3333333");
-    EXPECT_EQ(lines.at(35), "1");
-    EXPECT_EQ(lines.at(41), "1.5");
-}
-
-TEST(DesignWriter, LineBreaksInsideTextsAreCrlf)
-{
-    DialogSet set = oneControl(ControlKind::Text);
-    ControlRecord r = set.dialog(0).cControls.at(0);
-    r.Text = "one\ntwo\r\nthree";
-    set.writeRecord(0, 0, r);
-    const std::string bytes = designBytes(set).bytes;
-    EXPECT_NE(bytes.find("\"one\r\ntwo\r\nthree\"\r\n"), std::string::npos);
-    EXPECT_EQ(crlfLines(bytes).size(), 45u);
-}
-
-TEST(DesignWriter, TextsAreWrittenInWindows1252AndForeignCharactersAreReported)
-{
-    DialogSet set = oneControl(ControlKind::Text);
-    set.renameDialog(0, "Men\xC3\xBC"); // ü is in the code page
-    ControlRecord r = set.dialog(0).cControls.at(0);
-    r.Text = "caf\xC3\xA9"; // é
-    r.Name = "\xD0\x96uk"; // Ж is not
-    set.writeRecord(0, 0, r);
-    const DesignBytes out = designBytes(set);
+    const DesignBytes out = oneControl(ControlKind::Text, [](DialogSet &set, ControlRecord &r) {
+        set.setGridSize(0, 0.0001f);
+        set.renameDialog(0, "Men\xC3\xBC"); // ü is in the code page
+        r.IDC = 999;
+        r.Width = 0.00001f;
+        r.Height = 1.0f / 3.0f;
+        r.ForeColor = Rgba {std::string("0,5"), std::string("0.25"), 0.2, 1.0 / 3.0};
+        r.Text = "caf\xC3\xA9\none\r\n"; // é, and a bare line feed
+        r.Action = "a\"b";
+        r.Enter = 1;
+        r.LineSpacing = 1.5f;
+    });
     const auto lines = crlfLines(out.bytes);
-    EXPECT_EQ(lines.at(1), "\"Men\xFC\"");
-    EXPECT_EQ(lines.at(21), "\"caf\xE9\"");
-    EXPECT_EQ(lines.at(6), "\"?uk\"");
-    ASSERT_EQ(out.replacedTexts.size(), 1u);
-    EXPECT_EQ(out.replacedTexts[0], "dialog \"Men\xC3\xBC\", control 1 (\"\xD0\x96uk\"), Name");
+    const std::pair<std::size_t, const char *> expected[]
+        = {{1, "\"Men\xFC\""},        {3, "0.0001"},     {7, "999"},       {8, "0.00001"},
+           {9, "0.3333333"},          {11, "\"0,5\""},   {12, "\"0.25\""}, {13, "0.2"},
+           {14, "0.333333333333333"}, {21, "\"caf\xE9"}, {22, "one"},      {23, "\""},
+           {36, "\"a&quotb\""},       {37, "1"},         {43, "1.5"}};
+    for (const auto &[line, text] : expected)
+        EXPECT_EQ(lines.at(line), text) << "line " << line;
+    EXPECT_EQ(lines.size(), 45u);
 }
 
-TEST(DesignWriter, TextsThatCannotReadBackWholeAreReported)
+TEST(DesignWriter, ForeignCharactersAndTextsThatCannotReadBackAreReported)
 {
-    DialogSet set = oneControl(ControlKind::Button);
-    ControlRecord r = set.dialog(0).cControls.at(0);
-    r.Text = "say \"hi\"";
-    r.Style = "###";
-    r.Action = "hint(\"&quot\")"; // the entity itself would come back as a quote
-    set.writeRecord(0, 0, r);
-    const DesignBytes out = designBytes(set);
-    const std::string control = "dialog \"DIALOG1\", control 1 (\"BUTTON1\"), ";
+    const DesignBytes out = oneControl(ControlKind::Button, [](DialogSet &, ControlRecord &r) {
+        r.Name = "\xD0\x96uk"; // Ж is not in the code page
+        r.Text = "say \"hi\"";
+        r.Style = "###";
+        r.Action = "hint(\"&quot\")"; // the entity itself would come back as a quote
+    });
+    const std::string control = "dialog \"DIALOG1\", control 1 (\"\xD0\x96uk\"), ";
+    EXPECT_EQ(out.replacedTexts, std::vector<std::string> {control + "Name"});
     EXPECT_EQ(out.unreadableTexts,
               (std::vector<std::string> {control + "Style", control + "Text", control + "Action"}));
     // Still written as they are.
-    EXPECT_EQ(crlfLines(out.bytes).at(21), "\"say \"hi\"\"");
+    const auto lines = crlfLines(out.bytes);
+    EXPECT_EQ(lines.at(6), "\"?uk\"");
+    EXPECT_EQ(lines.at(21), "\"say \"hi\"\"");
 }

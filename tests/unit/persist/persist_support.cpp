@@ -1,5 +1,7 @@
 #include "persist_support.h"
 
+#include <sstream>
+
 namespace kovrin::testing {
 
 std::vector<std::string> crlfLines(std::string_view bytes)
@@ -112,42 +114,14 @@ DialogSet mainMenuSet()
 
 std::vector<std::string> controlItems(std::string_view name, std::string_view ctrlType)
 {
-    return {"\"" + std::string(name) + "\"",
-            "-1",
-            "0.2",
-            "0.1",
-            "\"ST_LEFT\"",
-            "1",
-            "1",
-            "1",
-            "1",
-            "0",
-            "0",
-            "0",
-            "0",
-            "\"tahomaB36\"",
-            "0.04",
-            "\"hello\"",
-            "0",
-            "0",
-            "0",
-            "0",
-            "0",
-            "0",
-            "0",
-            "0",
-            "0",
-            "0",
-            "0",
-            "0",
-            "\"\"",
-            "0",
-            "0",
-            "0",
-            "\"" + std::string(ctrlType) + "\"",
-            "0.125",
-            "0.1",
-            "0"};
+    // IDC to LineSpacing of a left-aligned text with white text on black.
+    const std::string items = "-1 0.2 0.1 \"ST_LEFT\" 1 1 1 1 0 0 0 0 \"tahomaB36\" 0.04 \"hello\" "
+                              "0 0 0 0 0 0 0 0 0 0 0 0 \"\" 0 0 0 TYPE 0.125 0.1 0";
+    std::vector<std::string> out {"\"" + std::string(name) + "\""};
+    std::istringstream words(items);
+    for (std::string word; words >> word;)
+        out.push_back(word == "TYPE" ? "\"" + std::string(ctrlType) + "\"" : word);
+    return out;
 }
 
 } // namespace kovrin::testing

@@ -67,25 +67,6 @@ TEST(RecordScanner, FieldsARecordDoesNotSupplyKeepTheirValues)
     EXPECT_EQ(records.next(), nullptr);
 }
 
-TEST(RecordScanner, PassesOverRecordsOfBlankLinesOnly)
-{
-    RecordScanner records(
-        fileOf({"\"0.61\"", "\"A\"", "\"c\"", "\"###\"", "", "\"###\"", "\"###\"", "", "", ""}));
-    EXPECT_EQ(scanned(records), (std::vector<Seen> {{"A", "c", 2, false, true}}));
-    EXPECT_FALSE(records.endsInsideRecord());
-}
-
-TEST(RecordScanner, FileEndingBeforeTheEndMarkLeavesOutItsLastItem)
-{
-    const std::string file = "\"0.61\"\r\n\"A\"\r\n\"c\"\r\n\"###\"\r\n\"A\"\r\n\"d\"\r\n5";
-    RecordScanner records(file);
-    EXPECT_EQ(scanned(records),
-              (std::vector<Seen> {{"A", "c", 2, false, true}, {"A", "d", 2, false, false}}));
-    ASSERT_TRUE(records.endsInsideRecord());
-    EXPECT_EQ(records.endsInsideRecord()->dialog, "A");
-    EXPECT_EQ(records.endsInsideRecord()->control, "d");
-}
-
 TEST(RecordScanner, OlderFormatReadsThirtySixItemsAndKeepsAShortLastRecord)
 {
     Lines lines = controlItems("b", "BUTTON");
@@ -104,11 +85,4 @@ TEST(RecordScanner, OlderFormatReadsThirtySixItemsAndKeepsAShortLastRecord)
     EXPECT_EQ(cut->slots[design::Name].text, "cut");
     EXPECT_EQ(records.next(), nullptr);
     EXPECT_FALSE(records.endsInsideRecord());
-}
-
-TEST(RecordScanner, EmptyFileHasNoRecords)
-{
-    RecordScanner records("");
-    EXPECT_FALSE(records.olderFormat());
-    EXPECT_EQ(records.next(), nullptr);
 }

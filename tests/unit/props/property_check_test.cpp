@@ -31,18 +31,7 @@ TEST(PropertyCheck, DefaultRecordsOfEveryKindPass)
         EXPECT_EQ(checkFields(filled(kind), kind), "") << kindWord(kind);
 }
 
-TEST(PropertyCheck, EmptiedTextGivesExactlySevenLinesInOrder)
-{
-    EXPECT_EQ(checkFields(emptied(ControlKind::Text), ControlKind::Text),
-              "- You must enter a name.\r\n"
-              "- You must enter an IDc or set it to -1.\r\n"
-              "- You must enter a width.\r\n"
-              "- You must enter a height.\r\n"
-              "- You must enter a foreground/font color.\r\n"
-              "- You must enter a background color.\r\n"
-              "- You must enter a size for the font.\r\n");
-}
-
+// The seven lines of an emptied text are held by the editor's widget test.
 TEST(PropertyCheck, EmptiedComboListsEveryUsableGroupAndBothHeights)
 {
     EXPECT_EQ(checkFields(emptied(ControlKind::Combo), ControlKind::Combo),

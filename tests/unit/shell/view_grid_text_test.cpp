@@ -4,30 +4,12 @@
 
 using namespace kovrin;
 
-TEST(ViewGridText, OnlyTheWholeNumberOneShowsTheGrid)
+TEST(ViewGridText, OnlyTheWholeNumberOneShowsTheGridAndWrittenTextReadsBack)
 {
-    EXPECT_TRUE(viewGridFromText("1"));
-    EXPECT_TRUE(viewGridFromText("01"));
-    EXPECT_TRUE(viewGridFromText(" 1 "));
-    EXPECT_TRUE(viewGridFromText("+1"));
-    EXPECT_FALSE(viewGridFromText("0"));
-    EXPECT_FALSE(viewGridFromText("2"));
-    EXPECT_FALSE(viewGridFromText("-1"));
-}
-
-TEST(ViewGridText, TextThatIsNoWholeNumberHidesTheGrid)
-{
-    EXPECT_FALSE(viewGridFromText(""));
-    EXPECT_FALSE(viewGridFromText("yes"));
-    EXPECT_FALSE(viewGridFromText("1.0"));
-    EXPECT_FALSE(viewGridFromText("1x"));
-    EXPECT_FALSE(viewGridFromText("99999999999999999999999"));
-}
-
-TEST(ViewGridText, WrittenTextReadsBack)
-{
-    EXPECT_TRUE(viewGridFromText(viewGridText(true)));
-    EXPECT_FALSE(viewGridFromText(viewGridText(false)));
+    for (const char *on : {"1", "01", " 1 ", "+1"})
+        EXPECT_TRUE(viewGridFromText(on)) << on;
+    for (const char *off : {"0", "2", "-1", "", "yes", "1.0", "1x", "99999999999999999999999"})
+        EXPECT_FALSE(viewGridFromText(off)) << off;
     EXPECT_EQ(viewGridText(true), "1");
     EXPECT_EQ(viewGridText(false), "0");
 }

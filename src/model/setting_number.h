@@ -1,0 +1,13 @@
+#pragma once
+// The whole number a user setting holds as text. Settings files written by hand may pad the value
+// with blanks or give it a plus sign; anything else that is no whole number, or one too long for
+// 64 bits, reads as none.
+
+#include <optional>
+#include <string_view>
+
+namespace kovrin {
+
+std::optional<long long> settingWholeNumber(std::string_view stored);
+
+} // namespace kovrin

@@ -1,0 +1,124 @@
+# shellcheck shell=bash
+# The designer's own steps, driven from outside as a user would, for the end-to-end runs: start
+# it, focus it, insert a dialog, place a button from the toolbox, accept a file dialog and quit.
+# Sourced after x_session.sh; callers set kovrin (the program) and read main and toolbox (the
+# window ids start_designer finds).
+
+main_title='^Kovrin v[0-9]'
+
+# The start of an end-to-end run: a private work folder (X_WORK, named after NAME) removed at the
+# end, an empty artifact folder, the tools, an X server on the first free display of
+# KOVRIN_E2E_DISPLAYS (default DISPLAYS, so a run never takes the number of a server a
+# developer already uses) and the program's private environment. Exits 77 (skipped) when no X
+# server can be started.
+e2e_begin()
+{
+    local name=$1 displays=${KOVRIN_E2E_DISPLAYS:-$2}
+    shift 2
+    X_WORK=$(mktemp -d "${TMPDIR:-/tmp}/kovrin-$name.XXXXXX")
+    trap 'x_cleanup; rm -rf "$X_WORK"' EXIT
+    trap 'exit 1' INT TERM HUP
+    rm -rf "$X_ARTIFACTS"
+    mkdir -p "$X_ARTIFACTS"
+    if ! command -v Xvfb >/dev/null 2>&1; then
+        echo "SKIPPED: Xvfb is not installed (scripts/install-deps.sh installs it)"
+        exit 77
+    fi
+    x_need_tools "$@" || exit 1
+    if ! x_start_server "${displays%-*}" "${displays#*-}"; then
+        echo "SKIPPED: Xvfb could not start on any free display of :${displays}"
+        [[ -z "$X_SERVER_LOG" ]] || tail -n 5 "$X_SERVER_LOG" || true
+        exit 77
+    fi
+    x_log "X server on $DISPLAY"
+    x_app_environment
+}
+
+start_designer()
+{
+    # shellcheck disable=SC2154 # the caller names the program
+    x_start_app "$1" "$kovrin"
+    main=$(x_wait_window "$main_title" "main window")
+    toolbox=$(x_wait_window '^Controls Toolbox$' "Controls Toolbox")
+}
+
+focus_main()
+{
+    x_focus "$main" || x_fail "the main window would not take the keyboard focus"
+}
+
+# Presses Enter in a file dialog whose name field holds a path. The name field's completer may
+# take the first Enter for itself; then the dialog is still open and gets another.
+accept_file_dialog()
+{
+    local id=$1 what=$2
+    for _ in 1 2 3; do
+        xdotool key Return
+        x_find_gone "$id" 3 && return 0
+        x_log "the $what dialog is still open; pressing Enter again"
+    done
+    x_fail "the $what dialog did not accept the typed file name"
+}
+
+# File > Quit, then waits for the program to end. Should it ask about unsaved work (the file was
+# just saved, so it should not), the question is answered with its default button and noted.
+quit_designer()
+{
+    local run=$1 deadline answered=" " id name status=0 n=0
+    focus_main
+    xdotool key --delay 100 alt+f q
+    deadline=$((SECONDS + X_WAIT_SECONDS))
+    while x_app_running && ((SECONDS < deadline)); do
+        while IFS=$'\t' read -r id name; do
+            [[ -z "$id" || "$answered" == *" $id "* ]] && continue
+            n=$((n + 1))
+            x_screenshot "$X_ARTIFACTS/quit-$run-question-$n.png" || true
+            x_log "NOTE: quitting asked '$name' (screenshot quit-$run-question-$n.png);" \
+                "answering with its default button"
+            answered+="$id "
+            x_focus "$id" || true
+            xdotool key Return
+        done < <(x_other_windows)
+        sleep 0.1
+    done
+    x_app_running && x_fail "the program did not end within $X_WAIT_SECONDS s of File > Quit"
+    wait "$X_APP_PID" || status=$?
+    X_APP_PID=""
+    [[ $status -eq 0 ]] || x_fail "the program ended with status $status"
+}
+# Edit > Insert new dialog; CHILD_* and CLIENT_* then tell where its window and surface are.
+insert_dialog()
+{
+    focus_main
+    xdotool key --delay 100 alt+e i
+    x_wait_dialog_window "$main"
+    x_log "dialog window ${CHILD_W}x${CHILD_H} at ($CHILD_X, $CHILD_Y), surface at" \
+        "($CLIENT_X, $CLIENT_Y)"
+}
+
+# Arms Button in the toolbox: a click on it, and it turns yellow.
+arm_button()
+{
+    local deadline
+    x_geometry "$toolbox"
+    # "Button" is row 2, column 1: 570 x 480 twips at left 60, top 660; 15 twips to the pixel.
+    xdotool mousemove $((WIN_X + 23)) $((WIN_Y + 60)) click 1
+    deadline=$((SECONDS + X_WAIT_SECONDS))
+    until (($(x_yellow_pixels "$toolbox") > 100)); do
+        ((SECONDS < deadline)) || x_fail "the Button button of the toolbox did not turn yellow"
+        sleep 0.1
+    done
+}
+
+# Arms Button and places a button with a click at (X, Y) of the surface.
+place_button()
+{
+    local x=$1 y=$2 deadline
+    arm_button
+    xdotool mousemove $((CLIENT_X + x)) $((CLIENT_Y + y)) click 1
+    deadline=$((SECONDS + X_WAIT_SECONDS))
+    until (($(x_yellow_pixels "$toolbox") == 0)); do
+        ((SECONDS < deadline)) || x_fail "the toolbox was still armed after the click on the surface"
+        sleep 0.1
+    done
+}
