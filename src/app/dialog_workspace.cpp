@@ -7,8 +7,10 @@
 #include "surface/surface_view.h"
 
 #include <QKeyEvent>
+
 #include <QMdiArea>
 #include <QPointer>
+#include <algorithm>
 
 namespace kovrin {
 
@@ -176,6 +178,7 @@ void DialogWorkspace::openWindow(std::size_t index, QPoint position)
     m_kept[dialog.FrmIndex] = m_set.content(index);
     auto *view = new SurfaceView(m_host, dialog.FrmIndex);
     view->installEventFilter(this);
+    connect(view, &SurfaceView::selectionChanged, this, &DialogWorkspace::selectionChanged);
     auto *window = new DialogSubWindow(
         view, [this] { return mayClose(); },
         [this](const DialogSubWindow &closed) { dialogClosed(closed); });
@@ -202,6 +205,27 @@ bool DialogWorkspace::deleteFocusedControl(SurfaceView &view)
     return true;
 }
 
+bool DialogWorkspace::deleteSelectedControls(SurfaceView &view)
+{
+    const auto index = indexOf(view);
+    if (!index || view.selection().empty())
+        return false;
+    const std::vector<std::string> tags = view.selection().tags();
+    for (const std::string &tag : tags) {
+        if (const auto record = m_set.dialog(*index).recordIndexByTag(tag))
+            m_set.removeRecord(*index, *record); // hides the drawn control too
+    }
+    SurfaceState &surface = m_set.surface(*index);
+    if (std::find(tags.begin(), tags.end(), surface.focusTag) != tags.end())
+        surface.focusTag.clear(); // a hidden control takes no keys
+    view.clearSelection();
+    view.refresh();
+    recordContentStep(view.frmIndex(),
+                      tags.size() == 1 ? QStringLiteral("Delete control")
+                                       : QStringLiteral("Delete controls"));
+    return true;
+}
+
 bool DialogWorkspace::eventFilter(QObject *watched, QEvent *event)
 {
     if (event->type() == QEvent::KeyPress) {
@@ -209,7 +233,7 @@ bool DialogWorkspace::eventFilter(QObject *watched, QEvent *event)
         auto *view = qobject_cast<SurfaceView *>(watched);
         const bool plainDelete = key->key() == Qt::Key_Delete
             && (key->modifiers() & ~Qt::KeypadModifier) == Qt::NoModifier;
-        if (view && plainDelete && deleteFocusedControl(*view))
+        if (view && plainDelete && (deleteSelectedControls(*view) || deleteFocusedControl(*view)))
             return true;
     }
     return QObject::eventFilter(watched, event);

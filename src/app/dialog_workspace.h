@@ -21,6 +21,7 @@ class QMdiArea;
 
 namespace kovrin {
 
+class ContentStep;
 class DialogSubWindow;
 class SurfaceHost;
 class SurfaceView;
@@ -74,7 +75,11 @@ public:
     bool deleteFocusedControl(SurfaceView &view);
     // A surface (or the property editor on it) changed its dialog: one undo step of that name,
     // none when nothing changed.
-    void recordSurfaceChange(const SurfaceView &view, const QString &stepName);
+    // With a run (0 or more), it joins the step before it when that one is of the same run and
+    // still the latest.
+    void recordSurfaceChange(const SurfaceView &view, const QString &stepName, int run = -1);
+    // The Delete key with controls picked on the surface: all of them go, one undo step.
+    bool deleteSelectedControls(SurfaceView &view);
     // Discard all: every window closes without a question, the counters start again and the
     // history is cleared.
     void discardAll();
@@ -108,12 +113,15 @@ signals:
     void documentStateChanged();
     // A design file was loaded or saved.
     void fileUsed(const QString &path);
+    // The picked controls of a surface changed.
+    void selectionChanged();
 
 private:
     void openWindow(std::size_t index, QPoint position = {});
     bool mayClose();
     void dialogClosed(const DialogSubWindow &window);
-    void recordContentStep(std::int16_t frmIndex, const QString &stepName);
+    void recordContentStep(std::int16_t frmIndex, const QString &stepName, int run = -1);
+    ContentStep *joinableStep(std::int16_t frmIndex, int run);
     void forgetHistory();
     bool recording() const { return !m_set.CloseScratch && !m_shuttingDown && !m_replaying; }
 

@@ -11,12 +11,24 @@
 
 namespace kovrin {
 
-void DialogWorkspace::recordSurfaceChange(const SurfaceView &view, const QString &stepName)
+void DialogWorkspace::recordSurfaceChange(const SurfaceView &view, const QString &stepName, int run)
 {
-    recordContentStep(view.frmIndex(), stepName.isEmpty() ? QStringLiteral("Change") : stepName);
+    recordContentStep(view.frmIndex(), stepName.isEmpty() ? QStringLiteral("Change") : stepName,
+                      run);
 }
 
-void DialogWorkspace::recordContentStep(std::int16_t frmIndex, const QString &stepName)
+ContentStep *DialogWorkspace::joinableStep(std::int16_t frmIndex, int run)
+{
+    const int count = m_history.count();
+    // Not after an undo, and not across a save: the saved state must stay a step of its own.
+    if (run < 0 || count == 0 || m_history.index() != count || m_history.cleanIndex() == count)
+        return nullptr;
+    auto *last
+        = dynamic_cast<ContentStep *>(const_cast<QUndoCommand *>(m_history.command(count - 1)));
+    return last && last->frmIndex() == frmIndex && last->run() == run ? last : nullptr;
+}
+
+void DialogWorkspace::recordContentStep(std::int16_t frmIndex, const QString &stepName, int run)
 {
     const auto index = m_set.indexOfFrmIndex(frmIndex);
     const auto kept = m_kept.find(frmIndex);
@@ -25,12 +37,19 @@ void DialogWorkspace::recordContentStep(std::int16_t frmIndex, const QString &st
     ContentChange change = changeBetween(kept->second, m_set.dialog(*index));
     if (change.empty())
         return;
+    if (ContentStep *last = joinableStep(frmIndex, run)) {
+        DialogContent before = kept->second;
+        undoChange(before, last->change());
+        redoChange(kept->second, change);
+        last->replaceChange(changeBetween(before, m_set.dialog(*index)));
+        return;
+    }
     redoChange(kept->second, change);
     // Kept, so the next step starts from what stands, but no step of its own: the user would see
     // a change mark for nothing they can see or save.
     if (change.belowATwip())
         return;
-    m_history.push(new ContentStep(*this, frmIndex, std::move(change), stepName));
+    m_history.push(new ContentStep(*this, frmIndex, std::move(change), stepName, run));
 }
 
 void DialogWorkspace::forgetHistory()

@@ -12,11 +12,12 @@ void MadeStep::redo()
 }
 
 ContentStep::ContentStep(DialogWorkspace &workspace, std::int16_t frmIndex, ContentChange change,
-                         const QString &name)
+                         const QString &name, int run)
     : MadeStep(name)
     , m_workspace(workspace)
     , m_frmIndex(frmIndex)
     , m_change(std::move(change))
+    , m_run(run)
 {
 }
 

@@ -34,9 +34,16 @@ private:
 class ContentStep : public MadeStep
 {
 public:
+    // run: steps of the same run (a held arrow key) join into one; -1 for a step of its own.
     ContentStep(DialogWorkspace &workspace, std::int16_t frmIndex, ContentChange change,
-                const QString &name);
+                const QString &name, int run = -1);
     void undo() override;
+
+    std::int16_t frmIndex() const { return m_frmIndex; }
+    int run() const { return m_run; }
+    const ContentChange &change() const { return m_change; }
+    // The step now covers its run so far.
+    void replaceChange(ContentChange change) { m_change = std::move(change); }
 
 protected:
     void redoStep() override;
@@ -45,6 +52,7 @@ private:
     DialogWorkspace &m_workspace;
     std::int16_t m_frmIndex;
     ContentChange m_change;
+    int m_run;
 };
 
 class InsertDialogStep : public MadeStep

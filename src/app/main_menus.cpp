@@ -95,6 +95,10 @@ MainMenus buildMainMenus(QMenuBar &bar, QUndoStack &history)
     menus.redo->setShortcuts(
         {QKeySequence(Qt::CTRL | Qt::Key_Y), QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z)});
     edit->addAction(menus.redo);
+    edit->addSeparator();
+    menus.selectAll = addEntry(*edit, "mnu_selectall", QStringLiteral("Select &All"),
+                               QStringLiteral("Pick every control of the current dialog."),
+                               QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_A));
 
     QMenu *view = addMenu(bar, "mnu_view", QStringLiteral("&View"));
     menus.showToolbar = addEntry(*view, "mnu_toolbar", QStringLiteral("Show &Toolbar"),
@@ -103,6 +107,10 @@ MainMenus buildMainMenus(QMenuBar &bar, QUndoStack &history)
     menus.visibleGrid = addEntry(*view, "mnu_viewgrid", QStringLiteral("Visible &grid"),
                                  QStringLiteral("Show or hide the grid lines of every dialog."));
     menus.visibleGrid->setCheckable(true);
+    menus.snapWhileDragging
+        = addEntry(*view, "mnu_snapdrag", QStringLiteral("Snap to grid while &dragging"),
+                   QStringLiteral("End every move and resize on the nearest grid point."));
+    menus.snapWhileDragging->setCheckable(true);
 
     menus.window = addMenu(bar, "mnu_window", QStringLiteral("&Window"));
     menus.cascade = addEntry(*menus.window, "mnu_cascade", QStringLiteral("&Cascade"),

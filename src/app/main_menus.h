@@ -31,9 +31,11 @@ struct MainMenus
     QAction *gridSize = nullptr;
     QAction *undo = nullptr; // named after the step they undo or redo
     QAction *redo = nullptr;
+    QAction *selectAll = nullptr; // every control of the current dialog picked
     // &View
     QAction *showToolbar = nullptr;
     QAction *visibleGrid = nullptr; // the grid switch, checkable
+    QAction *snapWhileDragging = nullptr; // checkable, kept between runs
     // &Window: the two commands; the list of dialogs follows them (see WindowMenu)
     QMenu *window = nullptr;
     QAction *cascade = nullptr;

@@ -1,6 +1,7 @@
 #include "app/main_window.h"
 
 #include "app/about_window.h"
+#include "app/arrange_menu.h"
 #include "app/autosave.h"
 #include "app/backups.h"
 #include "app/control_menu.h"
@@ -32,8 +33,10 @@
 #include <QDragEnterEvent>
 #include <QDropEvent>
 #include <QFileInfo>
+#include <QLabel>
 #include <QLocale>
 #include <QMdiArea>
+#include <QMdiSubWindow>
 #include <QMenuBar>
 #include <QStatusBar>
 #include <QUrl>
@@ -67,7 +70,9 @@ MainWindow::MainWindow(UserPrompts *prompts, QWidget *parent)
     m_area->setHorizontalScrollBarPolicy(Qt::ScrollBarAsNeeded);
     m_area->setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);
     setCentralWidget(m_area);
-    statusBar();
+    m_surfaceStatus = new QLabel(this);
+    m_surfaceStatus->setObjectName(QStringLiteral("lbl_surface_status"));
+    statusBar()->addWidget(m_surfaceStatus, 1);
 
     m_workspace = new DialogWorkspace(*this, m_prompts, *m_area, this);
     // Measured now, before any dialog window exists, so a later load does not disturb them.
@@ -86,6 +91,14 @@ MainWindow::MainWindow(UserPrompts *prompts, QWidget *parent)
 
     m_menus = buildMainMenus(*menuBar(), m_workspace->history());
     m_menus.visibleGrid->setChecked(readViewGrid());
+    m_menus.snapWhileDragging->setChecked(readSnapWhileDragging());
+    m_arrange = new ArrangeMenu(
+        *menuBar(),
+        [this](ArrangeCommand command, const QString &stepName) {
+            if (SurfaceView *view = m_workspace->currentView())
+                view->arrange(command, stepName);
+        },
+        this);
     m_recent = new RecentFilesMenu(m_menus.recentSeparator, m_menus.recentFiles, this);
     m_windowMenu = new WindowMenu(*m_menus.window, m_menus.cascade, m_menus.tile, *m_workspace,
                                   *m_area, this);
@@ -95,6 +108,8 @@ MainWindow::MainWindow(UserPrompts *prompts, QWidget *parent)
     connect(m_workspace, &DialogWorkspace::documentStateChanged, this,
             &MainWindow::showDocumentState);
     connect(m_workspace, &DialogWorkspace::fileUsed, m_recent, &RecentFilesMenu::use);
+    connect(m_workspace, &DialogWorkspace::selectionChanged, this, &MainWindow::showSelectionState);
+    connect(m_area, &QMdiArea::subWindowActivated, this, &MainWindow::showSelectionState);
     setAcceptDrops(true);
 
     m_toolbox = new Toolbox(*this, this);
@@ -133,7 +148,10 @@ void MainWindow::connectMenus()
     on(m_menus.showToolbar, &MainWindow::showToolbox);
     on(m_menus.viewReadme, &MainWindow::viewReadme);
     on(m_menus.about, &MainWindow::showAbout);
+    on(m_menus.selectAll, &MainWindow::selectAll);
     connect(m_menus.visibleGrid, &QAction::triggered, this, &MainWindow::setGridVisible);
+    connect(m_menus.snapWhileDragging, &QAction::triggered, this,
+            &MainWindow::setSnapWhileDragging);
     connect(m_recent, &RecentFilesMenu::chosen, this, &MainWindow::openRecentFile);
 }
 
@@ -142,6 +160,12 @@ void MainWindow::showDocumentState()
     const std::filesystem::path &file = document().CurrentFile;
     const QString name = file.empty() ? QString() : QFileInfo(file).fileName();
     setWindowTitle(mainWindowTitle(name, m_workspace->isModified()));
+}
+
+void MainWindow::showSelectionState()
+{
+    const SurfaceView *view = m_workspace->currentView();
+    m_arrange->enableFor(view ? view->selection().size() : 0);
 }
 
 // --- the surface host ----------------------------------------------------------------------
@@ -203,6 +227,21 @@ void MainWindow::renameDialog(SurfaceView &view)
 void MainWindow::documentChanged(SurfaceView &view, const QString &stepName)
 {
     m_workspace->recordSurfaceChange(view, stepName);
+}
+
+void MainWindow::documentChangedInRun(SurfaceView &view, const QString &stepName, int run)
+{
+    m_workspace->recordSurfaceChange(view, stepName, run);
+}
+
+bool MainWindow::snapWhileDragging() const
+{
+    return m_menus.snapWhileDragging->isChecked();
+}
+
+void MainWindow::showSurfaceStatus(const QString &text)
+{
+    m_surfaceStatus->setText(text);
 }
 
 // --- the menu commands ---------------------------------------------------------------------
@@ -304,6 +343,18 @@ void MainWindow::setGridVisible(bool visible)
 {
     m_menus.visibleGrid->setChecked(visible);
     m_grid->showGrid(visible);
+}
+
+void MainWindow::setSnapWhileDragging(bool on)
+{
+    m_menus.snapWhileDragging->setChecked(on);
+    writeSnapWhileDragging(on);
+}
+
+void MainWindow::selectAll()
+{
+    if (SurfaceView *view = m_workspace->currentView())
+        view->selectAll();
 }
 
 void MainWindow::viewReadme()

@@ -14,11 +14,14 @@
 
 #include <memory>
 #include <string>
+#include <vector>
 
+class QLabel;
 class QMdiArea;
 
 namespace kovrin {
 
+class ArrangeMenu;
 class Autosave;
 class ControlMenu;
 class DialogWorkspace;
@@ -41,6 +44,7 @@ public:
     std::string &currentCommand() override { return m_currCommand; }
     void disarmToolbox() override;
     ControlRecord &copiedControl() override { return m_copyCtrl; }
+    std::vector<CopiedControl> &copiedGroup() override { return m_copiedGroup; }
     UserPrompts &prompts() override { return m_prompts; }
     char decimalSeparator() const override;
     bool gridVisible() const override;
@@ -49,6 +53,9 @@ public:
     void renameDialog(SurfaceView &view) override;
     using SurfaceHost::documentChanged;
     void documentChanged(SurfaceView &view, const QString &stepName) override;
+    void documentChangedInRun(SurfaceView &view, const QString &stepName, int run) override;
+    bool snapWhileDragging() const override;
+    void showSurfaceStatus(const QString &text) override;
 
     // --- the menu commands ---------------------------------------------------------------
     void newDialog();
@@ -64,6 +71,8 @@ public:
     void changeGridSize();
     void showToolbox();
     void setGridVisible(bool visible);
+    void setSnapWhileDragging(bool on);
+    void selectAll();
     void viewReadme();
     void showAbout();
     // "&Open backup folder": the folder of the versions saves replaced, in the file manager.
@@ -81,6 +90,7 @@ public:
     const MainMenus &menus() const { return m_menus; }
     ControlMenu &controlMenu() { return *m_controlMenu; }
     RecentFilesMenu &recentFiles() { return *m_recent; }
+    ArrangeMenu &arrangeMenu() { return *m_arrange; }
     Autosave &autosave() { return *m_autosave; }
     WindowMenu &windowMenu() { return *m_windowMenu; }
     Toolbox *toolbox() const { return m_toolbox; }
@@ -96,6 +106,8 @@ protected:
 private:
     void connectMenus();
     void showDocumentState();
+    // The Arrange entries follow the picked controls of the current dialog.
+    void showSelectionState();
 
     std::unique_ptr<QtUserPrompts> m_ownPrompts;
     UserPrompts &m_prompts;
@@ -108,12 +120,15 @@ private:
     MainMenus m_menus;
     ControlMenu *m_controlMenu = nullptr;
     RecentFilesMenu *m_recent = nullptr;
+    ArrangeMenu *m_arrange = nullptr;
+    QLabel *m_surfaceStatus = nullptr;
     WindowMenu *m_windowMenu = nullptr;
     QPointer<Toolbox> m_toolbox;
     bool m_toolboxShownOnce = false;
 
     std::string m_currCommand; // CurrCommand
     ControlRecord m_copyCtrl; // CopyCtrl
+    std::vector<CopiedControl> m_copiedGroup;
 };
 
 } // namespace kovrin

@@ -8,23 +8,45 @@ namespace kovrin {
 namespace {
 
 const auto kApplication = QStringLiteral("Kovrin");
-const auto kKey = QStringLiteral("SETTINGS/VIEWGRID");
+const auto kViewGrid = QStringLiteral("SETTINGS/VIEWGRID");
+const auto kSnapWhileDragging = QStringLiteral("SETTINGS/SNAPWHILEDRAGGING");
+
+bool readSwitch(const QString &key, bool byDefault)
+{
+    const QSettings settings(QSettings::UserScope, kApplication, kApplication);
+    const QString stored
+        = settings.value(key, byDefault ? QStringLiteral("1") : QStringLiteral("0")).toString();
+    return viewGridFromText(stored.toStdString());
+}
+
+void writeSwitch(const QString &key, bool on)
+{
+    QSettings settings(QSettings::UserScope, kApplication, kApplication);
+    const std::string_view text = viewGridText(on);
+    settings.setValue(key, QString::fromLatin1(text.data(), static_cast<qsizetype>(text.size())));
+    settings.sync();
+}
 
 } // namespace
 
 bool readViewGrid()
 {
-    const QSettings settings(QSettings::UserScope, kApplication, kApplication);
-    const QString stored = settings.value(kKey, QStringLiteral("1")).toString();
-    return viewGridFromText(stored.toStdString());
+    return readSwitch(kViewGrid, true);
 }
 
 void writeViewGrid(bool visible)
 {
-    QSettings settings(QSettings::UserScope, kApplication, kApplication);
-    const std::string_view text = viewGridText(visible);
-    settings.setValue(kKey, QString::fromLatin1(text.data(), static_cast<qsizetype>(text.size())));
-    settings.sync();
+    writeSwitch(kViewGrid, visible);
+}
+
+bool readSnapWhileDragging()
+{
+    return readSwitch(kSnapWhileDragging, false);
+}
+
+void writeSnapWhileDragging(bool on)
+{
+    writeSwitch(kSnapWhileDragging, on);
 }
 
 } // namespace kovrin

@@ -267,4 +267,17 @@ short toInt16Clamped(double value, bool *clamped)
     return static_cast<short>(rounded);
 }
 
+std::string fixedText(double value, int decimals, char separator)
+{
+    char text[400];
+    const auto result
+        = std::to_chars(text, text + sizeof text, value, std::chars_format::fixed, decimals);
+    std::string out(text, result.ec == std::errc() ? result.ptr : text);
+    if (out.find_first_not_of("-0.") == std::string::npos && !out.empty() && out[0] == '-')
+        out.erase(0, 1);
+    if (const auto point = out.find('.'); point != std::string::npos)
+        out[point] = separator;
+    return out;
+}
+
 } // namespace kovrin

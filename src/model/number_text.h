@@ -16,6 +16,10 @@ std::string singleText(float value, char separator);
 // A 64-bit value as text: the same form with 15 significant digits.
 std::string doubleText(double value, char separator);
 
+// A value with a fixed number of decimals ("0.25000" for 0.25 and 5), rounded from the exact
+// binary value with ties to even; "-0" and a negative value that rounds to zero show no sign.
+std::string fixedText(double value, int decimals, char separator);
+
 // The same texts, appended to out (no text of their own is made).
 void appendSingleText(std::string &out, float value, char separator);
 void appendDoubleText(std::string &out, double value, char separator);

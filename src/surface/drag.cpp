@@ -7,38 +7,41 @@
 namespace kovrin {
 namespace {
 
-bool has(const std::string &handle, char edge)
-{
-    return handle.find(edge) != std::string::npos;
-}
-
-// Bars 0 to 3 along the upper, left, right and lower edge of a rectangle; the right and lower
-// bars lie just outside it.
-void placeBars(MovingFrame &frame, const TwipRect &r)
-{
-    frame.bars[0] = {r.left, r.top, r.width, kOutlineBarThickness};
-    frame.bars[1] = {r.left, r.top, kOutlineBarThickness, r.height};
-    frame.bars[2] = {r.right(), r.top, kOutlineBarThickness, r.height};
-    frame.bars[3] = {r.left, r.bottom(), r.width, kOutlineBarThickness};
-}
-
 // The resize limits: the control keeps at least 25 twips in each direction.
 void holdMinimumSize(DragState &drag, const TwipRect &control)
 {
     const double widest = control.width - kMinimumControlSize;
     const double highest = control.height - kMinimumControlSize;
     const std::string &handle = drag.DragHandle;
-    if (has(handle, 'U') && drag.DragY > highest)
+    if (handleMoves(handle, 'U') && drag.DragY > highest)
         drag.DragY = wholeTwips(highest);
-    if (has(handle, 'D') && drag.DragY < kMinimumControlSize)
+    if (handleMoves(handle, 'D') && drag.DragY < kMinimumControlSize)
         drag.DragY = wholeTwips(kMinimumControlSize);
-    if (has(handle, 'L') && drag.DragX > widest)
+    if (handleMoves(handle, 'L') && drag.DragX > widest)
         drag.DragX = wholeTwips(widest);
-    if (has(handle, 'R') && drag.DragX < kMinimumControlSize)
+    if (handleMoves(handle, 'R') && drag.DragX < kMinimumControlSize)
         drag.DragX = wholeTwips(kMinimumControlSize);
 }
 
 } // namespace
+
+bool handleMoves(const std::string &handle, char edge)
+{
+    return handle.find(edge) != std::string::npos;
+}
+
+std::array<TwipRect, 4> outlineBars(const TwipRect &r)
+{
+    return {TwipRect {r.left, r.top, r.width, kOutlineBarThickness},
+            TwipRect {r.left, r.top, kOutlineBarThickness, r.height},
+            TwipRect {r.right(), r.top, kOutlineBarThickness, r.height},
+            TwipRect {r.left, r.bottom(), r.width, kOutlineBarThickness}};
+}
+
+void placeOutline(MovingFrame &frame, const TwipRect &r)
+{
+    frame.bars = outlineBars(r);
+}
 
 std::int32_t wholeTwips(double twips)
 {
@@ -70,13 +73,13 @@ TwipRect resizedRect(const DragState &drag, const TwipRect &control)
     double right = control.right();
     double top = control.top;
     double bottom = control.bottom();
-    if (has(handle, 'L'))
+    if (handleMoves(handle, 'L'))
         left = control.left + drag.DragX;
-    if (has(handle, 'R'))
+    if (handleMoves(handle, 'R'))
         right = control.left + drag.DragX;
-    if (has(handle, 'U'))
+    if (handleMoves(handle, 'U'))
         top = control.top + drag.DragY;
-    if (has(handle, 'D'))
+    if (handleMoves(handle, 'D'))
         bottom = control.top + drag.DragY;
     return {left, top, right - left, bottom - top};
 }
@@ -96,14 +99,14 @@ TrackOutcome TrackDrag(DragState &drag, MovingFrame &frame, const TwipRect &cont
         drag.DragX = wholeTwips(x);
         drag.DragY = wholeTwips(y);
         holdMinimumSize(drag, control);
-        placeBars(frame, resizedRect(drag, control));
+        placeOutline(frame, resizedRect(drag, control));
     } else if (keys == KeyState::None && drag.GrabX != 0 && drag.GrabY != 0) {
         drag.DragX = wholeTwips(x);
         drag.DragY = wholeTwips(y);
         TwipRect moved = control;
         moved.left += drag.DragX - drag.GrabX;
         moved.top += drag.DragY - drag.GrabY;
-        placeBars(frame, moved);
+        placeOutline(frame, moved);
         if (drag.DragX != drag.GrabX || drag.DragY != drag.GrabY)
             outcome.pointer = PointerShape::SizeAll;
     } else {

@@ -70,6 +70,15 @@ void ShowMovingFrame(MovingFrame &frame, bool visible);
 // The rectangle a resize gives with the current DragX and DragY.
 TwipRect resizedRect(const DragState &drag, const TwipRect &control);
 
+// Bars 0 to 3 along the upper, left, right and lower edge of a rectangle; the right and lower
+// bars lie just outside it.
+std::array<TwipRect, 4> outlineBars(const TwipRect &r);
+// The outline set to show a rectangle.
+void placeOutline(MovingFrame &frame, const TwipRect &r);
+
+// Whether a handle code moves an edge: 'U', 'D', 'L' or 'R'.
+bool handleMoves(const std::string &handle, char edge);
+
 // Twips as whole twips, halves to the even neighbour.
 std::int32_t wholeTwips(double twips);
 

@@ -2,6 +2,7 @@
 
 #include "surface/clipboard.h"
 #include "surface/grid_step.h"
+#include "surface/group_clipboard.h"
 #include "surface/snap.h"
 
 #include <optional>
@@ -44,6 +45,18 @@ std::pair<std::vector<std::string>, std::vector<std::string>> stackingOf(const D
 
 } // namespace
 
+TwipPoint rightClickedPoint(SurfaceRef s)
+{
+    const ControlMenuState &menu = s.surface().menu;
+    TwipPoint at {menu.CtrlToPosMouseX, menu.CtrlToPosMouseY};
+    if (const DrawnControl *on
+        = menu.CtrlToPos.empty() ? nullptr : s.surface().findByTag(menu.CtrlToPos)) {
+        at.x += on->left;
+        at.y += on->top;
+    }
+    return at;
+}
+
 bool mnu_tofront_Click(SurfaceRef s)
 {
     const auto before = stackingOf(s.dialog());
@@ -70,27 +83,9 @@ Result<std::size_t> mnu_makepaste_Click(SurfaceRef s, const ControlRecord &copyC
 {
     if (copyCtrl.CtrlType.empty())
         return Result<std::size_t>::failure(kNoControlInClipboard);
-    const Status room = s.set.canAddControl(s.dialogIndex, copyCtrl.CtrlType);
-    if (!room)
-        return Result<std::size_t>::failure(room.message);
 
-    // The right-clicked point on the surface.
-    const ControlMenuState &menu = s.surface().menu;
-    double px = menu.CtrlToPosMouseX;
-    double py = menu.CtrlToPosMouseY;
-    if (const DrawnControl *on
-        = menu.CtrlToPos.empty() ? nullptr : s.surface().findByTag(menu.CtrlToPos)) {
-        px += on->left;
-        py += on->top;
-    }
-
-    auto tag = s.set.issueTag();
-    if (!tag)
-        return Result<std::size_t>::failure(tag.message);
-    ControlRecord record = pastedRecord(copyCtrl, s.dialog().cControls.size(), *tag);
-    record.X = static_cast<float>(px / s.size.width);
-    record.Y = static_cast<float>(py / s.size.height);
-    return s.set.addControl(s.dialogIndex, std::move(record), px, py, s.size);
+    const TwipPoint at = rightClickedPoint(s);
+    return pasteRecordAt(s, copyCtrl, at.x, at.y);
 }
 
 bool mnu_snaptogrid_Click(SurfaceRef s)

@@ -15,6 +15,14 @@ namespace kovrin {
 
 inline constexpr const char *kNoControlInClipboard = "No control in clipboard.";
 
+struct TwipPoint
+{
+    double x = 0;
+    double y = 0;
+};
+// The point the menu was opened on, on the surface: where a paste puts the copy.
+TwipPoint rightClickedPoint(SurfaceRef s);
+
 // CtrlToPos to the front of the stacking order and record CtrlIndexToPos to the end.
 bool mnu_tofront_Click(SurfaceRef s);
 // CtrlToPos to the back and record CtrlIndexToPos to the start.

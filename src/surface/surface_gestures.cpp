@@ -1,6 +1,7 @@
 #include "surface/surface_gestures.h"
 
 #include "model/control_kind.h"
+#include "surface/drag_preview.h"
 #include "surface/grid_step.h"
 #include "surface/kind_gestures.h"
 #include "surface/snap.h"
@@ -51,7 +52,8 @@ TrackOutcome trackControl(SurfaceRef s, std::string_view tag, double x, double y
     return TrackDrag(surface.drag, surface.lnMoving, drawn->rect(), x, y, buttons, keys);
 }
 
-ReleaseOutcome releaseControl(SurfaceRef s, std::string_view tag, double x, double y)
+ReleaseOutcome releaseControl(SurfaceRef s, std::string_view tag, double x, double y,
+                              std::optional<float> snapGrid)
 {
     SurfaceState &surface = s.surface();
     const DrawnControl *drawn = surface.findByTag(tag);
@@ -59,7 +61,10 @@ ReleaseOutcome releaseControl(SurfaceRef s, std::string_view tag, double x, doub
         ShowMovingFrame(surface.lnMoving, false);
         return {};
     }
-    const DragEnd end = EndDrag(surface.drag, surface.lnMoving, drawn->rect(), x, y, s.size);
+    const std::string handle = surface.drag.DragHandle;
+    DragEnd end = EndDrag(surface.drag, surface.lnMoving, drawn->rect(), x, y, s.size);
+    if (end.rect && snapGrid)
+        end.rect = snapDraggedRect(*end.rect, handle, s.size, *snapGrid);
     ReleaseOutcome outcome;
     outcome.pointerToArrow = end.pointerToArrow;
     if (end.rect)

@@ -9,6 +9,7 @@
 #include "surface/input_state.h"
 #include "surface/surface_ref.h"
 
+#include <optional>
 #include <string_view>
 
 namespace kovrin {
@@ -31,8 +32,10 @@ struct ReleaseOutcome
     bool pointerToArrow = false; // the drag ended with the default arrow
 };
 
-// EndDrag on the control: a release of any button but the right one.
-ReleaseOutcome releaseControl(SurfaceRef s, std::string_view tag, double x, double y);
+// EndDrag on the control: a release of any button but the right one. With snapGrid, a move or
+// resize ends on the nearest grid point of that step.
+ReleaseOutcome releaseControl(SurfaceRef s, std::string_view tag, double x, double y,
+                              std::optional<float> snapGrid = std::nullopt);
 
 // A click on a button or slider: true when it is the second of two within the click interval
 // (the editor opens); otherwise the first is now pending and the caller starts tmr_click.

@@ -5,12 +5,14 @@
 
 #include "model/control_record.h"
 #include "model/dialog_set.h"
+#include "surface/group_clipboard.h"
 
 #include <QPoint>
 #include <QString>
 
 #include <cstddef>
 #include <string>
+#include <vector>
 
 namespace kovrin {
 
@@ -26,6 +28,8 @@ public:
     virtual std::string &currentCommand() = 0; // CurrCommand: a kind word, "" when none is armed
     virtual void disarmToolbox() = 0; // the toolbox's cmd_Cancel_Click
     virtual ControlRecord &copiedControl() = 0; // CopyCtrl
+    // The picked controls copied together; empty when the last copy was of one control.
+    virtual std::vector<CopiedControl> &copiedGroup() = 0;
     virtual UserPrompts &prompts() = 0;
     virtual char decimalSeparator() const = 0;
     virtual bool gridVisible() const = 0;
@@ -42,6 +46,18 @@ public:
     virtual void documentChanged(SurfaceView &view, const QString &stepName) = 0;
     // The same for a change without a name of its own.
     void documentChanged(SurfaceView &view) { documentChanged(view, QString()); }
+    // A change that joins the step before it when that one was reported with the same run
+    // (an arrow key held down): one undo step for the whole run.
+    virtual void documentChangedInRun(SurfaceView &view, const QString &stepName, int run)
+    {
+        (void)run;
+        documentChanged(view, stepName);
+    }
+
+    // "Snap to grid while dragging": a move or resize ends on the nearest grid point.
+    virtual bool snapWhileDragging() const { return false; }
+    // Where the pointer is over a surface and what stands under it; "" when it left.
+    virtual void showSurfaceStatus(const QString &text) { (void)text; }
 };
 
 } // namespace kovrin

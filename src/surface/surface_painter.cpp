@@ -5,8 +5,10 @@
 
 #include <QLine>
 #include <QPainter>
+#include <QPalette>
 #include <QPen>
 #include <QVector>
+#include <QWidget>
 
 #include <algorithm>
 
@@ -14,6 +16,24 @@ namespace kovrin {
 namespace {
 
 const QColor kGridColour(160, 160, 160);
+// The handles of a picked control: squares of this many pixels on its corners and edge
+// midpoints, reaching 2 pixels outside it.
+constexpr int kHandleSize = 5;
+
+void paintHandles(QPainter &painter, const QRect &r, const QColor &colour)
+{
+    const int xs[] = {r.left(), r.left() + r.width() / 2, r.right()};
+    const int ys[] = {r.top(), r.top() + r.height() / 2, r.bottom()};
+    for (int i = 0; i < 3; ++i) {
+        for (int j = 0; j < 3; ++j) {
+            if (i == 1 && j == 1)
+                continue;
+            painter.fillRect(
+                QRect(xs[i] - kHandleSize / 2, ys[j] - kHandleSize / 2, kHandleSize, kHandleSize),
+                colour);
+        }
+    }
+}
 
 // The lines whose position falls in [from, to) twips; the arrays are in ascending order, so the
 // visible ones are found by bisection, and lines that round to the same pixel are drawn once.
@@ -61,6 +81,34 @@ void paintGrid(QPainter &painter, const GridLines &grid, const QRect &area)
 
 } // namespace
 
+void paintBand(QPainter &painter, const TwipRect &band, const QColor &colour)
+{
+    painter.setPen(QPen(colour, 1, Qt::DashLine));
+    painter.setBrush(Qt::NoBrush);
+    painter.drawRect(pixelRect(band).adjusted(0, 0, -1, -1));
+}
+
+QRegion bandRegion(const TwipRect &band)
+{
+    const QRect r = pixelRect(band);
+    // The four edges, a pixel either side of each.
+    return QRegion(r.left() - 1, r.top() - 1, r.width() + 2, 3)
+        + QRegion(r.left() - 1, r.bottom() - 1, r.width() + 2, 3)
+        + QRegion(r.left() - 1, r.top() - 1, 3, r.height() + 2)
+        + QRegion(r.right() - 1, r.top() - 1, 3, r.height() + 2);
+}
+
+void paintOutlines(QPainter &painter, const std::vector<TwipRect> &outlines, const QRect &area)
+{
+    for (const TwipRect &r : outlines) {
+        for (const TwipRect &bar : outlineBars(r)) {
+            const QRect pixels = pixelRect(bar);
+            if (pixels.intersects(area))
+                painter.fillRect(pixels, Qt::black);
+        }
+    }
+}
+
 QRegion outlineRegion(const MovingFrame &frame)
 {
     QRegion region;
@@ -87,6 +135,20 @@ void paintSurface(QPainter &painter, const SurfacePaint &surface, const QRegion 
         if (surface.showFocus && control.tag == surface.state.focusTag)
             controls.paintFocus(rect);
     }
+    // Handles over every control, so that a control in front does not hide them.
+    if (surface.picked && !surface.picked->empty()) {
+        const QColor highlight = surface.widget.palette().color(QPalette::Highlight);
+        for (const DrawnControl &control : surface.state.stackingOrder()) {
+            if (!control.visible || !surface.picked->contains(control.tag))
+                continue;
+            const QRect rect = pixelRect(control.rect());
+            if (exposed.intersects(rect.adjusted(-2, -2, 2, 2)))
+                paintHandles(painter, rect, highlight);
+        }
+    }
+
+    if (surface.band)
+        paintBand(painter, *surface.band, surface.widget.palette().color(QPalette::Highlight));
 
     const QRegion outline = outlineRegion(surface.state.lnMoving);
     for (const QRect &bar : outline)

@@ -3,10 +3,15 @@
 // to front, the keyboard focus mark, and the outline of a drag on top. Only what meets the
 // exposed region is painted.
 
+#include "surface/selection.h"
 #include "surface/surface_state.h"
 
 #include <QRegion>
 
+#include <optional>
+#include <vector>
+
+class QColor;
 class QPainter;
 class QWidget;
 
@@ -17,11 +22,22 @@ struct SurfacePaint
     const SurfaceState &state;
     const QWidget &widget;
     bool showFocus = false; // the view has the keyboard focus
+    const Selection *picked = nullptr; // their handles are drawn
+    std::optional<TwipRect> band; // the rubber band being drawn
 };
 
 void paintSurface(QPainter &painter, const SurfacePaint &surface, const QRegion &exposed);
 
 // The pixels the outline covers while it is shown; empty when hidden.
 QRegion outlineRegion(const MovingFrame &frame);
+
+// The outlines of a group drag, one per control, as the bars of a single drag look.
+void paintOutlines(QPainter &painter, const std::vector<TwipRect> &outlines, const QRect &area);
+
+// The rubber band: a dashed line in the highlight colour along its edges.
+void paintBand(QPainter &painter, const TwipRect &band, const QColor &colour);
+
+// The pixels the rubber band's edges cover.
+QRegion bandRegion(const TwipRect &band);
 
 } // namespace kovrin

@@ -94,8 +94,12 @@ void SurfaceView::sendToBack()
 
 void SurfaceView::copyControl()
 {
-    if (const auto s = surfaceRef())
-        mnu_makecopy_Click(*s, m_host.copiedControl());
+    if (m_selection.picked.size() >= 2) {
+        copySelection();
+        return;
+    }
+    if (const auto s = surfaceRef(); s && mnu_makecopy_Click(*s, m_host.copiedControl()))
+        m_host.copiedGroup().clear();
 }
 
 void SurfaceView::pasteControl()
@@ -103,6 +107,11 @@ void SurfaceView::pasteControl()
     const auto s = surfaceRef();
     if (!s)
         return;
+    if (!m_host.copiedGroup().empty()) {
+        const TwipPoint at = rightClickedPoint(*s);
+        pasteAt(at.x, at.y);
+        return;
+    }
     const auto pasted = mnu_makepaste_Click(*s, m_host.copiedControl());
     if (!pasted) {
         m_host.prompts().message(kWarning, QString::fromStdString(pasted.message),
@@ -158,15 +167,35 @@ void SurfaceView::refresh()
 {
     if (m_receiver == Receiver::Control && !pressedControl())
         m_receiver = Receiver::None;
+    // Controls deleted or taken back by undo are no longer picked.
+    if (const auto s = surfaceRef(); s && dropHiddenControls(m_selection.picked, s->surface()))
+        emit selectionChanged();
     update();
 }
 
 void SurfaceView::paintEvent(QPaintEvent *event)
 {
     QPainter painter(this);
+    if (!m_backdrop.isNull()) {
+        // A rubber band or a group drag: the surface as it stood, the band or outlines over it.
+        const QRect area = event->rect();
+        const qreal ratio = m_backdrop.devicePixelRatio();
+        painter.drawPixmap(area, m_backdrop,
+                           QRectF(area.topLeft() * ratio, area.size() * ratio).toRect());
+        if (m_selection.group.tracked)
+            paintOutlines(painter, groupOutline(m_selection.group), area);
+        if (m_selection.band.active && m_selection.band.drawn())
+            paintBand(painter, m_selection.band.rect(), palette().color(QPalette::Highlight));
+        return;
+    }
     painter.fillRect(event->rect(), palette().color(QPalette::Window));
-    if (const auto s = surfaceRef())
-        paintSurface(painter, {s->surface(), *this, hasFocus()}, event->region());
+    if (const auto s = surfaceRef()) {
+        std::optional<TwipRect> band;
+        if (m_selection.band.active && m_selection.band.drawn())
+            band = m_selection.band.rect();
+        paintSurface(painter, {s->surface(), *this, hasFocus(), &m_selection.picked, band},
+                     event->region());
+    }
 }
 
 void SurfaceView::updateControl(const std::string &tag)

@@ -3,10 +3,14 @@
 // state and turns mouse and keyboard events into core gestures. One widget per dialog, no child
 // widget per control.
 
+#include "surface/arrange.h"
 #include "surface/drawn_control.h"
 #include "surface/grab_zone.h"
 #include "surface/held_keys.h"
+#include "surface/input_state.h"
+#include "surface/selection_interaction.h"
 
+#include <QPixmap>
 #include <QWidget>
 
 #include <cstdint>
@@ -14,6 +18,8 @@
 #include <string>
 #include <vector>
 
+class QKeyEvent;
+class QMouseEvent;
 class QTimer;
 
 namespace kovrin {
@@ -54,6 +60,21 @@ public:
     // Repaint after the document changed outside the view (editor, undo, load).
     void refresh();
 
+    // --- the picked controls -------------------------------------------------------------
+    const Selection &selection() const { return m_selection.picked; }
+    void selectAll();
+    void clearSelection();
+    // A command of the Arrange menu on the picked controls, one undo step of that name.
+    void arrange(ArrangeCommand command, const QString &stepName);
+    // The picked controls, or with none the focused control, into the clipboard; true when
+    // anything was copied.
+    bool copySelection();
+    // The copied controls pasted with the first at a point of the surface (twips).
+    void pasteAt(double x, double y);
+
+signals:
+    void selectionChanged();
+
 protected:
     void paintEvent(QPaintEvent *event) override;
     void mousePressEvent(QMouseEvent *event) override;
@@ -64,6 +85,7 @@ protected:
     void keyReleaseEvent(QKeyEvent *event) override;
     void focusInEvent(QFocusEvent *event) override;
     void focusOutEvent(QFocusEvent *event) override;
+    void leaveEvent(QEvent *event) override;
 
 private:
     std::optional<SurfaceRef> surfaceRef() const;
@@ -71,6 +93,25 @@ private:
     std::string hitTag(const QPointF &pixel) const;
 
     void pressOn(const QPointF &pixel, Qt::MouseButton button, Qt::MouseButtons held);
+    // A movement for the gestures of one control: hover, move, resize.
+    void trackPointer(const QMouseEvent *event);
+    // What a press adds for the selection: picking, letting go, a band or a group drag.
+    void pressForSelection(const QPointF &pixel, Qt::MouseButton button,
+                           Qt::KeyboardModifiers modifiers);
+    bool trackSelectionGesture(const QPointF &pixel, Qt::MouseButtons held,
+                               Qt::KeyboardModifiers modifiers);
+    // A plain or Shift arrow: the picked controls a pixel or ten.
+    bool nudge(const QKeyEvent &event, NudgeKey key);
+    bool keyForSelection(QKeyEvent &event);
+    void showStatus(const QPointF &pixel);
+    void selectionWasChanged();
+    // The band or the group drag ends with the release; true when one was under way.
+    bool finishBand(const QPointF &pixel);
+    bool finishGroupDrag();
+    // The grid step a drag lands on, when "Snap to grid while dragging" is on and there is one.
+    std::optional<float> snapGrid() const;
+    void snapOutline();
+    QRect groupOutlineRect() const;
     void releaseOnControl(const QPointF &pixel, Qt::MouseButton button, const QPoint &global);
     void releaseOnBackground(const QPointF &pixel, Qt::MouseButton button, const QPoint &global);
     // A new control of the armed kind; true when one was made (the caller reports the change).
@@ -96,6 +137,16 @@ private:
     std::string m_pressedTag;
     QRegion m_outlineShown; // where the outline was last painted, in pixels
     PointerShape m_pointer = PointerShape::Arrow;
+
+    SelectionInteraction m_selection;
+    // The surface as it stood when a rubber band or a group drag began: they are drawn over it.
+    QPixmap m_backdrop;
+    // A held arrow key repeats presses; they make one undo step. Some platforms send a release
+    // before each repeated press: a press within the settle time of HeldKeys is still the hold.
+    int m_arrowHeld = 0; // the arrow key down, 0 for none
+    int m_lastArrow = 0;
+    unsigned long m_arrowReleasedAt = 0;
+    int m_nudgeRun = 0;
     HeldKeys m_heldKeys;
 };
 

@@ -104,6 +104,7 @@ bool isArrow(int key)
 const QString kPlaceStep = QStringLiteral("Place control");
 const QString kMoveStep = QStringLiteral("Move control");
 const QString kResizeStep = QStringLiteral("Resize control");
+const QString kMoveGroupStep = QStringLiteral("Move controls");
 
 } // namespace
 
@@ -138,7 +139,10 @@ void SurfaceView::setPointer(PointerShape shape)
 
 void SurfaceView::mousePressEvent(QMouseEvent *event)
 {
+    const bool firstButton = event->buttons() == event->button() || m_receiver == Receiver::None;
     pressOn(event->position(), event->button(), event->buttons());
+    if (firstButton)
+        pressForSelection(event->position(), event->button(), event->modifiers());
 }
 
 void SurfaceView::pressOn(const QPointF &pixel, Qt::MouseButton button, Qt::MouseButtons held)
@@ -168,6 +172,13 @@ void SurfaceView::pressOn(const QPointF &pixel, Qt::MouseButton button, Qt::Mous
 
 void SurfaceView::mouseMoveEvent(QMouseEvent *event)
 {
+    if (!trackSelectionGesture(event->position(), event->buttons(), event->modifiers()))
+        trackPointer(event);
+    showStatus(event->position());
+}
+
+void SurfaceView::trackPointer(const QMouseEvent *event)
+{
     const auto s = surfaceRef();
     if (!s)
         return;
@@ -183,8 +194,10 @@ void SurfaceView::mouseMoveEvent(QMouseEvent *event)
         const TrackOutcome track
             = trackControl(*s, m_pressedTag, x - drawn->left, y - drawn->top,
                            buttonsOf(event->buttons()), keysOf(event->modifiers()));
-        if (track.frameMoved)
+        if (track.frameMoved) {
+            snapOutline();
             updateOutline();
+        }
         if (track.pointer)
             setPointer(*track.pointer);
         return;
@@ -215,6 +228,7 @@ void SurfaceView::mouseReleaseEvent(QMouseEvent *event)
         releaseOnBackground(event->position(), event->button(), global);
     if (event->buttons() == Qt::NoButton)
         m_receiver = Receiver::None;
+    showStatus(event->position());
 }
 
 void SurfaceView::releaseOnControl(const QPointF &pixel, Qt::MouseButton button,
@@ -246,13 +260,18 @@ void SurfaceView::releaseOnControl(const QPointF &pixel, Qt::MouseButton button,
             changed(kPlaceStep);
         return;
     }
+    const bool movedGroup = button == Qt::LeftButton && finishGroupDrag();
     const bool resizing = !again->surface().drag.DragHandle.empty();
-    const ReleaseOutcome release = releaseControl(*again, tag, x - before.left, y - before.top);
+    const ReleaseOutcome release
+        = releaseControl(*again, tag, x - before.left, y - before.top, snapGrid());
     updateOutline();
     if (release.pointerToArrow)
         setPointer(PointerShape::Arrow);
-    if (placed || release.changed)
-        changed(placed ? kPlaceStep : resizing ? kResizeStep : kMoveStep);
+    if (placed || release.changed || movedGroup)
+        changed(placed           ? kPlaceStep
+                    : movedGroup ? kMoveGroupStep
+                    : resizing   ? kResizeStep
+                                 : kMoveStep);
     if (release.changed) {
         update(pixelRect(before).adjusted(-2, -2, 2, 2));
         updateControl(tag);
@@ -269,6 +288,7 @@ void SurfaceView::releaseOnBackground(const QPointF &pixel, Qt::MouseButton butt
     const double x = pixelsToTwips(pixel.x());
     const double y = pixelsToTwips(pixel.y());
     if (button == Qt::LeftButton) {
+        finishBand(pixel);
         if (placeArmed(x, y))
             changed(kPlaceStep);
     } else if (button == Qt::RightButton) {
@@ -351,6 +371,18 @@ void SurfaceView::mouseDoubleClickEvent(QMouseEvent *event)
 void SurfaceView::keyPressEvent(QKeyEvent *event)
 {
     m_heldKeys.press(event->key());
+    if (keyForSelection(*event)) {
+        event->accept();
+        return;
+    }
+    // Without Ctrl the arrows move the picked controls as they go down.
+    const NudgeKey arrow = nudgeKeyOf(event->key());
+    const Qt::KeyboardModifiers modifiers = event->modifiers() & ~Qt::KeypadModifier;
+    const bool plainOrShift = modifiers == Qt::NoModifier || modifiers == Qt::ShiftModifier;
+    if (arrow != NudgeKey::Other && plainOrShift && nudge(*event, arrow)) {
+        event->accept();
+        return;
+    }
     // The arrows step the focused control on release; keep them from scrolling the workspace.
     const auto s = surfaceRef();
     if (s && isArrow(event->key()) && !s->surface().focusTag.empty()) {
@@ -362,6 +394,10 @@ void SurfaceView::keyPressEvent(QKeyEvent *event)
 
 void SurfaceView::keyReleaseEvent(QKeyEvent *event)
 {
+    if (!event->isAutoRepeat() && event->key() == m_arrowHeld) {
+        m_arrowHeld = 0;
+        m_arrowReleasedAt = event->timestamp();
+    }
     // A held key steps once: the platform does not flag every repeated release, so a release
     // only counts when no press of the same key follows it within the settle time.
     const auto s = surfaceRef();

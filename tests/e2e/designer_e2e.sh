@@ -4,7 +4,8 @@
 # the mouse, give it a text in the property editor, save through the file dialog and quit; start
 # again, load the file, generate the code and copy it to the clipboard. Then the saved file is
 # read back with the program's own reader, and the clipboard must hold what the command line
-# generates from that file.
+# generates from that file. A third run places four buttons, picks three with a rubber band,
+# lines them up with Arrange > Align Left and takes that back with one Ctrl+Z.
 #
 # usage: designer_e2e.sh KOVRIN DESIGN_DUMP ARTIFACT_FOLDER
 # Exit status 0 passed, 1 failed (with a screenshot in ARTIFACT_FOLDER), 77 skipped because no
@@ -33,6 +34,25 @@ code_title="Code to include in your mission's .ext file"
 place_x=150 place_y=100
 move_dx=120 move_dy=60
 widen_by=100
+
+# File > Save Dialogs As... into a file, waiting until it is written.
+save_as()
+{
+    local file=$1 save_dialog deadline others
+    focus_main
+    xdotool key --delay 100 alt+f a
+    save_dialog=$(x_wait_window '^Save As\.\.\.$' "Save As...")
+    x_focus "$save_dialog" || x_fail "the Save As dialog would not take the keyboard focus"
+    xdotool type --delay 20 "$file"
+    accept_file_dialog "$save_dialog" "Save As"
+    deadline=$((SECONDS + X_WAIT_SECONDS))
+    until [[ -s "$file" ]]; do
+        others=$(x_other_windows | cut -f2 | paste -sd, -)
+        [[ -z "$others" ]] || x_fail "saving showed '$others' instead of writing the file"
+        ((SECONDS < deadline)) || x_fail "no file '$file' after Save As"
+        sleep 0.1
+    done
+}
 
 # ---------------------------------------------------------------------------------------------
 x_step "first start"
@@ -83,19 +103,7 @@ xdotool key Return
 x_wait_gone "$editor" "Control Properties"
 
 x_step "save with File > Save Dialogs As..."
-focus_main
-xdotool key --delay 100 alt+f a
-save_dialog=$(x_wait_window '^Save As\.\.\.$' "Save As...")
-x_focus "$save_dialog" || x_fail "the Save As dialog would not take the keyboard focus"
-xdotool type --delay 20 "$design"
-accept_file_dialog "$save_dialog" "Save As"
-deadline=$((SECONDS + X_WAIT_SECONDS))
-until [[ -s "$design" ]]; do
-    others=$(x_other_windows | cut -f2 | paste -sd, -)
-    [[ -z "$others" ]] || x_fail "saving showed '$others' instead of writing the file"
-    ((SECONDS < deadline)) || x_fail "no file '$design' after Save As"
-    sleep 0.1
-done
+save_as "$design"
 
 x_step "quit with File > Quit"
 quit_designer first
@@ -216,6 +224,50 @@ near "$y" "$want_y" "$slack_y" || x_fail "Y is $y, not about $want_y after the d
 near "$width" 0.2 0.0001 && x_fail "Width is still the default 0.2 after the resize"
 near "$width" "$want_width" "$slack_x" || x_fail "Width is $width, not about $want_width"
 near "$height" 0.04 0.000001 || x_fail "Height is $height; widening must keep 0.04"
+
+# ---------------------------------------------------------------------------------------------
+x_step "third start: four buttons, three of them lined up at once"
+start_designer third
+insert_dialog
+place_button 100 100
+place_button 150 160
+place_button 200 220
+place_button 500 350
+
+x_step "draw a rubber band around the first three and choose Arrange > Align Left"
+xdotool mousemove $((CLIENT_X + 60)) $((CLIENT_Y + 60)) mousedown 1 \
+    mousemove $((CLIENT_X + 200)) $((CLIENT_Y + 150)) \
+    mousemove $((CLIENT_X + 380)) $((CLIENT_Y + 260)) mouseup 1
+focus_main
+xdotool key --delay 150 alt+a l
+aligned="$X_WORK/files/aligned.kvx"
+save_as "$aligned"
+
+x_step "one Ctrl+Z puts all three back"
+focus_main
+xdotool key ctrl+z
+restored="$X_WORK/files/restored.kvx"
+save_as "$restored"
+quit_designer third
+
+# The X of each button, in the order of the file.
+x_of_buttons()
+{
+    "$design_dump" "$1" | awk -F'\t' '$1 == "control" { print $5 }'
+}
+mapfile -t aligned_x < <(x_of_buttons "$aligned")
+mapfile -t restored_x < <(x_of_buttons "$restored")
+x_log "X after Align Left: ${aligned_x[*]}; after Ctrl+Z: ${restored_x[*]}"
+[[ ${#aligned_x[@]} -eq 4 && ${#restored_x[@]} -eq 4 ]] \
+    || x_fail "the files hold ${#aligned_x[@]} and ${#restored_x[@]} buttons, not 4 and 4"
+[[ "${aligned_x[1]}" == "${aligned_x[0]}" && "${aligned_x[2]}" == "${aligned_x[0]}" ]] \
+    || x_fail "Align Left left the three buttons at X ${aligned_x[*]:0:3}"
+[[ "${aligned_x[3]}" == "${restored_x[3]}" ]] \
+    || x_fail "Align Left moved the fourth button, not picked, to X ${aligned_x[3]}"
+for i in 0 1 2; do
+    near "${restored_x[$i]}" "$(awk -v p=$((100 + 50 * i)) -v w="$outer_w" 'BEGIN { print p / w }')" \
+        "$slack_x" || x_fail "after Ctrl+Z button $((i + 1)) stands at X ${restored_x[$i]}"
+done
 
 x_step "done"
 x_log "passed"

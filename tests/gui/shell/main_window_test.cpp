@@ -86,8 +86,12 @@ private slots:
             "&Quit, -, &Open backup folder",
             "&Edit: &Insert new dialog, &Remove current dialog, -, "
             "&Organize control order for current dialog, Change &Grid Size for current dialog, -, "
-            "&Undo [Ctrl+Z], Re&do [Ctrl+Y]",
-            "&View: Show &Toolbar [Ctrl+T], Visible &grid", "&Window: &Cascade, &Tile",
+            "&Undo [Ctrl+Z], Re&do [Ctrl+Y], -, Select &All [Ctrl+Shift+A]",
+            "&View: Show &Toolbar [Ctrl+T], Visible &grid, Snap to grid while &dragging",
+            "&Arrange: Align &Left, Align &Right, Align &Top, Align &Bottom, "
+            "Align Centres &Horizontally, Align Centres &Vertically, -, Distribute H&orizontally, "
+            "Distribute Verti&cally, -, Same &Width, Same H&eight, Same &Size",
+            "&Window: &Cascade, &Tile",
             "&Help: View &readme.txt, -, &About KOVRIN"};
         QCOMPARE(menuBarLayout(f.window->menuBar()), expected);
         QVERIFY(f.window->menus().visibleGrid->isCheckable());

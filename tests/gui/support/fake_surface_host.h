@@ -19,6 +19,9 @@ public:
     DialogSet set;
     std::string command;
     ControlRecord copied;
+    std::vector<CopiedControl> copiedSeveral;
+    bool snapping = false;
+    QString status;
     ScriptedPrompts scripted;
     char separator = '.';
     bool grid = true;
@@ -43,6 +46,9 @@ public:
         ++toolboxDisarmed;
     }
     ControlRecord &copiedControl() override { return copied; }
+    std::vector<CopiedControl> &copiedGroup() override { return copiedSeveral; }
+    bool snapWhileDragging() const override { return snapping; }
+    void showSurfaceStatus(const QString &text) override { status = text; }
     UserPrompts &prompts() override { return scripted; }
     char decimalSeparator() const override { return separator; }
     bool gridVisible() const override { return grid; }
