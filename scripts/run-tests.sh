@@ -43,7 +43,9 @@ cmake --build build-asan
 took
 
 step "the whole suite under the sanitizers (core, Qt tests, end to end)"
-export ASAN_OPTIONS=detect_leaks=1:abort_on_error=1:strict_string_checks=1:detect_stack_use_after_return=1
+# No strict_string_checks: the X keyboard library's strndup of a counted, unterminated string
+# trips it on every start of the designer under X.
+export ASAN_OPTIONS=detect_leaks=1:abort_on_error=1:detect_stack_use_after_return=1
 export LSAN_OPTIONS=suppressions=$here/tests/sanitizer/lsan.supp:print_suppressions=0
 export UBSAN_OPTIONS=halt_on_error=1:print_stacktrace=1
 ctest --test-dir build-asan --output-on-failure -j "$jobs"
