@@ -31,10 +31,12 @@ std::vector<std::string> namesIn(const TempFolder &folder)
     return names;
 }
 
+#ifndef _WIN32
 fs::perms permsOf(const std::string &path)
 {
     return fs::status(path).permissions() & fs::perms::mask;
 }
+#endif
 
 } // namespace
 
