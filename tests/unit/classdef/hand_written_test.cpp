@@ -88,6 +88,7 @@ TEST(ImportCommand, WritesTheDesignFileNamedAndRefusesFilesWithoutDialogs)
     std::ostringstream bytes;
     bytes << written.rdbuf();
     EXPECT_EQ(bytes.str(), dataBytes("import/mission.kvx"));
+    written.close(); // Windows removes no file that is still open
     std::filesystem::remove(target);
 
     EXPECT_EQ(run({data + "ui/defines.hpp"}, err), 2);

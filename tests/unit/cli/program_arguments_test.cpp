@@ -46,6 +46,7 @@ TEST(ProgramArguments, FoldersNamedInAnyScriptAreReadAndWritten)
 
         const CliRun missing = runCli({"check", place + "/нет.kvx"});
         EXPECT_EQ(missing.status, 2);
-        EXPECT_NE(missing.err.find(place + "/нет.kvx"), std::string::npos) << missing.err;
+        // A long path is cut at its start in messages; the folder and the file's name stay.
+        EXPECT_NE(missing.err.find(name + "/нет.kvx"), std::string::npos) << missing.err;
     }
 }
