@@ -1,6 +1,7 @@
 #include "classdef/source_text.h"
 
 #include "model/code_page.h"
+#include "model/utf8_sequence.h"
 
 #include <fstream>
 #include <sstream>
@@ -14,27 +15,10 @@ bool isUtf8BeyondAscii(std::string_view bytes)
 {
     bool beyond = false;
     for (std::size_t i = 0; i < bytes.size();) {
-        const auto lead = static_cast<unsigned char>(bytes[i]);
-        std::size_t length = 1;
-        if (lead < 0x80) {
-            ++i;
-            continue;
-        }
-        if (lead >= 0xC2 && lead <= 0xDF)
-            length = 2;
-        else if (lead >= 0xE0 && lead <= 0xEF)
-            length = 3;
-        else if (lead >= 0xF0 && lead <= 0xF4)
-            length = 4;
-        else
+        const std::size_t length = utf8SequenceLength(bytes, i);
+        if (length == 0)
             return false;
-        if (i + length > bytes.size())
-            return false;
-        for (std::size_t k = 1; k < length; ++k) {
-            if ((static_cast<unsigned char>(bytes[i + k]) & 0xC0) != 0x80)
-                return false;
-        }
-        beyond = true;
+        beyond = beyond || length > 1;
         i += length;
     }
     return beyond;

@@ -1,43 +1,13 @@
 #include "model/message_text.h"
 
+#include "model/utf8_sequence.h"
+
 #include <array>
 
 namespace kovrin {
 namespace {
 
 constexpr std::string_view kEllipsis = "\xE2\x80\xA6";
-
-// The length of the UTF-8 sequence that starts at `at`, or 0 when the bytes there are no UTF-8.
-std::size_t sequenceLength(std::string_view text, std::size_t at)
-{
-    const auto byte = [&](std::size_t i) {
-        return static_cast<unsigned char>(text[i]);
-    };
-    const unsigned char lead = byte(at);
-    std::size_t length = 0;
-    if (lead < 0x80)
-        return 1;
-    if (lead >= 0xC2 && lead <= 0xDF)
-        length = 2;
-    else if (lead >= 0xE0 && lead <= 0xEF)
-        length = 3;
-    else if (lead >= 0xF0 && lead <= 0xF4)
-        length = 4;
-    else
-        return 0;
-    if (at + length > text.size())
-        return 0;
-    for (std::size_t i = 1; i < length; ++i) {
-        if ((byte(at + i) & 0xC0) != 0x80)
-            return 0;
-    }
-    // Overlong forms, surrogates and code points past U+10FFFF.
-    const unsigned char second = byte(at + 1);
-    if ((lead == 0xE0 && second < 0xA0) || (lead == 0xED && second > 0x9F)
-        || (lead == 0xF0 && second < 0x90) || (lead == 0xF4 && second > 0x8F))
-        return 0;
-    return length;
-}
 
 void appendHex(std::string &out, std::string_view prefix, unsigned value, int digits)
 {
@@ -57,7 +27,7 @@ std::string_view firstCharacters(std::string_view text, std::size_t characters, 
             cut = true;
             return text.substr(0, at);
         }
-        const std::size_t length = sequenceLength(text, at);
+        const std::size_t length = utf8SequenceLength(text, at);
         at += length == 0 ? 1 : length;
     }
     cut = false;
@@ -88,7 +58,7 @@ std::string escapedControls(std::string_view utf8)
     out.reserve(utf8.size());
     for (std::size_t at = 0; at < utf8.size();) {
         const auto byte = static_cast<unsigned char>(utf8[at]);
-        const std::size_t length = sequenceLength(utf8, at);
+        const std::size_t length = utf8SequenceLength(utf8, at);
         if (length == 0) {
             appendHex(out, "\\x", byte, 2);
             ++at;
