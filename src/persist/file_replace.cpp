@@ -221,14 +221,11 @@ private:
     };
 };
 
-Status writeStream(const fs::path &target, const fs::path &shown, std::string_view bytes)
+// Writes every byte (then flushes them to disk when asked) and closes the file, whatever happened;
+// the first failure names the file and its reason.
+Status writeAndClose(int fd, std::string_view bytes, bool flush, const fs::path &shown)
 {
-    const int fd = ::open(target.c_str(), O_WRONLY | O_CLOEXEC | O_NOCTTY);
-    if (fd < 0)
-        return Status::failure(
-            fileProblem(shown, "cannot be written (" + systemError(errno) + ")"));
-    const PipeSignalIgnored quietPipe;
-    const bool written = writeAll(fd, bytes);
+    const bool written = writeAll(fd, bytes) && (!flush || ::fsync(fd) == 0);
     const int error = errno;
     const bool closed = ::close(fd) == 0;
     if (!written || !closed)
@@ -236,6 +233,16 @@ Status writeStream(const fs::path &target, const fs::path &shown, std::string_vi
                                            "could not be written completely ("
                                                + systemError(written ? errno : error) + ")"));
     return Status::success();
+}
+
+Status writeStream(const fs::path &target, const fs::path &shown, std::string_view bytes)
+{
+    const int fd = ::open(target.c_str(), O_WRONLY | O_CLOEXEC | O_NOCTTY);
+    if (fd < 0)
+        return Status::failure(
+            fileProblem(shown, "cannot be written (" + systemError(errno) + ")"));
+    const PipeSignalIgnored quietPipe;
+    return writeAndClose(fd, bytes, false, shown);
 }
 
 // The temporary file of the save under way, for the signal handler to remove: a fixed buffer,
@@ -340,13 +347,8 @@ Status replaceRegular(const fs::path &target, const fs::path &shown, std::string
         if (::fchown(fd, before.st_uid, before.st_gid) != 0)
             (void)::fchown(fd, static_cast<uid_t>(-1), before.st_gid);
     }
-    const bool written = writeAll(fd, bytes) && ::fsync(fd) == 0;
-    const int error = errno;
-    const bool closed = ::close(fd) == 0;
-    if (!written || !closed)
-        return Status::failure(fileProblem(shown,
-                                           "could not be written completely ("
-                                               + systemError(written ? errno : error) + ")"));
+    if (Status written = writeAndClose(fd, bytes, true, shown); !written)
+        return written;
     if (::rename(temporary.c_str(), target.c_str()) != 0)
         return Status::failure(
             fileProblem(shown, "could not replace the file (" + systemError(errno) + ")"));
