@@ -336,13 +336,7 @@ std::string Parser::writtenText(const std::vector<Token> &tokens)
                 return std::string(slice);
         }
     }
-    std::string out;
-    for (const Token &token : tokens) {
-        if (!out.empty() && token.spaceBefore)
-            out += ' ';
-        out += token.text;
-    }
-    return out;
+    return spellingOf(tokens);
 }
 
 ClassValue Parser::valueOf(const std::vector<Token> &tokens, SourcePlace place)

@@ -38,8 +38,6 @@ struct Preprocessor::Condition
     SourcePlace place;
 };
 
-namespace {
-
 std::string spellingOf(const std::vector<Token> &tokens)
 {
     std::string out;
@@ -50,6 +48,8 @@ std::string spellingOf(const std::vector<Token> &tokens)
     }
     return out;
 }
+
+namespace {
 
 std::string inQuotes(std::string_view text)
 {

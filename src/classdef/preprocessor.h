@@ -83,4 +83,7 @@ private:
     bool m_budgetReported = false;
 };
 
+// Tokens written out as text: their spellings, one space where the source had white space.
+std::string spellingOf(const std::vector<Token> &tokens);
+
 } // namespace kovrin
