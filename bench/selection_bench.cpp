@@ -40,7 +40,7 @@ void bandHitTestOver5000(benchmark::State &state)
     for (auto _ : state) {
         const TwipRect band = bandBetween(75, 7100, 4500 + (n % 40) * 15.0, 1500 + (n % 25) * 15.0);
         ++n;
-        touched = controlsTouchedBy(set.dialog(0).surface, band).size();
+        touched = controlsTouchedBy(set.drawnControls(0), band).size();
         benchmark::DoNotOptimize(touched);
     }
     state.counters["touched"] = static_cast<double>(touched);
@@ -50,8 +50,9 @@ void alignOf1000(benchmark::State &state)
 {
     DialogSet set = spreadControls(1000);
     Selection picked;
-    picked.addAll(allShownControls(set.dialog(0).surface));
-    SurfaceRef s {set, 0, kOuter};
+    picked.addAll(allShownControls(set.drawnControls(0)));
+    SurfaceInteraction interaction;
+    SurfaceRef s {set, 0, kOuter, interaction};
     int n = 0;
     for (auto _ : state) {
         // Left and right in turn, so that every run moves the controls.
@@ -65,11 +66,11 @@ void groupDragTrackOf1000(benchmark::State &state)
 {
     DialogSet set = spreadControls(5000);
     Selection picked;
-    const std::vector<std::string> all = allShownControls(set.dialog(0).surface);
+    const std::vector<std::string> all = allShownControls(set.drawnControls(0));
     for (std::size_t i = 0; i < all.size(); i += 5)
         picked.add(all[i]);
     GroupDrag drag;
-    beginGroupDrag(drag, set.dialog(0).surface, picked, picked.tags().front(), 100, 100);
+    beginGroupDrag(drag, set.drawnControls(0), picked, picked.tags().front(), 100, 100);
     int n = 0;
     for (auto _ : state) {
         trackGroupDrag(drag, 100 + n % 40 * 15.0, 100 + n % 25 * 15.0, kOuter, 0.05f);

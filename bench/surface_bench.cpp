@@ -8,6 +8,7 @@
 #include "support/fake_surface_host.h"
 #include "surface/grid_step.h"
 #include "surface/grid_switch.h"
+#include "surface/move_limits.h"
 #include "surface/surface_view.h"
 #include "target_reporter.h"
 
@@ -139,11 +140,20 @@ void snapToGrid(benchmark::State &state)
     BenchSurface &s = surface();
     s.host.set.setGridSize(0, state.range(0) == 0 ? 0.05f : kSmallestGridStep);
     const std::string tag = s.host.set.dialog(0).cControls.back().Tag; // the frame
+    // A right click on the frame makes it the menu's control.
+    const TwipRect frame = s.host.set.drawnControls(0).findByTag(tag)->rect();
+    const QPoint onFrame(static_cast<int>((frame.left + frame.width / 2) / kTwipsPerPixel),
+                         static_cast<int>((frame.top + frame.height / 2) / kTwipsPerPixel));
+    s.mouse(QEvent::MouseButtonPress, onFrame, Qt::RightButton, Qt::RightButton);
+    s.mouse(QEvent::MouseButtonRelease, onFrame, Qt::RightButton, Qt::NoButton);
+    const std::size_t record = *s.host.set.dialog(0).recordIndexByTag(tag);
     int n = 0;
     for (auto _ : state) {
         // Off the grid again, then the command as the menu runs it.
-        s.host.set.surface(0).findByTag(tag)->left = 1000 + (n++ % 50) * 7.5;
-        s.host.set.surface(0).menu.CtrlToPos = tag;
+        TwipRect off = s.host.set.drawnControls(0).findByTag(tag)->rect();
+        off.left = 1000 + (n++ % 50) * 7.5;
+        const ControlRecord &r = s.host.set.dialog(0).cControls.at(record);
+        s.host.set.setControlGeometry(0, tag, off, {r.X, r.Y, {}, {}});
         s.view->snapToGrid();
         s.settle();
     }
@@ -161,8 +171,8 @@ void gridOnAtTheFinestStep(benchmark::State &state)
         buildAllGrids({s.view.get()});
         s.settle(); // the lines painted
     }
-    state.counters["lines"] = static_cast<double>(s.host.set.surface(0).grid.lnH.size()
-                                                  + s.host.set.surface(0).grid.lnV.size());
+    const GridLines &grid = s.view->interaction().grid;
+    state.counters["lines"] = static_cast<double>(grid.lnH.size() + grid.lnV.size());
 }
 
 // A rubber band drawn from the empty strip at the bottom up over the controls; each step moves
@@ -196,7 +206,8 @@ void groupDragStepOf1000(benchmark::State &state)
         const double top = (i / 40) * 285.0;
         const auto index = host.set.createControl(0, ControlKind::Picture, left, top, kOuter);
         const std::string tag = host.set.dialog(0).cControls.at(*index).Tag;
-        host.set.surface(0).findByTag(tag)->setRect({left, top, 225, 180});
+        const TwipRect rect {left, top, 225, 180};
+        host.set.setControlGeometry(0, tag, rect, placeOf(rect, kOuter, true));
     }
     SurfaceView view(host, 1);
     view.setOuterSizeOverride(kOuter);

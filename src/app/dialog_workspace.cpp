@@ -177,7 +177,6 @@ void DialogWorkspace::openWindow(std::size_t index, QPoint position)
     const Dialog &dialog = m_set.dialog(index);
     m_kept[dialog.FrmIndex] = m_set.content(index);
     auto *view = new SurfaceView(m_host, dialog.FrmIndex);
-    view->installEventFilter(this);
     connect(view, &SurfaceView::selectionChanged, this, &DialogWorkspace::selectionChanged);
     auto *window = new DialogSubWindow(
         view, [this] { return mayClose(); },
@@ -187,56 +186,6 @@ void DialogWorkspace::openWindow(std::size_t index, QPoint position)
     window->move(position);
     window->show();
     m_area.setActiveSubWindow(window);
-}
-
-bool DialogWorkspace::deleteFocusedControl(SurfaceView &view)
-{
-    const auto index = indexOf(view);
-    if (!index)
-        return false;
-    SurfaceState &surface = m_set.surface(*index);
-    const auto record = m_set.dialog(*index).recordIndexByTag(surface.focusTag);
-    if (surface.focusTag.empty() || !record)
-        return false;
-    m_set.removeRecord(*index, *record); // hides the drawn control too
-    surface.focusTag.clear(); // a hidden control takes no keys
-    view.refresh();
-    recordContentStep(view.frmIndex(), QStringLiteral("Delete control"));
-    return true;
-}
-
-bool DialogWorkspace::deleteSelectedControls(SurfaceView &view)
-{
-    const auto index = indexOf(view);
-    if (!index || view.selection().empty())
-        return false;
-    const std::vector<std::string> tags = view.selection().tags();
-    for (const std::string &tag : tags) {
-        if (const auto record = m_set.dialog(*index).recordIndexByTag(tag))
-            m_set.removeRecord(*index, *record); // hides the drawn control too
-    }
-    SurfaceState &surface = m_set.surface(*index);
-    if (std::find(tags.begin(), tags.end(), surface.focusTag) != tags.end())
-        surface.focusTag.clear(); // a hidden control takes no keys
-    view.clearSelection();
-    view.refresh();
-    recordContentStep(view.frmIndex(),
-                      tags.size() == 1 ? QStringLiteral("Delete control")
-                                       : QStringLiteral("Delete controls"));
-    return true;
-}
-
-bool DialogWorkspace::eventFilter(QObject *watched, QEvent *event)
-{
-    if (event->type() == QEvent::KeyPress) {
-        const auto *key = static_cast<QKeyEvent *>(event);
-        auto *view = qobject_cast<SurfaceView *>(watched);
-        const bool plainDelete = key->key() == Qt::Key_Delete
-            && (key->modifiers() & ~Qt::KeypadModifier) == Qt::NoModifier;
-        if (view && plainDelete && (deleteSelectedControls(*view) || deleteFocusedControl(*view)))
-            return true;
-    }
-    return QObject::eventFilter(watched, event);
 }
 
 bool DialogWorkspace::mayClose()

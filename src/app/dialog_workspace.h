@@ -70,16 +70,11 @@ public:
     void setGridSize(std::int16_t frmIndex, float gridSize);
     // Remove current dialog: its window closes through the two questions.
     void removeCurrentDialog();
-    // The Delete key on a surface: the control with the keyboard focus goes as the property
-    // editor's Delete removes it. False when no control has the focus.
-    bool deleteFocusedControl(SurfaceView &view);
     // A surface (or the property editor on it) changed its dialog: one undo step of that name,
     // none when nothing changed.
     // With a run (0 or more), it joins the step before it when that one is of the same run and
     // still the latest.
     void recordSurfaceChange(const SurfaceView &view, const QString &stepName, int run = -1);
-    // The Delete key with controls picked on the surface: all of them go, one undo step.
-    bool deleteSelectedControls(SurfaceView &view);
     // Discard all: every window closes without a question, the counters start again and the
     // history is cleared.
     void discardAll();
@@ -103,10 +98,6 @@ public:
     std::optional<RemovedDialog> takeDialog(std::int16_t frmIndex);
     void bringBackDialog(const RemovedDialog &removed);
     void putName(std::int16_t frmIndex, const std::string &name);
-
-protected:
-    // The Delete key on the surfaces.
-    bool eventFilter(QObject *watched, QEvent *event) override;
 
 signals:
     // The modified state or the current file changed.

@@ -80,7 +80,7 @@ void DialogWorkspace::putContent(std::int16_t frmIndex, const ContentChange &cha
         view->removeGrid();
         view->buildGrid();
     }
-    view->refresh();
+    view->contentRestored();
     // Show where the step was undone or redone.
     m_area.setActiveSubWindow(window);
 }

@@ -1,6 +1,6 @@
 #include "app/toolbox.h"
 
-#include "surface/drawn_control.h"
+#include "model/drawn_control.h"
 #include "surface/surface_host.h"
 
 #include <QIcon>

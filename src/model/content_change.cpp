@@ -32,14 +32,6 @@ void replaceStretch(std::vector<T> &all, std::size_t at, const std::vector<T> &f
     all.insert(all.begin() + static_cast<std::ptrdiff_t>(at), to.begin(), to.end());
 }
 
-std::array<std::int16_t, 9> countersOf(const SurfaceState &surface)
-{
-    std::array<std::int16_t, 9> counters {};
-    for (ControlKind kind : kAllKinds)
-        counters[kindIndex(kind)] = surface.lastElement(kind);
-    return counters;
-}
-
 bool withinATwip(double a, double b)
 {
     return a - b < 1.0 && b - a < 1.0;
@@ -79,9 +71,9 @@ ContentChange changeBetween(const DialogContent &before, const Dialog &after)
     change.gridBefore = before.GridSize;
     change.gridAfter = after.GridSize;
     change.countersBefore = before.drawn.lastElement;
-    change.countersAfter = countersOf(after.surface);
+    change.countersAfter = after.drawn.lastElement;
     change.records = stretchBetween(before.cControls, after.cControls);
-    change.drawn = stretchBetween(before.drawn.stack, after.surface.stackingOrder());
+    change.drawn = stretchBetween(before.drawn.stack, after.drawn.stack);
     return change;
 }
 

@@ -1,9 +1,9 @@
 #pragma once
 // One dialog of the set: its name, grid step, control records (the stacking order, back first)
-// and its design surface.
+// and their drawn controls.
 
 #include "model/control_record.h"
-#include "surface/surface_state.h"
+#include "model/drawn_controls.h"
 
 #include <cstdint>
 #include <optional>
@@ -19,7 +19,7 @@ struct Dialog
     std::string Tag; // the dialog's name and window title
     float GridSize = 0; // grid step as a fraction of the window; 0: no grid
     std::vector<ControlRecord> cControls;
-    SurfaceState surface;
+    DrawnControls drawn;
 
     // The record lookup by tag: the first record whose Tag equals the text exactly (0-based).
     std::optional<std::size_t> recordIndexByTag(std::string_view tag) const;

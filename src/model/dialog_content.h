@@ -4,7 +4,7 @@
 // surface (drag, outline, focus, grid lines) is the view's and is not kept.
 
 #include "model/control_record.h"
-#include "surface/surface_state.h"
+#include "model/drawn_controls.h"
 
 #include <vector>
 

@@ -91,7 +91,7 @@ void DialogSet::discardAll()
 DialogContent DialogSet::content(std::size_t index) const
 {
     const Dialog &dialog = m_forms.at(index);
-    return {dialog.GridSize, dialog.cControls, dialog.surface.drawnControls()};
+    return {dialog.GridSize, dialog.cControls, dialog.drawn};
 }
 
 void DialogSet::restoreContent(std::size_t index, DialogContent content)
@@ -99,7 +99,7 @@ void DialogSet::restoreContent(std::size_t index, DialogContent content)
     Dialog &dialog = mutableDialog(index);
     dialog.GridSize = content.GridSize;
     dialog.cControls = std::move(content.cControls);
-    dialog.surface.restoreDrawnControls(std::move(content.drawn));
+    dialog.drawn = std::move(content.drawn);
 }
 
 Result<std::string> DialogSet::issueTag()
@@ -119,7 +119,7 @@ Result<std::size_t> DialogSet::createControl(std::size_t dialogIndex, ControlKin
                                              double y, SurfaceSize size)
 {
     Dialog &dialog = mutableDialog(dialogIndex);
-    if (!dialog.surface.canMakeElement(kind))
+    if (!dialog.drawn.canMakeElement(kind))
         return Result<std::size_t>::failure(kTooManyOfKind);
     auto tag = issueTag();
     if (!tag)
@@ -147,12 +147,12 @@ Status DialogSet::adoptControls(std::size_t dialogIndex, std::vector<ControlReco
                                 SurfaceSize size)
 {
     Dialog &dialog = mutableDialog(dialogIndex);
-    const SurfaceState before = dialog.surface;
+    const DrawnControls before = dialog.drawn;
     for (const ControlRecord &record : records) {
         const double left = static_cast<double>(record.X) * size.width;
         const double top = static_cast<double>(record.Y) * size.height;
         if (Status drawn = drawRecord(dialog, record, left, top, size); !drawn) {
-            dialog.surface = before;
+            dialog.drawn = before;
             return drawn;
         }
     }
@@ -170,9 +170,9 @@ Status DialogSet::drawRecord(Dialog &dialog, const ControlRecord &record, double
     const auto kind = kindFromWord(record.CtrlType);
     if (!kind)
         return Status::success();
-    if (!dialog.surface.canMakeElement(*kind))
+    if (!dialog.drawn.canMakeElement(*kind))
         return Status::failure(kTooManyOfKind);
-    DrawnControl &drawn = dialog.surface.makeElement(*kind);
+    DrawnControl &drawn = dialog.drawn.makeElement(*kind);
     if (showsRecordText(*kind))
         drawn.caption = record.Text;
     drawn.left = left;
@@ -191,7 +191,7 @@ Status DialogSet::drawRecord(Dialog &dialog, const ControlRecord &record, double
 Status DialogSet::canAddControl(std::size_t dialogIndex, std::string_view ctrlType) const
 {
     if (const auto kind = kindFromWord(ctrlType)) {
-        if (!dialog(dialogIndex).surface.canMakeElement(*kind))
+        if (!dialog(dialogIndex).drawn.canMakeElement(*kind))
             return Status::failure(kTooManyOfKind);
     }
     if (!canIssueTags(1))
@@ -209,7 +209,7 @@ ControlRecord DialogSet::removeRecord(std::size_t dialogIndex, std::size_t recor
     Dialog &dialog = mutableDialog(dialogIndex);
     ControlRecord record = std::move(dialog.cControls.at(recordIndex));
     dialog.cControls.erase(dialog.cControls.begin() + static_cast<std::ptrdiff_t>(recordIndex));
-    if (DrawnControl *drawn = dialog.surface.findByTag(record.Tag))
+    if (DrawnControl *drawn = dialog.drawn.findByTag(record.Tag))
         drawn->visible = false;
     return record;
 }
@@ -234,7 +234,7 @@ void DialogSet::setControlGeometry(std::size_t dialogIndex, std::string_view tag
                                    const TwipRect &rect, const RecordPlace &place)
 {
     Dialog &dialog = mutableDialog(dialogIndex);
-    if (DrawnControl *drawn = dialog.surface.findByTag(tag))
+    if (DrawnControl *drawn = dialog.drawn.findByTag(tag))
         drawn->setRect(rect);
     if (const auto index = dialog.recordIndexByTag(tag)) {
         ControlRecord &record = dialog.cControls[*index];
@@ -253,13 +253,25 @@ void DialogSet::restackControl(std::size_t dialogIndex, std::string_view drawnTa
     Dialog &dialog = mutableDialog(dialogIndex);
     if (!drawnTag.empty()) {
         if (end == StackEnd::Front)
-            dialog.surface.bringToFront(drawnTag);
+            dialog.drawn.bringToFront(drawnTag);
         else
-            dialog.surface.sendToBack(drawnTag);
+            dialog.drawn.sendToBack(drawnTag);
     }
     if (recordIndex < dialog.cControls.size())
         moveRecord(dialogIndex, recordIndex,
                    end == StackEnd::Front ? dialog.cControls.size() - 1 : 0);
+}
+
+void DialogSet::refreshDrawnControl(std::size_t dialogIndex, const DrawnControl &control)
+{
+    DrawnControl *drawn = mutableDialog(dialogIndex).drawn.findByTag(control.tag);
+    if (!drawn)
+        return;
+    drawn->width = control.width;
+    drawn->height = control.height;
+    drawn->caption = control.caption;
+    drawn->textColour = control.textColour;
+    drawn->backColour = control.backColour;
 }
 
 } // namespace kovrin

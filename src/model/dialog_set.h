@@ -7,7 +7,7 @@
 #include "model/dialog.h"
 #include "model/dialog_content.h"
 #include "model/status.h"
-#include "surface/twip_rect.h"
+#include "model/twip_rect.h"
 
 #include <cstddef>
 #include <cstdint>
@@ -25,6 +25,7 @@ public:
     const std::vector<Dialog> &cForms() const { return m_forms; }
     std::size_t count() const { return m_forms.size(); }
     const Dialog &dialog(std::size_t index) const { return m_forms.at(index); }
+    const DrawnControls &drawnControls(std::size_t index) const { return dialog(index).drawn; }
     std::optional<std::size_t> indexOfFrmIndex(std::int16_t frmIndex) const;
 
     std::int16_t DialogCounter = 0; // number of the most recently created dialog
@@ -49,8 +50,7 @@ public:
     // --- undo ----------------------------------------------------------------------------
     // The dialog's grid step, records and drawn controls as they stand.
     DialogContent content(std::size_t index) const;
-    // Puts content kept earlier back; the dialog's name and number stay, and so does what the
-    // surface's gestures left on it.
+    // Puts content kept earlier back; the dialog's name and number stay.
     void restoreContent(std::size_t index, DialogContent content);
 
     // --- controls ------------------------------------------------------------------------
@@ -101,8 +101,9 @@ public:
     void restackControl(std::size_t dialogIndex, std::string_view drawnTag, std::size_t recordIndex,
                         StackEnd end);
 
-    // Direct access to a surface for the gestures that change drawn controls.
-    SurfaceState &surface(std::size_t dialogIndex) { return m_forms.at(dialogIndex).surface; }
+    // The property editor's OK: the drawn control of control.tag takes the size, caption and
+    // colours given; its place, kind and element stay.
+    void refreshDrawnControl(std::size_t dialogIndex, const DrawnControl &control);
 
 private:
     // The drawn control of a record of one of the nine kinds, in front of the others.

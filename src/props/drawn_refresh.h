@@ -4,7 +4,7 @@
 
 #include "model/colour_value.h"
 #include "model/control_kind.h"
-#include "surface/drawn_control.h"
+#include "model/drawn_control.h"
 
 #include <string>
 

@@ -41,7 +41,7 @@ const DrawnControl *PropertyEditor::ItemCtrl() const
     const ControlRecord *current = record();
     if (!current)
         return nullptr;
-    return m_host.document().surface(*dialogIndex()).findByTag(current->Tag);
+    return m_host.document().drawnControls(*dialogIndex()).findByTag(current->Tag);
 }
 
 void PropertyEditor::reportMissingControl()
@@ -75,12 +75,14 @@ bool PropertyEditor::SaveProperties()
     DialogSet &document = m_host.document();
     document.writeRecord(*dialog, m_recordIndex, written);
 
-    DrawnControl *drawn = document.surface(*dialog).findByTag(written.Tag);
+    const DrawnControl *drawn = document.drawnControls(*dialog).findByTag(written.Tag);
     if (drawn && m_kind) {
         const EditorLook look {now.width, now.height, written.Text,
                                bytesOf(colourGroup(ColourGroup::Fore)->sampleColour()),
                                bytesOf(colourGroup(ColourGroup::Back)->sampleColour())};
-        refreshDrawnControl(*drawn, *m_kind, look, m_itemForm.outerSize());
+        DrawnControl refreshed = *drawn;
+        refreshDrawnControl(refreshed, *m_kind, look, m_itemForm.outerSize());
+        document.refreshDrawnControl(*dialog, refreshed);
     }
     m_opened = now;
     m_itemForm.refresh();

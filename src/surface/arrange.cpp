@@ -106,7 +106,7 @@ bool arrangeControls(SurfaceRef s, const std::vector<std::string> &tags, Arrange
     std::vector<std::string> shown;
     std::vector<TwipRect> rects;
     for (const std::string &tag : tags) {
-        if (const DrawnControl *drawn = s.surface().findByTag(tag); drawn && drawn->visible) {
+        if (const DrawnControl *drawn = s.drawn().findByTag(tag); drawn && drawn->visible) {
             shown.push_back(tag);
             rects.push_back(drawn->rect());
         }

@@ -3,8 +3,8 @@
 // reference (the one picked first), space them evenly between the two outermost, or give them
 // the reference's width or height.
 
+#include "model/twip_rect.h"
 #include "surface/surface_ref.h"
-#include "surface/twip_rect.h"
 
 #include <cstddef>
 #include <string>

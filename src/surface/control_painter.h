@@ -3,7 +3,7 @@
 // for: text boxes (with the fixed words of INPUT, COMBO and LIST), push buttons, titled frames,
 // sunken picture boxes and horizontal sliders. The style options are prepared once per paint.
 
-#include "surface/drawn_control.h"
+#include "model/drawn_control.h"
 
 #include <QStyleOption>
 

@@ -3,9 +3,9 @@
 // outline that shows where the control will go, and the three steps of a drag (press, each
 // tracked movement, release). The drawn control itself changes only on release.
 
-#include "surface/drawn_control.h"
+#include "model/drawn_control.h"
+#include "model/twip_rect.h"
 #include "surface/grab_zone.h"
-#include "surface/twip_rect.h"
 
 #include <array>
 #include <cstdint>

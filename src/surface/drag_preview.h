@@ -2,9 +2,9 @@
 // Where a drag under way would leave its control if the button came up now, and the landing on
 // the grid that "Snap to grid while dragging" adds to a move or a resize.
 
+#include "model/drawn_control.h"
+#include "model/twip_rect.h"
 #include "surface/drag.h"
-#include "surface/drawn_control.h"
-#include "surface/twip_rect.h"
 
 #include <optional>
 #include <string>

@@ -3,7 +3,7 @@
 // (constant y), each at a multiple of the step reached by repeated addition. Kept as data in
 // ascending order so that a painter finds the visible ones quickly.
 
-#include "surface/drawn_control.h"
+#include "model/drawn_control.h"
 
 #include <vector>
 

@@ -1,7 +1,7 @@
 #include "surface/group_clipboard.h"
 
+#include "model/drawn_controls.h"
 #include "surface/clipboard.h"
-#include "surface/surface_state.h"
 
 namespace kovrin {
 namespace {
@@ -10,7 +10,7 @@ namespace {
 // record drawn nowhere.
 std::pair<double, double> topLeftOf(const SurfaceRef &s, const ControlRecord &record)
 {
-    if (const DrawnControl *drawn = s.surface().findByTag(record.Tag))
+    if (const DrawnControl *drawn = s.drawn().findByTag(record.Tag))
         return {drawn->left, drawn->top};
     return {record.X * s.size.width, record.Y * s.size.height};
 }

@@ -1,11 +1,11 @@
 #include "surface/group_move.h"
 
+#include "model/drawn_controls.h"
 #include "surface/drag.h"
 #include "surface/grid_step.h"
 #include "surface/move_limits.h"
 #include "surface/selection.h"
 #include "surface/snap.h"
-#include "surface/surface_state.h"
 
 #include <algorithm>
 #include <unordered_map>
@@ -51,7 +51,7 @@ bool moveControls(SurfaceRef s, const std::vector<std::string> &tags, TwipOffset
         return false;
     bool changed = false;
     for (const std::string &tag : tags) {
-        const DrawnControl *drawn = s.surface().findByTag(tag);
+        const DrawnControl *drawn = s.drawn().findByTag(tag);
         if (!drawn || !drawn->visible)
             continue;
         TwipRect moved = drawn->rect();
@@ -80,7 +80,7 @@ TwipOffset nudgeOffset(NudgeKey key, bool tenPixels)
     return {};
 }
 
-void beginGroupDrag(GroupDrag &drag, const SurfaceState &surface, const Selection &selection,
+void beginGroupDrag(GroupDrag &drag, const DrawnControls &surface, const Selection &selection,
                     const std::string &grabbedTag, double x, double y)
 {
     drag = GroupDrag {};

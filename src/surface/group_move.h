@@ -2,9 +2,9 @@
 // Moving several picked controls together: by a mouse drag (one outline per control, the move
 // limits held on their bounding box) or by the plain and Shift arrow keys (one or ten pixels).
 
+#include "model/twip_rect.h"
 #include "surface/input_state.h"
 #include "surface/surface_ref.h"
-#include "surface/twip_rect.h"
 
 #include <optional>
 #include <string>
@@ -13,7 +13,7 @@
 namespace kovrin {
 
 class Selection;
-class SurfaceState;
+struct DrawnControls;
 
 struct TwipOffset
 {
@@ -51,7 +51,7 @@ struct GroupDrag
 };
 
 // Starts a drag of the shown picked controls, grabbed at (x, y) on the surface.
-void beginGroupDrag(GroupDrag &drag, const SurfaceState &surface, const Selection &selection,
+void beginGroupDrag(GroupDrag &drag, const DrawnControls &surface, const Selection &selection,
                     const std::string &grabbedTag, double x, double y);
 
 // The pointer at (x, y): the offset follows in whole twips, held by the limits; with a grid step

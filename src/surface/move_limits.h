@@ -2,8 +2,8 @@
 // What a move, a snap and the keyboard step share: the limits that keep a control on the
 // surface, and the record's position and size as fractions rounded to 5 decimals.
 
-#include "surface/drawn_control.h"
-#include "surface/twip_rect.h"
+#include "model/drawn_control.h"
+#include "model/twip_rect.h"
 
 namespace kovrin {
 

@@ -2,8 +2,8 @@
 // Twips and pixels at the edge of the surface view: mouse points come in whole pixels and
 // become whole multiples of 15 twips; painting rounds twips to the nearest pixel.
 
-#include "surface/drawn_control.h"
-#include "surface/twip_rect.h"
+#include "model/drawn_control.h"
+#include "model/twip_rect.h"
 
 #include <QPointF>
 #include <QRect>

@@ -20,7 +20,7 @@ void trackBand(RubberBand &band, double x, double y)
     band.y1 = y;
 }
 
-bool endBand(RubberBand &band, Selection &selection, const SurfaceState &surface)
+bool endBand(RubberBand &band, Selection &selection, const DrawnControls &surface)
 {
     const RubberBand ended = band;
     band = RubberBand {};

@@ -2,12 +2,12 @@
 // The rubber band a drag on a surface's empty background draws: on release every drawn control
 // it touches is picked, in place of the selection or, with Shift or Ctrl held, added to it.
 
-#include "surface/twip_rect.h"
+#include "model/twip_rect.h"
 
 namespace kovrin {
 
 class Selection;
-class SurfaceState;
+struct DrawnControls;
 
 struct RubberBand
 {
@@ -28,6 +28,6 @@ void trackBand(RubberBand &band, double x, double y);
 
 // The release: the touched controls picked; a click that drew no band lets go of the selection
 // unless it adds. The band ends either way. True when the selection changed.
-bool endBand(RubberBand &band, Selection &selection, const SurfaceState &surface);
+bool endBand(RubberBand &band, Selection &selection, const DrawnControls &surface);
 
 } // namespace kovrin

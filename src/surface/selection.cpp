@@ -1,6 +1,6 @@
 #include "surface/selection.h"
 
-#include "surface/surface_state.h"
+#include "model/drawn_controls.h"
 
 #include <algorithm>
 
@@ -56,7 +56,7 @@ TwipRect bandBetween(double x0, double y0, double x1, double y1)
     return {left, top, std::max(x0, x1) - left, std::max(y0, y1) - top};
 }
 
-std::vector<std::string> controlsTouchedBy(const SurfaceState &surface, const TwipRect &band)
+std::vector<std::string> controlsTouchedBy(const DrawnControls &surface, const TwipRect &band)
 {
     std::vector<std::string> touched;
     for (const DrawnControl &c : surface.stackingOrder()) {
@@ -67,7 +67,7 @@ std::vector<std::string> controlsTouchedBy(const SurfaceState &surface, const Tw
     return touched;
 }
 
-std::vector<std::string> allShownControls(const SurfaceState &surface)
+std::vector<std::string> allShownControls(const DrawnControls &surface)
 {
     std::vector<std::string> shown;
     for (const DrawnControl &c : surface.stackingOrder()) {
@@ -77,7 +77,7 @@ std::vector<std::string> allShownControls(const SurfaceState &surface)
     return shown;
 }
 
-bool dropHiddenControls(Selection &selection, const SurfaceState &surface)
+bool dropHiddenControls(Selection &selection, const DrawnControls &surface)
 {
     if (selection.empty())
         return false;

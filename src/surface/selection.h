@@ -3,7 +3,7 @@
 // the order they were picked: the first one is the reference of the align and same-size
 // commands. View state: undo neither keeps nor restores it.
 
-#include "surface/twip_rect.h"
+#include "model/twip_rect.h"
 
 #include <cstddef>
 #include <functional>
@@ -14,7 +14,7 @@
 
 namespace kovrin {
 
-class SurfaceState;
+struct DrawnControls;
 
 class Selection
 {
@@ -51,12 +51,12 @@ private:
 TwipRect bandBetween(double x0, double y0, double x1, double y1);
 
 // The visible drawn controls the band touches (overlaps or meets at an edge), back to front.
-std::vector<std::string> controlsTouchedBy(const SurfaceState &surface, const TwipRect &band);
+std::vector<std::string> controlsTouchedBy(const DrawnControls &surface, const TwipRect &band);
 
 // Every visible drawn control, back to front.
-std::vector<std::string> allShownControls(const SurfaceState &surface);
+std::vector<std::string> allShownControls(const DrawnControls &surface);
 
 // Lets go of the picked controls no longer shown (deleted, undone); true when one went.
-bool dropHiddenControls(Selection &selection, const SurfaceState &surface);
+bool dropHiddenControls(Selection &selection, const DrawnControls &surface);
 
 } // namespace kovrin

@@ -1,9 +1,9 @@
 #pragma once
 // Snapping a control to the grid and the keyboard step along it.
 
-#include "surface/drawn_control.h"
+#include "model/drawn_control.h"
+#include "model/twip_rect.h"
 #include "surface/input_state.h"
-#include "surface/twip_rect.h"
 
 namespace kovrin {
 

@@ -4,8 +4,8 @@
 // surface with 5 decimals in the user's decimal separator.
 
 #include "model/control_record.h"
-#include "surface/drawn_control.h"
-#include "surface/twip_rect.h"
+#include "model/drawn_control.h"
+#include "model/twip_rect.h"
 
 #include <string>
 

@@ -14,7 +14,7 @@ namespace {
 // CtrlIndexToPos as a 0-based index, when it names a record of the dialog.
 std::optional<std::size_t> recordAtCtrlIndex(const SurfaceRef &s)
 {
-    const int position = s.surface().menu.CtrlIndexToPos;
+    const int position = s.interaction.menu.CtrlIndexToPos;
     if (position < 1 || static_cast<std::size_t>(position) > s.dialog().cControls.size())
         return std::nullopt;
     return static_cast<std::size_t>(position - 1);
@@ -22,7 +22,7 @@ std::optional<std::size_t> recordAtCtrlIndex(const SurfaceRef &s)
 
 bool restack(SurfaceRef s, DialogSet::StackEnd end)
 {
-    const std::string drawnTag = s.surface().menu.CtrlToPos;
+    const std::string drawnTag = s.interaction.menu.CtrlToPos;
     const auto record = recordAtCtrlIndex(s);
     if (drawnTag.empty() && !record)
         return false;
@@ -38,7 +38,7 @@ std::pair<std::vector<std::string>, std::vector<std::string>> stackingOf(const D
     std::pair<std::vector<std::string>, std::vector<std::string>> order;
     for (const ControlRecord &record : dialog.cControls)
         order.first.push_back(record.Tag);
-    for (const DrawnControl &drawn : dialog.surface.stackingOrder())
+    for (const DrawnControl &drawn : dialog.drawn.stackingOrder())
         order.second.push_back(drawn.tag);
     return order;
 }
@@ -47,10 +47,10 @@ std::pair<std::vector<std::string>, std::vector<std::string>> stackingOf(const D
 
 TwipPoint rightClickedPoint(SurfaceRef s)
 {
-    const ControlMenuState &menu = s.surface().menu;
+    const ControlMenuState &menu = s.interaction.menu;
     TwipPoint at {menu.CtrlToPosMouseX, menu.CtrlToPosMouseY};
     if (const DrawnControl *on
-        = menu.CtrlToPos.empty() ? nullptr : s.surface().findByTag(menu.CtrlToPos)) {
+        = menu.CtrlToPos.empty() ? nullptr : s.drawn().findByTag(menu.CtrlToPos)) {
         at.x += on->left;
         at.y += on->top;
     }
@@ -71,7 +71,7 @@ bool mnu_toback_Click(SurfaceRef s)
 
 bool mnu_makecopy_Click(SurfaceRef s, ControlRecord &copyCtrl)
 {
-    const std::string &tag = s.surface().menu.CtrlToPos;
+    const std::string &tag = s.interaction.menu.CtrlToPos;
     const auto index = tag.empty() ? std::nullopt : s.dialog().recordIndexByTag(tag);
     if (!index)
         return false;
@@ -91,8 +91,8 @@ Result<std::size_t> mnu_makepaste_Click(SurfaceRef s, const ControlRecord &copyC
 bool mnu_snaptogrid_Click(SurfaceRef s)
 {
     const float gridSize = s.dialog().GridSize;
-    const std::string tag = s.surface().menu.CtrlToPos;
-    const DrawnControl *drawn = tag.empty() ? nullptr : s.surface().findByTag(tag);
+    const std::string tag = s.interaction.menu.CtrlToPos;
+    const DrawnControl *drawn = tag.empty() ? nullptr : s.drawn().findByTag(tag);
     if (!drawn || !isGridStep(gridSize))
         return false;
     return applyGeometry(s, tag, snapRect(drawn->rect(), s.size, gridSize), false);
@@ -102,9 +102,9 @@ bool applyControlOrder(SurfaceRef s, const std::vector<std::string> &tags)
 {
     const auto before = stackingOf(s.dialog());
     for (const std::string &tag : tags) {
-        ControlMenuState &menu = s.surface().menu;
+        ControlMenuState &menu = s.interaction.menu;
         // A record of a kind that has no drawn control is reordered by its own tag too.
-        menu.CtrlToPos = s.surface().findByTag(tag) ? tag : std::string();
+        menu.CtrlToPos = s.drawn().findByTag(tag) ? tag : std::string();
         const auto index = s.dialog().recordIndexByTag(tag);
         menu.CtrlIndexToPos = index ? static_cast<std::int16_t>(*index + 1) : std::int16_t {-1};
         restack(s, DialogSet::StackEnd::Front);

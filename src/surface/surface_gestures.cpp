@@ -33,8 +33,8 @@ Result<bool> placeArmedControl(SurfaceRef s, std::string_view currCommand, doubl
 
 void pressControl(SurfaceRef s, std::string_view tag, double x, double y)
 {
-    SurfaceState &surface = s.surface();
-    const DrawnControl *drawn = surface.findByTag(tag);
+    SurfaceInteraction &surface = s.interaction;
+    const DrawnControl *drawn = s.drawn().findByTag(tag);
     if (!drawn)
         return;
     BeginDrag(surface.drag, drawn->rect(), x, y);
@@ -45,8 +45,8 @@ void pressControl(SurfaceRef s, std::string_view tag, double x, double y)
 TrackOutcome trackControl(SurfaceRef s, std::string_view tag, double x, double y, int buttons,
                           int keys)
 {
-    SurfaceState &surface = s.surface();
-    const DrawnControl *drawn = surface.findByTag(tag);
+    SurfaceInteraction &surface = s.interaction;
+    const DrawnControl *drawn = s.drawn().findByTag(tag);
     if (!drawn)
         return {};
     return TrackDrag(surface.drag, surface.lnMoving, drawn->rect(), x, y, buttons, keys);
@@ -55,8 +55,8 @@ TrackOutcome trackControl(SurfaceRef s, std::string_view tag, double x, double y
 ReleaseOutcome releaseControl(SurfaceRef s, std::string_view tag, double x, double y,
                               std::optional<float> snapGrid)
 {
-    SurfaceState &surface = s.surface();
-    const DrawnControl *drawn = surface.findByTag(tag);
+    SurfaceInteraction &surface = s.interaction;
+    const DrawnControl *drawn = s.drawn().findByTag(tag);
     if (!drawn) {
         ShowMovingFrame(surface.lnMoving, false);
         return {};
@@ -87,7 +87,7 @@ void expireClick(DragState &drag)
 
 void openMenuOnControl(SurfaceRef s, std::string_view tag, double x, double y)
 {
-    SurfaceState &surface = s.surface();
+    SurfaceInteraction &surface = s.interaction;
     ShowMovingFrame(surface.lnMoving, false);
     surface.menu.CtrlToPos = std::string(tag);
     surface.menu.CtrlIndexToPos = recordPosition(s, tag);
@@ -97,7 +97,7 @@ void openMenuOnControl(SurfaceRef s, std::string_view tag, double x, double y)
 
 void openMenuOnBackground(SurfaceRef s, double x, double y)
 {
-    SurfaceState &surface = s.surface();
+    SurfaceInteraction &surface = s.interaction;
     ShowMovingFrame(surface.lnMoving, false);
     surface.menu.CtrlToPos.clear();
     surface.menu.CtrlIndexToPos = -1;
@@ -110,15 +110,15 @@ bool NudgeControl(SurfaceRef s, NudgeKey key, int keys)
     const float gridSize = s.dialog().GridSize;
     if (!isGridStep(gridSize) || keys != KeyState::Ctrl)
         return false;
-    const std::string tag = s.surface().focusTag;
-    const DrawnControl *focused = tag.empty() ? nullptr : s.surface().findByTag(tag);
+    const std::string tag = s.interaction.focusTag;
+    const DrawnControl *focused = tag.empty() ? nullptr : s.drawn().findByTag(tag);
     if (!focused || !focused->visible)
         return false;
 
-    s.surface().menu.CtrlToPos = tag;
-    s.surface().menu.CtrlIndexToPos = recordPosition(s, tag);
+    s.interaction.menu.CtrlToPos = tag;
+    s.interaction.menu.CtrlIndexToPos = recordPosition(s, tag);
     bool changed = mnu_snaptogrid_Click(s);
-    const TwipRect stepped = stepRect(s.surface().findByTag(tag)->rect(), s.size, gridSize, key);
+    const TwipRect stepped = stepRect(s.drawn().findByTag(tag)->rect(), s.size, gridSize, key);
     changed = applyGeometry(s, tag, stepped, false) || changed;
     return changed;
 }

@@ -122,23 +122,23 @@ QRegion outlineRegion(const MovingFrame &frame)
 void paintSurface(QPainter &painter, const SurfacePaint &surface, const QRegion &exposed)
 {
     const QRect area = exposed.boundingRect();
-    paintGrid(painter, surface.state.grid, area);
+    paintGrid(painter, surface.interaction.grid, area);
 
     ControlPainter controls(painter, surface.widget);
-    for (const DrawnControl &control : surface.state.stackingOrder()) {
+    for (const DrawnControl &control : surface.drawn.stackingOrder()) {
         if (!control.visible)
             continue;
         const QRect rect = pixelRect(control.rect());
         if (!exposed.intersects(rect))
             continue;
         controls.paint(control, rect);
-        if (surface.showFocus && control.tag == surface.state.focusTag)
+        if (surface.showFocus && control.tag == surface.interaction.focusTag)
             controls.paintFocus(rect);
     }
     // Handles over every control, so that a control in front does not hide them.
     if (surface.picked && !surface.picked->empty()) {
         const QColor highlight = surface.widget.palette().color(QPalette::Highlight);
-        for (const DrawnControl &control : surface.state.stackingOrder()) {
+        for (const DrawnControl &control : surface.drawn.stackingOrder()) {
             if (!control.visible || !surface.picked->contains(control.tag))
                 continue;
             const QRect rect = pixelRect(control.rect());
@@ -150,7 +150,7 @@ void paintSurface(QPainter &painter, const SurfacePaint &surface, const QRegion 
     if (surface.band)
         paintBand(painter, *surface.band, surface.widget.palette().color(QPalette::Highlight));
 
-    const QRegion outline = outlineRegion(surface.state.lnMoving);
+    const QRegion outline = outlineRegion(surface.interaction.lnMoving);
     for (const QRect &bar : outline)
         painter.fillRect(bar, Qt::black);
 }

@@ -3,8 +3,9 @@
 // to front, the keyboard focus mark, and the outline of a drag on top. Only what meets the
 // exposed region is painted.
 
+#include "model/drawn_controls.h"
 #include "surface/selection.h"
-#include "surface/surface_state.h"
+#include "surface/surface_interaction.h"
 
 #include <QRegion>
 
@@ -19,7 +20,8 @@ namespace kovrin {
 
 struct SurfacePaint
 {
-    const SurfaceState &state;
+    const DrawnControls &drawn;
+    const SurfaceInteraction &interaction;
     const QWidget &widget;
     bool showFocus = false; // the view has the keyboard focus
     const Selection *picked = nullptr; // their handles are drawn

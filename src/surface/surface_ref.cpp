@@ -7,7 +7,7 @@ namespace kovrin {
 bool applyGeometry(SurfaceRef s, std::string_view tag, const TwipRect &rect, bool withSize)
 {
     const Dialog &dialog = s.dialog();
-    const DrawnControl *drawn = dialog.surface.findByTag(tag);
+    const DrawnControl *drawn = dialog.drawn.findByTag(tag);
     const auto recordIndex = dialog.recordIndexByTag(tag);
     if (!drawn && !recordIndex)
         return false;

@@ -1,9 +1,10 @@
 #pragma once
-// One design surface as the gestures and commands work on it: its dialog in the document and
-// the window's outer size, the base of every fraction.
+// One design surface as the gestures and commands work on it: its dialog in the document, the
+// window's outer size (the base of every fraction) and the view's interaction state.
 
 #include "model/dialog_set.h"
-#include "surface/drawn_control.h"
+#include "model/drawn_control.h"
+#include "surface/surface_interaction.h"
 
 #include <cstddef>
 
@@ -14,9 +15,10 @@ struct SurfaceRef
     DialogSet &set;
     std::size_t dialogIndex;
     SurfaceSize size;
+    SurfaceInteraction &interaction;
 
     const Dialog &dialog() const { return set.dialog(dialogIndex); }
-    SurfaceState &surface() const { return set.surface(dialogIndex); }
+    const DrawnControls &drawn() const { return set.drawnControls(dialogIndex); }
 };
 
 // Puts a drawn control at a rectangle and writes its record's X and Y (and Width and Height when

@@ -2,7 +2,7 @@
 
 #include "app/user_prompts.h"
 #include "surface/busy_cursor.h"
-#include "surface/grid_commands.h"
+#include "surface/grid_lines.h"
 #include "surface/kind_gestures.h"
 #include "surface/pixel_geometry.h"
 #include "surface/surface_commands.h"
@@ -39,7 +39,7 @@ SurfaceView::SurfaceView(SurfaceHost &host, std::int16_t frmIndex, QWidget *pare
     m_clickTimer->setInterval(kClickIntervalMs);
     connect(m_clickTimer, &QTimer::timeout, this, [this] {
         if (const auto s = surfaceRef())
-            expireClick(s->surface().drag);
+            expireClick(s->interaction.drag);
         m_clickTimer->stop();
     });
 }
@@ -59,14 +59,14 @@ SurfaceSize SurfaceView::outerSize() const
     return {own.width() * kTwipsPerPixel, own.height() * kTwipsPerPixel};
 }
 
-std::optional<SurfaceRef> SurfaceView::surfaceRef() const
+std::optional<SurfaceRef> SurfaceView::surfaceRef()
 {
     DialogSet &set = m_host.document();
     const auto index = set.indexOfFrmIndex(m_frmIndex);
     const SurfaceSize size = outerSize();
     if (!index || !(size.width > 0) || !(size.height > 0))
         return std::nullopt;
-    return SurfaceRef {set, *index, size};
+    return SurfaceRef {set, *index, size, m_interaction};
 }
 
 void SurfaceView::changed(const QString &stepName)
@@ -127,7 +127,7 @@ void SurfaceView::snapToGrid()
     const auto s = surfaceRef();
     if (!s)
         return;
-    const std::string tag = s->surface().menu.CtrlToPos;
+    const std::string tag = s->interaction.menu.CtrlToPos;
     updateControl(tag);
     if (mnu_snaptogrid_Click(*s)) {
         changed(QStringLiteral("Snap to grid"));
@@ -148,27 +148,32 @@ void SurfaceView::applyControlOrder(const std::vector<std::string> &tags)
 void SurfaceView::buildGrid()
 {
     if (const auto s = surfaceRef()) {
-        kovrin::buildGrid(*s);
+        m_interaction.grid = buildGridLines(s->dialog().GridSize, s->size);
         update();
     }
 }
 
 void SurfaceView::removeGrid()
 {
-    if (const auto s = surfaceRef()) {
-        kovrin::removeGrid(*s);
-        update();
-    }
+    m_interaction.grid.clear();
+    update();
 }
 
 // --- painting -----------------------------------------------------------------------------
+
+void SurfaceView::contentRestored()
+{
+    if (const auto s = surfaceRef())
+        m_interaction.letGoAfterRestore(s->drawn());
+    refresh();
+}
 
 void SurfaceView::refresh()
 {
     if (m_receiver == Receiver::Control && !pressedControl())
         m_receiver = Receiver::None;
     // Controls deleted or taken back by undo are no longer picked.
-    if (const auto s = surfaceRef(); s && dropHiddenControls(m_selection.picked, s->surface()))
+    if (const auto s = surfaceRef(); s && dropHiddenControls(m_selection.picked, s->drawn()))
         emit selectionChanged();
     update();
 }
@@ -193,7 +198,8 @@ void SurfaceView::paintEvent(QPaintEvent *event)
         std::optional<TwipRect> band;
         if (m_selection.band.active && m_selection.band.drawn())
             band = m_selection.band.rect();
-        paintSurface(painter, {s->surface(), *this, hasFocus(), &m_selection.picked, band},
+        paintSurface(painter,
+                     {s->drawn(), m_interaction, *this, hasFocus(), &m_selection.picked, band},
                      event->region());
     }
 }
@@ -203,14 +209,14 @@ void SurfaceView::updateControl(const std::string &tag)
     const auto s = surfaceRef();
     if (!s || tag.empty())
         return;
-    if (const DrawnControl *drawn = s->surface().findByTag(tag))
+    if (const DrawnControl *drawn = s->drawn().findByTag(tag))
         update(pixelRect(drawn->rect()).adjusted(-2, -2, 2, 2));
 }
 
 void SurfaceView::updateOutline()
 {
     const auto s = surfaceRef();
-    const QRegion now = s ? outlineRegion(s->surface().lnMoving) : QRegion();
+    const QRegion now = s ? outlineRegion(s->interaction.lnMoving) : QRegion();
     if (now == m_outlineShown)
         return;
     update(m_outlineShown + now);
@@ -221,14 +227,14 @@ void SurfaceView::focusInEvent(QFocusEvent *event)
 {
     QWidget::focusInEvent(event);
     if (const auto s = surfaceRef())
-        updateControl(s->surface().focusTag);
+        updateControl(s->interaction.focusTag);
 }
 
 void SurfaceView::focusOutEvent(QFocusEvent *event)
 {
     QWidget::focusOutEvent(event);
     if (const auto s = surfaceRef())
-        updateControl(s->surface().focusTag);
+        updateControl(s->interaction.focusTag);
 }
 
 } // namespace kovrin

@@ -3,12 +3,13 @@
 // state and turns mouse and keyboard events into core gestures. One widget per dialog, no child
 // widget per control.
 
+#include "model/drawn_control.h"
 #include "surface/arrange.h"
-#include "surface/drawn_control.h"
 #include "surface/grab_zone.h"
 #include "surface/held_keys.h"
 #include "surface/input_state.h"
 #include "surface/selection_interaction.h"
+#include "surface/surface_interaction.h"
 
 #include <QPixmap>
 #include <QWidget>
@@ -57,8 +58,13 @@ public:
     // OK of the control order window: records and drawn controls in the order of these tags.
     void applyControlOrder(const std::vector<std::string> &tags);
 
+    // What the gestures left on this surface: drag, outline, menu target, focus, grid lines.
+    const SurfaceInteraction &interaction() const { return m_interaction; }
+
     // Repaint after the document changed outside the view (editor, undo, load).
     void refresh();
+    // Undo or redo put other content in place: what the gestures held on to is let go first.
+    void contentRestored();
 
     // --- the picked controls -------------------------------------------------------------
     const Selection &selection() const { return m_selection.picked; }
@@ -88,9 +94,9 @@ protected:
     void leaveEvent(QEvent *event) override;
 
 private:
-    std::optional<SurfaceRef> surfaceRef() const;
-    const DrawnControl *pressedControl() const;
-    std::string hitTag(const QPointF &pixel) const;
+    std::optional<SurfaceRef> surfaceRef();
+    const DrawnControl *pressedControl();
+    std::string hitTag(const QPointF &pixel);
 
     void pressOn(const QPointF &pixel, Qt::MouseButton button, Qt::MouseButtons held);
     // A movement for the gestures of one control: hover, move, resize.
@@ -109,15 +115,17 @@ private:
     bool finishBand(const QPointF &pixel);
     bool finishGroupDrag();
     // The grid step a drag lands on, when "Snap to grid while dragging" is on and there is one.
-    std::optional<float> snapGrid() const;
+    std::optional<float> snapGrid();
     void snapOutline();
-    QRect groupOutlineRect() const;
+    QRect groupOutlineRect();
     void releaseOnControl(const QPointF &pixel, Qt::MouseButton button, const QPoint &global);
     void releaseOnBackground(const QPointF &pixel, Qt::MouseButton button, const QPoint &global);
     // A new control of the armed kind; true when one was made (the caller reports the change).
     bool placeArmed(double x, double y);
     void clickOnControl(const std::string &tag);
     void openEditorOn(const std::string &tag);
+    // The Delete key: the picked controls, or the focused one; true when any went.
+    bool deleteControls();
     // The keyboard step of the focused control, once its key is known to be up.
     void stepFocused(int key, int keys);
     void setPointer(PointerShape shape);
@@ -138,6 +146,7 @@ private:
     QRegion m_outlineShown; // where the outline was last painted, in pixels
     PointerShape m_pointer = PointerShape::Arrow;
 
+    SurfaceInteraction m_interaction;
     SelectionInteraction m_selection;
     // The surface as it stood when a rubber band or a group drag began: they are drawn over it.
     QPixmap m_backdrop;

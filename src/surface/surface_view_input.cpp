@@ -2,6 +2,7 @@
 #include "surface/surface_view.h"
 
 #include "app/user_prompts.h"
+#include "surface/delete_controls.h"
 #include "surface/input_state.h"
 #include "surface/kind_gestures.h"
 #include "surface/pixel_geometry.h"
@@ -108,22 +109,22 @@ const QString kMoveGroupStep = QStringLiteral("Move controls");
 
 } // namespace
 
-const DrawnControl *SurfaceView::pressedControl() const
+const DrawnControl *SurfaceView::pressedControl()
 {
     const auto s = surfaceRef();
     if (!s || m_pressedTag.empty())
         return nullptr;
-    const DrawnControl *drawn = s->surface().findByTag(m_pressedTag);
+    const DrawnControl *drawn = s->drawn().findByTag(m_pressedTag);
     return drawn && drawn->visible ? drawn : nullptr;
 }
 
-std::string SurfaceView::hitTag(const QPointF &pixel) const
+std::string SurfaceView::hitTag(const QPointF &pixel)
 {
     const auto s = surfaceRef();
     if (!s)
         return {};
     const DrawnControl *hit
-        = s->surface().hitTest(pixelsToTwips(pixel.x()), pixelsToTwips(pixel.y()));
+        = s->drawn().hitTest(pixelsToTwips(pixel.x()), pixelsToTwips(pixel.y()));
     return hit ? hit->tag : std::string();
 }
 
@@ -156,13 +157,13 @@ void SurfaceView::pressOn(const QPointF &pixel, Qt::MouseButton button, Qt::Mous
     const DrawnControl *drawn = m_receiver == Receiver::Control ? pressedControl() : nullptr;
     if (!s || !drawn)
         return;
-    const std::string focusBefore = s->surface().focusTag;
+    const std::string focusBefore = s->interaction.focusTag;
     const bool focusable = takesKeyboardFocus(drawn->kind);
     pressControl(*s, m_pressedTag, pixelsToTwips(pixel.x()) - drawn->left,
                  pixelsToTwips(pixel.y()) - drawn->top);
     if (focusable)
         setFocus(Qt::MouseFocusReason);
-    if (s->surface().focusTag != focusBefore) {
+    if (s->interaction.focusTag != focusBefore) {
         updateControl(focusBefore);
         updateControl(m_pressedTag);
     }
@@ -210,7 +211,7 @@ void SurfaceView::trackPointer(const QMouseEvent *event)
         setPointer(PointerShape::Arrow);
         return;
     }
-    const DrawnControl *drawn = s->surface().findByTag(over);
+    const DrawnControl *drawn = s->drawn().findByTag(over);
     const TrackOutcome hover = trackControl(*s, over, x - drawn->left, y - drawn->top,
                                             MouseButtons::None, keysOf(event->modifiers()));
     if (hover.pointer)
@@ -261,7 +262,7 @@ void SurfaceView::releaseOnControl(const QPointF &pixel, Qt::MouseButton button,
         return;
     }
     const bool movedGroup = button == Qt::LeftButton && finishGroupDrag();
-    const bool resizing = !again->surface().drag.DragHandle.empty();
+    const bool resizing = !again->interaction.drag.DragHandle.empty();
     const ReleaseOutcome release
         = releaseControl(*again, tag, x - before.left, y - before.top, snapGrid());
     updateOutline();
@@ -328,7 +329,7 @@ void SurfaceView::clickOnControl(const std::string &tag)
     const auto s = surfaceRef();
     if (!s)
         return;
-    if (registerClick(s->surface().drag))
+    if (registerClick(s->interaction.drag))
         openEditorOn(tag);
     else
         m_clickTimer->start();
@@ -349,7 +350,7 @@ void SurfaceView::mouseDoubleClickEvent(QMouseEvent *event)
 {
     const std::string over = hitTag(event->position());
     const auto s = surfaceRef();
-    const DrawnControl *drawn = s && !over.empty() ? s->surface().findByTag(over) : nullptr;
+    const DrawnControl *drawn = s && !over.empty() ? s->drawn().findByTag(over) : nullptr;
     // Buttons and sliders count clicks instead; any other button's second press is a press.
     if (event->button() != Qt::LeftButton || (drawn && opensEditorOnTwoClicks(drawn->kind))) {
         mousePressEvent(event);
@@ -370,6 +371,12 @@ void SurfaceView::mouseDoubleClickEvent(QMouseEvent *event)
 
 void SurfaceView::keyPressEvent(QKeyEvent *event)
 {
+    const bool plainDelete = event->key() == Qt::Key_Delete
+        && (event->modifiers() & ~Qt::KeypadModifier) == Qt::NoModifier;
+    if (plainDelete && deleteControls()) {
+        event->accept();
+        return;
+    }
     m_heldKeys.press(event->key());
     if (keyForSelection(*event)) {
         event->accept();
@@ -385,7 +392,7 @@ void SurfaceView::keyPressEvent(QKeyEvent *event)
     }
     // The arrows step the focused control on release; keep them from scrolling the workspace.
     const auto s = surfaceRef();
-    if (s && isArrow(event->key()) && !s->surface().focusTag.empty()) {
+    if (s && isArrow(event->key()) && !s->interaction.focusTag.empty()) {
         event->accept();
         return;
     }
@@ -401,7 +408,7 @@ void SurfaceView::keyReleaseEvent(QKeyEvent *event)
     // A held key steps once: the platform does not flag every repeated release, so a release
     // only counts when no press of the same key follows it within the settle time.
     const auto s = surfaceRef();
-    if (event->isAutoRepeat() || !s || s->surface().focusTag.empty()) {
+    if (event->isAutoRepeat() || !s || s->interaction.focusTag.empty()) {
         QWidget::keyReleaseEvent(event);
         return;
     }
@@ -425,8 +432,8 @@ void SurfaceView::stepFocused(int key, int keys)
     const auto s = surfaceRef();
     if (!s)
         return;
-    const std::string tag = s->surface().focusTag;
-    const DrawnControl *focused = tag.empty() ? nullptr : s->surface().findByTag(tag);
+    const std::string tag = s->interaction.focusTag;
+    const DrawnControl *focused = tag.empty() ? nullptr : s->drawn().findByTag(tag);
     if (!focused)
         return;
     const QRect before = pixelRect(focused->rect());
@@ -438,6 +445,26 @@ void SurfaceView::stepFocused(int key, int keys)
         update(before.adjusted(-2, -2, 2, 2));
         updateControl(tag);
     }
+}
+
+bool SurfaceView::deleteControls()
+{
+    const auto s = surfaceRef();
+    if (!s)
+        return false;
+    QString stepName;
+    if (const std::size_t picked = deletePickedControls(*s, m_selection.picked.tags())) {
+        stepName
+            = picked == 1 ? QStringLiteral("Delete control") : QStringLiteral("Delete controls");
+        clearSelection();
+    } else if (deleteFocusedControl(*s)) {
+        stepName = QStringLiteral("Delete control");
+    } else {
+        return false;
+    }
+    refresh();
+    changed(stepName);
+    return true;
 }
 
 } // namespace kovrin

@@ -50,7 +50,7 @@ void SurfaceView::selectAll()
     if (!s)
         return;
     const std::size_t before = m_selection.picked.size();
-    m_selection.picked.addAll(allShownControls(s->surface()));
+    m_selection.picked.addAll(allShownControls(s->drawn()));
     if (m_selection.picked.size() != before)
         selectionWasChanged();
 }
@@ -72,7 +72,7 @@ void SurfaceView::arrange(ArrangeCommand command, const QString &stepName)
     }
 }
 
-std::optional<float> SurfaceView::snapGrid() const
+std::optional<float> SurfaceView::snapGrid()
 {
     const auto s = surfaceRef();
     if (!s || !m_host.snapWhileDragging() || !isGridStep(s->dialog().GridSize))
@@ -111,13 +111,13 @@ void SurfaceView::pressForSelection(const QPointF &pixel, Qt::MouseButton button
         return;
     }
     // A plain press inside a picked control moves them all; on its edge it resizes it alone.
-    const bool moveGrab = s->surface().drag.DragHandle.empty();
+    const bool moveGrab = s->interaction.drag.DragHandle.empty();
     if (button == Qt::LeftButton && withoutKeypad(modifiers) == Qt::NoModifier && !armed
         && picked.size() >= 2 && moveGrab)
-        beginGroupDrag(m_selection.group, s->surface(), picked, m_pressedTag, x, y);
+        beginGroupDrag(m_selection.group, s->drawn(), picked, m_pressedTag, x, y);
 }
 
-QRect SurfaceView::groupOutlineRect() const
+QRect SurfaceView::groupOutlineRect()
 {
     const GroupDrag &group = m_selection.group;
     if (!group.tracked)
@@ -179,7 +179,7 @@ void SurfaceView::snapOutline()
     const DrawnControl *drawn = pressedControl();
     if (!grid || !s || !drawn)
         return;
-    SurfaceState &surface = s->surface();
+    SurfaceInteraction &surface = s->interaction;
     if (const auto rect = rectOnRelease(surface.drag, drawn->rect(), s->size))
         placeOutline(surface.lnMoving,
                      snapDraggedRect(*rect, surface.drag.DragHandle, s->size, *grid));
@@ -195,7 +195,7 @@ bool SurfaceView::finishBand(const QPointF &pixel)
     trackBand(band, pixelsToTwips(pixel.x()), pixelsToTwips(pixel.y()));
     m_backdrop = QPixmap();
     update(before);
-    if (endBand(band, m_selection.picked, s->surface()))
+    if (endBand(band, m_selection.picked, s->drawn()))
         selectionWasChanged();
     return true;
 }
@@ -230,12 +230,12 @@ void SurfaceView::showStatus(const QPointF &pixel)
     if (group.tracked) {
         tag = group.grabbedTag;
         TwipRect moved
-            = s->surface().findByTag(tag) ? s->surface().findByTag(tag)->rect() : TwipRect {};
+            = s->drawn().findByTag(tag) ? s->drawn().findByTag(tag)->rect() : TwipRect {};
         moved.left += group.offset.dx;
         moved.top += group.offset.dy;
         place = placeOf(moved, s->size, false);
     } else if (pressed) {
-        const DragState &drag = s->surface().drag;
+        const DragState &drag = s->interaction.drag;
         if (auto rect = rectOnRelease(drag, pressed->rect(), s->size)) {
             if (const auto grid = snapGrid())
                 rect = snapDraggedRect(*rect, drag.DragHandle, s->size, *grid);
@@ -326,8 +326,8 @@ bool SurfaceView::copySelection()
     if (!s)
         return false;
     std::vector<std::string> tags = m_selection.picked.tags();
-    if (tags.empty() && !s->surface().focusTag.empty())
-        tags.push_back(s->surface().focusTag);
+    if (tags.empty() && !s->interaction.focusTag.empty())
+        tags.push_back(s->interaction.focusTag);
     std::vector<CopiedControl> copied = copyControls(*s, tags);
     if (copied.empty())
         return false;

@@ -11,8 +11,10 @@ void PropertyEditorTest::guardCutsWhatIsTypedNotWhatIsShown()
 {
     EditorFixture f;
     const std::size_t i = f.add(ControlKind::Button);
-    f.record(i).Width = 0.12345f;
-    f.record(i).IDC = 1500;
+    f.editRecord(i, [](ControlRecord &r) {
+        r.Width = 0.12345f;
+        r.IDC = 1500;
+    });
     auto editor = f.open(i);
     QLineEdit *width = field(editor.get(), "txt_width");
     QLineEdit *idc = field(editor.get(), "txt_IDc");

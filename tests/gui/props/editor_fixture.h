@@ -30,13 +30,20 @@ public:
         return *host.set.createControl(0, kind, x, y, view->outerSize());
     }
 
-    ControlRecord &record(std::size_t index)
+    const ControlRecord &record(std::size_t index)
     {
-        return const_cast<ControlRecord &>(host.set.dialog(0).cControls.at(index));
+        return host.set.dialog(0).cControls.at(index);
+    }
+    // A record changed as a design file could hold it.
+    template<typename Edit> void editRecord(std::size_t index, Edit edit)
+    {
+        ControlRecord changed = record(index);
+        edit(changed);
+        host.set.writeRecord(0, index, std::move(changed));
     }
     const DrawnControl *drawn(std::size_t index)
     {
-        return host.set.surface(0).findByTag(record(index).Tag);
+        return host.set.drawnControls(0).findByTag(record(index).Tag);
     }
 
     std::unique_ptr<PropertyEditor> open(std::size_t index)

@@ -122,8 +122,10 @@ void PropertyEditorTest::multiLineRecordOpensWithLineSpacingUsable()
 {
     EditorFixture f;
     const std::size_t i = f.add(ControlKind::Text);
-    f.record(i).Style = "ST_CENTER + ST_MULTI + ST_NO_RECT + ST_SHADOW";
-    f.record(i).LineSpacing = 1.25f;
+    f.editRecord(i, [](ControlRecord &r) {
+        r.Style = "ST_CENTER + ST_MULTI + ST_NO_RECT + ST_SHADOW";
+        r.LineSpacing = 1.25f;
+    });
     auto editor = f.open(i);
     QCOMPARE(field<QComboBox>(editor.get(), "cmb_style")->currentText(),
              QStringLiteral("ST_CENTER"));
@@ -175,7 +177,7 @@ void PropertyEditorTest::fontSearchIgnoresCaseAndShowsThePreview()
     QVERIFY(preview->shownFile().endsWith(QStringLiteral("/CourierNewB64.gif")));
 
     // A font the list does not hold selects nothing and shows no picture.
-    f.record(i).Font = "Arial";
+    f.editRecord(i, [](ControlRecord &r) { r.Font = "Arial"; });
     auto other = f.open(i);
     QCOMPARE(field<QComboBox>(other.get(), "cmb_font")->currentIndex(), -1);
     QVERIFY(other->findChild<FontPreview *>(QStringLiteral("img_font"))->pixmap().isNull());
@@ -202,10 +204,11 @@ void PropertyEditorTest::unknownKindOffersNoStyleAndKeepsItsStyle()
 {
     EditorFixture f;
     const std::size_t i = f.add(ControlKind::Text);
-    f.record(i).CtrlType = "GIZMO"; // read from a file: every colour is there
-    f.record(i).Style = "ST_LEFT + ST_SHADOW";
-    f.record(i).ActiveColor = f.record(i).SelectionColor = f.record(i).ForeColor;
-    f.record(i).SelectionBGColor = f.record(i).ForeColor;
+    f.editRecord(i, [](ControlRecord &r) {
+        r.CtrlType = "GIZMO"; // read from a file: every colour is there
+        r.Style = "ST_LEFT + ST_SHADOW";
+        r.ActiveColor = r.SelectionColor = r.SelectionBGColor = r.ForeColor;
+    });
     auto editor = f.open(i);
     auto *style = field<QComboBox>(editor.get(), "cmb_style");
     QCOMPARE(style->count(), 0);
@@ -222,8 +225,10 @@ void PropertyEditorTest::fieldsSelectAllOnFocusOnlyWhereTheTableSaysSo()
 {
     EditorFixture f;
     const std::size_t i = f.add(ControlKind::Combo);
-    f.record(i).Style = "ST_LEFT + ST_MULTI + ST_NO_RECT"; // line spacing usable
-    f.record(i).LineSpacing = 1.5f;
+    f.editRecord(i, [](ControlRecord &r) {
+        r.Style = "ST_LEFT + ST_MULTI + ST_NO_RECT"; // line spacing usable
+        r.LineSpacing = 1.5f;
+    });
     auto editor = f.open(i);
     editor->activateWindow();
     QVERIFY(QTest::qWaitForWindowActive(editor.get()));

@@ -100,13 +100,14 @@ void PropertyEditorTest::untouchedOkChangesNothing()
     for (ControlKind kind : kAllKinds) {
         EditorFixture f;
         const std::size_t i = f.add(kind);
-        ControlRecord &r = f.record(i);
-        r.Width = 0.12345f;
-        r.Height = 0.00001f;
-        r.IDC = 1500;
-        r.FontSize = 1.0f / 3.0f;
-        r.Enter = 3;
-        const ControlRecord before = r;
+        f.editRecord(i, [](ControlRecord &r) {
+            r.Width = 0.12345f;
+            r.Height = 0.00001f;
+            r.IDC = 1500;
+            r.FontSize = 1.0f / 3.0f;
+            r.Enter = 3;
+        });
+        const ControlRecord before = f.record(i);
         auto editor = f.open(i);
         QCOMPARE(field(editor.get(), "txt_width")->text(), QStringLiteral("0.12345"));
         editor->cmd_OK_Click();
@@ -119,12 +120,13 @@ void PropertyEditorTest::untouchedMultiLineTextRoundTrips()
 {
     EditorFixture f;
     const std::size_t i = f.add(ControlKind::Text);
-    ControlRecord &r = f.record(i);
-    r.Style = "ST_CENTER + ST_MULTI + ST_NO_RECT";
-    r.LineSpacing = 0.123456f;
-    r.Text = "first line\r\nsecond line\r\n";
-    r.BackColor = texts("0,5", "0.25", "0", "1");
-    const ControlRecord before = r;
+    f.editRecord(i, [](ControlRecord &r) {
+        r.Style = "ST_CENTER + ST_MULTI + ST_NO_RECT";
+        r.LineSpacing = 0.123456f;
+        r.Text = "first line\r\nsecond line\r\n";
+        r.BackColor = texts("0,5", "0.25", "0", "1");
+    });
+    const ControlRecord before = f.record(i);
     auto editor = f.open(i);
     QCOMPARE(field<QPlainTextEdit>(editor.get(), "txt_text")->toPlainText(),
              QStringLiteral("first line\nsecond line\n"));
@@ -201,9 +203,9 @@ void PropertyEditorTest::deleteRemovesTheMiddleOfThree()
     QCOMPARE(editor->result(), PropertyEditor::Deleted);
     QCOMPARE(f.host.set.dialog(0).cControls.size(), std::size_t(2));
     QCOMPARE(f.record(1).Name, thirdName);
-    const DrawnControl *hidden = f.host.set.surface(0).findByTag(middleTag);
+    const DrawnControl *hidden = f.host.set.drawnControls(0).findByTag(middleTag);
     QVERIFY(hidden && !hidden->visible);
-    QCOMPARE(f.host.set.surface(0).hitTest(3100, 3100), nullptr);
+    QCOMPARE(f.host.set.drawnControls(0).hitTest(3100, 3100), nullptr);
     QCOMPARE(f.host.stepNames, QStringList {"Delete control"});
     QCOMPARE(f.host.scripted.shown.size(), 0); // no question asked
 }

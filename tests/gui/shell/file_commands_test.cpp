@@ -154,7 +154,7 @@ private slots:
         QCOMPARE(f.set().DialogCounter, 2);
         QCOMPARE(fromFsPath(f.set().CurrentFile), path("two.kvx"));
         // The drawn control stands where it stood: the loader used the real window frame.
-        const DrawnControl &button = f.set().dialog(0).surface.stackingOrder().back();
+        const DrawnControl &button = f.set().dialog(0).drawn.stackingOrder().back();
         QCOMPARE(qRound(button.left), 1203);
         QCOMPARE(qRound(button.top * 2), 1527);
         // Save As, New, the unsaved insert, Load: no report after a clean load

@@ -64,7 +64,7 @@ private slots:
         QCOMPARE(f.windowTitles().size(), 3);
         QCOMPARE(f.set().dialog(1).cControls.size(), 9u);
         QCOMPARE(f.set().NextTag, tag + 13);
-        QCOMPARE(f.set().dialog(2).surface.stackingOrder().size(), 4u);
+        QCOMPARE(f.set().dialog(2).drawn.stackingOrder().size(), 4u);
         QCOMPARE(f.workspace().history().count(), steps + 1);
 
         // One message: the free name, and the properties left to the game.

@@ -136,8 +136,8 @@ private slots:
         s.menuCommand(s.middleOf(1), "mnu_makecopy");
         s.menuCommand(s.onWindow(QPoint(40, 350)), "mnu_makepaste");
         QCOMPARE(s.dialog().cControls.size(), 5u);
-        const DrawnControl &first = *s.dialog().surface.findByTag(s.dialog().cControls[3].Tag);
-        const DrawnControl &second = *s.dialog().surface.findByTag(s.dialog().cControls[4].Tag);
+        const DrawnControl &first = *s.dialog().drawn.findByTag(s.dialog().cControls[3].Tag);
+        const DrawnControl &second = *s.dialog().drawn.findByTag(s.dialog().cControls[4].Tag);
         QCOMPARE(first.left, 40 * 15.0);
         QCOMPARE(first.top, 350 * 15.0);
         QCOMPARE(second.left - first.left, dx);

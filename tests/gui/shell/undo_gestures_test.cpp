@@ -130,20 +130,20 @@ private slots:
         Surface s;
         QVERIFY(s.view);
         const ControlRecord middle = s.dialog().cControls[1];
-        const auto stackPlace = s.dialog().surface.stackIndexOfTag(middle.Tag);
+        const auto stackPlace = s.dialog().drawn.stackIndexOfTag(middle.Tag);
         QTest::mouseClick(s.window(), Qt::LeftButton, {}, s.middleOf(1));
-        QCOMPARE(s.dialog().surface.focusTag, middle.Tag);
+        QCOMPARE(s.view->interaction().focusTag, middle.Tag);
         const QPoint where = s.middleOf(1);
         QTest::keyClick(s.view, Qt::Key_Delete);
         QCOMPARE(s.dialog().cControls.size(), 2u);
         QVERIFY(!s.drawn(1).visible);
-        QCOMPARE(s.dialog().surface.focusTag, std::string());
+        QCOMPARE(s.view->interaction().focusTag, std::string());
         QTest::keyClick(s.view, Qt::Key_Delete); // nothing has the focus now
         QCOMPARE(s.dialog().cControls.size(), 2u);
 
         s.f.window->menus().undo->trigger();
         QVERIFY(s.dialog().cControls[1] == middle);
-        QCOMPARE(s.dialog().surface.stackIndexOfTag(middle.Tag), stackPlace);
+        QCOMPARE(s.dialog().drawn.stackIndexOfTag(middle.Tag), stackPlace);
         QVERIFY(s.drawn(1).visible);
         // It takes the mouse again where it stood.
         s.drag(where, where + QPoint(30, 0));
@@ -156,11 +156,11 @@ private slots:
         QVERIFY(s.view);
         s.setGridStep(0.05f);
         QTest::mouseClick(s.window(), Qt::LeftButton, {}, s.middleOf(2)); // the last one placed
-        QCOMPARE(s.dialog().surface.focusTag, s.tags[2]);
+        QCOMPARE(s.view->interaction().focusTag, s.tags[2]);
         s.f.window->menus().undo->trigger(); // the grid step
         s.f.window->menus().undo->trigger(); // the input box
         QCOMPARE(s.dialog().cControls.size(), 2u);
-        QCOMPARE(s.dialog().surface.focusTag, std::string());
+        QCOMPARE(s.view->interaction().focusTag, std::string());
         const int steps = s.f.workspace().history().count();
         QTest::keyClick(s.view, Qt::Key_Right, Qt::ControlModifier);
         QTest::keyClick(s.view, Qt::Key_Delete);

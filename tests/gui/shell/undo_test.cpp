@@ -245,7 +245,7 @@ private slots:
         f.window->changeGridSize();
         const SurfaceSize outer = f.workspace().surfaceOuterSize();
         const auto lines = [&f](std::size_t dialog) {
-            return f.set().dialog(dialog).surface.grid;
+            return f.workspace().views().at(static_cast<qsizetype>(dialog))->interaction().grid;
         };
         QCOMPARE(lines(0).lnH, buildGridLines(0.1f, outer).lnH);
 

@@ -35,7 +35,7 @@ struct WindowSurface
     const Dialog &dialog() { return f.set().dialog(0); }
     const DrawnControl &drawn(std::size_t record)
     {
-        return *f.set().dialog(0).surface.findByTag(tags.at(record));
+        return *f.set().dialog(0).drawn.findByTag(tags.at(record));
     }
     QWindow *window() { return f.window->windowHandle(); }
     // A point of the surface (pixels) in the main window.

@@ -40,7 +40,7 @@ private:
     {
         QStringList out;
         const Dialog &d = host->set.dialog(0);
-        for (const auto &c : d.surface.stackingOrder())
+        for (const auto &c : d.drawn.stackingOrder())
             out << QString::fromStdString(d.cControls[*d.recordIndexByTag(c.tag)].Name);
         return out.join(',');
     }

@@ -26,8 +26,8 @@ private:
     FakeSurfaceHost *host = nullptr;
     SurfaceView *view = nullptr;
 
-    Dialog &dialog() { return const_cast<Dialog &>(host->set.dialog(0)); }
-    SurfaceState &surface() { return host->set.surface(0); }
+    const Dialog &dialog() { return host->set.dialog(0); }
+    const SurfaceInteraction &interaction() { return view->interaction(); }
     QWindow *window() { return view->windowHandle(); }
     // A control of the kind at a place in twips (multiples of 15 land on whole pixels).
     std::string addControl(ControlKind kind, double left, double top)
@@ -36,7 +36,7 @@ private:
         view->refresh();
         return dialog().cControls.at(*index).Tag;
     }
-    const DrawnControl &drawn(const std::string &tag) { return *surface().findByTag(tag); }
+    const DrawnControl &drawn(const std::string &tag) { return *dialog().drawn.findByTag(tag); }
     const ControlRecord &record(const std::string &tag)
     {
         return dialog().cControls.at(*dialog().recordIndexByTag(tag));
@@ -130,7 +130,7 @@ private slots:
         QTest::mouseMove(window(), px(3600, 2100));
         QCOMPARE(record(text).X, xBefore);
         QCOMPARE(drawn(text).left, 1500.0);
-        QVERIFY(surface().lnMoving.visible);
+        QVERIFY(interaction().lnMoving.visible);
         QCOMPARE(view->cursor().shape(), Qt::SizeAllCursor);
 
         // Far outside the control the pressed control still has the mouse.
@@ -140,7 +140,7 @@ private slots:
         QCOMPARE(drawn(text).top, 1500.0 + 2250);
         QCOMPARE(record(text).X, roundedFraction(7500, kOuter.width));
         QCOMPARE(record(text).Y, roundedFraction(3750, kOuter.height));
-        QVERIFY(!surface().lnMoving.visible);
+        QVERIFY(!interaction().lnMoving.visible);
         QCOMPARE(view->cursor().shape(), Qt::ArrowCursor);
     }
 
@@ -170,17 +170,17 @@ private slots:
         QCOMPARE(host->menus.size(), std::size_t(1));
         QVERIFY(host->menus[0].view == view);
         QCOMPARE(host->menus[0].onControl, true);
-        QCOMPARE(surface().menu.CtrlToPos, button);
-        QCOMPARE(surface().menu.CtrlIndexToPos, std::int16_t(1));
-        QCOMPARE(surface().menu.CtrlToPosMouseX, 150.0f);
-        QCOMPARE(surface().menu.CtrlToPosMouseY, 90.0f);
+        QCOMPARE(interaction().menu.CtrlToPos, button);
+        QCOMPARE(interaction().menu.CtrlIndexToPos, std::int16_t(1));
+        QCOMPARE(interaction().menu.CtrlToPosMouseX, 150.0f);
+        QCOMPARE(interaction().menu.CtrlToPosMouseY, 90.0f);
         QCOMPARE(drawn(button).left, 1500.0); // a right release ends no drag
 
         QTest::mouseClick(window(), Qt::RightButton, {}, QPoint(700, 400));
         QCOMPARE(host->menus.size(), std::size_t(2));
         QCOMPARE(host->menus[1].onControl, false);
-        QCOMPARE(surface().menu.CtrlIndexToPos, std::int16_t(-1));
-        QCOMPARE(surface().menu.CtrlToPosMouseX, 700.0f * 15);
+        QCOMPARE(interaction().menu.CtrlIndexToPos, std::int16_t(-1));
+        QCOMPARE(interaction().menu.CtrlToPosMouseX, 700.0f * 15);
     }
 
     void menuCommandsWorkOnTheStateTheMenuLeft()
@@ -206,7 +206,7 @@ private slots:
         QTest::mouseClick(window(), Qt::RightButton, {}, px(1515, 1515)); // the original
         view->bringToFront();
         QCOMPARE(dialog().cControls[1].Tag, button);
-        QCOMPARE(surface().stackingOrder().back().tag, button);
+        QCOMPARE(dialog().drawn.stackingOrder().back().tag, button);
     }
 
     void twoClicksOnAButtonWithinTheIntervalOpenTheEditor()
@@ -237,7 +237,7 @@ private slots:
         QTimerEvent fired(timer->timerId());
         QCoreApplication::sendEvent(timer, &fired);
         QVERIFY(!timer->isActive());
-        QVERIFY(!surface().drag.ClickPending);
+        QVERIFY(!interaction().drag.ClickPending);
         QTest::mouseClick(window(), Qt::LeftButton, {}, px(1800, 1650));
         QVERIFY(host->editorsOpened.empty());
         QVERIFY(timer->isActive()); // a new first click
@@ -258,7 +258,7 @@ private slots:
         host->set.setGridSize(0, 0.05f);
         const std::string input = addControl(ControlKind::Input, 1500, 1500);
         QTest::mouseClick(window(), Qt::LeftButton, {}, px(3000, 1650));
-        QCOMPARE(surface().focusTag, input);
+        QCOMPARE(interaction().focusTag, input);
         QVERIFY(view->hasFocus());
         const int changes = host->changes;
         QTest::keyClick(view, Qt::Key_Right, Qt::ControlModifier);
@@ -321,7 +321,7 @@ private slots:
         host->set.setGridSize(0, 0.05f);
         const std::string frame = addControl(ControlKind::Frame, 1500, 1500);
         QTest::mouseClick(window(), Qt::LeftButton, {}, px(3000, 3000));
-        QCOMPARE(surface().focusTag, std::string());
+        QCOMPARE(interaction().focusTag, std::string());
         QTest::keyClick(view, Qt::Key_Right, Qt::ControlModifier);
         settle();
         QCOMPARE(drawn(frame).left, 1500.0);
@@ -331,13 +331,13 @@ private slots:
     {
         host->set.setGridSize(0, kSmallestGridStep);
         view->buildGrid();
-        QVERIFY(surface().grid.lnH.size() >= 10000);
+        QVERIFY(interaction().grid.lnH.size() >= 10000);
         const QImage shot = view->grab().toImage();
         QCOMPARE(shot.pixelColor(100, 100), QColor(160, 160, 160));
 
         host->set.setGridSize(0, 0.00005f); // only a file can hold it: no grid
         view->buildGrid();
-        QVERIFY(surface().grid.empty());
+        QVERIFY(interaction().grid.empty());
         QVERIFY(view->grab().toImage().pixelColor(100, 100) != QColor(160, 160, 160));
     }
 
@@ -357,7 +357,7 @@ private slots:
         host->set.removeRecord(0, 1); // deleting hides the drawn control
         view->refresh();
         QTest::mouseClick(window(), Qt::RightButton, {}, px(1800, 1650));
-        QCOMPARE(surface().menu.CtrlToPos, below);
+        QCOMPARE(interaction().menu.CtrlToPos, below);
         QVERIFY(above != below);
     }
 
@@ -387,11 +387,11 @@ private slots:
         QVERIFY(!spy.busy.isEmpty());
         QVERIFY(spy.busy.first());
         QVERIFY(!QApplication::overrideCursor());
-        QCOMPARE(surface().grid.lnH.size(), std::size_t(10));
-        QVERIFY(host->set.surface(1).grid.empty());
+        QCOMPARE(interaction().grid.lnH.size(), std::size_t(10));
+        QVERIFY(second.interaction().grid.empty());
 
         removeAllGrids({view, &second});
-        QVERIFY(surface().grid.empty());
+        QVERIFY(interaction().grid.empty());
     }
 
     void controlsOfALoadedSetArePaintedAsTheyAreMade()

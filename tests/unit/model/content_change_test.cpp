@@ -23,6 +23,15 @@ DialogSet tenControls()
     return set;
 }
 
+// The drawn control of a tag reshaped while its record stays as it is.
+void reshapeDrawn(DialogSet &s, const char *tag, const std::function<void(TwipRect &)> &change)
+{
+    TwipRect rect = s.drawnControls(0).findByTag(tag)->rect();
+    change(rect);
+    const ControlRecord &r = s.dialog(0).cControls.at(*s.dialog(0).recordIndexByTag(tag));
+    s.setControlGeometry(0, tag, rect, {r.X, r.Y, std::nullopt, std::nullopt});
+}
+
 struct Gesture
 {
     const char *name;
@@ -34,25 +43,14 @@ const Gesture kGestures[] = {
     {"place", [](DialogSet &s) { s.createControl(0, ControlKind::Button, 900, 900, kSurface); }, 1},
     {"move",
      [](DialogSet &s) {
-         s.surface(0).findByTag("4")->left += 300;
-         ControlRecord r = s.dialog(0).cControls[3];
-         r.X = 0.125f;
-         s.writeRecord(0, 3, r);
+         TwipRect rect = s.drawnControls(0).findByTag("4")->rect();
+         rect.left += 300;
+         s.setControlGeometry(0, "4", rect, {0.125f, s.dialog(0).cControls[3].Y, {}, {}});
      },
      1},
     {"delete", [](DialogSet &s) { s.removeRecord(0, 5); }, 1},
-    {"front",
-     [](DialogSet &s) {
-         s.surface(0).bringToFront("8");
-         s.moveRecord(0, 7, 9);
-     },
-     3},
-    {"back",
-     [](DialogSet &s) {
-         s.surface(0).sendToBack("2");
-         s.moveRecord(0, 1, 0);
-     },
-     2},
+    {"front", [](DialogSet &s) { s.restackControl(0, "8", 7, DialogSet::StackEnd::Front); }, 3},
+    {"back", [](DialogSet &s) { s.restackControl(0, "2", 1, DialogSet::StackEnd::Back); }, 2},
     {"order reversed",
      [](DialogSet &s) {
          for (std::size_t i = 0; i < 10; ++i)
@@ -124,14 +122,17 @@ TEST(ContentChange, OnlyPlacesAndSizesWithinATwipAreBelowATwip)
         return changeBetween(before, set.dialog(0));
     };
     EXPECT_TRUE(changed([](DialogSet &s) {
-                    s.surface(0).findByTag("3")->width += 0.25;
-                    s.surface(0).findByTag("5")->top -= 0.999;
+                    reshapeDrawn(s, "3", [](TwipRect &r) { r.width += 0.25; });
+                    reshapeDrawn(s, "5", [](TwipRect &r) { r.top -= 0.999; });
                 }).belowATwip());
-    EXPECT_FALSE(
-        changed([](DialogSet &s) { s.surface(0).findByTag("3")->width += 1; }).belowATwip());
     EXPECT_FALSE(changed([](DialogSet &s) {
-                     s.surface(0).findByTag("3")->left += 0.5;
-                     s.surface(0).findByTag("3")->caption = "Start";
+                     reshapeDrawn(s, "3", [](TwipRect &r) { r.width += 1; });
+                 }).belowATwip());
+    EXPECT_FALSE(changed([](DialogSet &s) {
+                     reshapeDrawn(s, "3", [](TwipRect &r) { r.left += 0.5; });
+                     DrawnControl captioned = *s.drawnControls(0).findByTag("3");
+                     captioned.caption = "Start";
+                     s.refreshDrawnControl(0, captioned);
                  }).belowATwip());
     EXPECT_FALSE(changed([](DialogSet &s) {
                      ControlRecord r = s.dialog(0).cControls[0];

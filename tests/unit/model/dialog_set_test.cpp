@@ -93,7 +93,7 @@ TEST(Creation, TextOnAnEmptyDialog)
     EXPECT_EQ(r.Y, 0.1f);
     EXPECT_EQ(r.Width, 0.2f);
     EXPECT_EQ(r.Height, 0.1f);
-    const DrawnControl *drawn = set.dialog(0).surface.findByTag("1");
+    const DrawnControl *drawn = set.drawnControls(0).findByTag("1");
     ASSERT_NE(drawn, nullptr);
     EXPECT_NEAR(drawn->width, 2400, 0.001);
     EXPECT_NEAR(drawn->height, 900, 0.001);
@@ -116,8 +116,8 @@ TEST(Creation, NamesCountTheRecordsSoTheyCanRepeat)
     EXPECT_EQ(set.dialog(0).cControls[*index].Name, "BUTTON2");
     EXPECT_EQ(set.dialog(0).cControls[*index].Tag, "3");
     // The element numbers of a kind are never reused on a surface.
-    EXPECT_EQ(set.dialog(0).surface.findByTag("3")->element, 2);
-    EXPECT_FALSE(set.dialog(0).surface.findByTag("1")->visible);
+    EXPECT_EQ(set.drawnControls(0).findByTag("3")->element, 2);
+    EXPECT_FALSE(set.drawnControls(0).findByTag("1")->visible);
 }
 
 TEST(Creation, NewControlsGoToTheFrontAndTheEndOfTheRecords)
@@ -126,7 +126,7 @@ TEST(Creation, NewControlsGoToTheFrontAndTheEndOfTheRecords)
     set.insertDialog();
     set.createControl(0, ControlKind::Frame, 0, 0, kSurface);
     set.createControl(0, ControlKind::Input, 100, 100, kSurface);
-    EXPECT_EQ(set.dialog(0).surface.hitTest(150, 150)->tag, "2");
+    EXPECT_EQ(set.drawnControls(0).hitTest(150, 150)->tag, "2");
     EXPECT_EQ(set.dialog(0).cControls.back().Name, "INPUT2");
 }
 
@@ -151,7 +151,7 @@ TEST(Creation, DrawnColoursOfEveryKind)
         const auto index = set.createControl(0, kAllKinds[k], 600, 300, kSurface);
         const ControlRecord &r = set.dialog(0).cControls[*index];
         EXPECT_EQ(r.Name, std::string(kindWord(kAllKinds[k])) + std::to_string(k + 1));
-        const DrawnControl *drawn = set.dialog(0).surface.findByTag(r.Tag);
+        const DrawnControl *drawn = set.drawnControls(0).findByTag(r.Tag);
         EXPECT_EQ(drawn->textColour, colours[k].first) << r.Name;
         EXPECT_EQ(drawn->backColour, colours[k].second) << r.Name;
     }
@@ -192,7 +192,7 @@ TEST(DialogContent, PutsBackRecordsDrawnControlsCountersAndGridStepButNotTheName
 
     set.setGridSize(0, 0.05f);
     set.moveRecord(0, 2, 0);
-    set.surface(0).sendToBack("3");
+    set.restackControl(0, "3", set.dialog(0).cControls.size(), DialogSet::StackEnd::Back);
     set.removeRecord(0, 1);
     set.createControl(0, ControlKind::Button, 0, 0, kSurface);
     set.renameDialog(0, "MAIN");
@@ -201,35 +201,9 @@ TEST(DialogContent, PutsBackRecordsDrawnControlsCountersAndGridStepButNotTheName
     set.restoreContent(0, kept);
     EXPECT_EQ(set.content(0), kept);
     EXPECT_EQ(set.dialog(0).cControls, before.cControls);
-    EXPECT_EQ(set.dialog(0).surface.stackingOrder(), before.surface.stackingOrder());
-    EXPECT_EQ(set.dialog(0).surface.lastElement(ControlKind::Button), 3);
+    EXPECT_EQ(set.drawnControls(0).stackingOrder(), before.drawn.stackingOrder());
+    EXPECT_EQ(set.drawnControls(0).nextElement(ControlKind::Button), 3);
     EXPECT_EQ(set.dialog(0).GridSize, 0.0f);
     EXPECT_EQ(set.dialog(0).Tag, "MAIN");
     EXPECT_EQ(set.NextTag, 4); // tags are never issued twice, whatever was undone
-}
-
-TEST(DialogContent, RestoringLetsGoOfControlsNoLongerShownAndOfADrag)
-{
-    DialogSet set;
-    set.insertDialog();
-    set.createControl(0, ControlKind::Button, 600, 300, kSurface);
-    const DialogContent kept = set.content(0);
-    set.createControl(0, ControlKind::Input, 1200, 900, kSurface);
-    SurfaceState &surface = set.surface(0);
-    surface.focusTag = "2";
-    surface.menu.CtrlToPos = "2";
-    surface.menu.CtrlIndexToPos = 2;
-    surface.drag.tracked = true;
-    surface.lnMoving.visible = true;
-
-    set.restoreContent(0, kept);
-    EXPECT_EQ(surface.focusTag, "");
-    EXPECT_EQ(surface.menu.CtrlToPos, "");
-    EXPECT_EQ(surface.menu.CtrlIndexToPos, -1);
-    EXPECT_FALSE(surface.drag.tracked);
-    EXPECT_FALSE(surface.lnMoving.visible);
-
-    surface.focusTag = "1"; // still shown: kept
-    set.restoreContent(0, kept);
-    EXPECT_EQ(surface.focusTag, "1");
 }

@@ -77,7 +77,7 @@ TEST(DesignLoader, RebuildsDialogsWithFreshNumbersTagsAndDrawnControls)
     EXPECT_EQ(a.cControls[2].Tag, "3");
 
     // Drawn controls in file order (the stacking order), numbered per kind from 1.
-    const auto &stack = a.surface.stackingOrder();
+    const auto &stack = a.drawn.stackingOrder();
     ASSERT_EQ(stack.size(), 3u);
     EXPECT_EQ(stack[0].tag, "1");
     EXPECT_EQ(stack[0].element, 1);
@@ -92,7 +92,7 @@ TEST(DesignLoader, RebuildsDialogsWithFreshNumbersTagsAndDrawnControls)
     EXPECT_EQ(stack[0].caption, "caption");
     EXPECT_EQ(stack[0].textColour, (Rgb8 {255, 128, 0}));
     EXPECT_EQ(stack[0].backColour, (Rgb8 {51, 51, 51}));
-    EXPECT_EQ(a.surface.lastElement(ControlKind::Text), 3);
+    EXPECT_EQ(a.drawn.nextElement(ControlKind::Text), 3);
 
     // Element numbers start again on every dialog; an unknown kind is kept but not drawn.
     const Dialog &b = set.dialog(1);
@@ -100,9 +100,9 @@ TEST(DesignLoader, RebuildsDialogsWithFreshNumbersTagsAndDrawnControls)
     ASSERT_EQ(b.cControls.size(), 2u);
     EXPECT_EQ(b.cControls[0].CtrlType, "WIDGET");
     EXPECT_EQ(b.cControls[0].Tag, "4");
-    ASSERT_EQ(b.surface.stackingOrder().size(), 1u);
-    EXPECT_EQ(b.surface.stackingOrder()[0].tag, "5");
-    EXPECT_EQ(b.surface.stackingOrder()[0].element, 1);
+    ASSERT_EQ(b.drawn.stackingOrder().size(), 1u);
+    EXPECT_EQ(b.drawn.stackingOrder()[0].tag, "5");
+    EXPECT_EQ(b.drawn.stackingOrder()[0].element, 1);
 }
 
 TEST(DesignLoader, DesignsThatWouldPassACounterAreRefusedBeforeAnythingIsDiscarded)

@@ -75,7 +75,7 @@ TEST(DesignRoundTrip, LoadGivesBackTheSameDialogsRecordsAndStackingOrder)
             ASSERT_EQ(now.cControls.size(), was.cControls.size());
             for (std::size_t i = 0; i < was.cControls.size(); ++i) {
                 expectSameRecord(was.cControls[i], now.cControls[i]);
-                EXPECT_EQ(now.surface.stackingOrder().at(i).tag, now.cControls[i].Tag);
+                EXPECT_EQ(now.drawn.stackingOrder().at(i).tag, now.cControls[i].Tag);
             }
         }
     }
@@ -111,7 +111,7 @@ TEST(DesignRoundTrip, ScriptsAndMultiLineTextsSurvive)
     const DialogSet copy = loaded(designBytes(set).bytes);
     EXPECT_EQ(copy.dialog(0).cControls.at(0).Action, r.Action);
     EXPECT_EQ(copy.dialog(0).cControls.at(0).Text, r.Text);
-    EXPECT_EQ(copy.dialog(0).surface.stackingOrder().at(0).caption, r.Text);
+    EXPECT_EQ(copy.dialog(0).drawn.stackingOrder().at(0).caption, r.Text);
 }
 
 TEST(DesignRoundTrip, OlderFormatFileLoads)

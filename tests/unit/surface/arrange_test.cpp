@@ -69,7 +69,7 @@ TEST_F(ArrangeOnSurface, RecordsTakeFractionsRoundedToFiveDecimalsAndShareThem)
 {
     const std::string first = addControl(ControlKind::Button, 1001, 1000, 2400, 600);
     const std::string other = addControl(ControlKind::Text, 5000, 3000, 1000, 700);
-    dialog().cControls[0].X = 0.0834166f; // placed, so not yet rounded
+    editRecord(0, [](ControlRecord &r) { r.X = 0.0834166f; }); // placed, so not yet rounded
 
     EXPECT_TRUE(arrangeControls(ref(), {first, other}, AlignLeft));
     EXPECT_EQ(drawn(other).left, 1001);

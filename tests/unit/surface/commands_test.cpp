@@ -14,7 +14,7 @@ protected:
     {
         for (const char *name : {"A", "B", "C"}) {
             const std::string tag = addControl(ControlKind::Text, 100, 100, 1000, 500);
-            dialog().cControls.back().Name = name;
+            editLastRecord([name](ControlRecord &r) { r.Name = name; });
             tags.push_back(tag);
         }
     }
@@ -25,11 +25,11 @@ protected:
 TEST_F(Stacking, SendToBackMovesRecordAndDrawnControlTogether)
 {
     aimAt(2);
-    EXPECT_EQ(surface().menu.CtrlIndexToPos, 3);
+    EXPECT_EQ(interaction.menu.CtrlIndexToPos, 3);
     EXPECT_TRUE(mnu_toback_Click(ref()));
     EXPECT_EQ(names(), "C,A,B");
     EXPECT_EQ(drawnNames(), "C,A,B");
-    EXPECT_EQ(surface().menu.CtrlIndexToPos, 3); // not updated: it now names B
+    EXPECT_EQ(interaction.menu.CtrlIndexToPos, 3); // not updated: it now names B
 }
 
 TEST_F(Stacking, BringToFrontMovesRecordAndDrawnControlTogether)
@@ -52,20 +52,20 @@ TEST_F(Stacking, TheOnlyControlStaysTheOnlyRecord)
     DialogSet single;
     single.insertDialog();
     single.createControl(0, ControlKind::Button, 0, 0, kSurface);
-    SurfaceRef s {single, 0, kSurface};
+    SurfaceRef s {single, 0, kSurface, interaction};
     openMenuOnControl(s, "1", 0, 0);
     mnu_toback_Click(s);
     mnu_tofront_Click(s);
     ASSERT_EQ(single.dialog(0).cControls.size(), 1u);
     EXPECT_EQ(single.dialog(0).cControls[0].Tag, "1");
-    EXPECT_EQ(single.dialog(0).surface.size(), 1u);
+    EXPECT_EQ(single.drawnControls(0).size(), 1u);
 }
 
 TEST_F(Stacking, BackgroundMenuLeavesNoControlToActOn)
 {
     openMenuOnBackground(ref(), 3000, 2000);
-    EXPECT_EQ(surface().menu.CtrlToPos, "");
-    EXPECT_EQ(surface().menu.CtrlIndexToPos, -1);
+    EXPECT_EQ(interaction.menu.CtrlToPos, "");
+    EXPECT_EQ(interaction.menu.CtrlIndexToPos, -1);
     EXPECT_FALSE(mnu_tofront_Click(ref()));
     EXPECT_FALSE(mnu_snaptogrid_Click(ref()));
     ControlRecord clip;
@@ -82,17 +82,19 @@ protected:
 TEST_F(Clipboard, PasteInAnotherDialogTakesNameNumberPointAndEveryCopiedField)
 {
     const std::string button = addControl(ControlKind::Button, 500, 500, 2400, 360);
-    ControlRecord &source = dialog().cControls.back();
-    source.Text = "Go";
-    source.Action = "closeDialog 0;";
-    source.Enter = 1;
-    source.IDC = 12;
-    source.ForeColor = Rgba {std::string("0,2"), std::string("0.4"), 1.0, 1.0};
+    editLastRecord([](ControlRecord &r) {
+        r.Text = "Go";
+        r.Action = "closeDialog 0;";
+        r.Enter = 1;
+        r.IDC = 12;
+        r.ForeColor = Rgba {std::string("0,2"), std::string("0.4"), 1.0, 1.0};
+    });
+    const ControlRecord &source = dialog().cControls.back();
     openMenuOnControl(ref(), button, 100, 50);
     ASSERT_TRUE(mnu_makecopy_Click(ref(), copyCtrl));
 
     set.insertDialog();
-    SurfaceRef second {set, 1, kSurface};
+    SurfaceRef second {set, 1, kSurface, interaction};
     set.createControl(1, ControlKind::Text, 0, 0, kSurface);
     set.createControl(1, ControlKind::Input, 0, 0, kSurface);
     openMenuOnBackground(second, 3000, 2000);
@@ -111,13 +113,13 @@ TEST_F(Clipboard, PasteInAnotherDialogTakesNameNumberPointAndEveryCopiedField)
     EXPECT_EQ(copy.ForeColor, source.ForeColor); // the typed texts unchanged
     EXPECT_EQ(copy.Tag, std::to_string(set.NextTag));
 
-    const DrawnControl *drawnCopy = set.dialog(1).surface.findByTag(copy.Tag);
+    const DrawnControl *drawnCopy = set.drawnControls(1).findByTag(copy.Tag);
     ASSERT_NE(drawnCopy, nullptr);
     EXPECT_EQ(drawnCopy->caption, "Go");
     EXPECT_EQ(drawnCopy->left, 3000);
     EXPECT_EQ(drawnCopy->top, 2000);
     EXPECT_EQ(drawnCopy->width, static_cast<double>(source.Width) * 12000);
-    EXPECT_EQ(&set.dialog(1).surface.stackingOrder().back(), drawnCopy); // in front
+    EXPECT_EQ(&set.drawnControls(1).stackingOrder().back(), drawnCopy); // in front
 }
 
 TEST_F(Clipboard, PasteOnAControlLandsAtTheRightClickedPoint)
@@ -127,7 +129,7 @@ TEST_F(Clipboard, PasteOnAControlLandsAtTheRightClickedPoint)
     mnu_makecopy_Click(ref(), copyCtrl);
     const auto pasted = mnu_makepaste_Click(ref(), copyCtrl);
     ASSERT_TRUE(pasted);
-    const DrawnControl *copy = surface().findByTag(dialog().cControls[*pasted].Tag);
+    const DrawnControl *copy = drawnControls().findByTag(dialog().cControls[*pasted].Tag);
     EXPECT_EQ(copy->left, 1000);
     EXPECT_EQ(copy->top, 650);
 }
@@ -135,8 +137,10 @@ TEST_F(Clipboard, PasteOnAControlLandsAtTheRightClickedPoint)
 TEST_F(Clipboard, CopyIsASnapshotWithoutLineSpacing)
 {
     const std::string text = addControl(ControlKind::Text, 0, 0, 2000, 900);
-    dialog().cControls.back().Style = "ST_LEFT + ST_MULTI";
-    dialog().cControls.back().LineSpacing = 1.5f;
+    editLastRecord([](ControlRecord &r) {
+        r.Style = "ST_LEFT + ST_MULTI";
+        r.LineSpacing = 1.5f;
+    });
     copyCtrl.LineSpacing = 0.75f;
     openMenuOnControl(ref(), text, 10, 10);
     mnu_makecopy_Click(ref(), copyCtrl);
@@ -170,7 +174,7 @@ TEST_F(Clipboard, FullCounterIsRefusedBeforeATagIsIssued)
 {
     copyCtrl.CtrlType = "BUTTON";
     copyCtrl.Name = "BUTTON1";
-    surface().setLastElement(ControlKind::Button, 32767);
+    setElementCounter(ControlKind::Button, 32767);
     openMenuOnBackground(ref(), 0, 0);
     const auto refused = mnu_makepaste_Click(ref(), copyCtrl);
     EXPECT_FALSE(refused);

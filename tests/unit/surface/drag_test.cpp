@@ -58,34 +58,34 @@ TEST(GrabZone, HoverPointerFollowsTheBands)
 TEST_F(Drag, MoveChangesOnlyOnReleaseAndRoundsThePosition)
 {
     pressControl(ref(), control, 1200, 300);
-    EXPECT_EQ(surface().drag.DragHandle, "");
-    EXPECT_EQ(surface().drag.GrabX, 1200);
+    EXPECT_EQ(interaction.drag.DragHandle, "");
+    EXPECT_EQ(interaction.drag.GrabX, 1200);
     const TrackOutcome track = trackControl(ref(), control, 1500, 450, kLeft, KeyState::None);
     EXPECT_EQ(track.pointer, PointerShape::SizeAll);
-    EXPECT_TRUE(surface().lnMoving.visible);
-    EXPECT_EQ(surface().lnMoving.bars[0], (TwipRect {3300, 2150, 2400, 25}));
-    EXPECT_EQ(surface().lnMoving.bars[3], (TwipRect {3300, 2750, 2400, 25}));
-    EXPECT_EQ(surface().lnMoving.bars[1], (TwipRect {3300, 2150, 25, 600}));
-    EXPECT_EQ(surface().lnMoving.bars[2], (TwipRect {5700, 2150, 25, 600}));
+    EXPECT_TRUE(interaction.lnMoving.visible);
+    EXPECT_EQ(interaction.lnMoving.bars[0], (TwipRect {3300, 2150, 2400, 25}));
+    EXPECT_EQ(interaction.lnMoving.bars[3], (TwipRect {3300, 2750, 2400, 25}));
+    EXPECT_EQ(interaction.lnMoving.bars[1], (TwipRect {3300, 2150, 25, 600}));
+    EXPECT_EQ(interaction.lnMoving.bars[2], (TwipRect {5700, 2150, 25, 600}));
     EXPECT_EQ(drawn(control).left, 3000); // not yet moved
     const float widthBefore = record(control).Width;
 
     const ReleaseOutcome end = releaseControl(ref(), control, 1500, 450);
     EXPECT_TRUE(end.changed);
-    EXPECT_FALSE(surface().lnMoving.visible);
+    EXPECT_FALSE(interaction.lnMoving.visible);
     EXPECT_EQ(drawn(control).rect(), (TwipRect {3300, 2150, 2400, 600}));
     EXPECT_EQ(record(control).X, 0.275f);
     EXPECT_EQ(record(control).Y, 0.23889f); // 2150 / 9000 = 0.238888...
     EXPECT_EQ(record(control).Width, widthBefore);
-    EXPECT_EQ(surface().drag.GrabX, 1200); // kept
-    EXPECT_EQ(surface().drag.DragX, 0);
+    EXPECT_EQ(interaction.drag.GrabX, 1200); // kept
+    EXPECT_EQ(interaction.drag.DragX, 0);
 }
 
 TEST_F(Drag, RightBandResizesTheWidthAndRewritesEveryFraction)
 {
     pressControl(ref(), control, 2380, 300);
-    EXPECT_EQ(surface().drag.DragHandle, "R");
-    EXPECT_EQ(surface().drag.DragX, 2400);
+    EXPECT_EQ(interaction.drag.DragHandle, "R");
+    EXPECT_EQ(interaction.drag.DragX, 2400);
     trackControl(ref(), control, 3000, 300, kLeft, KeyState::None);
     releaseControl(ref(), control, 3000, 300);
     EXPECT_EQ(drawn(control).rect(), (TwipRect {3000, 2000, 3000, 600}));
@@ -93,17 +93,17 @@ TEST_F(Drag, RightBandResizesTheWidthAndRewritesEveryFraction)
     EXPECT_EQ(record(control).Height, 0.06667f);
     EXPECT_EQ(record(control).X, 0.25f);
     EXPECT_EQ(record(control).Y, 0.22222f);
-    EXPECT_EQ(surface().drag.DragHandle, "");
+    EXPECT_EQ(interaction.drag.DragHandle, "");
 }
 
 TEST_F(Drag, UpperLeftCornerStopsTwentyFiveTwipsShort)
 {
     pressControl(ref(), control, 10, 10);
-    EXPECT_EQ(surface().drag.DragHandle, "UL");
+    EXPECT_EQ(interaction.drag.DragHandle, "UL");
     trackControl(ref(), control, 2390, 590, kLeft, KeyState::None);
-    EXPECT_EQ(surface().drag.DragX, 2375);
-    EXPECT_EQ(surface().drag.DragY, 575);
-    EXPECT_EQ(surface().lnMoving.bars[0], (TwipRect {5375, 2575, 25, 25}));
+    EXPECT_EQ(interaction.drag.DragX, 2375);
+    EXPECT_EQ(interaction.drag.DragY, 575);
+    EXPECT_EQ(interaction.lnMoving.bars[0], (TwipRect {5375, 2575, 25, 25}));
     releaseControl(ref(), control, 2390, 590);
     EXPECT_EQ(drawn(control).rect(), (TwipRect {5375, 2575, 25, 25}));
     EXPECT_EQ(record(control).X, roundedFraction(5375, 12000));
@@ -141,7 +141,7 @@ TEST_F(Drag, ModifierKeysStopTheOutlineAndAStillReleaseChangesNothing)
     pressControl(ref(), control, 1200, 300);
     const TrackOutcome shifted = trackControl(ref(), control, 1600, 500, kLeft, KeyState::Shift);
     EXPECT_FALSE(shifted.frameMoved);
-    EXPECT_FALSE(surface().lnMoving.visible);
+    EXPECT_FALSE(interaction.lnMoving.visible);
 
     const ControlRecord before = record(control);
     EXPECT_FALSE(drag(1200, 300, 1200, 300).changed);
@@ -166,13 +166,15 @@ TEST_F(Drag, ReleaseAfterAGrabWithoutTrackedMovementLeavesTheControl)
 TEST_F(Drag, BandPressAndReleaseWithoutMovementChangesNothing)
 {
     // A fractional width would otherwise be rounded to whole twips and the record re-rounded.
-    surface().findByTag(control)->width = 2400.4;
+    TwipRect fractional = drawn(control).rect();
+    fractional.width = 2400.4;
+    placeDrawn(control, fractional);
     const ControlRecord before = record(control);
     pressControl(ref(), control, 2390, 300);
     EXPECT_FALSE(releaseControl(ref(), control, 2390, 300).changed);
     EXPECT_EQ(drawn(control).width, 2400.4);
     EXPECT_EQ(record(control), before);
-    EXPECT_EQ(surface().drag.DragHandle, "");
+    EXPECT_EQ(interaction.drag.DragHandle, "");
 }
 
 TEST_F(Drag, PressExactlyEightyTwipsInsideIsAMoveGrab)
@@ -183,11 +185,11 @@ TEST_F(Drag, PressExactlyEightyTwipsInsideIsAMoveGrab)
 
 TEST_F(Drag, HoverShowsThePointerAndTouchesNoState)
 {
-    const DragState before = surface().drag;
+    const DragState before = interaction.drag;
     EXPECT_EQ(trackControl(ref(), control, 10, 300, MouseButtons::None, KeyState::None).pointer,
               PointerShape::SizeWE);
-    EXPECT_EQ(surface().drag.DragHandle, before.DragHandle);
-    EXPECT_FALSE(surface().lnMoving.visible);
+    EXPECT_EQ(interaction.drag.DragHandle, before.DragHandle);
+    EXPECT_FALSE(interaction.lnMoving.visible);
 }
 
 TEST(Fractions, RoundToFiveDecimalsWithHalvesToEven)
@@ -196,6 +198,29 @@ TEST(Fractions, RoundToFiveDecimalsWithHalvesToEven)
     EXPECT_EQ(roundedFraction(4.5, 12000), 0.00038f); // 0.000375
     EXPECT_EQ(roundedFraction(3000, 12030), 0.24938f); // 0.2493765...
     EXPECT_EQ(roundedFraction(763.5, 9000), 0.08483f);
+}
+
+TEST_F(Drag, UndoLetsGoOfControlsNoLongerShownAndOfADrag)
+{
+    const DialogContent kept = set.content(0);
+    const std::string input = addControl(ControlKind::Input, 1200, 900, 1000, 300);
+    interaction.focusTag = input;
+    interaction.menu.CtrlToPos = input;
+    interaction.menu.CtrlIndexToPos = 2;
+    interaction.drag.tracked = true;
+    interaction.lnMoving.visible = true;
+
+    set.restoreContent(0, kept);
+    interaction.letGoAfterRestore(set.drawnControls(0));
+    EXPECT_EQ(interaction.focusTag, "");
+    EXPECT_EQ(interaction.menu.CtrlToPos, "");
+    EXPECT_EQ(interaction.menu.CtrlIndexToPos, -1);
+    EXPECT_FALSE(interaction.drag.tracked);
+    EXPECT_FALSE(interaction.lnMoving.visible);
+
+    interaction.focusTag = control; // still shown: kept
+    interaction.letGoAfterRestore(set.drawnControls(0));
+    EXPECT_EQ(interaction.focusTag, control);
 }
 
 } // namespace

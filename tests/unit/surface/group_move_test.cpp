@@ -52,7 +52,7 @@ protected:
 TEST_F(GroupOnSurface, DragMovesEveryPickedControlByOneHeldOffset)
 {
     GroupDrag drag;
-    beginGroupDrag(drag, surface(), picked, a, 1200, 1300);
+    beginGroupDrag(drag, drawnControls(), picked, a, 1200, 1300);
     EXPECT_EQ(drag.tags, (std::vector<std::string> {b, a}));
     trackGroupDrag(drag, 1200 + 300, 1300 - 5000, kSurface, std::nullopt);
     EXPECT_EQ(drag.offset, (TwipOffset {300, -1000})); // a's top stops at 0
@@ -70,7 +70,7 @@ TEST_F(GroupOnSurface, DragMovesEveryPickedControlByOneHeldOffset)
 TEST_F(GroupOnSurface, SnappingPutsTheGrabbedControlOnTheGridAndTheOthersFollow)
 {
     GroupDrag drag;
-    beginGroupDrag(drag, surface(), picked, a, 1200, 1300);
+    beginGroupDrag(drag, drawnControls(), picked, a, 1200, 1300);
     trackGroupDrag(drag, 1200 + 130, 1300 + 100, kSurface, 0.05f); // steps of 600 and 450
     EXPECT_EQ(drag.offset, (TwipOffset {200, -100})); // a to 1200, 900
     trackGroupDrag(drag, 1200 + 130, 1300 + 100, kSurface, 0.0f); // no grid: no snap
@@ -80,7 +80,7 @@ TEST_F(GroupOnSurface, SnappingPutsTheGrabbedControlOnTheGridAndTheOthersFollow)
 TEST_F(GroupOnSurface, AReleaseWithoutMovementChangesNothing)
 {
     GroupDrag drag;
-    beginGroupDrag(drag, surface(), picked, a, 1200, 1300);
+    beginGroupDrag(drag, drawnControls(), picked, a, 1200, 1300);
     const ControlRecord before = record(a);
     EXPECT_FALSE(endGroupDrag(drag, ref()));
     EXPECT_EQ(record(a), before);

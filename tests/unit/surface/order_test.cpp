@@ -25,7 +25,7 @@ protected:
     {
         for (const char *name : {"a", "b", "c"}) {
             addControl(ControlKind::Button, 0, 0, 1000, 400);
-            dialog().cControls.back().Name = name;
+            editLastRecord([name](ControlRecord &r) { r.Name = name; });
         }
         return true;
     }
@@ -84,7 +84,9 @@ TEST_F(Order, OkAfterBackOnTheSecondPutsRecordsAndDrawnControlsInListOrder)
 
 TEST_F(Order, OkWithoutChangesRestacksTheDrawnControlsInRecordOrder)
 {
-    surface().sendToBack(dialog().cControls[2].Tag); // drawn order c,a,b; records a,b,c
+    // Drawn order c,a,b; records a,b,c.
+    set.restackControl(0, dialog().cControls[2].Tag, dialog().cControls.size(),
+                       DialogSet::StackEnd::Back);
     EXPECT_TRUE(applyControlOrder(ref(), list.tagsInOrder(dialog().cControls)));
     EXPECT_EQ(names(), "a,b,c");
     EXPECT_EQ(drawnNames(), "a,b,c");
@@ -106,7 +108,7 @@ TEST_F(Order, ARecordWithoutADrawnControlIsReorderedByItsOwnTag)
     EXPECT_EQ(listed(four), "a,odd*,b,c");
     applyControlOrder(ref(), four.tagsInOrder(dialog().cControls));
     EXPECT_EQ(names(), "a,odd,b,c");
-    EXPECT_EQ(surface().size(), 3u);
+    EXPECT_EQ(drawnControls().size(), 3u);
 }
 
 TEST(OrderEmpty, AnEmptyDialogGivesAnEmptyListAndOkChangesNothing)
@@ -117,7 +119,9 @@ TEST(OrderEmpty, AnEmptyDialogGivesAnEmptyListAndOkChangesNothing)
     EXPECT_EQ(list.count(), 0u);
     list.front();
     list.back();
-    EXPECT_FALSE(applyControlOrder({set, 0, kSurface}, list.tagsInOrder(set.dialog(0).cControls)));
+    SurfaceInteraction interaction;
+    EXPECT_FALSE(applyControlOrder({set, 0, kSurface, interaction},
+                                   list.tagsInOrder(set.dialog(0).cControls)));
 }
 
 } // namespace

@@ -49,14 +49,14 @@ TEST_F(Band, SelectsWhatItTouchesBackToFrontAndNothingHidden)
         {bandBetween(1500, 1200, 1500, 4200), {a, c}}, // a line of no width
     };
     for (const Case &k : cases)
-        EXPECT_EQ(controlsTouchedBy(surface(), k.band), k.touched) << k.band.left;
-    EXPECT_EQ(allShownControls(surface()), (std::vector<std::string> {a, b, c}));
+        EXPECT_EQ(controlsTouchedBy(drawnControls(), k.band), k.touched) << k.band.left;
+    EXPECT_EQ(allShownControls(drawnControls()), (std::vector<std::string> {a, b, c}));
 
     Selection s;
     s.addAll({b, gone, a});
-    EXPECT_TRUE(dropHiddenControls(s, surface()));
+    EXPECT_TRUE(dropHiddenControls(s, drawnControls()));
     EXPECT_EQ(s.tags(), (std::vector<std::string> {b, a}));
-    EXPECT_FALSE(dropHiddenControls(s, surface()));
+    EXPECT_FALSE(dropHiddenControls(s, drawnControls()));
 }
 
 TEST_F(Band, ReleaseReplacesOrAddsAndAPlainClickLetsGo)
@@ -68,7 +68,7 @@ TEST_F(Band, ReleaseReplacesOrAddsAndAPlainClickLetsGo)
     const auto drag = [&](double x0, double x1, bool adds) {
         beginBand(band, x0, 0, adds);
         trackBand(band, x1, 2000);
-        return endBand(band, s, surface());
+        return endBand(band, s, drawnControls());
     };
     EXPECT_TRUE(drag(0, 1500, false));
     EXPECT_EQ(s.tags(), (std::vector<std::string> {a}));
@@ -77,12 +77,12 @@ TEST_F(Band, ReleaseReplacesOrAddsAndAPlainClickLetsGo)
     EXPECT_TRUE(drag(0, 1500, true)); // adds, after b
     EXPECT_EQ(s.tags(), (std::vector<std::string> {b, a}));
     beginBand(band, 500, 500, true); // a click that adds keeps them
-    EXPECT_FALSE(endBand(band, s, surface()));
+    EXPECT_FALSE(endBand(band, s, drawnControls()));
     EXPECT_EQ(s.size(), 2u);
     EXPECT_FALSE(band.active);
 
     beginBand(band, 500, 500, false); // a plain click
-    EXPECT_TRUE(endBand(band, s, surface()));
+    EXPECT_TRUE(endBand(band, s, drawnControls()));
     EXPECT_TRUE(s.empty());
 }
 

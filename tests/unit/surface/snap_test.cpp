@@ -1,4 +1,3 @@
-#include "surface/grid_commands.h"
 #include "surface/grid_lines.h"
 #include "surface/grid_step.h"
 #include "surface/snap.h"
@@ -19,7 +18,7 @@ protected:
     double snappedLeft(double left, double width = 2400)
     {
         const std::string tag = addControl(ControlKind::Button, left, 1000, width, 600);
-        surface().menu.CtrlToPos = tag;
+        interaction.menu.CtrlToPos = tag;
         mnu_snaptogrid_Click(ref());
         return drawn(tag).left;
     }
@@ -41,7 +40,7 @@ TEST_F(Snap, ResultIsHeldInsideTheSurface)
 TEST_F(Snap, BottomIsHeldTwoHundredTwipsHigherAndTheRecordFollows)
 {
     const std::string tag = addControl(ControlKind::Button, 1000, 8800, 2400, 600);
-    surface().menu.CtrlToPos = tag;
+    interaction.menu.CtrlToPos = tag;
     EXPECT_TRUE(mnu_snaptogrid_Click(ref()));
     EXPECT_EQ(drawn(tag).rect(), (TwipRect {1200, 9000 - 600 - 200, 2400, 600}));
     EXPECT_EQ(record(tag).X, 0.1f);
@@ -53,7 +52,7 @@ TEST_F(Snap, NoGridOrATinyStepFromAFileDoesNothing)
     for (float step : {0.0f, 0.00009f, 1e-30f, -0.05f}) {
         set.setGridSize(0, step);
         const std::string tag = addControl(ControlKind::Button, 1000, 1000, 2400, 600);
-        surface().menu.CtrlToPos = tag;
+        interaction.menu.CtrlToPos = tag;
         const ControlRecord before = record(tag);
         EXPECT_FALSE(mnu_snaptogrid_Click(ref())) << step;
         EXPECT_EQ(drawn(tag).left, 1000);
@@ -77,7 +76,7 @@ class Nudge : public Snap
 {
 protected:
     std::string control = addControl(ControlKind::Input, 1000, 1000, 2400, 600);
-    Nudge() { surface().focusTag = control; }
+    Nudge() { interaction.focusTag = control; }
 };
 
 TEST_F(Nudge, CtrlLeftSnapsThenStepsOneGridStep)
@@ -87,12 +86,14 @@ TEST_F(Nudge, CtrlLeftSnapsThenStepsOneGridStep)
     EXPECT_EQ(drawn(control).top, 900); // snapped only
     EXPECT_EQ(record(control).X, 0.05f);
     EXPECT_EQ(record(control).Y, 0.1f);
-    EXPECT_EQ(surface().menu.CtrlToPos, control);
+    EXPECT_EQ(interaction.menu.CtrlToPos, control);
 }
 
 TEST_F(Nudge, StepsAreNotHeldInsideTheSurface)
 {
-    surface().findByTag(control)->left = 0;
+    TwipRect atLeftEdge = drawn(control).rect();
+    atLeftEdge.left = 0;
+    placeDrawn(control, atLeftEdge);
     NudgeControl(ref(), NudgeKey::Left, KeyState::Ctrl);
     EXPECT_EQ(drawn(control).left, -600);
     NudgeControl(ref(), NudgeKey::Up, KeyState::Ctrl);
@@ -105,7 +106,9 @@ TEST_F(Nudge, OtherKeysOnlySnapAndOtherKeyStatesDoNothing)
     EXPECT_TRUE(NudgeControl(ref(), NudgeKey::Other, KeyState::Ctrl)); // Ctrl+A
     EXPECT_EQ(drawn(control).left, 1200);
 
-    surface().findByTag(control)->left = 1000;
+    TwipRect offGrid = drawn(control).rect();
+    offGrid.left = 1000;
+    placeDrawn(control, offGrid);
     EXPECT_FALSE(NudgeControl(ref(), NudgeKey::Left, KeyState::Ctrl | KeyState::Shift));
     EXPECT_FALSE(NudgeControl(ref(), NudgeKey::Left, KeyState::None));
     set.setGridSize(0, 0);
@@ -115,7 +118,7 @@ TEST_F(Nudge, OtherKeysOnlySnapAndOtherKeyStatesDoNothing)
 
 TEST_F(Nudge, NothingWithoutAFocusedControl)
 {
-    surface().focusTag.clear();
+    interaction.focusTag.clear();
     EXPECT_FALSE(NudgeControl(ref(), NudgeKey::Left, KeyState::Ctrl));
     EXPECT_EQ(drawn(control).left, 1000);
 }
@@ -161,24 +164,6 @@ TEST(EnteredGridStep, OnlyANumberAboveZeroIsAStep)
     EXPECT_FALSE(enteredGridStep(""));
     EXPECT_EQ(enteredGridStep("0,1"), 0.1f);
     EXPECT_EQ(enteredGridStep("0.025"), 0.025f);
-}
-
-TEST_F(GridStep, RemovedLinesComeBackAtTheKeptStep)
-{
-    set.setGridSize(0, 0.05f);
-    buildGrid(ref());
-    removeGrid(ref());
-    EXPECT_TRUE(surface().grid.empty());
-    buildGrid(ref()); // switching the grid on again brings back the old step
-    EXPECT_EQ(surface().grid.lnH.size(), 20u);
-}
-
-TEST_F(GridStep, BuildingTwiceDoesNotDoubleTheLines)
-{
-    set.setGridSize(0, 0.25f);
-    buildGrid(ref());
-    buildGrid(ref());
-    EXPECT_EQ(surface().grid.lnH.size(), 4u);
 }
 
 } // namespace

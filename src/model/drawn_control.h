@@ -4,7 +4,7 @@
 
 #include "model/colour_value.h"
 #include "model/control_kind.h"
-#include "surface/twip_rect.h"
+#include "model/twip_rect.h"
 
 #include <cstdint>
 #include <optional>
