@@ -1,0 +1,67 @@
+#include "model/autosave_interval.h"
+#include "model/dialog_name_check.h"
+#include "model/problem_list.h"
+#include "model/view_grid_text.h"
+
+#include <gtest/gtest.h>
+
+using namespace kovrin;
+
+TEST(StoredSettings, AutosaveSecondsAreClampedAndOnlyTheWholeNumberOneShowsTheGrid)
+{
+    const std::pair<const char *, int> seconds[] = {{" 90 ", 90},
+                                                    {"+5", 5},
+                                                    {"86400", 86400},
+                                                    {"4", 5},
+                                                    {"0", 5},
+                                                    {"-30", 5},
+                                                    {"86401", 86400},
+                                                    {"99999999999", 86400},
+                                                    {"", 60},
+                                                    {"soon", 60},
+                                                    {"7.5", 60},
+                                                    {"10s", 60},
+                                                    {"99999999999999999999999", 60}};
+    for (const auto &[text, expected] : seconds)
+        EXPECT_EQ(autosaveSecondsFromText(text), expected) << text;
+    for (const char *on : {"1", "01", " 1 ", "+1"})
+        EXPECT_TRUE(viewGridFromText(on)) << on;
+    for (const char *off : {"0", "2", "-1", "", "yes", "1.0", "1x", "99999999999999999999999"})
+        EXPECT_FALSE(viewGridFromText(off)) << off;
+    EXPECT_EQ(viewGridText(true), "1");
+    EXPECT_EQ(viewGridText(false), "0");
+}
+
+TEST(ProblemList, EachProblemIsOneDashLineEndedByCrLf)
+{
+    EXPECT_EQ(problemLines({"first", "- second", "third\n", "fourth\r\n"}),
+              "- first\r\n- second\r\n- third\r\n- fourth\r\n");
+    EXPECT_EQ(problemLines({}), "");
+}
+
+TEST(DialogNameCheck, RefusesEmptyNamesWhatTheFileCannotReadBackAndAnotherDialogsNameInAnyCase)
+{
+    DialogSet set;
+    set.insertDialog();
+    set.insertDialog();
+    set.renameDialog(1, "a\"b");
+    set.insertDialog();
+    const std::int16_t own = set.dialog(2).FrmIndex;
+    EXPECT_EQ(dialogNameProblems(""), "- You must enter a name for the dialog!\r\n");
+    const std::pair<const char *, int> names[] = {
+        {"   ", 0},     {"MY_MENU 2, \xC3\xA4&#", 0},
+        {"####", 0},    {"###", 1},
+        {"DIALOG3", 0}, {"dialog3", 0},
+        {"DIALOG1", 1}, {"dialog1", 1},
+        {"a\"b", 2}, // quote, taken
+    };
+    for (const auto &[name, problems] : names) {
+        const std::string said = dialogNameProblems(name, set, own);
+        EXPECT_EQ(std::count(said.begin(), said.end(), '\n'), problems) << name << "\n" << said;
+        if (problems) {
+            EXPECT_TRUE(said.starts_with("- ") && said.ends_with("\r\n")) << said;
+        }
+    }
+    EXPECT_NE(dialogNameProblems("dialog1", set, own).find("already named DIALOG1"),
+              std::string::npos);
+}
