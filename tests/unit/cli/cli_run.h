@@ -1,6 +1,6 @@
 #pragma once
-// Test helpers for the command line: a run with captured streams, a temporary folder, and the
-// design files of the golden folder.
+// Shared by the tests that run the command line or compare with golden files: a run with
+// captured streams, the test data, and a temporary folder.
 
 #include "cli/command_line.h"
 #include "persist/file_io.h"
@@ -9,11 +9,8 @@
 
 #include <filesystem>
 #include <fstream>
-#include <optional>
 #include <random>
 #include <sstream>
-#include <string>
-#include <vector>
 
 namespace kovrin::test {
 
@@ -24,18 +21,17 @@ struct CliRun
     std::string err;
 };
 
-inline CliRun runCli(const std::vector<std::string> &args)
+inline CliRun runCli(const std::vector<std::string> &args,
+                     Program program = Program::CommandLineOnly)
 {
     std::vector<const char *> argv {"kovrin"};
     for (const auto &arg : args)
         argv.push_back(arg.c_str());
     std::ostringstream out;
     std::ostringstream err;
-    CliRun run;
-    run.status = runCommandLine(static_cast<int>(argv.size()), argv.data(), out, err);
-    run.out = out.str();
-    run.err = err.str();
-    return run;
+    const auto status
+        = runCommandLine(static_cast<int>(argv.size()), argv.data(), out, err, program);
+    return {status, out.str(), err.str()};
 }
 
 inline std::size_t lineCount(const std::string &text)
@@ -48,11 +44,22 @@ inline std::string dataPath(const std::string &relative)
     return std::string(KOVRIN_TEST_DATA) + "/" + relative;
 }
 
-inline std::string dataBytes(const std::string &relative)
+inline std::string fileBytes(const std::filesystem::path &path)
 {
-    const auto bytes = readWholeFile(dataPath(relative));
+    const auto bytes = readWholeFile(path);
     EXPECT_TRUE(bytes) << bytes.message;
     return bytes ? *bytes : std::string();
+}
+
+inline std::string dataBytes(const std::string &relative)
+{
+    return fileBytes(dataPath(relative));
+}
+
+// The code generated from cli/worked_example.kvx.
+inline std::string workedExampleCode()
+{
+    return dataBytes("codegen/preamble.txt") + dataBytes("codegen/worked_example_classes.txt");
 }
 
 // Every occurrence replaced; the test fails when there is none, so an edit cannot miss silently.
@@ -60,10 +67,8 @@ inline std::string replaced(std::string text, const std::string &from, const std
 {
     std::size_t at = text.find(from);
     EXPECT_NE(at, std::string::npos) << from;
-    while (at != std::string::npos) {
+    for (; at != std::string::npos; at = text.find(from, at + to.size()))
         text.replace(at, from.size(), to);
-        at = text.find(from, at + to.size());
-    }
     return text;
 }
 
@@ -74,7 +79,7 @@ public:
     {
         std::random_device device;
         m_path = std::filesystem::temp_directory_path()
-            / ("kovrin-cli-test-" + std::to_string(device()) + std::to_string(device()));
+            / ("kovrin-test-" + std::to_string(device()) + std::to_string(device()));
         std::filesystem::create_directories(m_path);
     }
     ~TempFolder()
@@ -86,18 +91,11 @@ public:
     TempFolder &operator=(const TempFolder &) = delete;
 
     std::string path(const std::string &name) const { return (m_path / name).string(); }
-
+    std::string read(const std::string &name) const { return fileBytes(path(name)); }
     std::string write(const std::string &name, const std::string &bytes) const
     {
         std::ofstream(path(name), std::ios::binary) << bytes;
         return path(name);
-    }
-
-    std::string read(const std::string &name) const
-    {
-        const auto bytes = readWholeFile(path(name));
-        EXPECT_TRUE(bytes) << bytes.message;
-        return bytes ? *bytes : std::string();
     }
 
 private:
