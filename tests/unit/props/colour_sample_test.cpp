@@ -1,8 +1,6 @@
-#include "props/colour_groups.h"
+#include "model/number_guard.h"
 #include "props/colour_sample.h"
 #include "props/drawn_refresh.h"
-
-#include "model/number_guard.h"
 
 #include <gtest/gtest.h>
 
@@ -17,29 +15,18 @@ TEST(ColourSample, ReadsEitherSeparatorAndTreatsNoNumberAsZero)
 
 TEST(ColourSample, PickedBytesFillTheFieldsAsTheGuardCutsThem)
 {
-    auto guarded = [](Rgb8 picked, char sep) {
-        std::array<std::string, 3> out;
-        const auto texts = pickedComponentTexts(picked, sep);
-        for (std::size_t i = 0; i < 3; ++i)
-            out[i] = limitaNumero(texts[i], texts[i].size(), kFractionBounds, sep).text;
-        return out;
+    const std::tuple<Rgb8, char, std::array<std::string, 3>> cases[] = {
+        {{0, 128, 5}, '.', {"0", "0.501", "0.019"}},
+        {{0, 128, 5}, ',', {"0", "0,501", "0,019"}},
+        {{255, 0, 0}, '.', {"1", "0", "0"}},
     };
-    EXPECT_EQ(guarded({0, 128, 5}, '.'), (std::array<std::string, 3> {"0", "0.501", "0.019"}));
-    EXPECT_EQ(guarded({0, 128, 5}, ','), (std::array<std::string, 3> {"0", "0,501", "0,019"}));
-    EXPECT_EQ(guarded({255, 0, 0}, '.'), (std::array<std::string, 3> {"1", "0", "0"}));
-    EXPECT_EQ(guarded({0, 0, 0}, '.'), (std::array<std::string, 3> {"0", "0", "0"}));
-}
-
-TEST(ColourSample, UpdateSampleChoosesBySourceName)
-{
-    EXPECT_EQ(sampleForName("txt_fg_r"), ColourGroup::Fore);
-    EXPECT_EQ(sampleForName("txt_selbg_b"), ColourGroup::SelectBG);
-    EXPECT_EQ(sampleForName("txt_active_g"), ColourGroup::Active);
-    EXPECT_EQ(sampleForName("ALL"), ColourGroup::SelectBG);
-    EXPECT_EQ(sampleForName("txt_fg_a"), std::nullopt); // alpha repaints nothing
-    EXPECT_EQ(sampleForName("txt_name"), std::nullopt);
-    EXPECT_EQ(componentFieldName(ColourGroup::Select, 3), "txt_sel_a");
-    EXPECT_EQ(colourGroupInfo(ColourGroup::Back).pickerTitle, "Select background color");
+    for (const auto &[picked, separator, expected] : cases) {
+        const auto texts = pickedComponentTexts(picked, separator);
+        for (std::size_t i = 0; i < 3; ++i) {
+            EXPECT_EQ(limitaNumero(texts[i], texts[i].size(), kFractionBounds, separator).text,
+                      expected[i]);
+        }
+    }
 }
 
 TEST(DrawnRefresh, SizesFromTheFieldsAndTakesWhatTheKindShows)
@@ -49,26 +36,22 @@ TEST(DrawnRefresh, SizesFromTheFieldsAndTakesWhatTheKindShows)
     control.caption = "old";
     control.textColour = Rgb8 {1, 2, 3};
     const EditorLook look {"0,5", "-", "New", Rgb8 {10, 20, 30}, Rgb8 {200, 200, 200}};
-    const SurfaceSize surface {12000, 9000};
-
-    DrawnControl button = control;
-    refreshDrawnControl(button, ControlKind::Button, look, surface);
+    const auto refreshed = [&](ControlKind kind) {
+        DrawnControl drawn = control;
+        refreshDrawnControl(drawn, kind, look, SurfaceSize {12000, 9000});
+        return drawn;
+    };
+    const DrawnControl button = refreshed(ControlKind::Button);
     EXPECT_EQ(button.width, 6000);
     EXPECT_EQ(button.height, 0);
     EXPECT_EQ(button.caption, "New");
     EXPECT_EQ(button.textColour, (Rgb8 {1, 2, 3}));
     EXPECT_EQ(button.backColour, std::nullopt);
     EXPECT_EQ(button.left, 300);
-
-    DrawnControl link = control;
-    refreshDrawnControl(link, ControlKind::Link, look, surface);
+    const DrawnControl link = refreshed(ControlKind::Link);
     EXPECT_EQ(link.textColour, (Rgb8 {10, 20, 30}));
     EXPECT_EQ(link.backColour, (Rgb8 {200, 200, 200})); // the grey of its disabled sample
-
-    DrawnControl input = control;
-    refreshDrawnControl(input, ControlKind::Input, look, surface);
-    EXPECT_EQ(input.caption, "old");
-    EXPECT_EQ(input.backColour, std::nullopt);
+    EXPECT_EQ(refreshed(ControlKind::Input).caption, "old");
     EXPECT_EQ(drawnRefreshOf(ControlKind::Slider), DrawnRefresh {});
     EXPECT_EQ(drawnRefreshOf(ControlKind::Combo), (DrawnRefresh {false, true, true}));
 }
