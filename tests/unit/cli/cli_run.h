@@ -7,6 +7,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <filesystem>
 #include <fstream>
 #include <random>
@@ -39,11 +40,6 @@ inline std::size_t lineCount(const std::string &text)
     return static_cast<std::size_t>(std::count(text.begin(), text.end(), '\n'));
 }
 
-inline std::string dataPath(const std::string &relative)
-{
-    return std::string(KOVRIN_TEST_DATA) + "/" + relative;
-}
-
 inline std::string fileBytes(const std::filesystem::path &path)
 {
     const auto bytes = readWholeFile(path);
@@ -51,15 +47,14 @@ inline std::string fileBytes(const std::filesystem::path &path)
     return bytes ? *bytes : std::string();
 }
 
+inline std::string dataPath(const std::string &relative)
+{
+    return std::string(KOVRIN_TEST_DATA) + "/" + relative;
+}
+
 inline std::string dataBytes(const std::string &relative)
 {
     return fileBytes(dataPath(relative));
-}
-
-// The code generated from cli/worked_example.kvx.
-inline std::string workedExampleCode()
-{
-    return dataBytes("codegen/preamble.txt") + dataBytes("codegen/worked_example_classes.txt");
 }
 
 // Every occurrence replaced; the test fails when there is none, so an edit cannot miss silently.
@@ -74,22 +69,17 @@ inline std::string replaced(std::string text, const std::string &from, const std
 
 class TempFolder
 {
+    std::filesystem::path m_path = std::filesystem::temp_directory_path()
+        / ("kovrin-test-" + std::to_string(std::random_device()()) + "-"
+           + std::to_string(std::random_device()()));
+
 public:
-    TempFolder()
-    {
-        std::random_device device;
-        m_path = std::filesystem::temp_directory_path()
-            / ("kovrin-test-" + std::to_string(device()) + std::to_string(device()));
-        std::filesystem::create_directories(m_path);
-    }
+    TempFolder() { std::filesystem::create_directories(m_path); }
     ~TempFolder()
     {
         std::error_code ignored;
         std::filesystem::remove_all(m_path, ignored);
     }
-    TempFolder(const TempFolder &) = delete;
-    TempFolder &operator=(const TempFolder &) = delete;
-
     std::string path(const std::string &name) const { return (m_path / name).string(); }
     std::string read(const std::string &name) const { return fileBytes(path(name)); }
     std::string write(const std::string &name, const std::string &bytes) const
@@ -97,9 +87,6 @@ public:
         std::ofstream(path(name), std::ios::binary) << bytes;
         return path(name);
     }
-
-private:
-    std::filesystem::path m_path;
 };
 
 } // namespace kovrin::test
