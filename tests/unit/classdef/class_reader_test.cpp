@@ -75,6 +75,8 @@ TEST(ClassReader, ReadsTheDialectAsTheGameDoes)
         {"arithmetic with signs and parentheses", dialog("x = -(0.1 - 0.3) * 2 / (1 + 1);"), "x",
          "0.2"},
         {"a string holding arithmetic", dialog("x = \"0.25 * 2\";"), "x", "0.5"},
+        {"a macro with two arguments",
+         "#define MID(a, b) ((a + b) / 2)\n" + dialog("x = MID(0.2, 0.4);"), "x", "0.3"},
         {"# and ##",
          "#define Q(s) #s\n#define J(a, b) a##b\n#define AB 0.75\n"
              + dialog("text = Q(hello there); x = J(A, B);"),

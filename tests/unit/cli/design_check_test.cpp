@@ -1,6 +1,6 @@
 // The problems the check command's own table shows from a file (names that are no identifiers or
-// repeat in a dialog, quotes and "###" in texts, widths outside 0 to 1, unknown kinds, shared
-// IDCs, neighbours of one name) are held there; these are the other rules.
+// repeat in a dialog, "###" texts, widths outside 0 to 1, unknown kinds, shared IDCs, neighbours
+// of one name) are held there; these are the other rules.
 #include "cli/design_check.h"
 #include "model/creation_defaults.h"
 
@@ -36,10 +36,14 @@ TEST(DesignCheck, EachFieldOfAControlIsCheckedOnOneLinePerProblem)
         {[](ControlRecord &r) { r.Name = "caf\xC3\xA9"; }, {"the name is not an identifier"}},
         {[](ControlRecord &r) { r.Name = "_btn2"; }, {}},
         {[](ControlRecord &r) {
+             r.Style = "ST_LEFT\"";
              r.Font = "x\"";
+             r.Text = "say \"hi\"";
              r.Action = "###";
          },
-         {"Font holds a double quote, which ends the text on loading",
+         {"Style holds a double quote, which ends the text on loading",
+          "Font holds a double quote, which ends the text on loading",
+          "Text holds a double quote, which ends the text on loading",
           "Action is \"###\", which ends the record on loading"}},
         {[](ControlRecord &r) { r.Text = "### "; }, {}},
         // Quotes in a script are stored encoded, and doubled ones come back.

@@ -52,6 +52,7 @@ TEST(DrawnRefresh, SizesFromTheFieldsAndTakesWhatTheKindShows)
     EXPECT_EQ(link.textColour, (Rgb8 {10, 20, 30}));
     EXPECT_EQ(link.backColour, (Rgb8 {200, 200, 200})); // the grey of its disabled sample
     EXPECT_EQ(refreshed(ControlKind::Input).caption, "old");
+    EXPECT_EQ(refreshed(ControlKind::Input).backColour, std::nullopt);
     EXPECT_EQ(drawnRefreshOf(ControlKind::Slider), DrawnRefresh {});
     EXPECT_EQ(drawnRefreshOf(ControlKind::Combo), (DrawnRefresh {false, true, true}));
 }

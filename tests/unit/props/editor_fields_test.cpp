@@ -66,9 +66,8 @@ TEST(EditorFields, OpeningShowsTheRecordInFullInTheUsersSeparator)
     r.Action = "hint \"x\";\r\nexit;";
     r.Enter = 2;
     EditorFields f = fieldsFromRecord(r, ',');
-    EXPECT_EQ(f.width, "0,12345");
-    EXPECT_EQ(f.idc, "1500");
-    EXPECT_EQ(f.rowHeight, "0,3333333");
+    EXPECT_EQ((std::vector {f.idc, f.width, f.height, f.fontSize, f.rowHeight, f.wholeHeight}),
+              (std::vector<std::string> {"1500", "0,12345", "0,04", "0,025", "0,3333333", "0,3"}));
     EXPECT_EQ(f.colours[0], (ColourTexts {"0,5", "0.25", "0,75", "1"})); // texts stay as they are
     EXPECT_EQ(f.colours[2], ColourTexts {}); // ActiveColor absent: empty fields
     EXPECT_EQ(f.font, 8u);
@@ -82,10 +81,10 @@ TEST(EditorFields, OpeningShowsTheRecordInFullInTheUsersSeparator)
     r.LineSpacing = 1.5f;
     r.Font = "Unknown";
     r.Enter = 1;
-    f = fieldsFromRecord(r, '.');
+    f = fieldsFromRecord(r, ',');
     EXPECT_EQ(f.style, 1u);
     EXPECT_TRUE(f.multiline && f.shadow && f.enter);
-    EXPECT_EQ(f.lineSpacing, "1.5");
+    EXPECT_EQ(f.lineSpacing, "1,5");
     EXPECT_EQ(f.font, std::nullopt);
     r.CtrlType = "GIZMO"; // no kind: no style choices, nothing selected
     EXPECT_EQ(fieldsFromRecord(r, '.').style, std::nullopt);
