@@ -41,17 +41,17 @@ std::string dialog(const std::string &control)
     return "class D { controls[] = {C}; class C { type = 0; " + control + " }; };\n";
 }
 
-// The field the case names, of the last control of the last dialog.
-std::string fieldOf(const DialogImport &imported, const std::string &field)
+// x, text, kind or colour, of the last control of the last dialog.
+std::string fieldOf(const DialogImport &imported, char field)
 {
     if (imported.dialogs.empty() || imported.dialogs.back().controls.empty())
         return "(no control)";
     const ControlRecord &c = imported.dialogs.back().controls.back();
-    if (field == "x")
+    if (field == 'x')
         return singleText(c.X, '.');
-    if (field == "text")
+    if (field == 't')
         return c.Text;
-    if (field == "kind")
+    if (field == 'k')
         return c.CtrlType;
     std::string out;
     for (const auto &component : *c.ForeColor)
@@ -63,54 +63,38 @@ std::string fieldOf(const DialogImport &imported, const std::string &field)
 
 TEST(ClassReader, ReadsTheDialectAsTheGameDoes)
 {
-    struct Case
-    {
-        const char *rule;
-        std::string text;
-        std::string field; // "x", "text", "kind", "colour"
-        std::string expected;
-    };
-    const Case cases[] = {
-        {"hexadecimal and exponents", dialog("x = 0x10 * 1e-2 + 2.5E-1;"), "x", "0.41"},
-        {"arithmetic with signs and parentheses", dialog("x = -(0.1 - 0.3) * 2 / (1 + 1);"), "x",
-         "0.2"},
-        {"a string holding arithmetic", dialog("x = \"0.25 * 2\";"), "x", "0.5"},
-        {"a macro with two arguments",
-         "#define MID(a, b) ((a + b) / 2)\n" + dialog("x = MID(0.2, 0.4);"), "x", "0.3"},
-        {"# and ##",
-         "#define Q(s) #s\n#define J(a, b) a##b\n#define AB 0.75\n"
+    const std::tuple<std::string, char, std::string> cases[] = {
+        {dialog("x = 0x10 * 1e-2 + 2.5E-1;"), 'x', "0.41"},
+        {dialog("x = -(0.1 - 0.3) * 2 / (1 + 1);"), 'x', "0.2"},
+        {dialog("x = \"0.25 * 2\";"), 'x', "0.5"}, // a string holding arithmetic
+        {"#define MID(a, b) ((a + b) / 2)\n" + dialog("x = MID(0.2, 0.4);"), 'x', "0.3"},
+        {"#define Q(s) #s\n#define J(a, b) a##b\n#define AB 0.75\n"
              + dialog("text = Q(hello there); x = J(A, B);"),
-         "text", "hello there"},
-        {"#ifdef, #else, #undef",
-         "#define ON\n#undef ON\n#ifdef ON\n#define X 1\n#else\n#define X 0.125\n#endif\n"
+         't', "hello there"},
+        {"#define ON\n#undef ON\n#ifdef ON\n#define X 1\n#else\n#define X 0.125\n#endif\n"
              + dialog("x = X;"),
-         "x", "0.125"},
-        {"#if", "#if 0\n#define X 1\n#else\n#define X 0.5\n#endif\n" + dialog("x = X;"), "x",
-         "0.5"},
-        {"names without regard to case",
-         "class B { TEXT = \"base\"; };\nclass D { controls[] = {c}; class C: b { TYPE = 0; }; "
-         "};\n",
-         "text", "base"},
-        {"the nearer base first",
-         "class B { text = \"top\"; };\nclass D { class B { text = \"near\"; }; controls[] = {C}; "
+         'x', "0.125"},
+        {"#if 0\n#define X 1\n#else\n#define X 0.5\n#endif\n" + dialog("x = X;"), 'x', "0.5"},
+        // Names without regard to case; the nearer base first; a base only after the class does
+        // not count; += adds to the base's list.
+        {"class B { TEXT = \"base\"; };\nclass D { controls[] = {c}; class C: b { TYPE = 0; }; };",
+         't', "base"},
+        {"class B { text = \"top\"; };\nclass D { class B { text = \"near\"; }; controls[] = {C}; "
          "class C: B { type = 0; }; };\n",
-         "text", "near"},
-        {"a base only after the class does not count",
-         "class D { controls[] = {C}; class C: B { type = 0; }; class B { text = \"late\"; }; };\n",
-         "text", ""},
-        {"+= adds to the base's list",
-         "class B { controls[] = {C}; class C { type = 1; }; class E { type = 0; }; };\nclass D: B "
-         "{ "
-         "controls[] += {E}; };\n",
-         "kind", "TEXT"},
-        {"a colour by macro keeps its literals",
-         "#define GREY 0.50\n" + dialog("colorText[] = {GREY, GREY, 1e-1, 1,};"), "colour",
+         't', "near"},
+        {"class D { controls[] = {C}; class C: B { type = 0; }; class B { text = \"late\"; }; };",
+         't', ""},
+        {"class B { controls[] = {C}; class C { type = 1; }; class E { type = 0; }; };\n"
+         "class D: B { controls[] += {E}; };\n",
+         'k', "TEXT"},
+        // A colour by macro keeps its literals; the older name of the colour.
+        {"#define GREY 0.50\n" + dialog("colorText[] = {GREY, GREY, 1e-1, 1,};"), 'c',
          "0.50 0.50 1e-1 1 "},
-        {"older colour name", dialog("color[] = {1, 0, 0, 1};"), "colour", "1 0 0 1 "},
+        {dialog("color[] = {1, 0, 0, 1};"), 'c', "1 0 0 1 "},
     };
-    for (const Case &c : cases) {
-        const DialogImport imported = importText(c.text);
-        EXPECT_EQ(fieldOf(imported, c.field), c.expected) << c.rule << "\n" << problemsOf(imported);
+    for (const auto &[text, field, expected] : cases) {
+        const DialogImport imported = importText(text);
+        EXPECT_EQ(fieldOf(imported, field), expected) << text << "\n" << problemsOf(imported);
     }
 }
 
@@ -118,54 +102,43 @@ TEST(ClassReader, ReadsTheDialectAsTheGameDoes)
 TEST(ClassReader, DamagedInputEndsInAReportWithAPlace)
 {
     const std::string dialog = "class D { controls[] = {}; };\n";
-    const auto repeated = [](int times, const std::string &text) {
-        std::string out;
-        for (int i = 0; i < times; ++i)
-            out += text;
-        return out;
-    };
-    MemoryFiles cycle;
-    cycle["mission/a.hpp"] = "#include \"b.hpp\"\n";
-    cycle["mission/b.hpp"] = "#include \"a.hpp\"\n";
-    MemoryFiles deep;
+    MemoryFiles files {{"mission/a.hpp", "#include \"b.hpp\"\n"},
+                       {"mission/b.hpp", "#include \"a.hpp\"\n"}};
     for (int i = 0; i < 20; ++i)
-        deep["mission/" + std::to_string(i) + ".h"]
+        files["mission/" + std::to_string(i) + ".h"]
             = "#include \"" + std::to_string(i + 1) + ".h\"\n";
     std::string doubling;
+    std::string nested;
     for (char c = 'A'; c < 'A' + 30; ++c)
         doubling += std::string("#define M") + c + " M" + char(c + 1) + " M" + char(c + 1) + "\n";
-    const std::tuple<std::string, MemoryFiles, const char *> damages[] = {
-        {dialog + "class Open {\n x = 1;\n", {}, "description.ext:2:1: class Open is never closed"},
+    for (int i = 0; i < 100000; ++i)
+        nested += "class A {";
+    const std::pair<std::string, const char *> damages[] = {
+        {dialog + "class Open {\n x = 1;\n", "description.ext:2:1: class Open is never closed"},
         {dialog + "class T { text = \"no end;\n};\n",
-         {},
          ":2:18: the string opened here is never closed"},
-        {dialog + "/* to the end", {}, ":2:1: the comment opened here is never closed"},
-        {"#include \"a.hpp\"\n" + dialog, cycle,
+        {dialog + "/* to the end", ":2:1: the comment opened here is never closed"},
+        {"#include \"a.hpp\"\n" + dialog,
          "b.hpp:1:1: \"a.hpp\" is not read again: it includes itself"},
-        {"#include \"gone.hpp\"\n" + dialog, {}, ":1:1: \"gone.hpp\" cannot be read"},
-        {"#include \"0.h\"\n" + dialog, deep, "is not read: includes nest more than 16 deep"},
+        {"#include \"gone.hpp\"\n" + dialog, ":1:1: \"gone.hpp\" cannot be read"},
+        {"#include \"0.h\"\n" + dialog, "is not read: includes nest more than 16 deep"},
         {"#define X X + 1\n#define F(a) F(a)\nclass D { controls[] = {C}; class C { type = 0; x = "
          "X; y = F(1); }; };",
-         {},
          ":3:49: dialog D, control C: x = X: \"X\" is not a number; kept 0"},
-        {doubling + dialog + "class Q { x = MA; };", {}, "the rest are left unexpanded"},
-        {dialog + std::string(100000, '{'), {}, ":2:1: unexpected \"{\""},
-        {dialog + "class Q { a[] = " + std::string(100000, '{'),
-         {},
-         "lists nest more than 256 deep"},
-        {dialog + repeated(100000, "class A {"), {}, "classes nest more than 256 deep"},
+        {doubling + dialog + "class Q { x = MA; };", "the rest are left unexpanded"},
+        {dialog + std::string(100000, '{'), ":2:1: unexpected \"{\""},
+        {dialog + "class Q { a[] = " + std::string(100000, '{'), "lists nest more than 256 deep"},
+        {dialog + nested, "classes nest more than 256 deep"},
         {"class D { controls[] = {Q}; class Q { type = 0; x = " + std::string(100000, '(')
              + "1; }; };",
-         {},
          "parentheses nest more than 64 deep"},
-        {"#pragma once\n" + dialog, {}, ":1:1: unknown directive #pragma"},
-        {"#endif\n" + dialog, {}, ":1:1: #endif without #ifdef"},
-        {"#ifdef X\n" + dialog, {}, ":1:1: this #ifdef has no #endif"},
+        {"#pragma once\n" + dialog, ":1:1: unknown directive #pragma"},
+        {"#endif\n" + dialog, ":1:1: #endif without #ifdef"},
+        {"#ifdef X\n" + dialog, ":1:1: this #ifdef has no #endif"},
         {"#define F(a) a\n" + dialog + "class Q { x = F(1; };",
-         {},
          ":3:15: the call of macro F is never closed"},
     };
-    for (const auto &[text, files, report] : damages) {
+    for (const auto &[text, report] : damages) {
         const DialogImport imported = importText(text, files);
         EXPECT_TRUE(imported.readable && !imported.whole()) << report;
         EXPECT_NE(problemsOf(imported).find(report), std::string::npos) << report << "\n"

@@ -22,55 +22,30 @@ namespace {
 
 constexpr SurfaceSize kSurface {12000, 9000};
 
-class RandomDesign
+DialogSet randomDesign(unsigned seed)
 {
-public:
-    explicit RandomDesign(unsigned seed)
-        : m_random(seed)
-    {
-    }
-
-    DialogSet make()
-    {
-        DialogSet set;
-        for (int d = pick(1, 4); d > 0; --d) {
-            const std::size_t index = *set.appendDialog(uniqueName());
-            for (int c = pick(0, 12); c > 0; --c) {
-                const ControlKind kind = kAllKinds[static_cast<std::size_t>(pick(0, 8))];
-                const auto made = set.createControl(index, kind, 0, 0, kSurface);
-                set.writeRecord(index, *made, fill(set.dialog(index).cControls[*made], kind));
-            }
-        }
-        return set;
-    }
-
-private:
-    int pick(int low, int high) { return std::uniform_int_distribution(low, high)(m_random); }
-    template<typename List> auto any(const List &list)
-    {
+    std::mt19937 random(seed);
+    const auto pick = [&random](int low, int high) {
+        return std::uniform_int_distribution(low, high)(random);
+    };
+    const auto any = [&pick](const auto &list) {
         return list[static_cast<std::size_t>(pick(0, static_cast<int>(std::size(list)) - 1))];
-    }
-
+    };
     // A letter of either case, then letters, digits and "_"; the number keeps names apart in case.
-    std::string uniqueName()
-    {
+    int names = 0;
+    const auto name = [&] {
         static constexpr std::string_view kChars = "abcXYZ_0123456789";
-        std::string name(1, any(kChars.substr(0, 6)));
+        std::string out(1, any(kChars.substr(0, 6)));
         for (int i = pick(0, 6); i > 0; --i)
-            name += any(kChars);
-        return name + "_" + std::to_string(++m_names);
-    }
-
+            out += any(kChars);
+        return out + "_" + std::to_string(++names);
+    };
     // Five decimals as a drag leaves them, or any 32-bit value as creation computes it.
-    float fraction()
-    {
-        if (pick(0, 1))
-            return static_cast<float>(pick(0, 100000)) / 100000.0f;
-        return std::uniform_real_distribution<float>(0.0f, 1.0f)(m_random);
-    }
-
-    ColourComponent component()
-    {
+    const auto fraction = [&] {
+        return pick(0, 1) ? static_cast<float>(pick(0, 100000)) / 100000.0f
+                          : std::uniform_real_distribution<float>(0.0f, 1.0f)(random);
+    };
+    const auto component = [&]() -> ColourComponent {
         switch (pick(0, 2)) {
         case 0:
             return static_cast<double>(pick(0, 1000)) / 1000.0;
@@ -79,11 +54,9 @@ private:
         default:
             return std::string(pick(0, 1) ? "1" : "0");
         }
-    }
-
+    };
     // Letters, blanks, line breaks and the signs that mean something outside a string.
-    std::string text(bool quotes)
-    {
+    const auto text = [&](bool quotes) {
         static const std::string kPieces[] {
             "a",       "Z",           " ",        "\r\n", "\n", "//",         "/*",
             "*/",      "#define X 1", "\\",       "{",    "};", "$STR_title", "class",
@@ -92,36 +65,40 @@ private:
         for (int i = pick(0, 12); i > 0; --i)
             out += any(kPieces);
         return quotes && pick(0, 1) ? out + "hint \"a\"\"b\"" : out;
-    }
+    };
 
-    ControlRecord fill(ControlRecord r, ControlKind kind)
-    {
-        r.Name = uniqueName();
-        r.IDC = static_cast<std::int16_t>(pick(-1, 999));
-        for (float *value :
-             {&r.X, &r.Y, &r.Width, &r.Height, &r.FontSize, &r.RowHeight, &r.WholeHeight})
-            *value = fraction();
-        r.Style = buildStyle(any(styleChoices(kind)),
-                             isUsable(kind, KindField::Multiline) && pick(0, 1),
-                             isUsable(kind, KindField::Shadow) && pick(0, 1));
-        for (auto member :
-             {&ControlRecord::ForeColor, &ControlRecord::BackColor, &ControlRecord::ActiveColor,
-              &ControlRecord::SelectionColor, &ControlRecord::SelectionBGColor}) {
-            if (r.*member)
-                r.*member = Rgba {component(), component(), component(), component()};
+    DialogSet set;
+    for (int d = pick(1, 4); d > 0; --d) {
+        const std::size_t index = *set.appendDialog(name());
+        for (int c = pick(0, 12); c > 0; --c) {
+            const ControlKind kind = any(kAllKinds);
+            const auto made = set.createControl(index, kind, 0, 0, kSurface);
+            ControlRecord r = set.dialog(index).cControls[*made];
+            r.Name = name();
+            r.IDC = static_cast<std::int16_t>(pick(-1, 999));
+            for (float *value :
+                 {&r.X, &r.Y, &r.Width, &r.Height, &r.FontSize, &r.RowHeight, &r.WholeHeight})
+                *value = fraction();
+            r.Style = buildStyle(any(styleChoices(kind)),
+                                 isUsable(kind, KindField::Multiline) && pick(0, 1),
+                                 isUsable(kind, KindField::Shadow) && pick(0, 1));
+            for (auto member :
+                 {&ControlRecord::ForeColor, &ControlRecord::BackColor, &ControlRecord::ActiveColor,
+                  &ControlRecord::SelectionColor, &ControlRecord::SelectionBGColor}) {
+                if (r.*member)
+                    r.*member = Rgba {component(), component(), component(), component()};
+            }
+            if (!r.Font.empty())
+                r.Font = any(kFontNames);
+            r.Text = text(false);
+            r.Action = text(true);
+            r.Enter = static_cast<std::int16_t>(pick(-1, 1));
+            r.LineSpacing = static_cast<float>(pick(0, 1000)) / 100.0f;
+            set.writeRecord(index, *made, r);
         }
-        if (!r.Font.empty())
-            r.Font = any(kFontNames);
-        r.Text = text(false);
-        r.Action = text(true);
-        r.Enter = static_cast<std::int16_t>(pick(-1, 1));
-        r.LineSpacing = static_cast<float>(pick(0, 1000)) / 100.0f;
-        return r;
     }
-
-    std::mt19937 m_random;
-    int m_names = 0;
-};
+    return set;
+}
 
 } // namespace
 
@@ -129,7 +106,7 @@ TEST(ImportRoundTrip, GeneratedCodeImportsToTheSameRecordsAndCode)
 {
     for (unsigned seed = 1; seed <= 300; ++seed) {
         SCOPED_TRACE(seed);
-        const DialogSet original = RandomDesign(seed).make();
+        const DialogSet original = randomDesign(seed);
         const std::string code = encodeCp1252(generateCode(original)).bytes;
         const DialogImport imported = importDialogs(
             "dialogs.hpp", [&code](const std::filesystem::path &) { return std::optional(code); },

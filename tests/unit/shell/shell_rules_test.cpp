@@ -9,21 +9,15 @@ using namespace kovrin;
 
 TEST(StoredSettings, AutosaveSecondsAreClampedAndOnlyTheWholeNumberOneShowsTheGrid)
 {
-    const std::pair<const char *, int> seconds[] = {{" 90 ", 90},
-                                                    {"+5", 5},
-                                                    {"86400", 86400},
-                                                    {"4", 5},
-                                                    {"0", 5},
-                                                    {"-30", 5},
-                                                    {"86401", 86400},
-                                                    {"99999999999", 86400},
-                                                    {"", 60},
-                                                    {"soon", 60},
-                                                    {"7.5", 60},
-                                                    {"10s", 60},
-                                                    {"99999999999999999999999", 60}};
-    for (const auto &[text, expected] : seconds)
-        EXPECT_EQ(autosaveSecondsFromText(text), expected) << text;
+    const std::pair<int, std::vector<const char *>> seconds[]
+        = {{90, {" 90 "}},
+           {5, {"+5", "4", "0", "-30"}},
+           {86400, {"86400", "86401", "99999999999"}},
+           {60, {"", "soon", "7.5", "10s", "99999999999999999999999"}}};
+    for (const auto &[expected, texts] : seconds) {
+        for (const char *text : texts)
+            EXPECT_EQ(autosaveSecondsFromText(text), expected) << text;
+    }
     for (const char *on : {"1", "01", " 1 ", "+1"})
         EXPECT_TRUE(viewGridFromText(on)) << on;
     for (const char *off : {"0", "2", "-1", "", "yes", "1.0", "1x", "99999999999999999999999"})
@@ -48,18 +42,15 @@ TEST(DialogNameCheck, RefusesEmptyNamesWhatTheFileCannotReadBackAndAnotherDialog
     set.insertDialog();
     const std::int16_t own = set.dialog(2).FrmIndex;
     EXPECT_EQ(dialogNameProblems(""), "- You must enter a name for the dialog!\r\n");
-    const std::pair<const char *, int> names[] = {
-        {"   ", 0},     {"MY_MENU 2, \xC3\xA4&#", 0},
-        {"####", 0},    {"###", 1},
-        {"DIALOG3", 0}, {"dialog3", 0},
-        {"DIALOG1", 1}, {"dialog1", 1},
-        {"a\"b", 2}, // quote, taken
-    };
-    for (const auto &[name, problems] : names) {
-        const std::string said = dialogNameProblems(name, set, own);
-        EXPECT_EQ(std::count(said.begin(), said.end(), '\n'), problems) << name << "\n" << said;
-        if (problems) {
-            EXPECT_TRUE(said.starts_with("- ") && said.ends_with("\r\n")) << said;
+    const std::pair<long, std::vector<const char *>> names[]
+        = {{0, {"   ", "MY_MENU 2, \xC3\xA4&#", "####", "DIALOG3", "dialog3"}},
+           {1, {"###", "DIALOG1", "dialog1"}},
+           {2, {"a\"b"}}}; // a quote, and taken
+    for (const auto &[problems, list] : names) {
+        for (const char *name : list) {
+            const std::string said = dialogNameProblems(name, set, own);
+            EXPECT_EQ(std::count(said.begin(), said.end(), '\n'), problems) << name;
+            EXPECT_TRUE(!problems || (said.starts_with("- ") && said.ends_with("\r\n"))) << said;
         }
     }
     EXPECT_NE(dialogNameProblems("dialog1", set, own).find("already named DIALOG1"),
