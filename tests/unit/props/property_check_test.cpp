@@ -24,37 +24,28 @@ EditorFields emptied(ControlKind kind)
 
 } // namespace
 
+// One "- " line ended by CR LF per problem, in a fixed order; each named here by a word of it.
 TEST(PropertyCheck, OneLinePerProblemInAFixedOrder)
 {
     using Edit = void (*)(EditorFields &);
-    const std::tuple<ControlKind, Edit, std::string> cases[] = {
+    const std::tuple<ControlKind, Edit, std::vector<const char *>> cases[] = {
         // Every usable colour group and both heights; the line spacing comes last.
         {ControlKind::Combo,
          [](EditorFields &f) {
              f = emptied(ControlKind::Combo);
              f.multiline = true;
          },
-         "- You must enter a name.\r\n"
-         "- You must enter an IDc or set it to -1.\r\n"
-         "- You must enter a width.\r\n"
-         "- You must enter a height.\r\n"
-         "- You must enter a foreground/font color.\r\n"
-         "- You must enter a background color.\r\n"
-         "- You must enter a size for the font.\r\n"
-         "- You must enter a selection color.\r\n"
-         "- You must enter a selection background color.\r\n"
-         "- You must enter a row height.\r\n"
-         "- You must enter the total height for the control (whole height).\r\n"
-         "- You must enter a linespacing for a control to be multiline.\r\n"},
+         {"a name", "IDc", "width", "height", "foreground", "background color", "size for the font",
+          "selection color", "selection background color", "row height", "whole height",
+          "linespacing"}},
         // One empty component fails its group, only where usable.
         {ControlKind::Link,
          [](EditorFields &f) {
              f.colours[2][3] = ""; // ActiveColor alpha
              f.colours[1] = ColourTexts {}; // BackColor, not a link's
          },
-         "- You must enter a color for the active selection.\r\n"},
-        {ControlKind::Text, [](EditorFields &f) { f.multiline = true; },
-         "- You must enter a linespacing for a control to be multiline.\r\n"},
+         {"color for the active selection"}},
+        {ControlKind::Text, [](EditorFields &f) { f.multiline = true; }, {"linespacing"}},
         // What the design file cannot read back, after the thirteen.
         {ControlKind::Button,
          [](EditorFields &f) {
@@ -63,19 +54,24 @@ TEST(PropertyCheck, OneLinePerProblemInAFixedOrder)
              f.action = "hint \"fine\";"; // quotes in actions are stored encoded
              f.idc = "";
          },
-         "- You must enter an IDc or set it to -1.\r\n"
-         "- The name cannot contain a double quote (\").\r\n"
-         "- The text cannot contain a double quote (\").\r\n"},
-        {ControlKind::Button, [](EditorFields &f) { f.name = f.text = f.action = "###"; },
-         "- The name cannot be ###.\r\n- The text cannot be ###.\r\n- The action cannot be "
-         "###.\r\n"},
-        {ControlKind::Button, [](EditorFields &f) { f.text = "x\n###"; }, ""}, // not a whole value
-        {ControlKind::Input, [](EditorFields &f) { f.text = f.action = "###"; }, ""}, // not its own
+         {"IDc", "name cannot contain a double quote", "text cannot contain a double quote"}},
+        {ControlKind::Button,
+         [](EditorFields &f) { f.name = f.text = f.action = "###"; },
+         {"name cannot be ###", "text cannot be ###", "action cannot be ###"}},
+        {ControlKind::Button, [](EditorFields &f) { f.text = "x\n###"; }, {}}, // not a whole value
+        {ControlKind::Input, [](EditorFields &f) { f.text = f.action = "###"; }, {}}, // not its own
     };
-    for (const auto &[kind, edit, expected] : cases) {
+    for (const auto &[kind, edit, words] : cases) {
         EditorFields f = filled(kind);
         edit(f);
-        EXPECT_EQ(checkFields(f, kind), expected) << kindWord(kind);
+        const std::string report = checkFields(f, kind);
+        std::size_t at = 0;
+        for (const char *word : words) {
+            at = report.find(word, at);
+            EXPECT_NE(at, std::string::npos) << word << "\n" << report;
+        }
+        EXPECT_EQ(std::count(report.begin(), report.end(), '\n'), std::ssize(words)) << report;
+        EXPECT_TRUE(report.empty() || report.starts_with("- ")) << report;
     }
     for (ControlKind kind : kAllKinds)
         EXPECT_EQ(checkFields(filled(kind), kind), "") << kindWord(kind);
