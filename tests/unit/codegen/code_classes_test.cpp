@@ -1,5 +1,6 @@
-// The whole code of ordinary designs is held by golden files (the worked example and the shipped
-// examples); these are the lists and the background class in the cases those do not reach.
+// The whole code of ordinary designs, each kind's base class and sections among it, is held by
+// golden files (the worked example and the shipped examples); these are the cases they miss.
+#include "codegen/control_class.h"
 #include "codegen/dialog_class.h"
 #include "codegen/generate_code.h"
 #include "model/creation_defaults.h"
@@ -71,4 +72,59 @@ TEST(DialogClass, AnEmptyDialogIsEightLinesAndTheBackgroundClassIsNumberedByPlac
     EXPECT_NE(text.find("  controlsBackground[] = {DLG_BACK2, fra1};\r\n"), std::string::npos);
     EXPECT_NE(text.find("  class DLG_BACK2: RscText\r\n"), std::string::npos);
     EXPECT_EQ(text.find("DLG_BACK3"), std::string::npos);
+}
+
+TEST(ControlClass, EachFieldIsWrittenInTheFormTheCodeReads)
+{
+    struct Case
+    {
+        ControlKind kind;
+        void (*edit)(ControlRecord &);
+        std::vector<std::string> lines; // whole lines found in the class text
+        bool absent = false; // or not found
+    };
+    const Case cases[] = {
+        // Numbers with a point and no semicolons, written as held: the generator validates nothing.
+        {ControlKind::Slider,
+         [](ControlRecord &r) { r.X = 1.0f / 3.0f, r.Width = 1.5f, r.IDC = -1; },
+         {"\r\n  x = 0.3333333\r\n  y = 0\r\n  idc = -1\r\n  w = 1.5\r\n"}},
+        // Quotes doubled in an action only; an unset colour that a kind reads is written as zeros.
+        {ControlKind::Button,
+         [](ControlRecord &r) { r.Action = r.Text = R"(hint "hi")", r.ForeColor.reset(); },
+         {"\r\n action = \"hint \"\"hi\"\"\"\r\n", "\r\n text = \"hint \"hi\"\"\r\n",
+          "\r\n  colorText[] = {0, 0, 0, 0};\r\n"}},
+        {ControlKind::Link, [](ControlRecord &r) { r.Enter = 1; }, {"\r\n default = true\r\n"}},
+        {ControlKind::Link, [](ControlRecord &r) { r.Enter = 0; }, {"\r\n default = false\r\n"}},
+        {ControlKind::Link, [](ControlRecord &r) { r.Enter = -1; }, {"\r\n default = false\r\n"}},
+        {ControlKind::Text,
+         [](ControlRecord &r) {
+             r.ForeColor = Rgba {std::string("0,25"), 0.25, 1.0, std::string("0.5")};
+             r.Style = "ST_LEFT,1";
+             r.Text = "one\ntwo\r\nthree\rfour";
+         },
+         {"\r\n  colorText[] = {0.25, 0.25, 1, 0.5};\r\n", "\r\n  style = ST_LEFT.1\r\n",
+          "\r\n text = \"one\r\ntwo\r\nthree\r\nfour\"\r\n"}},
+        // Line spacing follows the style line of a multi-line static text only.
+        {ControlKind::Text,
+         [](ControlRecord &r) {
+             r.LineSpacing = 1.5f, r.Style = "ST_LEFT + ST_MULTI + ST_NO_RECT";
+         },
+         {"\r\n  style = ST_LEFT + ST_MULTI + ST_NO_RECT\r\n   linespacing = 1.5\r\n"}},
+        {ControlKind::Text,
+         [](ControlRecord &r) { r.Style = "ST_LEFT + st_multi"; },
+         {"linespacing"},
+         true},
+        {ControlKind::Button,
+         [](ControlRecord &r) { r.Style = "ST_CENTER + ST_MULTI"; },
+         {"linespacing"},
+         true},
+    };
+    for (const Case &c : cases) {
+        ControlRecord r = defaultRecord(c.kind);
+        r.Name = "c";
+        c.edit(r);
+        const std::string text = controlClassText(r);
+        for (const std::string &lines : c.lines)
+            EXPECT_EQ(text.find(lines) == std::string::npos, c.absent) << lines << "\n" << text;
+    }
 }
