@@ -1,7 +1,5 @@
-// Dialog files as mission makers write them, each with the design and the report expected of
-// "kovrin import": base classes in an included folder, macros for colours, fonts and places,
-// comments of both kinds, both ways of listing controls, inheritance over two levels, $STR_
-// texts, and values Kovrin cannot hold.
+// Dialog files as mission makers write them (tests/data/import), each with the design and the
+// report expected of "kovrin import".
 #include "../cli/cli_run.h"
 
 #include <gtest/gtest.h>

@@ -1,8 +1,6 @@
 // Code Kovrin generates, imported again, gives the same records and generates the same bytes.
 // The designs are random but stay within what the editor can make: names that are identifiers
-// and apart in case, each kind's styles from its own list, the multi-line and shadow suffixes on
-// texts only, texts without double quotes. A file made by hand loses its layout, comments, macros
-// and properties Kovrin has no field for, and numbers beyond 7 significant digits.
+// and apart in case, each kind's own styles and suffixes, texts without double quotes.
 #include "classdef/dialog_import.h"
 #include "classdef/import_into_set.h"
 #include "codegen/generate_code.h"

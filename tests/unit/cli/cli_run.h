@@ -57,14 +57,12 @@ inline std::string dataBytes(const std::string &relative)
     return fileBytes(dataPath(relative));
 }
 
-// Every occurrence replaced; the test fails when there is none, so an edit cannot miss silently.
+// The first occurrence replaced; the test fails when there is none, so an edit cannot miss.
 inline std::string replaced(std::string text, const std::string &from, const std::string &to)
 {
-    std::size_t at = text.find(from);
+    const std::size_t at = text.find(from);
     EXPECT_NE(at, std::string::npos) << from;
-    for (; at != std::string::npos; at = text.find(from, at + to.size()))
-        text.replace(at, from.size(), to);
-    return text;
+    return at == std::string::npos ? text : text.replace(at, from.size(), to);
 }
 
 class TempFolder

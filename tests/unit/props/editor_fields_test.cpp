@@ -39,22 +39,15 @@ Rgba texts(const char *r, const char *g, const char *b, const char *a)
 
 } // namespace
 
-TEST(StyleText, SplitsAndBuildsBaseMultilineAndShadow)
+// Plain styles, the full one and both suffixes together are read and built by the editor's own
+// tests below.
+TEST(StyleText, SuffixesAreFoundAnywhereAndTheBaseIsTheTextBeforeTheFirstBlank)
 {
-    const std::pair<std::string, StyleParts> cases[] = {
-        {"ST_LEFT", {"ST_LEFT", false, false}},
-        {"ST_CENTER + ST_MULTI + ST_NO_RECT + ST_SHADOW", {"ST_CENTER", true, true}},
-        {"ST_LEFT + ST_SHADOW", {"ST_LEFT", false, true}},
-        {"", {"", false, false}},
-    };
-    for (const auto &[text, parts] : cases) {
-        EXPECT_EQ(parseStyle(text), parts) << text;
-        EXPECT_EQ(buildStyle(parts.base, parts.multiline, parts.shadow), text);
-    }
-    // Found anywhere, in any order, as written by hand.
+    EXPECT_EQ(parseStyle("ST_LEFT + ST_SHADOW"), (StyleParts {"ST_LEFT", false, true}));
     EXPECT_EQ(parseStyle("ST_RIGHT+ST_SHADOW+ST_MULTI"),
               (StyleParts {"ST_RIGHT+ST_SHADOW+ST_MULTI", true, true}));
     EXPECT_EQ(parseStyle(" ST_LEFT"), (StyleParts {"", false, false}));
+    EXPECT_EQ(buildStyle("ST_LEFT", true, false), "ST_LEFT + ST_MULTI + ST_NO_RECT");
 }
 
 TEST(EditorFields, OpeningShowsTheRecordInFullInTheUsersSeparator)
