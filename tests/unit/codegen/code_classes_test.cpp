@@ -1,7 +1,6 @@
 // The whole code of ordinary designs, each kind's base class and sections among it, is held by
 // golden files (the worked example and the shipped examples); these are the cases they miss.
 #include "codegen/control_class.h"
-#include "codegen/dialog_class.h"
 #include "codegen/generate_code.h"
 #include "model/creation_defaults.h"
 #include "model/dialog_set.h"
@@ -29,49 +28,36 @@ ControlRecord frameRecord(std::string name, ColourValue back, float x)
 
 } // namespace
 
-TEST(DialogClass, FramesFillTheBackgroundListTheFirstMakesTheBackgroundClassUnknownKindsAreLeftOut)
+// Frames fill the background list and the first makes the background class, numbered by the
+// dialog's place in the set; unknown kinds are left out; an empty dialog is eight lines.
+TEST(DialogClass, ListsTheControlsAndMakesTheBackgroundClass)
 {
+    DialogSet set;
+    for (int i = 0; i < 3; ++i)
+        set.insertDialog();
+    ASSERT_TRUE(set.removeDialog(1)); // the dialogs left carry FrmIndex 2 and 3
     ControlRecord odd = recordOf(ControlKind::Text, "a\r\nb");
     odd.CtrlType = "X\nY"; // kind words are compared exactly, and the comment stays one line
-    Dialog dialog;
-    dialog.Tag = "D";
-    dialog.cControls = {frameRecord("A", colourOf(0, 0, 0, 0.5), 0.1f),
-                        recordOf(ControlKind::Text, "t1"),
-                        frameRecord("B", colourOf(1, 0, 0, 1), 0.7f),
-                        odd,
-                        recordOf(ControlKind::Slider, "s1"),
-                        recordOf(ControlKind::Input, "")};
-    const std::string text = dialogClassText(dialog, 1);
+    ASSERT_TRUE(set.adoptControls(
+        1,
+        {frameRecord("A", colourOf(0, 0, 0, 0.5), 0.1f), recordOf(ControlKind::Text, "t1"),
+         frameRecord("B", colourOf(1, 0, 0, 1), 0.7f), odd, recordOf(ControlKind::Slider, "s1"),
+         recordOf(ControlKind::Input, "")},
+        SurfaceSize {12030, 7575}));
+    const std::string text = dialogClassesText(set);
+    EXPECT_TRUE(text.starts_with("class DIALOG2\r\n{\r\n  idd = -1;\r\n  movingEnable = true;\r\n"
+                                 "  controlsBackground[] = {};\r\n  objects[] = { };\r\n"
+                                 "  controls[] = {};\r\n};\r\nclass DIALOG3\r\n"))
+        << text;
     for (const char *lines :
-         {"\r\n  controlsBackground[] = {DLG_BACK1, A, B};\r\n  objects[] = { };\r\n"
-          "  controls[] = {t1, s1, };\r\n\r\n  class DLG_BACK1: RscText\r\n",
+         {"\r\n  controlsBackground[] = {DLG_BACK2, A, B};\r\n  objects[] = { };\r\n"
+          "  controls[] = {t1, s1, };\r\n\r\n  class DLG_BACK2: RscText\r\n",
           "\r\n     colorBackground[] = {0, 0, 0, 0.5};\r\n", "\r\n     x = 0.1;\r\n",
           "\r\n class A : RscText\r\n", "\r\n class B : RscText\r\n",
           "\r\n  // control \"a  b\" left out: unknown kind \"X Y\"\r\n"})
         EXPECT_NE(text.find(lines), std::string::npos) << lines << "\n" << text;
     EXPECT_EQ(text.find("1, 0, 0, 1}"), text.rfind("1, 0, 0, 1}")); // in B's class only
     EXPECT_TRUE(text.ends_with("\r\n};\r\n"));
-}
-
-TEST(DialogClass, AnEmptyDialogIsEightLinesAndTheBackgroundClassIsNumberedByPlaceInTheSet)
-{
-    DialogSet set;
-    for (int i = 0; i < 3; ++i)
-        set.insertDialog();
-    ASSERT_TRUE(set.removeDialog(1)); // the dialogs left carry FrmIndex 2 and 3
-    ControlRecord frame = recordOf(ControlKind::Frame, "fra1");
-    frame.Tag = "1";
-    ASSERT_TRUE(set.addControl(1, frame, 0, 0, SurfaceSize {12030, 7575}));
-
-    const std::string text = dialogClassesText(set);
-    // One class after another, no empty line between dialogs.
-    EXPECT_TRUE(text.starts_with("class DIALOG2\r\n{\r\n  idd = -1;\r\n  movingEnable = true;\r\n"
-                                 "  controlsBackground[] = {};\r\n  objects[] = { };\r\n"
-                                 "  controls[] = {};\r\n};\r\nclass DIALOG3\r\n"))
-        << text;
-    EXPECT_NE(text.find("  controlsBackground[] = {DLG_BACK2, fra1};\r\n"), std::string::npos);
-    EXPECT_NE(text.find("  class DLG_BACK2: RscText\r\n"), std::string::npos);
-    EXPECT_EQ(text.find("DLG_BACK3"), std::string::npos);
 }
 
 TEST(ControlClass, EachFieldIsWrittenInTheFormTheCodeReads)
