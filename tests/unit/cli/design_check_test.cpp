@@ -34,10 +34,7 @@ TEST(DesignCheck, EachFieldOfAControlIsCheckedOnOneLinePerProblem)
     const std::pair<Edit, Lines> cases[] = {
         {[](ControlRecord &r) { r.Name = "2btn"; }, {"the name is not an identifier"}},
         {[](ControlRecord &r) {
-             r.Style = "ST_LEFT\"";
-             r.Font = "x\"";
-             r.Text = "say \"hi\"";
-             r.Action = "###";
+             r.Style = "ST_LEFT\"", r.Font = "x\"", r.Text = "\"", r.Action = "###";
          },
          {"Style holds a double quote, which ends the text on loading",
           "Font holds a double quote, which ends the text on loading",
@@ -48,7 +45,7 @@ TEST(DesignCheck, EachFieldOfAControlIsCheckedOnOneLinePerProblem)
         {[](ControlRecord &r) { r.Action = "x = \"&quot\""; },
          {"Action holds \"&quot\", which reads back as a double quote"}},
         {[](ControlRecord &r) {
-             r.X = -0.25f;
+             r.X = -0.25f,
              r.ForeColor = Rgba {std::string("0,5"), std::string("2"), 0.0, std::string("abc")};
          },
          {"X -0.25 is outside 0 to 1", "ForeColor green 2 is outside 0 to 1",

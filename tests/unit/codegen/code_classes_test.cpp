@@ -85,8 +85,7 @@ TEST(ControlClass, EachFieldIsWrittenInTheFormTheCodeReads)
         {ControlKind::Text,
          [](ControlRecord &r) {
              r.ForeColor = Rgba {std::string("0,25"), 0.25, 1.0, std::string("0.5")};
-             r.Style = "ST_LEFT,1";
-             r.Text = "one\ntwo\r\nthree\rfour";
+             r.Style = "ST_LEFT,1", r.Text = "one\ntwo\r\nthree\rfour";
          },
          {"\r\n  colorText[] = {0.25, 0.25, 1, 0.5};\r\n", "\r\n  style = ST_LEFT.1\r\n",
           "\r\n text = \"one\r\ntwo\r\nthree\r\nfour\"\r\n"}},

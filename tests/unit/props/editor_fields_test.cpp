@@ -109,11 +109,8 @@ TEST(RecordSave, ChangedFieldsAreStoredAsTypedFontAndEnterOnlyWhereTheKindUsesTh
     const ControlRecord saved = saveAfter(
         r,
         [](EditorFields &f) {
-            f.width = "0,5";
-            f.idc = "125";
+            f.width = "0,5", f.idc = "125", f.fontSize = "-", f.text = "one\ntwo";
             f.colours[0] = {"0,2", "1", "0", "-"};
-            f.fontSize = "-";
-            f.text = "one\ntwo";
         },
         ',');
     EXPECT_EQ(saved.Width, 0.5f);
@@ -168,25 +165,6 @@ TEST(RecordSave, StyleIsRebuiltWithBothSuffixesAndSettles)
     EXPECT_EQ(saveAfter(r, [](EditorFields &f) { f.style = 2; }).Style, "ST_RIGHT");
 }
 
-namespace {
-
-EditorFields filled(ControlKind kind)
-{
-    ControlRecord r = defaultRecord(kind);
-    r.Name = "ctl";
-    return fieldsFromRecord(r, '.');
-}
-
-EditorFields emptied(ControlKind kind)
-{
-    EditorFields f = filled(kind);
-    f.name = f.idc = f.width = f.height = f.fontSize = f.rowHeight = f.wholeHeight = "";
-    f.colours.fill(ColourTexts {});
-    return f;
-}
-
-} // namespace
-
 // One "- " line ended by CR LF per problem, in a fixed order; each named here by a word of it.
 TEST(PropertyCheck, OneLinePerProblemInAFixedOrder)
 {
@@ -195,27 +173,21 @@ TEST(PropertyCheck, OneLinePerProblemInAFixedOrder)
         // Every usable colour group and both heights; the line spacing comes last.
         {ControlKind::Combo,
          [](EditorFields &f) {
-             f = emptied(ControlKind::Combo);
-             f.multiline = true;
+             f.name = f.idc = f.width = f.height = f.fontSize = f.rowHeight = f.wholeHeight = "";
+             f.colours.fill(ColourTexts {}), f.multiline = true;
          },
          {"a name", "IDc", "width", "height", "foreground", "background color", "size for the font",
           "selection color", "selection background color", "row height", "whole height",
           "linespacing"}},
-        // One empty component fails its group, only where usable.
+        // One empty component fails its group (ActiveColor alpha), only where usable (BackColor).
         {ControlKind::Link,
-         [](EditorFields &f) {
-             f.colours[2][3] = ""; // ActiveColor alpha
-             f.colours[1] = ColourTexts {}; // BackColor, not a link's
-         },
+         [](EditorFields &f) { f.colours[2][3] = "", f.colours[1] = {}; },
          {"color for the active selection"}},
         {ControlKind::Text, [](EditorFields &f) { f.multiline = true; }, {"linespacing"}},
         // What the design file cannot read back, after the thirteen.
         {ControlKind::Button,
-         [](EditorFields &f) {
-             f.name = "a\"b";
-             f.text = "say \"hi\"";
-             f.action = "hint \"fine\";"; // quotes in actions are stored encoded
-             f.idc = "";
+         [](EditorFields &f) { // quotes in actions are stored encoded
+             f.name = "a\"b", f.text = "say \"hi\"", f.action = "hint \"fine\";", f.idc = "";
          },
          {"IDc", "name cannot contain a double quote", "text cannot contain a double quote"}},
         {ControlKind::Button,
@@ -225,7 +197,7 @@ TEST(PropertyCheck, OneLinePerProblemInAFixedOrder)
         {ControlKind::Input, [](EditorFields &f) { f.text = f.action = "###"; }, {}}, // not its own
     };
     for (const auto &[kind, edit, words] : cases) {
-        EditorFields f = filled(kind);
+        EditorFields f = fieldsFromRecord(record(kind), '.');
         edit(f);
         const std::string report = checkFields(f, kind);
         std::size_t at = 0;
@@ -240,5 +212,5 @@ TEST(PropertyCheck, OneLinePerProblemInAFixedOrder)
         EXPECT_TRUE(report.empty() || report.starts_with("- ")) << report;
     }
     for (ControlKind kind : kAllKinds)
-        EXPECT_EQ(checkFields(filled(kind), kind), "") << kindWord(kind);
+        EXPECT_EQ(checkFields(fieldsFromRecord(record(kind), '.'), kind), "") << kindWord(kind);
 }
