@@ -47,16 +47,13 @@ std::string fieldOf(const DialogImport &imported, char field)
     if (imported.dialogs.empty() || imported.dialogs.back().controls.empty())
         return "(no control)";
     const ControlRecord &c = imported.dialogs.back().controls.back();
-    if (field == 'x')
-        return singleText(c.X, '.');
-    if (field == 't')
-        return c.Text;
-    if (field == 'k')
-        return c.CtrlType;
-    std::string out;
-    for (const auto &component : *c.ForeColor)
-        out += componentText(component, '.') + " ";
-    return out;
+    std::string colour;
+    for (const auto &component : c.ForeColor.value_or(Rgba {}))
+        colour += componentText(component, '.') + " ";
+    return field == 'x' ? singleText(c.X, '.')
+        : field == 't'  ? c.Text
+        : field == 'k'  ? c.CtrlType
+                        : colour;
 }
 
 } // namespace

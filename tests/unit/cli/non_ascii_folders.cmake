@@ -3,15 +3,13 @@
 # without a subcommand exits 2, and in folders named in Latin, Cyrillic and CJK (under WORK) it
 # reads designs, writes code and converted designs, and names them in its messages.
 string(REPLACE "|" ";" emulator "${EMULATOR}")
-function(run_cli)
+macro(run_cli)
     execute_process(COMMAND ${emulator} "${CLI}" ${ARGN}
                     OUTPUT_VARIABLE out ERROR_VARIABLE err RESULT_VARIABLE status)
-    set(status "${status}" PARENT_SCOPE)
-    set(err "${err}" PARENT_SCOPE)
     if(NOT status EQUAL EXPECTED_STATUS)
         message(FATAL_ERROR "kovrin-cli ${ARGN}: exit ${status}, said: ${err}")
     endif()
-endfunction()
+endmacro()
 file(READ "${EXPECTED_HEAD}" head HEX)
 file(READ "${EXPECTED_TAIL}" tail HEX)
 function(expect_generated file)

@@ -26,13 +26,7 @@ TEST(StoredSettings, AutosaveSecondsAreClampedAndOnlyTheWholeNumberOneShowsTheGr
     EXPECT_EQ(viewGridText(false), "0");
 }
 
-TEST(ProblemList, EachProblemIsOneDashLineEndedByCrLf)
-{
-    EXPECT_EQ(problemLines({"first", "- second", "third\n", "fourth\r\n"}),
-              "- first\r\n- second\r\n- third\r\n- fourth\r\n");
-    EXPECT_EQ(problemLines({}), "");
-}
-
+// Each problem is one "- " line ended by CR LF.
 TEST(DialogNameCheck, RefusesEmptyNamesWhatTheFileCannotReadBackAndAnotherDialogsNameInAnyCase)
 {
     DialogSet set;
@@ -53,6 +47,9 @@ TEST(DialogNameCheck, RefusesEmptyNamesWhatTheFileCannotReadBackAndAnotherDialog
             EXPECT_TRUE(!problems || (said.starts_with("- ") && said.ends_with("\r\n"))) << said;
         }
     }
+    EXPECT_EQ(problemLines({"first", "- second", "third\n", "fourth\r\n"}),
+              "- first\r\n- second\r\n- third\r\n- fourth\r\n");
+    EXPECT_EQ(problemLines({}), "");
     EXPECT_NE(dialogNameProblems("dialog1", set, own).find("already named DIALOG1"),
               std::string::npos);
 }
