@@ -1,6 +1,6 @@
 // Which request each argument list makes is held by the tests of the argument parser; the rules
 // of each problem by the design check's tests; the real program's output and its folders named
-// in any script by non_ascii_folders.cmake.
+// in any script by real_cli.cmake.
 #include "cli/program_arguments.h"
 #include "cli_run.h"
 
@@ -222,9 +222,8 @@ TEST(Check, ReportsWhatTheFileHoldsOnePerLineAndExitsOneOrIsSilent)
     }
 }
 
-// File names in any script on the command line are held by non_ascii_folders.cmake, which runs
-// the real program (through Wine for Windows).
-
+// That file names in any script reach the files whole is held by real_cli.cmake, which runs the
+// real program (through Wine for Windows).
 TEST(ProgramArguments, WordsAreTheArgumentsOfMainEndedByNull)
 {
     char program[] = "kovrin";
