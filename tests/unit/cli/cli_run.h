@@ -1,19 +1,17 @@
 #pragma once
-// Test helpers for the command line: a run with captured streams, a temporary folder, and the
-// design files of the golden folder.
+// Shared by the tests that run the command line or compare with golden files: a run with
+// captured streams, the test data, and a temporary folder.
 
 #include "cli/command_line.h"
 #include "persist/file_io.h"
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <filesystem>
 #include <fstream>
-#include <optional>
 #include <random>
 #include <sstream>
-#include <string>
-#include <vector>
 
 namespace kovrin::test {
 
@@ -24,23 +22,29 @@ struct CliRun
     std::string err;
 };
 
-inline CliRun runCli(const std::vector<std::string> &args)
+inline CliRun runCli(const std::vector<std::string> &args,
+                     Program program = Program::CommandLineOnly)
 {
     std::vector<const char *> argv {"kovrin"};
     for (const auto &arg : args)
         argv.push_back(arg.c_str());
     std::ostringstream out;
     std::ostringstream err;
-    CliRun run;
-    run.status = runCommandLine(static_cast<int>(argv.size()), argv.data(), out, err);
-    run.out = out.str();
-    run.err = err.str();
-    return run;
+    const auto status
+        = runCommandLine(static_cast<int>(argv.size()), argv.data(), out, err, program);
+    return {status, out.str(), err.str()};
 }
 
 inline std::size_t lineCount(const std::string &text)
 {
     return static_cast<std::size_t>(std::count(text.begin(), text.end(), '\n'));
+}
+
+inline std::string fileBytes(const std::filesystem::path &path)
+{
+    const auto bytes = readWholeFile(path);
+    EXPECT_TRUE(bytes) << bytes.message;
+    return bytes ? *bytes : std::string();
 }
 
 inline std::string dataPath(const std::string &relative)
@@ -50,58 +54,37 @@ inline std::string dataPath(const std::string &relative)
 
 inline std::string dataBytes(const std::string &relative)
 {
-    const auto bytes = readWholeFile(dataPath(relative));
-    EXPECT_TRUE(bytes) << bytes.message;
-    return bytes ? *bytes : std::string();
+    return fileBytes(dataPath(relative));
 }
 
-// Every occurrence replaced; the test fails when there is none, so an edit cannot miss silently.
+// The first occurrence replaced; the test fails when there is none, so an edit cannot miss.
 inline std::string replaced(std::string text, const std::string &from, const std::string &to)
 {
-    std::size_t at = text.find(from);
+    const std::size_t at = text.find(from);
     EXPECT_NE(at, std::string::npos) << from;
-    while (at != std::string::npos) {
-        text.replace(at, from.size(), to);
-        at = text.find(from, at + to.size());
-    }
-    return text;
+    return at == std::string::npos ? text : text.replace(at, from.size(), to);
 }
 
 class TempFolder
 {
+    std::filesystem::path m_path = std::filesystem::temp_directory_path()
+        / ("kovrin-test-" + std::to_string(std::random_device()()) + "-"
+           + std::to_string(std::random_device()()));
+
 public:
-    TempFolder()
-    {
-        std::random_device device;
-        m_path = std::filesystem::temp_directory_path()
-            / ("kovrin-cli-test-" + std::to_string(device()) + std::to_string(device()));
-        std::filesystem::create_directories(m_path);
-    }
+    TempFolder() { std::filesystem::create_directories(m_path); }
     ~TempFolder()
     {
         std::error_code ignored;
         std::filesystem::remove_all(m_path, ignored);
     }
-    TempFolder(const TempFolder &) = delete;
-    TempFolder &operator=(const TempFolder &) = delete;
-
     std::string path(const std::string &name) const { return (m_path / name).string(); }
-
+    std::string read(const std::string &name) const { return fileBytes(path(name)); }
     std::string write(const std::string &name, const std::string &bytes) const
     {
         std::ofstream(path(name), std::ios::binary) << bytes;
         return path(name);
     }
-
-    std::string read(const std::string &name) const
-    {
-        const auto bytes = readWholeFile(path(name));
-        EXPECT_TRUE(bytes) << bytes.message;
-        return bytes ? *bytes : std::string();
-    }
-
-private:
-    std::filesystem::path m_path;
 };
 
 } // namespace kovrin::test

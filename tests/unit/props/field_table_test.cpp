@@ -1,95 +1,132 @@
+#include "codegen/control_class.h"
+#include "model/creation_defaults.h"
+#include "model/number_guard.h"
 #include "props/colour_groups.h"
+#include "props/colour_sample.h"
+#include "props/drawn_refresh.h"
 #include "props/field_table.h"
+#include "props/style_text.h"
 
 #include <gtest/gtest.h>
 
-#include <vector>
-
 using namespace kovrin;
 
-namespace {
-constexpr KindField kAllFields[] = {
-    KindField::BackColor, KindField::Font,        KindField::Text,        KindField::ActiveColor,
-    KindField::Action,    KindField::Enter,       KindField::SelectColor, KindField::SelectBGColor,
-    KindField::RowHeight, KindField::WholeHeight, KindField::Multiline,   KindField::Shadow};
-
-std::vector<KindField> usableFields(std::optional<ControlKind> kind)
+// The editor offers a kind exactly the fields its generated class writes.
+TEST(FieldTable, EachKindUsesTheFieldsItsCodeWrites)
 {
-    std::vector<KindField> out;
-    for (KindField f : kAllFields) {
-        if (isUsable(kind, f))
-            out.push_back(f);
+    struct Row
+    {
+        std::optional<KindField> field;
+        std::optional<ColourGroup> group;
+        std::string key; // of the line in the code
+    };
+    const Row rows[] = {
+        {{}, ColourGroup::Fore, "colorText[]"},
+        {KindField::BackColor, ColourGroup::Back, "colorBackground[]"},
+        {KindField::Font, {}, "font"},
+        {KindField::Text, {}, "text"},
+        {KindField::ActiveColor, ColourGroup::Active, "colorActive[]"},
+        {KindField::Action, {}, "action"},
+        {KindField::Enter, {}, "default"},
+        {KindField::SelectColor, ColourGroup::Select, "colorSelect[]"},
+        {KindField::SelectBGColor, ColourGroup::SelectBG, "colorSelectBackGround[]"},
+        {KindField::RowHeight, {}, "RowHeight"},
+        {KindField::WholeHeight, {}, "wholeHeight"},
+        // Both style suffixes are offered where multi-line texts are written.
+        {KindField::Multiline, {}, "linespacing"},
+        {KindField::Shadow, {}, "linespacing"},
+    };
+    for (ControlKind kind : kAllKinds) {
+        ControlRecord r = defaultRecord(kind);
+        r.Style = "ST_LEFT + ST_MULTI";
+        std::string code = controlClassText(r);
+        std::erase(code, ' ');
+        for (const Row &row : rows) {
+            const bool written = code.find("\n" + row.key + "=") != std::string::npos;
+            SCOPED_TRACE(std::string(kindWord(kind)) + " " + row.key);
+            EXPECT_TRUE(!row.field || isUsable(kind, *row.field) == written);
+            EXPECT_TRUE(!row.group || isUsable(kind, *row.group) == written);
+        }
+        // Every style choice is found where it stands, the default among them.
+        const auto choices = styleChoices(kind);
+        for (std::size_t i = 0; i < choices.size(); ++i)
+            EXPECT_EQ(findStyleChoice(kind, choices[i]), i);
+        EXPECT_TRUE(findStyleChoice(kind, parseStyle(defaultRecord(kind).Style).base));
     }
-    return out;
+    // Without a kind everything is open and no style offered.
+    for (const Row &row : rows)
+        EXPECT_TRUE(!row.field || isUsable(std::nullopt, *row.field));
+    EXPECT_TRUE(styleChoices(std::nullopt).empty());
 }
 
-std::vector<std::string_view> choices(std::optional<ControlKind> kind)
-{
-    const auto list = styleChoices(kind);
-    return {list.begin(), list.end()};
-}
-} // namespace
-
-TEST(FieldTable, EachKindUsesItsOwnFields)
-{
-    using F = KindField;
-    EXPECT_EQ(usableFields(ControlKind::Input), (std::vector {F::Font, F::SelectColor}));
-    EXPECT_EQ(usableFields(ControlKind::Text),
-              (std::vector {F::BackColor, F::Font, F::Text, F::Multiline, F::Shadow}));
-    EXPECT_EQ(usableFields(ControlKind::Combo),
-              (std::vector {F::BackColor, F::Font, F::SelectColor, F::SelectBGColor, F::RowHeight,
-                            F::WholeHeight}));
-    EXPECT_EQ(usableFields(ControlKind::Button),
-              (std::vector {F::Font, F::Text, F::Action, F::Enter}));
-    EXPECT_EQ(usableFields(ControlKind::Frame), (std::vector {F::BackColor, F::Text}));
-    EXPECT_EQ(usableFields(ControlKind::Link),
-              (std::vector {F::Font, F::Text, F::ActiveColor, F::Action, F::Enter}));
-    EXPECT_EQ(
-        usableFields(ControlKind::List),
-        (std::vector {F::BackColor, F::Font, F::SelectColor, F::SelectBGColor, F::RowHeight}));
-    EXPECT_EQ(usableFields(ControlKind::Picture), (std::vector {F::BackColor, F::Font, F::Text}));
-    EXPECT_TRUE(usableFields(ControlKind::Slider).empty());
-    EXPECT_EQ(usableFields(std::nullopt).size(), std::size(kAllFields));
-}
-
-TEST(FieldTable, ColourGroupsFollowTheTableAndForeColorIsAlwaysUsable)
-{
-    for (ControlKind kind : kAllKinds)
-        EXPECT_TRUE(isUsable(kind, ColourGroup::Fore));
-    EXPECT_FALSE(isUsable(ControlKind::Link, ColourGroup::Back));
-    EXPECT_TRUE(isUsable(ControlKind::Link, ColourGroup::Active));
-    EXPECT_TRUE(isUsable(ControlKind::Input, ColourGroup::Select));
-    EXPECT_FALSE(isUsable(ControlKind::Input, ColourGroup::SelectBG));
-    EXPECT_TRUE(isUsable(ControlKind::List, ColourGroup::SelectBG));
-}
-
-TEST(FieldTable, StyleChoicesPerKind)
-{
-    const std::vector<std::string_view> text {"ST_LEFT", "ST_CENTER", "ST_RIGHT"};
-    for (ControlKind kind : {ControlKind::Input, ControlKind::Text, ControlKind::Combo,
-                             ControlKind::Button, ControlKind::Link, ControlKind::List})
-        EXPECT_EQ(choices(kind), text);
-    EXPECT_EQ(choices(ControlKind::Frame), std::vector<std::string_view> {"ST_FRAME"});
-    EXPECT_EQ(choices(ControlKind::Picture), std::vector<std::string_view> {"ST_PICTURE"});
-    EXPECT_EQ(choices(ControlKind::Slider), std::vector<std::string_view> {"ST_HPOS"});
-    EXPECT_TRUE(choices(std::nullopt).empty());
-}
-
-TEST(FieldTable, StyleSearchIsExactAndStopsAtTheEnd)
+TEST(FieldTable, StyleSearchIsExactFontSearchIgnoresCaseBothStopAtTheEnd)
 {
     EXPECT_EQ(findStyleChoice(ControlKind::Button, "ST_RIGHT"), 2u);
     EXPECT_EQ(findStyleChoice(ControlKind::Button, "st_right"), std::nullopt);
     EXPECT_EQ(findStyleChoice(ControlKind::Frame, "ST_LEFT"), std::nullopt);
-    EXPECT_EQ(findStyleChoice(std::nullopt, "ST_LEFT"), std::nullopt);
     EXPECT_EQ(findStyleChoice(ControlKind::Text, ""), std::nullopt);
-}
-
-TEST(FieldTable, FontSearchIgnoresCaseAndStopsAtTheEnd)
-{
-    EXPECT_EQ(findFontEntry("tahomaB36"), 8u);
-    EXPECT_EQ(kFontNames[8], "TahomaB36");
     EXPECT_EQ(findFontEntry("COURIERNEWB64"), 2u);
     EXPECT_EQ(findFontEntry("SteelfishB64CE"), 6u);
     EXPECT_EQ(findFontEntry("SteelfishB64C"), std::nullopt);
     EXPECT_EQ(findFontEntry("Arial"), std::nullopt);
+}
+
+TEST(ColourGroups, RedGreenAndBlueFieldsRepaintTheirSampleAndAllTheLast)
+{
+    for (ColourGroup group : kColourGroups) {
+        for (std::size_t component = 0; component < 3; ++component)
+            EXPECT_EQ(sampleForName(componentFieldName(group, component)), group);
+        EXPECT_EQ(sampleForName(componentFieldName(group, 3)), std::nullopt); // alpha
+    }
+    EXPECT_EQ(componentFieldName(ColourGroup::Select, 3), "txt_sel_a");
+    EXPECT_EQ(sampleForName("ALL"), ColourGroup::SelectBG);
+    EXPECT_EQ(sampleForName("txt_name"), std::nullopt);
+}
+
+TEST(ColourSample, ReadsEitherSeparatorAndTreatsNoNumberAsZero)
+{
+    EXPECT_EQ(sampleColour({"0.2", "0,2", "1", "0.7"}), (Rgb8 {51, 51, 255}));
+    EXPECT_EQ(sampleColour({"0.5", "", "-", ""}), (Rgb8 {128, 0, 0}));
+    EXPECT_EQ(sampleColour({"abc", "1.5", "0.001", ""}), (Rgb8 {0, 255, 0}));
+}
+
+TEST(ColourSample, PickedBytesFillTheFieldsAsTheGuardCutsThem)
+{
+    const std::tuple<Rgb8, char, std::array<std::string, 3>> cases[] = {
+        {{0, 128, 5}, '.', {"0", "0.501", "0.019"}},
+        {{0, 128, 5}, ',', {"0", "0,501", "0,019"}},
+        {{255, 0, 0}, '.', {"1", "0", "0"}},
+    };
+    for (const auto &[picked, separator, expected] : cases) {
+        const auto texts = pickedComponentTexts(picked, separator);
+        for (std::size_t i = 0; i < 3; ++i) {
+            EXPECT_EQ(limitaNumero(texts[i], texts[i].size(), kFractionBounds, separator).text,
+                      expected[i]);
+        }
+    }
+}
+
+TEST(DrawnRefresh, SizesFromTheFieldsAndTakesWhatTheKindShows)
+{
+    DrawnControl control;
+    control.left = 300;
+    control.caption = "old";
+    control.textColour = Rgb8 {1, 2, 3};
+    const EditorLook look {"0,5", "-", "New", Rgb8 {10, 20, 30}, Rgb8 {200, 200, 200}};
+    const auto refreshed = [&](ControlKind kind) {
+        DrawnControl drawn = control;
+        refreshDrawnControl(drawn, kind, look, SurfaceSize {12000, 9000});
+        return drawn;
+    };
+    DrawnControl button = control;
+    button.width = 6000, button.height = 0, button.caption = "New";
+    EXPECT_EQ(refreshed(ControlKind::Button), button);
+    DrawnControl link = button; // the grey of its disabled sample is its background
+    link.textColour = Rgb8 {10, 20, 30}, link.backColour = Rgb8 {200, 200, 200};
+    EXPECT_EQ(refreshed(ControlKind::Link), link);
+    DrawnControl input = button;
+    input.caption = "old", input.textColour = Rgb8 {10, 20, 30};
+    EXPECT_EQ(refreshed(ControlKind::Input), input);
+    EXPECT_EQ(drawnRefreshOf(ControlKind::Slider), DrawnRefresh {});
+    EXPECT_EQ(drawnRefreshOf(ControlKind::Combo), (DrawnRefresh {false, true, true}));
 }

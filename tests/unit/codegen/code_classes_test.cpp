@@ -1,0 +1,115 @@
+// The whole code of ordinary designs, each kind's base class and sections among it, is held by
+// golden files (the worked example and the shipped examples); these are the cases they miss.
+#include "codegen/control_class.h"
+#include "codegen/generate_code.h"
+#include "model/creation_defaults.h"
+#include "model/dialog_set.h"
+
+#include <gtest/gtest.h>
+
+using namespace kovrin;
+
+namespace {
+
+ControlRecord recordOf(ControlKind kind, std::string name)
+{
+    ControlRecord record = defaultRecord(kind);
+    record.Name = std::move(name);
+    return record;
+}
+
+ControlRecord frameRecord(std::string name, ColourValue back, float x)
+{
+    ControlRecord r = recordOf(ControlKind::Frame, std::move(name));
+    r.BackColor = back;
+    r.X = x;
+    return r;
+}
+
+} // namespace
+
+// Frames fill the background list and the first makes the background class, numbered by the
+// dialog's place in the set; unknown kinds are left out; an empty dialog is eight lines.
+TEST(DialogClass, ListsTheControlsAndMakesTheBackgroundClass)
+{
+    DialogSet set;
+    for (int i = 0; i < 3; ++i)
+        set.insertDialog();
+    ASSERT_TRUE(set.removeDialog(1)); // the dialogs left carry FrmIndex 2 and 3
+    ControlRecord odd = recordOf(ControlKind::Text, "a\r\nb");
+    odd.CtrlType = "X\nY"; // kind words are compared exactly, and the comment stays one line
+    ASSERT_TRUE(set.adoptControls(
+        1,
+        {frameRecord("A", colourOf(0, 0, 0, 0.5), 0.1f), recordOf(ControlKind::Text, "t1"),
+         frameRecord("B", colourOf(1, 0, 0, 1), 0.7f), odd, recordOf(ControlKind::Slider, "s1"),
+         recordOf(ControlKind::Input, "")},
+        SurfaceSize {12030, 7575}));
+    const std::string text = dialogClassesText(set);
+    EXPECT_TRUE(text.starts_with("class DIALOG2\r\n{\r\n  idd = -1;\r\n  movingEnable = true;\r\n"
+                                 "  controlsBackground[] = {};\r\n  objects[] = { };\r\n"
+                                 "  controls[] = {};\r\n};\r\nclass DIALOG3\r\n"))
+        << text;
+    for (const char *lines :
+         {"\r\n  controlsBackground[] = {DLG_BACK2, A, B};\r\n  objects[] = { };\r\n"
+          "  controls[] = {t1, s1, };\r\n\r\n  class DLG_BACK2: RscText\r\n",
+          "\r\n     colorBackground[] = {0, 0, 0, 0.5};\r\n", "\r\n     x = 0.1;\r\n",
+          "\r\n class A : RscText\r\n", "\r\n class B : RscText\r\n",
+          "\r\n  // control \"a  b\" left out: unknown kind \"X Y\"\r\n"})
+        EXPECT_NE(text.find(lines), std::string::npos) << lines << "\n" << text;
+    EXPECT_EQ(text.find("1, 0, 0, 1}"), text.rfind("1, 0, 0, 1}")); // in B's class only
+    EXPECT_TRUE(text.ends_with("\r\n};\r\n"));
+}
+
+TEST(ControlClass, EachFieldIsWrittenInTheFormTheCodeReads)
+{
+    struct Case
+    {
+        ControlKind kind;
+        void (*edit)(ControlRecord &);
+        std::vector<std::string> lines; // whole lines found in the class text
+        bool absent = false; // or not found
+    };
+    const Case cases[] = {
+        // Numbers with a point and no semicolons, written as held: the generator validates nothing.
+        {ControlKind::Slider,
+         [](ControlRecord &r) { r.X = 1.0f / 3.0f, r.Width = 1.5f, r.IDC = -1; },
+         {"\r\n  x = 0.3333333\r\n  y = 0\r\n  idc = -1\r\n  w = 1.5\r\n"}},
+        // Quotes doubled in an action only; an unset colour that a kind reads is written as zeros.
+        {ControlKind::Button,
+         [](ControlRecord &r) { r.Action = r.Text = R"(hint "hi")", r.ForeColor.reset(); },
+         {"\r\n action = \"hint \"\"hi\"\"\"\r\n", "\r\n text = \"hint \"hi\"\"\r\n",
+          "\r\n  colorText[] = {0, 0, 0, 0};\r\n"}},
+        {ControlKind::Link, [](ControlRecord &r) { r.Enter = 1; }, {"\r\n default = true\r\n"}},
+        {ControlKind::Link, [](ControlRecord &r) { r.Enter = 0; }, {"\r\n default = false\r\n"}},
+        {ControlKind::Link, [](ControlRecord &r) { r.Enter = -1; }, {"\r\n default = false\r\n"}},
+        {ControlKind::Text,
+         [](ControlRecord &r) {
+             r.ForeColor = Rgba {std::string("0,25"), 0.25, 1.0, std::string("0.5")};
+             r.Style = "ST_LEFT,1", r.Text = "one\ntwo\r\nthree\rfour";
+         },
+         {"\r\n  colorText[] = {0.25, 0.25, 1, 0.5};\r\n", "\r\n  style = ST_LEFT.1\r\n",
+          "\r\n text = \"one\r\ntwo\r\nthree\r\nfour\"\r\n"}},
+        // Line spacing follows the style line of a multi-line static text only.
+        {ControlKind::Text,
+         [](ControlRecord &r) {
+             r.LineSpacing = 1.5f, r.Style = "ST_LEFT + ST_MULTI + ST_NO_RECT";
+         },
+         {"\r\n  style = ST_LEFT + ST_MULTI + ST_NO_RECT\r\n   linespacing = 1.5\r\n"}},
+        {ControlKind::Text,
+         [](ControlRecord &r) { r.Style = "ST_LEFT + st_multi"; },
+         {"linespacing"},
+         true},
+        {ControlKind::Button,
+         [](ControlRecord &r) { r.Style = "ST_CENTER + ST_MULTI"; },
+         {"linespacing"},
+         true},
+    };
+    for (const Case &c : cases) {
+        ControlRecord r = defaultRecord(c.kind);
+        r.Name = "c";
+        c.edit(r);
+        const std::string text = controlClassText(r);
+        for (const std::string &lines : c.lines)
+            EXPECT_EQ(text.find(lines) == std::string::npos, c.absent) << lines << "\n" << text;
+    }
+}

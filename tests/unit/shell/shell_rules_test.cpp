@@ -1,0 +1,55 @@
+#include "model/autosave_interval.h"
+#include "model/dialog_name_check.h"
+#include "model/problem_list.h"
+#include "model/view_grid_text.h"
+
+#include <gtest/gtest.h>
+
+using namespace kovrin;
+
+TEST(StoredSettings, AutosaveSecondsAreClampedAndOnlyTheWholeNumberOneShowsTheGrid)
+{
+    const std::pair<int, std::vector<const char *>> seconds[]
+        = {{90, {" 90 "}},
+           {5, {"+5", "4", "0", "-30"}},
+           {86400, {"86400", "86401", "99999999999"}},
+           {60, {"", "soon", "7.5", "10s", "99999999999999999999999"}}};
+    for (const auto &[expected, texts] : seconds) {
+        for (const char *text : texts)
+            EXPECT_EQ(autosaveSecondsFromText(text), expected) << text;
+    }
+    for (const char *on : {"1", "01", " 1 ", "+1"})
+        EXPECT_TRUE(viewGridFromText(on)) << on;
+    for (const char *off : {"0", "2", "-1", "", "yes", "1.0", "1x", "99999999999999999999999"})
+        EXPECT_FALSE(viewGridFromText(off)) << off;
+    EXPECT_EQ(viewGridText(true), "1");
+    EXPECT_EQ(viewGridText(false), "0");
+}
+
+// Each problem is one "- " line ended by CR LF.
+TEST(DialogNameCheck, RefusesEmptyNamesWhatTheFileCannotReadBackAndAnotherDialogsNameInAnyCase)
+{
+    DialogSet set;
+    set.insertDialog();
+    set.insertDialog();
+    set.renameDialog(1, "a\"b");
+    set.insertDialog();
+    const std::int16_t own = set.dialog(2).FrmIndex;
+    EXPECT_EQ(dialogNameProblems(""), "- You must enter a name for the dialog!\r\n");
+    const std::pair<long, std::vector<const char *>> names[]
+        = {{0, {"   ", "MY_MENU 2, \xC3\xA4&#", "####", "DIALOG3", "dialog3"}},
+           {1, {"###", "DIALOG1", "dialog1"}},
+           {2, {"a\"b"}}}; // a quote, and taken
+    for (const auto &[problems, list] : names) {
+        for (const char *name : list) {
+            const std::string said = dialogNameProblems(name, set, own);
+            EXPECT_EQ(std::count(said.begin(), said.end(), '\n'), problems) << name;
+            EXPECT_TRUE(!problems || (said.starts_with("- ") && said.ends_with("\r\n"))) << said;
+        }
+    }
+    EXPECT_EQ(problemLines({"first", "- second", "third\n", "fourth\r\n"}),
+              "- first\r\n- second\r\n- third\r\n- fourth\r\n");
+    EXPECT_EQ(problemLines({}), "");
+    EXPECT_NE(dialogNameProblems("dialog1", set, own).find("already named DIALOG1"),
+              std::string::npos);
+}
