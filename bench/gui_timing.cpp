@@ -14,7 +14,7 @@
 #include "design_fixture.h"
 #include "persist/design_writer.h"
 #include "support/scripted_prompts.h"
-#include "surface/surface_view.h"
+#include "surface_view/surface_view.h"
 
 #include <QApplication>
 #include <QDialog>

@@ -7,9 +7,9 @@
 // a drag step of 1,000 picked controls with their outlines under 8 ms.
 #include "support/fake_surface_host.h"
 #include "surface/grid_step.h"
-#include "surface/grid_switch.h"
 #include "surface/move_limits.h"
-#include "surface/surface_view.h"
+#include "surface_view/grid_switch.h"
+#include "surface_view/surface_view.h"
 #include "target_reporter.h"
 
 #include <QApplication>

@@ -1,6 +1,6 @@
 #include "app/control_menu.h"
 
-#include "surface/surface_view.h"
+#include "surface_view/surface_view.h"
 
 namespace kovrin {
 
@@ -65,6 +65,11 @@ void ControlMenu::showAllEntries()
 {
     for (QAction *action : std::as_const(m_controlOnly))
         action->setVisible(true);
+}
+
+SurfaceView *ControlMenu::popUpForm() const
+{
+    return m_popUpForm;
 }
 
 } // namespace kovrin

@@ -24,7 +24,7 @@ public:
     // Every entry shown again.
     void showAllEntries();
 
-    SurfaceView *popUpForm() const { return m_popUpForm; }
+    SurfaceView *popUpForm() const;
 
 private:
     // onControlOnly: hidden while the menu stands over the empty background.

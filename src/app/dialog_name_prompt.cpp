@@ -1,8 +1,8 @@
 #include "app/dialog_name_prompt.h"
 
 #include "app/prompt_buttons.h"
-#include "app/user_prompts.h"
 #include "model/dialog_name_check.h"
+#include "surface_view/user_prompts.h"
 
 #include <QHBoxLayout>
 #include <QLabel>

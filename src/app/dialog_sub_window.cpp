@@ -1,6 +1,6 @@
 #include "app/dialog_sub_window.h"
 
-#include "surface/surface_view.h"
+#include "surface_view/surface_view.h"
 
 #include <QApplication>
 #include <QCloseEvent>

@@ -3,8 +3,8 @@
 #include "app/dialog_sub_window.h"
 #include "app/edit_steps.h"
 #include "app/fs_path.h"
-#include "app/user_prompts.h"
-#include "surface/surface_view.h"
+#include "surface_view/surface_view.h"
+#include "surface_view/user_prompts.h"
 
 #include <QKeyEvent>
 

@@ -3,8 +3,8 @@
 
 #include "app/dialog_sub_window.h"
 #include "app/edit_steps.h"
-#include "surface/surface_host.h"
-#include "surface/surface_view.h"
+#include "surface_view/surface_host.h"
+#include "surface_view/surface_view.h"
 
 #include <QMdiArea>
 #include <QPointer>

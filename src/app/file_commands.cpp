@@ -3,12 +3,12 @@
 #include "app/backups.h"
 #include "app/dialog_workspace.h"
 #include "app/fs_path.h"
-#include "app/user_prompts.h"
 #include "model/problem_list.h"
 #include "persist/design_loader.h"
 #include "persist/design_writer.h"
 #include "persist/file_io.h"
-#include "surface/busy_cursor.h"
+#include "surface_view/busy_cursor.h"
+#include "surface_view/user_prompts.h"
 
 #include <QCoreApplication>
 #include <QDir>

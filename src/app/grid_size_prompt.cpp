@@ -1,9 +1,9 @@
 #include "app/grid_size_prompt.h"
 
 #include "app/prompt_buttons.h"
-#include "app/user_prompts.h"
 #include "model/number_guard.h"
-#include "props/number_field.h"
+#include "props_window/number_field.h"
+#include "surface_view/user_prompts.h"
 
 #include <QGridLayout>
 #include <QHBoxLayout>

@@ -9,9 +9,9 @@
 #include "app/dialog_name_prompt.h"
 #include "app/dialog_workspace.h"
 #include "app/file_commands.h"
-#include "app/generate_command.h"
-#include "app/grid_commands.h"
-#include "app/import_command.h"
+#include "app/generate_menu_command.h"
+#include "app/grid_menu_commands.h"
+#include "app/import_menu_command.h"
 #include "app/product.h"
 #include "app/qt_user_prompts.h"
 #include "app/readme_command.h"
@@ -22,9 +22,9 @@
 #include "app/view_grid_setting.h"
 #include "app/window_menu.h"
 #include "model/dialog_name_check.h"
-#include "props/property_editor_open.h"
-#include "surface/order_window_open.h"
-#include "surface/surface_view.h"
+#include "props_window/property_editor_open.h"
+#include "surface_view/order_window_open.h"
+#include "surface_view/surface_view.h"
 
 #include <QAction>
 #include <QCloseEvent>

@@ -7,7 +7,7 @@
 #include "app/modal_runner.h"
 #include "app/toolbox.h"
 #include "model/control_record.h"
-#include "surface/surface_host.h"
+#include "surface_view/surface_host.h"
 
 #include <QMainWindow>
 #include <QPointer>

@@ -2,7 +2,7 @@
 // The user-prompt seam as the program shows it: Qt's message boxes, Qt's own file dialog (the
 // same on every platform, with our own overwrite question) and the colour dialog.
 
-#include "app/user_prompts.h"
+#include "surface_view/user_prompts.h"
 
 #include <QPointer>
 #include <QWidget>

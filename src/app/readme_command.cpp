@@ -1,6 +1,6 @@
 #include "app/readme_command.h"
 
-#include "app/user_prompts.h"
+#include "surface_view/user_prompts.h"
 
 #include <QCoreApplication>
 #include <QDesktopServices>

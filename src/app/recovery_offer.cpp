@@ -3,7 +3,7 @@
 #include "app/autosave.h"
 #include "app/file_commands.h"
 #include "app/recovery_slot.h"
-#include "app/user_prompts.h"
+#include "surface_view/user_prompts.h"
 
 #include <QDir>
 #include <QFileInfo>

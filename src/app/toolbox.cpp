@@ -1,7 +1,7 @@
 #include "app/toolbox.h"
 
 #include "model/drawn_control.h"
-#include "surface/surface_host.h"
+#include "surface_view/surface_host.h"
 
 #include <QIcon>
 #include <QPushButton>

@@ -2,7 +2,7 @@
 
 #include "app/dialog_workspace.h"
 #include "app/file_commands.h"
-#include "app/user_prompts.h"
+#include "surface_view/user_prompts.h"
 
 namespace kovrin {
 

@@ -1,7 +1,7 @@
 #include "editor_fixture.h"
 #include "property_editor_test.h"
 
-#include "props/colour_group_box.h"
+#include "props_window/colour_group_box.h"
 
 #include <QPushButton>
 

@@ -4,8 +4,8 @@
 
 #include "../support/fake_surface_host.h"
 #include "model/dialog_set.h"
-#include "props/property_editor.h"
-#include "surface/surface_view.h"
+#include "props_window/property_editor.h"
+#include "surface_view/surface_view.h"
 
 #include <QLineEdit>
 #include <QTest>

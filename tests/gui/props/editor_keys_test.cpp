@@ -1,7 +1,7 @@
 #include "editor_fixture.h"
 #include "property_editor_test.h"
 
-#include "props/property_editor_open.h"
+#include "props_window/property_editor_open.h"
 
 #include <QApplication>
 #include <QComboBox>

@@ -1,9 +1,9 @@
 #include "editor_fixture.h"
 #include "property_editor_test.h"
 
-#include "props/colour_group_box.h"
-#include "props/field_look.h"
-#include "props/font_preview.h"
+#include "props_window/colour_group_box.h"
+#include "props_window/field_look.h"
+#include "props_window/font_preview.h"
 
 #include <QCheckBox>
 #include <QComboBox>

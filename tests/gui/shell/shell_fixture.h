@@ -7,7 +7,7 @@
 #include "app/dialog_sub_window.h"
 #include "app/dialog_workspace.h"
 #include "app/main_window.h"
-#include "surface/surface_view.h"
+#include "surface_view/surface_view.h"
 
 #include <QFile>
 #include <QMdiArea>

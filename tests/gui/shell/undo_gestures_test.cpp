@@ -5,7 +5,7 @@
 #include "app/control_menu.h"
 #include "set_picture.h"
 #include "surface/held_keys.h"
-#include "surface/order_window.h"
+#include "surface_view/order_window.h"
 #include "window_surface.h"
 
 #include <QAction>

@@ -1,7 +1,7 @@
 // Undo and redo of every change of the dialog set: each step puts back the records, the drawn
 // controls, the windows and the generated code exactly as they were, and the Edit menu names it.
 #include "../support/test_settings.h"
-#include "props/property_editor.h"
+#include "props_window/property_editor.h"
 #include "set_picture.h"
 #include "surface/grid_lines.h"
 

@@ -3,8 +3,8 @@
 // prompts, recording what the surface asked of its main window.
 
 #include "scripted_prompts.h"
-#include "surface/surface_host.h"
-#include "surface/surface_view.h"
+#include "surface_view/surface_host.h"
+#include "surface_view/surface_view.h"
 
 #include <QPoint>
 #include <QStringList>

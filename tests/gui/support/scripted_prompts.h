@@ -2,7 +2,7 @@
 // A user-prompt seam for tests: records every prompt shown and answers from queues filled by
 // the test. An unexpected question fails loudly instead of blocking.
 
-#include "app/user_prompts.h"
+#include "surface_view/user_prompts.h"
 
 #include <QStringList>
 

@@ -1,6 +1,6 @@
 // The "Organize controls" window, driven through its widgets without a modal loop.
 #include "support/fake_surface_host.h"
-#include "surface/order_window.h"
+#include "surface_view/order_window.h"
 
 #include <QListWidget>
 #include <QPushButton>

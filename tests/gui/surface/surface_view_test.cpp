@@ -1,9 +1,9 @@
 // The surface view driven with real mouse and key events, headless.
 #include "support/fake_surface_host.h"
 #include "surface/grid_step.h"
-#include "surface/grid_switch.h"
 #include "surface/held_keys.h"
 #include "surface/move_limits.h"
+#include "surface_view/grid_switch.h"
 
 #include <QApplication>
 #include <QTest>

@@ -1,15 +1,15 @@
 // The four buttons: the check, writing the record and the drawn control, and Delete.
-#include "props/property_editor.h"
+#include "props_window/property_editor.h"
 
-#include "app/user_prompts.h"
 #include "model/dialog_set.h"
-#include "props/colour_group_box.h"
 #include "props/drawn_refresh.h"
-#include "props/number_field.h"
 #include "props/property_check.h"
 #include "props/record_save.h"
-#include "surface/surface_host.h"
-#include "surface/surface_view.h"
+#include "props_window/colour_group_box.h"
+#include "props_window/number_field.h"
+#include "surface_view/surface_host.h"
+#include "surface_view/surface_view.h"
+#include "surface_view/user_prompts.h"
 
 namespace kovrin {
 namespace {

@@ -1,10 +1,10 @@
-#include "app/generate_command.h"
+#include "app/generate_menu_command.h"
 
 #include "app/code_window.h"
 #include "app/modal_runner.h"
-#include "app/user_prompts.h"
 #include "codegen/generate_code.h"
 #include "model/dialog_set.h"
+#include "surface_view/user_prompts.h"
 
 namespace kovrin {
 

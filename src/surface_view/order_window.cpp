@@ -1,7 +1,7 @@
-#include "surface/order_window.h"
+#include "surface_view/order_window.h"
 
-#include "surface/surface_host.h"
-#include "surface/surface_view.h"
+#include "surface_view/surface_host.h"
+#include "surface_view/surface_view.h"
 
 #include <QHBoxLayout>
 #include <QKeyEvent>

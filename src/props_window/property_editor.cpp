@@ -1,16 +1,16 @@
 // Opening the editor and the events of its fields: filling from the record in the given order,
 // the per-kind rules, the multi-line switch, the font preview, the samples and the picker.
-#include "props/property_editor.h"
+#include "props_window/property_editor.h"
 
-#include "app/user_prompts.h"
 #include "model/dialog_set.h"
-#include "props/colour_group_box.h"
-#include "props/field_look.h"
 #include "props/field_table.h"
-#include "props/font_preview.h"
-#include "props/number_field.h"
-#include "surface/surface_host.h"
-#include "surface/surface_view.h"
+#include "props_window/colour_group_box.h"
+#include "props_window/field_look.h"
+#include "props_window/font_preview.h"
+#include "props_window/number_field.h"
+#include "surface_view/surface_host.h"
+#include "surface_view/surface_view.h"
+#include "surface_view/user_prompts.h"
 
 #include <QCheckBox>
 #include <QComboBox>

@@ -1,12 +1,12 @@
-#include "app/import_command.h"
+#include "app/import_menu_command.h"
 
 #include "app/dialog_workspace.h"
 #include "app/file_commands.h"
 #include "app/fs_path.h"
-#include "app/user_prompts.h"
 #include "classdef/dialog_import.h"
 #include "model/problem_list.h"
-#include "surface/busy_cursor.h"
+#include "surface_view/busy_cursor.h"
+#include "surface_view/user_prompts.h"
 
 #include <QFileInfo>
 

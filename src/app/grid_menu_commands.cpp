@@ -1,13 +1,13 @@
-#include "app/grid_commands.h"
+#include "app/grid_menu_commands.h"
 
 #include "app/dialog_workspace.h"
 #include "app/grid_size_prompt.h"
 #include "app/modal_runner.h"
 #include "model/number_text.h"
-#include "surface/busy_cursor.h"
 #include "surface/grid_step.h"
-#include "surface/grid_switch.h"
-#include "surface/surface_view.h"
+#include "surface_view/busy_cursor.h"
+#include "surface_view/grid_switch.h"
+#include "surface_view/surface_view.h"
 
 namespace kovrin {
 

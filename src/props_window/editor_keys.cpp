@@ -1,4 +1,4 @@
-#include "props/editor_keys.h"
+#include "props_window/editor_keys.h"
 
 #include <QKeyEvent>
 #include <QPlainTextEdit>

@@ -3,7 +3,7 @@
 // and the whole text can be selected when the field gets the focus so typing replaces it.
 
 #include "model/number_guard.h"
-#include "props/line_field.h"
+#include "props_window/line_field.h"
 
 namespace kovrin {
 

@@ -1,6 +1,6 @@
-#include "surface/order_window_open.h"
+#include "surface_view/order_window_open.h"
 
-#include "surface/order_window.h"
+#include "surface_view/order_window.h"
 
 namespace kovrin {
 

@@ -1,7 +1,7 @@
-#include "surface/surface_painter.h"
+#include "surface_view/surface_painter.h"
 
-#include "surface/control_painter.h"
-#include "surface/pixel_geometry.h"
+#include "surface_view/control_painter.h"
+#include "surface_view/pixel_geometry.h"
 
 #include <QLine>
 #include <QPainter>

@@ -1,4 +1,4 @@
-#include "surface/paint_cache.h"
+#include "surface_view/paint_cache.h"
 
 #include <QPainter>
 

@@ -1,9 +1,9 @@
-#include "props/property_editor_open.h"
+#include "props_window/property_editor_open.h"
 
-#include "app/user_prompts.h"
-#include "props/property_editor.h"
-#include "surface/surface_host.h"
-#include "surface/surface_view.h"
+#include "props_window/property_editor.h"
+#include "surface_view/surface_host.h"
+#include "surface_view/surface_view.h"
+#include "surface_view/user_prompts.h"
 
 namespace kovrin {
 

@@ -1,7 +1,7 @@
-#include "props/colour_group_box.h"
+#include "props_window/colour_group_box.h"
 
-#include "props/field_look.h"
-#include "props/number_field.h"
+#include "props_window/field_look.h"
+#include "props_window/number_field.h"
 
 #include <QGridLayout>
 #include <QLabel>

@@ -1,13 +1,13 @@
 // The surface view's mouse and keyboard: events in pixels become core gestures in twips.
-#include "surface/surface_view.h"
+#include "surface_view/surface_view.h"
 
-#include "app/user_prompts.h"
 #include "surface/delete_controls.h"
 #include "surface/input_state.h"
 #include "surface/kind_gestures.h"
-#include "surface/pixel_geometry.h"
 #include "surface/surface_gestures.h"
-#include "surface/surface_host.h"
+#include "surface_view/pixel_geometry.h"
+#include "surface_view/surface_host.h"
+#include "surface_view/user_prompts.h"
 
 #include <QKeyEvent>
 #include <QMouseEvent>

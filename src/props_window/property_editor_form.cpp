@@ -1,13 +1,13 @@
 // Building the editor window: every element with its name, label, hint and guard, the layout,
 // and the tab order, which follows the table of fields.
-#include "props/property_editor.h"
+#include "props_window/property_editor.h"
 
-#include "props/colour_group_box.h"
-#include "props/editor_keys.h"
 #include "props/field_table.h"
-#include "props/font_preview.h"
-#include "props/line_field.h"
-#include "props/number_field.h"
+#include "props_window/colour_group_box.h"
+#include "props_window/editor_keys.h"
+#include "props_window/font_preview.h"
+#include "props_window/line_field.h"
+#include "props_window/number_field.h"
 
 #include <QCheckBox>
 #include <QComboBox>

@@ -1,6 +1,6 @@
-#include "surface/control_painter.h"
+#include "surface_view/control_painter.h"
 
-#include "surface/paint_cache.h"
+#include "surface_view/paint_cache.h"
 
 #include <QPainter>
 #include <QStyle>

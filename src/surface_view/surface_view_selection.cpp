@@ -1,19 +1,19 @@
 // The surface view's selection: picking controls, the rubber band, the drag of the picked
 // controls, the plain arrow keys, copy and paste of several, and the status bar's text.
-#include "surface/surface_view.h"
+#include "surface_view/surface_view.h"
 
-#include "app/user_prompts.h"
 #include "surface/clipboard.h"
 #include "surface/drag_preview.h"
 #include "surface/grid_step.h"
 #include "surface/group_clipboard.h"
 #include "surface/move_limits.h"
-#include "surface/pixel_geometry.h"
 #include "surface/status_text.h"
 #include "surface/surface_commands.h"
-#include "surface/surface_host.h"
-#include "surface/surface_painter.h"
 #include "surface/surface_ref.h"
+#include "surface_view/pixel_geometry.h"
+#include "surface_view/surface_host.h"
+#include "surface_view/surface_painter.h"
+#include "surface_view/user_prompts.h"
 
 #include <QCursor>
 #include <QKeyEvent>

@@ -1,4 +1,4 @@
-#include "props/line_field.h"
+#include "props_window/line_field.h"
 
 #include <QFocusEvent>
 #include <QTimer>

@@ -1,4 +1,4 @@
-#include "props/font_preview.h"
+#include "props_window/font_preview.h"
 
 #include <QCoreApplication>
 #include <QDir>

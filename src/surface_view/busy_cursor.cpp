@@ -1,4 +1,4 @@
-#include "surface/busy_cursor.h"
+#include "surface_view/busy_cursor.h"
 
 #include <QApplication>
 #include <QCursor>

@@ -1,15 +1,15 @@
-#include "surface/surface_view.h"
+#include "surface_view/surface_view.h"
 
-#include "app/user_prompts.h"
-#include "surface/busy_cursor.h"
 #include "surface/grid_lines.h"
 #include "surface/kind_gestures.h"
-#include "surface/pixel_geometry.h"
 #include "surface/surface_commands.h"
 #include "surface/surface_gestures.h"
-#include "surface/surface_host.h"
-#include "surface/surface_painter.h"
 #include "surface/surface_ref.h"
+#include "surface_view/busy_cursor.h"
+#include "surface_view/pixel_geometry.h"
+#include "surface_view/surface_host.h"
+#include "surface_view/surface_painter.h"
+#include "surface_view/user_prompts.h"
 
 #include <QMdiSubWindow>
 #include <QPaintEvent>

@@ -1,7 +1,7 @@
-#include "surface/grid_switch.h"
+#include "surface_view/grid_switch.h"
 
-#include "surface/busy_cursor.h"
-#include "surface/surface_view.h"
+#include "surface_view/busy_cursor.h"
+#include "surface_view/surface_view.h"
 
 namespace kovrin {
 

@@ -1,4 +1,4 @@
-#include "props/field_look.h"
+#include "props_window/field_look.h"
 
 #include <QPalette>
 #include <QWidget>

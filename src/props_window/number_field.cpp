@@ -1,4 +1,4 @@
-#include "props/number_field.h"
+#include "props_window/number_field.h"
 
 #include <algorithm>
 
