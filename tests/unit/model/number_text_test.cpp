@@ -130,6 +130,7 @@ TEST(NumberText, TypedNumbersTakeEitherSeparatorFileNumbersOnlyThePoint)
            {"1e-999", 0.0},
            {"9007199254740993", 9007199254740992.0},
            {"0.00000000000000000000001", 1e-23},
+           {"0.18446744073709551616", 0.18446744073709551616},
            {"12345678901234567890.5", 12345678901234567890.5}};
     for (const auto &[text, value] : both) {
         EXPECT_EQ(parseTypedNumber(text), value) << text;
@@ -197,6 +198,7 @@ TEST(NumberGuard, ClearsHoldsAndCutsEachFieldsText)
     EXPECT_EQ(limitaNumero("0.5", 1, kFractionBounds, '.').caret, 1u);
     EXPECT_EQ(limitaNumero("0.12345", 2, kFractionBounds, '.').caret, 5u);
     EXPECT_EQ(limitaNumero("x", 1, kFractionBounds, '.').caret, 0u);
+    EXPECT_EQ(limitaNumero("0,5", 1, kFractionBounds, '.').caret, 3u);
 }
 
 TEST(ColourValue, DisplayBytesAndComponentTexts)
