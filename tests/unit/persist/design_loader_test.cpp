@@ -1,24 +1,23 @@
+// Loading read dialogs into the set: fresh numbers, tags and drawn controls, all or nothing.
+#include "../cli/cli_run.h"
 #include "persist/design_loader.h"
 
 #include "persist_support.h"
 
 #include <gtest/gtest.h>
 
-#include <filesystem>
-#include <fstream>
-
 using namespace kovrin;
 using namespace kovrin::testing;
 
 namespace {
 
-ControlRecord recordOf(const std::string &name, const std::string &type, float x, float y)
+ControlRecord recordOf(const std::string &name, const std::string &type)
 {
     ControlRecord r;
     r.Name = name;
     r.CtrlType = type;
-    r.X = x;
-    r.Y = y;
+    r.X = 0.1f;
+    r.Y = 0.2f;
     r.Width = 0.25f;
     r.Height = 0.5f;
     r.Text = "caption";
@@ -26,19 +25,6 @@ ControlRecord recordOf(const std::string &name, const std::string &type, float x
     r.BackColor
         = Rgba {std::string("0.2"), std::string("0.2"), std::string("0.2"), std::string("1")};
     return r;
-}
-
-LoadedDesign twoDialogs()
-{
-    LoadedDesign design;
-    design.dialogs.push_back(
-        LoadedDialog {"A",
-                      0.05f,
-                      {recordOf("t1", "TEXT", 0.1f, 0.2f), recordOf("b1", "BUTTON", 0.5f, 0.5f),
-                       recordOf("t2", "TEXT", 0, 0)}});
-    design.dialogs.push_back(
-        LoadedDialog {"B", 0, {recordOf("w", "WIDGET", 0, 0), recordOf("t3", "TEXT", 0, 0)}});
-    return design;
 }
 
 // A set that must not change when a load is refused.
@@ -61,8 +47,13 @@ void expectUntouched(const DialogSet &set)
 
 TEST(DesignLoader, RebuildsDialogsWithFreshNumbersTagsAndDrawnControls)
 {
+    LoadedDesign design;
+    design.dialogs.push_back(LoadedDialog {
+        "A", 0.05f, {recordOf("t1", "TEXT"), recordOf("b1", "BUTTON"), recordOf("t2", "TEXT")}});
+    design.dialogs.push_back(
+        LoadedDialog {"B", 0, {recordOf("w", "WIDGET"), recordOf("t3", "TEXT")}});
     DialogSet set = busySet();
-    ASSERT_TRUE(loadIntoSet(set, twoDialogs(), kSurface, "/tmp/x.kvx"));
+    ASSERT_TRUE(loadIntoSet(set, design, kSurface, "/tmp/x.kvx"));
     EXPECT_EQ(set.CurrentFile, "/tmp/x.kvx");
     EXPECT_EQ(set.DialogCounter, 2);
     EXPECT_EQ(set.NextTag, 5);
@@ -73,14 +64,11 @@ TEST(DesignLoader, RebuildsDialogsWithFreshNumbersTagsAndDrawnControls)
     EXPECT_EQ(a.Tag, "A");
     EXPECT_EQ(a.GridSize, 0.05f);
     ASSERT_EQ(a.cControls.size(), 3u);
-    EXPECT_EQ(a.cControls[0].Tag, "1");
     EXPECT_EQ(a.cControls[2].Tag, "3");
-
     // Drawn controls in file order (the stacking order), numbered per kind from 1.
     const auto &stack = a.surface.stackingOrder();
     ASSERT_EQ(stack.size(), 3u);
     EXPECT_EQ(stack[0].tag, "1");
-    EXPECT_EQ(stack[0].element, 1);
     EXPECT_EQ(stack[1].kind, ControlKind::Button);
     EXPECT_EQ(stack[1].element, 1);
     EXPECT_EQ(stack[2].element, 2);
@@ -97,9 +85,8 @@ TEST(DesignLoader, RebuildsDialogsWithFreshNumbersTagsAndDrawnControls)
     // Element numbers start again on every dialog; an unknown kind is kept but not drawn.
     const Dialog &b = set.dialog(1);
     EXPECT_EQ(b.FrmIndex, 2);
-    ASSERT_EQ(b.cControls.size(), 2u);
-    EXPECT_EQ(b.cControls[0].CtrlType, "WIDGET");
-    EXPECT_EQ(b.cControls[0].Tag, "4");
+    EXPECT_EQ(b.cControls.at(0).CtrlType, "WIDGET");
+    EXPECT_EQ(b.cControls.at(0).Tag, "4");
     ASSERT_EQ(b.surface.stackingOrder().size(), 1u);
     EXPECT_EQ(b.surface.stackingOrder()[0].tag, "5");
     EXPECT_EQ(b.surface.stackingOrder()[0].element, 1);
@@ -107,61 +94,48 @@ TEST(DesignLoader, RebuildsDialogsWithFreshNumbersTagsAndDrawnControls)
 
 TEST(DesignLoader, DesignsThatWouldPassACounterAreRefusedBeforeAnythingIsDiscarded)
 {
-    LoadedDesign manyDialogs;
-    manyDialogs.dialogs.resize(32768);
     DialogSet set = busySet();
-    const Status dialogs = loadIntoSet(set, manyDialogs, kSurface, "x.kvx");
-    EXPECT_FALSE(dialogs);
+    LoadedDesign design;
+    design.dialogs.resize(32768);
+    const Status dialogs = loadIntoSet(set, design, kSurface, "x.kvx");
     EXPECT_EQ(dialogs.message,
               "The file holds more than 32767 dialogs; at most 32767 can be loaded. Nothing "
               "was loaded.");
     expectUntouched(set);
 
-    LoadedDesign manyControls;
-    manyControls.dialogs.resize(2);
-    manyControls.dialogs[0].controls.resize(20000, recordOf("w", "WIDGET", 0, 0));
-    manyControls.dialogs[1].controls.resize(12768, recordOf("w", "WIDGET", 0, 0));
-    const Status controls = loadIntoSet(set, manyControls, kSurface, "x.kvx");
-    EXPECT_FALSE(controls);
-    EXPECT_NE(controls.message.find("more than 32767 controls"), std::string::npos);
+    design.dialogs.resize(2);
+    design.dialogs[0].controls.resize(20000, recordOf("w", "WIDGET"));
+    design.dialogs[1].controls.resize(12768, recordOf("w", "WIDGET"));
+    EXPECT_NE(loadIntoSet(set, design, kSurface, "x.kvx").message.find("more than 32767 controls"),
+              std::string::npos);
     expectUntouched(set);
 
     // The element numbers of one kind on one dialog run out one earlier: they start at 1.
-    LoadedDesign oneKind;
-    oneKind.dialogs.resize(1);
-    oneKind.dialogs[0].controls.resize(32767, recordOf("t", "TEXT", 0, 0));
-    EXPECT_FALSE(loadIntoSet(set, oneKind, kSurface, "x.kvx"));
+    design.dialogs.resize(1);
+    design.dialogs[0].controls.assign(32767, recordOf("t", "TEXT"));
+    EXPECT_FALSE(loadIntoSet(set, design, kSurface, "x.kvx"));
     expectUntouched(set);
-    oneKind.dialogs[0].controls.pop_back();
-    EXPECT_TRUE(loadIntoSet(set, oneKind, kSurface, "x.kvx"));
+    design.dialogs[0].controls.pop_back();
+    EXPECT_TRUE(loadIntoSet(set, design, kSurface, "x.kvx"));
     EXPECT_EQ(set.NextTag, 32766);
 }
 
-TEST(DesignLoader, UnreadableFileLeavesTheSetAsItWas)
+TEST(DesignLoader, LoadingAFileReportsItsProblemsAndAnUnreadableOneChangesNothing)
 {
     DialogSet set = busySet();
-    const auto outcome
-        = loadDesignFile(set, std::string(KOVRIN_TEST_DATA) + "/missing.kvx", '.', kSurface);
-    EXPECT_FALSE(outcome.status);
+    auto outcome = loadDesignFile(set, kovrin::test::dataPath("missing.kvx"), '.', kSurface);
     EXPECT_NE(outcome.status.message.find("missing.kvx"), std::string::npos);
     expectUntouched(set);
-}
 
-TEST(DesignLoader, LoadingAFileReportsItsProblems)
-{
-    const auto path = std::filesystem::temp_directory_path() / "kovrin-loader-problems.kvx";
-    {
-        std::ofstream out(path, std::ios::binary);
-        out << "\"0.61\"\r\n\"A\"\r\n\"KOVRIN_INFO_GRIDSIZE\"\r\nwide\r\n\"###\"\r\n";
-    }
-    DialogSet set = busySet();
-    const auto outcome = loadDesignFile(set, path, '.', kSurface);
-    std::filesystem::remove(path);
+    const kovrin::test::TempFolder folder;
+    const std::string path = folder.write(
+        "problems.kvx", fileOf(current({header("A", "wide"), control("A", "a", "TEXT")})));
+    outcome = loadDesignFile(set, path, '.', kSurface);
     ASSERT_TRUE(outcome.status);
-    EXPECT_EQ(
-        outcome.problems,
-        (std::vector<std::string> {"dialog \"A\", grid step: \"wide\" is not a number; it was "
-                                   "read as 0."}));
+    EXPECT_EQ(outcome.problems,
+              (std::vector<std::string> {"dialog \"A\", grid step: \"wide\" is "
+                                         "not a number; it was read as 0."}));
     EXPECT_EQ(set.count(), 1u);
-    EXPECT_EQ(set.CurrentFile, path.string());
+    EXPECT_EQ(set.dialog(0).cControls.size(), 1u);
+    EXPECT_EQ(set.CurrentFile, path);
 }

@@ -1,7 +1,10 @@
 // How a save replaces what stands at its path: links, permissions, devices and pipes, folders,
 // read-only files, and that no temporary file is ever left behind.
 #include "../cli/cli_run.h"
+#include "persist/design_writer.h"
 #include "persist/file_io.h"
+
+#include "persist_support.h"
 
 #include <gtest/gtest.h>
 
@@ -17,6 +20,7 @@
 
 using namespace kovrin;
 using kovrin::test::TempFolder;
+using kovrin::testing::sampleSet;
 namespace fs = std::filesystem;
 
 namespace {
@@ -44,22 +48,38 @@ TEST(FileReplace, ARegularFileIsReplacedWholeAndNothingElseIsLeft)
 {
     TempFolder folder;
     const std::string target = folder.write("a.kvx", "old");
-    ASSERT_TRUE(writeFileAtomically(target, "new bytes"));
-    EXPECT_EQ(folder.read("a.kvx"), "new bytes");
+    const WriteOutcome outcome = writeDesign(sampleSet(), target);
+    ASSERT_TRUE(outcome.status) << outcome.status.message;
+    EXPECT_EQ(folder.read("a.kvx"), designBytes(sampleSet()).bytes);
     ASSERT_TRUE(writeFileAtomically(folder.path("b.kvx"), "made"));
+    EXPECT_EQ(folder.read("b.kvx"), "made");
     EXPECT_EQ(namesIn(folder), (std::vector<std::string> {"a.kvx", "b.kvx"}));
+
+    // Characters the code page lacks are written as "?" and reported.
+    DialogSet set = sampleSet();
+    set.renameDialog(1, "\xE2\x98\x85 Stars");
+    const WriteOutcome stars = writeDesign(set, target);
+    EXPECT_EQ(stars.replacedTexts,
+              (std::vector<std::string> {"dialog \"\xE2\x98\x85 Stars\", name"}));
+    EXPECT_NE(folder.read("a.kvx").find("\"? Stars\"\r\n"), std::string::npos);
 }
 
-TEST(FileReplace, AFolderAndAMissingFolderAreRefusedAndLeaveNothing)
+TEST(FileReplace, AFailedWriteLeavesWhatStoodThereAndNothingElse)
 {
     TempFolder folder;
     fs::create_directory(folder.path("dir.kvx"));
     const Status toFolder = writeFileAtomically(folder.path("dir.kvx"), "x");
-    EXPECT_FALSE(toFolder);
     EXPECT_NE(toFolder.message.find("folder"), std::string::npos) << toFolder.message;
     EXPECT_TRUE(fs::is_directory(folder.path("dir.kvx")));
-    EXPECT_FALSE(writeFileAtomically(folder.path("none/x.kvx"), "x"));
-    EXPECT_EQ(namesIn(folder), std::vector<std::string> {"dir.kvx"});
+    const WriteOutcome missing = writeDesign(sampleSet(), folder.path("none/x.kvx"));
+    EXPECT_NE(missing.status.message.find("x.kvx"), std::string::npos);
+    // The temporary file beside a target with a 250-character name cannot be created, so the
+    // write fails after the old file was found.
+    const std::string longName = std::string(246, 'd') + ".kvx";
+    folder.write(longName, "old contents");
+    EXPECT_FALSE(writeDesign(sampleSet(), folder.path(longName)).status.message.empty());
+    EXPECT_EQ(folder.read(longName), "old contents");
+    EXPECT_EQ(namesIn(folder), (std::vector<std::string> {longName, "dir.kvx"}));
 }
 
 TEST(FileReplace, TheSameFileThroughAnotherPath)

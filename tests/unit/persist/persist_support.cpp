@@ -124,4 +124,36 @@ std::vector<std::string> controlItems(std::string_view name, std::string_view ct
     return out;
 }
 
+Lines header(const std::string &dialog, const std::string &grid)
+{
+    return {"\"" + dialog + "\"", "\"KOVRIN_INFO_GRIDSIZE\"", grid, "\"###\""};
+}
+
+Lines control(const std::string &dialog, const std::string &name, const std::string &type,
+              std::initializer_list<std::pair<std::size_t, std::string>> items)
+{
+    Lines lines {"\"" + dialog + "\""};
+    for (auto &item : controlItems(name, type))
+        lines.push_back(item);
+    lines.push_back("\"###\"");
+    for (const auto &[line, text] : items)
+        lines.at(line) = text;
+    return lines;
+}
+
+Lines olderControl(const std::string &dialog, const std::string &name)
+{
+    Lines lines = control(dialog, name, "BUTTON");
+    lines.resize(lines.size() - 2); // no line spacing, no end mark
+    return lines;
+}
+
+Lines current(std::initializer_list<Lines> parts)
+{
+    Lines all {"\"0.61\""};
+    for (const auto &part : parts)
+        all.insert(all.end(), part.begin(), part.end());
+    return all;
+}
+
 } // namespace kovrin::testing

@@ -28,4 +28,17 @@ DialogSet mainMenuSet();
 // The 36 lines of a control record after its dialog name, with the given type and name.
 std::vector<std::string> controlItems(std::string_view name, std::string_view ctrlType);
 
+// The lines of a file, built part by part.
+using Lines = std::vector<std::string>;
+// A dialog header with its grid step item, end mark included.
+Lines header(const std::string &dialog, const std::string &grid);
+// A current-format control record: dialog name, the 36 items of controlItems, line spacing
+// and end mark; items can be replaced by their line number in the record (1 is the name).
+Lines control(const std::string &dialog, const std::string &name, const std::string &type = "TEXT",
+              std::initializer_list<std::pair<std::size_t, std::string>> items = {});
+// An older-format record: the dialog name and 35 items, no line spacing and no end mark.
+Lines olderControl(const std::string &dialog, const std::string &name);
+// A current-format file: the version line and the parts.
+Lines current(std::initializer_list<Lines> parts);
+
 } // namespace kovrin::testing
