@@ -11,26 +11,17 @@ using namespace kovrin::testing;
 
 namespace {
 
-ControlRecord recordOf(const std::string &name, const std::string &type)
+ControlRecord ofType(const std::string &type)
 {
     ControlRecord r;
-    r.Name = name;
     r.CtrlType = type;
-    r.X = 0.1f;
-    r.Y = 0.2f;
-    r.Width = 0.25f;
-    r.Height = 0.5f;
-    r.Text = "caption";
-    r.ForeColor = Rgba {std::string("1"), std::string("0,5"), std::string("0"), std::string("1")};
-    r.BackColor
-        = Rgba {std::string("0.2"), std::string("0.2"), std::string("0.2"), std::string("1")};
     return r;
 }
 
 // A set that must not change when a load is refused.
 DialogSet busySet()
 {
-    DialogSet set = sampleSet();
+    DialogSet set = mainMenuSet();
     set.CurrentFile = "old.kvx";
     return set;
 }
@@ -38,8 +29,8 @@ DialogSet busySet()
 void expectUntouched(const DialogSet &set)
 {
     EXPECT_EQ(set.count(), 2u);
-    EXPECT_EQ(set.dialog(0).cControls.size(), 2u);
-    EXPECT_EQ(set.NextTag, 2);
+    EXPECT_EQ(set.dialog(0).cControls.size(), 5u);
+    EXPECT_EQ(set.NextTag, 11);
     EXPECT_EQ(set.CurrentFile, "old.kvx");
 }
 
@@ -47,45 +38,41 @@ void expectUntouched(const DialogSet &set)
 
 TEST(DesignLoader, RebuildsDialogsWithFreshNumbersTagsAndDrawnControls)
 {
-    LoadedDesign design;
-    design.dialogs.push_back(LoadedDialog {
-        "A", 0.05f, {recordOf("t1", "TEXT"), recordOf("b1", "BUTTON"), recordOf("t2", "TEXT")}});
-    design.dialogs.push_back(
-        LoadedDialog {"B", 0, {recordOf("w", "WIDGET"), recordOf("t3", "TEXT")}});
+    const Lines t1 = control(
+        "A", "t1", "TEXT", {{6, "1"}, {7, "0.5"}, {8, "0"}, {10, "0.2"}, {11, "0.2"}, {12, "0.2"}});
+    const LoadedDesign design = parseDesign(
+        fileOf(current({header("A", "0.05"), t1, control("A", "b1", "BUTTON"), control("A", "t2"),
+                        control("B", "w", "WIDGET"), control("B", "t3")})),
+        '.');
     DialogSet set = busySet();
     ASSERT_TRUE(loadIntoSet(set, design, kSurface, "/tmp/x.kvx"));
     EXPECT_EQ(set.CurrentFile, "/tmp/x.kvx");
-    EXPECT_EQ(set.DialogCounter, 2);
     EXPECT_EQ(set.NextTag, 5);
     ASSERT_EQ(set.count(), 2u);
-
     const Dialog &a = set.dialog(0);
-    EXPECT_EQ(a.FrmIndex, 1);
-    EXPECT_EQ(a.Tag, "A");
     EXPECT_EQ(a.GridSize, 0.05f);
-    ASSERT_EQ(a.cControls.size(), 3u);
-    EXPECT_EQ(a.cControls[2].Tag, "3");
-    // Drawn controls in file order (the stacking order), numbered per kind from 1.
+    EXPECT_EQ(a.cControls.at(2).Tag, "3");
+    // Drawn controls in file order (the stacking order), numbered per kind from 1, placed and
+    // coloured from the record.
     const auto &stack = a.surface.stackingOrder();
     ASSERT_EQ(stack.size(), 3u);
-    EXPECT_EQ(stack[0].tag, "1");
     EXPECT_EQ(stack[1].kind, ControlKind::Button);
     EXPECT_EQ(stack[1].element, 1);
     EXPECT_EQ(stack[2].element, 2);
+    EXPECT_EQ(stack[2].tag, "3");
     EXPECT_TRUE(stack[0].visible);
-    EXPECT_DOUBLE_EQ(stack[0].left, static_cast<double>(0.1f) * 12000);
-    EXPECT_DOUBLE_EQ(stack[0].top, static_cast<double>(0.2f) * 9000);
-    EXPECT_DOUBLE_EQ(stack[0].width, 3000);
-    EXPECT_DOUBLE_EQ(stack[0].height, 4500);
-    EXPECT_EQ(stack[0].caption, "caption");
+    EXPECT_DOUBLE_EQ(stack[0].left, 1500);
+    EXPECT_DOUBLE_EQ(stack[0].top, static_cast<double>(0.1f) * 9000);
+    EXPECT_DOUBLE_EQ(stack[0].width, static_cast<double>(0.2f) * 12000);
+    EXPECT_DOUBLE_EQ(stack[0].height, static_cast<double>(0.1f) * 9000);
+    EXPECT_EQ(stack[0].caption, "hello");
     EXPECT_EQ(stack[0].textColour, (Rgb8 {255, 128, 0}));
     EXPECT_EQ(stack[0].backColour, (Rgb8 {51, 51, 51}));
     EXPECT_EQ(a.surface.lastElement(ControlKind::Text), 3);
-
-    // Element numbers start again on every dialog; an unknown kind is kept but not drawn.
+    // Numbers go on across dialogs, element numbers start again; an unknown kind is not drawn.
     const Dialog &b = set.dialog(1);
     EXPECT_EQ(b.FrmIndex, 2);
-    EXPECT_EQ(b.cControls.at(0).CtrlType, "WIDGET");
+    EXPECT_EQ(b.Tag, "B");
     EXPECT_EQ(b.cControls.at(0).Tag, "4");
     ASSERT_EQ(b.surface.stackingOrder().size(), 1u);
     EXPECT_EQ(b.surface.stackingOrder()[0].tag, "5");
@@ -104,15 +91,15 @@ TEST(DesignLoader, DesignsThatWouldPassACounterAreRefusedBeforeAnythingIsDiscard
     expectUntouched(set);
 
     design.dialogs.resize(2);
-    design.dialogs[0].controls.resize(20000, recordOf("w", "WIDGET"));
-    design.dialogs[1].controls.resize(12768, recordOf("w", "WIDGET"));
+    design.dialogs[0].controls.resize(20000, ofType("WIDGET"));
+    design.dialogs[1].controls.resize(12768, ofType("WIDGET"));
     EXPECT_NE(loadIntoSet(set, design, kSurface, "x.kvx").message.find("more than 32767 controls"),
               std::string::npos);
     expectUntouched(set);
 
     // The element numbers of one kind on one dialog run out one earlier: they start at 1.
     design.dialogs.resize(1);
-    design.dialogs[0].controls.assign(32767, recordOf("t", "TEXT"));
+    design.dialogs[0].controls.assign(32767, ofType("TEXT"));
     EXPECT_FALSE(loadIntoSet(set, design, kSurface, "x.kvx"));
     expectUntouched(set);
     design.dialogs[0].controls.pop_back();

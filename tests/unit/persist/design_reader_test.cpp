@@ -98,27 +98,20 @@ TEST(DesignReader, ReadsDialogsGridStepsAndEveryFieldInEveryWrittenForm)
 
 TEST(DesignReader, ColourNumbersBecomeTheirNumberTextQuotedOnesKeepTheirCharacters)
 {
-    const std::pair<const char *, const char *> cases[]
-        = {{".5", "0.5"},
-           {"1E-05", "0.00001"},
-           {"5e-1", "0.5"},
-           {"0.6143733315408523", "0.614373331540852"},
-           {"-0.25", "-0.25"},
-           {"+.75", "0.75"},
-           {"1", "1"},
-           {"\".5\"", ".5"},
-           {"\"1E-05\"", "1E-05"},
-           {"\"0,25\"", "0.25"},
-           {"\"0.6143733315408523\"", "0.6143733315408523"}}; // held: "." is the user's separator
     for (char separator : {'.', ','}) {
-        for (const auto &[stored, held] : cases) {
-            SCOPED_TRACE(std::string(stored) + " under '" + separator + "'");
+        // Each case: the item as stored, a blank, the text held with "." for the separator.
+        for (const std::string c :
+             {".5 0.5", "1E-05 0.00001", "5e-1 0.5", "-0.25 -0.25", "+.75 0.75", "1 1",
+              "0.6143733315408523 0.614373331540852", "\".5\" .5", "\"1E-05\" 1E-05",
+              "\"0,25\" 0.25", "\"0.6143733315408523\" 0.6143733315408523"}) {
+            const std::string stored = c.substr(0, c.find(' '));
+            std::string held = c.substr(c.find(' ') + 1);
+            SCOPED_TRACE(stored + " under '" + separator + "'");
             const auto design
                 = parse(current({control("D1", "lbl", "TEXT", {{6, stored}})}), separator);
-            std::string text = held;
-            std::replace(text.begin(), text.end(), '.', separator);
+            std::replace(held.begin(), held.end(), '.', separator);
             const ControlRecord &r = design.dialogs.at(0).controls.at(0);
-            EXPECT_EQ((*r.ForeColor)[0], ColourComponent(text));
+            EXPECT_EQ((*r.ForeColor)[0], ColourComponent(held));
             // A colour stored as four zeros is a colour, held as texts too.
             EXPECT_EQ((*r.ActiveColor)[0], ColourComponent("0"));
             EXPECT_TRUE(design.problems.empty());

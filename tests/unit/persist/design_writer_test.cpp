@@ -61,23 +61,21 @@ TEST(DesignWriter, WriterReproducesTheGoldenFile)
     EXPECT_EQ(designBytes(DialogSet {}).bytes, "\"0.61\"\r\n");
 }
 
+// What the golden file does not hold: a bare line feed, and digits a float or a double would
+// round differently.
 TEST(DesignWriter, NumbersAndTextsKeepTheirWrittenForm)
 {
-    const DesignBytes out = oneControl(ControlKind::Text, [](DialogSet &set, ControlRecord &r) {
-        set.setGridSize(0, 0.0001f);
-        r.Width = 0.00001f;
+    const DesignBytes out = oneControl(ControlKind::Text, [](DialogSet &, ControlRecord &r) {
         r.Height = 1.0f / 3.0f;
-        r.ForeColor = Rgba {std::string("0,5"), std::string("0.25"), 0.2, 1.0 / 3.0};
-        r.Text = "caf\xC3\xA9\none\r\n"; // a bare line feed
+        r.ForeColor = colourOf(1.0 / 3.0, 0, 0, 1);
+        r.Text = "a\nb";
     });
     const auto lines = crlfLines(out.bytes);
-    const std::pair<std::size_t, const char *> expected[]
-        = {{3, "0.0001"},    {8, "0.00001"}, {9, "0.3333333"},          {11, "\"0,5\""},
-           {12, "\"0.25\""}, {13, "0.2"},    {14, "0.333333333333333"}, {21, "\"caf\xE9"},
-           {22, "one"},      {23, "\""}};
-    for (const auto &[line, text] : expected)
-        EXPECT_EQ(lines.at(line), text) << "line " << line;
-    EXPECT_EQ(lines.size(), 45u);
+    ASSERT_EQ(lines.size(), 44u);
+    EXPECT_EQ(lines[9], "0.3333333");
+    EXPECT_EQ(lines[11], "0.333333333333333");
+    EXPECT_EQ(lines[21], "\"a");
+    EXPECT_EQ(lines[22], "b\"");
 }
 
 TEST(DesignWriter, ForeignCharactersAndTextsThatCannotReadBackAreReported)

@@ -20,7 +20,7 @@
 
 using namespace kovrin;
 using kovrin::test::TempFolder;
-using kovrin::testing::sampleSet;
+using kovrin::testing::mainMenuSet;
 namespace fs = std::filesystem;
 
 namespace {
@@ -48,20 +48,19 @@ TEST(FileReplace, ARegularFileIsReplacedWholeAndNothingElseIsLeft)
 {
     TempFolder folder;
     const std::string target = folder.write("a.kvx", "old");
-    const WriteOutcome outcome = writeDesign(sampleSet(), target);
+    const WriteOutcome outcome = writeDesign(mainMenuSet(), target);
     ASSERT_TRUE(outcome.status) << outcome.status.message;
-    EXPECT_EQ(folder.read("a.kvx"), designBytes(sampleSet()).bytes);
+    EXPECT_EQ(folder.read("a.kvx"), designBytes(mainMenuSet()).bytes);
     ASSERT_TRUE(writeFileAtomically(folder.path("b.kvx"), "made"));
     EXPECT_EQ(folder.read("b.kvx"), "made");
     EXPECT_EQ(namesIn(folder), (std::vector<std::string> {"a.kvx", "b.kvx"}));
 
-    // Characters the code page lacks are written as "?" and reported.
-    DialogSet set = sampleSet();
-    set.renameDialog(1, "\xE2\x98\x85 Stars");
-    const WriteOutcome stars = writeDesign(set, target);
-    EXPECT_EQ(stars.replacedTexts,
-              (std::vector<std::string> {"dialog \"\xE2\x98\x85 Stars\", name"}));
-    EXPECT_NE(folder.read("a.kvx").find("\"? Stars\"\r\n"), std::string::npos);
+    // The same file through another path.
+    EXPECT_TRUE(isSameFile(target, (fs::path(folder.path("")) / "." / "a.kvx").string()));
+    EXPECT_FALSE(isSameFile(target, folder.path("b.kvx")));
+    EXPECT_FALSE(isSameFile(target, folder.path("missing.kvx")));
+    fs::create_hard_link(target, folder.path("hard.kvx"));
+    EXPECT_TRUE(isSameFile(target, folder.path("hard.kvx")));
 }
 
 TEST(FileReplace, AFailedWriteLeavesWhatStoodThereAndNothingElse)
@@ -71,27 +70,15 @@ TEST(FileReplace, AFailedWriteLeavesWhatStoodThereAndNothingElse)
     const Status toFolder = writeFileAtomically(folder.path("dir.kvx"), "x");
     EXPECT_NE(toFolder.message.find("folder"), std::string::npos) << toFolder.message;
     EXPECT_TRUE(fs::is_directory(folder.path("dir.kvx")));
-    const WriteOutcome missing = writeDesign(sampleSet(), folder.path("none/x.kvx"));
+    const WriteOutcome missing = writeDesign(mainMenuSet(), folder.path("none/x.kvx"));
     EXPECT_NE(missing.status.message.find("x.kvx"), std::string::npos);
     // The temporary file beside a target with a 250-character name cannot be created, so the
     // write fails after the old file was found.
     const std::string longName = std::string(246, 'd') + ".kvx";
     folder.write(longName, "old contents");
-    EXPECT_FALSE(writeDesign(sampleSet(), folder.path(longName)).status.message.empty());
+    EXPECT_FALSE(writeDesign(mainMenuSet(), folder.path(longName)).status.message.empty());
     EXPECT_EQ(folder.read(longName), "old contents");
     EXPECT_EQ(namesIn(folder), (std::vector<std::string> {longName, "dir.kvx"}));
-}
-
-TEST(FileReplace, TheSameFileThroughAnotherPath)
-{
-    TempFolder folder;
-    const std::string file = folder.write("a.kvx", "x");
-    folder.write("b.kvx", "x");
-    EXPECT_TRUE(isSameFile(file, (fs::path(folder.path("")) / "." / "a.kvx").string()));
-    EXPECT_FALSE(isSameFile(file, folder.path("b.kvx")));
-    EXPECT_FALSE(isSameFile(file, folder.path("missing.kvx")));
-    fs::create_hard_link(file, folder.path("hard.kvx"));
-    EXPECT_TRUE(isSameFile(file, folder.path("hard.kvx")));
 }
 
 #ifndef _WIN32

@@ -1,5 +1,6 @@
 #include "persist_support.h"
 
+#include <algorithm>
 #include <sstream>
 
 namespace kovrin::testing {
@@ -7,15 +8,9 @@ namespace kovrin::testing {
 std::vector<std::string> crlfLines(std::string_view bytes)
 {
     std::vector<std::string> lines;
-    std::size_t at = 0;
-    while (at < bytes.size()) {
-        const std::size_t end = bytes.find("\r\n", at);
-        if (end == std::string_view::npos) {
-            lines.emplace_back(bytes.substr(at));
-            break;
-        }
+    for (std::size_t at = 0, end = 0; at < bytes.size(); at = end + 2) {
+        end = std::min(bytes.find("\r\n", at), bytes.size());
         lines.emplace_back(bytes.substr(at, end - at));
-        at = end + 2;
     }
     return lines;
 }
@@ -26,17 +21,6 @@ std::string fileOf(const std::vector<std::string> &lines)
     for (const auto &line : lines)
         out += line + "\r\n";
     return out;
-}
-
-DialogSet sampleSet()
-{
-    DialogSet set;
-    set.insertDialog();
-    set.setGridSize(0, 0.05f);
-    set.createControl(0, ControlKind::Text, 1500, 900, kSurface);
-    set.createControl(0, ControlKind::Button, 3000, 4500, kSurface);
-    set.insertDialog();
-    return set;
 }
 
 namespace {
@@ -112,18 +96,6 @@ DialogSet mainMenuSet()
     return set;
 }
 
-std::vector<std::string> controlItems(std::string_view name, std::string_view ctrlType)
-{
-    // IDC to LineSpacing of a left-aligned text with white text on black.
-    const std::string items = "-1 0.2 0.1 \"ST_LEFT\" 1 1 1 1 0 0 0 0 \"tahomaB36\" 0.04 \"hello\" "
-                              "0 0 0 0 0 0 0 0 0 0 0 0 \"\" 0 0 0 TYPE 0.125 0.1 0";
-    std::vector<std::string> out {"\"" + std::string(name) + "\""};
-    std::istringstream words(items);
-    for (std::string word; words >> word;)
-        out.push_back(word == "TYPE" ? "\"" + std::string(ctrlType) + "\"" : word);
-    return out;
-}
-
 Lines header(const std::string &dialog, const std::string &grid)
 {
     return {"\"" + dialog + "\"", "\"KOVRIN_INFO_GRIDSIZE\"", grid, "\"###\""};
@@ -132,10 +104,12 @@ Lines header(const std::string &dialog, const std::string &grid)
 Lines control(const std::string &dialog, const std::string &name, const std::string &type,
               std::initializer_list<std::pair<std::size_t, std::string>> items)
 {
-    Lines lines {"\"" + dialog + "\""};
-    for (auto &item : controlItems(name, type))
-        lines.push_back(item);
-    lines.push_back("\"###\"");
+    // IDC to LineSpacing of a left-aligned text with white text on black.
+    std::istringstream words("-1 0.2 0.1 \"ST_LEFT\" 1 1 1 1 0 0 0 0 \"tahomaB36\" 0.04 \"hello\" "
+                             "0 0 0 0 0 0 0 0 0 0 0 0 \"\" 0 0 0 TYPE 0.125 0.1 0 \"###\"");
+    Lines lines {"\"" + dialog + "\"", "\"" + name + "\""};
+    for (std::string word; words >> word;)
+        lines.push_back(word == "TYPE" ? "\"" + type + "\"" : word);
     for (const auto &[line, text] : items)
         lines.at(line) = text;
     return lines;
