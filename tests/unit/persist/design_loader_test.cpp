@@ -112,6 +112,7 @@ TEST(DesignLoader, LoadingAFileReportsItsProblemsAndAnUnreadableOneChangesNothin
     DialogSet set = busySet();
     auto outcome = loadDesignFile(set, kovrin::test::dataPath("missing.kvx"), '.', kSurface);
     EXPECT_NE(outcome.status.message.find("missing.kvx"), std::string::npos);
+    EXPECT_FALSE(loadDesignFile(set, KOVRIN_TEST_DATA, '.', kSurface).status); // a folder
     expectUntouched(set);
 
     const kovrin::test::TempFolder folder;

@@ -31,12 +31,15 @@ std::vector<std::string> controlNames(const LoadedDialog &dialog)
 
 TEST(ItemReader, SplitsAtLineEndsAndCommasOutsideQuotesAndKeepsWhatItDrops)
 {
-    // The items of a text, joined by "|", a quoted one between quotes.
+    // The items of a text joined by "|": a quoted one between quotes, then what was dropped
+    // after its closing quote in brackets, and "~" when its closing quote never came.
     const auto itemsOf = [](const char *text) {
         std::string out;
         for (ItemReader items(text); !items.atEnd();) {
             const Item item = items.next();
             out += (out.empty() ? "" : "|") + (item.quoted ? "\"" + item.text + "\"" : item.text);
+            out += (item.dropped.empty() ? "" : "[" + item.dropped + "]")
+                + (item.unclosed ? "~" : "");
         }
         return out;
     };
@@ -44,36 +47,27 @@ TEST(ItemReader, SplitsAtLineEndsAndCommasOutsideQuotesAndKeepsWhatItDrops)
     // and, inside a text, becomes CRLF.
     EXPECT_EQ(itemsOf("  \"a\" , b ,c\t\r\n\r\n-1,1E-05\n\"two\rlines\"\rx"),
               "\"a\"|b|c||-1|1E-05|\"two\r\nlines\"|x");
-    EXPECT_EQ(itemsOf("\"\",,\r\n  ,\"\"trailing\r\n"), "\"\"||||\"\"");
-
-    ItemReader items("\"Box \"big\" one\"  ,next\r\n\"fine\"  \r\n\"open, to the end\r\nof it");
-    Item item = items.next();
-    EXPECT_EQ(item.text, "Box ");
-    EXPECT_EQ(item.dropped, "big\" one\"");
-    EXPECT_EQ(items.next().text, "next");
-    item = items.next();
-    EXPECT_TRUE(item.dropped.empty());
-    EXPECT_FALSE(item.unclosed);
-    item = items.next();
-    EXPECT_EQ(item.text, "open, to the end\r\nof it");
-    EXPECT_TRUE(item.unclosed);
-    EXPECT_TRUE(items.atEnd());
+    EXPECT_EQ(itemsOf("\"\",,\r\n  ,\"\"trailing\r\n"), "\"\"||||\"\"[trailing]");
+    EXPECT_EQ(itemsOf("\"Box \"big\" one\"  ,next\r\n\"fine\"  \r\n\"open, to the end\r\nof it"),
+              "\"Box \"[big\" one\"]|next|\"fine\"|\"open, to the end\r\nof it\"~");
 }
 
 TEST(DesignReader, ReadsDialogsGridStepsAndEveryFieldInEveryWrittenForm)
 {
-    const Lines c = control("Men\xFC", "caf\xE9", "TEXT", // bytes are Windows-1252
-                            {{2, "2.5"}, // IDC: halves to even
-                             {3, ".05"}, // Width: no leading zero
-                             {4, "5E-02"}, // Height: an exponent
-                             {15, "\"0.5\""}, // FontSize: a text item in a number field
-                             {29, "\"hint(&quotx&quot)\""}, // Action
-                             {30, "3.5"}, // Enter
-                             {31, "+1e-05"}, // RowHeight
-                             {32, "0.3"}, // WholeHeight
-                             {34, "  0.125"}, // X: blanks before an item are skipped
-                             {35, "0.1  "}, // Y
-                             {36, "1.5"}}); // LineSpacing
+    // Bytes are Windows-1252. IDC halves to even; Width has no leading zero, Height an exponent;
+    // FontSize is a text item in a number field; blanks stand around X and Y.
+    const Lines c = control("Men\xFC", "caf\xE9", "TEXT",
+                            {{2, "2.5"},
+                             {3, ".05"},
+                             {4, "5E-02"},
+                             {15, "\"0.5\""},
+                             {29, "\"hint(&quotx&quot)\""},
+                             {30, "3.5"},
+                             {31, "+1e-05"},
+                             {32, "0.3"},
+                             {34, "  0.125"},
+                             {35, "0.1  "},
+                             {36, "1.5"}});
     const auto design = parse(current({header("Men\xFC", "0.05"), c, header("D2", "0")}));
     EXPECT_FALSE(design.olderFormat);
     EXPECT_TRUE(design.problems.empty());
@@ -274,12 +268,4 @@ TEST(DesignReader, TheCountLimitStopsTheReadingAtTheFirstRecordPastIt)
     // One kind on one dialog runs out one earlier, since its element numbers start at 1.
     EXPECT_NE(many(32767, "TEXT").refusal.find("more than 32766 controls of the kind TEXT"),
               std::string::npos);
-}
-
-TEST(DesignReader, UnreadablePathIsAnErrorNamingTheFile)
-{
-    const auto result = readDesign(std::string(KOVRIN_TEST_DATA) + "/no-such-file.kvx", '.');
-    EXPECT_FALSE(result);
-    EXPECT_NE(result.message.find("no-such-file.kvx"), std::string::npos);
-    EXPECT_FALSE(readDesign(KOVRIN_TEST_DATA, '.')); // a folder
 }

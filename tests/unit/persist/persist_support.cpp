@@ -35,61 +35,59 @@ void place(DialogSet &set, std::size_t dialog, ControlKind kind, double x, doubl
     set.writeRecord(dialog, *index, record);
 }
 
+ControlRecord &named(ControlRecord &r, const char *name, const char *text, std::int16_t idc = -1,
+                     const char *action = "")
+{
+    r.Name = name;
+    r.Text = text;
+    r.IDC = idc;
+    r.Action = action;
+    return r;
+}
+
+Rgba texts(const char *red, const char *green, const char *blue, const char *alpha)
+{
+    return {std::string(red), std::string(green), std::string(blue), std::string(alpha)};
+}
+
 } // namespace
 
 DialogSet mainMenuSet()
 {
+    using enum ControlKind;
     DialogSet set;
     set.insertDialog();
     set.renameDialog(0, "MainMenu");
     set.setGridSize(0, 0.05f);
-    place(set, 0, ControlKind::Frame, 1200, 900, [](ControlRecord &r) {
-        r.Name = "fraBack";
-        r.Text = "Main menu";
-        r.BackColor
-            = Rgba {std::string("0,1"), std::string("0,1"), std::string("0,1"), std::string("0,8")};
+    place(set, 0, Frame, 1200, 900, [](ControlRecord &r) {
+        named(r, "fraBack", "Main menu").BackColor = texts("0,1", "0,1", "0,1", "0,8");
     });
-    place(set, 0, ControlKind::Text, 1800, 1350, [](ControlRecord &r) {
-        r.Name = "lblTitle";
-        r.Text = "Welcome, soldier";
-        r.FontSize = 0.05f;
+    place(set, 0, Text, 1800, 1350,
+          [](ControlRecord &r) { named(r, "lblTitle", "Welcome, soldier").FontSize = 0.05f; });
+    place(set, 0, Button, 1800, 3600, [](ControlRecord &r) {
+        named(r, "btnStart", "Start", 1600, "closeDialog 0; hint \"Starting\"").Enter = 1;
     });
-    place(set, 0, ControlKind::Button, 1800, 3600, [](ControlRecord &r) {
-        r.Name = "btnStart";
-        r.IDC = 1600;
-        r.Text = "Start";
-        r.Action = "closeDialog 0; hint \"Starting\"";
-        r.Enter = 1;
-    });
-    place(set, 0, ControlKind::Button, 1800, 4500, [](ControlRecord &r) {
-        r.Name = "btnQuit";
-        r.IDC = 1601;
-        r.Text = "Quit";
-        r.Action = "closeDialog 2";
-    });
-    place(set, 0, ControlKind::Link, 1800, 5400, [](ControlRecord &r) {
-        r.Name = "lnkBriefing";
-        r.Text = "Read the briefing";
-        r.Action = "player sideChat \"\"; execVM \"briefing.sqf\"";
+    place(set, 0, Button, 1800, 4500,
+          [](ControlRecord &r) { named(r, "btnQuit", "Quit", 1601, "closeDialog 2"); });
+    place(set, 0, Link, 1800, 5400, [](ControlRecord &r) {
+        named(r, "lnkBriefing", "Read the briefing", -1,
+              "player sideChat \"\"; execVM \"briefing.sqf\"");
     });
 
     set.insertDialog();
     set.renameDialog(1, "Options");
     set.setGridSize(1, 0.025f);
-    place(set, 1, ControlKind::Text, 600, 450, [](ControlRecord &r) {
-        r.Name = "lblHelp";
-        r.Text = "R\xC3\xA9glages\r\nChoose a value, then press OK";
-        r.LineSpacing = 1.25f;
+    place(set, 1, Text, 600, 450, [](ControlRecord &r) {
+        named(r, "lblHelp", "R\xC3\xA9glages\r\nChoose a value, then press OK").LineSpacing = 1.25f;
     });
-    place(set, 1, ControlKind::Input, 600, 1800, [](ControlRecord &r) { r.IDC = 1700; });
-    place(set, 1, ControlKind::Combo, 600, 2700, [](ControlRecord &r) { r.IDC = 1701; });
-    place(set, 1, ControlKind::List, 6000, 2700, [](ControlRecord &r) {
+    place(set, 1, Input, 600, 1800, [](ControlRecord &r) { r.IDC = 1700; });
+    place(set, 1, Combo, 600, 2700, [](ControlRecord &r) { r.IDC = 1701; });
+    place(set, 1, List, 6000, 2700, [](ControlRecord &r) {
         r.IDC = 1702;
-        r.SelectionColor
-            = Rgba {std::string("1"), std::string("0.5"), std::string("0"), std::string("1")};
+        r.SelectionColor = texts("1", "0.5", "0", "1");
     });
-    place(set, 1, ControlKind::Slider, 600, 4500, [](ControlRecord &r) { r.IDC = 1703; });
-    place(set, 1, ControlKind::Picture, 8000, 6000, [](ControlRecord &r) {
+    place(set, 1, Slider, 600, 4500, [](ControlRecord &r) { r.IDC = 1703; });
+    place(set, 1, Picture, 8000, 6000, [](ControlRecord &r) {
         r.Text = "pics\\logo.paa";
         r.Width = 0.16667f; // dragged sizes are rounded to 5 decimals
     });
