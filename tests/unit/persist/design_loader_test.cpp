@@ -36,19 +36,24 @@ void expectUntouched(const DialogSet &set)
 
 } // namespace
 
-TEST(DesignLoader, RebuildsDialogsWithFreshNumbersTagsAndDrawnControls)
+TEST(DesignLoader, LoadsAFileWithFreshNumbersTagsAndDrawnControlsAndReportsItsProblems)
 {
     const Lines t1 = control(
         "A", "t1", "TEXT", {{6, "1"}, {7, "0.5"}, {8, "0"}, {10, "0.2"}, {11, "0.2"}, {12, "0.2"}});
-    const LoadedDesign design = parseDesign(
+    const kovrin::test::TempFolder folder;
+    const std::string path = folder.write(
+        "x.kvx",
         fileOf(current({header("A", "0.05"), t1, control("A", "b1", "BUTTON"), control("A", "t2"),
-                        control("B", "w", "WIDGET"), control("B", "t3")})),
-        '.');
+                        control("B", "w", "WIDGET"), control("B", "t3"), header("C", "wide")})));
     DialogSet set = busySet();
-    ASSERT_TRUE(loadIntoSet(set, design, kSurface, "/tmp/x.kvx"));
-    EXPECT_EQ(set.CurrentFile, "/tmp/x.kvx");
+    const LoadOutcome outcome = loadDesignFile(set, path, '.', kSurface);
+    ASSERT_TRUE(outcome.status);
+    EXPECT_EQ(outcome.problems,
+              (std::vector<std::string> {"dialog \"C\", grid step: \"wide\" "
+                                         "is not a number; it was read as 0."}));
+    EXPECT_EQ(set.CurrentFile, path);
     EXPECT_EQ(set.NextTag, 5);
-    ASSERT_EQ(set.count(), 2u);
+    ASSERT_EQ(set.count(), 3u);
     const Dialog &a = set.dialog(0);
     EXPECT_EQ(a.GridSize, 0.05f);
     EXPECT_EQ(a.cControls.at(2).Tag, "3");
@@ -79,24 +84,26 @@ TEST(DesignLoader, RebuildsDialogsWithFreshNumbersTagsAndDrawnControls)
     EXPECT_EQ(b.surface.stackingOrder()[0].element, 1);
 }
 
-TEST(DesignLoader, DesignsThatWouldPassACounterAreRefusedBeforeAnythingIsDiscarded)
+TEST(DesignLoader, UnreadableFilesAndDesignsThatWouldPassACounterChangeNothing)
 {
     DialogSet set = busySet();
+    const auto missing = loadDesignFile(set, kovrin::test::dataPath("missing.kvx"), '.', kSurface);
+    EXPECT_NE(missing.status.message.find("missing.kvx"), std::string::npos);
+    EXPECT_FALSE(loadDesignFile(set, KOVRIN_TEST_DATA, '.', kSurface).status); // a folder
+    expectUntouched(set);
+
     LoadedDesign design;
     design.dialogs.resize(32768);
-    const Status dialogs = loadIntoSet(set, design, kSurface, "x.kvx");
-    EXPECT_EQ(dialogs.message,
+    EXPECT_EQ(loadIntoSet(set, design, kSurface, "x.kvx").message,
               "The file holds more than 32767 dialogs; at most 32767 can be loaded. Nothing "
               "was loaded.");
     expectUntouched(set);
-
     design.dialogs.resize(2);
     design.dialogs[0].controls.resize(20000, ofType("WIDGET"));
     design.dialogs[1].controls.resize(12768, ofType("WIDGET"));
     EXPECT_NE(loadIntoSet(set, design, kSurface, "x.kvx").message.find("more than 32767 controls"),
               std::string::npos);
     expectUntouched(set);
-
     // The element numbers of one kind on one dialog run out one earlier: they start at 1.
     design.dialogs.resize(1);
     design.dialogs[0].controls.assign(32767, ofType("TEXT"));
@@ -105,25 +112,4 @@ TEST(DesignLoader, DesignsThatWouldPassACounterAreRefusedBeforeAnythingIsDiscard
     design.dialogs[0].controls.pop_back();
     EXPECT_TRUE(loadIntoSet(set, design, kSurface, "x.kvx"));
     EXPECT_EQ(set.NextTag, 32766);
-}
-
-TEST(DesignLoader, LoadingAFileReportsItsProblemsAndAnUnreadableOneChangesNothing)
-{
-    DialogSet set = busySet();
-    auto outcome = loadDesignFile(set, kovrin::test::dataPath("missing.kvx"), '.', kSurface);
-    EXPECT_NE(outcome.status.message.find("missing.kvx"), std::string::npos);
-    EXPECT_FALSE(loadDesignFile(set, KOVRIN_TEST_DATA, '.', kSurface).status); // a folder
-    expectUntouched(set);
-
-    const kovrin::test::TempFolder folder;
-    const std::string path = folder.write(
-        "problems.kvx", fileOf(current({header("A", "wide"), control("A", "a", "TEXT")})));
-    outcome = loadDesignFile(set, path, '.', kSurface);
-    ASSERT_TRUE(outcome.status);
-    EXPECT_EQ(outcome.problems,
-              (std::vector<std::string> {"dialog \"A\", grid step: \"wide\" is "
-                                         "not a number; it was read as 0."}));
-    EXPECT_EQ(set.count(), 1u);
-    EXPECT_EQ(set.dialog(0).cControls.size(), 1u);
-    EXPECT_EQ(set.CurrentFile, path);
 }

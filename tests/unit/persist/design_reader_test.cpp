@@ -173,22 +173,15 @@ TEST(DesignReader, OlderFormatReadsFixedRecordsOfThirtySixItems)
         EXPECT_NE(dialog.name, "Main.menu");
 }
 
-TEST(DesignReader, ItemSyntaxAndRecordsThatStoreNothing)
+TEST(DesignReader, RecordsThatStoreNothingAreDropped)
 {
-    // Two items on one line, junk after a closing quote, blanks before an item.
-    auto design = parseDesign(
-        "\"0.61\"\r\n  \"A\" junk, \"KOVRIN_INFO_GRIDSIZE\"\r\n   0.05\r\n\"###\"\r\n", '.');
-    ASSERT_EQ(design.dialogs.size(), 1u);
-    EXPECT_EQ(design.dialogs[0].name, "A");
-    EXPECT_EQ(design.dialogs[0].gridSize, 0.05f);
-
     for (const char *empty : {"", "\"0.61\"\r\n", "\"0.61\""})
         EXPECT_TRUE(parseDesign(empty, '.').dialogs.empty()) << empty;
     // "###" right after "###", then blank lines at the end of a file edited by hand: one would
     // otherwise be an empty record, several a dialog without a name.
     Lines lines = current({header("A", "0"), control("A", "one")});
     lines.insert(lines.end(), {"\"###\"", "", "", ""});
-    design = parse(lines);
+    const auto design = parse(lines);
     ASSERT_EQ(design.dialogs.size(), 1u);
     EXPECT_EQ(controlNames(design.dialogs[0]), (std::vector<std::string> {"one"}));
     EXPECT_TRUE(design.problems.empty());
@@ -229,9 +222,8 @@ TEST(DesignReader, DamagedRecordsAreReadAsFarAsTheyGoAndEachProblemIsReported)
     EXPECT_EQ(problems(steps, ','),
               (Texts {"dialog \"C\", grid step: \"0.00001\" is smaller than 0.0001 and acts as "
                       "no grid."}));
-    const float stepValues[] = {0.05f, 0.1f, 0.00001f, 0.0001f};
-    for (std::size_t i = 0; i < 4; ++i)
-        EXPECT_EQ(parse(steps, ',').dialogs.at(i).gridSize, stepValues[i]);
+    for (std::size_t i = 0; const float step : {0.05f, 0.1f, 0.00001f, 0.0001f})
+        EXPECT_EQ(parse(steps, ',').dialogs.at(i++).gridSize, step);
 
     Lines older = olderControl("D1", "btn");
     older.resize(10);
