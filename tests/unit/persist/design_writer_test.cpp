@@ -14,18 +14,6 @@ using kovrin::test::dataBytes;
 
 namespace {
 
-// One dialog with one control whose record the caller edits as the property editor would.
-template<typename Edit> DesignBytes oneControl(ControlKind kind, Edit edit)
-{
-    DialogSet set;
-    set.insertDialog();
-    set.createControl(0, kind, 1500, 900, kSurface);
-    ControlRecord r = set.dialog(0).cControls.at(0);
-    edit(set, r);
-    set.writeRecord(0, 0, r);
-    return designBytes(set);
-}
-
 DialogSet loaded(std::string_view bytes, char separator = '.')
 {
     DialogSet set;
@@ -36,10 +24,8 @@ DialogSet loaded(std::string_view bytes, char separator = '.')
 
 // A record as loading gives it back: colour values compared, the fresh tag ignored; an unset
 // colour comes back as four zeros.
-void expectSameRecord(const ControlRecord &was, const ControlRecord &now)
+void expectSameRecord(ControlRecord a, ControlRecord b)
 {
-    ControlRecord a = was;
-    ControlRecord b = now;
     for (auto member :
          {&ControlRecord::ForeColor, &ControlRecord::BackColor, &ControlRecord::ActiveColor,
           &ControlRecord::SelectionColor, &ControlRecord::SelectionBGColor}) {
@@ -65,7 +51,9 @@ TEST(DesignWriter, WriterReproducesTheGoldenFile)
 // differently, foreign characters and texts that cannot be read back.
 TEST(DesignWriter, ForeignCharactersAndTextsThatCannotReadBackAreReportedButWritten)
 {
-    const DesignBytes out = oneControl(ControlKind::Button, [](DialogSet &, ControlRecord &r) {
+    DialogSet set;
+    set.insertDialog();
+    place(set, 0, ControlKind::Button, 1500, 900, [](ControlRecord &r) {
         r.Height = 1.0f / 3.0f;
         r.ForeColor = colourOf(1.0 / 3.0, 0, 0, 1);
         r.Name = "\xD0\x96uk"; // not in the code page
@@ -73,6 +61,7 @@ TEST(DesignWriter, ForeignCharactersAndTextsThatCannotReadBackAreReportedButWrit
         r.Style = "###";
         r.Action = "hint(\"&quot\")"; // the entity itself would come back as a quote
     });
+    const DesignBytes out = designBytes(set);
     const std::string control = "dialog \"DIALOG1\", control 1 (\"\xD0\x96uk\"), ";
     EXPECT_EQ(out.replacedTexts, std::vector<std::string> {control + "Name"});
     EXPECT_EQ(out.unreadableTexts,

@@ -25,16 +25,6 @@ std::string fileOf(const std::vector<std::string> &lines)
 
 namespace {
 
-// Creates a control as a click would and lets the caller change its record as the editor would.
-template<typename Edit>
-void place(DialogSet &set, std::size_t dialog, ControlKind kind, double x, double y, Edit edit)
-{
-    const auto index = set.createControl(dialog, kind, x, y, kSurface);
-    ControlRecord record = set.dialog(dialog).cControls.at(*index);
-    edit(record);
-    set.writeRecord(dialog, *index, record);
-}
-
 ControlRecord &named(ControlRecord &r, const char *name, const char *text, std::int16_t idc = -1,
                      const char *action = "")
 {

@@ -1,5 +1,5 @@
 #pragma once
-// Shared by the design-file tests: a surface size, a sample set, and the file split into lines.
+// Shared by the design-file tests: sets made as the editor makes them, and files line by line.
 
 #include "model/dialog_set.h"
 
@@ -17,6 +17,16 @@ std::vector<std::string> crlfLines(std::string_view bytes);
 
 // A current-format file built from its items, one per line.
 std::string fileOf(const std::vector<std::string> &lines);
+
+// Creates a control as a click would and lets the caller change its record as the editor would.
+template<typename Edit>
+void place(DialogSet &set, std::size_t dialog, ControlKind kind, double x, double y, Edit edit)
+{
+    const auto index = set.createControl(dialog, kind, x, y, kSurface);
+    ControlRecord record = set.dialog(dialog).cControls.at(*index);
+    edit(record);
+    set.writeRecord(dialog, *index, record);
+}
 
 // A realistic set with every kind, scripts with quotes, a multi-line text, typed colours and
 // characters of the code page: what tests/data/main_menu.kvx holds.
