@@ -56,8 +56,7 @@ TEST(DesignLoader, LoadsAFileWithFreshNumbersTagsAndDrawnControlsAndReportsItsPr
     ASSERT_EQ(set.count(), 3u);
     const Dialog &a = set.dialog(0);
     EXPECT_EQ(a.GridSize, 0.05f);
-    // Drawn controls in file order (the stacking order), numbered per kind from 1, placed and
-    // coloured from the record.
+    // Drawn in file order (the stacking order), numbered per kind from 1, as the record says.
     const auto &stack = a.surface.stackingOrder();
     ASSERT_EQ(stack.size(), 3u);
     EXPECT_EQ(stack[1].kind, ControlKind::Button);

@@ -38,8 +38,8 @@ std::string shape(const LoadedDesign &design)
 
 TEST(ItemReader, SplitsAtLineEndsAndCommasOutsideQuotesAndKeepsWhatItDrops)
 {
-    // The items of a text joined by "|": a quoted one between quotes, then what was dropped
-    // after its closing quote in brackets, and "~" when its closing quote never came.
+    // Items joined by "|": quoted ones in quotes, what followed the closing quote in brackets,
+    // "~" when the closing quote never came.
     const auto itemsOf = [](const char *text) {
         std::string out;
         for (ItemReader items(text); !items.atEnd();) {

@@ -1,5 +1,4 @@
-// Writing design files, and reading back what was written: the golden file holds the layout of
-// every field of every kind.
+// Writing design files, and reading back what was written; the golden file holds every layout.
 #include "../cli/cli_run.h"
 #include "persist/design_loader.h"
 #include "persist/design_writer.h"

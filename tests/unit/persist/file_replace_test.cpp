@@ -1,5 +1,4 @@
-// How a save replaces what stands at its path: links, permissions, devices and pipes, folders,
-// read-only files, and that no temporary file is ever left behind.
+// How a save replaces what stands at its path, leaving no temporary file behind.
 #include "../cli/cli_run.h"
 #include "persist/design_writer.h"
 #include "persist/file_io.h"
@@ -20,7 +19,7 @@
 
 using namespace kovrin;
 using kovrin::test::TempFolder;
-using kovrin::testing::mainMenuSet;
+using namespace kovrin::testing;
 namespace fs = std::filesystem;
 
 namespace {
@@ -48,9 +47,12 @@ TEST(FileReplace, ARegularFileIsReplacedWholeAndNothingElseIsLeft)
 {
     TempFolder folder;
     const std::string target = folder.write("a.kvx", "old");
-    const WriteOutcome outcome = writeDesign(mainMenuSet(), target);
+    DialogSet set = mainMenuSet();
+    set.renameDialog(1, "\xE2\x98\x85"); // not in the code page: written as "?" and reported
+    const WriteOutcome outcome = writeDesign(set, target);
     ASSERT_TRUE(outcome.status) << outcome.status.message;
-    EXPECT_EQ(folder.read("a.kvx"), designBytes(mainMenuSet()).bytes);
+    EXPECT_EQ(outcome.replacedTexts, std::vector<std::string> {"dialog \"\xE2\x98\x85\", name"});
+    EXPECT_EQ(folder.read("a.kvx"), designBytes(set).bytes);
     ASSERT_TRUE(writeFileAtomically(folder.path("b.kvx"), "made"));
     EXPECT_EQ(folder.read("b.kvx"), "made");
     EXPECT_EQ(namesIn(folder), (std::vector<std::string> {"a.kvx", "b.kvx"}));
