@@ -1,7 +1,9 @@
-// How a save replaces what stands at its path: links, permissions, devices and pipes, folders,
-// read-only files, and that no temporary file is ever left behind.
+// How a save replaces what stands at its path, leaving no temporary file behind.
 #include "../cli/cli_run.h"
+#include "persist/design_writer.h"
 #include "persist/file_io.h"
+
+#include "persist_support.h"
 
 #include <gtest/gtest.h>
 
@@ -17,6 +19,7 @@
 
 using namespace kovrin;
 using kovrin::test::TempFolder;
+using namespace kovrin::testing;
 namespace fs = std::filesystem;
 
 namespace {
@@ -44,34 +47,40 @@ TEST(FileReplace, ARegularFileIsReplacedWholeAndNothingElseIsLeft)
 {
     TempFolder folder;
     const std::string target = folder.write("a.kvx", "old");
-    ASSERT_TRUE(writeFileAtomically(target, "new bytes"));
-    EXPECT_EQ(folder.read("a.kvx"), "new bytes");
+    DialogSet set = mainMenuSet();
+    set.renameDialog(1, "\xE2\x98\x85"); // not in the code page: written as "?" and reported
+    const WriteOutcome outcome = writeDesign(set, target);
+    ASSERT_TRUE(outcome.status) << outcome.status.message;
+    EXPECT_EQ(outcome.replacedTexts, std::vector<std::string> {"dialog \"\xE2\x98\x85\", name"});
+    EXPECT_EQ(folder.read("a.kvx"), designBytes(set).bytes);
     ASSERT_TRUE(writeFileAtomically(folder.path("b.kvx"), "made"));
+    EXPECT_EQ(folder.read("b.kvx"), "made");
     EXPECT_EQ(namesIn(folder), (std::vector<std::string> {"a.kvx", "b.kvx"}));
+
+    // The same file through another path.
+    EXPECT_TRUE(isSameFile(target, (fs::path(folder.path("")) / "." / "a.kvx").string()));
+    EXPECT_FALSE(isSameFile(target, folder.path("b.kvx")));
+    EXPECT_FALSE(isSameFile(target, folder.path("missing.kvx")));
+    fs::create_hard_link(target, folder.path("hard.kvx"));
+    EXPECT_TRUE(isSameFile(target, folder.path("hard.kvx")));
 }
 
-TEST(FileReplace, AFolderAndAMissingFolderAreRefusedAndLeaveNothing)
+TEST(FileReplace, AFailedWriteLeavesWhatStoodThereAndNothingElse)
 {
     TempFolder folder;
     fs::create_directory(folder.path("dir.kvx"));
     const Status toFolder = writeFileAtomically(folder.path("dir.kvx"), "x");
-    EXPECT_FALSE(toFolder);
     EXPECT_NE(toFolder.message.find("folder"), std::string::npos) << toFolder.message;
     EXPECT_TRUE(fs::is_directory(folder.path("dir.kvx")));
-    EXPECT_FALSE(writeFileAtomically(folder.path("none/x.kvx"), "x"));
-    EXPECT_EQ(namesIn(folder), std::vector<std::string> {"dir.kvx"});
-}
-
-TEST(FileReplace, TheSameFileThroughAnotherPath)
-{
-    TempFolder folder;
-    const std::string file = folder.write("a.kvx", "x");
-    folder.write("b.kvx", "x");
-    EXPECT_TRUE(isSameFile(file, (fs::path(folder.path("")) / "." / "a.kvx").string()));
-    EXPECT_FALSE(isSameFile(file, folder.path("b.kvx")));
-    EXPECT_FALSE(isSameFile(file, folder.path("missing.kvx")));
-    fs::create_hard_link(file, folder.path("hard.kvx"));
-    EXPECT_TRUE(isSameFile(file, folder.path("hard.kvx")));
+    const WriteOutcome missing = writeDesign(mainMenuSet(), folder.path("none/x.kvx"));
+    EXPECT_NE(missing.status.message.find("x.kvx"), std::string::npos);
+    // The temporary file beside a target with a 250-character name cannot be created, so the
+    // write fails after the old file was found.
+    const std::string longName = std::string(246, 'd') + ".kvx";
+    folder.write(longName, "old contents");
+    EXPECT_FALSE(writeDesign(mainMenuSet(), folder.path(longName)).status.message.empty());
+    EXPECT_EQ(folder.read(longName), "old contents");
+    EXPECT_EQ(namesIn(folder), (std::vector<std::string> {longName, "dir.kvx"}));
 }
 
 #ifndef _WIN32
@@ -95,33 +104,27 @@ TEST(FileReplace, ALinkIsSavedThroughAndStaysALink)
     EXPECT_EQ(folder.read("later.kvx"), "made");
 }
 
-TEST(FileReplace, PermissionsAreKeptAndANewFileGetsTheUsersDefault)
+TEST(FileReplace, PermissionsAreKeptANewFileGetsTheUsersDefaultAndAReadOnlyFileIsRefused)
 {
+    using enum fs::perms;
     TempFolder folder;
     const std::string secret = folder.write("secret.kvx", "old");
-    fs::permissions(secret, fs::perms::owner_read | fs::perms::owner_write);
+    fs::permissions(secret, owner_read | owner_write);
     ASSERT_TRUE(writeFileAtomically(secret, "new"));
-    EXPECT_EQ(permsOf(secret), fs::perms::owner_read | fs::perms::owner_write);
+    EXPECT_EQ(permsOf(secret), owner_read | owner_write);
 
     const mode_t before = ::umask(027);
     const Status made = writeFileAtomically(folder.path("new.kvx"), "x");
     ::umask(before);
     ASSERT_TRUE(made);
-    EXPECT_EQ(permsOf(folder.path("new.kvx")),
-              fs::perms::owner_read | fs::perms::owner_write | fs::perms::group_read);
-}
+    EXPECT_EQ(permsOf(folder.path("new.kvx")), owner_read | owner_write | group_read);
 
-TEST(FileReplace, AReadOnlyFileIsRefusedNamingIt)
-{
-    TempFolder folder;
-    const std::string locked = folder.write("locked.kvx", "old");
-    fs::permissions(locked, fs::perms::owner_read | fs::perms::group_read | fs::perms::others_read);
-    const Status status = writeFileAtomically(locked, "new");
-    EXPECT_FALSE(status);
-    EXPECT_NE(status.message.find("locked.kvx"), std::string::npos) << status.message;
-    EXPECT_NE(status.message.find("read-only"), std::string::npos) << status.message;
-    EXPECT_EQ(folder.read("locked.kvx"), "old");
-    EXPECT_EQ(namesIn(folder), std::vector<std::string> {"locked.kvx"});
+    fs::permissions(secret, owner_read | group_read | others_read);
+    const Status locked = writeFileAtomically(secret, "newer");
+    EXPECT_NE(locked.message.find("secret.kvx"), std::string::npos) << locked.message;
+    EXPECT_NE(locked.message.find("read-only"), std::string::npos) << locked.message;
+    EXPECT_EQ(folder.read("secret.kvx"), "new");
+    EXPECT_EQ(namesIn(folder), (std::vector<std::string> {"new.kvx", "secret.kvx"}));
 }
 
 TEST(FileReplace, ADeviceOrANamedPipeIsWrittenAsAStream)
