@@ -86,7 +86,7 @@ void placeOneMoreControl(benchmark::State &state)
     BenchSurface &s = surface();
     const QPoint at(600, 470); // on the empty strip
     for (auto _ : state) {
-        s.host.command = "BUTTON";
+        s.host.armed = ControlKind::Button;
         s.mouse(QEvent::MouseButtonPress, at, Qt::LeftButton, Qt::LeftButton);
         s.mouse(QEvent::MouseButtonRelease, at, Qt::LeftButton, Qt::NoButton);
         s.settle(); // the new control painted

@@ -112,7 +112,7 @@ MainWindow::MainWindow(UserPrompts *prompts, QWidget *parent)
     connect(m_area, &QMdiArea::subWindowActivated, this, &MainWindow::showSelectionState);
     setAcceptDrops(true);
 
-    m_toolbox = new Toolbox(*this, this);
+    m_toolbox = new Toolbox(this);
     // The toolbox floats beside the main window, never inside it.
     if (!m_toolbox->isWindow())
         m_toolbox->setWindowFlag(Qt::Tool);
@@ -175,12 +175,15 @@ DialogSet &MainWindow::document()
     return m_workspace->set();
 }
 
+std::optional<ControlKind> MainWindow::armedKind() const
+{
+    return m_toolbox ? m_toolbox->armedKind() : std::nullopt;
+}
+
 void MainWindow::disarmToolbox()
 {
     if (m_toolbox)
         m_toolbox->disarm();
-    else
-        m_currCommand.clear();
 }
 
 char MainWindow::decimalSeparator() const

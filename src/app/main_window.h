@@ -41,10 +41,9 @@ public:
 
     // --- the surface host ----------------------------------------------------------------
     DialogSet &document() override;
-    std::string &currentCommand() override { return m_currCommand; }
+    std::optional<ControlKind> armedKind() const override;
     void disarmToolbox() override;
-    ControlRecord &copiedControl() override { return m_copyCtrl; }
-    std::vector<CopiedControl> &copiedGroup() override { return m_copiedGroup; }
+    ControlClipboard &clipboard() override { return m_clipboard; }
     UserPrompts &prompts() override { return m_prompts; }
     char decimalSeparator() const override;
     bool gridVisible() const override;
@@ -126,9 +125,7 @@ private:
     QPointer<Toolbox> m_toolbox;
     bool m_toolboxShownOnce = false;
 
-    std::string m_currCommand; // CurrCommand
-    ControlRecord m_copyCtrl; // CopyCtrl
-    std::vector<CopiedControl> m_copiedGroup;
+    ControlClipboard m_clipboard;
 };
 
 } // namespace kovrin

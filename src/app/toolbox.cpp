@@ -1,7 +1,6 @@
 #include "app/toolbox.h"
 
 #include "model/drawn_control.h"
-#include "surface_view/surface_host.h"
 
 #include <QIcon>
 #include <QPushButton>
@@ -83,9 +82,8 @@ void paintButton(QPushButton *button, const QColor &colour)
 
 } // namespace
 
-Toolbox::Toolbox(SurfaceHost &host, QWidget *parent)
+Toolbox::Toolbox(QWidget *parent)
     : QWidget(parent, Qt::Tool | Qt::WindowStaysOnTopHint)
-    , m_host(host)
 {
     registerToolboxPictures();
     setObjectName(QStringLiteral("frm_toolbox"));
@@ -120,13 +118,13 @@ void Toolbox::disarm()
 {
     for (ControlKind kind : kDisarmOrder)
         paintButton(kindButton(kind), kDisarmedGrey);
-    m_host.currentCommand().clear();
+    m_armed.reset();
 }
 
 void Toolbox::arm(ControlKind kind)
 {
     disarm();
-    m_host.currentCommand() = std::string(kindWord(kind));
+    m_armed = kind;
     paintButton(kindButton(kind), kArmedYellow);
 }
 

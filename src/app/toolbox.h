@@ -8,18 +8,21 @@
 #include <QWidget>
 
 #include <array>
+#include <optional>
 
 class QPushButton;
 
 namespace kovrin {
 
-class SurfaceHost;
-
 class Toolbox : public QWidget
 {
     Q_OBJECT
 public:
-    explicit Toolbox(SurfaceHost &host, QWidget *parent = nullptr);
+    explicit Toolbox(QWidget *parent = nullptr);
+    // CurrCommand: the kind armed for the next click on a surface.
+    std::optional<ControlKind> armedKind() const { return m_armed; }
+    // A kind button's click: that kind armed and its button yellow.
+    void arm(ControlKind kind);
     // cmd_Cancel_Click: every kind button grey and nothing armed.
     void disarm();
 
@@ -27,11 +30,10 @@ protected:
     void showEvent(QShowEvent *event) override;
 
 private:
-    void arm(ControlKind kind);
     QPushButton *kindButton(ControlKind kind) const { return m_kindButtons[kindIndex(kind)]; }
     void placeAtTheRightEdge();
 
-    SurfaceHost &m_host;
+    std::optional<ControlKind> m_armed;
     std::array<QPushButton *, 9> m_kindButtons {}; // in the kind table's order
     bool m_placed = false;
 };

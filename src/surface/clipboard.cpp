@@ -2,6 +2,30 @@
 
 namespace kovrin {
 
+void ControlClipboard::copyOne(const ControlRecord &source)
+{
+    copyControlRecord(source, m_copyCtrl);
+    m_group.clear();
+}
+
+void ControlClipboard::copyGroup(std::vector<CopiedControl> copied)
+{
+    if (copied.empty())
+        return;
+    copyOne(copied.front().record);
+    if (copied.size() >= 2)
+        m_group = std::move(copied);
+}
+
+std::vector<CopiedControl> ControlClipboard::pasteList() const
+{
+    if (holdsGroup())
+        return m_group;
+    if (empty())
+        return {};
+    return {{m_copyCtrl, 0, 0}};
+}
+
 void copyControlRecord(const ControlRecord &source, ControlRecord &copyCtrl)
 {
     const float keptSpacing = copyCtrl.LineSpacing;

@@ -5,6 +5,7 @@
 
 #include "model/control_record.h"
 #include "model/status.h"
+#include "surface/clipboard.h"
 #include "surface/surface_ref.h"
 
 #include <cstddef>
@@ -12,13 +13,6 @@
 #include <vector>
 
 namespace kovrin {
-
-struct CopiedControl
-{
-    ControlRecord record; // a snapshot, as the one-control copy takes it
-    double dx = 0; // from the first control's top-left corner, in twips
-    double dy = 0;
-};
 
 // The picked controls in picking order; a tag with no record is left out.
 std::vector<CopiedControl> copyControls(SurfaceRef s, const std::vector<std::string> &tags);

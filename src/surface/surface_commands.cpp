@@ -69,23 +69,23 @@ bool mnu_toback_Click(SurfaceRef s)
     return restack(s, DialogSet::StackEnd::Back) && stackingOf(s.dialog()) != before;
 }
 
-bool mnu_makecopy_Click(SurfaceRef s, ControlRecord &copyCtrl)
+bool mnu_makecopy_Click(SurfaceRef s, ControlClipboard &clipboard)
 {
     const std::string &tag = s.interaction.menu.CtrlToPos;
     const auto index = tag.empty() ? std::nullopt : s.dialog().recordIndexByTag(tag);
     if (!index)
         return false;
-    copyControlRecord(s.dialog().cControls[*index], copyCtrl);
+    clipboard.copyOne(s.dialog().cControls[*index]);
     return true;
 }
 
-Result<std::size_t> mnu_makepaste_Click(SurfaceRef s, const ControlRecord &copyCtrl)
+Result<std::size_t> mnu_makepaste_Click(SurfaceRef s, const ControlClipboard &clipboard)
 {
-    if (copyCtrl.CtrlType.empty())
+    if (clipboard.empty())
         return Result<std::size_t>::failure(kNoControlInClipboard);
 
     const TwipPoint at = rightClickedPoint(s);
-    return pasteRecordAt(s, copyCtrl, at.x, at.y);
+    return pasteRecordAt(s, clipboard.copyCtrl(), at.x, at.y);
 }
 
 bool mnu_snaptogrid_Click(SurfaceRef s)

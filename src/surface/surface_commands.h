@@ -5,6 +5,7 @@
 
 #include "model/control_record.h"
 #include "model/status.h"
+#include "surface/clipboard.h"
 #include "surface/surface_ref.h"
 
 #include <cstddef>
@@ -27,12 +28,12 @@ TwipPoint rightClickedPoint(SurfaceRef s);
 bool mnu_tofront_Click(SurfaceRef s);
 // CtrlToPos to the back and record CtrlIndexToPos to the start.
 bool mnu_toback_Click(SurfaceRef s);
-// The record of CtrlToPos into CopyCtrl (a snapshot, without LineSpacing). False when there is
-// nothing to copy.
-bool mnu_makecopy_Click(SurfaceRef s, ControlRecord &copyCtrl);
+// The record of CtrlToPos into the clipboard as a copy of one. False when there is nothing to
+// copy.
+bool mnu_makecopy_Click(SurfaceRef s, ControlClipboard &clipboard);
 // A copy of CopyCtrl at the right-clicked point, named "<Name>_<n>". Refused with a message for
 // an empty clipboard or a full counter; the returned index is the new record's (0-based).
-Result<std::size_t> mnu_makepaste_Click(SurfaceRef s, const ControlRecord &copyCtrl);
+Result<std::size_t> mnu_makepaste_Click(SurfaceRef s, const ControlClipboard &clipboard);
 // CtrlToPos to the nearest grid position, held inside the surface.
 bool mnu_snaptogrid_Click(SurfaceRef s);
 

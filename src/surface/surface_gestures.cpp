@@ -20,15 +20,10 @@ std::int16_t recordPosition(const SurfaceRef &s, std::string_view tag)
 
 } // namespace
 
-Result<bool> placeArmedControl(SurfaceRef s, std::string_view currCommand, double x, double y)
+Status placeArmedControl(SurfaceRef s, ControlKind armed, double x, double y)
 {
-    const auto kind = kindFromWord(currCommand);
-    if (!kind)
-        return Result<bool>::of(false);
-    const auto made = s.set.createControl(s.dialogIndex, *kind, x, y, s.size);
-    if (!made)
-        return Result<bool>::failure(made.message);
-    return Result<bool>::of(true);
+    const auto made = s.set.createControl(s.dialogIndex, armed, x, y, s.size);
+    return made ? Status::success() : Status::failure(made.message);
 }
 
 void pressControl(SurfaceRef s, std::string_view tag, double x, double y)

@@ -14,9 +14,9 @@
 
 namespace kovrin {
 
-// With a kind armed (CurrCommand), a new control of it at (x, y) on the surface: true when one
-// was made. Nothing is made when nothing is armed; a full counter is refused with a message.
-Result<bool> placeArmedControl(SurfaceRef s, std::string_view currCommand, double x, double y);
+// A new control of the armed kind at (x, y) on the surface; a full counter is refused with a
+// message.
+Status placeArmedControl(SurfaceRef s, ControlKind armed, double x, double y);
 
 // A press with any button on the drawn control of a tag: BeginDrag, and the keyboard focus for
 // every kind but a frame.

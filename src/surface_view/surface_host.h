@@ -1,18 +1,17 @@
 #pragma once
-// What a design surface needs from the main window that owns it: the document, the armed kind,
-// the copied control, the prompts, and the windows it opens (context menu, property editor,
-// dialog-name prompt).
+// What a design surface needs from the main window that owns it: the document and its named
+// operations, the armed kind, the clipboard, the prompts, and the windows it opens (context menu,
+// property editor, dialog-name prompt).
 
-#include "model/control_record.h"
+#include "model/control_kind.h"
 #include "model/dialog_set.h"
-#include "surface/group_clipboard.h"
+#include "surface/clipboard.h"
 
 #include <QPoint>
 #include <QString>
 
 #include <cstddef>
-#include <string>
-#include <vector>
+#include <optional>
 
 namespace kovrin {
 
@@ -25,11 +24,10 @@ public:
     virtual ~SurfaceHost() = default;
 
     virtual DialogSet &document() = 0;
-    virtual std::string &currentCommand() = 0; // CurrCommand: a kind word, "" when none is armed
+    // CurrCommand: the kind the toolbox armed for the next click on a surface; none when none is.
+    virtual std::optional<ControlKind> armedKind() const = 0;
     virtual void disarmToolbox() = 0; // the toolbox's cmd_Cancel_Click
-    virtual ControlRecord &copiedControl() = 0; // CopyCtrl
-    // The picked controls copied together; empty when the last copy was of one control.
-    virtual std::vector<CopiedControl> &copiedGroup() = 0;
+    virtual ControlClipboard &clipboard() = 0; // CopyCtrl, shared by all dialogs
     virtual UserPrompts &prompts() = 0;
     virtual char decimalSeparator() const = 0;
     virtual bool gridVisible() const = 0;

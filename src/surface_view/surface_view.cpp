@@ -98,8 +98,8 @@ void SurfaceView::copyControl()
         copySelection();
         return;
     }
-    if (const auto s = surfaceRef(); s && mnu_makecopy_Click(*s, m_host.copiedControl()))
-        m_host.copiedGroup().clear();
+    if (const auto s = surfaceRef())
+        mnu_makecopy_Click(*s, m_host.clipboard());
 }
 
 void SurfaceView::pasteControl()
@@ -107,12 +107,12 @@ void SurfaceView::pasteControl()
     const auto s = surfaceRef();
     if (!s)
         return;
-    if (!m_host.copiedGroup().empty()) {
+    if (m_host.clipboard().holdsGroup()) {
         const TwipPoint at = rightClickedPoint(*s);
         pasteAt(at.x, at.y);
         return;
     }
-    const auto pasted = mnu_makepaste_Click(*s, m_host.copiedControl());
+    const auto pasted = mnu_makepaste_Click(*s, m_host.clipboard());
     if (!pasted) {
         m_host.prompts().message(kWarning, QString::fromStdString(pasted.message),
                                  UserPrompts::Icon::Warning);

@@ -306,16 +306,15 @@ void SurfaceView::releaseOnBackground(const QPointF &pixel, Qt::MouseButton butt
 bool SurfaceView::placeArmed(double x, double y)
 {
     const auto s = surfaceRef();
-    if (!s || m_host.currentCommand().empty())
+    const std::optional<ControlKind> armed = m_host.armedKind();
+    if (!s || !armed)
         return false;
-    const auto made = placeArmedControl(*s, m_host.currentCommand(), x, y);
+    const auto made = placeArmedControl(*s, *armed, x, y);
     if (!made) {
         m_host.prompts().message(QStringLiteral("WARNING"), QString::fromStdString(made.message),
                                  UserPrompts::Icon::Warning);
         return false;
     }
-    if (!*made)
-        return false;
     m_host.disarmToolbox();
     if (const auto after = surfaceRef())
         updateControl(after->dialog().cControls.back().Tag);

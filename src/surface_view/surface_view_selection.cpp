@@ -2,7 +2,6 @@
 // controls, the plain arrow keys, copy and paste of several, and the status bar's text.
 #include "surface_view/surface_view.h"
 
-#include "surface/clipboard.h"
 #include "surface/drag_preview.h"
 #include "surface/grid_step.h"
 #include "surface/group_clipboard.h"
@@ -88,7 +87,7 @@ void SurfaceView::pressForSelection(const QPointF &pixel, Qt::MouseButton button
     const auto s = surfaceRef();
     if (!s)
         return;
-    const bool armed = !m_host.currentCommand().empty();
+    const bool armed = m_host.armedKind().has_value();
     const double x = pixelsToTwips(pixel.x());
     const double y = pixelsToTwips(pixel.y());
     if (m_receiver == Receiver::Background) {
@@ -331,10 +330,7 @@ bool SurfaceView::copySelection()
     std::vector<CopiedControl> copied = copyControls(*s, tags);
     if (copied.empty())
         return false;
-    copyControlRecord(copied.front().record, m_host.copiedControl());
-    if (copied.size() < 2)
-        copied.clear(); // one control: the clipboard of one is all there is
-    m_host.copiedGroup() = std::move(copied);
+    m_host.clipboard().copyGroup(std::move(copied));
     return true;
 }
 
@@ -343,18 +339,14 @@ void SurfaceView::pasteAt(double x, double y)
     const auto s = surfaceRef();
     if (!s)
         return;
-    const std::vector<CopiedControl> &group = m_host.copiedGroup();
-    std::vector<CopiedControl> one;
-    if (group.empty()) {
-        if (m_host.copiedControl().CtrlType.empty()) {
-            m_host.prompts().message(QStringLiteral("WARNING"),
-                                     QString::fromLatin1(kNoControlInClipboard),
-                                     UserPrompts::Icon::Warning);
-            return;
-        }
-        one.push_back({m_host.copiedControl(), 0, 0});
+    const std::vector<CopiedControl> copied = m_host.clipboard().pasteList();
+    if (copied.empty()) {
+        m_host.prompts().message(QStringLiteral("WARNING"),
+                                 QString::fromLatin1(kNoControlInClipboard),
+                                 UserPrompts::Icon::Warning);
+        return;
     }
-    const GroupPaste paste = pasteControls(*s, group.empty() ? one : group, x, y);
+    const GroupPaste paste = pasteControls(*s, copied, x, y);
     if (!paste.pasted.empty()) {
         changed(plural(paste.pasted.size(), "Paste control", "Paste controls"));
         if (paste.pasted.size() >= 2) {

@@ -300,9 +300,9 @@ private slots:
         f.window->menus().showToolbar->trigger();
         QVERIFY(toolbox->isVisible());
 
-        f.window->currentCommand() = "BUTTON";
+        toolbox->arm(ControlKind::Button);
         f.window->disarmToolbox();
-        QCOMPARE(f.window->currentCommand(), "");
+        QVERIFY(!f.window->armedKind());
     }
 
     void controlMenuShowsOnlyPasteOverTheBackgroundUntilItCloses()

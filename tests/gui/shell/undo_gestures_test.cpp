@@ -38,10 +38,10 @@ private slots:
         QTest::addColumn<Gesture>("gesture");
         QTest::addColumn<QString>("stepName");
         QTest::newRow("place") << Gesture([](Surface &s) {
-            s.placeByClick("LIST", QPoint(600, 50));
+            s.placeByClick(ControlKind::List, QPoint(600, 50));
         }) << "Place control";
         QTest::newRow("place on a control") << Gesture([](Surface &s) {
-            s.f.window->currentCommand() = "PICTURE";
+            s.f.window->toolbox()->arm(ControlKind::Picture);
             s.drag(s.middleOf(1), s.middleOf(1) + QPoint(40, 20));
         }) << "Place control";
         QTest::newRow("move") << Gesture([](Surface &s) {

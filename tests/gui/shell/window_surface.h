@@ -25,9 +25,9 @@ struct WindowSurface
             return;
         f.window->insertDialog();
         view = f.workspace().currentView();
-        placeByClick("BUTTON", QPoint(100, 100));
-        placeByClick("TEXT", QPoint(300, 150));
-        placeByClick("INPUT", QPoint(450, 300));
+        placeByClick(ControlKind::Button, QPoint(100, 100));
+        placeByClick(ControlKind::Text, QPoint(300, 150));
+        placeByClick(ControlKind::Input, QPoint(450, 300));
         for (const ControlRecord &record : dialog().cControls)
             tags.push_back(record.Tag);
     }
@@ -52,9 +52,9 @@ struct WindowSurface
         return inside(record, drawn(record).width / 2, drawn(record).height / 2);
     }
 
-    void placeByClick(const char *kind, QPoint surfacePixel)
+    void placeByClick(ControlKind kind, QPoint surfacePixel)
     {
-        f.window->currentCommand() = kind;
+        f.window->toolbox()->arm(kind);
         QTest::mouseClick(window(), Qt::LeftButton, {}, onWindow(surfacePixel));
     }
     void drag(QPoint from, QPoint to, int moves = 5)

@@ -9,6 +9,7 @@
 #include <QPoint>
 #include <QStringList>
 
+#include <optional>
 #include <vector>
 
 namespace kovrin {
@@ -17,9 +18,8 @@ class FakeSurfaceHost : public SurfaceHost
 {
 public:
     DialogSet set;
-    std::string command;
-    ControlRecord copied;
-    std::vector<CopiedControl> copiedSeveral;
+    std::optional<ControlKind> armed;
+    ControlClipboard clip;
     bool snapping = false;
     QString status;
     ScriptedPrompts scripted;
@@ -39,14 +39,13 @@ public:
     std::vector<std::size_t> editorsOpened;
 
     DialogSet &document() override { return set; }
-    std::string &currentCommand() override { return command; }
+    std::optional<ControlKind> armedKind() const override { return armed; }
     void disarmToolbox() override
     {
-        command.clear();
+        armed.reset();
         ++toolboxDisarmed;
     }
-    ControlRecord &copiedControl() override { return copied; }
-    std::vector<CopiedControl> &copiedGroup() override { return copiedSeveral; }
+    ControlClipboard &clipboard() override { return clip; }
     bool snapWhileDragging() const override { return snapping; }
     void showSurfaceStatus(const QString &text) override { status = text; }
     UserPrompts &prompts() override { return scripted; }

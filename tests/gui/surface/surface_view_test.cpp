@@ -67,7 +67,7 @@ private slots:
 
     void armedClickPlacesOneControlAndDisarms()
     {
-        host->command = "BUTTON";
+        host->armed = ControlKind::Button;
         QTest::mouseClick(window(), Qt::LeftButton, Qt::ShiftModifier, QPoint(200, 100));
         QCOMPARE(dialog().cControls.size(), std::size_t(1));
         const ControlRecord &button = dialog().cControls[0];
@@ -76,7 +76,7 @@ private slots:
         QCOMPARE(button.Y, static_cast<float>(1500.0 / kOuter.height));
         QCOMPARE(drawn(button.Tag).left, 3000.0);
         QCOMPARE(drawn(button.Tag).top, 1500.0);
-        QCOMPARE(host->command, std::string());
+        QVERIFY(!host->armed);
         QCOMPARE(host->toolboxDisarmed, 1);
         QVERIFY(host->changes > 0);
 
@@ -86,10 +86,10 @@ private slots:
 
     void placingCountsTheReleasePointOnlyAndNeverTheRightButton()
     {
-        host->command = "TEXT";
+        host->armed = ControlKind::Text;
         QTest::mouseClick(window(), Qt::RightButton, {}, QPoint(100, 100));
         QCOMPARE(dialog().cControls.size(), std::size_t(0));
-        QCOMPARE(host->command, std::string("TEXT"));
+        QCOMPARE(host->armed, ControlKind::Text);
         QCOMPARE(host->menus.size(), std::size_t(1));
         QCOMPARE(host->menus[0].onControl, false);
 
@@ -104,7 +104,7 @@ private slots:
     {
         const std::string below = addControl(ControlKind::Frame, 600, 300);
         const TwipRect before = drawn(below).rect();
-        host->command = "TEXT";
+        host->armed = ControlKind::Text;
         QTest::mouseClick(window(), Qt::LeftButton, {}, px(900, 450));
         QCOMPARE(dialog().cControls.size(), std::size_t(2));
         const std::string made = dialog().cControls[1].Tag;
@@ -195,7 +195,7 @@ private slots:
 
         QTest::mouseClick(window(), Qt::RightButton, {}, px(1500 + 150, 1500 + 90));
         view->copyControl();
-        QCOMPARE(host->copied.Name, std::string("BUTTON1"));
+        QCOMPARE(host->clip.copyCtrl().Name, std::string("BUTTON1"));
         const int changes = host->changes;
         view->pasteControl();
         QCOMPARE(dialog().cControls.size(), std::size_t(2));

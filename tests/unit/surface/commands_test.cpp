@@ -68,15 +68,24 @@ TEST_F(Stacking, BackgroundMenuLeavesNoControlToActOn)
     EXPECT_EQ(interaction.menu.CtrlIndexToPos, -1);
     EXPECT_FALSE(mnu_tofront_Click(ref()));
     EXPECT_FALSE(mnu_snaptogrid_Click(ref()));
-    ControlRecord clip;
+    ControlClipboard clip;
     EXPECT_FALSE(mnu_makecopy_Click(ref(), clip));
+    EXPECT_TRUE(clip.empty());
     EXPECT_EQ(names(), "A,B,C");
 }
 
 class Clipboard : public SurfaceFixture
 {
 protected:
-    ControlRecord copyCtrl;
+    ControlClipboard clipboard;
+    // CopyCtrl as a copy of one record of the kind would leave it.
+    void copyOfKind(const char *kind, const char *name)
+    {
+        ControlRecord record;
+        record.CtrlType = kind;
+        record.Name = name;
+        clipboard.copyOne(record);
+    }
 };
 
 TEST_F(Clipboard, PasteInAnotherDialogTakesNameNumberPointAndEveryCopiedField)
@@ -91,14 +100,14 @@ TEST_F(Clipboard, PasteInAnotherDialogTakesNameNumberPointAndEveryCopiedField)
     });
     const ControlRecord &source = dialog().cControls.back();
     openMenuOnControl(ref(), button, 100, 50);
-    ASSERT_TRUE(mnu_makecopy_Click(ref(), copyCtrl));
+    ASSERT_TRUE(mnu_makecopy_Click(ref(), clipboard));
 
     set.insertDialog();
     SurfaceRef second {set, 1, kSurface, interaction};
     set.createControl(1, ControlKind::Text, 0, 0, kSurface);
     set.createControl(1, ControlKind::Input, 0, 0, kSurface);
     openMenuOnBackground(second, 3000, 2000);
-    const auto pasted = mnu_makepaste_Click(second, copyCtrl);
+    const auto pasted = mnu_makepaste_Click(second, clipboard);
     ASSERT_TRUE(pasted);
 
     const ControlRecord &copy = set.dialog(1).cControls.at(*pasted);
@@ -126,8 +135,8 @@ TEST_F(Clipboard, PasteOnAControlLandsAtTheRightClickedPoint)
 {
     const std::string text = addControl(ControlKind::Text, 900, 600, 2000, 900);
     openMenuOnControl(ref(), text, 100, 50);
-    mnu_makecopy_Click(ref(), copyCtrl);
-    const auto pasted = mnu_makepaste_Click(ref(), copyCtrl);
+    mnu_makecopy_Click(ref(), clipboard);
+    const auto pasted = mnu_makepaste_Click(ref(), clipboard);
     ASSERT_TRUE(pasted);
     const DrawnControl *copy = drawnControls().findByTag(dialog().cControls[*pasted].Tag);
     EXPECT_EQ(copy->left, 1000);
@@ -141,15 +150,14 @@ TEST_F(Clipboard, CopyIsASnapshotWithoutLineSpacing)
         r.Style = "ST_LEFT + ST_MULTI";
         r.LineSpacing = 1.5f;
     });
-    copyCtrl.LineSpacing = 0.75f;
     openMenuOnControl(ref(), text, 10, 10);
-    mnu_makecopy_Click(ref(), copyCtrl);
-    EXPECT_EQ(copyCtrl.LineSpacing, 0.75f);
+    mnu_makecopy_Click(ref(), clipboard);
+    EXPECT_EQ(clipboard.copyCtrl().LineSpacing, ControlRecord {}.LineSpacing); // CopyCtrl's own
 
     set.removeRecord(0, 0); // deleting the original does not touch the copy
     openMenuOnBackground(ref(), 0, 0);
-    const auto first = mnu_makepaste_Click(ref(), copyCtrl);
-    const auto second = mnu_makepaste_Click(ref(), copyCtrl);
+    const auto first = mnu_makepaste_Click(ref(), clipboard);
+    const auto second = mnu_makepaste_Click(ref(), clipboard);
     ASSERT_TRUE(first && second);
     const ControlRecord &a = dialog().cControls[*first];
     const ControlRecord &b = dialog().cControls[*second];
@@ -163,7 +171,7 @@ TEST_F(Clipboard, CopyIsASnapshotWithoutLineSpacing)
 TEST_F(Clipboard, EmptyClipboardIsRefusedWithoutRaisingTheTag)
 {
     openMenuOnBackground(ref(), 0, 0);
-    const auto refused = mnu_makepaste_Click(ref(), copyCtrl);
+    const auto refused = mnu_makepaste_Click(ref(), clipboard);
     EXPECT_FALSE(refused);
     EXPECT_EQ(refused.message, "No control in clipboard.");
     EXPECT_EQ(set.NextTag, 0);
@@ -172,24 +180,13 @@ TEST_F(Clipboard, EmptyClipboardIsRefusedWithoutRaisingTheTag)
 
 TEST_F(Clipboard, FullCounterIsRefusedBeforeATagIsIssued)
 {
-    copyCtrl.CtrlType = "BUTTON";
-    copyCtrl.Name = "BUTTON1";
+    copyOfKind("BUTTON", "BUTTON1");
     setElementCounter(ControlKind::Button, 32767);
     openMenuOnBackground(ref(), 0, 0);
-    const auto refused = mnu_makepaste_Click(ref(), copyCtrl);
+    const auto refused = mnu_makepaste_Click(ref(), clipboard);
     EXPECT_FALSE(refused);
     EXPECT_FALSE(refused.message.empty());
     EXPECT_EQ(set.NextTag, 0);
-}
-
-TEST_F(Clipboard, PasteLeavesTheArmedKindAndTheClipboardAlone)
-{
-    copyCtrl.CtrlType = "LIST";
-    copyCtrl.Name = "LIST4";
-    const ControlRecord before = copyCtrl;
-    openMenuOnBackground(ref(), 0, 0);
-    ASSERT_TRUE(mnu_makepaste_Click(ref(), copyCtrl));
-    EXPECT_EQ(copyCtrl, before);
 }
 
 } // namespace
