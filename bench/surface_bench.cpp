@@ -99,7 +99,7 @@ void placeOneMoreControl(benchmark::State &state)
 }
 
 // Press inside a control, then step the pointer back and forth with the button held; each step
-// runs TrackDrag and repaints the outline's old and new place.
+// runs trackDrag and repaints the outline's old and new place.
 void dragStep(benchmark::State &state, const QPoint grab)
 {
     BenchSurface &s = surface();

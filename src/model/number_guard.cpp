@@ -4,8 +4,8 @@
 
 namespace kovrin {
 
-GuardedText limitaNumeroOnce(const std::string &text, std::size_t caret, NumberBounds bounds,
-                             char separator)
+GuardedText guardNumberOnce(const std::string &text, std::size_t caret, NumberBounds bounds,
+                            char separator)
 {
     GuardedText out {text, caret};
     if (out.text.empty())
@@ -64,13 +64,13 @@ GuardedText limitaNumeroOnce(const std::string &text, std::size_t caret, NumberB
     return out;
 }
 
-GuardedText limitaNumero(const std::string &text, std::size_t caret, NumberBounds bounds,
-                         char separator)
+GuardedText guardNumber(const std::string &text, std::size_t caret, NumberBounds bounds,
+                        char separator)
 {
     GuardedText current {text, caret};
     // Each correction is idempotent, so this settles after one more pass; the bound is a guard.
     for (int pass = 0; pass < 8; ++pass) {
-        GuardedText next = limitaNumeroOnce(current.text, current.caret, bounds, separator);
+        GuardedText next = guardNumberOnce(current.text, current.caret, bounds, separator);
         if (next.text == current.text) {
             current.caret = next.caret;
             return current;

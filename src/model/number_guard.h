@@ -30,11 +30,11 @@ inline constexpr NumberBounds kLineSpacingBounds {0, 10, 2};
 inline constexpr NumberBounds kGridStepBounds {0, 1, 4};
 
 // One pass of the guard (LimitaNumero) over the text.
-GuardedText limitaNumeroOnce(const std::string &text, std::size_t caret, NumberBounds bounds,
-                             char separator);
+GuardedText guardNumberOnce(const std::string &text, std::size_t caret, NumberBounds bounds,
+                            char separator);
 
 // The guard run until the text settles, as the field's own change event would run it again.
-GuardedText limitaNumero(const std::string &text, std::size_t caret, NumberBounds bounds,
-                         char separator);
+GuardedText guardNumber(const std::string &text, std::size_t caret, NumberBounds bounds,
+                        char separator);
 
 } // namespace kovrin

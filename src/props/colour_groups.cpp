@@ -68,13 +68,13 @@ bool isUsable(std::optional<ControlKind> kind, ColourGroup group)
     return isUsable(kind, KindField::SelectBGColor);
 }
 
-std::optional<ColourGroup> sampleForName(std::string_view name)
+std::optional<ColourGroup> sampleToUpdate(SampleChoice choice, std::string_view fieldName)
 {
-    if (name == "ALL")
+    if (choice == SampleChoice::All)
         return ColourGroup::SelectBG;
     for (ColourGroup group : kColourGroups) {
         for (std::size_t component = 0; component < 3; ++component) {
-            if (name == componentFieldName(group, component))
+            if (fieldName == componentFieldName(group, component))
                 return group;
         }
     }

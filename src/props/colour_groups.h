@@ -44,8 +44,9 @@ const ColourValue &recordColour(const ControlRecord &record, ColourGroup group);
 // Whether the kind can edit the group (ForeColor always).
 bool isUsable(std::optional<ControlKind> kind, ColourGroup group);
 
-// UpdateSample's choice: a red, green or blue field name repaints its group's sample, "ALL"
-// repaints the selection background sample, any other name repaints nothing.
-std::optional<ColourGroup> sampleForName(std::string_view name);
+// What UpdateSample repaints: the sample of one component field's group, or, as the editor
+// opens, "ALL", which reaches the selection background's sample only.
+enum class SampleChoice { OneField, All };
+std::optional<ColourGroup> sampleToUpdate(SampleChoice choice, std::string_view fieldName = {});
 
 } // namespace kovrin

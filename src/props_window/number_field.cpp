@@ -32,7 +32,7 @@ void NumberField::showValue(const QString &text)
 void NumberField::setGuardedText(const QString &text)
 {
     const std::string typed = text.toStdString();
-    const GuardedText guarded = limitaNumero(typed, typed.size(), m_bounds, m_separator);
+    const GuardedText guarded = guardNumber(typed, typed.size(), m_bounds, m_separator);
     restoreTypingLimit();
     setText(QString::fromStdString(guarded.text));
 }
@@ -41,7 +41,7 @@ void NumberField::applyGuard()
 {
     const std::string typed = text().toStdString();
     const auto caret = static_cast<std::size_t>(cursorPosition());
-    const GuardedText guarded = limitaNumero(typed, caret, m_bounds, m_separator);
+    const GuardedText guarded = guardNumber(typed, caret, m_bounds, m_separator);
     if (guarded.text != typed) {
         setText(QString::fromStdString(guarded.text));
         setCursorPosition(static_cast<int>(guarded.caret));

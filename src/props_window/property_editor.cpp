@@ -68,7 +68,8 @@ PropertyEditor::PropertyEditor(SurfaceHost &host, SurfaceView &itemForm, std::si
     connect(m_multi, &QCheckBox::clicked, this, &PropertyEditor::chk_multi_Click);
     connect(m_font, &QComboBox::currentIndexChanged, this, &PropertyEditor::cmb_font_Click);
     for (ColourGroupBox *box : m_colours) {
-        connect(box, &ColourGroupBox::componentChanged, this, &PropertyEditor::UpdateSample);
+        connect(box, &ColourGroupBox::componentChanged, this,
+                [this](const QString &field) { UpdateSample(SampleChoice::OneField, field); });
         connect(box, &ColourGroupBox::pickRequested, this, &PropertyEditor::cmd_sample_Click);
     }
 
@@ -96,7 +97,7 @@ void PropertyEditor::Form_Load()
     if (!filled.font)
         m_font->setPlaceholderText(qtext(current->Font));
     showFields(filled);
-    UpdateSample(QStringLiteral("ALL"));
+    UpdateSample(SampleChoice::All);
     m_opened = fields();
 }
 
@@ -192,9 +193,9 @@ void PropertyEditor::cmb_font_Click()
         m_fontPreview->showFont(m_font->itemText(index));
 }
 
-void PropertyEditor::UpdateSample(const QString &name)
+void PropertyEditor::UpdateSample(SampleChoice choice, const QString &field)
 {
-    if (const auto group = sampleForName(name.toStdString()))
+    if (const auto group = sampleToUpdate(choice, field.toStdString()))
         colourGroup(*group)->paintSample();
 }
 

@@ -61,7 +61,7 @@ public:
     void cmb_font_Click();
     // Repaints the sample of the group whose red, green or blue field is named; "ALL" repaints
     // the selection background sample.
-    void UpdateSample(const QString &name);
+    void UpdateSample(SampleChoice choice, const QString &field = {});
 
     // --- what the window holds -------------------------------------------------------------
     EditorFields fields() const;

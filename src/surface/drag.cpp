@@ -12,23 +12,18 @@ void holdMinimumSize(DragState &drag, const TwipRect &control)
 {
     const double widest = control.width - kMinimumControlSize;
     const double highest = control.height - kMinimumControlSize;
-    const std::string &handle = drag.DragHandle;
-    if (handleMoves(handle, 'U') && drag.DragY > highest)
+    const DragHandle &handle = drag.handle;
+    if (handle.moves(Edge::Upper) && drag.DragY > highest)
         drag.DragY = wholeTwips(highest);
-    if (handleMoves(handle, 'D') && drag.DragY < kMinimumControlSize)
+    if (handle.moves(Edge::Lower) && drag.DragY < kMinimumControlSize)
         drag.DragY = wholeTwips(kMinimumControlSize);
-    if (handleMoves(handle, 'L') && drag.DragX > widest)
+    if (handle.moves(Edge::Left) && drag.DragX > widest)
         drag.DragX = wholeTwips(widest);
-    if (handleMoves(handle, 'R') && drag.DragX < kMinimumControlSize)
+    if (handle.moves(Edge::Right) && drag.DragX < kMinimumControlSize)
         drag.DragX = wholeTwips(kMinimumControlSize);
 }
 
 } // namespace
-
-bool handleMoves(const std::string &handle, char edge)
-{
-    return handle.find(edge) != std::string::npos;
-}
 
 std::array<TwipRect, 4> outlineBars(const TwipRect &r)
 {
@@ -48,16 +43,16 @@ std::int32_t wholeTwips(double twips)
     return static_cast<std::int32_t>(roundHalfEven(twips));
 }
 
-void ShowMovingFrame(MovingFrame &frame, bool visible)
+void showMovingFrame(MovingFrame &frame, bool visible)
 {
     frame.visible = visible;
 }
 
-void BeginDrag(DragState &drag, const TwipRect &control, double x, double y)
+void beginDrag(DragState &drag, const TwipRect &control, double x, double y)
 {
     drag.tracked = false;
-    drag.DragHandle = handleAt(control.width, control.height, x, y);
-    if (drag.DragHandle.empty()) {
+    drag.handle = handleAt(control.width, control.height, x, y);
+    if (drag.handle.isMove()) {
         drag.GrabX = wholeTwips(x);
         drag.GrabY = wholeTwips(y);
         return;
@@ -68,23 +63,23 @@ void BeginDrag(DragState &drag, const TwipRect &control, double x, double y)
 
 TwipRect resizedRect(const DragState &drag, const TwipRect &control)
 {
-    const std::string &handle = drag.DragHandle;
+    const DragHandle &handle = drag.handle;
     double left = control.left;
     double right = control.right();
     double top = control.top;
     double bottom = control.bottom();
-    if (handleMoves(handle, 'L'))
+    if (handle.moves(Edge::Left))
         left = control.left + drag.DragX;
-    if (handleMoves(handle, 'R'))
+    if (handle.moves(Edge::Right))
         right = control.left + drag.DragX;
-    if (handleMoves(handle, 'U'))
+    if (handle.moves(Edge::Upper))
         top = control.top + drag.DragY;
-    if (handleMoves(handle, 'D'))
+    if (handle.moves(Edge::Lower))
         bottom = control.top + drag.DragY;
     return {left, top, right - left, bottom - top};
 }
 
-TrackOutcome TrackDrag(DragState &drag, MovingFrame &frame, const TwipRect &control, double x,
+TrackOutcome trackDrag(DragState &drag, MovingFrame &frame, const TwipRect &control, double x,
                        double y, int buttons, int keys)
 {
     TrackOutcome outcome;
@@ -95,7 +90,7 @@ TrackOutcome TrackDrag(DragState &drag, MovingFrame &frame, const TwipRect &cont
     if (buttons != MouseButtons::Left)
         return outcome;
 
-    if (!drag.DragHandle.empty()) {
+    if (!drag.handle.isMove()) {
         drag.DragX = wholeTwips(x);
         drag.DragY = wholeTwips(y);
         holdMinimumSize(drag, control);
@@ -115,22 +110,22 @@ TrackOutcome TrackDrag(DragState &drag, MovingFrame &frame, const TwipRect &cont
     drag.tracked = true;
     outcome.frameMoved = true;
     if (!frame.visible)
-        ShowMovingFrame(frame, true);
+        showMovingFrame(frame, true);
     return outcome;
 }
 
-DragEnd EndDrag(DragState &drag, MovingFrame &frame, const TwipRect &control, double x, double y,
+DragEnd endDrag(DragState &drag, MovingFrame &frame, const TwipRect &control, double x, double y,
                 SurfaceSize surface)
 {
     DragEnd end;
-    if (!drag.DragHandle.empty()) {
+    if (!drag.handle.isMove()) {
         if (drag.tracked) {
             end.rect = resizedRect(drag, control);
             end.sizeChanged = true;
         }
         drag.DragX = 0;
         drag.DragY = 0;
-        drag.DragHandle.clear();
+        drag.handle = {};
         end.pointerToArrow = true;
     } else if (wholeTwips(x) != drag.GrabX || wholeTwips(y) != drag.GrabY) {
         if (drag.tracked) {
@@ -144,7 +139,7 @@ DragEnd EndDrag(DragState &drag, MovingFrame &frame, const TwipRect &control, do
         end.pointerToArrow = true;
     }
     drag.tracked = false;
-    ShowMovingFrame(frame, false);
+    showMovingFrame(frame, false);
     return end;
 }
 

@@ -21,7 +21,7 @@ inline constexpr double kOutlineBarThickness = 25.0;
 
 struct DragState
 {
-    std::string DragHandle; // "" while a move is possible, else the grabbed edge or corner
+    DragHandle handle; // DragHandle: none while a move is possible, else the grabbed edge or corner
     std::int32_t GrabX = 0; // where a move was grabbed, relative to the control
     std::int32_t GrabY = 0;
     std::int32_t DragX = 0; // pointer (move) or new edge/size (resize), whole twips
@@ -53,19 +53,19 @@ struct DragEnd
 };
 
 // A press with any button on a control at (x, y) relative to it.
-void BeginDrag(DragState &drag, const TwipRect &control, double x, double y);
+void beginDrag(DragState &drag, const TwipRect &control, double x, double y);
 
 // A mouse movement over (or captured by) the control; buttons and keys as in input_state.h.
-TrackOutcome TrackDrag(DragState &drag, MovingFrame &frame, const TwipRect &control, double x,
+TrackOutcome trackDrag(DragState &drag, MovingFrame &frame, const TwipRect &control, double x,
                        double y, int buttons, int keys);
 
 // A release of any button but the right one: the move or resize to apply, held inside the
 // surface for a move.
-DragEnd EndDrag(DragState &drag, MovingFrame &frame, const TwipRect &control, double x, double y,
+DragEnd endDrag(DragState &drag, MovingFrame &frame, const TwipRect &control, double x, double y,
                 SurfaceSize surface);
 
-// ShowMovingFrame(false) and (true).
-void ShowMovingFrame(MovingFrame &frame, bool visible);
+// showMovingFrame(false) and (true).
+void showMovingFrame(MovingFrame &frame, bool visible);
 
 // The rectangle a resize gives with the current DragX and DragY.
 TwipRect resizedRect(const DragState &drag, const TwipRect &control);
@@ -75,9 +75,6 @@ TwipRect resizedRect(const DragState &drag, const TwipRect &control);
 std::array<TwipRect, 4> outlineBars(const TwipRect &r);
 // The outline set to show a rectangle.
 void placeOutline(MovingFrame &frame, const TwipRect &r);
-
-// Whether a handle code moves an edge: 'U', 'D', 'L' or 'R'.
-bool handleMoves(const std::string &handle, char edge);
 
 // Twips as whole twips, halves to the even neighbour.
 std::int32_t wholeTwips(double twips);

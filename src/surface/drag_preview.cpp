@@ -29,7 +29,7 @@ std::optional<TwipRect> rectOnRelease(const DragState &drag, const TwipRect &con
 {
     if (!drag.tracked)
         return std::nullopt;
-    if (!drag.DragHandle.empty())
+    if (!drag.handle.isMove())
         return resizedRect(drag, control);
     TwipRect moved = control;
     moved.left += drag.DragX - drag.GrabX;
@@ -37,17 +37,17 @@ std::optional<TwipRect> rectOnRelease(const DragState &drag, const TwipRect &con
     return limitToSurface(moved, surface);
 }
 
-TwipRect snapDraggedRect(const TwipRect &rect, const std::string &handle, SurfaceSize surface,
+TwipRect snapDraggedRect(const TwipRect &rect, const DragHandle &handle, SurfaceSize surface,
                          float gridSize)
 {
     if (!isGridStep(gridSize))
         return rect;
-    if (handle.empty())
+    if (handle.isMove())
         return snapRect(rect, surface, gridSize);
     TwipRect snapped = rect;
-    snapEdges(snapped.left, snapped.width, handleMoves(handle, 'L'), handleMoves(handle, 'R'),
+    snapEdges(snapped.left, snapped.width, handle.moves(Edge::Left), handle.moves(Edge::Right),
               gridStepTwips(surface.width, gridSize));
-    snapEdges(snapped.top, snapped.height, handleMoves(handle, 'U'), handleMoves(handle, 'D'),
+    snapEdges(snapped.top, snapped.height, handle.moves(Edge::Upper), handle.moves(Edge::Lower),
               gridStepTwips(surface.height, gridSize));
     return snapped;
 }

@@ -17,8 +17,8 @@ std::optional<TwipRect> rectOnRelease(const DragState &drag, const TwipRect &con
 
 // A move's result with its top-left corner on the nearest grid point (held inside the surface
 // as a move is); a resize's with each edge it moves on the nearest grid line, keeping the
-// smallest size a resize keeps. `handle` is the DragHandle of the drag ("" for a move).
-TwipRect snapDraggedRect(const TwipRect &rect, const std::string &handle, SurfaceSize surface,
+// smallest size a resize keeps. `handle` is the drag's handle.
+TwipRect snapDraggedRect(const TwipRect &rect, const DragHandle &handle, SurfaceSize surface,
                          float gridSize);
 
 } // namespace kovrin

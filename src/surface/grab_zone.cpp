@@ -10,18 +10,25 @@ GrabZone grabZoneAt(double width, double height, double x, double y)
                      std::abs(height - y) < kGrabBand};
 }
 
-std::string handleAt(double width, double height, double x, double y)
+DragHandle handleAt(double width, double height, double x, double y)
 {
     const GrabZone zone = grabZoneAt(width, height, x, y);
+    const auto vertical = [&zone](Edge side) -> DragHandle {
+        if (zone.upper)
+            return {Edge::Upper, side};
+        if (zone.lower)
+            return {Edge::Lower, side};
+        return {side};
+    };
     if (zone.left)
-        return zone.upper ? "UL" : zone.lower ? "DL" : "L";
+        return vertical(Edge::Left);
     if (zone.right)
-        return zone.upper ? "UR" : zone.lower ? "DR" : "R";
+        return vertical(Edge::Right);
     if (zone.upper)
-        return "U";
+        return {Edge::Upper};
     if (zone.lower)
-        return "D";
-    return "";
+        return {Edge::Lower};
+    return {};
 }
 
 PointerShape hoverPointer(double width, double height, double x, double y)

@@ -57,19 +57,19 @@ TwipPoint rightClickedPoint(SurfaceRef s)
     return at;
 }
 
-bool mnu_tofront_Click(SurfaceRef s)
+bool bringMenuControlToFront(SurfaceRef s)
 {
     const auto before = stackingOf(s.dialog());
     return restack(s, DialogSet::StackEnd::Front) && stackingOf(s.dialog()) != before;
 }
 
-bool mnu_toback_Click(SurfaceRef s)
+bool sendMenuControlToBack(SurfaceRef s)
 {
     const auto before = stackingOf(s.dialog());
     return restack(s, DialogSet::StackEnd::Back) && stackingOf(s.dialog()) != before;
 }
 
-bool mnu_makecopy_Click(SurfaceRef s, ControlClipboard &clipboard)
+bool copyMenuControl(SurfaceRef s, ControlClipboard &clipboard)
 {
     const std::string &tag = s.interaction.menu.CtrlToPos;
     const auto index = tag.empty() ? std::nullopt : s.dialog().recordIndexByTag(tag);
@@ -79,7 +79,7 @@ bool mnu_makecopy_Click(SurfaceRef s, ControlClipboard &clipboard)
     return true;
 }
 
-Result<std::size_t> mnu_makepaste_Click(SurfaceRef s, const ControlClipboard &clipboard)
+Result<std::size_t> pasteAtMenuPoint(SurfaceRef s, const ControlClipboard &clipboard)
 {
     if (clipboard.empty())
         return Result<std::size_t>::failure(kNoControlInClipboard);
@@ -88,7 +88,7 @@ Result<std::size_t> mnu_makepaste_Click(SurfaceRef s, const ControlClipboard &cl
     return pasteRecordAt(s, clipboard.copyCtrl(), at.x, at.y);
 }
 
-bool mnu_snaptogrid_Click(SurfaceRef s)
+bool snapMenuControlToGrid(SurfaceRef s)
 {
     const float gridSize = s.dialog().GridSize;
     const std::string tag = s.interaction.menu.CtrlToPos;

@@ -25,17 +25,17 @@ struct TwipPoint
 TwipPoint rightClickedPoint(SurfaceRef s);
 
 // CtrlToPos to the front of the stacking order and record CtrlIndexToPos to the end.
-bool mnu_tofront_Click(SurfaceRef s);
+bool bringMenuControlToFront(SurfaceRef s);
 // CtrlToPos to the back and record CtrlIndexToPos to the start.
-bool mnu_toback_Click(SurfaceRef s);
+bool sendMenuControlToBack(SurfaceRef s);
 // The record of CtrlToPos into the clipboard as a copy of one. False when there is nothing to
 // copy.
-bool mnu_makecopy_Click(SurfaceRef s, ControlClipboard &clipboard);
+bool copyMenuControl(SurfaceRef s, ControlClipboard &clipboard);
 // A copy of CopyCtrl at the right-clicked point, named "<Name>_<n>". Refused with a message for
 // an empty clipboard or a full counter; the returned index is the new record's (0-based).
-Result<std::size_t> mnu_makepaste_Click(SurfaceRef s, const ControlClipboard &clipboard);
+Result<std::size_t> pasteAtMenuPoint(SurfaceRef s, const ControlClipboard &clipboard);
 // CtrlToPos to the nearest grid position, held inside the surface.
-bool mnu_snaptogrid_Click(SurfaceRef s);
+bool snapMenuControlToGrid(SurfaceRef s);
 
 // The control order window's OK: for each tag in order, its record to the end of cControls and
 // its drawn control (when it has one) to the front.

@@ -32,7 +32,7 @@ void pressControl(SurfaceRef s, std::string_view tag, double x, double y)
     const DrawnControl *drawn = s.drawn().findByTag(tag);
     if (!drawn)
         return;
-    BeginDrag(surface.drag, drawn->rect(), x, y);
+    beginDrag(surface.drag, drawn->rect(), x, y);
     if (takesKeyboardFocus(drawn->kind))
         surface.focusTag = std::string(tag);
 }
@@ -44,7 +44,7 @@ TrackOutcome trackControl(SurfaceRef s, std::string_view tag, double x, double y
     const DrawnControl *drawn = s.drawn().findByTag(tag);
     if (!drawn)
         return {};
-    return TrackDrag(surface.drag, surface.lnMoving, drawn->rect(), x, y, buttons, keys);
+    return trackDrag(surface.drag, surface.lnMoving, drawn->rect(), x, y, buttons, keys);
 }
 
 ReleaseOutcome releaseControl(SurfaceRef s, std::string_view tag, double x, double y,
@@ -53,11 +53,11 @@ ReleaseOutcome releaseControl(SurfaceRef s, std::string_view tag, double x, doub
     SurfaceInteraction &surface = s.interaction;
     const DrawnControl *drawn = s.drawn().findByTag(tag);
     if (!drawn) {
-        ShowMovingFrame(surface.lnMoving, false);
+        showMovingFrame(surface.lnMoving, false);
         return {};
     }
-    const std::string handle = surface.drag.DragHandle;
-    DragEnd end = EndDrag(surface.drag, surface.lnMoving, drawn->rect(), x, y, s.size);
+    const DragHandle handle = surface.drag.handle;
+    DragEnd end = endDrag(surface.drag, surface.lnMoving, drawn->rect(), x, y, s.size);
     if (end.rect && snapGrid)
         end.rect = snapDraggedRect(*end.rect, handle, s.size, *snapGrid);
     ReleaseOutcome outcome;
@@ -83,7 +83,7 @@ void expireClick(DragState &drag)
 void openMenuOnControl(SurfaceRef s, std::string_view tag, double x, double y)
 {
     SurfaceInteraction &surface = s.interaction;
-    ShowMovingFrame(surface.lnMoving, false);
+    showMovingFrame(surface.lnMoving, false);
     surface.menu.CtrlToPos = std::string(tag);
     surface.menu.CtrlIndexToPos = recordPosition(s, tag);
     surface.menu.CtrlToPosMouseX = static_cast<float>(x);
@@ -93,14 +93,14 @@ void openMenuOnControl(SurfaceRef s, std::string_view tag, double x, double y)
 void openMenuOnBackground(SurfaceRef s, double x, double y)
 {
     SurfaceInteraction &surface = s.interaction;
-    ShowMovingFrame(surface.lnMoving, false);
+    showMovingFrame(surface.lnMoving, false);
     surface.menu.CtrlToPos.clear();
     surface.menu.CtrlIndexToPos = -1;
     surface.menu.CtrlToPosMouseX = static_cast<float>(x);
     surface.menu.CtrlToPosMouseY = static_cast<float>(y);
 }
 
-bool NudgeControl(SurfaceRef s, NudgeKey key, int keys)
+bool nudgeControl(SurfaceRef s, NudgeKey key, int keys)
 {
     const float gridSize = s.dialog().GridSize;
     if (!isGridStep(gridSize) || keys != KeyState::Ctrl)
@@ -112,7 +112,7 @@ bool NudgeControl(SurfaceRef s, NudgeKey key, int keys)
 
     s.interaction.menu.CtrlToPos = tag;
     s.interaction.menu.CtrlIndexToPos = recordPosition(s, tag);
-    bool changed = mnu_snaptogrid_Click(s);
+    bool changed = snapMenuControlToGrid(s);
     const TwipRect stepped = stepRect(s.drawn().findByTag(tag)->rect(), s.size, gridSize, key);
     changed = applyGeometry(s, tag, stepped, false) || changed;
     return changed;

@@ -18,7 +18,7 @@ namespace kovrin {
 // message.
 Status placeArmedControl(SurfaceRef s, ControlKind armed, double x, double y);
 
-// A press with any button on the drawn control of a tag: BeginDrag, and the keyboard focus for
+// A press with any button on the drawn control of a tag: beginDrag, and the keyboard focus for
 // every kind but a frame.
 void pressControl(SurfaceRef s, std::string_view tag, double x, double y);
 
@@ -32,7 +32,7 @@ struct ReleaseOutcome
     bool pointerToArrow = false; // the drag ended with the default arrow
 };
 
-// EndDrag on the control: a release of any button but the right one. With snapGrid, a move or
+// endDrag on the control: a release of any button but the right one. With snapGrid, a move or
 // resize ends on the nearest grid point of that step.
 ReleaseOutcome releaseControl(SurfaceRef s, std::string_view tag, double x, double y,
                               std::optional<float> snapGrid = std::nullopt);
@@ -49,6 +49,6 @@ void openMenuOnBackground(SurfaceRef s, double x, double y);
 
 // A key released on the control with the keyboard focus: with exactly Ctrl held and a grid,
 // the control is snapped and then stepped one grid step by an arrow key.
-bool NudgeControl(SurfaceRef s, NudgeKey key, int keys);
+bool nudgeControl(SurfaceRef s, NudgeKey key, int keys);
 
 } // namespace kovrin

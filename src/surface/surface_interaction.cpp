@@ -12,7 +12,7 @@ void SurfaceInteraction::letGoAfterRestore(const DrawnControls &drawn)
         menu.CtrlIndexToPos = -1;
     }
     drag.tracked = false;
-    ShowMovingFrame(lnMoving, false);
+    showMovingFrame(lnMoving, false);
 }
 
 } // namespace kovrin

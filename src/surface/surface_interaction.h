@@ -15,7 +15,7 @@ namespace kovrin {
 struct SurfaceInteraction
 {
     GridLines grid; // lnH and lnV
-    DragState drag; // DragHandle, GrabX, GrabY, DragX, DragY, ClickPending
+    DragState drag; // the handle, GrabX, GrabY, DragX, DragY, ClickPending
     MovingFrame lnMoving; // the outline of a move or resize
     ControlMenuState menu; // CtrlToPos, CtrlIndexToPos, CtrlToPosMouseX, CtrlToPosMouseY
     std::string focusTag; // the drawn control with the keyboard focus; "" for none

@@ -78,7 +78,7 @@ void SurfaceView::changed(const QString &stepName)
 
 void SurfaceView::bringToFront()
 {
-    if (const auto s = surfaceRef(); s && mnu_tofront_Click(*s)) {
+    if (const auto s = surfaceRef(); s && bringMenuControlToFront(*s)) {
         changed(QStringLiteral("Bring control to front"));
         update();
     }
@@ -86,7 +86,7 @@ void SurfaceView::bringToFront()
 
 void SurfaceView::sendToBack()
 {
-    if (const auto s = surfaceRef(); s && mnu_toback_Click(*s)) {
+    if (const auto s = surfaceRef(); s && sendMenuControlToBack(*s)) {
         changed(QStringLiteral("Send control to back"));
         update();
     }
@@ -99,7 +99,7 @@ void SurfaceView::copyControl()
         return;
     }
     if (const auto s = surfaceRef())
-        mnu_makecopy_Click(*s, m_host.clipboard());
+        copyMenuControl(*s, m_host.clipboard());
 }
 
 void SurfaceView::pasteControl()
@@ -112,7 +112,7 @@ void SurfaceView::pasteControl()
         pasteAt(at.x, at.y);
         return;
     }
-    const auto pasted = mnu_makepaste_Click(*s, m_host.clipboard());
+    const auto pasted = pasteAtMenuPoint(*s, m_host.clipboard());
     if (!pasted) {
         m_host.prompts().message(kWarning, QString::fromStdString(pasted.message),
                                  UserPrompts::Icon::Warning);
@@ -129,7 +129,7 @@ void SurfaceView::snapToGrid()
         return;
     const std::string tag = s->interaction.menu.CtrlToPos;
     updateControl(tag);
-    if (mnu_snaptogrid_Click(*s)) {
+    if (snapMenuControlToGrid(*s)) {
         changed(QStringLiteral("Snap to grid"));
         updateControl(tag);
     }

@@ -262,7 +262,7 @@ void SurfaceView::releaseOnControl(const QPointF &pixel, Qt::MouseButton button,
         return;
     }
     const bool movedGroup = button == Qt::LeftButton && finishGroupDrag();
-    const bool resizing = !again->interaction.drag.DragHandle.empty();
+    const bool resizing = !again->interaction.drag.handle.isMove();
     const ReleaseOutcome release
         = releaseControl(*again, tag, x - before.left, y - before.top, snapGrid());
     updateOutline();
@@ -437,7 +437,7 @@ void SurfaceView::stepFocused(int key, int keys)
         return;
     const QRect before = pixelRect(focused->rect());
     const NudgeKey nudgeKey = nudgeKeyOf(key);
-    if (NudgeControl(*s, nudgeKey, keys)) {
+    if (nudgeControl(*s, nudgeKey, keys)) {
         // Any other key only snaps.
         changed(nudgeKey == NudgeKey::Other ? QStringLiteral("Snap to grid")
                                             : QStringLiteral("Step control"));

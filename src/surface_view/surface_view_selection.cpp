@@ -110,7 +110,7 @@ void SurfaceView::pressForSelection(const QPointF &pixel, Qt::MouseButton button
         return;
     }
     // A plain press inside a picked control moves them all; on its edge it resizes it alone.
-    const bool moveGrab = s->interaction.drag.DragHandle.empty();
+    const bool moveGrab = s->interaction.drag.handle.isMove();
     if (button == Qt::LeftButton && withoutKeypad(modifiers) == Qt::NoModifier && !armed
         && picked.size() >= 2 && moveGrab)
         beginGroupDrag(m_selection.group, s->drawn(), picked, m_pressedTag, x, y);
@@ -180,8 +180,7 @@ void SurfaceView::snapOutline()
         return;
     SurfaceInteraction &surface = s->interaction;
     if (const auto rect = rectOnRelease(surface.drag, drawn->rect(), s->size))
-        placeOutline(surface.lnMoving,
-                     snapDraggedRect(*rect, surface.drag.DragHandle, s->size, *grid));
+        placeOutline(surface.lnMoving, snapDraggedRect(*rect, surface.drag.handle, s->size, *grid));
 }
 
 bool SurfaceView::finishBand(const QPointF &pixel)
@@ -237,9 +236,9 @@ void SurfaceView::showStatus(const QPointF &pixel)
         const DragState &drag = s->interaction.drag;
         if (auto rect = rectOnRelease(drag, pressed->rect(), s->size)) {
             if (const auto grid = snapGrid())
-                rect = snapDraggedRect(*rect, drag.DragHandle, s->size, *grid);
+                rect = snapDraggedRect(*rect, drag.handle, s->size, *grid);
             tag = m_pressedTag;
-            place = placeOf(*rect, s->size, !drag.DragHandle.empty());
+            place = placeOf(*rect, s->size, !drag.handle.isMove());
         }
     }
     if (tag.empty())

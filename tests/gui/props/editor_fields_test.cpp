@@ -84,9 +84,9 @@ void PropertyEditorTest::samplesFollowRedGreenAndBlueOnly()
     field(editor.get(), "txt_selbg_r")->blockSignals(true);
     field(editor.get(), "txt_selbg_r")->setText(QStringLiteral("1"));
     field(editor.get(), "txt_selbg_r")->blockSignals(false);
-    editor->UpdateSample(QStringLiteral("txt_selbg_a"));
+    editor->UpdateSample(SampleChoice::OneField, QStringLiteral("txt_selbg_a"));
     QCOMPARE(editor->colourGroup(ColourGroup::SelectBG)->sampleColour(), QColor(51, 51, 51));
-    editor->UpdateSample(QStringLiteral("ALL"));
+    editor->UpdateSample(SampleChoice::All);
     QCOMPARE(editor->colourGroup(ColourGroup::SelectBG)->sampleColour(), QColor(255, 51, 51));
 }
 

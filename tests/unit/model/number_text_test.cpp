@@ -173,8 +173,8 @@ TEST(NumberGuard, ClearsHoldsAndCutsEachFieldsText)
 {
     // The settled text is one the guard leaves as it is.
     const auto guard = [](const char *text, NumberBounds bounds, char separator) {
-        const GuardedText once = limitaNumero(text, 0, bounds, separator);
-        EXPECT_EQ(limitaNumeroOnce(once.text, once.caret, bounds, separator), once) << text;
+        const GuardedText once = guardNumber(text, 0, bounds, separator);
+        EXPECT_EQ(guardNumberOnce(once.text, once.caret, bounds, separator), once) << text;
         return once.text;
     };
     EXPECT_EQ(guard("0.12345", kFractionBounds, '.'), "0.123");
@@ -195,10 +195,10 @@ TEST(NumberGuard, ClearsHoldsAndCutsEachFieldsText)
     EXPECT_EQ(guard("1.255", kLineSpacingBounds, '.'), "1.25");
     EXPECT_EQ(guard("0.00015", kGridStepBounds, ','), "0,0001");
     // The caret stays unless the text changes; then it goes to the end.
-    EXPECT_EQ(limitaNumero("0.5", 1, kFractionBounds, '.').caret, 1u);
-    EXPECT_EQ(limitaNumero("0.12345", 2, kFractionBounds, '.').caret, 5u);
-    EXPECT_EQ(limitaNumero("x", 1, kFractionBounds, '.').caret, 0u);
-    EXPECT_EQ(limitaNumero("0,5", 1, kFractionBounds, '.').caret, 3u);
+    EXPECT_EQ(guardNumber("0.5", 1, kFractionBounds, '.').caret, 1u);
+    EXPECT_EQ(guardNumber("0.12345", 2, kFractionBounds, '.').caret, 5u);
+    EXPECT_EQ(guardNumber("x", 1, kFractionBounds, '.').caret, 0u);
+    EXPECT_EQ(guardNumber("0,5", 1, kFractionBounds, '.').caret, 3u);
 }
 
 TEST(ColourValue, DisplayBytesAndComponentTexts)

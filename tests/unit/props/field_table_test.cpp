@@ -75,12 +75,14 @@ TEST(ColourGroups, RedGreenAndBlueFieldsRepaintTheirSampleAndAllTheLast)
 {
     for (ColourGroup group : kColourGroups) {
         for (std::size_t component = 0; component < 3; ++component)
-            EXPECT_EQ(sampleForName(componentFieldName(group, component)), group);
-        EXPECT_EQ(sampleForName(componentFieldName(group, 3)), std::nullopt); // alpha
+            EXPECT_EQ(sampleToUpdate(SampleChoice::OneField, componentFieldName(group, component)),
+                      group);
+        EXPECT_EQ(sampleToUpdate(SampleChoice::OneField, componentFieldName(group, 3)),
+                  std::nullopt); // alpha
     }
     EXPECT_EQ(componentFieldName(ColourGroup::Select, 3), "txt_sel_a");
-    EXPECT_EQ(sampleForName("ALL"), ColourGroup::SelectBG);
-    EXPECT_EQ(sampleForName("txt_name"), std::nullopt);
+    EXPECT_EQ(sampleToUpdate(SampleChoice::All), ColourGroup::SelectBG);
+    EXPECT_EQ(sampleToUpdate(SampleChoice::OneField, "txt_name"), std::nullopt);
 }
 
 TEST(ColourSample, ReadsEitherSeparatorAndTreatsNoNumberAsZero)
@@ -100,7 +102,7 @@ TEST(ColourSample, PickedBytesFillTheFieldsAsTheGuardCutsThem)
     for (const auto &[picked, separator, expected] : cases) {
         const auto texts = pickedComponentTexts(picked, separator);
         for (std::size_t i = 0; i < 3; ++i) {
-            EXPECT_EQ(limitaNumero(texts[i], texts[i].size(), kFractionBounds, separator).text,
+            EXPECT_EQ(guardNumber(texts[i], texts[i].size(), kFractionBounds, separator).text,
                       expected[i]);
         }
     }

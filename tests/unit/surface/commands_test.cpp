@@ -26,7 +26,7 @@ TEST_F(Stacking, SendToBackMovesRecordAndDrawnControlTogether)
 {
     aimAt(2);
     EXPECT_EQ(interaction.menu.CtrlIndexToPos, 3);
-    EXPECT_TRUE(mnu_toback_Click(ref()));
+    EXPECT_TRUE(sendMenuControlToBack(ref()));
     EXPECT_EQ(names(), "C,A,B");
     EXPECT_EQ(drawnNames(), "C,A,B");
     EXPECT_EQ(interaction.menu.CtrlIndexToPos, 3); // not updated: it now names B
@@ -35,7 +35,7 @@ TEST_F(Stacking, SendToBackMovesRecordAndDrawnControlTogether)
 TEST_F(Stacking, BringToFrontMovesRecordAndDrawnControlTogether)
 {
     aimAt(0);
-    EXPECT_TRUE(mnu_tofront_Click(ref()));
+    EXPECT_TRUE(bringMenuControlToFront(ref()));
     EXPECT_EQ(names(), "B,C,A");
     EXPECT_EQ(drawnNames(), "B,C,A");
 }
@@ -43,7 +43,7 @@ TEST_F(Stacking, BringToFrontMovesRecordAndDrawnControlTogether)
 TEST_F(Stacking, FrontOfTheFrontmostChangesNothing)
 {
     aimAt(2);
-    EXPECT_FALSE(mnu_tofront_Click(ref()));
+    EXPECT_FALSE(bringMenuControlToFront(ref()));
     EXPECT_EQ(names(), "A,B,C");
 }
 
@@ -54,8 +54,8 @@ TEST_F(Stacking, TheOnlyControlStaysTheOnlyRecord)
     single.createControl(0, ControlKind::Button, 0, 0, kSurface);
     SurfaceRef s {single, 0, kSurface, interaction};
     openMenuOnControl(s, "1", 0, 0);
-    mnu_toback_Click(s);
-    mnu_tofront_Click(s);
+    sendMenuControlToBack(s);
+    bringMenuControlToFront(s);
     ASSERT_EQ(single.dialog(0).cControls.size(), 1u);
     EXPECT_EQ(single.dialog(0).cControls[0].Tag, "1");
     EXPECT_EQ(single.drawnControls(0).size(), 1u);
@@ -66,10 +66,10 @@ TEST_F(Stacking, BackgroundMenuLeavesNoControlToActOn)
     openMenuOnBackground(ref(), 3000, 2000);
     EXPECT_EQ(interaction.menu.CtrlToPos, "");
     EXPECT_EQ(interaction.menu.CtrlIndexToPos, -1);
-    EXPECT_FALSE(mnu_tofront_Click(ref()));
-    EXPECT_FALSE(mnu_snaptogrid_Click(ref()));
+    EXPECT_FALSE(bringMenuControlToFront(ref()));
+    EXPECT_FALSE(snapMenuControlToGrid(ref()));
     ControlClipboard clip;
-    EXPECT_FALSE(mnu_makecopy_Click(ref(), clip));
+    EXPECT_FALSE(copyMenuControl(ref(), clip));
     EXPECT_TRUE(clip.empty());
     EXPECT_EQ(names(), "A,B,C");
 }
@@ -100,14 +100,14 @@ TEST_F(Clipboard, PasteInAnotherDialogTakesNameNumberPointAndEveryCopiedField)
     });
     const ControlRecord &source = dialog().cControls.back();
     openMenuOnControl(ref(), button, 100, 50);
-    ASSERT_TRUE(mnu_makecopy_Click(ref(), clipboard));
+    ASSERT_TRUE(copyMenuControl(ref(), clipboard));
 
     set.insertDialog();
     SurfaceRef second {set, 1, kSurface, interaction};
     set.createControl(1, ControlKind::Text, 0, 0, kSurface);
     set.createControl(1, ControlKind::Input, 0, 0, kSurface);
     openMenuOnBackground(second, 3000, 2000);
-    const auto pasted = mnu_makepaste_Click(second, clipboard);
+    const auto pasted = pasteAtMenuPoint(second, clipboard);
     ASSERT_TRUE(pasted);
 
     const ControlRecord &copy = set.dialog(1).cControls.at(*pasted);
@@ -135,8 +135,8 @@ TEST_F(Clipboard, PasteOnAControlLandsAtTheRightClickedPoint)
 {
     const std::string text = addControl(ControlKind::Text, 900, 600, 2000, 900);
     openMenuOnControl(ref(), text, 100, 50);
-    mnu_makecopy_Click(ref(), clipboard);
-    const auto pasted = mnu_makepaste_Click(ref(), clipboard);
+    copyMenuControl(ref(), clipboard);
+    const auto pasted = pasteAtMenuPoint(ref(), clipboard);
     ASSERT_TRUE(pasted);
     const DrawnControl *copy = drawnControls().findByTag(dialog().cControls[*pasted].Tag);
     EXPECT_EQ(copy->left, 1000);
@@ -151,13 +151,13 @@ TEST_F(Clipboard, CopyIsASnapshotWithoutLineSpacing)
         r.LineSpacing = 1.5f;
     });
     openMenuOnControl(ref(), text, 10, 10);
-    mnu_makecopy_Click(ref(), clipboard);
+    copyMenuControl(ref(), clipboard);
     EXPECT_EQ(clipboard.copyCtrl().LineSpacing, ControlRecord {}.LineSpacing); // CopyCtrl's own
 
     set.removeRecord(0, 0); // deleting the original does not touch the copy
     openMenuOnBackground(ref(), 0, 0);
-    const auto first = mnu_makepaste_Click(ref(), clipboard);
-    const auto second = mnu_makepaste_Click(ref(), clipboard);
+    const auto first = pasteAtMenuPoint(ref(), clipboard);
+    const auto second = pasteAtMenuPoint(ref(), clipboard);
     ASSERT_TRUE(first && second);
     const ControlRecord &a = dialog().cControls[*first];
     const ControlRecord &b = dialog().cControls[*second];
@@ -171,7 +171,7 @@ TEST_F(Clipboard, CopyIsASnapshotWithoutLineSpacing)
 TEST_F(Clipboard, EmptyClipboardIsRefusedWithoutRaisingTheTag)
 {
     openMenuOnBackground(ref(), 0, 0);
-    const auto refused = mnu_makepaste_Click(ref(), clipboard);
+    const auto refused = pasteAtMenuPoint(ref(), clipboard);
     EXPECT_FALSE(refused);
     EXPECT_EQ(refused.message, "No control in clipboard.");
     EXPECT_EQ(set.NextTag, 0);
@@ -183,7 +183,7 @@ TEST_F(Clipboard, FullCounterIsRefusedBeforeATagIsIssued)
     copyOfKind("BUTTON", "BUTTON1");
     setElementCounter(ControlKind::Button, 32767);
     openMenuOnBackground(ref(), 0, 0);
-    const auto refused = mnu_makepaste_Click(ref(), clipboard);
+    const auto refused = pasteAtMenuPoint(ref(), clipboard);
     EXPECT_FALSE(refused);
     EXPECT_FALSE(refused.message.empty());
     EXPECT_EQ(set.NextTag, 0);

@@ -28,18 +28,18 @@ protected:
 
 TEST(GrabZone, BandsAreEightyTwipsInsideEachEdge)
 {
-    EXPECT_EQ(handleAt(2400, 600, 10, 10), "UL");
-    EXPECT_EQ(handleAt(2400, 600, 10, 590), "DL");
-    EXPECT_EQ(handleAt(2400, 600, 10, 300), "L");
-    EXPECT_EQ(handleAt(2400, 600, 2380, 10), "UR");
-    EXPECT_EQ(handleAt(2400, 600, 2380, 590), "DR");
-    EXPECT_EQ(handleAt(2400, 600, 2380, 300), "R");
-    EXPECT_EQ(handleAt(2400, 600, 1200, 79), "U");
-    EXPECT_EQ(handleAt(2400, 600, 1200, 521), "D");
-    EXPECT_EQ(handleAt(2400, 600, 1200, 300), "");
+    EXPECT_EQ(handleAt(2400, 600, 10, 10), (DragHandle {Edge::Upper, Edge::Left}));
+    EXPECT_EQ(handleAt(2400, 600, 10, 590), (DragHandle {Edge::Lower, Edge::Left}));
+    EXPECT_EQ(handleAt(2400, 600, 10, 300), (DragHandle {Edge::Left}));
+    EXPECT_EQ(handleAt(2400, 600, 2380, 10), (DragHandle {Edge::Upper, Edge::Right}));
+    EXPECT_EQ(handleAt(2400, 600, 2380, 590), (DragHandle {Edge::Lower, Edge::Right}));
+    EXPECT_EQ(handleAt(2400, 600, 2380, 300), (DragHandle {Edge::Right}));
+    EXPECT_EQ(handleAt(2400, 600, 1200, 79), (DragHandle {Edge::Upper}));
+    EXPECT_EQ(handleAt(2400, 600, 1200, 521), (DragHandle {Edge::Lower}));
+    EXPECT_EQ(handleAt(2400, 600, 1200, 300), (DragHandle {}));
     // Exactly 80 twips from an edge lies in no band: a move grab.
-    EXPECT_EQ(handleAt(2400, 600, 80, 300), "");
-    EXPECT_EQ(handleAt(2400, 600, 1200, 520), "");
+    EXPECT_EQ(handleAt(2400, 600, 80, 300), (DragHandle {}));
+    EXPECT_EQ(handleAt(2400, 600, 1200, 520), (DragHandle {}));
 }
 
 TEST(GrabZone, HoverPointerFollowsTheBands)
@@ -58,7 +58,7 @@ TEST(GrabZone, HoverPointerFollowsTheBands)
 TEST_F(Drag, MoveChangesOnlyOnReleaseAndRoundsThePosition)
 {
     pressControl(ref(), control, 1200, 300);
-    EXPECT_EQ(interaction.drag.DragHandle, "");
+    EXPECT_EQ(interaction.drag.handle, (DragHandle {}));
     EXPECT_EQ(interaction.drag.GrabX, 1200);
     const TrackOutcome track = trackControl(ref(), control, 1500, 450, kLeft, KeyState::None);
     EXPECT_EQ(track.pointer, PointerShape::SizeAll);
@@ -84,7 +84,7 @@ TEST_F(Drag, MoveChangesOnlyOnReleaseAndRoundsThePosition)
 TEST_F(Drag, RightBandResizesTheWidthAndRewritesEveryFraction)
 {
     pressControl(ref(), control, 2380, 300);
-    EXPECT_EQ(interaction.drag.DragHandle, "R");
+    EXPECT_EQ(interaction.drag.handle, (DragHandle {Edge::Right}));
     EXPECT_EQ(interaction.drag.DragX, 2400);
     trackControl(ref(), control, 3000, 300, kLeft, KeyState::None);
     releaseControl(ref(), control, 3000, 300);
@@ -93,13 +93,13 @@ TEST_F(Drag, RightBandResizesTheWidthAndRewritesEveryFraction)
     EXPECT_EQ(record(control).Height, 0.06667f);
     EXPECT_EQ(record(control).X, 0.25f);
     EXPECT_EQ(record(control).Y, 0.22222f);
-    EXPECT_EQ(interaction.drag.DragHandle, "");
+    EXPECT_EQ(interaction.drag.handle, (DragHandle {}));
 }
 
 TEST_F(Drag, UpperLeftCornerStopsTwentyFiveTwipsShort)
 {
     pressControl(ref(), control, 10, 10);
-    EXPECT_EQ(interaction.drag.DragHandle, "UL");
+    EXPECT_EQ(interaction.drag.handle, (DragHandle {Edge::Upper, Edge::Left}));
     trackControl(ref(), control, 2390, 590, kLeft, KeyState::None);
     EXPECT_EQ(interaction.drag.DragX, 2375);
     EXPECT_EQ(interaction.drag.DragY, 575);
@@ -174,7 +174,7 @@ TEST_F(Drag, BandPressAndReleaseWithoutMovementChangesNothing)
     EXPECT_FALSE(releaseControl(ref(), control, 2390, 300).changed);
     EXPECT_EQ(drawn(control).width, 2400.4);
     EXPECT_EQ(record(control), before);
-    EXPECT_EQ(interaction.drag.DragHandle, "");
+    EXPECT_EQ(interaction.drag.handle, (DragHandle {}));
 }
 
 TEST_F(Drag, PressExactlyEightyTwipsInsideIsAMoveGrab)
@@ -188,7 +188,7 @@ TEST_F(Drag, HoverShowsThePointerAndTouchesNoState)
     const DragState before = interaction.drag;
     EXPECT_EQ(trackControl(ref(), control, 10, 300, MouseButtons::None, KeyState::None).pointer,
               PointerShape::SizeWE);
-    EXPECT_EQ(interaction.drag.DragHandle, before.DragHandle);
+    EXPECT_EQ(interaction.drag.handle, before.handle);
     EXPECT_FALSE(interaction.lnMoving.visible);
 }
 

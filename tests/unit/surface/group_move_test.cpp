@@ -110,19 +110,23 @@ TEST_F(GroupOnSurface, PasteKeepsTheOffsetsFromTheFirstPicked)
 TEST_F(GroupOnSurface, ReleasePreviewAndSnappedResize)
 {
     DragState drag;
-    BeginDrag(drag, drawn(a).rect(), 2390, 300); // the right band
+    beginDrag(drag, drawn(a).rect(), 2390, 300); // the right band
     EXPECT_EQ(rectOnRelease(drag, drawn(a).rect(), kSurface), std::nullopt);
     MovingFrame frame;
-    TrackDrag(drag, frame, drawn(a).rect(), 2800, 300, MouseButtons::Left, KeyState::None);
+    trackDrag(drag, frame, drawn(a).rect(), 2800, 300, MouseButtons::Left, KeyState::None);
     const TwipRect widened {1000, 1000, 2800, 600};
     EXPECT_EQ(rectOnRelease(drag, drawn(a).rect(), kSurface), widened);
     // The right edge at 3800 goes to the grid line at 3600; the left stays.
-    EXPECT_EQ(snapDraggedRect(widened, "R", kSurface, 0.05f), (TwipRect {1000, 1000, 2600, 600}));
+    EXPECT_EQ(snapDraggedRect(widened, DragHandle {Edge::Right}, kSurface, 0.05f),
+              (TwipRect {1000, 1000, 2600, 600}));
     // The upper-left corner at 1000, 1000 goes to 1200, 900, the other edges stay.
-    EXPECT_EQ(snapDraggedRect(widened, "UL", kSurface, 0.05f), (TwipRect {1200, 900, 2600, 700}));
+    EXPECT_EQ(snapDraggedRect(widened, DragHandle {Edge::Upper, Edge::Left}, kSurface, 0.05f),
+              (TwipRect {1200, 900, 2600, 700}));
     // A right edge snapped onto the left keeps the smallest size.
-    EXPECT_EQ(snapDraggedRect({1250, 0, 30, 30}, "R", kSurface, 0.05f).width, 25);
-    EXPECT_EQ(snapDraggedRect(widened, "", kSurface, 0.05f).left, 1200); // a move: snap command
+    EXPECT_EQ(snapDraggedRect({1250, 0, 30, 30}, DragHandle {Edge::Right}, kSurface, 0.05f).width,
+              25);
+    EXPECT_EQ(snapDraggedRect(widened, DragHandle {}, kSurface, 0.05f).left,
+              1200); // a move: snap command
 }
 
 } // namespace

@@ -19,7 +19,7 @@ protected:
     {
         const std::string tag = addControl(ControlKind::Button, left, 1000, width, 600);
         interaction.menu.CtrlToPos = tag;
-        mnu_snaptogrid_Click(ref());
+        snapMenuControlToGrid(ref());
         return drawn(tag).left;
     }
 };
@@ -41,7 +41,7 @@ TEST_F(Snap, BottomIsHeldTwoHundredTwipsHigherAndTheRecordFollows)
 {
     const std::string tag = addControl(ControlKind::Button, 1000, 8800, 2400, 600);
     interaction.menu.CtrlToPos = tag;
-    EXPECT_TRUE(mnu_snaptogrid_Click(ref()));
+    EXPECT_TRUE(snapMenuControlToGrid(ref()));
     EXPECT_EQ(drawn(tag).rect(), (TwipRect {1200, 9000 - 600 - 200, 2400, 600}));
     EXPECT_EQ(record(tag).X, 0.1f);
     EXPECT_EQ(record(tag).Y, 0.91111f);
@@ -54,7 +54,7 @@ TEST_F(Snap, NoGridOrATinyStepFromAFileDoesNothing)
         const std::string tag = addControl(ControlKind::Button, 1000, 1000, 2400, 600);
         interaction.menu.CtrlToPos = tag;
         const ControlRecord before = record(tag);
-        EXPECT_FALSE(mnu_snaptogrid_Click(ref())) << step;
+        EXPECT_FALSE(snapMenuControlToGrid(ref())) << step;
         EXPECT_EQ(drawn(tag).left, 1000);
         EXPECT_EQ(record(tag), before);
     }
@@ -81,7 +81,7 @@ protected:
 
 TEST_F(Nudge, CtrlLeftSnapsThenStepsOneGridStep)
 {
-    EXPECT_TRUE(NudgeControl(ref(), NudgeKey::Left, KeyState::Ctrl));
+    EXPECT_TRUE(nudgeControl(ref(), NudgeKey::Left, KeyState::Ctrl));
     EXPECT_EQ(drawn(control).left, 600); // snapped to 1200, stepped by 600
     EXPECT_EQ(drawn(control).top, 900); // snapped only
     EXPECT_EQ(record(control).X, 0.05f);
@@ -94,32 +94,32 @@ TEST_F(Nudge, StepsAreNotHeldInsideTheSurface)
     TwipRect atLeftEdge = drawn(control).rect();
     atLeftEdge.left = 0;
     placeDrawn(control, atLeftEdge);
-    NudgeControl(ref(), NudgeKey::Left, KeyState::Ctrl);
+    nudgeControl(ref(), NudgeKey::Left, KeyState::Ctrl);
     EXPECT_EQ(drawn(control).left, -600);
-    NudgeControl(ref(), NudgeKey::Up, KeyState::Ctrl);
+    nudgeControl(ref(), NudgeKey::Up, KeyState::Ctrl);
     EXPECT_EQ(drawn(control).left, -600 + 600); // the snap first brings it back to 0
     EXPECT_EQ(drawn(control).top, 900 - 450);
 }
 
 TEST_F(Nudge, OtherKeysOnlySnapAndOtherKeyStatesDoNothing)
 {
-    EXPECT_TRUE(NudgeControl(ref(), NudgeKey::Other, KeyState::Ctrl)); // Ctrl+A
+    EXPECT_TRUE(nudgeControl(ref(), NudgeKey::Other, KeyState::Ctrl)); // Ctrl+A
     EXPECT_EQ(drawn(control).left, 1200);
 
     TwipRect offGrid = drawn(control).rect();
     offGrid.left = 1000;
     placeDrawn(control, offGrid);
-    EXPECT_FALSE(NudgeControl(ref(), NudgeKey::Left, KeyState::Ctrl | KeyState::Shift));
-    EXPECT_FALSE(NudgeControl(ref(), NudgeKey::Left, KeyState::None));
+    EXPECT_FALSE(nudgeControl(ref(), NudgeKey::Left, KeyState::Ctrl | KeyState::Shift));
+    EXPECT_FALSE(nudgeControl(ref(), NudgeKey::Left, KeyState::None));
     set.setGridSize(0, 0);
-    EXPECT_FALSE(NudgeControl(ref(), NudgeKey::Left, KeyState::Ctrl));
+    EXPECT_FALSE(nudgeControl(ref(), NudgeKey::Left, KeyState::Ctrl));
     EXPECT_EQ(drawn(control).left, 1000);
 }
 
 TEST_F(Nudge, NothingWithoutAFocusedControl)
 {
     interaction.focusTag.clear();
-    EXPECT_FALSE(NudgeControl(ref(), NudgeKey::Left, KeyState::Ctrl));
+    EXPECT_FALSE(nudgeControl(ref(), NudgeKey::Left, KeyState::Ctrl));
     EXPECT_EQ(drawn(control).left, 1000);
 }
 
