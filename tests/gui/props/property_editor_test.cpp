@@ -492,6 +492,12 @@ private slots:
         QCOMPARE(after->backColour, (std::optional<Rgb8>(Rgb8 {0, 0, 255})));
         QCOMPARE(f.record(i).Font, std::string(kFontNames[9]));
         QVERIFY(!editor->isVisible());
+
+        const std::size_t combo = f.add(ControlKind::Combo); // the fields only lists have
+        auto comboEditor = f.open(combo);
+        typeInto(field(comboEditor.get(), "txt_wholeheight"), QStringLiteral("0,45"));
+        click(comboEditor.get(), "cmd_OK");
+        QCOMPARE(f.record(combo).WholeHeight, 0.45f);
     }
 
     void deleteRemovesTheMiddleOfThreeWithoutAsking()
