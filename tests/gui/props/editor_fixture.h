@@ -7,7 +7,9 @@
 #include "props_window/property_editor.h"
 #include "surface_view/surface_view.h"
 
+#include <QCheckBox>
 #include <QLineEdit>
+#include <QPushButton>
 #include <QTest>
 
 #include <memory>
@@ -78,6 +80,22 @@ inline void typeInto(QLineEdit *edit, const QString &text)
 {
     edit->selectAll();
     QTest::keyClicks(edit, text);
+}
+
+inline void click(QWidget *editor, const char *button)
+{
+    QTest::mouseClick(field<QPushButton>(editor, button), Qt::LeftButton);
+}
+
+inline void toggle(QWidget *editor, const char *box)
+{
+    auto *check = field<QCheckBox>(editor, box);
+    QTest::mouseClick(check, Qt::LeftButton, {}, QPoint(4, check->height() / 2));
+}
+
+inline Rgba texts(const char *r, const char *g, const char *b, const char *a)
+{
+    return Rgba {std::string(r), std::string(g), std::string(b), std::string(a)};
 }
 
 // Empties a field as the user would.

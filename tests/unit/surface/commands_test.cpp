@@ -13,41 +13,40 @@ protected:
     Stacking()
     {
         for (const char *name : {"A", "B", "C"}) {
-            const std::string tag = addControl(ControlKind::Text, 100, 100, 1000, 500);
+            tags.push_back(addControl(ControlKind::Text, 100, 100, 1000, 500));
             editLastRecord([name](ControlRecord &r) { r.Name = name; });
-            tags.push_back(tag);
         }
     }
-    void aimAt(std::size_t which) { openMenuOnControl(ref(), tags[which], 10, 10); }
     std::vector<std::string> tags;
 };
 
-TEST_F(Stacking, SendToBackMovesRecordAndDrawnControlTogether)
+TEST_F(Stacking, BackAndFrontMoveTheRecordAndTheDrawnControlTogether)
 {
-    aimAt(2);
-    EXPECT_EQ(interaction.menu.CtrlIndexToPos, 3);
-    EXPECT_TRUE(sendMenuControlToBack(ref()));
-    EXPECT_EQ(names(), "C,A,B");
-    EXPECT_EQ(drawnNames(), "C,A,B");
-    EXPECT_EQ(interaction.menu.CtrlIndexToPos, 3); // not updated: it now names B
+    struct Case
+    {
+        std::size_t aim;
+        bool (*command)(SurfaceRef);
+        bool changed;
+        const char *after;
+    };
+    const Case cases[] = {
+        {2, bringMenuControlToFront, false, "A,B,C"}, // already the frontmost
+        {2, sendMenuControlToBack, true, "C,A,B"},
+        {0, bringMenuControlToFront, true, "C,B,A"},
+        {0, sendMenuControlToBack, true, "A,C,B"},
+    };
+    for (const Case &k : cases) {
+        SCOPED_TRACE(k.after);
+        openMenuOnControl(ref(), tags[k.aim], 10, 10);
+        const auto aimed = interaction.menu.CtrlIndexToPos;
+        EXPECT_EQ(k.command(ref()), k.changed);
+        EXPECT_EQ(names(), k.after);
+        EXPECT_EQ(drawnNames(), k.after);
+        EXPECT_EQ(interaction.menu.CtrlIndexToPos, aimed); // not updated to the new place
+    }
 }
 
-TEST_F(Stacking, BringToFrontMovesRecordAndDrawnControlTogether)
-{
-    aimAt(0);
-    EXPECT_TRUE(bringMenuControlToFront(ref()));
-    EXPECT_EQ(names(), "B,C,A");
-    EXPECT_EQ(drawnNames(), "B,C,A");
-}
-
-TEST_F(Stacking, FrontOfTheFrontmostChangesNothing)
-{
-    aimAt(2);
-    EXPECT_FALSE(bringMenuControlToFront(ref()));
-    EXPECT_EQ(names(), "A,B,C");
-}
-
-TEST_F(Stacking, TheOnlyControlStaysTheOnlyRecord)
+TEST_F(Stacking, TheOnlyControlStaysAndTheBackgroundMenuLeavesNoControlToActOn)
 {
     DialogSet single;
     single.insertDialog();
@@ -59,10 +58,7 @@ TEST_F(Stacking, TheOnlyControlStaysTheOnlyRecord)
     ASSERT_EQ(single.dialog(0).cControls.size(), 1u);
     EXPECT_EQ(single.dialog(0).cControls[0].Tag, "1");
     EXPECT_EQ(single.drawnControls(0).size(), 1u);
-}
 
-TEST_F(Stacking, BackgroundMenuLeavesNoControlToActOn)
-{
     openMenuOnBackground(ref(), 3000, 2000);
     EXPECT_EQ(interaction.menu.CtrlToPos, "");
     EXPECT_EQ(interaction.menu.CtrlIndexToPos, -1);
@@ -70,7 +66,6 @@ TEST_F(Stacking, BackgroundMenuLeavesNoControlToActOn)
     EXPECT_FALSE(snapMenuControlToGrid(ref()));
     ControlClipboard clip;
     EXPECT_FALSE(copyMenuControl(ref(), clip));
-    EXPECT_TRUE(clip.empty());
     EXPECT_EQ(names(), "A,B,C");
 }
 
@@ -78,14 +73,6 @@ class Clipboard : public SurfaceFixture
 {
 protected:
     ControlClipboard clipboard;
-    // CopyCtrl as a copy of one record of the kind would leave it.
-    void copyOfKind(const char *kind, const char *name)
-    {
-        ControlRecord record;
-        record.CtrlType = kind;
-        record.Name = name;
-        clipboard.copyOne(record);
-    }
 };
 
 TEST_F(Clipboard, PasteInAnotherDialogTakesNameNumberPointAndEveryCopiedField)
@@ -110,42 +97,25 @@ TEST_F(Clipboard, PasteInAnotherDialogTakesNameNumberPointAndEveryCopiedField)
     const auto pasted = pasteAtMenuPoint(second, clipboard);
     ASSERT_TRUE(pasted);
 
-    const ControlRecord &copy = set.dialog(1).cControls.at(*pasted);
-    EXPECT_EQ(copy.Name, "BUTTON1_3");
-    EXPECT_EQ(copy.X, static_cast<float>(3000.0 / 12000));
-    EXPECT_EQ(copy.Y, static_cast<float>(2000.0 / 9000));
-    EXPECT_EQ(copy.Width, source.Width);
-    EXPECT_EQ(copy.Text, "Go");
-    EXPECT_EQ(copy.Action, "closeDialog 0;");
-    EXPECT_EQ(copy.Enter, 1);
-    EXPECT_EQ(copy.IDC, 12);
-    EXPECT_EQ(copy.ForeColor, source.ForeColor); // the typed texts unchanged
-    EXPECT_EQ(copy.Tag, std::to_string(set.NextTag));
+    ControlRecord expected = source;
+    expected.Name = "BUTTON1_3";
+    expected.X = static_cast<float>(3000.0 / 12000);
+    expected.Y = static_cast<float>(2000.0 / 9000);
+    expected.Tag = std::to_string(set.NextTag);
+    EXPECT_EQ(set.dialog(1).cControls.at(*pasted), expected); // the typed colour texts too
 
-    const DrawnControl *drawnCopy = set.drawnControls(1).findByTag(copy.Tag);
+    const DrawnControl *drawnCopy = set.drawnControls(1).findByTag(expected.Tag);
     ASSERT_NE(drawnCopy, nullptr);
     EXPECT_EQ(drawnCopy->caption, "Go");
-    EXPECT_EQ(drawnCopy->left, 3000);
-    EXPECT_EQ(drawnCopy->top, 2000);
-    EXPECT_EQ(drawnCopy->width, static_cast<double>(source.Width) * 12000);
+    EXPECT_EQ(drawnCopy->rect(),
+              (TwipRect {3000, 2000, static_cast<double>(source.Width) * 12000,
+                         static_cast<double>(source.Height) * 9000}));
     EXPECT_EQ(&set.drawnControls(1).stackingOrder().back(), drawnCopy); // in front
 }
 
-TEST_F(Clipboard, PasteOnAControlLandsAtTheRightClickedPoint)
+TEST_F(Clipboard, CopyIsASnapshotWithoutLineSpacingPastedAtTheRightClickedPoint)
 {
     const std::string text = addControl(ControlKind::Text, 900, 600, 2000, 900);
-    openMenuOnControl(ref(), text, 100, 50);
-    copyMenuControl(ref(), clipboard);
-    const auto pasted = pasteAtMenuPoint(ref(), clipboard);
-    ASSERT_TRUE(pasted);
-    const DrawnControl *copy = drawnControls().findByTag(dialog().cControls[*pasted].Tag);
-    EXPECT_EQ(copy->left, 1000);
-    EXPECT_EQ(copy->top, 650);
-}
-
-TEST_F(Clipboard, CopyIsASnapshotWithoutLineSpacing)
-{
-    const std::string text = addControl(ControlKind::Text, 0, 0, 2000, 900);
     editLastRecord([](ControlRecord &r) {
         r.Style = "ST_LEFT + ST_MULTI";
         r.LineSpacing = 1.5f;
@@ -153,6 +123,7 @@ TEST_F(Clipboard, CopyIsASnapshotWithoutLineSpacing)
     openMenuOnControl(ref(), text, 10, 10);
     copyMenuControl(ref(), clipboard);
     EXPECT_EQ(clipboard.copyCtrl().LineSpacing, ControlRecord {}.LineSpacing); // CopyCtrl's own
+    const ControlRecord copied = clipboard.copyCtrl();
 
     set.removeRecord(0, 0); // deleting the original does not touch the copy
     openMenuOnBackground(ref(), 0, 0);
@@ -166,27 +137,33 @@ TEST_F(Clipboard, CopyIsASnapshotWithoutLineSpacing)
     EXPECT_EQ(a.Name, "TEXT1_1");
     EXPECT_EQ(b.Name, "TEXT1_2");
     EXPECT_NE(a.Tag, b.Tag);
+
+    openMenuOnControl(ref(), a.Tag, 100, 50); // on a control: at the point clicked
+    const auto onControl = pasteAtMenuPoint(ref(), clipboard);
+    ASSERT_TRUE(onControl);
+    const DrawnControl &third = drawn(dialog().cControls[*onControl].Tag);
+    EXPECT_EQ(third.left, 100);
+    EXPECT_EQ(third.top, 50);
+    EXPECT_EQ(clipboard.copyCtrl(), copied); // pasting leaves the clipboard alone
 }
 
-TEST_F(Clipboard, EmptyClipboardIsRefusedWithoutRaisingTheTag)
+TEST_F(Clipboard, EmptyClipboardOrFullCounterIsRefusedWithoutRaisingTheTag)
 {
     openMenuOnBackground(ref(), 0, 0);
-    const auto refused = pasteAtMenuPoint(ref(), clipboard);
-    EXPECT_FALSE(refused);
-    EXPECT_EQ(refused.message, "No control in clipboard.");
+    const auto empty = pasteAtMenuPoint(ref(), clipboard);
+    EXPECT_FALSE(empty);
+    EXPECT_EQ(empty.message, "No control in clipboard.");
+
+    ControlRecord button;
+    button.CtrlType = "BUTTON";
+    button.Name = "BUTTON1";
+    clipboard.copyOne(button);
+    setElementCounter(ControlKind::Button, 32767);
+    const auto full = pasteAtMenuPoint(ref(), clipboard);
+    EXPECT_FALSE(full);
+    EXPECT_FALSE(full.message.empty());
     EXPECT_EQ(set.NextTag, 0);
     EXPECT_TRUE(dialog().cControls.empty());
-}
-
-TEST_F(Clipboard, FullCounterIsRefusedBeforeATagIsIssued)
-{
-    copyOfKind("BUTTON", "BUTTON1");
-    setElementCounter(ControlKind::Button, 32767);
-    openMenuOnBackground(ref(), 0, 0);
-    const auto refused = pasteAtMenuPoint(ref(), clipboard);
-    EXPECT_FALSE(refused);
-    EXPECT_FALSE(refused.message.empty());
-    EXPECT_EQ(set.NextTag, 0);
 }
 
 } // namespace

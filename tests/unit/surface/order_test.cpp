@@ -29,68 +29,48 @@ protected:
         }
         return true;
     }
-    bool added = addThree();
+    bool added = addThree(); // before the list is made from the records
     ControlOrderList list {set.dialog(0).cControls};
 };
 
-TEST_F(Order, ListHoldsNamesAndOpeningPositionsWithNothingSelected)
+TEST_F(Order, FrontAndBackMoveTheSelectedBlockAndStopAtTheEnds)
 {
-    EXPECT_EQ(listed(list), "a,b,c");
-    EXPECT_EQ(list.entries()[2], (OrderEntry {"c", 3}));
+    EXPECT_EQ(list.entries()[2], (OrderEntry {"c", 3})); // names and opening positions
+    struct Case
+    {
+        std::vector<std::size_t> selected;
+        const char *moves; // F for Front, B for Back
+        const char *after;
+    };
+    const Case cases[] = {
+        {{}, "", "a,b,c"},        {{0, 1}, "F", "c,a*,b*"}, {{0, 1}, "FF", "c,a*,b*"},
+        {{1, 2}, "F", "a,b*,c*"}, {{1, 2}, "B", "b*,c*,a"}, {{1, 2}, "BB", "b*,c*,a"},
+        {{2}, "F", "a,b,c*"},     {{0}, "B", "a*,b,c"},     {{1}, "B", "b*,a,c"},
+    };
+    for (const Case &k : cases) {
+        ControlOrderList fresh {dialog().cControls};
+        for (std::size_t i : k.selected)
+            fresh.setSelected(i, true);
+        for (const char *m = k.moves; *m; ++m)
+            *m == 'F' ? fresh.front() : fresh.back();
+        EXPECT_EQ(listed(fresh), k.after) << k.moves;
+    }
 }
 
-TEST_F(Order, FrontMovesASelectedBlockTogether)
+TEST_F(Order, OkPutsRecordsAndDrawnControlsInListOrder)
 {
-    list.setSelected(0, true);
-    list.setSelected(1, true);
-    list.front();
-    EXPECT_EQ(listed(list), "c,a*,b*");
-    list.front(); // the block now stands at the end
-    EXPECT_EQ(listed(list), "c,a*,b*");
-}
-
-TEST_F(Order, ASelectedBlockAtTheEdgeStaysPut)
-{
-    list.setSelected(1, true);
-    list.setSelected(2, true);
-    list.front();
-    EXPECT_EQ(listed(list), "a,b*,c*");
-    list.back();
-    EXPECT_EQ(listed(list), "b*,c*,a");
-    list.back();
-    EXPECT_EQ(listed(list), "b*,c*,a");
-}
-
-TEST_F(Order, SingleEntriesStopAtTheEnds)
-{
-    list.setSelected(2, true);
-    list.front();
-    EXPECT_EQ(listed(list), "a,b,c*");
-    list.setSelected(2, false);
-    list.setSelected(0, true);
-    list.back();
-    EXPECT_EQ(listed(list), "a*,b,c");
-}
-
-TEST_F(Order, OkAfterBackOnTheSecondPutsRecordsAndDrawnControlsInListOrder)
-{
-    list.setSelected(1, true);
-    list.back();
-    EXPECT_EQ(listed(list), "b*,a,c");
-    EXPECT_TRUE(applyControlOrder(ref(), list.tagsInOrder(dialog().cControls)));
-    EXPECT_EQ(names(), "b,a,c");
-    EXPECT_EQ(drawnNames(), "b,a,c");
-}
-
-TEST_F(Order, OkWithoutChangesRestacksTheDrawnControlsInRecordOrder)
-{
-    // Drawn order c,a,b; records a,b,c.
+    // Drawn order c,a,b; records a,b,c: an unchanged list restacks the drawn controls.
     set.restackControl(0, dialog().cControls[2].Tag, dialog().cControls.size(),
                        DialogSet::StackEnd::Back);
     EXPECT_TRUE(applyControlOrder(ref(), list.tagsInOrder(dialog().cControls)));
-    EXPECT_EQ(names(), "a,b,c");
     EXPECT_EQ(drawnNames(), "a,b,c");
     EXPECT_FALSE(applyControlOrder(ref(), list.tagsInOrder(dialog().cControls)));
+
+    list.setSelected(1, true);
+    list.back();
+    EXPECT_TRUE(applyControlOrder(ref(), list.tagsInOrder(dialog().cControls)));
+    EXPECT_EQ(names(), "b,a,c");
+    EXPECT_EQ(drawnNames(), "b,a,c");
 }
 
 TEST_F(Order, ARecordWithoutADrawnControlIsReorderedByItsOwnTag)
