@@ -6,8 +6,6 @@
 #include "surface_view/surface_view.h"
 #include "surface_view/user_prompts.h"
 
-#include <QKeyEvent>
-
 #include <QMdiArea>
 #include <QPointer>
 #include <algorithm>
@@ -20,15 +18,16 @@ DialogWorkspace::DialogWorkspace(SurfaceHost &host, UserPrompts &prompts, QMdiAr
     , m_host(host)
     , m_prompts(prompts)
     , m_area(area)
+    , m_history(*this)
 {
-    m_history.setUndoLimit(kUndoLimit);
-    connect(&m_history, &QUndoStack::cleanChanged, this, &DialogWorkspace::documentStateChanged);
+    connect(&m_history.stack(), &QUndoStack::cleanChanged, this,
+            &DialogWorkspace::documentStateChanged);
 }
 
 DialogWorkspace::~DialogWorkspace()
 {
     // The history clears itself on the way out; nobody is left to hear of it.
-    m_history.blockSignals(true);
+    m_history.stack().blockSignals(true);
 }
 
 SurfaceView *DialogWorkspace::currentView() const
@@ -93,7 +92,7 @@ void DialogWorkspace::insertDialog()
         return;
     }
     openWindow(*inserted);
-    m_history.push(new InsertDialogStep(*this, m_set.dialog(*inserted).FrmIndex));
+    m_history.stack().push(new InsertDialogStep(*this, m_set.dialog(*inserted).FrmIndex));
 }
 
 void DialogWorkspace::renameDialog(std::int16_t frmIndex, const QString &name)
@@ -106,7 +105,8 @@ void DialogWorkspace::renameDialog(std::int16_t frmIndex, const QString &name)
     if (after == before)
         return;
     putName(frmIndex, after);
-    m_history.push(new RenameDialogStep(*this, frmIndex, std::move(before), std::move(after)));
+    m_history.stack().push(
+        new RenameDialogStep(*this, frmIndex, std::move(before), std::move(after)));
 }
 
 void DialogWorkspace::setGridSize(std::int16_t frmIndex, float gridSize)
@@ -121,14 +121,14 @@ void DialogWorkspace::setGridSize(std::int16_t frmIndex, float gridSize)
 void DialogWorkspace::markSaved(const std::filesystem::path &path)
 {
     m_set.CurrentFile = path;
-    m_history.setClean();
+    m_history.stack().setClean();
     emit documentStateChanged();
     emit fileUsed(fromFsPath(path));
 }
 
 void DialogWorkspace::markModified()
 {
-    m_history.resetClean(); // reports the change through cleanChanged
+    m_history.stack().resetClean(); // reports the change through cleanChanged
 }
 
 void DialogWorkspace::removeCurrentDialog()
@@ -175,7 +175,7 @@ void DialogWorkspace::closeForShutdown()
 void DialogWorkspace::openWindow(std::size_t index, QPoint position)
 {
     const Dialog &dialog = m_set.dialog(index);
-    m_kept[dialog.FrmIndex] = m_set.content(index);
+    m_history.keep(dialog.FrmIndex, m_set.content(index));
     auto *view = new SurfaceView(m_host, dialog.FrmIndex);
     connect(view, &SurfaceView::selectionChanged, this, &DialogWorkspace::selectionChanged);
     auto *window = new DialogSubWindow(
@@ -213,9 +213,9 @@ void DialogWorkspace::dialogClosed(const DialogSubWindow &window)
     if (recording())
         removed = RemovedDialog {*index, m_set.dialog(*index), window.pos()};
     m_set.removeDialog(frmIndex);
-    m_kept.erase(frmIndex);
+    m_history.forget(frmIndex);
     if (removed)
-        m_history.push(new RemoveDialogStep(*this, std::move(*removed)));
+        m_history.stack().push(new RemoveDialogStep(*this, std::move(*removed)));
 }
 
 } // namespace kovrin

@@ -1,9 +1,11 @@
 #pragma once
-// The dialog set on screen: the document (cForms and its run values) together with one child
-// window per dialog in the main window's workspace, and the history of its changes. Every change
-// of the set that the shell makes goes through the named operations here, and each becomes one
-// undo step; the history's clean state is the set's unmodified state.
+// The dialog set on screen: the document (cForms and its run values), one child window per
+// dialog in the main window's workspace (opening, activation, the removal questions), and the
+// history of its changes (DialogHistory). Every change of the set that the shell makes goes
+// through the named operations here, and each becomes one undo step; the history's clean state
+// is the set's unmodified state.
 
+#include "app/dialog_history.h"
 #include "classdef/import_into_set.h"
 #include "model/content_change.h"
 #include "model/dialog_set.h"
@@ -21,7 +23,6 @@ class QMdiArea;
 
 namespace kovrin {
 
-class ContentStep;
 class DialogSubWindow;
 class SurfaceHost;
 class SurfaceView;
@@ -39,8 +40,7 @@ class DialogWorkspace : public QObject
 {
     Q_OBJECT
 public:
-    // Steps kept for undo; the oldest go first.
-    static constexpr int kUndoLimit = 100;
+    static constexpr int kUndoLimit = DialogHistory::kUndoLimit;
 
     DialogWorkspace(SurfaceHost &host, UserPrompts &prompts, QMdiArea &area,
                     QObject *parent = nullptr);
@@ -88,12 +88,12 @@ public:
     void markModified();
 
     // --- history -----------------------------------------------------------------------------
-    QUndoStack &history() { return m_history; }
+    QUndoStack &history() { return m_history.stack(); }
     // Changed since the last Save, Save As, Load or New.
-    bool isModified() const { return !m_history.isClean(); }
+    bool isModified() const { return !m_history.stack().isClean(); }
 
     // What undo and redo call; they record nothing.
-    enum class Direction { Back, Forward };
+    using Direction = DialogHistory::Direction;
     void putContent(std::int16_t frmIndex, const ContentChange &change, Direction direction);
     std::optional<RemovedDialog> takeDialog(std::int16_t frmIndex);
     void bringBackDialog(const RemovedDialog &removed);
@@ -112,7 +112,6 @@ private:
     bool mayClose();
     void dialogClosed(const DialogSubWindow &window);
     void recordContentStep(std::int16_t frmIndex, const QString &stepName, int run = -1);
-    ContentStep *joinableStep(std::int16_t frmIndex, int run);
     void forgetHistory();
     bool recording() const { return !m_set.CloseScratch && !m_shuttingDown && !m_replaying; }
 
@@ -123,9 +122,7 @@ private:
     bool m_shuttingDown = false;
     bool m_replaying = false; // undo or redo is taking a dialog away: no question, no step
     std::optional<SurfaceSize> m_outerSize;
-    QUndoStack m_history;
-    // Per dialog (by FrmIndex), its content as the last step left it: the start of the next one.
-    std::map<std::int16_t, DialogContent> m_kept;
+    DialogHistory m_history;
 };
 
 } // namespace kovrin

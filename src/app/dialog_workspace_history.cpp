@@ -1,4 +1,5 @@
-// The workspace's history: recording a surface's change as one step, and what undo and redo do.
+// The workspace's side of the history: a surface's change handed on as one step, and what undo
+// and redo do to the set and its windows.
 #include "app/dialog_workspace.h"
 
 #include "app/dialog_sub_window.h"
@@ -17,44 +18,15 @@ void DialogWorkspace::recordSurfaceChange(const SurfaceView &view, const QString
                       run);
 }
 
-ContentStep *DialogWorkspace::joinableStep(std::int16_t frmIndex, int run)
-{
-    const int count = m_history.count();
-    // Not after an undo, and not across a save: the saved state must stay a step of its own.
-    if (run < 0 || count == 0 || m_history.index() != count || m_history.cleanIndex() == count)
-        return nullptr;
-    auto *last
-        = dynamic_cast<ContentStep *>(const_cast<QUndoCommand *>(m_history.command(count - 1)));
-    return last && last->frmIndex() == frmIndex && last->run() == run ? last : nullptr;
-}
-
 void DialogWorkspace::recordContentStep(std::int16_t frmIndex, const QString &stepName, int run)
 {
-    const auto index = m_set.indexOfFrmIndex(frmIndex);
-    const auto kept = m_kept.find(frmIndex);
-    if (!index || kept == m_kept.end())
-        return;
-    ContentChange change = changeBetween(kept->second, m_set.dialog(*index));
-    if (change.empty())
-        return;
-    if (ContentStep *last = joinableStep(frmIndex, run)) {
-        DialogContent before = kept->second;
-        undoChange(before, last->change());
-        redoChange(kept->second, change);
-        last->replaceChange(changeBetween(before, m_set.dialog(*index)));
-        return;
-    }
-    redoChange(kept->second, change);
-    // Kept, so the next step starts from what stands, but no step of its own: the user would see
-    // a change mark for nothing they can see or save.
-    if (change.belowATwip())
-        return;
-    m_history.push(new ContentStep(*this, frmIndex, std::move(change), stepName, run));
+    if (const auto index = m_set.indexOfFrmIndex(frmIndex))
+        m_history.recordContent(frmIndex, m_set.dialog(*index), stepName, run);
 }
 
 void DialogWorkspace::forgetHistory()
 {
-    m_history.clear(); // and clean again
+    m_history.clear();
     emit documentStateChanged();
 }
 
@@ -62,15 +34,11 @@ void DialogWorkspace::putContent(std::int16_t frmIndex, const ContentChange &cha
                                  Direction direction)
 {
     const auto index = m_set.indexOfFrmIndex(frmIndex);
-    const auto kept = m_kept.find(frmIndex);
-    if (!index || kept == m_kept.end())
+    const DialogContent *content = index ? m_history.replay(frmIndex, change, direction) : nullptr;
+    if (!content)
         return;
-    if (direction == Direction::Back)
-        undoChange(kept->second, change);
-    else
-        redoChange(kept->second, change);
     const float gridBefore = m_set.dialog(*index).GridSize;
-    m_set.restoreContent(*index, kept->second);
+    m_set.restoreContent(*index, *content);
 
     DialogSubWindow *window = windowOf(frmIndex);
     if (!window)
@@ -101,7 +69,7 @@ std::optional<RemovedDialog> DialogWorkspace::takeDialog(std::int16_t frmIndex)
         delete window.data();
     }
     m_set.removeDialog(frmIndex);
-    m_kept.erase(frmIndex);
+    m_history.forget(frmIndex);
     return removed;
 }
 

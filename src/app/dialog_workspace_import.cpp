@@ -17,12 +17,12 @@ SetAddition DialogWorkspace::addImportedDialogs(const std::vector<ImportedDialog
     }
     if (added.indices.empty())
         return added;
-    m_history.beginMacro(QStringLiteral("Import dialog code"));
+    m_history.stack().beginMacro(QStringLiteral("Import dialog code"));
     for (std::size_t index : added.indices) {
         openWindow(index);
-        m_history.push(new InsertDialogStep(*this, m_set.dialog(index).FrmIndex));
+        m_history.stack().push(new InsertDialogStep(*this, m_set.dialog(index).FrmIndex));
     }
-    m_history.endMacro();
+    m_history.stack().endMacro();
     return added;
 }
 
