@@ -1,48 +1,42 @@
-// The main window: menus, the dialog windows and their closing questions, the grid switch kept
-// between runs, the toolbox and the context menu.
-#include "../support/test_settings.h"
-#include "app/control_menu.h"
-#include "app/fs_path.h"
+// The main window: its menus, the dialog windows and their closing questions, the grid switch
+// kept between runs, the toolbox, the context menu, and the code, About and readme windows.
+#include "app/about_window.h"
+#include "app/code_view.h"
+#include "app/code_window.h"
+#include "app/product.h"
+#include "app/readme_command.h"
 #include "app/recent_files_menu.h"
 #include "app/toolbox.h"
 #include "app/window_menu.h"
 #include "shell_fixture.h"
 
-#include <QAction>
-#include <QLayout>
-#include <QLineEdit>
-#include <QMap>
+#include <QClipboard>
+#include <QDesktopServices>
+#include <QFontInfo>
+#include <QLabel>
 #include <QMdiSubWindow>
 #include <QMenu>
 #include <QMenuBar>
-#include <QPushButton>
-#include <QtTest>
 
 using namespace kovrin;
 
 namespace {
 
-// Each menu as "Title: entry [shortcut], -, ..." for one readable comparison.
-QStringList menuBarLayout(QMenuBar *bar)
+// One menu as "Title: entry [x] [shortcuts], -, ..." for one readable comparison.
+QString layoutOf(const QString &title, const QList<QAction *> &entries)
 {
     QStringList out;
-    for (QAction *top : bar->actions()) {
-        QStringList entries;
-        for (QAction *entry : top->menu()->actions()) {
-            if (!entry->isVisible())
-                continue;
-            if (entry->isSeparator()) {
-                entries << QStringLiteral("-");
-                continue;
-            }
-            QString text = entry->text();
-            if (!entry->shortcut().isEmpty())
-                text += QStringLiteral(" [") + entry->shortcut().toString() + QLatin1Char(']');
-            entries << text;
-        }
-        out << top->text() + QStringLiteral(": ") + entries.join(QStringLiteral(", "));
+    for (QAction *entry : entries) {
+        if (!entry->isVisible())
+            continue;
+        QString text = entry->isSeparator() ? QStringLiteral("-") : entry->text();
+        if (entry->isCheckable())
+            text += entry->isChecked() ? QStringLiteral(" [x]") : QStringLiteral(" [ ]");
+        if (!entry->shortcuts().isEmpty())
+            text += " [" + QKeySequence::listToString(entry->shortcuts()) + ']';
+        out << text;
     }
-    return out;
+    return title + QStringLiteral(": ") + out.join(QStringLiteral(", "));
 }
 
 // Entries of one menu level that share an access key, as "a / b"; empty when none do.
@@ -51,10 +45,8 @@ QString accessKeyClashes(const QList<QAction *> &entries)
     QMap<QString, QString> holder;
     QStringList clashes;
     for (QAction *entry : entries) {
-        if (!entry->isVisible() || entry->isSeparator())
-            continue;
         const QString key = QKeySequence::mnemonic(entry->text()).toString();
-        if (key.isEmpty())
+        if (!entry->isVisible() || entry->isSeparator() || key.isEmpty())
             continue;
         if (holder.contains(key))
             clashes << holder[key] + QStringLiteral(" / ") + entry->text();
@@ -62,6 +54,23 @@ QString accessKeyClashes(const QList<QAction *> &entries)
     }
     return clashes.join(QStringLiteral(", "));
 }
+
+CodeView *codeArea(QObject &window)
+{
+    return window.findChild<CodeView *>(QStringLiteral("txt_code"));
+}
+
+// Stands in for the system's text viewer and file manager.
+class UrlCatcher : public QObject
+{
+    Q_OBJECT
+public:
+    QList<QUrl> opened;
+    UrlCatcher() { QDesktopServices::setUrlHandler(QStringLiteral("file"), this, "open"); }
+    ~UrlCatcher() override { QDesktopServices::unsetUrlHandler(QStringLiteral("file")); }
+public slots:
+    void open(const QUrl &url) { opened << url; }
+};
 
 } // namespace
 
@@ -73,37 +82,52 @@ class MainWindowTest : public QObject
 private slots:
     void init() { TestSettings::clear(); }
 
-    void startsWithTitleMenusAndAnEmptySet()
+    // The fixed texts, shortcuts and switches users know the menus by.
+    void menusKeepTheirEntriesAndEachAccessKeyIsUsedOnce()
     {
         ShellFixture f;
-        QCOMPARE(f.window->windowTitle(), QStringLiteral("Kovrin v0.61 BETA"));
-        QCOMPARE(f.window->objectName(), QStringLiteral("mdi_main"));
-        QCOMPARE(f.area()->background().color(), QColor(64, 64, 64));
+        QCOMPARE(f.window->windowTitle(), mainWindowTitle());
         QCOMPARE(f.set().count(), 0u);
+        QStringList layout;
+        for (QAction *top : f.window->menuBar()->actions())
+            layout << layoutOf(top->text(), top->menu()->actions());
+        ControlMenu &control = f.window->controlMenu();
+        layout << layoutOf(control.objectName(), control.actions());
         const QStringList expected {
             "&File: &New Dialog [Ctrl+N], &Load Dialogs... [Ctrl+L], &Save Dialogs [Ctrl+S], "
             "Save Dialogs &As..., &Import dialog code..., -, &Generate .ext code [Ctrl+G], -, "
             "&Quit, -, &Open backup folder",
             "&Edit: &Insert new dialog, &Remove current dialog, -, "
             "&Organize control order for current dialog, Change &Grid Size for current dialog, -, "
-            "&Undo [Ctrl+Z], Re&do [Ctrl+Y], -, Select &All [Ctrl+Shift+A]",
-            "&View: Show &Toolbar [Ctrl+T], Visible &grid, Snap to grid while &dragging",
+            "&Undo [Ctrl+Z], Re&do [Ctrl+Y; Ctrl+Shift+Z], -, Select &All [Ctrl+Shift+A]",
+            "&View: Show &Toolbar [Ctrl+T], Visible &grid [x], Snap to grid while &dragging [ ]",
             "&Arrange: Align &Left, Align &Right, Align &Top, Align &Bottom, "
             "Align Centres &Horizontally, Align Centres &Vertically, -, Distribute H&orizontally, "
             "Distribute Verti&cally, -, Same &Width, Same H&eight, Same &Size",
             "&Window: &Cascade, &Tile",
-            "&Help: View &readme.txt, -, &About KOVRIN"};
-        QCOMPARE(menuBarLayout(f.window->menuBar()), expected);
-        QVERIFY(f.window->menus().visibleGrid->isCheckable());
-        QVERIFY(!f.window->menus().showToolbar->isCheckable());
+            "&Help: View &readme.txt, -, &About KOVRIN",
+            "mnu_ControlManager: Bring control to Front, Send control to Back, -, &Copy control, "
+            "&Paste control, -, &Snap to Grid"};
+        QCOMPARE(layout, expected);
+        QVERIFY(!f.window->snapWhileDragging());
+
+        f.insert(3);
+        for (int i = 1; i <= 5; ++i)
+            f.window->recentFiles().use(QStringLiteral("/designs/d%1.kvx").arg(i));
+        f.window->windowMenu().listDialogs();
+        QList<QList<QAction *>> levels {f.window->menuBar()->actions(), control.actions()};
+        for (QAction *top : f.window->menuBar()->actions())
+            levels << top->menu()->actions();
+        for (const auto &level : levels)
+            QVERIFY2(accessKeyClashes(level).isEmpty(), qPrintable(accessKeyClashes(level)));
     }
 
     void insertThreeRemoveTheMiddleAndInsertAgain()
     {
         ShellFixture f;
         for (int i = 0; i < 3; ++i)
-            f.window->menus().insertDialog->trigger();
-        QCOMPARE(f.names(), (std::vector<std::string> {"DIALOG1", "DIALOG2", "DIALOG3"}));
+            f.menus().insertDialog->trigger();
+        QCOMPARE(f.names(), (Names {"DIALOG1", "DIALOG2", "DIALOG3"}));
         QCOMPARE(f.windowTitles(), QStringList({"DIALOG1", "DIALOG2", "DIALOG3"}));
         for (std::size_t i = 0; i < 3; ++i) {
             QCOMPARE(f.set().dialog(i).FrmIndex, static_cast<std::int16_t>(i + 1));
@@ -113,31 +137,19 @@ private slots:
 
         f.makeCurrent("DIALOG2");
         f.prompts.yesNoAnswers = {true, true};
-        f.window->menus().removeDialog->trigger();
-        QCOMPARE(f.prompts.titles(), QStringList({"WARNING!", "CONFIRM OPERATION"}));
-        QCOMPARE(f.prompts.shown[0].text,
-                 "Are you sure you want to erase this dialog and all controls in it?");
-        QCOMPARE(f.prompts.shown[1].text,
-                 "Click YES one more time to erase the dialog. Otherwise, click NO.");
-        QCOMPARE(f.prompts.shown[0].icon, UserPrompts::Icon::Warning);
-        QCOMPARE(f.prompts.shown[1].icon, UserPrompts::Icon::Warning);
-        QCOMPARE(f.names(), (std::vector<std::string> {"DIALOG1", "DIALOG3"}));
+        f.menus().removeDialog->trigger();
+        QCOMPARE(f.asked(), "yesno WARNING!!, yesno CONFIRM OPERATION!");
         QCOMPARE(f.windowTitles(), QStringList({"DIALOG1", "DIALOG3"}));
-
-        f.window->insertDialog();
-        QCOMPARE(f.names().back(), "DIALOG4");
+        f.insert();
+        QCOMPARE(f.state(), "DIALOG1,DIALOG3,DIALOG4 windows 3 file '' counter 4 *");
         QCOMPARE(f.set().dialog(2).FrmIndex, 4);
-    }
 
-    void insertAtTheCounterLimitIsRefusedWithAMessage()
-    {
-        ShellFixture f;
+        // At the counter's limit Insert is refused with a message.
         f.set().DialogCounter = 32767;
-        f.window->insertDialog();
-        QCOMPARE(f.set().count(), 0u);
-        QCOMPARE(f.area()->subWindowList().size(), 0);
-        QCOMPARE(f.prompts.titles(), QStringList {"WARNING"});
-        QVERIFY(f.prompts.shown[0].text.contains(QStringLiteral("New")));
+        f.insert();
+        QVERIFY(f.last().text.contains(QStringLiteral("New")));
+        QCOMPARE(f.asked(), "message WARNING!");
+        QCOMPARE(f.state(), "DIALOG1,DIALOG3,DIALOG4 windows 3 file '' counter 32767 *");
     }
 
     void eitherRemovalQuestionAnsweredNoKeepsTheDialog_data()
@@ -154,106 +166,95 @@ private slots:
         QFETCH(bool, firstAnswer);
         QFETCH(bool, byCloseBox);
         ShellFixture f;
-        f.window->insertDialog();
+        f.insert();
         f.prompts.yesNoAnswers = {firstAnswer, false};
         if (byCloseBox)
             QVERIFY(!f.windowNamed("DIALOG1")->close());
         else
             f.window->removeCurrentDialog();
         QCOMPARE(f.prompts.shown.size(), firstAnswer ? 2 : 1);
-        QCOMPARE(f.names(), std::vector<std::string> {"DIALOG1"});
-        QCOMPARE(f.area()->subWindowList().size(), 1);
+        QCOMPARE(f.state(), "DIALOG1 windows 1 file '' counter 1 *");
     }
 
-    void newAskesAndDiscardsEverythingSoTheNextInsertIsDialog1()
+    void newAsksAndDiscardsEverythingSoTheNextInsertIsDialog1()
     {
         ShellFixture f;
-        f.window->insertDialog();
-        f.window->insertDialog();
+        f.insert(2);
         f.workspace().markSaved("/somewhere/menu.kvx"); // nothing unsaved: only New's question
-
-        f.prompts.yesNoAnswers = {false};
-        f.window->menus().newDialog->trigger();
+        f.prompts.yesNoAnswers = {false, true};
+        f.menus().newDialog->trigger();
         QCOMPARE(f.set().count(), 2u);
-        QCOMPARE(f.prompts.shown[0].title, QStringLiteral("WARNING"));
-        QCOMPARE(f.prompts.shown[0].text,
-                 "Are you sure you want to discard the current dialog "
-                 "and start a new one?");
-
-        f.prompts.yesNoAnswers = {true};
         f.window->newDialog();
-        QCOMPARE(f.set().count(), 0u);
-        QCOMPARE(f.area()->subWindowList().size(), 0);
-        QVERIFY(f.set().CurrentFile.empty());
-        QCOMPARE(f.set().DialogCounter, 0);
+        QCOMPARE(f.asked(), "yesno WARNING!, yesno WARNING!"); // discard-all itself asks nothing
+        QCOMPARE(f.state(), " windows 0 file '' counter 0");
         QCOMPARE(f.set().NextTag, 0);
         QVERIFY(!f.set().CloseScratch);
-        QCOMPARE(f.prompts.shown.size(), 2); // discard-all itself asks nothing
-
-        f.window->insertDialog();
-        QCOMPARE(f.names(), std::vector<std::string> {"DIALOG1"});
+        f.insert();
+        QCOMPARE(f.names(), Names {"DIALOG1"});
         QCOMPARE(f.set().dialog(0).FrmIndex, 1);
     }
 
     void insertCopiesTheGridStepOfTheLastDialog()
     {
         ShellFixture f;
-        const auto setStep = [&f](const char *text) {
-            f.windows.steps.push_back([text](QDialog &prompt) {
-                prompt.findChild<QLineEdit *>("txt_size")->setText(text);
-                prompt.findChild<QPushButton *>("cmd_OK")->click();
-            });
-            f.window->changeGridSize();
-        };
-        f.window->insertDialog();
+        f.insert();
         QCOMPARE(f.set().dialog(0).GridSize, 0.0f);
-        setStep("0.05");
-        f.window->insertDialog();
+        f.windows.fill("txt_size", "0.05");
+        f.window->changeGridSize();
+        f.insert();
         QCOMPARE(f.set().dialog(1).GridSize, 0.05f);
-
         f.makeCurrent("DIALOG1");
-        setStep("0.1");
-        f.window->insertDialog();
+        f.windows.fill("txt_size", "0.1");
+        f.window->changeGridSize();
+        f.insert();
         QCOMPARE(f.set().dialog(0).GridSize, 0.1f);
         QCOMPARE(f.set().dialog(2).GridSize, 0.05f);
     }
 
     void gridSwitchIsKeptBetweenRuns()
     {
-        QVERIFY(!TestSettings::storedViewGrid().isValid());
+        const char *key = "SETTINGS/VIEWGRID";
+        QVERIFY(!TestSettings::value(key).isValid());
         {
             ShellFixture f;
             QVERIFY(f.window->gridVisible()); // nothing stored yet: on
-            f.window->menus().visibleGrid->trigger();
+            f.menus().visibleGrid->trigger();
             QVERIFY(!f.window->gridVisible());
             f.window->close();
         }
-        QCOMPARE(TestSettings::storedViewGrid().toString(), QStringLiteral("0"));
+        QCOMPARE(TestSettings::value(key).toString(), QStringLiteral("0"));
         {
             ShellFixture f;
             QVERIFY(!f.window->gridVisible());
-            f.window->menus().visibleGrid->trigger();
-            f.window->menus().quit->trigger();
+            f.menus().visibleGrid->trigger();
+            f.menus().quit->trigger();
         }
-        QCOMPARE(TestSettings::storedViewGrid().toString(), QStringLiteral("1"));
+        QCOMPARE(TestSettings::value(key).toString(), QStringLiteral("1"));
         // The stored text is read by the one rule of the core, held by its own test.
-        TestSettings::storeViewGrid(QStringLiteral("2"));
+        TestSettings::setValue(key, QStringLiteral("2"));
         QVERIFY(!ShellFixture().window->gridVisible());
     }
 
-    void closingClosesEveryDialogWithoutItsQuestionsAndTheToolbox()
+    void toolboxComesBackFromItsEntryAndClosingAsksOnlyAboutUnsavedWork()
     {
         ShellFixture f;
         f.window->show();
-        QVERIFY(f.window->toolbox()->isVisible());
-        f.window->insertDialog();
-        f.window->insertDialog();
+        Toolbox *toolbox = f.window->toolbox();
+        QVERIFY(toolbox->isWindow());
+        QVERIFY(toolbox->isVisible());
+        toolbox->close();
+        f.menus().showToolbar->trigger();
+        QVERIFY(toolbox->isVisible());
+        f.window->currentCommand() = "BUTTON";
+        f.window->disarmToolbox();
+        QCOMPARE(f.window->currentCommand(), "");
+
+        f.insert(2);
         f.prompts.saveDiscardAnswers = {UserPrompts::Choice::Discard};
         QVERIFY(f.window->close());
-        QCOMPARE(f.prompts.shown.size(), 1); // the unsaved work, not the dialogs' removal
-        QCOMPARE(f.prompts.shown[0].kind, QStringLiteral("savediscard"));
+        QCOMPARE(f.asked(), "savediscard WARNING!"); // the unsaved work, not the dialogs' removal
         QCOMPARE(f.set().count(), 0u);
-        QVERIFY(!f.window->toolbox()->isVisible());
+        QVERIFY(!toolbox->isVisible());
     }
 
     void commandsOnTheCurrentDialogDoNothingWithoutOne()
@@ -272,57 +273,26 @@ private slots:
         ShellFixture f;
         f.window->resize(1200, 900);
         f.window->show();
-        f.window->insertDialog();
+        f.insert();
         DialogSubWindow *window = f.windowNamed("DIALOG1");
-        SurfaceView *view = window->view();
-        QCOMPARE(view->size(), QSize(794, 481)); // 11910 x 7215 twips
+        QCOMPARE(window->view()->size(), QSize(794, 481)); // 11910 x 7215 twips
         QVERIFY(window->windowFlags().testFlag(Qt::MSWindowsFixedSizeDialogHint));
         QVERIFY(!window->windowFlags().testFlag(Qt::WindowMaximizeButtonHint));
         const QSize outer = window->size();
         window->resize(outer + QSize(100, 100));
         QCOMPARE(window->size(), outer);
         QVERIFY(outer.width() > 794 && outer.height() > 481);
-
         // The measure the loader uses is the real frame of a dialog window.
         const SurfaceSize size = f.workspace().surfaceOuterSize();
         QCOMPARE(size.width, outer.width() * 15.0);
         QCOMPARE(size.height, outer.height() * 15.0);
     }
 
-    void toolboxShowsAtStartAndAgainFromItsEntry()
-    {
-        ShellFixture f;
-        f.window->show();
-        Toolbox *toolbox = f.window->toolbox();
-        QVERIFY(toolbox->isWindow());
-        QVERIFY(toolbox->isVisible());
-        toolbox->close();
-        f.window->menus().showToolbar->trigger();
-        QVERIFY(toolbox->isVisible());
-
-        f.window->currentCommand() = "BUTTON";
-        f.window->disarmToolbox();
-        QCOMPARE(f.window->currentCommand(), "");
-    }
-
     void controlMenuShowsOnlyPasteOverTheBackgroundUntilItCloses()
     {
         ShellFixture f;
-        f.window->insertDialog();
+        f.insert();
         ControlMenu &menu = f.window->controlMenu();
-        QCOMPARE(menu.objectName(), QStringLiteral("mnu_ControlManager"));
-        QStringList names, texts;
-        for (QAction *action : menu.actions()) {
-            names << action->objectName();
-            texts << (action->isSeparator() ? QStringLiteral("-") : action->text());
-        }
-        QCOMPARE(names,
-                 QStringList({"mnu_tofront", "mnu_toback", "mnu_ctrl_sep1", "mnu_makecopy",
-                              "mnu_makepaste", "mnu_ctrl_sep2", "mnu_snaptogrid"}));
-        QCOMPARE(texts,
-                 QStringList({"Bring control to Front", "Send control to Back", "-",
-                              "&Copy control", "&Paste control", "-", "&Snap to Grid"}));
-
         SurfaceView *view = f.workspace().currentView();
         f.window->showControlMenu(*view, false, QPoint(10, 10));
         QCOMPARE(menu.popUpForm(), view);
@@ -331,7 +301,6 @@ private slots:
         menu.hide();
         for (QAction *action : menu.actions())
             QVERIFY(action->isVisible());
-
         menu.prepare(*view, true);
         for (QAction *action : menu.actions())
             QVERIFY(action->isVisible());
@@ -346,33 +315,14 @@ private slots:
             action->trigger();
     }
 
-    void everyMenuGivesEachAccessKeyToOneEntry()
-    {
-        ShellFixture f;
-        for (int i = 0; i < 3; ++i)
-            f.window->insertDialog();
-        for (int i = 1; i <= 5; ++i)
-            f.window->recentFiles().use(QStringLiteral("/designs/d%1.kvx").arg(i));
-        f.window->windowMenu().listDialogs();
-        QMenuBar *bar = f.window->menuBar();
-        QCOMPARE(accessKeyClashes(bar->actions()), QString());
-        QList<QMenu *> menus {&f.window->controlMenu()};
-        for (QAction *top : bar->actions())
-            menus << top->menu();
-        for (QMenu *menu : menus)
-            QVERIFY2(accessKeyClashes(menu->actions()).isEmpty(),
-                     qPrintable(menu->title() + ": " + accessKeyClashes(menu->actions())));
-    }
-
     void windowMenuListsChecksAndBringsBackTheDialogs()
     {
         ShellFixture f;
         f.window->show();
         QVERIFY(QTest::qWaitForWindowExposed(f.window.get()));
-        for (int i = 0; i < 3; ++i)
-            f.window->insertDialog();
+        f.insert(3);
         f.makeCurrent("DIALOG2");
-        QMenu *menu = f.window->menus().window;
+        QMenu *menu = f.menus().window;
         emit menu->aboutToShow();
         QStringList listed;
         for (QAction *entry : menu->actions()) {
@@ -387,7 +337,7 @@ private slots:
         QVERIFY(!first->isMinimized());
         QCOMPARE(f.area()->activeSubWindow(), first);
 
-        for (QAction *arrange : {f.window->menus().cascade, f.window->menus().tile}) {
+        for (QAction *arrange : {f.menus().cascade, f.menus().tile}) {
             for (QMdiSubWindow *window : f.area()->subWindowList())
                 window->showMinimized();
             arrange->trigger();
@@ -398,24 +348,128 @@ private slots:
                 corners << window->pos();
             }
         }
-    }
 
-    void aMinimizedDialogShowsItsTitleAndAClickOnItBringsItBack()
-    {
-        ShellFixture f;
-        f.window->show();
-        QVERIFY(QTest::qWaitForWindowExposed(f.window.get()));
-        f.window->insertDialog();
-        f.window->insertDialog();
-        DialogSubWindow *first = f.windowNamed("DIALOG1");
+        // A minimized dialog shows its title, and a click on it brings it back.
         const QSize normal = first->size();
         first->showMinimized();
-        QVERIFY(first->isMinimized());
         QVERIFY(first->width() > first->fontMetrics().horizontalAdvance(first->windowTitle()));
         QTest::mouseClick(first, Qt::LeftButton, {},
                           QPoint(first->width() / 3, first->height() / 2));
         QTRY_VERIFY(!first->isMinimized());
         QCOMPARE(first->size(), normal);
+    }
+
+    void codeWindowShowsTheCodeReadOnlySelectedAndCopiesItWhole()
+    {
+        // Each CR LF of the code is shown as one line feed.
+        CodeWindow window(QStringLiteral("class A\r\n{\r\n};\r\n\r\nb\rc"));
+        CodeView *area = codeArea(window);
+        QCOMPARE(area->toPlainText(), QStringLiteral("class A\n{\n};\n\nb\rc"));
+        QVERIFY(QFontInfo(area->font()).fixedPitch());
+        window.show();
+        QVERIFY(QTest::qWaitForWindowActive(&window));
+        QCOMPARE(QApplication::focusWidget(), area);
+        const auto wholeSelected = [area] {
+            return area->selectionStart() == 0
+                && area->selectionLength() == area->toPlainText().size();
+        };
+        QVERIFY(wholeSelected());
+        area->setSelection(0, 0);
+        window.findChild<QPushButton *>("cmd_close")->setFocus();
+        area->setFocus(Qt::TabFocusReason);
+        QVERIFY(wholeSelected());
+
+        QApplication::clipboard()->setText(QStringLiteral("before"));
+        area->setSelection(0, 1);
+        window.findChild<QPushButton *>("cmd_copy")->click();
+        QCOMPARE(QApplication::clipboard()->text(), area->toPlainText());
+        window.findChild<QPushButton *>("cmd_close")->click();
+        QVERIFY(window.isHidden());
+
+        // Escape closes it when the key comes up.
+        window.show();
+        QTest::keyPress(area, Qt::Key_Escape);
+        QVERIFY(window.isVisible());
+        QTest::keyRelease(area, Qt::Key_Escape);
+        QVERIFY(window.isHidden());
+    }
+
+    void generateWarnsWithoutDialogsAndShowsFreshCodeEachTime()
+    {
+        ShellFixture f;
+        f.menus().generate->trigger();
+        QCOMPARE(f.asked(), "message WARNING!");
+        QVERIFY(f.windows.shown.isEmpty());
+
+        f.insert();
+        QStringList codes;
+        const auto readCode = [&codes](QDialog &window) {
+            codes << codeArea(window)->toPlainText();
+            window.accept();
+        };
+        f.windows.steps = {readCode, readCode};
+        f.window->generate();
+        f.set().renameDialog(0, "RENAMED");
+        f.window->generate();
+        QCOMPARE(f.windows.shown, QStringList({"frm_generator", "frm_generator"}));
+        QCOMPARE(codes.size(), 2);
+        QString expected = QString::fromStdString(generateCode(f.set()));
+        expected.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
+        QCOMPARE(codes[1], expected);
+        QVERIFY(codes[0].contains(QStringLiteral("DIALOG1")));
+        QVERIFY(!codes[1].contains(QStringLiteral("DIALOG1")));
+    }
+
+    void aboutOpensFromItsEntryAndClosesOnCharacterKeysOrAClick()
+    {
+        ShellFixture f;
+        f.menus().about->trigger();
+        QCOMPARE(f.windows.shown, QStringList {"frm_About"});
+        for (int opening = 0; opening < 2; ++opening) {
+            AboutWindow about;
+            QCOMPARE(about.findChild<QLabel *>("lblProductName")->text(), productName());
+            QCOMPARE(about.findChild<QLabel *>("lblVersion")->text(), versionLine());
+            QVERIFY(!about.findChild<QLabel *>("imgLogo")->pixmap().isNull());
+        }
+        for (Qt::Key key :
+             {Qt::Key_Escape, Qt::Key_Return, Qt::Key_A, Qt::Key_5, Qt::Key_Backspace}) {
+            AboutWindow about;
+            about.show();
+            QTest::keyClick(&about, key);
+            QVERIFY2(about.isHidden(), qPrintable(QKeySequence(key).toString()));
+        }
+        AboutWindow about;
+        about.show();
+        for (Qt::Key key : {Qt::Key_Left, Qt::Key_Down, Qt::Key_F1, Qt::Key_Shift})
+            QTest::keyClick(&about, key);
+        QVERIFY(about.isVisible());
+        QTest::mouseClick(about.findChild<QWidget *>("Frame1"), Qt::LeftButton);
+        QVERIFY(about.isHidden());
+    }
+
+    void readmeIsFoundBesideTheProgramOrInTheDataFolderOrReportedMissing()
+    {
+        QTemporaryDir program, data;
+        const QStringList folders {program.path(), data.path()};
+        QCOMPARE(findReadme(folders), QString());
+        QVERIFY(writeFile(data.filePath("readme.txt")));
+        QCOMPARE(findReadme(folders), data.filePath("readme.txt"));
+        QVERIFY(writeFile(program.filePath("readme.txt")));
+        QCOMPARE(findReadme(folders), program.filePath("readme.txt"));
+
+        ScriptedPrompts prompts;
+        {
+            UrlCatcher viewer;
+            viewReadme(prompts, {program.path()});
+            QCOMPARE(viewer.opened,
+                     QList<QUrl> {QUrl::fromLocalFile(program.filePath("readme.txt"))});
+            QVERIFY(prompts.shown.isEmpty());
+        }
+        QTemporaryDir empty;
+        viewReadme(prompts, {empty.path()});
+        QCOMPARE(prompts.titles(), QStringList {"WARNING"});
+        QVERIFY(prompts.shown[0].text.contains(QStringLiteral("readme.txt")));
+        QVERIFY(prompts.shown[0].text.contains(QDir::toNativeSeparators(empty.path())));
     }
 };
 

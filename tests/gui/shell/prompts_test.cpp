@@ -1,6 +1,5 @@
-// The dialog-name and grid-size prompts on their own, and the rename and grid-step commands
-// that use them.
-#include "../support/test_settings.h"
+// The dialog-name and grid-size prompts on their own and through the rename and grid-step
+// commands, and the program's message boxes and file dialog.
 #include "app/dialog_name_prompt.h"
 #include "app/file_commands.h"
 #include "app/grid_size_prompt.h"
@@ -9,18 +8,15 @@
 
 #include <QFileDialog>
 #include <QFileSystemModel>
-#include <QLabel>
-#include <QLineEdit>
 #include <QMessageBox>
-#include <QPushButton>
-#include <QTemporaryDir>
-#include <QtTest>
+
+#include <functional>
 
 using namespace kovrin;
 
 namespace {
 
-template<typename T> T *child(QObject &parent, const char *name)
+template<typename T = QPushButton> T *child(QObject &parent, const char *name)
 {
     T *found = parent.findChild<T *>(QLatin1String(name));
     if (!found)
@@ -28,17 +24,19 @@ template<typename T> T *child(QObject &parent, const char *name)
     return found;
 }
 
-QLineEdit *nameField(QObject &prompt)
+QLineEdit *field(QObject &prompt)
 {
-    return child<QLineEdit>(prompt, "txt_name");
+    QLineEdit *name = prompt.findChild<QLineEdit *>(QStringLiteral("txt_name"));
+    return name ? name : child<QLineEdit>(prompt, "txt_size");
 }
-QLineEdit *sizeField(QObject &prompt)
+
+// Runs `drive` on the program's message box or file dialog once its modal loop has started.
+template<typename Box> void whenShown(std::function<void(Box &)> drive)
 {
-    return child<QLineEdit>(prompt, "txt_size");
-}
-void clickOk(QObject &prompt)
-{
-    child<QPushButton>(prompt, "cmd_OK")->click();
+    QTimer::singleShot(0, [drive] {
+        if (auto *box = qobject_cast<Box *>(QApplication::activeModalWidget()))
+            drive(*box);
+    });
 }
 
 } // namespace
@@ -49,102 +47,81 @@ class PromptsTest : public QObject
     TestSettings m_settings;
 
 private slots:
-    void namePromptRefusesAnEmptyNameAndStopsAtThirtyCharacters()
+    void namePromptRefusesAnEmptyNameStopsAtThirtyAndShowsALongerNameWhole()
     {
         ScriptedPrompts prompts;
         DialogNamePrompt prompt(prompts);
-        QCOMPARE(prompt.objectName(), QStringLiteral("frm_DialogName"));
-        QCOMPARE(prompt.windowTitle(), QStringLiteral("Enter dialog's name"));
-        QVERIFY(prompt.findChild<QLabel *>()->text() == QStringLiteral("Dialog's Name"));
-        QCOMPARE(nameField(prompt)->toolTip(),
-                 QStringLiteral("Name for this dialog. The name you will use in your scripts to "
-                                "refer to this dialog."));
-        QCOMPARE(child<QPushButton>(prompt, "cmd_Cancel")->text(), QStringLiteral("Cancel"));
         prompt.show();
-
-        clickOk(prompt);
+        child(prompt, "cmd_OK")->click();
         QVERIFY(prompt.isVisible());
-        QCOMPARE(prompts.shown.size(), 1);
-        QCOMPARE(prompts.shown[0].title, QStringLiteral("WARNING"));
+        QCOMPARE(prompts.titles(), QStringList {"WARNING"});
         QCOMPARE(prompts.shown[0].text,
                  QStringLiteral("- You must enter a name for the dialog!\r\n"));
         QCOMPARE(prompts.shown[0].icon, UserPrompts::Icon::Warning);
 
-        QTest::keyClicks(nameField(prompt), QString(35, QLatin1Char('N')));
-        QCOMPARE(nameField(prompt)->text(), QString(30, QLatin1Char('N')));
-
-        nameField(prompt)->setText(QStringLiteral("   ")); // blanks are a name
-        clickOk(prompt);
+        QTest::keyClicks(field(prompt), QString(35, QLatin1Char('N')));
+        QCOMPARE(field(prompt)->text(), QString(30, QLatin1Char('N')));
+        field(prompt)->setText(QStringLiteral("   ")); // blanks are a name
+        child(prompt, "cmd_OK")->click();
         QVERIFY(prompt.isHidden());
         QCOMPARE(prompt.result(), int(QDialog::Accepted));
         QVERIFY(!prompt.Cancelled);
         QCOMPARE(prompts.shown.size(), 1);
-    }
 
-    void namePromptShowsALongerStoredNameWhole()
-    {
-        ScriptedPrompts prompts;
-        DialogNamePrompt prompt(prompts);
         const QString longName(40, QLatin1Char('L'));
         prompt.setName(longName);
         QCOMPARE(prompt.name(), longName);
     }
 
+    void namePromptAnswersEnterAndEscapeWhenTheKeyComesUp_data()
+    {
+        QTest::addColumn<Qt::Key>("key");
+        QTest::addColumn<bool>("cancelled");
+        QTest::newRow("enter") << Qt::Key_Return << false;
+        QTest::newRow("escape") << Qt::Key_Escape << true;
+    }
     void namePromptAnswersEnterAndEscapeWhenTheKeyComesUp()
     {
+        QFETCH(Qt::Key, key);
+        QFETCH(bool, cancelled);
         ScriptedPrompts prompts;
-        DialogNamePrompt enter(prompts);
-        enter.setName(QStringLiteral("MENU"));
-        enter.show();
-        QTest::keyPress(nameField(enter), Qt::Key_Return);
-        QVERIFY(enter.isVisible());
-        QTest::keyRelease(nameField(enter), Qt::Key_Return);
-        QVERIFY(enter.isHidden());
-        QVERIFY(!enter.Cancelled);
-        QCOMPARE(enter.name(), QStringLiteral("MENU"));
-
-        DialogNamePrompt escape(prompts);
-        escape.setName(QStringLiteral("MENU"));
-        escape.show();
-        QWidget *okButton = child<QPushButton>(escape, "cmd_OK");
-        QTest::keyPress(okButton, Qt::Key_Escape);
-        QVERIFY(escape.isVisible());
-        QTest::keyRelease(okButton, Qt::Key_Escape);
-        QVERIFY(escape.isHidden());
-        QVERIFY(escape.Cancelled);
-
-        // The Enter that closed a message box comes up here without having gone down here.
-        DialogNamePrompt stray(prompts);
-        stray.show();
-        QTest::keyRelease(nameField(stray), Qt::Key_Return);
-        QVERIFY(stray.isVisible());
+        DialogNamePrompt prompt(prompts);
+        prompt.show();
+        // The key that closed a message box comes up here without having gone down here.
+        QTest::keyRelease(field(prompt), key);
+        QVERIFY(prompt.isVisible());
+        prompt.setName(QStringLiteral("MENU"));
+        QWidget *target = key == Qt::Key_Escape ? static_cast<QWidget *>(child(prompt, "cmd_OK"))
+                                                : field(prompt);
+        QTest::keyPress(target, key);
+        QVERIFY(prompt.isVisible());
+        QTest::keyRelease(target, key);
+        QVERIFY(prompt.isHidden());
+        QCOMPARE(prompt.Cancelled, cancelled);
+        QCOMPARE(prompt.name(), QStringLiteral("MENU"));
         QVERIFY(prompts.shown.isEmpty());
     }
 
     void renameGoesThroughThePrompt()
     {
         ShellFixture f;
-        f.window->insertDialog();
-        f.window->insertDialog();
+        f.insert(2);
         QString offered;
         f.windows.steps.push_back([&offered](QDialog &prompt) {
-            offered = nameField(prompt)->text();
-            nameField(prompt)->setText(QStringLiteral("MAIN MENU"));
-            QTest::keyPress(nameField(prompt), Qt::Key_Return);
-            QTest::keyRelease(nameField(prompt), Qt::Key_Return);
+            offered = field(prompt)->text();
+            field(prompt)->setText(QStringLiteral("MAIN MENU"));
+            QTest::keyPress(field(prompt), Qt::Key_Return);
+            QTest::keyRelease(field(prompt), Qt::Key_Return);
         });
-        f.window->renameDialog(*f.workspace().currentView());
+        f.window->renameDialog(*f.viewOf(0)); // not the current dialog
         QCOMPARE(f.windows.shown, QStringList {"frm_DialogName"});
-        QCOMPARE(offered, QStringLiteral("DIALOG2"));
-        QCOMPARE(f.names(), (std::vector<std::string> {"DIALOG1", "MAIN MENU"}));
-        QCOMPARE(f.windowTitles(), QStringList({"DIALOG1", "MAIN MENU"}));
+        QCOMPARE(offered, QStringLiteral("DIALOG1"));
+        QCOMPARE(f.names(), (Names {"MAIN MENU", "DIALOG2"}));
+        QCOMPARE(f.windowTitles(), QStringList({"MAIN MENU", "DIALOG2"}));
 
-        f.windows.steps.push_back([](QDialog &prompt) {
-            nameField(prompt)->setText(QStringLiteral("OTHER"));
-            child<QPushButton>(prompt, "cmd_Cancel")->click();
-        });
-        f.window->renameDialog(*f.workspace().currentView());
-        QCOMPARE(f.names().back(), "MAIN MENU");
+        f.windows.fill("txt_name", "OTHER", "cmd_Cancel");
+        f.window->renameDialog(*f.viewOf(0));
+        QCOMPARE(f.names().front(), "MAIN MENU");
     }
 
     void renameRefusesNamesTheFileOrTheCodeCannotKeep_data()
@@ -158,22 +135,20 @@ private slots:
     {
         QFETCH(QString, name);
         ShellFixture f;
-        f.window->insertDialog();
-        f.window->insertDialog();
+        f.insert(2);
         bool stayedOpen = false;
         f.windows.steps.push_back([&](QDialog &prompt) {
-            nameField(prompt)->setText(name);
-            clickOk(prompt);
+            field(prompt)->setText(name);
+            child(prompt, "cmd_OK")->click();
             stayedOpen = prompt.result() != QDialog::Accepted;
-            child<QPushButton>(prompt, "cmd_Cancel")->click();
+            child(prompt, "cmd_Cancel")->click();
         });
         f.window->renameDialog(*f.workspace().currentView());
         QVERIFY(stayedOpen);
-        QCOMPARE(f.prompts.shown.size(), 1);
-        QCOMPARE(f.prompts.shown[0].title, QStringLiteral("WARNING"));
-        QVERIFY(f.prompts.shown[0].text.startsWith(QStringLiteral("- ")));
-        QVERIFY(f.prompts.shown[0].text.endsWith(QStringLiteral("\r\n")));
-        QCOMPARE(f.names(), (std::vector<std::string> {"DIALOG1", "DIALOG2"}));
+        QCOMPARE(f.prompts.titles(), QStringList {"WARNING"});
+        QVERIFY(f.last().text.startsWith(QStringLiteral("- ")));
+        QVERIFY(f.last().text.endsWith(QStringLiteral("\r\n")));
+        QCOMPARE(f.names(), (Names {"DIALOG1", "DIALOG2"}));
     }
 
     void gridPromptGuardsTheFieldWhileTyping_data()
@@ -194,9 +169,7 @@ private slots:
         QFETCH(QString, shown);
         ScriptedPrompts prompts;
         GridSizePrompt prompt(prompts, separator);
-        QCOMPARE(prompt.objectName(), QStringLiteral("frm_GridSize"));
-        QCOMPARE(prompt.windowTitle(), QStringLiteral("Grid Size for current dialog"));
-        QTest::keyClicks(sizeField(prompt), typed);
+        QTest::keyClicks(field(prompt), typed);
         QCOMPARE(prompt.sizeText(), shown);
     }
 
@@ -205,26 +178,23 @@ private slots:
         ScriptedPrompts prompts;
         GridSizePrompt empty(prompts, '.');
         empty.show();
-        QTest::keyPress(sizeField(empty), Qt::Key_Return);
+        QTest::keyPress(field(empty), Qt::Key_Return);
         QVERIFY(empty.isVisible());
-        QCOMPARE(prompts.shown.size(), 1);
-        QCOMPARE(prompts.shown[0].title, QStringLiteral("WARNING"));
+        QCOMPARE(prompts.titles(), QStringList {"WARNING"});
         QCOMPARE(prompts.shown[0].text, QStringLiteral("- You must enter a grid size!"));
         QCOMPARE(prompts.shown[0].icon, UserPrompts::Icon::Warning);
 
-        GridSizePrompt enter(prompts, '.');
-        enter.setSizeText(QStringLiteral("0.05"));
-        enter.show();
-        QTest::keyPress(sizeField(enter), Qt::Key_Return);
-        QVERIFY(enter.isHidden());
-        QVERIFY(!enter.Cancelled);
-
-        GridSizePrompt escape(prompts, '.');
-        escape.setSizeText(QStringLiteral("0.05"));
-        escape.show();
-        QTest::keyPress(child<QPushButton>(escape, "cmd_Cancel"), Qt::Key_Escape);
-        QVERIFY(escape.isHidden());
-        QVERIFY(escape.Cancelled);
+        for (const auto &[key, button] :
+             {std::pair(Qt::Key_Return, "cmd_OK"), std::pair(Qt::Key_Escape, "cmd_Cancel")}) {
+            GridSizePrompt prompt(prompts, '.');
+            prompt.setSizeText(QStringLiteral("0.05"));
+            prompt.show();
+            QTest::keyPress(key == Qt::Key_Return ? static_cast<QWidget *>(field(prompt))
+                                                  : child(prompt, button),
+                            key);
+            QVERIFY(prompt.isHidden());
+            QCOMPARE(prompt.Cancelled, key == Qt::Key_Escape);
+        }
         QCOMPARE(prompts.shown.size(), 1);
     }
 
@@ -232,32 +202,24 @@ private slots:
     {
         QLocale::setDefault(QLocale(QLocale::German));
         ShellFixture f;
-        f.window->insertDialog();
+        f.insert();
         f.workspace().setGridSize(f.set().dialog(0).FrmIndex, 0.05f);
-        const auto answer = [&f](const QString &text, QString *offered = nullptr) {
-            f.windows.steps.push_back([text, offered](QDialog &prompt) {
-                if (offered)
-                    *offered = sizeField(prompt)->text();
-                if (text.isNull()) {
-                    child<QPushButton>(prompt, "cmd_Cancel")->click();
-                    return;
-                }
-                sizeField(prompt)->setText(text);
-                clickOk(prompt);
-            });
-            f.window->menus().gridSize->trigger();
-        };
         QString offered;
-        answer(QStringLiteral("-"), &offered);
+        f.windows.steps.push_back([&offered](QDialog &prompt) {
+            offered = field(prompt)->text();
+            field(prompt)->setText(QStringLiteral("-"));
+            child(prompt, "cmd_OK")->click();
+        });
+        f.menus().gridSize->trigger();
         QLocale::setDefault(QLocale::c());
         QCOMPARE(offered, QStringLiteral("0,05"));
         QCOMPARE(f.set().dialog(0).GridSize, 0.05f);
-        answer(QStringLiteral("0"));
-        QCOMPARE(f.set().dialog(0).GridSize, 0.05f);
-        answer(QString());
-        QCOMPARE(f.set().dialog(0).GridSize, 0.05f);
-        answer(QStringLiteral("0.25"));
+        for (const char *answer : {"0", "", "0.25"}) {
+            f.windows.fill("txt_size", answer, *answer ? "cmd_OK" : "cmd_Cancel");
+            f.menus().gridSize->trigger();
+        }
         QCOMPARE(f.set().dialog(0).GridSize, 0.25f);
+        QCOMPARE(f.workspace().history().count(), 3); // insert, the step set here, 0.25
         QCOMPARE(f.windows.shown.size(), 4);
         QVERIFY(f.prompts.shown.isEmpty());
     }
@@ -271,26 +233,22 @@ private slots:
                             .arg(i)
                             .arg(QString(200, QLatin1Char('9')) + QStringLiteral(" x"));
         problems << QStringLiteral("- the terminal's escape \x1b[2J is spelt out");
-        QtUserPrompts prompts(nullptr);
         int height = 0;
-        QString shown;
-        QString details;
-        QTimer::singleShot(0, [&] {
-            auto *box = qobject_cast<QMessageBox *>(QApplication::activeModalWidget());
-            if (!box)
-                return;
-            for (QPushButton *button : box->findChildren<QPushButton *>()) {
+        QString shown, details;
+        whenShown<QMessageBox>([&](QMessageBox &box) {
+            for (QPushButton *button : box.findChildren<QPushButton *>()) {
                 if (button->text().startsWith(QStringLiteral("Show Details")))
                     button->click();
             }
             QApplication::processEvents();
-            height = box->sizeHint().height();
-            shown = box->text();
-            details = box->detailedText();
-            box->accept();
+            height = box.sizeHint().height();
+            shown = box.text();
+            details = box.detailedText();
+            box.accept();
         });
-        prompts.message(QStringLiteral("WARNING"), problems.join(QStringLiteral("\r\n")),
-                        UserPrompts::Icon::Warning);
+        QtUserPrompts(nullptr).message(QStringLiteral("WARNING"),
+                                       problems.join(QStringLiteral("\r\n")),
+                                       UserPrompts::Icon::Warning);
         QVERIFY(height > 0);
         QVERIFY2(height <= QGuiApplication::primaryScreen()->availableGeometry().height(),
                  qPrintable(QString::number(height)));
@@ -301,16 +259,14 @@ private slots:
 
     void saveQuestionButtonsEachCarryAnAccessKey()
     {
-        QtUserPrompts prompts(nullptr);
         QStringList texts;
-        QTimer::singleShot(0, [&texts] {
-            auto *box = qobject_cast<QMessageBox *>(QApplication::activeModalWidget());
-            QVERIFY(box);
-            for (QAbstractButton *button : box->buttons())
+        whenShown<QMessageBox>([&texts](QMessageBox &box) {
+            for (QAbstractButton *button : box.buttons())
                 texts << button->text();
-            box->button(QMessageBox::Cancel)->click();
+            box.button(QMessageBox::Cancel)->click();
         });
-        QCOMPARE(prompts.askSaveDiscardCancel(QStringLiteral("WARNING"), QStringLiteral("Save?")),
+        QCOMPARE(QtUserPrompts(nullptr).askSaveDiscardCancel(QStringLiteral("WARNING"),
+                                                             QStringLiteral("Save?")),
                  UserPrompts::Choice::Cancel);
         texts.sort();
         QCOMPARE(texts, QStringList({"&Cancel", "&Discard", "&Save"}));
@@ -319,27 +275,22 @@ private slots:
     void fileDialogShowsTheFilterInCapitalsAndListsDesignFilesInAnyCase()
     {
         QTemporaryDir folder;
-        for (const char *name : {"a.kvx", "B.KVX", "c.Kvx", "d.txt"}) {
-            QFile file(folder.filePath(QLatin1String(name)));
-            QVERIFY(file.open(QIODevice::WriteOnly));
-        }
-        QtUserPrompts prompts(nullptr);
-        QStringList filters;
-        QStringList listed;
-        QTimer::singleShot(0, [&] {
-            auto *dialog = qobject_cast<QFileDialog *>(QApplication::activeModalWidget());
-            QVERIFY(dialog);
-            filters = dialog->nameFilters();
-            auto *model = dialog->findChild<QFileSystemModel *>();
+        for (const char *name : {"a.kvx", "B.KVX", "c.Kvx", "d.txt"})
+            QVERIFY(writeFile(folder.filePath(QLatin1String(name))));
+        QStringList filters, listed;
+        whenShown<QFileDialog>([&](QFileDialog &dialog) {
+            filters = dialog.nameFilters();
+            auto *model = dialog.findChild<QFileSystemModel *>();
             const QModelIndex root = model->index(folder.path());
             if (!QTest::qWaitFor([&] { return model->rowCount(root) >= 3; }))
                 listed << QStringLiteral("(the folder was not read)");
             for (int row = 0; row < model->rowCount(root); ++row)
                 listed << model->index(row, 0, root).data().toString();
-            dialog->reject();
+            dialog.reject();
         });
-        QCOMPARE(prompts.openFileName(folder.path(), QStringLiteral("Load Dialog"),
-                                      QStringLiteral("kvx"), FileCommands::fileFilter()),
+        QCOMPARE(QtUserPrompts(nullptr).openFileName(folder.path(), QStringLiteral("Load Dialog"),
+                                                     QStringLiteral("kvx"),
+                                                     FileCommands::fileFilter()),
                  QString());
         QCOMPARE(filters, QStringList {"ZTK Dialog (*.KVX)"});
         listed.sort(Qt::CaseInsensitive);
