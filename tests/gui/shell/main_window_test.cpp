@@ -1,48 +1,53 @@
-// The main window: menus, the dialog windows and their closing questions, the grid switch kept
-// between runs, the toolbox and the context menu.
-#include "../support/test_settings.h"
-#include "app/control_menu.h"
-#include "app/fs_path.h"
+// The main window: its menus, the dialog windows and their closing questions, the grid switch
+// kept between runs, the toolbox, the context menu, the code, About and readme windows, the
+// dialog-name and grid-size prompts with the commands that use them, and the program's message
+// boxes and file dialog.
+#include "app/about_window.h"
+#include "app/code_view.h"
+#include "app/code_window.h"
+#include "app/dialog_name_prompt.h"
+#include "app/file_commands.h"
+#include "app/grid_size_prompt.h"
+#include "app/product.h"
+#include "app/qt_user_prompts.h"
+#include "app/readme_command.h"
 #include "app/recent_files_menu.h"
 #include "app/toolbox.h"
 #include "app/window_menu.h"
 #include "shell_fixture.h"
 
-#include <QAction>
-#include <QLayout>
-#include <QLineEdit>
-#include <QMap>
+#include <QClipboard>
+#include <QDesktopServices>
+#include <QFileDialog>
+#include <QFileSystemModel>
+#include <QFontInfo>
+#include <QLabel>
 #include <QMdiSubWindow>
 #include <QMenu>
 #include <QMenuBar>
-#include <QPushButton>
-#include <QtTest>
+#include <QMessageBox>
+
+#include <functional>
 
 using namespace kovrin;
 
 namespace {
 
-// Each menu as "Title: entry [shortcut], -, ..." for one readable comparison.
-QStringList menuBarLayout(QMenuBar *bar)
+// One menu as "Title: entry [x] [shortcuts], -, ..." for one readable comparison.
+QString layoutOf(const QString &title, const QList<QAction *> &entries)
 {
     QStringList out;
-    for (QAction *top : bar->actions()) {
-        QStringList entries;
-        for (QAction *entry : top->menu()->actions()) {
-            if (!entry->isVisible())
-                continue;
-            if (entry->isSeparator()) {
-                entries << QStringLiteral("-");
-                continue;
-            }
-            QString text = entry->text();
-            if (!entry->shortcut().isEmpty())
-                text += QStringLiteral(" [") + entry->shortcut().toString() + QLatin1Char(']');
-            entries << text;
-        }
-        out << top->text() + QStringLiteral(": ") + entries.join(QStringLiteral(", "));
+    for (QAction *entry : entries) {
+        if (!entry->isVisible())
+            continue;
+        QString text = entry->isSeparator() ? QStringLiteral("-") : entry->text();
+        if (entry->isCheckable())
+            text += entry->isChecked() ? QStringLiteral(" [x]") : QStringLiteral(" [ ]");
+        if (!entry->shortcuts().isEmpty())
+            text += " [" + QKeySequence::listToString(entry->shortcuts()) + ']';
+        out << text;
     }
-    return out;
+    return title + QStringLiteral(": ") + out.join(QStringLiteral(", "));
 }
 
 // Entries of one menu level that share an access key, as "a / b"; empty when none do.
@@ -51,16 +56,54 @@ QString accessKeyClashes(const QList<QAction *> &entries)
     QMap<QString, QString> holder;
     QStringList clashes;
     for (QAction *entry : entries) {
-        if (!entry->isVisible() || entry->isSeparator())
-            continue;
         const QString key = QKeySequence::mnemonic(entry->text()).toString();
-        if (key.isEmpty())
+        if (!entry->isVisible() || entry->isSeparator() || key.isEmpty())
             continue;
         if (holder.contains(key))
             clashes << holder[key] + QStringLiteral(" / ") + entry->text();
         holder[key] = entry->text();
     }
     return clashes.join(QStringLiteral(", "));
+}
+
+CodeView *codeArea(QObject &window)
+{
+    return window.findChild<CodeView *>(QStringLiteral("txt_code"));
+}
+
+// Stands in for the system's text viewer and file manager.
+class UrlCatcher : public QObject
+{
+    Q_OBJECT
+public:
+    QList<QUrl> opened;
+    UrlCatcher() { QDesktopServices::setUrlHandler(QStringLiteral("file"), this, "open"); }
+    ~UrlCatcher() override { QDesktopServices::unsetUrlHandler(QStringLiteral("file")); }
+public slots:
+    void open(const QUrl &url) { opened << url; }
+};
+
+template<typename T = QPushButton> T *child(QObject &parent, const char *name)
+{
+    T *found = parent.findChild<T *>(QLatin1String(name));
+    if (!found)
+        qFatal("no child %s", name);
+    return found;
+}
+
+QLineEdit *field(QObject &prompt)
+{
+    QLineEdit *name = prompt.findChild<QLineEdit *>(QStringLiteral("txt_name"));
+    return name ? name : child<QLineEdit>(prompt, "txt_size");
+}
+
+// Runs `drive` on the program's message box or file dialog once its modal loop has started.
+template<typename Box> void whenShown(std::function<void(Box &)> drive)
+{
+    QTimer::singleShot(0, [drive] {
+        if (auto *box = qobject_cast<Box *>(QApplication::activeModalWidget()))
+            drive(*box);
+    });
 }
 
 } // namespace
@@ -73,37 +116,52 @@ class MainWindowTest : public QObject
 private slots:
     void init() { TestSettings::clear(); }
 
-    void startsWithTitleMenusAndAnEmptySet()
+    // The fixed texts, shortcuts and switches users know the menus by.
+    void menusKeepTheirEntriesAndEachAccessKeyIsUsedOnce()
     {
         ShellFixture f;
         QCOMPARE(f.window->windowTitle(), QStringLiteral("Kovrin v0.61 BETA"));
-        QCOMPARE(f.window->objectName(), QStringLiteral("mdi_main"));
-        QCOMPARE(f.area()->background().color(), QColor(64, 64, 64));
         QCOMPARE(f.set().count(), 0u);
+        QStringList layout;
+        for (QAction *top : f.window->menuBar()->actions())
+            layout << layoutOf(top->text(), top->menu()->actions());
+        ControlMenu &control = f.window->controlMenu();
+        layout << layoutOf(control.objectName(), control.actions());
         const QStringList expected {
             "&File: &New Dialog [Ctrl+N], &Load Dialogs... [Ctrl+L], &Save Dialogs [Ctrl+S], "
             "Save Dialogs &As..., &Import dialog code..., -, &Generate .ext code [Ctrl+G], -, "
             "&Quit, -, &Open backup folder",
             "&Edit: &Insert new dialog, &Remove current dialog, -, "
             "&Organize control order for current dialog, Change &Grid Size for current dialog, -, "
-            "&Undo [Ctrl+Z], Re&do [Ctrl+Y], -, Select &All [Ctrl+Shift+A]",
-            "&View: Show &Toolbar [Ctrl+T], Visible &grid, Snap to grid while &dragging",
+            "&Undo [Ctrl+Z], Re&do [Ctrl+Y; Ctrl+Shift+Z], -, Select &All [Ctrl+Shift+A]",
+            "&View: Show &Toolbar [Ctrl+T], Visible &grid [x], Snap to grid while &dragging [ ]",
             "&Arrange: Align &Left, Align &Right, Align &Top, Align &Bottom, "
             "Align Centres &Horizontally, Align Centres &Vertically, -, Distribute H&orizontally, "
             "Distribute Verti&cally, -, Same &Width, Same H&eight, Same &Size",
             "&Window: &Cascade, &Tile",
-            "&Help: View &readme.txt, -, &About KOVRIN"};
-        QCOMPARE(menuBarLayout(f.window->menuBar()), expected);
-        QVERIFY(f.window->menus().visibleGrid->isCheckable());
-        QVERIFY(!f.window->menus().showToolbar->isCheckable());
+            "&Help: View &readme.txt, -, &About KOVRIN",
+            "mnu_ControlManager: Bring control to Front, Send control to Back, -, &Copy control, "
+            "&Paste control, -, &Snap to Grid"};
+        QCOMPARE(layout, expected);
+        QVERIFY(!f.window->snapWhileDragging());
+
+        f.insert(3);
+        for (int i = 1; i <= 5; ++i)
+            f.window->recentFiles().use(QStringLiteral("/designs/d%1.kvx").arg(i));
+        f.window->windowMenu().listDialogs();
+        QList<QList<QAction *>> levels {f.window->menuBar()->actions(), control.actions()};
+        for (QAction *top : f.window->menuBar()->actions())
+            levels << top->menu()->actions();
+        for (const auto &level : levels)
+            QVERIFY2(accessKeyClashes(level).isEmpty(), qPrintable(accessKeyClashes(level)));
     }
 
     void insertThreeRemoveTheMiddleAndInsertAgain()
     {
         ShellFixture f;
         for (int i = 0; i < 3; ++i)
-            f.window->menus().insertDialog->trigger();
-        QCOMPARE(f.names(), (std::vector<std::string> {"DIALOG1", "DIALOG2", "DIALOG3"}));
+            f.menus().insertDialog->trigger();
+        QCOMPARE(f.names(), (Names {"DIALOG1", "DIALOG2", "DIALOG3"}));
         QCOMPARE(f.windowTitles(), QStringList({"DIALOG1", "DIALOG2", "DIALOG3"}));
         for (std::size_t i = 0; i < 3; ++i) {
             QCOMPARE(f.set().dialog(i).FrmIndex, static_cast<std::int16_t>(i + 1));
@@ -113,147 +171,117 @@ private slots:
 
         f.makeCurrent("DIALOG2");
         f.prompts.yesNoAnswers = {true, true};
-        f.window->menus().removeDialog->trigger();
-        QCOMPARE(f.prompts.titles(), QStringList({"WARNING!", "CONFIRM OPERATION"}));
-        QCOMPARE(f.prompts.shown[0].text,
-                 "Are you sure you want to erase this dialog and all controls in it?");
-        QCOMPARE(f.prompts.shown[1].text,
-                 "Click YES one more time to erase the dialog. Otherwise, click NO.");
-        QCOMPARE(f.prompts.shown[0].icon, UserPrompts::Icon::Warning);
-        QCOMPARE(f.prompts.shown[1].icon, UserPrompts::Icon::Warning);
-        QCOMPARE(f.names(), (std::vector<std::string> {"DIALOG1", "DIALOG3"}));
+        f.menus().removeDialog->trigger();
+        QCOMPARE(f.asked(), "yesno WARNING!!, yesno CONFIRM OPERATION!");
         QCOMPARE(f.windowTitles(), QStringList({"DIALOG1", "DIALOG3"}));
-
-        f.window->insertDialog();
-        QCOMPARE(f.names().back(), "DIALOG4");
+        f.insert();
+        QCOMPARE(f.state(), "DIALOG1,DIALOG3,DIALOG4 windows 3 file '' counter 4 *");
         QCOMPARE(f.set().dialog(2).FrmIndex, 4);
-    }
 
-    void insertAtTheCounterLimitIsRefusedWithAMessage()
-    {
-        ShellFixture f;
+        // At the counter's limit Insert is refused with a message.
         f.set().DialogCounter = 32767;
-        f.window->insertDialog();
-        QCOMPARE(f.set().count(), 0u);
-        QCOMPARE(f.area()->subWindowList().size(), 0);
-        QCOMPARE(f.prompts.titles(), QStringList {"WARNING"});
-        QVERIFY(f.prompts.shown[0].text.contains(QStringLiteral("New")));
+        f.insert();
+        QVERIFY(f.last().text.contains(QStringLiteral("New")));
+        QCOMPARE(f.asked(), "message WARNING!");
+        QCOMPARE(f.state(), "DIALOG1,DIALOG3,DIALOG4 windows 3 file '' counter 32767 *");
     }
 
-    void eitherRemovalQuestionAnsweredNoKeepsTheDialog_data()
-    {
-        QTest::addColumn<bool>("firstAnswer");
-        QTest::addColumn<bool>("byCloseBox");
-        QTest::newRow("menu, first No") << false << false;
-        QTest::newRow("menu, second No") << true << false;
-        QTest::newRow("close box, first No") << false << true;
-        QTest::newRow("close box, second No") << true << true;
-    }
     void eitherRemovalQuestionAnsweredNoKeepsTheDialog()
     {
-        QFETCH(bool, firstAnswer);
-        QFETCH(bool, byCloseBox);
-        ShellFixture f;
-        f.window->insertDialog();
-        f.prompts.yesNoAnswers = {firstAnswer, false};
-        if (byCloseBox)
-            QVERIFY(!f.windowNamed("DIALOG1")->close());
-        else
-            f.window->removeCurrentDialog();
-        QCOMPARE(f.prompts.shown.size(), firstAnswer ? 2 : 1);
-        QCOMPARE(f.names(), std::vector<std::string> {"DIALOG1"});
-        QCOMPARE(f.area()->subWindowList().size(), 1);
+        for (const bool byCloseBox : {false, true}) {
+            for (const bool firstAnswer : {false, true}) {
+                ShellFixture f;
+                f.insert();
+                f.prompts.yesNoAnswers = {firstAnswer, false};
+                if (byCloseBox)
+                    QVERIFY(!f.windowNamed("DIALOG1")->close());
+                else
+                    f.window->removeCurrentDialog();
+                QCOMPARE(f.prompts.shown.size(), firstAnswer ? 2 : 1);
+                QCOMPARE(f.state(), "DIALOG1 windows 1 file '' counter 1 *");
+            }
+        }
     }
 
-    void newAskesAndDiscardsEverythingSoTheNextInsertIsDialog1()
+    void newAsksAndDiscardsEverythingSoTheNextInsertIsDialog1()
     {
         ShellFixture f;
-        f.window->insertDialog();
-        f.window->insertDialog();
+        f.insert(2);
         f.workspace().markSaved("/somewhere/menu.kvx"); // nothing unsaved: only New's question
-
-        f.prompts.yesNoAnswers = {false};
-        f.window->menus().newDialog->trigger();
+        f.prompts.yesNoAnswers = {false, true};
+        f.menus().newDialog->trigger();
         QCOMPARE(f.set().count(), 2u);
-        QCOMPARE(f.prompts.shown[0].title, QStringLiteral("WARNING"));
-        QCOMPARE(f.prompts.shown[0].text,
-                 "Are you sure you want to discard the current dialog "
-                 "and start a new one?");
-
-        f.prompts.yesNoAnswers = {true};
         f.window->newDialog();
-        QCOMPARE(f.set().count(), 0u);
-        QCOMPARE(f.area()->subWindowList().size(), 0);
-        QVERIFY(f.set().CurrentFile.empty());
-        QCOMPARE(f.set().DialogCounter, 0);
+        QCOMPARE(f.asked(), "yesno WARNING!, yesno WARNING!"); // discard-all itself asks nothing
+        QCOMPARE(f.state(), " windows 0 file '' counter 0");
         QCOMPARE(f.set().NextTag, 0);
         QVERIFY(!f.set().CloseScratch);
-        QCOMPARE(f.prompts.shown.size(), 2); // discard-all itself asks nothing
-
-        f.window->insertDialog();
-        QCOMPARE(f.names(), std::vector<std::string> {"DIALOG1"});
+        f.insert();
+        QCOMPARE(f.names(), Names {"DIALOG1"});
         QCOMPARE(f.set().dialog(0).FrmIndex, 1);
     }
 
     void insertCopiesTheGridStepOfTheLastDialog()
     {
         ShellFixture f;
-        const auto setStep = [&f](const char *text) {
-            f.windows.steps.push_back([text](QDialog &prompt) {
-                prompt.findChild<QLineEdit *>("txt_size")->setText(text);
-                prompt.findChild<QPushButton *>("cmd_OK")->click();
-            });
-            f.window->changeGridSize();
-        };
-        f.window->insertDialog();
+        f.insert();
         QCOMPARE(f.set().dialog(0).GridSize, 0.0f);
-        setStep("0.05");
-        f.window->insertDialog();
+        f.windows.fill("txt_size", "0.05");
+        f.window->changeGridSize();
+        f.insert();
         QCOMPARE(f.set().dialog(1).GridSize, 0.05f);
-
         f.makeCurrent("DIALOG1");
-        setStep("0.1");
-        f.window->insertDialog();
+        f.windows.fill("txt_size", "0.1");
+        f.window->changeGridSize();
+        f.insert();
         QCOMPARE(f.set().dialog(0).GridSize, 0.1f);
         QCOMPARE(f.set().dialog(2).GridSize, 0.05f);
     }
 
     void gridSwitchIsKeptBetweenRuns()
     {
-        QVERIFY(!TestSettings::storedViewGrid().isValid());
+        const char *key = "SETTINGS/VIEWGRID";
+        QVERIFY(!TestSettings::value(key).isValid());
         {
             ShellFixture f;
             QVERIFY(f.window->gridVisible()); // nothing stored yet: on
-            f.window->menus().visibleGrid->trigger();
+            f.menus().visibleGrid->trigger();
             QVERIFY(!f.window->gridVisible());
             f.window->close();
         }
-        QCOMPARE(TestSettings::storedViewGrid().toString(), QStringLiteral("0"));
+        QCOMPARE(TestSettings::value(key).toString(), QStringLiteral("0"));
         {
             ShellFixture f;
             QVERIFY(!f.window->gridVisible());
-            f.window->menus().visibleGrid->trigger();
-            f.window->menus().quit->trigger();
+            f.menus().visibleGrid->trigger();
+            f.menus().quit->trigger();
         }
-        QCOMPARE(TestSettings::storedViewGrid().toString(), QStringLiteral("1"));
+        QCOMPARE(TestSettings::value(key).toString(), QStringLiteral("1"));
         // The stored text is read by the one rule of the core, held by its own test.
-        TestSettings::storeViewGrid(QStringLiteral("2"));
+        TestSettings::setValue(key, QStringLiteral("2"));
         QVERIFY(!ShellFixture().window->gridVisible());
     }
 
-    void closingClosesEveryDialogWithoutItsQuestionsAndTheToolbox()
+    void toolboxComesBackFromItsEntryAndClosingAsksOnlyAboutUnsavedWork()
     {
         ShellFixture f;
         f.window->show();
-        QVERIFY(f.window->toolbox()->isVisible());
-        f.window->insertDialog();
-        f.window->insertDialog();
+        Toolbox *toolbox = f.window->toolbox();
+        QVERIFY(toolbox->isWindow());
+        QVERIFY(toolbox->isVisible());
+        toolbox->close();
+        f.menus().showToolbar->trigger();
+        QVERIFY(toolbox->isVisible());
+        f.window->toolbox()->arm(ControlKind::Button);
+        f.window->disarmToolbox();
+        QVERIFY(!f.window->armedKind());
+
+        f.insert(2);
         f.prompts.saveDiscardAnswers = {UserPrompts::Choice::Discard};
         QVERIFY(f.window->close());
-        QCOMPARE(f.prompts.shown.size(), 1); // the unsaved work, not the dialogs' removal
-        QCOMPARE(f.prompts.shown[0].kind, QStringLiteral("savediscard"));
+        QCOMPARE(f.asked(), "savediscard WARNING!"); // the unsaved work, not the dialogs' removal
         QCOMPARE(f.set().count(), 0u);
-        QVERIFY(!f.window->toolbox()->isVisible());
+        QVERIFY(!toolbox->isVisible());
     }
 
     void commandsOnTheCurrentDialogDoNothingWithoutOne()
@@ -272,57 +300,26 @@ private slots:
         ShellFixture f;
         f.window->resize(1200, 900);
         f.window->show();
-        f.window->insertDialog();
+        f.insert();
         DialogSubWindow *window = f.windowNamed("DIALOG1");
-        SurfaceView *view = window->view();
-        QCOMPARE(view->size(), QSize(794, 481)); // 11910 x 7215 twips
+        QCOMPARE(window->view()->size(), QSize(794, 481)); // 11910 x 7215 twips
         QVERIFY(window->windowFlags().testFlag(Qt::MSWindowsFixedSizeDialogHint));
         QVERIFY(!window->windowFlags().testFlag(Qt::WindowMaximizeButtonHint));
         const QSize outer = window->size();
         window->resize(outer + QSize(100, 100));
         QCOMPARE(window->size(), outer);
         QVERIFY(outer.width() > 794 && outer.height() > 481);
-
         // The measure the loader uses is the real frame of a dialog window.
         const SurfaceSize size = f.workspace().surfaceOuterSize();
         QCOMPARE(size.width, outer.width() * 15.0);
         QCOMPARE(size.height, outer.height() * 15.0);
     }
 
-    void toolboxShowsAtStartAndAgainFromItsEntry()
-    {
-        ShellFixture f;
-        f.window->show();
-        Toolbox *toolbox = f.window->toolbox();
-        QVERIFY(toolbox->isWindow());
-        QVERIFY(toolbox->isVisible());
-        toolbox->close();
-        f.window->menus().showToolbar->trigger();
-        QVERIFY(toolbox->isVisible());
-
-        toolbox->arm(ControlKind::Button);
-        f.window->disarmToolbox();
-        QVERIFY(!f.window->armedKind());
-    }
-
     void controlMenuShowsOnlyPasteOverTheBackgroundUntilItCloses()
     {
         ShellFixture f;
-        f.window->insertDialog();
+        f.insert();
         ControlMenu &menu = f.window->controlMenu();
-        QCOMPARE(menu.objectName(), QStringLiteral("mnu_ControlManager"));
-        QStringList names, texts;
-        for (QAction *action : menu.actions()) {
-            names << action->objectName();
-            texts << (action->isSeparator() ? QStringLiteral("-") : action->text());
-        }
-        QCOMPARE(names,
-                 QStringList({"mnu_tofront", "mnu_toback", "mnu_ctrl_sep1", "mnu_makecopy",
-                              "mnu_makepaste", "mnu_ctrl_sep2", "mnu_snaptogrid"}));
-        QCOMPARE(texts,
-                 QStringList({"Bring control to Front", "Send control to Back", "-",
-                              "&Copy control", "&Paste control", "-", "&Snap to Grid"}));
-
         SurfaceView *view = f.workspace().currentView();
         f.window->showControlMenu(*view, false, QPoint(10, 10));
         QCOMPARE(menu.popUpForm(), view);
@@ -331,7 +328,6 @@ private slots:
         menu.hide();
         for (QAction *action : menu.actions())
             QVERIFY(action->isVisible());
-
         menu.prepare(*view, true);
         for (QAction *action : menu.actions())
             QVERIFY(action->isVisible());
@@ -346,33 +342,14 @@ private slots:
             action->trigger();
     }
 
-    void everyMenuGivesEachAccessKeyToOneEntry()
-    {
-        ShellFixture f;
-        for (int i = 0; i < 3; ++i)
-            f.window->insertDialog();
-        for (int i = 1; i <= 5; ++i)
-            f.window->recentFiles().use(QStringLiteral("/designs/d%1.kvx").arg(i));
-        f.window->windowMenu().listDialogs();
-        QMenuBar *bar = f.window->menuBar();
-        QCOMPARE(accessKeyClashes(bar->actions()), QString());
-        QList<QMenu *> menus {&f.window->controlMenu()};
-        for (QAction *top : bar->actions())
-            menus << top->menu();
-        for (QMenu *menu : menus)
-            QVERIFY2(accessKeyClashes(menu->actions()).isEmpty(),
-                     qPrintable(menu->title() + ": " + accessKeyClashes(menu->actions())));
-    }
-
     void windowMenuListsChecksAndBringsBackTheDialogs()
     {
         ShellFixture f;
         f.window->show();
         QVERIFY(QTest::qWaitForWindowExposed(f.window.get()));
-        for (int i = 0; i < 3; ++i)
-            f.window->insertDialog();
+        f.insert(3);
         f.makeCurrent("DIALOG2");
-        QMenu *menu = f.window->menus().window;
+        QMenu *menu = f.menus().window;
         emit menu->aboutToShow();
         QStringList listed;
         for (QAction *entry : menu->actions()) {
@@ -387,7 +364,7 @@ private slots:
         QVERIFY(!first->isMinimized());
         QCOMPARE(f.area()->activeSubWindow(), first);
 
-        for (QAction *arrange : {f.window->menus().cascade, f.window->menus().tile}) {
+        for (QAction *arrange : {f.menus().cascade, f.menus().tile}) {
             for (QMdiSubWindow *window : f.area()->subWindowList())
                 window->showMinimized();
             arrange->trigger();
@@ -398,24 +375,378 @@ private slots:
                 corners << window->pos();
             }
         }
-    }
 
-    void aMinimizedDialogShowsItsTitleAndAClickOnItBringsItBack()
-    {
-        ShellFixture f;
-        f.window->show();
-        QVERIFY(QTest::qWaitForWindowExposed(f.window.get()));
-        f.window->insertDialog();
-        f.window->insertDialog();
-        DialogSubWindow *first = f.windowNamed("DIALOG1");
+        // A minimized dialog shows its title, and a click on it brings it back.
         const QSize normal = first->size();
         first->showMinimized();
-        QVERIFY(first->isMinimized());
         QVERIFY(first->width() > first->fontMetrics().horizontalAdvance(first->windowTitle()));
         QTest::mouseClick(first, Qt::LeftButton, {},
                           QPoint(first->width() / 3, first->height() / 2));
         QTRY_VERIFY(!first->isMinimized());
         QCOMPARE(first->size(), normal);
+    }
+
+    void codeWindowShowsTheCodeReadOnlySelectedAndCopiesItWhole()
+    {
+        // Each CR LF of the code is shown as one line feed.
+        CodeWindow window(QStringLiteral("class A\r\n{\r\n};\r\n\r\nb\rc"));
+        CodeView *area = codeArea(window);
+        QCOMPARE(area->toPlainText(), QStringLiteral("class A\n{\n};\n\nb\rc"));
+        QVERIFY(QFontInfo(area->font()).fixedPitch());
+        window.show();
+        QVERIFY(QTest::qWaitForWindowActive(&window));
+        QCOMPARE(QApplication::focusWidget(), area);
+        const auto wholeSelected = [area] {
+            return area->selectionStart() == 0
+                && area->selectionLength() == area->toPlainText().size();
+        };
+        QVERIFY(wholeSelected());
+        area->setSelection(0, 0);
+        window.findChild<QPushButton *>("cmd_close")->setFocus();
+        area->setFocus(Qt::TabFocusReason);
+        QVERIFY(wholeSelected());
+
+        QApplication::clipboard()->setText(QStringLiteral("before"));
+        area->setSelection(0, 1);
+        window.findChild<QPushButton *>("cmd_copy")->click();
+        QCOMPARE(QApplication::clipboard()->text(), area->toPlainText());
+        window.findChild<QPushButton *>("cmd_close")->click();
+        QVERIFY(window.isHidden());
+
+        // Escape closes it when the key comes up.
+        window.show();
+        QTest::keyPress(area, Qt::Key_Escape);
+        QVERIFY(window.isVisible());
+        QTest::keyRelease(area, Qt::Key_Escape);
+        QVERIFY(window.isHidden());
+    }
+
+    void generateWarnsWithoutDialogsAndShowsFreshCodeEachTime()
+    {
+        ShellFixture f;
+        f.menus().generate->trigger();
+        QCOMPARE(f.asked(), "message WARNING!");
+        QVERIFY(f.windows.shown.isEmpty());
+
+        f.insert();
+        QStringList codes;
+        const auto readCode = [&codes](QDialog &window) {
+            codes << codeArea(window)->toPlainText();
+            window.accept();
+        };
+        f.windows.steps = {readCode, readCode};
+        f.window->generate();
+        f.set().renameDialog(0, "RENAMED");
+        f.window->generate();
+        QCOMPARE(f.windows.shown, QStringList({"frm_generator", "frm_generator"}));
+        QCOMPARE(codes.size(), 2);
+        QString expected = QString::fromStdString(generateCode(f.set()));
+        expected.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
+        QCOMPARE(codes[1], expected);
+        QVERIFY(codes[0].contains(QStringLiteral("DIALOG1")));
+        QVERIFY(!codes[1].contains(QStringLiteral("DIALOG1")));
+    }
+
+    void aboutOpensFromItsEntryAndClosesOnCharacterKeysOrAClick()
+    {
+        ShellFixture f;
+        f.menus().about->trigger();
+        QCOMPARE(f.windows.shown, QStringList {"frm_About"});
+        for (int opening = 0; opening < 2; ++opening) {
+            AboutWindow about;
+            QCOMPARE(about.findChild<QLabel *>("lblProductName")->text(), productName());
+            QCOMPARE(about.findChild<QLabel *>("lblVersion")->text(), versionLine());
+            QVERIFY(!about.findChild<QLabel *>("imgLogo")->pixmap().isNull());
+        }
+        for (Qt::Key key :
+             {Qt::Key_Escape, Qt::Key_Return, Qt::Key_A, Qt::Key_5, Qt::Key_Backspace}) {
+            AboutWindow about;
+            about.show();
+            QTest::keyClick(&about, key);
+            QVERIFY2(about.isHidden(), qPrintable(QKeySequence(key).toString()));
+        }
+        AboutWindow about;
+        about.show();
+        for (Qt::Key key : {Qt::Key_Left, Qt::Key_Down, Qt::Key_F1, Qt::Key_Shift})
+            QTest::keyClick(&about, key);
+        QVERIFY(about.isVisible());
+        QTest::mouseClick(about.findChild<QWidget *>("Frame1"), Qt::LeftButton);
+        QVERIFY(about.isHidden());
+    }
+
+    void readmeIsFoundBesideTheProgramOrInTheDataFolderOrReportedMissing()
+    {
+        QTemporaryDir program, data;
+        const QStringList folders {program.path(), data.path()};
+        QCOMPARE(findReadme(folders), QString());
+        QVERIFY(writeFile(data.filePath("readme.txt")));
+        QCOMPARE(findReadme(folders), data.filePath("readme.txt"));
+        QVERIFY(writeFile(program.filePath("readme.txt")));
+        QCOMPARE(findReadme(folders), program.filePath("readme.txt"));
+
+        ScriptedPrompts prompts;
+        {
+            UrlCatcher viewer;
+            viewReadme(prompts, {program.path()});
+            QCOMPARE(viewer.opened,
+                     QList<QUrl> {QUrl::fromLocalFile(program.filePath("readme.txt"))});
+            QVERIFY(prompts.shown.isEmpty());
+        }
+        QTemporaryDir empty;
+        viewReadme(prompts, {empty.path()});
+        QCOMPARE(prompts.titles(), QStringList {"WARNING"});
+        QVERIFY(prompts.shown[0].text.contains(QStringLiteral("readme.txt")));
+        QVERIFY(prompts.shown[0].text.contains(QDir::toNativeSeparators(empty.path())));
+    }
+
+    void namePromptRefusesAnEmptyNameStopsAtThirtyAndShowsALongerNameWhole()
+    {
+        ScriptedPrompts prompts;
+        DialogNamePrompt prompt(prompts);
+        prompt.show();
+        child(prompt, "cmd_OK")->click();
+        QVERIFY(prompt.isVisible());
+        QCOMPARE(prompts.titles(), QStringList {"WARNING"});
+        QCOMPARE(prompts.shown[0].text,
+                 QStringLiteral("- You must enter a name for the dialog!\r\n"));
+        QCOMPARE(prompts.shown[0].icon, UserPrompts::Icon::Warning);
+
+        QTest::keyClicks(field(prompt), QString(35, QLatin1Char('N')));
+        QCOMPARE(field(prompt)->text(), QString(30, QLatin1Char('N')));
+        field(prompt)->setText(QStringLiteral("   ")); // blanks are a name
+        child(prompt, "cmd_OK")->click();
+        QVERIFY(prompt.isHidden());
+        QCOMPARE(prompt.result(), int(QDialog::Accepted));
+        QVERIFY(!prompt.Cancelled);
+        QCOMPARE(prompts.shown.size(), 1);
+
+        const QString longName(40, QLatin1Char('L'));
+        prompt.setName(longName);
+        QCOMPARE(prompt.name(), longName);
+    }
+
+    void namePromptAnswersEnterAndEscapeWhenTheKeyComesUp_data()
+    {
+        QTest::addColumn<Qt::Key>("key");
+        QTest::addColumn<bool>("cancelled");
+        QTest::newRow("enter") << Qt::Key_Return << false;
+        QTest::newRow("escape") << Qt::Key_Escape << true;
+    }
+    void namePromptAnswersEnterAndEscapeWhenTheKeyComesUp()
+    {
+        QFETCH(Qt::Key, key);
+        QFETCH(bool, cancelled);
+        ScriptedPrompts prompts;
+        DialogNamePrompt prompt(prompts);
+        prompt.show();
+        // The key that closed a message box comes up here without having gone down here.
+        QTest::keyRelease(field(prompt), key);
+        QVERIFY(prompt.isVisible());
+        prompt.setName(QStringLiteral("MENU"));
+        QWidget *target = key == Qt::Key_Escape ? static_cast<QWidget *>(child(prompt, "cmd_OK"))
+                                                : field(prompt);
+        QTest::keyPress(target, key);
+        QVERIFY(prompt.isVisible());
+        QTest::keyRelease(target, key);
+        QVERIFY(prompt.isHidden());
+        QCOMPARE(prompt.Cancelled, cancelled);
+        QCOMPARE(prompt.name(), QStringLiteral("MENU"));
+        QVERIFY(prompts.shown.isEmpty());
+    }
+
+    void renameGoesThroughThePrompt()
+    {
+        ShellFixture f;
+        f.insert(2);
+        QString offered;
+        f.windows.steps.push_back([&offered](QDialog &prompt) {
+            offered = field(prompt)->text();
+            field(prompt)->setText(QStringLiteral("MAIN MENU"));
+            QTest::keyPress(field(prompt), Qt::Key_Return);
+            QTest::keyRelease(field(prompt), Qt::Key_Return);
+        });
+        f.window->renameDialog(*f.viewOf(0)); // not the current dialog
+        QCOMPARE(f.windows.shown, QStringList {"frm_DialogName"});
+        QCOMPARE(offered, QStringLiteral("DIALOG1"));
+        QCOMPARE(f.names(), (Names {"MAIN MENU", "DIALOG2"}));
+        QCOMPARE(f.windowTitles(), QStringList({"MAIN MENU", "DIALOG2"}));
+
+        f.windows.fill("txt_name", "OTHER", "cmd_Cancel");
+        f.window->renameDialog(*f.viewOf(0));
+        QCOMPARE(f.names().front(), "MAIN MENU");
+    }
+
+    void renameRefusesNamesTheFileOrTheCodeCannotKeep_data()
+    {
+        QTest::addColumn<QString>("name");
+        QTest::newRow("double quote") << "A\"B";
+        QTest::newRow("record end mark") << "###";
+        QTest::newRow("another dialog's name") << "DIALOG1";
+    }
+    void renameRefusesNamesTheFileOrTheCodeCannotKeep()
+    {
+        QFETCH(QString, name);
+        ShellFixture f;
+        f.insert(2);
+        bool stayedOpen = false;
+        f.windows.steps.push_back([&](QDialog &prompt) {
+            field(prompt)->setText(name);
+            child(prompt, "cmd_OK")->click();
+            stayedOpen = prompt.result() != QDialog::Accepted;
+            child(prompt, "cmd_Cancel")->click();
+        });
+        f.window->renameDialog(*f.workspace().currentView());
+        QVERIFY(stayedOpen);
+        QCOMPARE(f.prompts.titles(), QStringList {"WARNING"});
+        QVERIFY(f.last().text.startsWith(QStringLiteral("- ")));
+        QVERIFY(f.last().text.endsWith(QStringLiteral("\r\n")));
+        QCOMPARE(f.names(), (Names {"DIALOG1", "DIALOG2"}));
+    }
+
+    void gridPromptGuardsTheFieldWhileTyping_data()
+    {
+        QTest::addColumn<QString>("typed");
+        QTest::addColumn<char>("separator");
+        QTest::addColumn<QString>("shown");
+        QTest::newRow("above one") << "1.5" << '.' << "1";
+        QTest::newRow("fifth decimal") << "0.123456" << '.' << "0.1234";
+        QTest::newRow("letters") << "abc" << '.' << "";
+        QTest::newRow("a sign being typed") << "-" << '.' << "-";
+        QTest::newRow("point under a comma locale") << "0.5" << ',' << "0,5";
+    }
+    void gridPromptGuardsTheFieldWhileTyping()
+    {
+        QFETCH(QString, typed);
+        QFETCH(char, separator);
+        QFETCH(QString, shown);
+        ScriptedPrompts prompts;
+        GridSizePrompt prompt(prompts, separator);
+        QTest::keyClicks(field(prompt), typed);
+        QCOMPARE(prompt.sizeText(), shown);
+    }
+
+    void gridPromptRefusesAnEmptyFieldAndAnswersKeysWhenTheyGoDown()
+    {
+        ScriptedPrompts prompts;
+        GridSizePrompt empty(prompts, '.');
+        empty.show();
+        QTest::keyPress(field(empty), Qt::Key_Return);
+        QVERIFY(empty.isVisible());
+        QCOMPARE(prompts.titles(), QStringList {"WARNING"});
+        QCOMPARE(prompts.shown[0].text, QStringLiteral("- You must enter a grid size!"));
+        QCOMPARE(prompts.shown[0].icon, UserPrompts::Icon::Warning);
+
+        for (const auto &[key, button] :
+             {std::pair(Qt::Key_Return, "cmd_OK"), std::pair(Qt::Key_Escape, "cmd_Cancel")}) {
+            GridSizePrompt prompt(prompts, '.');
+            prompt.setSizeText(QStringLiteral("0.05"));
+            prompt.show();
+            QTest::keyPress(key == Qt::Key_Return ? static_cast<QWidget *>(field(prompt))
+                                                  : child(prompt, button),
+                            key);
+            QVERIFY(prompt.isHidden());
+            QCOMPARE(prompt.Cancelled, key == Qt::Key_Escape);
+        }
+        QCOMPARE(prompts.shown.size(), 1);
+    }
+
+    void gridStepCommandOffersTheStepInTheUsersFormAndKeepsItForNoStep()
+    {
+        QLocale::setDefault(QLocale(QLocale::German));
+        ShellFixture f;
+        f.insert();
+        f.workspace().setGridSize(f.set().dialog(0).FrmIndex, 0.05f);
+        QString offered;
+        f.windows.steps.push_back([&offered](QDialog &prompt) {
+            offered = field(prompt)->text();
+            field(prompt)->setText(QStringLiteral("-"));
+            child(prompt, "cmd_OK")->click();
+        });
+        f.menus().gridSize->trigger();
+        QLocale::setDefault(QLocale::c());
+        QCOMPARE(offered, QStringLiteral("0,05"));
+        QCOMPARE(f.set().dialog(0).GridSize, 0.05f);
+        for (const char *answer : {"0", "", "0.25"}) {
+            f.windows.fill("txt_size", answer, *answer ? "cmd_OK" : "cmd_Cancel");
+            f.menus().gridSize->trigger();
+        }
+        QCOMPARE(f.set().dialog(0).GridSize, 0.25f);
+        QCOMPARE(f.workspace().history().count(), 3); // insert, the step set here, 0.25
+        QCOMPARE(f.windows.shown.size(), 4);
+        QVERIFY(f.prompts.shown.isEmpty());
+    }
+
+    void aLongMessageFitsTheScreenWithTheWholeTextInItsDetails()
+    {
+        QStringList problems;
+        for (int i = 0; i < 500; ++i)
+            problems << QStringLiteral(
+                            "- dialog \"D\", control %1 (\"c\"), IDC: %2 is not a number")
+                            .arg(i)
+                            .arg(QString(200, QLatin1Char('9')) + QStringLiteral(" x"));
+        problems << QStringLiteral("- the terminal's escape \x1b[2J is spelt out");
+        int height = 0;
+        QString shown, details;
+        whenShown<QMessageBox>([&](QMessageBox &box) {
+            for (QPushButton *button : box.findChildren<QPushButton *>()) {
+                if (button->text().startsWith(QStringLiteral("Show Details")))
+                    button->click();
+            }
+            QApplication::processEvents();
+            height = box.sizeHint().height();
+            shown = box.text();
+            details = box.detailedText();
+            box.accept();
+        });
+        QtUserPrompts(nullptr).message(QStringLiteral("WARNING"),
+                                       problems.join(QStringLiteral("\r\n")),
+                                       UserPrompts::Icon::Warning);
+        QVERIFY(height > 0);
+        QVERIFY2(height <= QGuiApplication::primaryScreen()->availableGeometry().height(),
+                 qPrintable(QString::number(height)));
+        QVERIFY(shown.contains(QStringLiteral("more lines under Show Details")));
+        QCOMPARE(details.count(QLatin1Char('\n')), 500);
+        QVERIFY(details.endsWith(QStringLiteral("escape \\x1b[2J is spelt out")));
+    }
+
+    void saveQuestionButtonsEachCarryAnAccessKey()
+    {
+        QStringList texts;
+        whenShown<QMessageBox>([&texts](QMessageBox &box) {
+            for (QAbstractButton *button : box.buttons())
+                texts << button->text();
+            box.button(QMessageBox::Cancel)->click();
+        });
+        QCOMPARE(QtUserPrompts(nullptr).askSaveDiscardCancel(QStringLiteral("WARNING"),
+                                                             QStringLiteral("Save?")),
+                 UserPrompts::Choice::Cancel);
+        texts.sort();
+        QCOMPARE(texts, QStringList({"&Cancel", "&Discard", "&Save"}));
+    }
+
+    void fileDialogShowsTheFilterInCapitalsAndListsDesignFilesInAnyCase()
+    {
+        QTemporaryDir folder;
+        for (const char *name : {"a.kvx", "B.KVX", "c.Kvx", "d.txt"})
+            QVERIFY(writeFile(folder.filePath(QLatin1String(name))));
+        QStringList filters, listed;
+        whenShown<QFileDialog>([&](QFileDialog &dialog) {
+            filters = dialog.nameFilters();
+            auto *model = dialog.findChild<QFileSystemModel *>();
+            const QModelIndex root = model->index(folder.path());
+            if (!QTest::qWaitFor([&] { return model->rowCount(root) >= 3; }))
+                listed << QStringLiteral("(the folder was not read)");
+            for (int row = 0; row < model->rowCount(root); ++row)
+                listed << model->index(row, 0, root).data().toString();
+            dialog.reject();
+        });
+        QCOMPARE(QtUserPrompts(nullptr).openFileName(folder.path(), QStringLiteral("Load Dialog"),
+                                                     QStringLiteral("kvx"),
+                                                     FileCommands::fileFilter()),
+                 QString());
+        QCOMPARE(filters, QStringList {"ZTK Dialog (*.KVX)"});
+        listed.sort(Qt::CaseInsensitive);
+        QCOMPARE(listed, QStringList({"a.kvx", "B.KVX", "c.Kvx"}));
     }
 };
 

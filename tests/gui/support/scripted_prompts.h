@@ -45,18 +45,12 @@ public:
     QString openFileName(const QString &folder, const QString &title, const QString &suffix,
                          const QString &filter) override
     {
-        shown.append({QStringLiteral("open"), title,
-                      folder + QLatin1Char('|') + suffix + QLatin1Char('|') + filter,
-                      Icon::Information});
-        return take(fileNames, QString());
+        return fileName(QStringLiteral("open"), folder, title, suffix, filter);
     }
     QString saveFileName(const QString &folder, const QString &title, const QString &suffix,
                          const QString &filter) override
     {
-        shown.append({QStringLiteral("save"), title,
-                      folder + QLatin1Char('|') + suffix + QLatin1Char('|') + filter,
-                      Icon::Information});
-        return take(fileNames, QString());
+        return fileName(QStringLiteral("save"), folder, title, suffix, filter);
     }
     std::optional<QColor> pickColour(const QString &title, const QColor &) override
     {
@@ -73,6 +67,12 @@ public:
     }
 
 private:
+    QString fileName(const QString &kind, const QString &folder, const QString &title,
+                     const QString &suffix, const QString &filter)
+    {
+        shown.append({kind, title, folder + '|' + suffix + '|' + filter, Icon::Information});
+        return take(fileNames, QString());
+    }
     template<typename T> T take(std::deque<T> &queue, T fallback)
     {
         if (queue.empty()) {

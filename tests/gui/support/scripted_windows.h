@@ -6,6 +6,8 @@
 #include "app/modal_runner.h"
 
 #include <QDialog>
+#include <QLineEdit>
+#include <QPushButton>
 #include <QStringList>
 
 #include <deque>
@@ -34,6 +36,15 @@ public:
             Step step = std::move(steps.front());
             steps.pop_front();
             step(dialog);
+        });
+    }
+
+    // The next window gets `text` typed into its `field`, then its `button` clicked.
+    void fill(const char *field, const QString &text, const char *button = "cmd_OK")
+    {
+        steps.push_back([=](QDialog &dialog) {
+            dialog.findChild<QLineEdit *>(QLatin1String(field))->setText(text);
+            dialog.findChild<QPushButton *>(QLatin1String(button))->click();
         });
     }
 };

@@ -18,20 +18,16 @@ public:
         QSettings::setPath(QSettings::IniFormat, QSettings::UserScope, m_folder.path());
     }
 
-    // The stored grid switch, as another run would find it; none when nothing is stored.
-    static QVariant storedViewGrid()
+    // A stored setting as another run would find it; none when nothing is stored.
+    static QVariant value(const char *key) { return QSettings(kOrg, kOrg).value(key); }
+    static void setValue(const char *key, const QString &text)
     {
-        return QSettings(QStringLiteral("Kovrin"), QStringLiteral("Kovrin"))
-            .value(QStringLiteral("SETTINGS/VIEWGRID"));
+        QSettings(kOrg, kOrg).setValue(key, text);
     }
-    static void storeViewGrid(const QString &text)
-    {
-        QSettings settings(QStringLiteral("Kovrin"), QStringLiteral("Kovrin"));
-        settings.setValue(QStringLiteral("SETTINGS/VIEWGRID"), text);
-    }
-    static void clear() { QSettings(QStringLiteral("Kovrin"), QStringLiteral("Kovrin")).clear(); }
+    static void clear() { QSettings(kOrg, kOrg).clear(); }
 
 private:
+    static constexpr auto kOrg = "Kovrin";
     QTemporaryDir m_folder;
 };
 

@@ -1,0 +1,627 @@
+// Design files through the main window: Save, Save As and Load with their file dialogs, reports
+// and a set on screen that survives every failure; the title's modified mark and the question
+// before unsaved work would be lost; the recent files, a dropped file, the command line, and
+// the import of dialog code; autosave to the recovery folder and recovery at the next start of
+// what a run that did not end cleanly left; the versions saves replace kept in the backup folder.
+// Everything stays in the test mode's data folder.
+#include "app/autosave.h"
+#include "app/backups.h"
+#include "app/file_commands.h"
+#include "app/fs_path.h"
+#include "app/recent_files_menu.h"
+#include "persist/backup_names.h"
+#include "persist/design_writer.h"
+
+#include "shell_fixture.h"
+
+#include <QDesktopServices>
+#include <QDropEvent>
+#include <QLockFile>
+#include <QMimeData>
+#include <QUndoStack>
+
+#include <functional>
+
+using namespace kovrin;
+using Choice = UserPrompts::Choice;
+using namespace std::chrono_literals;
+
+namespace {
+
+// The main window's title: the product, its version and what follows them.
+QString title(const char *tail)
+{
+    return QStringLiteral("Kovrin v0.61 BETA") + QLatin1String(tail);
+}
+
+QStringList recentEntries(ShellFixture &f)
+{
+    QStringList out;
+    for (QAction *entry : f.menus().recentFiles) {
+        if (entry->isVisible())
+            out << entry->text();
+    }
+    return out;
+}
+
+// Sends a drag and, when it was taken, the drop of these files; true when the drag was taken.
+bool dropFiles(QWidget &window, const QStringList &paths)
+{
+    QMimeData data;
+    QList<QUrl> urls;
+    for (const QString &path : paths)
+        urls << QUrl::fromLocalFile(path);
+    data.setUrls(urls);
+    const QPoint point(window.width() / 2, window.height() / 2);
+    QDragEnterEvent enter(point, Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
+    QCoreApplication::sendEvent(&window, &enter);
+    if (!enter.isAccepted())
+        return false;
+    QDropEvent drop(QPointF(point), Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
+    QCoreApplication::sendEvent(&window, &drop);
+    return true;
+}
+
+using Command = std::function<void(ShellFixture &)>;
+
+QByteArray bytesOf(const DialogSet &set)
+{
+    return QByteArray::fromStdString(designBytes(set).bytes);
+}
+
+QStringList filesIn(const QString &folder)
+{
+    return QDir(folder).entryList(QDir::Files | QDir::Hidden, QDir::Name);
+}
+
+QString left(const QString &file)
+{
+    return RecoverySlot::folder() + '/' + file;
+}
+
+// What a run that ended without a word left: its recovery file and whose it is.
+void leaveRecovery(const QString &id, const QByteArray &design, const QString &source)
+{
+    QVERIFY(writeFile(left(id + ".kvx"), design));
+    QVERIFY(writeFile(left(id + ".source"), source.toUtf8()));
+}
+
+const QString kMainMenu = QStringLiteral(KOVRIN_TEST_DATA "/main_menu.kvx");
+
+} // namespace
+
+class FilesTest : public QObject
+{
+    Q_OBJECT
+    TestSettings m_settings;
+    QTemporaryDir m_folder;
+    QList<QUrl> m_opened;
+
+    QString path(const QString &name) const { return m_folder.filePath(name); }
+    QString design(const QString &name, const QByteArray &dialog)
+    {
+        return writeFile(path(name), designText({dialog})) ? path(name) : QString();
+    }
+    // A set saved as menu.kvx, then changed.
+    void savedThenChanged(ShellFixture &f)
+    {
+        f.insert();
+        f.prompts.fileNames = {path("menu.kvx")};
+        f.window->saveAs();
+        f.insert();
+        f.asked();
+    }
+
+public slots:
+    void openedUrl(const QUrl &url) { m_opened << url; }
+
+private slots:
+    void init()
+    {
+        TestSettings::clear();
+        QDir(QStandardPaths::writableLocation(QStandardPaths::AppDataLocation)).removeRecursively();
+        QFile::remove(path("menu.kvx"));
+    }
+
+    void saveWithoutACurrentFileIsSaveAsThenSaveSaysSaved()
+    {
+        ShellFixture f;
+        f.insert();
+        f.prompts.fileNames = {QString(), path("menu.kvx")};
+        f.window->saveAs();
+        QCOMPARE(f.state(), "DIALOG1 windows 1 file '' counter 1 *");
+        QCOMPARE(f.window->windowTitle(), title(" *"));
+        f.menus().save->trigger();
+        QCOMPARE(f.last().text,
+                 FileCommands::initialFolder() + "|kvx|" + FileCommands::fileFilter());
+        QCOMPARE(f.asked(), "save Save As..., save Save As..."); // no "Saved." after Save As
+        QVERIFY(fileContents(path("menu.kvx")).startsWith("\"0.61\"\r\n\"DIALOG1\"\r\n"));
+        QCOMPARE(fromFsPath(f.set().CurrentFile), path("menu.kvx"));
+        QCOMPARE(f.window->windowTitle(), title(" - menu.kvx"));
+
+        f.insert();
+        QCOMPARE(f.window->windowTitle(), title(" - menu.kvx *"));
+        f.menus().undo->trigger(); // back where it was saved
+        QCOMPARE(f.window->windowTitle(), title(" - menu.kvx"));
+        f.menus().undo->trigger(); // before the save: changed against the file
+        QCOMPARE(f.window->windowTitle(), title(" - menu.kvx *"));
+        f.menus().redo->trigger();
+        f.set().renameDialog(0, "MAIN");
+        f.insert();
+        f.window->save(); // now Save writes the same file, says so and clears the mark
+        QCOMPARE(f.last().text, QStringLiteral("Saved."));
+        QCOMPARE(f.asked(), "message OPERATION SUCCESSFUL");
+        QVERIFY(fileContents(path("menu.kvx")).contains("\"MAIN\""));
+        QCOMPARE(f.window->windowTitle(), title(" - menu.kvx"));
+    }
+
+    void overwriteIsAskedAndAFileThatCannotBeWrittenIsReported()
+    {
+        ShellFixture f;
+        f.insert();
+        QVERIFY(writeFile(path("old.kvx"), "old"));
+        f.prompts.fileNames = {path("old.kvx"), path("old.kvx")};
+        f.prompts.yesNoAnswers = {false, true};
+        f.window->saveAs();
+        QVERIFY(f.last().text.contains(QStringLiteral("overwrite")));
+        QCOMPARE(f.asked(), "save Save As..., yesno WARNING!");
+        QCOMPARE(fileContents(path("old.kvx")), QByteArray("old"));
+        QVERIFY(f.set().CurrentFile.empty());
+        f.window->saveAs();
+        QVERIFY(fileContents(path("old.kvx")).startsWith("\"0.61\""));
+        QCOMPARE(fromFsPath(f.set().CurrentFile), path("old.kvx"));
+
+        QVERIFY(writeFile(path("plain"), "x")); // a folder that is a file stops even root
+        f.prompts.fileNames = {path("plain/inside.kvx")};
+        f.asked();
+        f.window->saveAs();
+        QVERIFY2(f.last().text.contains(path("plain/inside.kvx")), qPrintable(f.last().text));
+        QCOMPARE(f.asked(), "save Save As..., message WARNING!");
+        QCOMPARE(fromFsPath(f.set().CurrentFile), path("old.kvx"));
+
+        // Save to a current file whose folder has gone: reported, no "Saved.".
+        f.set().CurrentFile = toFsPath(path("gone/menu.kvx"));
+        f.window->save();
+        QCOMPARE(f.asked(), "message WARNING!");
+        QCOMPARE(fromFsPath(f.set().CurrentFile), path("gone/menu.kvx"));
+
+        // Characters the file cannot hold are listed after the save.
+        f.set().renameDialog(0, "MENU\xce\xa9"); // a Greek capital omega
+        f.prompts.fileNames = {path("omega.kvx")};
+        f.window->saveAs();
+        QVERIFY(f.last().text.contains(QStringLiteral("\r\n- ")));
+        QCOMPARE(f.asked(), "save Save As..., message WARNING!");
+        QCOMPARE(fromFsPath(f.set().CurrentFile), path("omega.kvx"));
+    }
+
+    void loadReplacesTheSetWithTheFilesDialogs()
+    {
+        ShellFixture f;
+        f.insert(2);
+        f.set().renameDialog(0, "MAIN");
+        f.set().setGridSize(1, 0.05f);
+        QVERIFY(f.set().createControl(0, ControlKind::Button, 1203, 763.5,
+                                      f.workspace().surfaceOuterSize()));
+        f.prompts.fileNames = {path("two.kvx"), path("two.kvx")};
+        f.window->saveAs();
+        f.prompts.yesNoAnswers = {true};
+        f.window->newDialog();
+        f.insert();
+        f.asked();
+        f.prompts.saveDiscardAnswers = {Choice::Discard};
+        f.menus().load->trigger();
+        QCOMPARE(f.last().text,
+                 FileCommands::initialFolder() + "|kvx|" + FileCommands::fileFilter());
+        QCOMPARE(f.asked(), "savediscard WARNING!, open Load Dialog"); // no report: a clean load
+        QCOMPARE(f.state(), "MAIN,DIALOG2 windows 2 file 'two.kvx' counter 2");
+        QCOMPARE(f.windowTitles(), QStringList({"MAIN", "DIALOG2"}));
+        QCOMPARE(f.set().dialog(1).GridSize, 0.05f);
+        // The drawn control stands where it stood: the loader used the real window frame.
+        const DrawnControl &button = f.set().dialog(0).drawn.stackingOrder().back();
+        QCOMPARE(qRound(button.left), 1203);
+        QCOMPARE(qRound(button.top * 2), 1527);
+        QVERIFY(!f.menus().undo->isEnabled());
+    }
+
+    void aLoadThatBringsNoFileLeavesTheSetAsItWas_data()
+    {
+        QTest::addColumn<QString>("name");
+        QTest::newRow("cancelled") << "";
+        QTest::newRow("missing") << "missing.kvx";
+        QTest::newRow("folder") << ".";
+    }
+    void aLoadThatBringsNoFileLeavesTheSetAsItWas()
+    {
+        QFETCH(QString, name);
+        ShellFixture f;
+        f.insert(2);
+        f.set().CurrentFile = "/kept/menu.kvx";
+        const QString unreadable = name.isEmpty() ? name : QDir::cleanPath(path(name));
+        f.prompts.saveDiscardAnswers = {Choice::Discard};
+        f.prompts.fileNames = {unreadable};
+        f.window->load();
+        QVERIFY2(f.last().text.contains(unreadable), qPrintable(f.last().text));
+        QCOMPARE(f.asked(),
+                 "savediscard WARNING!, open Load Dialog"
+                     + QString(name.isEmpty() ? "" : ", message WARNING!"));
+        // Discard loses nothing until a file comes in.
+        QCOMPARE(f.state(), "DIALOG1,DIALOG2 windows 2 file 'menu.kvx' counter 2 *");
+    }
+
+    void problemsInTheFileAreListedInOneMessageAfterLoading()
+    {
+        QVERIFY(writeFile(path("tiny.kvx"),
+                          designText({"A"}, "0.00001") + designText({"B"}, "0.1").mid(8)));
+        ShellFixture f;
+        f.prompts.fileNames = {path("tiny.kvx")};
+        f.window->load();
+        QCOMPARE(f.names(), (Names {"A", "B"}));
+        QVERIFY2(f.last().text.contains(QStringLiteral("\r\n- dialog \"A\"")),
+                 qPrintable(f.last().text));
+        QVERIFY(f.last().text.endsWith(QStringLiteral("\r\n")));
+        QCOMPARE(f.asked(), "open Load Dialog, message WARNING!");
+    }
+
+    void aFileNamedOnTheCommandLineLoadsAsLoadWould()
+    {
+        design("cli.kvx", "FROM_CLI");
+        ShellFixture f;
+        const QString before = QDir::currentPath();
+        QDir::setCurrent(m_folder.path());
+        f.window->openFile(QStringLiteral("cli.kvx"));
+        QDir::setCurrent(before);
+        QCOMPARE(fromFsPath(f.set().CurrentFile), path("cli.kvx"));
+        QCOMPARE(f.asked(), "");
+        f.window->openFile(path("nothing-here.kvx"));
+        QCOMPARE(f.asked(), "message WARNING!");
+        QCOMPARE(f.state(), "FROM_CLI windows 1 file 'cli.kvx' counter 1");
+    }
+
+    // Quit, the close box, Load, New, a recent file and a dropped file all ask first.
+    void unsavedWorkIsAskedAboutAndCancelKeepsEverything_data()
+    {
+        QTest::addColumn<Command>("command");
+        QTest::newRow("quit") << Command([](ShellFixture &f) { f.menus().quit->trigger(); });
+        QTest::newRow("close box") << Command([](ShellFixture &f) { QVERIFY(!f.window->close()); });
+        QTest::newRow("load") << Command([](ShellFixture &f) { f.menus().load->trigger(); });
+        QTest::newRow("new") << Command([](ShellFixture &f) { f.menus().newDialog->trigger(); });
+        QTest::newRow("recent file")
+            << Command([](ShellFixture &f) { f.menus().recentFiles.at(0)->trigger(); });
+        QTest::newRow("drop") << Command([](ShellFixture &f) {
+            QVERIFY(dropFiles(*f.window, {fromFsPath(f.set().CurrentFile)}));
+        });
+    }
+    void unsavedWorkIsAskedAboutAndCancelKeepsEverything()
+    {
+        QFETCH(Command, command);
+        ShellFixture f;
+        f.window->show();
+        savedThenChanged(f);
+        f.prompts.saveDiscardAnswers = {Choice::Cancel};
+        command(f);
+        QCOMPARE(f.last().text, QStringLiteral("Save changes to the dialogs before closing?"));
+        QCOMPARE(f.asked(), "savediscard WARNING!");
+        QVERIFY(f.window->isVisible());
+        QCOMPARE(f.state(), "DIALOG1,DIALOG2 windows 2 file 'menu.kvx' counter 2 *");
+        // Unchanged again, nothing is asked.
+        f.menus().undo->trigger();
+        QVERIFY(f.window->close());
+        QCOMPARE(f.asked(), "");
+    }
+
+    void quitWithChangesAnsweredDiscardOrSaveQuits()
+    {
+        for (const auto answer : {Choice::Discard, Choice::Save}) {
+            QFile::remove(path("menu.kvx"));
+            ShellFixture f;
+            f.window->show();
+            savedThenChanged(f);
+            f.prompts.saveDiscardAnswers = {answer};
+            QVERIFY(f.window->close());
+            QVERIFY(!f.window->isVisible());
+            // Discard writes nothing; Save writes the changed set first.
+            QCOMPARE(fileContents(path("menu.kvx")).contains("\"DIALOG2\""),
+                     answer == Choice::Save);
+        }
+    }
+
+    void aSaveThatDoesNotHappenKeepsTheProgramRunning()
+    {
+        ShellFixture f;
+        f.insert(); // never saved: Save is Save As
+        QVERIFY(writeFile(path("plain"))); // a folder that is a file stops the write
+        f.prompts.saveDiscardAnswers = {Choice::Save, Choice::Save};
+        f.prompts.fileNames = {QString(), path("plain/menu.kvx")};
+        QVERIFY(!f.window->close());
+        QVERIFY(!f.window->close());
+        QCOMPARE(f.asked(),
+                 "savediscard WARNING!, save Save As..., savediscard WARNING!, "
+                 "save Save As..., message WARNING!");
+        QCOMPARE(f.state(), "DIALOG1 windows 1 file '' counter 1 *");
+    }
+
+    void loadAndNewOverUnsavedWorkGoOnAfterSaveOrDiscard()
+    {
+        ShellFixture f;
+        savedThenChanged(f);
+        // Save, then the file dialog; what was saved is what comes back.
+        f.prompts.saveDiscardAnswers = {Choice::Save, Choice::Discard};
+        f.prompts.fileNames = {path("menu.kvx")};
+        f.window->load();
+        QCOMPARE(f.state(), "DIALOG1,DIALOG2 windows 2 file 'menu.kvx' counter 2");
+        QVERIFY(!f.menus().undo->isEnabled());
+
+        f.insert();
+        f.asked();
+        f.prompts.yesNoAnswers = {true};
+        f.window->newDialog();
+        QCOMPARE(f.asked(), "savediscard WARNING!, yesno WARNING!");
+        QCOMPARE(f.state(), " windows 0 file '' counter 0");
+        QCOMPARE(f.workspace().history().count(), 0);
+    }
+
+    void theLastFiveFilesAreListedMostRecentFirstAndKeptBetweenRuns()
+    {
+        {
+            ShellFixture f;
+            QVERIFY(recentEntries(f).isEmpty());
+            QVERIFY(!f.menus().recentSeparator->isVisible());
+            for (const char *name : {"one", "two", "three", "four", "five"})
+                f.window->openFile(design(QString::fromLatin1(name) + ".kvx", "D"));
+            f.insert();
+            f.prompts.fileNames = {path("six & more.kvx")};
+            f.window->saveAs(); // saving names a file as much as loading
+            f.window->openFile(path("three.kvx"));
+            QCOMPARE(recentEntries(f),
+                     QStringList({"&1 three.kvx", "&2 six && more.kvx", "&3 five.kvx",
+                                  "&4 four.kvx", "&5 two.kvx"}));
+            QVERIFY(f.menus().recentSeparator->isVisible());
+            QCOMPARE(f.menus().recentFiles.at(1)->statusTip(),
+                     QDir::toNativeSeparators(path("six & more.kvx")));
+
+            // An entry loads its file through the unsaved work question.
+            f.insert();
+            f.prompts.saveDiscardAnswers = {Choice::Discard};
+            f.menus().recentFiles.at(3)->trigger();
+            QCOMPARE(f.names(), Names {"D"});
+            QCOMPARE(fromFsPath(f.set().CurrentFile), path("four.kvx"));
+            QCOMPARE(recentEntries(f).first(), "&1 four.kvx");
+        }
+        ShellFixture again;
+        QCOMPARE(again.window->recentFiles().paths(),
+                 QStringList({path("four.kvx"), path("three.kvx"), path("six & more.kvx"),
+                              path("five.kvx"), path("two.kvx")}));
+    }
+
+    void aFileThatHasGoneIsTakenOffTheListWithAMessage()
+    {
+        ShellFixture f;
+        f.window->openFile(design("gone.kvx", "GONE"));
+        f.window->openFile(design("kept.kvx", "KEPT"));
+        QVERIFY(QFile::remove(path("gone.kvx")));
+        f.menus().recentFiles.at(1)->trigger();
+        QVERIFY(f.last().text.contains(QDir::toNativeSeparators(path("gone.kvx"))));
+        QCOMPARE(f.asked(), "message WARNING!");
+        QCOMPARE(recentEntries(f), QStringList {"&1 kept.kvx"});
+        QCOMPARE(f.state(), "KEPT windows 1 file 'kept.kvx' counter 1");
+        QCOMPARE(ShellFixture().window->recentFiles().paths(), QStringList {path("kept.kvx")});
+    }
+
+    void aDroppedDesignFileLoadsThroughTheUnsavedWorkQuestion()
+    {
+        ShellFixture f;
+        f.insert();
+        const QString dropped = design("dropped.KVX", "DROPPED");
+        QVERIFY(writeFile(path("notes.txt")));
+        QVERIFY(!dropFiles(*f.window, {path("notes.txt")}));
+        f.prompts.saveDiscardAnswers = {Choice::Discard};
+        QVERIFY(dropFiles(*f.window, {path("notes.txt"), dropped}));
+        QCOMPARE(f.asked(), "savediscard WARNING!");
+        QCOMPARE(fromFsPath(f.set().CurrentFile), dropped);
+        QCOMPARE(f.state(), "DROPPED windows 1 file 'dropped.KVX' counter 1");
+    }
+
+    void importAddsDialogsInOneStepWithFreeNamesAndOneReport()
+    {
+        ShellFixture f;
+        f.insert();
+        f.workspace().renameDialog(f.set().dialog(0).FrmIndex, QStringLiteral("RadioDialog"));
+        const int steps = f.workspace().history().count();
+        const std::int16_t tag = f.set().NextTag;
+        f.prompts.fileNames = {KOVRIN_TEST_DATA "/import/mission.ext"};
+        f.menus().importCode->trigger();
+        QCOMPARE(f.prompts.shown.at(0).kind, QStringLiteral("open"));
+        QVERIFY(f.prompts.shown.at(0).text.contains(QStringLiteral("*.hpp")));
+        QCOMPARE(f.names(), (Names {"RadioDialog", "TerminalDialog", "RadioDialog_2"}));
+        QCOMPARE(f.windowTitles().size(), 3);
+        QCOMPARE(f.set().dialog(1).cControls.size(), 9u);
+        QCOMPARE(f.set().NextTag, tag + 13);
+        QCOMPARE(f.set().dialog(2).drawn.stackingOrder().size(), 4u);
+        QCOMPARE(f.workspace().history().count(), steps + 1);
+        // One message: the free name, and the properties left to the game.
+        QCOMPARE(f.prompts.shown.size(), 2);
+        QCOMPARE(f.last().title, QStringLiteral("WARNING"));
+        QVERIFY(f.last().text.contains(QStringLiteral("it was imported as RadioDialog_2")));
+        QVERIFY(f.last().text.contains(QStringLiteral("- soundPush (3 controls)")));
+        f.workspace().history().undo();
+        QCOMPARE(f.names(), (Names {"RadioDialog"}));
+        QCOMPARE(f.windowTitles().size(), 1);
+        f.workspace().history().redo();
+        QCOMPARE(f.names().size(), 3u);
+
+        // Problems are reported; a file without dialogs adds nothing.
+        f.prompts.fileNames
+            = {KOVRIN_TEST_DATA "/import/titles.hpp", KOVRIN_TEST_DATA "/import/ui/defines.hpp"};
+        f.menus().importCode->trigger();
+        QCOMPARE(f.names().back(), "HudClock");
+        QVERIFY(f.last().text.contains(QStringLiteral("type = 101")));
+        f.menus().importCode->trigger();
+        QCOMPARE(f.names().size(), 4u);
+        QCOMPARE(f.last().title, QStringLiteral("WARNING"));
+        QVERIFY(f.last().text.startsWith(QStringLiteral("No dialog was imported")));
+        QCOMPARE(f.prompts.unexpected, 0);
+    }
+
+    void theRecoveryFileHoldsWhatSaveWritesUntilSavedOrClosed()
+    {
+        ShellFixture f; // autosaves a moment after each change
+        f.window->autosave().setInterval(20ms);
+        const QString recovery = f.window->autosave().slot().designPath();
+        const QString source = f.window->autosave().slot().sourcePath();
+        f.insert();
+        QTRY_COMPARE(fileContents(recovery), bytesOf(f.set()));
+        QVERIFY(QFile::exists(f.window->autosave().slot().markerPath()));
+        QCOMPARE(fileContents(source), QByteArray()); // never saved
+
+        f.prompts.fileNames = {path("menu.kvx")};
+        f.window->save();
+        QCOMPARE(fileContents(path("menu.kvx")), bytesOf(f.set()));
+        QTRY_VERIFY(!QFile::exists(recovery));
+
+        f.insert(); // a change to a saved set says whose it is
+        QTRY_COMPARE(fileContents(recovery), bytesOf(f.set()));
+        QCOMPARE(fileContents(source), path("menu.kvx").toUtf8());
+        f.menus().undo->trigger(); // back where it was saved: nothing to recover
+        QTRY_VERIFY(!QFile::exists(recovery));
+
+        f.insert(); // a clean quit leaves nothing
+        QTRY_VERIFY(QFile::exists(recovery));
+        f.prompts.saveDiscardAnswers = {UserPrompts::Choice::Discard};
+        QVERIFY(f.window->close());
+        QCOMPARE(filesIn(RecoverySlot::folder()), QStringList());
+        QCOMPARE(f.prompts.unexpected, 0);
+    }
+
+    void theIntervalComesFromTheSettings()
+    {
+        QCOMPARE(Autosave::intervalFromSettings(), 60s);
+        TestSettings::setValue("SETTINGS/AUTOSAVESECONDS", QStringLiteral("2"));
+        QCOMPARE(ShellFixture().window->autosave().interval(), std::chrono::milliseconds(5s));
+    }
+
+    void leftWorkIsOfferedAndYesBringsItBack()
+    {
+        const QByteArray design = fileContents(kMainMenu);
+        const QString source = path("menu.kvx");
+        leaveRecovery("gone-1", design, source);
+        leaveRecovery("running-1", design, QString()); // an instance that still runs keeps its own
+        QLockFile running(left("running-1.lock"));
+        QVERIFY(running.tryLock(0));
+        const QDateTime savedAt = QFileInfo(left("gone-1.kvx")).lastModified();
+
+        ShellFixture f; // autosaves only after a minute: the taken-over file stays as it was
+        f.prompts.yesNoAnswers = {true};
+        f.window->recoverUnsavedWork();
+        QCOMPARE(f.prompts.shown.size(), 1);
+        QCOMPARE(f.last().kind, QStringLiteral("yesno"));
+        QCOMPARE(f.last().title, QStringLiteral("Recover unsaved work"));
+        QVERIFY(f.last().text.contains(QDir::toNativeSeparators(source)));
+        QVERIFY(f.last().text.contains(QLocale().toString(savedAt.time(), QLocale::ShortFormat)));
+
+        ShellFixture loaded;
+        loaded.window->openFile(kMainMenu);
+        QCOMPARE(bytesOf(f.set()), bytesOf(loaded.set()));
+        QCOMPARE(QString::fromStdString(f.set().CurrentFile), source);
+        QVERIFY(f.workspace().isModified());
+        QCOMPARE(f.window->windowTitle(), title(" - menu.kvx *"));
+        // This instance has taken the work over; the running one's is untouched.
+        QCOMPARE(fileContents(f.window->autosave().slot().designPath()), design);
+        QVERIFY(!QFile::exists(left("gone-1.kvx")));
+        QVERIFY(QFile::exists(left("running-1.kvx")));
+    }
+
+    void noDeletesTheLeftWork()
+    {
+        leaveRecovery("gone-2", fileContents(kMainMenu), QString());
+        ShellFixture f;
+        f.prompts.yesNoAnswers = {false};
+        f.window->recoverUnsavedWork();
+        QVERIFY(f.prompts.shown[0].text.contains("never saved"));
+        QCOMPARE(f.set().count(), 0u);
+        QVERIFY(!f.workspace().isModified());
+        QCOMPARE(filesIn(RecoverySlot::folder()), QStringList());
+    }
+
+    void workThatCannotBeReadIsReportedAndKept()
+    {
+        // More dialogs than the counters hold: readable text, but no set can take it.
+        QByteArray design = designText({"D0"});
+        for (int i = 1; i <= 32767; ++i)
+            design += designText({i % 2 ? "D1" : "D0"}).mid(8);
+        leaveRecovery("gone-3", design, QString());
+        ShellFixture f;
+        f.prompts.yesNoAnswers = {true};
+        f.window->recoverUnsavedWork();
+        QCOMPARE(f.prompts.shown.size(), 2);
+        QCOMPARE(f.last().title, QStringLiteral("WARNING"));
+        QVERIFY(f.last().text.contains(QDir::toNativeSeparators(left("gone-3.kvx"))));
+        QCOMPARE(f.set().count(), 0u);
+        QVERIFY(!f.workspace().isModified());
+        QCOMPARE(fileContents(left("gone-3.kvx")), design);
+    }
+
+    void eachSaveKeepsTheVersionItReplacesTheNewestTen()
+    {
+        const QString backups = backupFolder();
+        ShellFixture f;
+        f.insert();
+        f.prompts.fileNames = {path("menu.kvx")};
+        f.window->saveAs();
+        QCOMPARE(filesIn(backups), QStringList());
+        QList<QByteArray> versions {fileContents(path("menu.kvx"))};
+        for (int save = 2; save <= 12; ++save) {
+            f.insert();
+            f.window->save();
+            versions << fileContents(path("menu.kvx"));
+            const QStringList kept = filesIn(backups);
+            QCOMPARE(kept.size(), std::min(save - 1, 10));
+            if (save == 2)
+                QCOMPARE(fileContents(backups + '/' + kept[0]), versions[0]);
+        }
+        // Saves in one second are told apart; the oldest went, in the order they were made.
+        std::vector<std::string> names;
+        for (const QString &file : filesIn(backups))
+            names.push_back(file.toStdString());
+        QList<QByteArray> kept;
+        for (const std::string &name : backupsOf("menu", names))
+            kept << fileContents(backups + '/' + QString::fromStdString(name));
+        QCOMPARE(kept, versions.mid(1, 10));
+
+        // A save over a version that is already kept adds nothing.
+        f.window->save();
+        const QStringList before = filesIn(backups);
+        f.window->save();
+        QCOMPARE(filesIn(backups), before);
+        QCOMPARE(f.prompts.unexpected, 0);
+    }
+
+    void aSaveGoesAheadWhenTheBackupCannotBeKept()
+    {
+        QVERIFY(writeFile(backupFolder(), "a file where the folder would be"));
+        ShellFixture f;
+        f.insert();
+        f.prompts.fileNames = {path("menu.kvx")};
+        f.window->saveAs();
+        f.insert();
+        f.window->save();
+        QVERIFY(fileContents(path("menu.kvx")).contains("\"DIALOG2\""));
+        QVERIFY(!f.workspace().isModified());
+        QCOMPARE(f.prompts.shown.size(), 3); // file dialog, the backup's warning, "Saved."
+        QCOMPARE(f.prompts.shown[1].title, QStringLiteral("WARNING"));
+        QVERIFY(f.prompts.shown[1].text.contains("backup folder"));
+    }
+
+    void theBackupFolderOpensInTheFileManager()
+    {
+        ShellFixture f;
+        QDesktopServices::setUrlHandler(QStringLiteral("file"), this, "openedUrl");
+        f.menus().openBackups->trigger();
+        QDesktopServices::unsetUrlHandler(QStringLiteral("file"));
+        QCOMPARE(m_opened, QList<QUrl> {QUrl::fromLocalFile(backupFolder())});
+        QVERIFY(QFileInfo(backupFolder()).isDir());
+        QVERIFY(f.prompts.shown.isEmpty());
+    }
+};
+
+QTEST_MAIN(FilesTest)
+#include "files_test.moc"

@@ -1,0 +1,430 @@
+// Changes of the set through the main window and on a real design surface inside it: commands,
+// the property editor, mouse drags, keys, the context menu, the control order window, the
+// selection and the Arrange menu. Each change is one undo step named in the Edit menu, and undo
+// and redo give back exactly what stood before and after.
+#include "app/arrange_menu.h"
+#include "props_window/property_editor.h"
+#include "shell_fixture.h"
+#include "surface/grid_lines.h"
+#include "surface/held_keys.h"
+#include "surface_view/order_window.h"
+
+#include <QLabel>
+#include <QListWidget>
+#include <QUndoStack>
+
+#include <cmath>
+#include <functional>
+
+using namespace kovrin;
+
+namespace {
+
+using Surface = WindowSurface;
+using Change = std::function<void(Surface &)>;
+
+// The editor on a record of the surface's dialog, driven without its modal loop.
+void editRecord(Surface &s, std::size_t record, const std::function<void(PropertyEditor &)> &drive)
+{
+    PropertyEditor editor(*s.f.window, *s.view, record);
+    editor.show();
+    drive(editor);
+}
+
+void typeWidth(PropertyEditor &editor, const char *text)
+{
+    auto *width = editor.findChild<QLineEdit *>("txt_width");
+    width->selectAll();
+    QTest::keyClicks(width, QString::fromLatin1(text));
+}
+
+void sendKey(QWidget *to, QEvent::Type type, int key, Qt::KeyboardModifiers keys, bool repeat)
+{
+    QKeyEvent event(type, key, keys, QString(), repeat);
+    QApplication::sendEvent(to, &event);
+}
+
+// Picks the controls of these records with Ctrl+click.
+void pick(Surface &s, std::initializer_list<std::size_t> records)
+{
+    for (std::size_t record : records)
+        s.click(s.middleOf(record), Qt::ControlModifier);
+}
+
+} // namespace
+
+class GesturesTest : public QObject
+{
+    Q_OBJECT
+    TestSettings m_settings;
+
+private slots:
+    void init() { TestSettings::clear(); }
+
+    void everyChangeIsOneStepThatUndoAndRedoTakeBackExactly_data()
+    {
+        QTest::addColumn<Change>("change");
+        // Each row is named after the step that the Edit menu shows, then what makes it.
+        const auto row = [](const char *name, Change change) {
+            QTest::newRow(name) << change;
+        };
+        row("Control properties/property Apply", [](Surface &s) {
+            editRecord(s, 1, [](PropertyEditor &editor) {
+                typeWidth(editor, "0.5");
+                editor.cmd_apply_Click();
+            });
+        });
+        row("Control properties/property OK", [](Surface &s) {
+            editRecord(s, 0, [](PropertyEditor &editor) {
+                typeWidth(editor, "0.25");
+                editor.cmd_OK_Click();
+            });
+        });
+        row("Delete control/editor's delete", [](Surface &s) {
+            editRecord(s, 1, [](PropertyEditor &editor) { editor.cmd_delete_Click(); });
+        });
+        row("Insert dialog/insert", [](Surface &s) { s.f.menus().insertDialog->trigger(); });
+        row("Rename dialog/rename", [](Surface &s) {
+            s.f.windows.fill("txt_name", "MAIN");
+            s.f.window->renameDialog(*s.view);
+        });
+        row("Remove dialog/remove", [](Surface &s) {
+            s.f.prompts.yesNoAnswers = {true, true};
+            s.f.menus().removeDialog->trigger();
+        });
+        row("Grid size/grid step", [](Surface &s) {
+            s.f.windows.fill("txt_size", "0.1");
+            s.f.menus().gridSize->trigger();
+        });
+        row("Place control/place",
+            [](Surface &s) { s.placeByClick(ControlKind::List, QPoint(600, 50)); });
+        row("Place control/place on a control", [](Surface &s) {
+            s.f.window->toolbox()->arm(ControlKind::Picture);
+            s.drag(s.middleOf(1), s.middleOf(1) + QPoint(40, 20));
+        });
+        row("Move control/move",
+            [](Surface &s) { s.drag(s.middleOf(0), s.middleOf(0) + QPoint(120, 60)); });
+        row("Resize control/resize", [](Surface &s) {
+            const QPoint rightBand = s.inside(0, s.drawn(0).width - 30, s.drawn(0).height / 2);
+            s.drag(rightBand, rightBand + QPoint(80, 0));
+        });
+        row("Step control/keyboard step", [](Surface &s) {
+            s.click(s.middleOf(2));
+            QTest::keyClick(s.view, Qt::Key_Right, Qt::ControlModifier);
+            QTest::qWait(2 * HeldKeys::kSettleMilliseconds); // a release counts once it settled
+        });
+        row("Snap to grid/snap",
+            [](Surface &s) { s.menuCommand(s.middleOf(1), "mnu_snaptogrid"); });
+        row("Paste control/paste", [](Surface &s) {
+            s.menuCommand(s.middleOf(0), "mnu_makecopy");
+            s.menuCommand(s.onWindow(QPoint(600, 400)), "mnu_makepaste");
+        });
+        row("Bring control to front/front",
+            [](Surface &s) { s.menuCommand(s.middleOf(0), "mnu_tofront"); });
+        row("Send control to back/back",
+            [](Surface &s) { s.menuCommand(s.middleOf(2), "mnu_toback"); });
+        row("Control order/control order", [](Surface &s) {
+            OrderWindow order(*s.f.window, *s.view);
+            order.findChild<QListWidget *>(QStringLiteral("lst_ctrls"))->item(0)->setSelected(true);
+            order.findChild<QPushButton *>(QStringLiteral("cmd_front"))->click();
+            order.findChild<QPushButton *>(QStringLiteral("cmd_OK"))->click();
+        });
+        row("Delete control/delete key", [](Surface &s) {
+            s.click(s.middleOf(1));
+            QTest::keyClick(s.view, Qt::Key_Delete);
+        });
+        row("Align Left/align picked", [](Surface &s) {
+            s.f.makeCurrent("DIALOG1");
+            s.f.menus().selectAll->trigger();
+            s.f.window->arrangeMenu().action(ArrangeCommand::AlignLeft)->trigger();
+            QCOMPARE(s.dialog().cControls[2].X, s.dialog().cControls[0].X); // every one picked
+        });
+        row("Move controls/drag of picked", [](Surface &s) {
+            pick(s, {0, 2});
+            const double left0 = s.drawn(0).left, left1 = s.drawn(1).left;
+            s.drag(s.middleOf(2), s.middleOf(2) + QPoint(20, 10));
+            QCOMPARE(s.drawn(0).left, left0 + 300); // the picked ones follow the grabbed one
+            QCOMPARE(s.drawn(1).left, left1);
+        });
+        row("Delete controls/delete of picked", [](Surface &s) {
+            s.f.makeCurrent("DIALOG1");
+            s.f.menus().selectAll->trigger();
+            s.click(s.middleOf(1), Qt::ShiftModifier);
+            QTest::keyClick(s.view, Qt::Key_Delete);
+            QCOMPARE(s.dialog().cControls.size(), 1u);
+            QVERIFY(s.picked().empty());
+        });
+        row("Paste controls/paste of several", [](Surface &s) {
+            pick(s, {0, 1});
+            s.menuCommand(s.middleOf(1), "mnu_makecopy");
+            s.menuCommand(s.onWindow(QPoint(40, 350)), "mnu_makepaste");
+            QCOMPARE(s.dialog().cControls.size(), 5u);
+            const DrawnControl &first = *s.dialog().drawn.findByTag(s.dialog().cControls[3].Tag);
+            QCOMPARE(first.left, 40 * 15.0);
+            QCOMPARE(first.top, 350 * 15.0);
+            QCOMPARE(s.picked().size(), 2u); // the copies are picked now
+        });
+    }
+    void everyChangeIsOneStepThatUndoAndRedoTakeBackExactly()
+    {
+        QFETCH(Change, change);
+        const QString stepName = QString::fromLatin1(QTest::currentDataTag()).section('/', 0, 0);
+        Surface s;
+        QVERIFY(s.view);
+        QCOMPARE(s.tags.size(), 3u);
+        s.setGridStep(0.05f);
+        // A second dialog, current until a click on the first, below it.
+        s.f.insert();
+        s.f.windowNamed("DIALOG2")->move(0, s.f.windowNamed("DIALOG1")->height());
+        const int steps = s.f.workspace().history().count();
+        const SetPicture before = pictureOf(s.f);
+
+        change(s);
+        const SetPicture after = pictureOf(s.f);
+        QVERIFY(!(after == before));
+        QCOMPARE(s.f.workspace().history().count(), steps + 1);
+        QCOMPARE(s.f.menus().undo->text(), QStringLiteral("&Undo ") + stepName);
+        s.f.menus().undo->trigger();
+        QVERIFY(pictureOf(s.f) == before);
+        QCOMPARE(s.f.menus().redo->text(), QStringLiteral("Re&do ") + stepName);
+        s.f.menus().redo->trigger();
+        QVERIFY(pictureOf(s.f) == after);
+        s.f.menus().undo->trigger();
+        QVERIFY(pictureOf(s.f) == before);
+        QCOMPARE(s.f.windows.unexpected, 0);
+        QCOMPARE(s.f.prompts.unexpected, 0);
+    }
+
+    void editMenuEntriesAndShortcutsFollowTheHistory()
+    {
+        Surface s;
+        QVERIFY(s.view);
+        QAction *undo = s.f.menus().undo;
+        QAction *redo = s.f.menus().redo;
+        const double left = s.drawn(0).left;
+        s.drag(s.middleOf(0), s.middleOf(0) + QPoint(120, 0));
+        QVERIFY(s.drawn(0).left != left);
+        QTest::keyClick(s.view, Qt::Key_Z, Qt::ControlModifier);
+        QCOMPARE(s.drawn(0).left, left);
+        QVERIFY(redo->isEnabled());
+        QTest::keyClick(s.view, Qt::Key_Z, Qt::ControlModifier | Qt::ShiftModifier);
+        QVERIFY(s.drawn(0).left != left);
+        QTest::keyClick(s.view, Qt::Key_Z, Qt::ControlModifier);
+        QTest::keyClick(s.view, Qt::Key_Y, Qt::ControlModifier);
+        QVERIFY(s.drawn(0).left != left);
+
+        // A report without a change makes no step.
+        const int steps = s.f.workspace().history().count();
+        s.f.window->documentChanged(*s.view, QStringLiteral("Move control"));
+        editRecord(s, 0, [](PropertyEditor &editor) { editor.cmd_OK_Click(); });
+        s.f.windows.fill("txt_name", "DIALOG1");
+        s.f.window->renameDialog(*s.view);
+        QCOMPARE(s.f.workspace().history().count(), steps);
+
+        // Undone back to the start nothing is left to undo; a new change drops what could have
+        // been redone, and numbers are never reused.
+        while (undo->isEnabled())
+            undo->trigger();
+        QCOMPARE(undo->text(), QStringLiteral("&Undo"));
+        QCOMPARE(s.f.set().count(), 0u);
+        redo->trigger();
+        QCOMPARE(s.f.names(), Names {"DIALOG1"});
+        QCOMPARE(s.f.set().dialog(0).FrmIndex, 1);
+        undo->trigger();
+        s.f.insert();
+        QVERIFY(!redo->isEnabled());
+        QCOMPARE(s.f.names(), Names {"DIALOG2"});
+    }
+
+    void undoOfRemoveBringsTheDialogItsControlsAndItsWindowBackInPlace()
+    {
+        ShellFixture f;
+        f.insert(3);
+        QVERIFY(f.set().createControl(1, ControlKind::Input, 900, 900,
+                                      f.workspace().surfaceOuterSize()));
+        f.window->documentChanged(*f.viewOf(1), QStringLiteral("Place control"));
+        f.windowNamed("DIALOG2")->move(40, 30);
+        f.makeCurrent("DIALOG2");
+        f.prompts.yesNoAnswers = {true, true};
+        f.window->removeCurrentDialog();
+        QCOMPARE(f.names(), (Names {"DIALOG1", "DIALOG3"}));
+
+        f.menus().undo->trigger();
+        QCOMPARE(f.windowTitles(), QStringList({"DIALOG1", "DIALOG2", "DIALOG3"}));
+        QCOMPARE(f.set().dialog(1).FrmIndex, 2);
+        QCOMPARE(f.set().dialog(1).cControls.size(), 1u);
+        QCOMPARE(f.windowNamed("DIALOG2")->pos(), QPoint(40, 30));
+        QCOMPARE(f.workspace().currentView()->frmIndex(), 2);
+
+        // Redo takes it away again without asking; a removal answered No never happened.
+        f.menus().redo->trigger();
+        QCOMPARE(f.names(), (Names {"DIALOG1", "DIALOG3"}));
+        QCOMPARE(f.area()->subWindowList().size(), 2);
+        QCOMPARE(f.prompts.shown.size(), 2);
+        f.prompts.yesNoAnswers = {true, false};
+        f.makeCurrent("DIALOG1");
+        const int steps = f.workspace().history().count();
+        f.window->removeCurrentDialog();
+        QCOMPARE(f.workspace().history().count(), steps);
+    }
+
+    void theGridStepComesBackOnTheSurfaceItWasChangedOn()
+    {
+        ShellFixture f;
+        f.insert(2);
+        f.windows.fill("txt_size", "0.05");
+        f.window->changeGridSize(); // the second dialog is current
+        f.windows.fill("txt_size", "0.1");
+        f.makeCurrent("DIALOG1");
+        f.window->changeGridSize();
+        const SurfaceSize outer = f.workspace().surfaceOuterSize();
+        const auto lines = [&f](std::size_t dialog) {
+            return f.viewOf(dialog)->interaction().grid;
+        };
+        QCOMPARE(lines(0).lnH, buildGridLines(0.1f, outer).lnH);
+
+        f.menus().undo->trigger();
+        QCOMPARE(f.set().dialog(0).GridSize, 0.0f);
+        QCOMPARE(f.set().dialog(1).GridSize, 0.05f);
+        QVERIFY(lines(0).empty()); // the shown lines follow the step
+        f.menus().undo->trigger();
+        QCOMPARE(f.set().dialog(1).GridSize, 0.0f);
+        QCOMPARE(f.workspace().currentView()->frmIndex(), 2); // shown where it was undone
+        f.menus().redo->trigger();
+        QCOMPARE(lines(1).lnV, buildGridLines(0.05f, outer).lnV);
+
+        // With the grid hidden, undo and redo build no lines.
+        f.window->setGridVisible(false);
+        f.menus().redo->trigger();
+        QCOMPARE(f.set().dialog(0).GridSize, 0.1f);
+        QVERIFY(lines(0).empty());
+    }
+
+    void deleteKeyBringsBackTheRecordAtItsPlaceAndStackingOnUndo()
+    {
+        Surface s;
+        QVERIFY(s.view);
+        const ControlRecord middle = s.dialog().cControls[1];
+        const auto stackPlace = s.dialog().drawn.stackIndexOfTag(middle.Tag);
+        s.click(s.middleOf(1));
+        QCOMPARE(s.view->interaction().focusTag, middle.Tag);
+        const QPoint where = s.middleOf(1);
+        QTest::keyClick(s.view, Qt::Key_Delete);
+        QCOMPARE(s.dialog().cControls.size(), 2u);
+        QVERIFY(!s.drawn(1).visible);
+        QCOMPARE(s.view->interaction().focusTag, std::string());
+        QTest::keyClick(s.view, Qt::Key_Delete); // nothing has the focus now
+        QCOMPARE(s.dialog().cControls.size(), 2u);
+
+        s.f.menus().undo->trigger();
+        QVERIFY(s.dialog().cControls[1] == middle);
+        QCOMPARE(s.dialog().drawn.stackIndexOfTag(middle.Tag), stackPlace);
+        QVERIFY(s.drawn(1).visible);
+        // It takes the mouse again where it stood.
+        s.drag(where, where + QPoint(30, 0));
+        QCOMPARE(s.f.workspace().history().undoText(), QStringLiteral("Move control"));
+    }
+
+    void undoOfAPlacingLetsGoOfTheFocusOnTheControlItTakesAway()
+    {
+        Surface s;
+        QVERIFY(s.view);
+        s.setGridStep(0.05f);
+        s.click(s.middleOf(2)); // the last one placed
+        QCOMPARE(s.view->interaction().focusTag, s.tags[2]);
+        s.f.menus().undo->trigger(); // the grid step
+        s.f.menus().undo->trigger(); // the input box
+        QCOMPARE(s.dialog().cControls.size(), 2u);
+        QCOMPARE(s.view->interaction().focusTag, std::string());
+        const int steps = s.f.workspace().history().count();
+        QTest::keyClick(s.view, Qt::Key_Right, Qt::ControlModifier);
+        QTest::keyClick(s.view, Qt::Key_Delete);
+        QTest::qWait(2 * HeldKeys::kSettleMilliseconds);
+        QCOMPARE(s.dialog().cControls.size(), 2u);
+        QCOMPARE(s.f.workspace().history().count(), steps);
+    }
+
+    void clicksAndBandPickAndPlainClicksLetGo()
+    {
+        Surface s;
+        QVERIFY(s.view);
+        ArrangeMenu &arrange = s.f.window->arrangeMenu();
+        const int steps = s.f.workspace().history().count();
+        s.click(s.middleOf(2), Qt::ControlModifier);
+        s.click(s.middleOf(0), Qt::ShiftModifier);
+        QCOMPARE(s.picked(), (Names {s.tags[2], s.tags[0]}));
+        QVERIFY(arrange.action(ArrangeCommand::AlignLeft)->isEnabled());
+        QVERIFY(!arrange.action(ArrangeCommand::DistributeVertically)->isEnabled());
+        s.click(s.middleOf(2), Qt::ControlModifier);
+        QCOMPARE(s.picked(), (Names {s.tags[0]}));
+        QVERIFY(!arrange.action(ArrangeCommand::AlignLeft)->isEnabled());
+
+        s.click(s.middleOf(1)); // not picked
+        QVERIFY(s.picked().empty());
+        // A band from the empty corner over the button and the text only.
+        s.drag(s.onWindow(QPoint(5, 5)), s.middleOf(1));
+        QCOMPARE(s.picked(), (Names {s.tags[0], s.tags[1]}));
+        QTest::keyClick(s.view, Qt::Key_Escape);
+        QVERIFY(s.picked().empty());
+        s.f.menus().selectAll->trigger();
+        QCOMPARE(s.picked().size(), 3u);
+        QVERIFY(arrange.action(ArrangeCommand::DistributeVertically)->isEnabled());
+        s.click(s.onWindow(QPoint(700, 20)));
+        QVERIFY(s.picked().empty());
+        QCOMPARE(s.f.workspace().history().count(), steps); // picking changed nothing
+    }
+
+    void arrowsStepAPixelOrTenAndAHeldKeyIsOneStep()
+    {
+        Surface s;
+        QVERIFY(s.view);
+        s.click(s.middleOf(1)); // focus, no selection
+        const double left = s.drawn(1).left;
+        const double top = s.drawn(1).top;
+        QUndoStack &history = s.f.workspace().history();
+        const int steps = history.count();
+        QTest::keyClick(s.view, Qt::Key_Right); // nothing picked: nothing moves
+        QCOMPARE(s.drawn(1).left, left);
+        pick(s, {1});
+        QTest::keyClick(s.view, Qt::Key_Right);
+        QTest::keyClick(s.view, Qt::Key_Right);
+        QCOMPARE(s.drawn(1).left, left + 30);
+        QCOMPARE(history.count(), steps + 2); // two presses, two steps
+
+        // Held: the repeats join the press they follow.
+        sendKey(s.view, QEvent::KeyPress, Qt::Key_Down, Qt::ShiftModifier, false);
+        for (int i = 0; i < 3; ++i)
+            sendKey(s.view, QEvent::KeyPress, Qt::Key_Down, Qt::ShiftModifier, true);
+        sendKey(s.view, QEvent::KeyRelease, Qt::Key_Down, Qt::ShiftModifier, false);
+        QCOMPARE(s.drawn(1).top, top + 600);
+        QCOMPARE(history.count(), steps + 3);
+        QCOMPARE(history.undoText(), QStringLiteral("Nudge control"));
+        s.f.menus().undo->trigger();
+        QCOMPARE(s.drawn(1).top, top);
+        QCOMPARE(s.drawn(1).left, left + 30);
+    }
+
+    void statusBarShowsThePointerAndSnapWhileDraggingEndsAMoveOnTheGridAndIsKept()
+    {
+        Surface s;
+        QVERIFY(s.view);
+        auto *status = s.f.window->findChild<QLabel *>(QStringLiteral("lbl_surface_status"));
+        QTest::mouseMove(s.window(), s.middleOf(0));
+        const QString name = QString::fromStdString(s.dialog().cControls[0].Name);
+        QVERIFY2(status->text().contains(name), qPrintable(status->text()));
+
+        s.setGridStep(0.05f);
+        s.f.menus().snapWhileDragging->trigger();
+        QVERIFY(s.f.window->snapWhileDragging());
+        s.drag(s.middleOf(0), s.middleOf(0) + QPoint(23, 17));
+        const double stepX
+            = static_cast<double>(static_cast<float>(s.view->outerSize().width) * 0.05f);
+        const double left = s.drawn(0).left;
+        QVERIFY2(std::abs(left / stepX - std::round(left / stepX)) < 1e-6,
+                 qPrintable(QString::number(left)));
+        QVERIFY(ShellFixture().menus().snapWhileDragging->isChecked());
+    }
+};
+
+QTEST_MAIN(GesturesTest)
+#include "gestures_test.moc"
