@@ -159,6 +159,17 @@ x_wait_other_window()
     x_fail "$what did not appear within $X_WAIT_SECONDS s"
 }
 
+# Waits at most SECONDS for the command to succeed; fails the run with MESSAGE otherwise.
+x_until()
+{
+    local deadline=$((SECONDS + $1)) message=$2
+    shift 2
+    until "$@"; do
+        ((SECONDS < deadline)) || x_fail "$message"
+        sleep 0.1
+    done
+}
+
 # Waits at most SECONDS for window ID to be gone; returns 1 when it is still shown.
 x_find_gone()
 {
