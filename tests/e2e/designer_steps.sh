@@ -2,11 +2,12 @@
 # The start of both end-to-end runs and the designer's own steps, driven from outside as a user
 # would. Sourced by a run with its arguments KOVRIN DESIGN_DUMP ARTIFACT_FOLDER; the run exits 0
 # passed, 1 failed (with a screenshot in ARTIFACT_FOLDER) or 77 skipped (no X server could be
-# started). start_designer sets main and toolbox, the window ids.
+# started); scripts/take-screenshots.sh names the programs itself. start_designer sets main and
+# toolbox, the window ids.
 
-kovrin=$1
-design_dump=$2
-X_ARTIFACTS=$3
+if [[ $# -ge 3 ]]; then
+    kovrin=$1 design_dump=$2 X_ARTIFACTS=$3
+fi
 # shellcheck source-path=SCRIPTDIR
 source "$(dirname "${BASH_SOURCE[0]}")/x_session.sh"
 main_title='^Kovrin v[0-9]'
