@@ -7,21 +7,10 @@
 # generates from that file. A third run places four buttons, picks three with a rubber band,
 # lines them up with Arrange > Align Left and takes that back with one Ctrl+Z.
 #
-# usage: designer_e2e.sh KOVRIN DESIGN_DUMP ARTIFACT_FOLDER
-# Exit status 0 passed, 1 failed (with a screenshot in ARTIFACT_FOLDER), 77 skipped because no
-# X server could be started. KOVRIN_E2E_DISPLAYS (default 60-69) is the range of display numbers
-# tried, so the run never takes the number of a server a developer already uses.
+# KOVRIN_E2E_DISPLAYS (default 60-69) is the range of display numbers tried.
 set -euo pipefail
-
-kovrin=$1
-design_dump=$2
-X_ARTIFACTS=$3
-here=$(cd "$(dirname "$0")" && pwd)
 # shellcheck source-path=SCRIPTDIR
-source "$here/x_session.sh"
-# shellcheck source-path=SCRIPTDIR
-source "$here/designer_steps.sh"
-
+source "$(dirname "$0")/designer_steps.sh"
 e2e_begin e2e 60-69 xdotool xclip import convert iconv
 
 mkdir -p "$X_WORK/files"
@@ -34,25 +23,6 @@ code_title="Code to include in your mission's .ext file"
 place_x=150 place_y=100
 move_dx=120 move_dy=60
 widen_by=100
-
-# File > Save Dialogs As... into a file, waiting until it is written.
-save_as()
-{
-    local file=$1 save_dialog deadline others
-    focus_main
-    xdotool key --delay 100 alt+f a
-    save_dialog=$(x_wait_window '^Save As\.\.\.$' "Save As...")
-    x_focus "$save_dialog" || x_fail "the Save As dialog would not take the keyboard focus"
-    xdotool type --delay 20 "$file"
-    accept_file_dialog "$save_dialog" "Save As"
-    deadline=$((SECONDS + X_WAIT_SECONDS))
-    until [[ -s "$file" ]]; do
-        others=$(x_other_windows | cut -f2 | paste -sd, -)
-        [[ -z "$others" ]] || x_fail "saving showed '$others' instead of writing the file"
-        ((SECONDS < deadline)) || x_fail "no file '$file' after Save As"
-        sleep 0.1
-    done
-}
 
 # ---------------------------------------------------------------------------------------------
 x_step "first start"
@@ -69,10 +39,7 @@ place_button "$place_x" "$place_y"
 x_step "move the button by its inside"
 left=$place_x top=$place_y
 grab_x=$((CLIENT_X + left + 60)) grab_y=$((CLIENT_Y + top + 10))
-xdotool mousemove $grab_x $grab_y mousedown 1 \
-    mousemove $((grab_x + move_dx / 4)) $((grab_y + move_dy / 4)) \
-    mousemove $((grab_x + move_dx / 2)) $((grab_y + move_dy / 2)) \
-    mousemove $((grab_x + move_dx)) $((grab_y + move_dy)) mouseup 1
+drag $grab_x $grab_y $((grab_x + move_dx)) $((grab_y + move_dy))
 left=$((left + move_dx)) top=$((top + move_dy))
 
 x_step "widen the button by its right band"
@@ -80,9 +47,7 @@ x_step "widen the button by its right band"
 # inside its right edge.
 band_x=$(awk -v w="$outer_w" 'BEGIN { print int(0.2 * w) - 2 }')
 grab_x=$((CLIENT_X + left + band_x)) grab_y=$((CLIENT_Y + top + 10))
-xdotool mousemove $grab_x $grab_y mousedown 1 \
-    mousemove $((grab_x + widen_by / 2)) $grab_y \
-    mousemove $((grab_x + widen_by)) $grab_y mouseup 1
+drag $grab_x $grab_y $((grab_x + widen_by)) $grab_y
 
 x_step "open the property editor with two clicks on the button"
 editor=""
@@ -115,12 +80,7 @@ x_step "second start"
 start_designer second
 
 x_step "load the file with Ctrl+L"
-focus_main
-xdotool key ctrl+l
-load_dialog=$(x_wait_window '^Load Dialog$' "Load Dialog")
-x_focus "$load_dialog" || x_fail "the Load Dialog would not take the keyboard focus"
-xdotool type --delay 20 "$design"
-accept_file_dialog "$load_dialog" "Load Dialog"
+file_dialog "Load Dialog" "$design" ctrl+l
 
 x_step "generate the code with Ctrl+G"
 # A message after loading (values the reader had to replace) is noted, answered and the
@@ -147,29 +107,22 @@ while [[ -z "$code_window" ]]; do
 done
 
 x_step "copy the code with the Copy to Clipboard button"
+expected="$X_WORK/files/expected-code.txt" clipboard="$X_WORK/files/clipboard.txt"
 "$kovrin" generate "$design" 2>"$X_WORK/generate.err" | iconv -f WINDOWS-1252 -t UTF-8 \
-    | tr -d '\r' >"$X_WORK/expected-code.txt" \
+    | tr -d '\r' >"$expected" \
     || x_fail "'kovrin generate' failed on the saved file: $(cat "$X_WORK/generate.err")"
 x_focus "$code_window" || x_fail "the code window would not take the keyboard focus"
 # The focus starts in the code; Copy to Clipboard and then Close Window follow it.
 xdotool key --delay 100 Tab space
-deadline=$((SECONDS + X_WAIT_SECONDS))
-while :; do
-    timeout 10 xclip -selection clipboard -o >"$X_WORK/clipboard.txt" 2>/dev/null || true
-    # Compared line by line: the clipboard has no CR and may lack the last line break.
-    if diff -q <(printf '%s\n' "$(cat "$X_WORK/expected-code.txt")") \
-        <(printf '%s\n' "$(cat "$X_WORK/clipboard.txt")") >/dev/null; then
-        break
-    fi
-    if ((SECONDS >= deadline)); then
-        cp "$X_WORK/clipboard.txt" "$X_WORK/expected-code.txt" "$X_ARTIFACTS/"
-        diff <(printf '%s\n' "$(cat "$X_WORK/expected-code.txt")") \
-            <(printf '%s\n' "$(cat "$X_WORK/clipboard.txt")") | head -n 20 >&2 || true
-        x_fail "the clipboard does not hold the code 'kovrin generate' prints for the saved file"
-    fi
-    sleep 0.2
-done
-x_log "the clipboard holds the generated code ($(wc -l <"$X_WORK/clipboard.txt") lines)"
+# Compared line by line: the clipboard has no CR and may lack the last line break.
+clipboard_holds_code()
+{
+    timeout 10 xclip -selection clipboard -o >"$clipboard" 2>/dev/null || true
+    diff -q <(printf '%s\n' "$(cat "$expected")") <(printf '%s\n' "$(cat "$clipboard")") >/dev/null
+}
+x_until "$X_WAIT_SECONDS" "the clipboard does not hold the code 'kovrin generate' prints" \
+    clipboard_holds_code
+x_log "the clipboard holds the generated code ($(wc -l <"$clipboard") lines)"
 
 x_step "close the code window with Close Window"
 # Copying gives the focus back to the code; Close Window comes after Copy to Clipboard.
@@ -186,7 +139,7 @@ quit_designer second
 
 # ---------------------------------------------------------------------------------------------
 x_step "read the saved file back"
-"$design_dump" "$design" >"$X_WORK/dump.txt" || x_fail "the saved file cannot be read"
+dump_file "$design"
 if grep -q '^problem' "$X_WORK/dump.txt"; then
     x_log "NOTE: the reader replaced $(grep -c '^problem' "$X_WORK/dump.txt") values of the" \
         "saved file, for example: $(grep -m 1 '^problem' "$X_WORK/dump.txt" | cut -f2)"
@@ -200,11 +153,8 @@ IFS=$'\t' read -r _ owner name ctrl_type x y width height text \
     <<<"$(grep '^control' "$X_WORK/dump.txt")"
 x_log "saved: dialog $dialog_name; control $name ($ctrl_type) X=$x Y=$y Width=$width" \
     "Height=$height Text='$text'"
-[[ "$dialog_name" == DIALOG1 && "$owner" == DIALOG1 ]] \
-    || x_fail "the dialog is named '$dialog_name', not DIALOG1"
-[[ "$name" == BUTTON1 ]] || x_fail "the control is named '$name', not BUTTON1"
-[[ "$ctrl_type" == BUTTON ]] || x_fail "the control's CtrlType is '$ctrl_type', not BUTTON"
-[[ "$text" == "Start Game" ]] || x_fail "the control's text is '$text', not 'Start Game'"
+[[ "$dialog_name $owner $name $ctrl_type $text" == "DIALOG1 DIALOG1 BUTTON1 BUTTON Start Game" ]] \
+    || x_fail "the file does not hold the button BUTTON1 with the text 'Start Game' in DIALOG1"
 
 # Fractions of the dialog window's outer size; a pixel of slack either way for the pointer.
 near()
@@ -235,9 +185,7 @@ place_button 200 220
 place_button 500 350
 
 x_step "draw a rubber band around the first three and choose Arrange > Align Left"
-xdotool mousemove $((CLIENT_X + 60)) $((CLIENT_Y + 60)) mousedown 1 \
-    mousemove $((CLIENT_X + 200)) $((CLIENT_Y + 150)) \
-    mousemove $((CLIENT_X + 380)) $((CLIENT_Y + 260)) mouseup 1
+drag $((CLIENT_X + 60)) $((CLIENT_Y + 60)) $((CLIENT_X + 380)) $((CLIENT_Y + 260))
 focus_main
 xdotool key --delay 150 alt+a l
 aligned="$X_WORK/files/aligned.kvx"

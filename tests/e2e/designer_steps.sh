@@ -1,9 +1,15 @@
 # shellcheck shell=bash
-# The designer's own steps, driven from outside as a user would, for the end-to-end runs: start
-# it, focus it, insert a dialog, place a button from the toolbox, accept a file dialog and quit.
-# Sourced after x_session.sh; callers set kovrin (the program) and read main and toolbox (the
-# window ids start_designer finds).
+# The start of both end-to-end runs and the designer's own steps, driven from outside as a user
+# would. Sourced by a run with its arguments KOVRIN DESIGN_DUMP ARTIFACT_FOLDER; the run exits 0
+# passed, 1 failed (with a screenshot in ARTIFACT_FOLDER) or 77 skipped (no X server could be
+# started); scripts/take-screenshots.sh names the programs itself. start_designer sets main and
+# toolbox, the window ids.
 
+if [[ $# -ge 3 ]]; then
+    kovrin=$1 design_dump=$2 X_ARTIFACTS=$3
+fi
+# shellcheck source-path=SCRIPTDIR
+source "$(dirname "${BASH_SOURCE[0]}")/x_session.sh"
 main_title='^Kovrin v[0-9]'
 
 # The start of an end-to-end run: a private work folder (X_WORK, named after NAME) removed at the
@@ -36,7 +42,6 @@ e2e_begin()
 
 start_designer()
 {
-    # shellcheck disable=SC2154 # the caller names the program
     x_start_app "$1" "$kovrin"
     main=$(x_wait_window "$main_title" "main window")
     toolbox=$(x_wait_window '^Controls Toolbox$' "Controls Toolbox")
@@ -96,29 +101,63 @@ insert_dialog()
         "($CLIENT_X, $CLIENT_Y)"
 }
 
+toolbox_armed() { (($(x_yellow_pixels "$toolbox") > 100)); }
+toolbox_idle() { (($(x_yellow_pixels "$toolbox") == 0)); }
+
 # Arms Button in the toolbox: a click on it, and it turns yellow.
 arm_button()
 {
-    local deadline
     x_geometry "$toolbox"
     # "Button" is row 2, column 1: 570 x 480 twips at left 60, top 660; 15 twips to the pixel.
     xdotool mousemove $((WIN_X + 23)) $((WIN_Y + 60)) click 1
-    deadline=$((SECONDS + X_WAIT_SECONDS))
-    until (($(x_yellow_pixels "$toolbox") > 100)); do
-        ((SECONDS < deadline)) || x_fail "the Button button of the toolbox did not turn yellow"
-        sleep 0.1
-    done
+    x_until "$X_WAIT_SECONDS" "the Button button of the toolbox did not turn yellow" toolbox_armed
 }
 
 # Arms Button and places a button with a click at (X, Y) of the surface.
 place_button()
 {
-    local x=$1 y=$2 deadline
     arm_button
-    xdotool mousemove $((CLIENT_X + x)) $((CLIENT_Y + y)) click 1
-    deadline=$((SECONDS + X_WAIT_SECONDS))
-    until (($(x_yellow_pixels "$toolbox") == 0)); do
-        ((SECONDS < deadline)) || x_fail "the toolbox was still armed after the click on the surface"
-        sleep 0.1
-    done
+    xdotool mousemove $((CLIENT_X + $1)) $((CLIENT_Y + $2)) click 1
+    x_until "$X_WAIT_SECONDS" "the toolbox was still armed after the click on the surface" \
+        toolbox_idle
+}
+
+# Drags with the left button from (X1, Y1) to (X2, Y2) on the screen, by way of the half-way point.
+drag()
+{
+    xdotool mousemove "$1" "$2" mousedown 1 mousemove $((($1 + $3) / 2)) $((($2 + $4) / 2)) \
+        mousemove "$3" "$4" mouseup 1
+}
+
+# Opens the file dialog TITLE with KEYS... in the main window and gives it the path FILE.
+file_dialog()
+{
+    local title=$1 file=$2 id
+    focus_main
+    xdotool key --delay 100 "${@:3}"
+    id=$(x_wait_window "^$title\$" "$title")
+    x_focus "$id" || x_fail "the $title dialog would not take the keyboard focus"
+    xdotool type --delay 20 "$file"
+    accept_file_dialog "$id" "$title"
+}
+
+# File > Save Dialogs As... into FILE, waiting until it is written and failing on any message.
+save_as()
+{
+    file_dialog 'Save As...' "$1" alt+f a
+    x_until "$X_WAIT_SECONDS" "no file '$1' after Save As" written_without_message "$1"
+}
+
+written_without_message()
+{
+    local others
+    others=$(x_other_windows | cut -f2 | paste -sd, -)
+    [[ -z "$others" ]] || x_fail "saving showed '$others' instead of writing the file"
+    [[ -s "$1" ]]
+}
+
+# Reads a saved FILE with the program's own reader into dump.txt.
+dump_file()
+{
+    "$design_dump" "$1" >"$X_WORK/dump.txt" || x_fail "the saved file cannot be read"
 }

@@ -4,21 +4,10 @@
 # SIGKILL, start it again, answer Yes to "Recover unsaved work" and save. The saved file must hold
 # the button, and a clean quit must leave nothing in the recovery folder.
 #
-# usage: recovery_e2e.sh KOVRIN DESIGN_DUMP ARTIFACT_FOLDER
-# Exit status 0 passed, 1 failed (with a screenshot in ARTIFACT_FOLDER), 77 skipped because no
-# X server could be started. KOVRIN_E2E_DISPLAYS (default 70-79) is the range of display numbers
-# tried.
+# KOVRIN_E2E_DISPLAYS (default 70-79) is the range of display numbers tried.
 set -euo pipefail
-
-kovrin=$1
-design_dump=$2
-X_ARTIFACTS=$3
-here=$(cd "$(dirname "$0")" && pwd)
 # shellcheck source-path=SCRIPTDIR
-source "$here/x_session.sh"
-# shellcheck source-path=SCRIPTDIR
-source "$here/designer_steps.sh"
-
+source "$(dirname "$0")/designer_steps.sh"
 e2e_begin recovery-e2e 70-79 xdotool import convert
 
 mkdir -p "$X_WORK/files" "$XDG_CONFIG_HOME/Kovrin"
@@ -40,11 +29,8 @@ place_button 150 100
 placed_at=$SECONDS
 
 x_step "wait for the autosave"
-deadline=$((SECONDS + 15))
-until grep -qs '"BUTTON"' "$recovery"/*.kvx; do
-    ((SECONDS < deadline)) || x_fail "no recovery file holding the button within 15 s"
-    sleep 0.2
-done
+autosaved() { grep -qs '"BUTTON"' "$recovery"/*.kvx; }
+x_until 15 "no recovery file holding the button within 15 s" autosaved
 x_log "autosaved $((SECONDS - placed_at)) s after the button was placed: $(recovery_files)"
 
 x_step "end the program with SIGKILL"
@@ -66,17 +52,7 @@ x_find_window '^Kovrin v[0-9.]+ BETA \*$' "$X_WAIT_SECONDS" >/dev/null \
 x_wait_dialog_window "$main"
 
 x_step "save with File > Save Dialogs As..."
-focus_main
-xdotool key --delay 100 alt+f a
-save_dialog=$(x_wait_window '^Save As\.\.\.$' "Save As...")
-x_focus "$save_dialog" || x_fail "the Save As dialog would not take the keyboard focus"
-xdotool type --delay 20 "$design"
-accept_file_dialog "$save_dialog" "Save As"
-deadline=$((SECONDS + X_WAIT_SECONDS))
-until [[ -s "$design" ]]; do
-    ((SECONDS < deadline)) || x_fail "no file '$design' after Save As"
-    sleep 0.1
-done
+save_as "$design"
 
 x_step "quit with File > Quit"
 quit_designer second
@@ -85,7 +61,7 @@ leftovers=$(find "$recovery" -maxdepth 1 -type f 2>/dev/null | paste -sd, -)
 
 # ---------------------------------------------------------------------------------------------
 x_step "read the saved file back"
-"$design_dump" "$design" >"$X_WORK/dump.txt" || x_fail "the saved file cannot be read"
+dump_file "$design"
 dialogs=$(grep -c '^dialog' "$X_WORK/dump.txt" || true)
 IFS=$'\t' read -r _ _ name ctrl_type _ <<<"$(grep '^control' "$X_WORK/dump.txt")"
 [[ $dialogs -eq 1 ]] || x_fail "the file holds $dialogs dialogs, not 1"

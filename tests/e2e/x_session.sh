@@ -115,22 +115,38 @@ x_windows()
     xdotool search --all --onlyvisible --pid "$X_APP_PID" --name "$1" 2>/dev/null || true
 }
 
+# Runs the command until it succeeds, for at most SECONDS; returns 1 when it never did.
+x_poll()
+{
+    local deadline=$((SECONDS + $1))
+    shift
+    until "$@"; do
+        ((SECONDS < deadline)) || return 1
+        sleep 0.1
+    done
+}
+
+# As x_poll, but fails the run with MESSAGE when the command never succeeded.
+x_until()
+{
+    local seconds=$1 message=$2
+    shift 2
+    x_poll "$seconds" "$@" || x_fail "$message"
+}
+
+# Prints the first line the command prints; returns 1 when it prints nothing.
+x_first()
+{
+    local line
+    line=$("$@" | head -n 1)
+    [[ -n "$line" ]] && echo "$line"
+}
+
 # Prints the id of a visible window of the program titled like REGEX once there is one, waiting
 # at most SECONDS; returns 1 when none came.
 x_find_window()
 {
-    local regex=$1 seconds=$2 id deadline
-    deadline=$((SECONDS + seconds))
-    while ((SECONDS < deadline)); do
-        x_app_running || return 1
-        id=$(x_windows "$regex" | head -n 1)
-        if [[ -n "$id" ]]; then
-            echo "$id"
-            return 0
-        fi
-        sleep 0.1
-    done
-    return 1
+    x_poll "$2" x_first x_windows "$1"
 }
 
 # Waits for a visible window of the program titled like REGEX and prints its id.
@@ -146,35 +162,26 @@ x_wait_window()
 # and title, tab-separated.
 x_wait_other_window()
 {
-    local what=$1 found deadline=$((SECONDS + X_WAIT_SECONDS))
-    while ((SECONDS < deadline)); do
-        x_app_running || x_fail "the program ended while waiting for $what"
-        found=$(x_other_windows | head -n 1)
-        if [[ -n "$found" ]]; then
-            echo "$found"
-            return 0
-        fi
-        sleep 0.1
-    done
-    x_fail "$what did not appear within $X_WAIT_SECONDS s"
+    x_poll "$X_WAIT_SECONDS" x_first x_other_windows && return 0
+    x_app_running || x_fail "the program ended while waiting for $1"
+    x_fail "$1 did not appear within $X_WAIT_SECONDS s"
+}
+
+x_window_gone()
+{
+    ! xdotool search --onlyvisible --pid "$X_APP_PID" 2>/dev/null | grep -qx "$1"
 }
 
 # Waits at most SECONDS for window ID to be gone; returns 1 when it is still shown.
 x_find_gone()
 {
-    local id=$1 seconds=$2 deadline
-    deadline=$((SECONDS + seconds))
-    while ((SECONDS < deadline)); do
-        xdotool search --onlyvisible --pid "$X_APP_PID" 2>/dev/null | grep -qx "$id" || return 0
-        sleep 0.1
-    done
-    return 1
+    x_poll "$2" x_window_gone "$1"
 }
 
 x_wait_gone()
 {
-    x_find_gone "$1" "$X_WAIT_SECONDS" \
-        || x_fail "the window '$2' was still open after $X_WAIT_SECONDS s"
+    x_until "$X_WAIT_SECONDS" "the window '$2' was still open after $X_WAIT_SECONDS s" \
+        x_window_gone "$1"
 }
 
 # Titles of the program's visible windows other than the main window and the toolbox: the
@@ -194,16 +201,15 @@ x_other_windows()
 # would not keep it (a modal window of the program holds it).
 x_focus()
 {
-    local id=$1 deadline=$((SECONDS + X_WAIT_SECONDS))
-    while ((SECONDS < deadline)); do
-        xdotool windowfocus "$id" 2>/dev/null || true
-        if [[ "$(xdotool getwindowfocus 2>/dev/null)" == "$id" ]]; then
-            sleep 0.2
-            [[ "$(xdotool getwindowfocus 2>/dev/null)" == "$id" ]] && return 0
-        fi
-        sleep 0.1
-    done
-    return 1
+    x_poll "$X_WAIT_SECONDS" x_keeps_focus "$1"
+}
+
+x_keeps_focus()
+{
+    xdotool windowfocus "$1" 2>/dev/null || true
+    [[ "$(xdotool getwindowfocus 2>/dev/null)" == "$1" ]] || return 1
+    sleep 0.2
+    [[ "$(xdotool getwindowfocus 2>/dev/null)" == "$1" ]]
 }
 
 # Sets WIN_X, WIN_Y, WIN_W, WIN_H to a window's place and size on the screen.

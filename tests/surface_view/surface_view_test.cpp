@@ -1,11 +1,15 @@
-// The surface view driven with real mouse and key events, headless.
+// The surface view and its "Organize controls" window driven with real mouse and key events,
+// headless.
 #include "support/fake_surface_host.h"
 #include "surface/grid_step.h"
 #include "surface/held_keys.h"
 #include "surface/move_limits.h"
 #include "surface_view/grid_switch.h"
+#include "surface_view/order_window.h"
 
 #include <QApplication>
+#include <QListWidget>
+#include <QPushButton>
 #include <QTest>
 #include <QTimer>
 #include <QTimerEvent>
@@ -49,6 +53,44 @@ private:
     static void settle() { QTest::qWait(2 * HeldKeys::kSettleMilliseconds); }
     QTimer *clickTimer() { return view->findChild<QTimer *>(QStringLiteral("tmr_click")); }
 
+    OrderWindow *organizer = nullptr;
+    QListWidget *list() { return organizer->findChild<QListWidget *>(QStringLiteral("lst_ctrls")); }
+    QPushButton *button(const char *name)
+    {
+        return organizer->findChild<QPushButton *>(QLatin1String(name));
+    }
+    QString listed()
+    {
+        QStringList out;
+        for (int i = 0; i < list()->count(); ++i)
+            out << list()->item(i)->text() + (list()->item(i)->isSelected() ? "*" : "");
+        return out.join(',');
+    }
+    QString records()
+    {
+        QStringList out;
+        for (const auto &r : dialog().cControls)
+            out << QString::fromStdString(r.Name);
+        return out.join(',');
+    }
+    QString drawnNames()
+    {
+        QStringList out;
+        for (const auto &c : dialog().drawn.stackingOrder())
+            out << QString::fromStdString(record(c.tag).Name);
+        return out.join(',');
+    }
+    void organize()
+    {
+        for (const char *name : {"a", "b", "c"}) {
+            host->set.createControl(0, ControlKind::Button, 0, 0, kOuter);
+            const_cast<Dialog &>(dialog()).cControls.back().Name = name;
+        }
+        organizer = new OrderWindow(*host, *view);
+        organizer->show();
+        QVERIFY(QTest::qWaitForWindowExposed(organizer));
+    }
+
 private slots:
     void init()
     {
@@ -61,6 +103,8 @@ private slots:
     }
     void cleanup()
     {
+        delete organizer;
+        organizer = nullptr;
         delete view;
         delete host;
     }
@@ -354,6 +398,73 @@ private slots:
         // White text by default: the link's box is dark, not the white of a text box.
         const QColor back = shot.pixelColor(px(4500 + 2000, 1500 + 250));
         QVERIFY2(back.lightness() < 100, qPrintable(back.name()));
+    }
+
+    // The "Organize controls" window on three buttons a, b, c.
+    void organizeOpensWithEveryRecordBackToFrontAndNothingSelected()
+    {
+        organize();
+        QCOMPARE(organizer->objectName(), QStringLiteral("frm_organize"));
+        QCOMPARE(organizer->windowTitle(), QStringLiteral("Organize controls"));
+        QCOMPARE(listed(), QStringLiteral("a,b,c"));
+        QCOMPARE(list()->selectionMode(), QAbstractItemView::ExtendedSelection);
+    }
+
+    void organizeOkAppliesTheListOrderToRecordsAndDrawnControls()
+    {
+        organize();
+        list()->item(0)->setSelected(true);
+        list()->item(1)->setSelected(true);
+        QTest::mouseClick(button("cmd_front"), Qt::LeftButton);
+        QCOMPARE(listed(), QStringLiteral("c,a*,b*"));
+        QCOMPARE(records(), QStringLiteral("a,b,c")); // nothing changes before OK
+        QTest::mouseClick(button("cmd_OK"), Qt::LeftButton);
+        QCOMPARE(organizer->result(), int(QDialog::Accepted));
+        QCOMPARE(records(), QStringLiteral("c,a,b"));
+        QCOMPARE(drawnNames(), QStringLiteral("c,a,b"));
+        QVERIFY(host->changes > 0);
+    }
+
+    void organizeEscapeOrCancelAfterMovesChangesNothing_data()
+    {
+        QTest::addColumn<bool>("escape");
+        QTest::newRow("Escape") << true;
+        QTest::newRow("Cancel") << false;
+    }
+    void organizeEscapeOrCancelAfterMovesChangesNothing()
+    {
+        organize();
+        QFETCH(bool, escape);
+        list()->item(2)->setSelected(true);
+        QTest::mouseClick(button("cmd_back"), Qt::LeftButton);
+        if (escape)
+            QTest::keyClick(list(), Qt::Key_Escape);
+        else
+            QTest::mouseClick(button("cmd_Cancel"), Qt::LeftButton);
+        QCOMPARE(organizer->result(), int(QDialog::Rejected));
+        QVERIFY(!organizer->isVisible());
+        QCOMPARE(records(), QStringLiteral("a,b,c"));
+        QCOMPARE(host->changes, 0);
+    }
+
+    void organizeEnterOnAnyButtonIsOk()
+    {
+        organize();
+        list()->item(0)->setSelected(true);
+        button("cmd_front")->setFocus();
+        QTest::keyClick(button("cmd_front"), Qt::Key_Return);
+        QCOMPARE(organizer->result(), int(QDialog::Accepted));
+        QCOMPARE(records(), QStringLiteral("a,b,c")); // Enter did not press Front
+    }
+
+    void organizeShowsAnEmptyListForAnEmptyDialog()
+    {
+        host->set.insertDialog();
+        SurfaceView second(*host, 2);
+        OrderWindow empty(*host, second);
+        QCOMPARE(empty.findChild<QListWidget *>(QStringLiteral("lst_ctrls"))->count(), 0);
+        QTest::mouseClick(empty.findChild<QPushButton *>(QStringLiteral("cmd_OK")), Qt::LeftButton);
+        QCOMPARE(empty.result(), int(QDialog::Accepted));
     }
 };
 
