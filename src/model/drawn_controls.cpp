@@ -22,16 +22,14 @@ DrawnControl &DrawnControls::makeElement(ControlKind kind)
 
 DrawnControl *DrawnControls::findByTag(std::string_view tag)
 {
-    auto it = std::find_if(stack.begin(), stack.end(),
-                           [tag](const DrawnControl &c) { return c.tag == tag; });
-    return it == stack.end() ? nullptr : &*it;
+    const auto index = stackIndexOfTag(tag);
+    return index ? &stack[*index] : nullptr;
 }
 
 const DrawnControl *DrawnControls::findByTag(std::string_view tag) const
 {
-    auto it = std::find_if(stack.begin(), stack.end(),
-                           [tag](const DrawnControl &c) { return c.tag == tag; });
-    return it == stack.end() ? nullptr : &*it;
+    const auto index = stackIndexOfTag(tag);
+    return index ? &stack[*index] : nullptr;
 }
 
 std::optional<std::size_t> DrawnControls::stackIndexOfTag(std::string_view tag) const

@@ -1,7 +1,6 @@
 // The surface view's mouse and keyboard: events in pixels become core gestures in twips.
 #include "surface_view/surface_view.h"
 
-#include "surface/delete_controls.h"
 #include "surface/input_state.h"
 #include "surface/kind_gestures.h"
 #include "surface/surface_gestures.h"
@@ -444,26 +443,6 @@ void SurfaceView::stepFocused(int key, int keys)
         update(before.adjusted(-2, -2, 2, 2));
         updateControl(tag);
     }
-}
-
-bool SurfaceView::deleteControls()
-{
-    const auto s = surfaceRef();
-    if (!s)
-        return false;
-    QString stepName;
-    if (const std::size_t picked = deletePickedControls(*s, m_selection.picked.tags())) {
-        stepName
-            = picked == 1 ? QStringLiteral("Delete control") : QStringLiteral("Delete controls");
-        clearSelection();
-    } else if (deleteFocusedControl(*s)) {
-        stepName = QStringLiteral("Delete control");
-    } else {
-        return false;
-    }
-    refresh();
-    changed(stepName);
-    return true;
 }
 
 } // namespace kovrin

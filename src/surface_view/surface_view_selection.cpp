@@ -2,6 +2,7 @@
 // controls, the plain arrow keys, copy and paste of several, and the status bar's text.
 #include "surface_view/surface_view.h"
 
+#include "surface/delete_controls.h"
 #include "surface/drag_preview.h"
 #include "surface/grid_step.h"
 #include "surface/group_clipboard.h"
@@ -359,6 +360,27 @@ void SurfaceView::pasteAt(double x, double y)
     if (!paste.problem.empty())
         m_host.prompts().message(QStringLiteral("WARNING"), QString::fromStdString(paste.problem),
                                  UserPrompts::Icon::Warning);
+}
+
+// --- the Delete key ----------------------------------------------------------------------
+
+bool SurfaceView::deleteControls()
+{
+    const auto s = surfaceRef();
+    if (!s)
+        return false;
+    QString stepName;
+    if (const std::size_t picked = deletePickedControls(*s, m_selection.picked.tags())) {
+        stepName = plural(picked, "Delete control", "Delete controls");
+        clearSelection();
+    } else if (deleteFocusedControl(*s)) {
+        stepName = QStringLiteral("Delete control");
+    } else {
+        return false;
+    }
+    refresh();
+    changed(stepName);
+    return true;
 }
 
 } // namespace kovrin
