@@ -137,55 +137,42 @@ private slots:
         QVERIFY(!shown.view.hasSelection());
     }
 
-    void scrollingToTheEndShowsTheLastLine()
+    void scrollingToTheEndShowsTheLastLineAndALongLineScrollsSideways()
     {
         ShownView shown(numberedLines(5000));
         const int lastLine = shown.view.toPlainText().lastIndexOf(QStringLiteral("line 5000"));
         QVERIFY(!shown.view.viewport()->rect().contains(shown.view.cursorRect(lastLine)));
-
         QTest::keyClick(&shown.view, Qt::Key_End, Qt::ControlModifier);
         QScrollBar *bar = shown.view.verticalScrollBar();
         QCOMPARE(bar->value(), bar->maximum());
         const QRect last = shown.view.cursorRect(lastLine).adjusted(0, 0, 60, 0);
         QVERIFY(shown.view.viewport()->rect().contains(last));
         QVERIFY(shown.paintedIn(last));
-
         // Up from the empty line after the last line feed, then selected to its end: exactly the
         // last line's text.
         QTest::keyClick(&shown.view, Qt::Key_Up);
         QTest::keyClick(&shown.view, Qt::Key_End, Qt::ShiftModifier);
         QCOMPARE(shown.view.selectedText(), QStringLiteral("line 5000"));
-    }
 
-    void aLongLineScrollsSideways()
-    {
-        const QString longLine = QStringLiteral("controls[] = {") + QString(400, QLatin1Char('x'))
-            + QStringLiteral("};");
-        ShownView shown(longLine);
-        QScrollBar *bar = shown.view.horizontalScrollBar();
-        QVERIFY(bar->maximum() > 0);
-        QCOMPARE(bar->value(), 0);
-        QTest::keyClick(&shown.view, Qt::Key_End);
+        const QString longLine = "controls[] = {" + QString(400, QLatin1Char('x')) + "};";
+        ShownView wide(longLine);
+        bar = wide.view.horizontalScrollBar();
+        QVERIFY(bar->maximum() > 0 && bar->value() == 0);
+        QTest::keyClick(&wide.view, Qt::Key_End);
         QVERIFY(bar->value() > 0);
-        const QRect end = shown.view.cursorRect(longLine.size());
-        QVERIFY(shown.view.viewport()->rect().contains(end));
-        QVERIFY(shown.paintedIn(shown.view.cursorRect(longLine.size() - 2).adjusted(0, 0, 10, 0)));
+        QVERIFY(wide.view.viewport()->rect().contains(wide.view.cursorRect(longLine.size())));
+        QVERIFY(wide.paintedIn(wide.view.cursorRect(longLine.size() - 2).adjusted(0, 0, 10, 0)));
     }
 
     void theContextMenuCopiesAndSelectsAll()
     {
         ShownView shown(QStringLiteral("first\nsecond"));
         std::unique_ptr<QMenu> menu(shown.view.createContextMenu(nullptr));
-        const QList<QAction *> actions = menu->actions();
-        QCOMPARE(actions.size(), 3);
-        QCOMPARE(actions[0]->text(), QStringLiteral("&Copy"));
-        QVERIFY(!actions[0]->isEnabled()); // nothing selected
-        QCOMPARE(actions[2]->text(), QStringLiteral("Select &All"));
-        actions[2]->trigger();
+        QCOMPARE(menu->actions().size(), 3); // Copy, a separator, Select All
+        QVERIFY(!menu->actions()[0]->isEnabled()); // nothing selected
+        menu->actions()[2]->trigger();
         QCOMPARE(shown.view.selectedText(), QStringLiteral("first\nsecond"));
-
         menu.reset(shown.view.createContextMenu(nullptr));
-        QVERIFY(menu->actions()[0]->isEnabled());
         QApplication::clipboard()->setText(QStringLiteral("before"));
         menu->actions()[0]->trigger();
         QCOMPARE(QApplication::clipboard()->text(), QStringLiteral("first\nsecond"));
