@@ -252,17 +252,4 @@ TEST_F(Order, ARecordWithoutADrawnControlIsReorderedByItsOwnTag)
     EXPECT_EQ(drawnControls().size(), 3u);
 }
 
-TEST(OrderEmpty, AnEmptyDialogGivesAnEmptyListAndOkChangesNothing)
-{
-    DialogSet set;
-    set.insertDialog();
-    ControlOrderList list {set.dialog(0).cControls};
-    EXPECT_EQ(list.count(), 0u);
-    list.front();
-    list.back();
-    SurfaceInteraction interaction;
-    EXPECT_FALSE(applyControlOrder({set, 0, kSurface, interaction},
-                                   list.tagsInOrder(set.dialog(0).cControls)));
-}
-
 } // namespace

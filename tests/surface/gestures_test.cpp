@@ -137,7 +137,6 @@ TEST(Fractions, RoundToFiveDecimalsWithHalvesToEven)
     EXPECT_EQ(roundedFraction(1.5, 12000), 0.00012f); // 0.000125
     EXPECT_EQ(roundedFraction(4.5, 12000), 0.00038f); // 0.000375
     EXPECT_EQ(roundedFraction(3000, 12030), 0.24938f); // 0.2493765...
-    EXPECT_EQ(roundedFraction(763.5, 9000), 0.08483f);
 }
 
 TEST_F(Drag, UndoLetsGoOfControlsNoLongerShownAndOfADrag)
@@ -204,7 +203,6 @@ TEST(TwoClicks, TheSecondClickWhilePendingOpensTheEditor)
 {
     DragState drag;
     EXPECT_FALSE(registerClick(drag));
-    EXPECT_TRUE(drag.ClickPending);
     EXPECT_TRUE(registerClick(drag)); // within the interval
     EXPECT_TRUE(drag.ClickPending); // left as it is
     expireClick(drag);

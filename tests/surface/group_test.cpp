@@ -15,23 +15,6 @@ using namespace kovrin::test;
 
 namespace {
 
-TEST(Selection, KeepsPickingOrderAndTogglesOff)
-{
-    Selection s;
-    s.add("3");
-    s.toggle("1");
-    s.add("3"); // already picked: stays where it was
-    s.toggle("2");
-    EXPECT_EQ(s.tags(), (std::vector<std::string> {"3", "1", "2"}));
-    s.toggle("1");
-    EXPECT_EQ(s.tags(), (std::vector<std::string> {"3", "2"}));
-    EXPECT_FALSE(s.contains("1"));
-    EXPECT_TRUE(s.contains("2"));
-    EXPECT_TRUE(s.keepOnly([](const std::string &t) { return t != "3"; }));
-    EXPECT_EQ(s.tags(), (std::vector<std::string> {"2"}));
-    EXPECT_FALSE(s.contains("3"));
-}
-
 using Band = SurfaceFixture;
 
 TEST_F(Band, SelectsWhatItTouchesBackToFrontAndNothingHidden)
@@ -58,10 +41,15 @@ TEST_F(Band, SelectsWhatItTouchesBackToFrontAndNothingHidden)
         EXPECT_EQ(controlsTouchedBy(drawnControls(), k.band), k.touched) << k.band.left;
     EXPECT_EQ(allShownControls(drawnControls()), (std::vector<std::string> {a, b, c}));
 
+    // Picking keeps its order and toggles off; hidden controls are dropped from it.
     Selection s;
     s.addAll({b, gone, a});
+    s.add(b); // already picked: stays where it was
+    s.toggle(c);
+    s.toggle(a);
+    EXPECT_TRUE(s.contains(c) && !s.contains(a));
     EXPECT_TRUE(dropHiddenControls(s, drawnControls()));
-    EXPECT_EQ(s.tags(), (std::vector<std::string> {b, a}));
+    EXPECT_EQ(s.tags(), (std::vector<std::string> {b, c}));
     EXPECT_FALSE(dropHiddenControls(s, drawnControls()));
 }
 
@@ -213,6 +201,10 @@ TEST_F(GroupOnSurface, DragMovesEveryPickedControlByOneHeldOffset)
 {
     GroupDrag drag;
     beginGroupDrag(drag, drawnControls(), picked, a, 1200, 1300);
+    const ControlRecord before = record(a);
+    EXPECT_FALSE(endGroupDrag(drag, ref())); // a release without movement
+    EXPECT_EQ(record(a), before);
+    beginGroupDrag(drag, drawnControls(), picked, a, 1200, 1300);
     EXPECT_EQ(drag.tags, (std::vector<std::string> {b, a}));
     trackGroupDrag(drag, 1200 + 300, 1300 - 5000, kSurface, std::nullopt);
     EXPECT_EQ(drag.offset, (TwipOffset {300, -1000})); // a's top stops at 0
@@ -235,15 +227,6 @@ TEST_F(GroupOnSurface, SnappingPutsTheGrabbedControlOnTheGridAndTheOthersFollow)
     EXPECT_EQ(drag.offset, (TwipOffset {200, -100})); // a to 1200, 900
     trackGroupDrag(drag, 1200 + 130, 1300 + 100, kSurface, 0.0f); // no grid: no snap
     EXPECT_EQ(drag.offset, (TwipOffset {130, 100}));
-}
-
-TEST_F(GroupOnSurface, AReleaseWithoutMovementChangesNothing)
-{
-    GroupDrag drag;
-    beginGroupDrag(drag, drawnControls(), picked, a, 1200, 1300);
-    const ControlRecord before = record(a);
-    EXPECT_FALSE(endGroupDrag(drag, ref()));
-    EXPECT_EQ(record(a), before);
 }
 
 TEST_F(GroupOnSurface, PasteKeepsTheOffsetsFromTheFirstPicked)
@@ -307,13 +290,11 @@ TEST(StatusText, FractionsHaveFiveDecimalsInTheUsersSeparator)
     EXPECT_EQ(pointerStatusText(3000, 4500, {12000, 9000}, ','), "0,25000, 0,50000");
 }
 
+// A control shows the given place and the record's own size unless a drag gives another.
 TEST(StatusText, ControlShowsTheGivenPlaceAndTheRecordsOwnSize)
 {
     ControlRecord r;
-    r.Name = "BUTTON1";
-    r.CtrlType = "BUTTON";
-    r.Width = 0.2f;
-    r.Height = 0.04f;
+    r.Name = "BUTTON1", r.CtrlType = "BUTTON", r.Width = 0.2f, r.Height = 0.04f;
     EXPECT_EQ(controlStatusText(r, {0.25f, 0.1f, std::nullopt, std::nullopt}, '.'),
               "BUTTON1 (BUTTON)  X 0.25000  Y 0.10000  Width 0.20000  Height 0.04000");
     EXPECT_EQ(controlStatusText(r, {0, 0, 0.5f, 0.125f}, '.'),

@@ -93,7 +93,9 @@ TEST_F(Nudge, OtherKeysOnlySnapAndNothingWithoutCtrlAGridOrAFocusedControl)
     EXPECT_EQ(drawn(control).left, 1200);
 }
 
-TEST(GridLines, RepeatedSumsFromTheTopLeftEdgeBelowTheOuterSize)
+// Lines at repeated sums of the step from the top left edge, below the outer size; none without
+// a step, and at most ten thousand at the smallest.
+TEST(GridLines, RepeatedSumsBelowTheOuterSizeAndAtMostTenThousand)
 {
     const GridLines grid = buildGridLines(0.1f, {12000, 9000});
     ASSERT_GE(grid.lnH.size(), 10u);
@@ -108,10 +110,7 @@ TEST(GridLines, RepeatedSumsFromTheTopLeftEdgeBelowTheOuterSize)
     }
     EXPECT_EQ(grid.lnV[1], (GridLine {0, 900, 12000, 900, true}));
     EXPECT_LE(grid.lnV.size(), 11u);
-}
 
-TEST(GridLines, NoLinesWithoutAStepAndAtMostTenThousandAtTheSmallest)
-{
     for (float step : {0.0f, 0.00001f, -1.0f})
         EXPECT_TRUE(buildGridLines(step, {12000, 9000}).empty()) << step;
     const GridLines finest = buildGridLines(kSmallestGridStep, {12030, 7635});

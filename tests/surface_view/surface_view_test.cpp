@@ -80,17 +80,6 @@ private:
             out << QString::fromStdString(record(c.tag).Name);
         return out.join(',');
     }
-    void organize()
-    {
-        for (const char *name : {"a", "b", "c"}) {
-            host->set.createControl(0, ControlKind::Button, 0, 0, kOuter);
-            const_cast<Dialog &>(dialog()).cControls.back().Name = name;
-        }
-        organizer = new OrderWindow(*host, *view);
-        organizer->show();
-        QVERIFY(QTest::qWaitForWindowExposed(organizer));
-    }
-
 private slots:
     void init()
     {
@@ -169,37 +158,30 @@ private slots:
         QCOMPARE(view->cursor().shape(), Qt::ArrowCursor);
     }
 
-    void rightClickAsksForTheMenuWithTheRightFlag()
+    void rightClickAsksForTheMenuAndItsCommandsWorkOnTheStateItLeft()
     {
         const std::string button = addControl(ControlKind::Button, 1500, 1500);
-        QTest::mouseClick(window(), Qt::RightButton, {}, px(1500 + 150, 1500 + 90));
+        const std::string hidden = addControl(ControlKind::Text, 1500, 1500);
+        host->set.removeRecord(0, 1); // deleting hides the drawn control: it takes no clicks
+        view->refresh();
+        QTest::mouseClick(window(), Qt::RightButton, {}, QPoint(700, 400));
         QCOMPARE(host->menus.size(), std::size_t(1));
-        QVERIFY(host->menus[0].view == view);
-        QCOMPARE(host->menus[0].onControl, true);
+        QCOMPARE(host->menus[0].onControl, false);
+        QCOMPARE(interaction().menu.CtrlIndexToPos, std::int16_t(-1));
+        QCOMPARE(interaction().menu.CtrlToPosMouseX, 700.0f * 15);
+        view->pasteControl();
+        QCOMPARE(host->scripted.titles(), QStringList {"WARNING"});
+        QCOMPARE(host->scripted.shown[0].text, QStringLiteral("No control in clipboard."));
+        QCOMPARE(host->scripted.shown[0].icon, UserPrompts::Icon::Warning);
+
+        QTest::mouseClick(window(), Qt::RightButton, {}, px(1500 + 150, 1500 + 90));
+        QVERIFY(host->menus[1].view == view);
+        QCOMPARE(host->menus[1].onControl, true);
         QCOMPARE(interaction().menu.CtrlToPos, button);
         QCOMPARE(interaction().menu.CtrlIndexToPos, std::int16_t(1));
         QCOMPARE(interaction().menu.CtrlToPosMouseX, 150.0f);
         QCOMPARE(interaction().menu.CtrlToPosMouseY, 90.0f);
         QCOMPARE(drawn(button).left, 1500.0); // a right release ends no drag
-
-        QTest::mouseClick(window(), Qt::RightButton, {}, QPoint(700, 400));
-        QCOMPARE(host->menus.size(), std::size_t(2));
-        QCOMPARE(host->menus[1].onControl, false);
-        QCOMPARE(interaction().menu.CtrlIndexToPos, std::int16_t(-1));
-        QCOMPARE(interaction().menu.CtrlToPosMouseX, 700.0f * 15);
-    }
-
-    void menuCommandsWorkOnTheStateTheMenuLeft()
-    {
-        const std::string button = addControl(ControlKind::Button, 1500, 1500);
-        QTest::mouseClick(window(), Qt::RightButton, {}, QPoint(10, 10));
-        view->pasteControl();
-        QCOMPARE(host->scripted.shown.size(), 1);
-        QCOMPARE(host->scripted.shown[0].title, QStringLiteral("WARNING"));
-        QCOMPARE(host->scripted.shown[0].text, QStringLiteral("No control in clipboard."));
-        QCOMPARE(host->scripted.shown[0].icon, UserPrompts::Icon::Warning);
-
-        QTest::mouseClick(window(), Qt::RightButton, {}, px(1500 + 150, 1500 + 90));
         view->copyControl();
         QCOMPARE(host->clip.copyCtrl().Name, std::string("BUTTON1"));
         const int changes = host->changes;
@@ -213,6 +195,7 @@ private slots:
         view->bringToFront();
         QCOMPARE(dialog().cControls[1].Tag, button);
         QCOMPARE(dialog().drawn.stackingOrder().back().tag, button);
+        QVERIFY(hidden != button);
     }
 
     void twoClicksWithinTheIntervalOrADoubleClickOpenTheEditor()
@@ -242,37 +225,6 @@ private slots:
         QCOMPARE(host->renames, 1);
     }
 
-    void ctrlArrowReleaseStepsTheFocusedControlAlongTheGrid()
-    {
-        host->set.setGridSize(0, 0.05f);
-        const std::string input = addControl(ControlKind::Input, 1500, 1500);
-        QTest::mouseClick(window(), Qt::LeftButton, {}, px(3000, 1650));
-        QCOMPARE(interaction().focusTag, input);
-        QVERIFY(view->hasFocus());
-        const int changes = host->changes;
-        QTest::keyClick(view, Qt::Key_Right, Qt::ControlModifier);
-        settle();
-        const double step = gridStepTwips(kOuter.width, 0.05f);
-        QCOMPARE(drawn(input).left,
-                 3.0 * static_cast<double>(step)); // snapped to 2 steps, then 1 on
-        QCOMPARE(record(input).X, roundedFraction(drawn(input).left, kOuter.width));
-        QVERIFY(host->changes > changes);
-
-        const double left = drawn(input).left;
-        QTest::keyClick(view, Qt::Key_Right); // no Ctrl: nothing
-        QTest::keyClick(view, Qt::Key_Right, Qt::ControlModifier | Qt::ShiftModifier);
-        settle();
-        QCOMPARE(drawn(input).left, left);
-
-        const std::string frame = addControl(ControlKind::Frame, 6000, 1500); // takes no focus
-        QTest::mouseClick(window(), Qt::LeftButton, {}, px(7500, 3000));
-        QCOMPARE(interaction().focusTag, input);
-        QTest::keyClick(view, Qt::Key_Right, Qt::ControlModifier);
-        settle();
-        QCOMPARE(drawn(frame).left, 6000.0);
-        QVERIFY(drawn(input).left > left);
-    }
-
     void aHeldCtrlArrowStepsOncePerPhysicalPressAndRelease_data()
     {
         QTest::addColumn<bool>("flagged");
@@ -284,7 +236,13 @@ private slots:
         QFETCH(bool, flagged);
         host->set.setGridSize(0, 0.05f);
         const std::string input = addControl(ControlKind::Input, 1500, 1500);
+        const std::string frame = addControl(ControlKind::Frame, 6000, 1500); // takes no focus
         QTest::mouseClick(window(), Qt::LeftButton, {}, px(3000, 1650));
+        QTest::mouseClick(window(), Qt::LeftButton, {}, px(7500, 3000));
+        QCOMPARE(interaction().focusTag, input);
+        QVERIFY(view->hasFocus());
+        QTest::keyClick(view, Qt::Key_Right); // no Ctrl, or Shift too: nothing
+        QTest::keyClick(view, Qt::Key_Right, Qt::ControlModifier | Qt::ShiftModifier);
         const double step = gridStepTwips(kOuter.width, 0.05f);
         const int changes = host->changes;
         const auto send = [this](QEvent::Type type, bool repeat) {
@@ -302,6 +260,8 @@ private slots:
         send(QEvent::KeyRelease, false);
         settle();
         QCOMPARE(drawn(input).left, 3 * step); // snapped to 2 steps, then 1 on
+        QCOMPARE(record(input).X, roundedFraction(drawn(input).left, kOuter.width));
+        QCOMPARE(drawn(frame).left, 6000.0);
         QCOMPARE(host->changes, changes + 1); // one undo step
         // A second physical press and release steps again, and so does a release whose press a
         // shortcut took: it cannot be a repeat.
@@ -325,17 +285,6 @@ private slots:
         view->buildGrid();
         QVERIFY(interaction().grid.empty());
         QVERIFY(view->grab().toImage().pixelColor(100, 100) != QColor(160, 160, 160));
-    }
-
-    void aDeletedControlTakesNoMoreClicks()
-    {
-        const std::string below = addControl(ControlKind::Text, 1500, 1500);
-        const std::string above = addControl(ControlKind::Text, 1500, 1500);
-        host->set.removeRecord(0, 1); // deleting hides the drawn control
-        view->refresh();
-        QTest::mouseClick(window(), Qt::RightButton, {}, px(1800, 1650));
-        QCOMPARE(interaction().menu.CtrlToPos, below);
-        QVERIFY(above != below);
     }
 
     void theGridSwitchShowsTheBusyPointerWhileItBuildsEveryDialog()
@@ -371,24 +320,7 @@ private slots:
         QVERIFY(interaction().grid.empty());
     }
 
-    void controlsOfALoadedSetArePaintedAsTheyAreMade()
-    {
-        // The loader makes dialogs and drawn controls through the document's operations.
-        host->set.discardAll();
-        const auto loaded = host->set.appendDialog("MENU");
-        ControlRecord text;
-        text.CtrlType = "TEXT";
-        text.Tag = *host->set.issueTag();
-        text.Width = 0.1f;
-        text.Height = 0.1f;
-        text.BackColor = colourOf(0, 0, 1, 1);
-        host->set.addControl(*loaded, text, 1500, 1500, kOuter);
-        SurfaceView reloaded(*host, host->set.dialog(0).FrmIndex);
-        reloaded.setOuterSizeOverride(kOuter);
-        QCOMPARE(reloaded.grab().toImage().pixelColor(110, 110), QColor(0, 0, 255));
-    }
-
-    void controlsArePaintedWhereTheyStand()
+    void controlsArePaintedWhereTheyStandAndAsALoadMakesThem()
     {
         addControl(ControlKind::Text, 1500, 1500); // black background from its record
         addControl(ControlKind::Link, 4500, 1500);
@@ -398,73 +330,70 @@ private slots:
         // White text by default: the link's box is dark, not the white of a text box.
         const QColor back = shot.pixelColor(px(4500 + 2000, 1500 + 250));
         QVERIFY2(back.lightness() < 100, qPrintable(back.name()));
+
+        // The loader makes dialogs and drawn controls through the document's operations.
+        host->set.discardAll();
+        const auto loaded = host->set.appendDialog("MENU");
+        ControlRecord text;
+        text.CtrlType = "TEXT";
+        text.Tag = *host->set.issueTag();
+        text.Width = text.Height = 0.1f;
+        text.BackColor = colourOf(0, 0, 1, 1);
+        host->set.addControl(*loaded, text, 1500, 1500, kOuter);
+        SurfaceView reloaded(*host, host->set.dialog(0).FrmIndex);
+        reloaded.setOuterSizeOverride(kOuter);
+        QCOMPARE(reloaded.grab().toImage().pixelColor(110, 110), QColor(0, 0, 255));
     }
 
-    // The "Organize controls" window on three buttons a, b, c.
-    void organizeOpensWithEveryRecordBackToFrontAndNothingSelected()
+    // The "Organize controls" window on three buttons a, b, c, c picked and sent to the back.
+    void organizeAppliesTheListOnOkOrEnterOnly_data()
     {
-        organize();
-        QCOMPARE(organizer->objectName(), QStringLiteral("frm_organize"));
-        QCOMPARE(organizer->windowTitle(), QStringLiteral("Organize controls"));
+        QTest::addColumn<QString>("answer");
+        QTest::addColumn<bool>("accepted");
+        QTest::addColumn<QString>("after");
+        QTest::newRow("OK") << "cmd_OK" << true << "a,c,b";
+        QTest::newRow("Enter on Front") << "cmd_front" << true << "a,c,b";
+        QTest::newRow("Escape") << "" << false << "a,b,c";
+        QTest::newRow("Cancel") << "cmd_Cancel" << false << "a,b,c";
+    }
+    void organizeAppliesTheListOnOkOrEnterOnly()
+    {
+        QFETCH(QString, answer);
+        QFETCH(bool, accepted);
+        QFETCH(QString, after);
+        for (const char *name : {"a", "b", "c"}) {
+            host->set.createControl(0, ControlKind::Button, 0, 0, kOuter);
+            const_cast<Dialog &>(dialog()).cControls.back().Name = name;
+        }
+        organizer = new OrderWindow(*host, *view);
+        organizer->show();
+        QVERIFY(QTest::qWaitForWindowExposed(organizer));
         QCOMPARE(listed(), QStringLiteral("a,b,c"));
         QCOMPARE(list()->selectionMode(), QAbstractItemView::ExtendedSelection);
-    }
-
-    void organizeOkAppliesTheListOrderToRecordsAndDrawnControls()
-    {
-        organize();
-        list()->item(0)->setSelected(true);
-        list()->item(1)->setSelected(true);
-        QTest::mouseClick(button("cmd_front"), Qt::LeftButton);
-        QCOMPARE(listed(), QStringLiteral("c,a*,b*"));
-        QCOMPARE(records(), QStringLiteral("a,b,c")); // nothing changes before OK
-        QTest::mouseClick(button("cmd_OK"), Qt::LeftButton);
-        QCOMPARE(organizer->result(), int(QDialog::Accepted));
-        QCOMPARE(records(), QStringLiteral("c,a,b"));
-        QCOMPARE(drawnNames(), QStringLiteral("c,a,b"));
-        QVERIFY(host->changes > 0);
-    }
-
-    void organizeEscapeOrCancelAfterMovesChangesNothing_data()
-    {
-        QTest::addColumn<bool>("escape");
-        QTest::newRow("Escape") << true;
-        QTest::newRow("Cancel") << false;
-    }
-    void organizeEscapeOrCancelAfterMovesChangesNothing()
-    {
-        organize();
-        QFETCH(bool, escape);
         list()->item(2)->setSelected(true);
         QTest::mouseClick(button("cmd_back"), Qt::LeftButton);
-        if (escape)
+        QCOMPARE(listed(), QStringLiteral("a,c*,b"));
+        QCOMPARE(records(), QStringLiteral("a,b,c")); // nothing changes before OK
+        if (answer.isEmpty())
             QTest::keyClick(list(), Qt::Key_Escape);
+        else if (answer == QLatin1String("cmd_front"))
+            QTest::keyClick(button("cmd_front"), Qt::Key_Return); // does not press Front
         else
-            QTest::mouseClick(button("cmd_Cancel"), Qt::LeftButton);
-        QCOMPARE(organizer->result(), int(QDialog::Rejected));
+            QTest::mouseClick(button(qPrintable(answer)), Qt::LeftButton);
         QVERIFY(!organizer->isVisible());
-        QCOMPARE(records(), QStringLiteral("a,b,c"));
-        QCOMPARE(host->changes, 0);
-    }
+        QCOMPARE(organizer->result(), int(accepted ? QDialog::Accepted : QDialog::Rejected));
+        QCOMPARE(records(), after);
+        QCOMPARE(drawnNames(), after);
+        QCOMPARE(host->changes > 0, accepted);
 
-    void organizeEnterOnAnyButtonIsOk()
-    {
-        organize();
-        list()->item(0)->setSelected(true);
-        button("cmd_front")->setFocus();
-        QTest::keyClick(button("cmd_front"), Qt::Key_Return);
-        QCOMPARE(organizer->result(), int(QDialog::Accepted));
-        QCOMPARE(records(), QStringLiteral("a,b,c")); // Enter did not press Front
-    }
-
-    void organizeShowsAnEmptyListForAnEmptyDialog()
-    {
-        host->set.insertDialog();
+        host->set.insertDialog(); // an empty dialog: an empty list, and OK changes nothing
         SurfaceView second(*host, 2);
         OrderWindow empty(*host, second);
         QCOMPARE(empty.findChild<QListWidget *>(QStringLiteral("lst_ctrls"))->count(), 0);
+        const int changes = host->changes;
         QTest::mouseClick(empty.findChild<QPushButton *>(QStringLiteral("cmd_OK")), Qt::LeftButton);
         QCOMPARE(empty.result(), int(QDialog::Accepted));
+        QCOMPARE(host->changes, changes);
     }
 };
 
