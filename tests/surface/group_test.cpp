@@ -124,10 +124,8 @@ TEST(Arrange, DistributeMakesEqualGapsBetweenTheOutermost)
 
     const Rects column {{0, 0, 100, 100}, {0, 1000, 100, 300}, {0, 200, 100, 100}};
     EXPECT_EQ(arrangedRects(DistributeVertically, column)[2].top, 500); // gaps of 400
-}
 
-TEST(Arrange, TooFewControlsChangeNothing)
-{
+    // Too few controls change nothing.
     const Rects two {{0, 0, 100, 100}, {500, 500, 10, 10}};
     EXPECT_EQ(arrangedRects(DistributeHorizontally, two), two);
     EXPECT_EQ(arrangedRects(AlignLeft, Rects {{7, 7, 7, 7}}), (Rects {{7, 7, 7, 7}}));
@@ -174,10 +172,7 @@ TEST(GroupMove, LimitsHoldTheBoundingBoxAsAMoveHoldsOneControl)
     };
     for (const Case &k : cases)
         EXPECT_EQ(limitGroupOffset(box, k.wanted, kSurface), k.held) << k.wanted.dx << k.wanted.dy;
-}
-
-TEST(GroupMove, ArrowsStepOneOrTenPixels)
-{
+    // Arrows step one pixel, or ten with Shift.
     EXPECT_EQ(nudgeOffset(NudgeKey::Left, false), (TwipOffset {-15, 0}));
     EXPECT_EQ(nudgeOffset(NudgeKey::Down, true), (TwipOffset {0, 150}));
     EXPECT_EQ(nudgeOffset(NudgeKey::Other, true), (TwipOffset {}));
@@ -288,11 +283,8 @@ TEST(StatusText, FractionsHaveFiveDecimalsInTheUsersSeparator)
         EXPECT_EQ(fixedText(k.value, 5, k.separator), k.text) << k.value;
 
     EXPECT_EQ(pointerStatusText(3000, 4500, {12000, 9000}, ','), "0,25000, 0,50000");
-}
 
-// A control shows the given place and the record's own size unless a drag gives another.
-TEST(StatusText, ControlShowsTheGivenPlaceAndTheRecordsOwnSize)
-{
+    // A control shows the given place and the record's own size unless a drag gives another.
     ControlRecord r;
     r.Name = "BUTTON1", r.CtrlType = "BUTTON", r.Width = 0.2f, r.Height = 0.04f;
     EXPECT_EQ(controlStatusText(r, {0.25f, 0.1f, std::nullopt, std::nullopt}, '.'),

@@ -14,30 +14,24 @@ class Snap : public SurfaceFixture
 {
 protected:
     Snap() { set.setGridSize(0, 0.05f); } // 600 twips across, 450 down
-
-    double snappedLeft(double left)
-    {
-        const std::string tag = addControl(ControlKind::Button, left, 1000, 2400, 600);
-        interaction.menu.CtrlToPos = tag;
-        snapMenuControlToGrid(ref());
-        return drawn(tag).left;
-    }
 };
 
-TEST_F(Snap, LeftGoesToTheNearestGridPositionTiesToTheGreaterHeldOnTheSurface)
+// The nearest grid position (snapCoordinate's table), held on the surface as a move is.
+TEST_F(Snap, LeftAndTopGoToTheNearestGridPositionHeldOnTheSurface)
 {
-    const std::pair<double, double> cases[]
-        = {{1000, 1200}, {900, 1200}, {290, 0}, {-700, 0}, {11900, 9600}}; // 12000 - 2400
-    for (const auto &[left, snapped] : cases)
-        EXPECT_EQ(snappedLeft(left), snapped) << left;
-
-    const std::string tag = addControl(ControlKind::Button, 1000, 8800, 2400, 600);
-    interaction.menu.CtrlToPos = tag;
-    EXPECT_TRUE(snapMenuControlToGrid(ref()));
-    // The bottom is held 200 twips higher, and the record follows.
-    EXPECT_EQ(drawn(tag).rect(), (TwipRect {1200, 9000 - 600 - 200, 2400, 600}));
-    EXPECT_EQ(record(tag).X, 0.1f);
-    EXPECT_EQ(record(tag).Y, 0.91111f);
+    const std::tuple<double, double, double, double> cases[] = {
+        {1000, 1000, 1200, 900},
+        {-700, 1000, 0, 900},
+        {11900, 1000, 9600, 900}, // 12000 - 2400
+        {1000, 8800, 1200, 9000 - 600 - 200}, // the bottom is held 200 twips higher
+    };
+    for (const auto &[left, top, snappedLeft, snappedTop] : cases) {
+        const std::string tag = addControl(ControlKind::Button, left, top, 2400, 600);
+        interaction.menu.CtrlToPos = tag;
+        EXPECT_TRUE(snapMenuControlToGrid(ref())) << left;
+        EXPECT_EQ(drawn(tag).rect(), (TwipRect {snappedLeft, snappedTop, 2400, 600})) << left;
+    }
+    EXPECT_EQ(record(dialog().cControls.back().Tag).Y, 0.91111f); // the record follows
 }
 
 TEST(SnapCoordinate, WalksSumsOfTheStepAndFindsFarValuesByDivision)
@@ -46,6 +40,7 @@ TEST(SnapCoordinate, WalksSumsOfTheStepAndFindsFarValuesByDivision)
     const double cases[][3] = {{0, 600, 0},
                                {299, 600, 0},
                                {301, 600, 600},
+                               {900, 600, 1200}, // a tie goes to the greater
                                {1.0e12, 600, 1.0e12 + 200},
                                {1.0e12 - 200, 600, 1.0e12 - 400},
                                {1.0e12 - 100, 600, 1.0e12 + 200}, // a tie goes to the greater
