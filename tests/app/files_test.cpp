@@ -195,13 +195,10 @@ private slots:
         ShellFixture f;
         f.insert(2);
         f.set().renameDialog(0, "MAIN");
-        f.set().setGridSize(1, 0.05f);
         QVERIFY(f.set().createControl(0, ControlKind::Button, 1203, 763.5,
                                       f.workspace().surfaceOuterSize()));
         f.prompts.fileNames = {path("two.kvx"), path("two.kvx")};
         f.window->saveAs();
-        f.prompts.yesNoAnswers = {true};
-        f.window->newDialog();
         f.insert();
         f.asked();
         f.prompts.saveDiscardAnswers = {Choice::Discard};
@@ -211,7 +208,6 @@ private slots:
         QCOMPARE(f.asked(), "savediscard WARNING!, open Load Dialog"); // no report: a clean load
         QCOMPARE(f.state(), "MAIN,DIALOG2 windows 2 file 'two.kvx' counter 2");
         QCOMPARE(f.windowTitles(), QStringList({"MAIN", "DIALOG2"}));
-        QCOMPARE(f.set().dialog(1).GridSize, 0.05f);
         // The drawn control stands where it stood: the loader used the real window frame.
         const DrawnControl &button = f.set().dialog(0).drawn.stackingOrder().back();
         QCOMPARE(qRound(button.left), 1203);
@@ -425,12 +421,10 @@ private slots:
         QCOMPARE(f.prompts.unexpected, 0);
     }
 
-    // A clean quit leaving nothing behind is the end-to-end run's.
+    // The stored interval and a clean quit leaving nothing behind are the end-to-end run's.
     void theRecoveryFileHoldsWhatSaveWritesUntilSaved()
     {
-        TestSettings::setValue("SETTINGS/AUTOSAVESECONDS", QStringLiteral("2"));
         ShellFixture f;
-        QCOMPARE(f.window->autosave().interval(), std::chrono::milliseconds(5s)); // the smallest
         f.window->autosave().setInterval(20ms); // autosaves a moment after each change
         const QString recovery = f.window->autosave().slot().designPath();
         const QString source = f.window->autosave().slot().sourcePath();
