@@ -27,6 +27,7 @@ struct DragState
     std::int32_t DragX = 0; // pointer (move) or new edge/size (resize), whole twips
     std::int32_t DragY = 0;
     bool ClickPending = false; // a first click on a button or slider awaits its second
+    std::string clickTag; // the control that first click was on
     // A movement of this drag was tracked. A release without one leaves the control alone:
     // DragX and DragY would still hold what an earlier drag left.
     bool tracked = false;

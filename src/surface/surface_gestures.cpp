@@ -67,17 +67,23 @@ ReleaseOutcome releaseControl(SurfaceRef s, std::string_view tag, double x, doub
     return outcome;
 }
 
-bool registerClick(DragState &drag)
+bool registerClick(DragState &drag, std::string_view tag, int keys)
 {
-    if (drag.ClickPending)
+    if (keys & (KeyState::Shift | KeyState::Ctrl)) {
+        expireClick(drag);
+        return false;
+    }
+    if (drag.ClickPending && drag.clickTag == tag)
         return true;
     drag.ClickPending = true;
+    drag.clickTag = std::string(tag);
     return false;
 }
 
 void expireClick(DragState &drag)
 {
     drag.ClickPending = false;
+    drag.clickTag.clear();
 }
 
 void openMenuOnControl(SurfaceRef s, std::string_view tag, double x, double y)

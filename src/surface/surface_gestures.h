@@ -37,9 +37,11 @@ struct ReleaseOutcome
 ReleaseOutcome releaseControl(SurfaceRef s, std::string_view tag, double x, double y,
                               std::optional<float> snapGrid = std::nullopt);
 
-// A click on a button or slider: true when it is the second of two within the click interval
-// (the editor opens); otherwise the first is now pending and the caller starts tmr_click.
-bool registerClick(DragState &drag);
+// A click on a button or slider: true when it is the second of two on the same control within
+// the click interval (the editor opens); otherwise this one is now pending and the caller starts
+// tmr_click. A click that picks into the selection (Ctrl or Shift held) never counts and ends
+// any pending one.
+bool registerClick(DragState &drag, std::string_view tag, int keys = KeyState::None);
 // tmr_click fired: the pending click has expired.
 void expireClick(DragState &drag);
 

@@ -118,11 +118,12 @@ private:
     std::optional<float> snapGrid();
     void snapOutline();
     QRect groupOutlineRect();
-    void releaseOnControl(const QPointF &pixel, Qt::MouseButton button, const QPoint &global);
+    void releaseOnControl(const QPointF &pixel, Qt::MouseButton button, int keys,
+                          const QPoint &global);
     void releaseOnBackground(const QPointF &pixel, Qt::MouseButton button, const QPoint &global);
     // A new control of the armed kind; true when one was made (the caller reports the change).
     bool placeArmed(double x, double y);
-    void clickOnControl(const std::string &tag);
+    void clickOnControl(const std::string &tag, int keys);
     void openEditorOn(const std::string &tag);
     // The Delete key: the picked controls, or the focused one; true when any went.
     bool deleteControls();

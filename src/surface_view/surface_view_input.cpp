@@ -223,7 +223,7 @@ void SurfaceView::mouseReleaseEvent(QMouseEvent *event)
 {
     const QPoint global = event->globalPosition().toPoint();
     if (m_receiver == Receiver::Control)
-        releaseOnControl(event->position(), event->button(), global);
+        releaseOnControl(event->position(), event->button(), keysOf(event->modifiers()), global);
     else if (m_receiver == Receiver::Background)
         releaseOnBackground(event->position(), event->button(), global);
     if (event->buttons() == Qt::NoButton)
@@ -231,7 +231,7 @@ void SurfaceView::mouseReleaseEvent(QMouseEvent *event)
     showStatus(event->position());
 }
 
-void SurfaceView::releaseOnControl(const QPointF &pixel, Qt::MouseButton button,
+void SurfaceView::releaseOnControl(const QPointF &pixel, Qt::MouseButton button, int keys,
                                    const QPoint &global)
 {
     const auto s = surfaceRef();
@@ -279,7 +279,7 @@ void SurfaceView::releaseOnControl(const QPointF &pixel, Qt::MouseButton button,
     const bool releasedOnIt
         = x >= before.left && x < before.right() && y >= before.top && y < before.bottom();
     if (button == Qt::LeftButton && opensEditorOnTwoClicks(kind) && releasedOnIt)
-        clickOnControl(tag);
+        clickOnControl(tag, keys);
 }
 
 void SurfaceView::releaseOnBackground(const QPointF &pixel, Qt::MouseButton button,
@@ -322,15 +322,17 @@ bool SurfaceView::placeArmed(double x, double y)
 
 // --- opening the editor -------------------------------------------------------------------
 
-void SurfaceView::clickOnControl(const std::string &tag)
+void SurfaceView::clickOnControl(const std::string &tag, int keys)
 {
     const auto s = surfaceRef();
     if (!s)
         return;
-    if (registerClick(s->interaction.drag))
+    if (registerClick(s->interaction.drag, tag, keys))
         openEditorOn(tag);
-    else
+    else if (s->interaction.drag.ClickPending)
         m_clickTimer->start();
+    else
+        m_clickTimer->stop();
 }
 
 void SurfaceView::openEditorOn(const std::string &tag)

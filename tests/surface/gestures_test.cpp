@@ -199,14 +199,20 @@ TEST_F(Placing, PressFocusesEveryKindButAFrameAndRightClickKeepsTheMenuState)
     EXPECT_EQ(interaction.menu.CtrlToPosMouseY, 100);
 }
 
-TEST(TwoClicks, TheSecondClickWhilePendingOpensTheEditor)
+TEST(TwoClicks, TheSecondClickOnTheSameControlWhilePendingOpensTheEditor)
 {
     DragState drag;
-    EXPECT_FALSE(registerClick(drag));
-    EXPECT_TRUE(registerClick(drag)); // within the interval
+    EXPECT_FALSE(registerClick(drag, "1"));
+    EXPECT_TRUE(registerClick(drag, "1")); // within the interval
     EXPECT_TRUE(drag.ClickPending); // left as it is
     expireClick(drag);
-    EXPECT_FALSE(registerClick(drag)); // after it: a new first click
+    EXPECT_FALSE(registerClick(drag, "1")); // after it: a new first click
+    EXPECT_FALSE(registerClick(drag, "2")); // another control: its own first click
+    EXPECT_TRUE(registerClick(drag, "2"));
+    // Picking into the selection never counts, and ends what was pending.
+    EXPECT_FALSE(registerClick(drag, "2", KeyState::Ctrl));
+    EXPECT_FALSE(registerClick(drag, "2", KeyState::Shift));
+    EXPECT_FALSE(drag.ClickPending);
     EXPECT_TRUE(opensEditorOnTwoClicks(ControlKind::Slider));
     EXPECT_FALSE(opensEditorOnTwoClicks(ControlKind::Picture));
 }

@@ -188,6 +188,13 @@ private slots:
         QVERIFY(timer->isActive()); // a new first click
         QTest::mouseClick(window(), Qt::LeftButton, {}, px(1800, 1650));
         QCOMPARE(host->editorsOpened, std::vector<std::size_t> {1});
+        // A click on each of two buttons, or Ctrl+clicks picking them, open nothing.
+        QCoreApplication::sendEvent(timer, &fired);
+        QTest::mouseClick(window(), Qt::LeftButton, {}, px(300, 300));
+        QTest::mouseClick(window(), Qt::LeftButton, {}, px(1800, 1650));
+        QTest::mouseClick(window(), Qt::LeftButton, Qt::ControlModifier, px(1800, 1650));
+        QTest::mouseClick(window(), Qt::LeftButton, Qt::ControlModifier, px(1800, 1650));
+        QCOMPARE(host->editorsOpened, std::vector<std::size_t> {1});
 
         QCoreApplication::sendEvent(timer, &fired);
         QTest::mouseDClick(window(), Qt::LeftButton, {}, px(300, 300)); // counts as two clicks
