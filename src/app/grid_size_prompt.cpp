@@ -2,6 +2,7 @@
 
 #include "app/prompt_buttons.h"
 #include "model/number_guard.h"
+#include "model/number_text.h"
 #include "props_window/number_field.h"
 #include "surface_view/user_prompts.h"
 
@@ -58,7 +59,7 @@ void GridSizePrompt::setSizeText(const QString &text)
 
 void GridSizePrompt::ok()
 {
-    if (m_size->text().isEmpty()) {
+    if (holdsNoDigit(m_size->text().toStdString())) { // "" or a lone "-" or separator
         m_prompts.message(QStringLiteral("WARNING"),
                           QStringLiteral("- You must enter a grid size!"),
                           UserPrompts::Icon::Warning);

@@ -2,6 +2,7 @@
 
 #include "model/significant_digits.h"
 
+#include <algorithm>
 #include <cfloat>
 #include <charconv>
 #include <cmath>
@@ -197,6 +198,11 @@ std::string doubleText(double value, char separator)
 std::optional<double> parseTypedNumber(std::string_view text)
 {
     return parseNumber(text, true);
+}
+
+bool holdsNoDigit(std::string_view text)
+{
+    return std::ranges::none_of(text, [](char c) { return c >= '0' && c <= '9'; });
 }
 
 bool isTypedNumber(std::string_view text)

@@ -29,6 +29,9 @@ void appendDoubleText(std::string &out, double value, char separator);
 std::optional<double> parseTypedNumber(std::string_view text);
 // Whether parseTypedNumber takes the text as a number, without working out its value.
 bool isTypedNumber(std::string_view text);
+// Whether a number field holds no number yet: nothing, or only what starts one (a lone "-", a
+// separator). The checks before a value is taken count such a field as empty.
+bool holdsNoDigit(std::string_view text);
 
 // Reads an unquoted number item of the design file: optional sign, digits with an optional point
 // and decimals (or a point and decimals), optional exponent.

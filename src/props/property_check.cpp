@@ -1,5 +1,6 @@
 #include "props/property_check.h"
 
+#include "model/number_text.h"
 #include "props/colour_groups.h"
 #include "props/field_table.h"
 
@@ -14,7 +15,7 @@ constexpr std::string_view kRecordEndMark = "###";
 
 bool anyEmpty(const ColourTexts &texts)
 {
-    return std::ranges::any_of(texts, [](const std::string &t) { return t.empty(); });
+    return std::ranges::any_of(texts, [](const std::string &t) { return holdsNoDigit(t); });
 }
 
 } // namespace
@@ -34,20 +35,20 @@ std::string checkFields(const EditorFields &f, std::optional<ControlKind> kind)
     };
 
     fail(f.name.empty(), "You must enter a name.");
-    fail(f.idc.empty(), "You must enter an IDc or set it to -1.");
-    fail(f.width.empty(), "You must enter a width.");
-    fail(f.height.empty(), "You must enter a height.");
+    fail(holdsNoDigit(f.idc), "You must enter an IDc or set it to -1.");
+    fail(holdsNoDigit(f.width), "You must enter a width.");
+    fail(holdsNoDigit(f.height), "You must enter a height.");
     fail(colourMissing(ColourGroup::Fore), "You must enter a foreground/font color.");
     fail(colourMissing(ColourGroup::Back), "You must enter a background color.");
-    fail(f.fontSize.empty(), "You must enter a size for the font.");
+    fail(holdsNoDigit(f.fontSize), "You must enter a size for the font.");
     fail(colourMissing(ColourGroup::Active), "You must enter a color for the active selection.");
     fail(colourMissing(ColourGroup::Select), "You must enter a selection color.");
     fail(colourMissing(ColourGroup::SelectBG), "You must enter a selection background color.");
-    fail(isUsable(kind, KindField::RowHeight) && f.rowHeight.empty(),
+    fail(isUsable(kind, KindField::RowHeight) && holdsNoDigit(f.rowHeight),
          "You must enter a row height.");
-    fail(isUsable(kind, KindField::WholeHeight) && f.wholeHeight.empty(),
+    fail(isUsable(kind, KindField::WholeHeight) && holdsNoDigit(f.wholeHeight),
          "You must enter the total height for the control (whole height).");
-    fail(f.multiline && f.lineSpacing.empty(),
+    fail(f.multiline && holdsNoDigit(f.lineSpacing),
          "You must enter a linespacing for a control to be multiline.");
 
     // Values the design file cannot read back. Text and Action are checked only where the user

@@ -10,8 +10,9 @@
 
 namespace kovrin {
 
-// The required fields of the kind checked for emptiness, in the editor's order, then what the
-// design file could not read back (a double quote in Name or Text, a whole value "###").
+// The required fields of the kind checked for emptiness, in the editor's order (a number field
+// without a digit, such as a lone "-", counts as empty), then what the design file could not
+// read back (a double quote in Name or Text, a whole value "###").
 std::string checkFields(const EditorFields &fields, std::optional<ControlKind> kind);
 
 } // namespace kovrin

@@ -524,14 +524,19 @@ private slots:
         f.insert();
         f.workspace().setGridSize(f.set().dialog(0).FrmIndex, 0.05f);
         QString offered;
-        f.windows.steps.push_back([&offered](QDialog &prompt) {
+        bool stayedOpen = false; // a lone sign is no step: refused as an empty field is
+        f.windows.steps.push_back([&](QDialog &prompt) {
             offered = field(prompt)->text();
             field(prompt)->setText(QStringLiteral("-"));
             child(prompt, "cmd_OK")->click();
+            stayedOpen = prompt.isVisible() || prompt.result() != QDialog::Accepted;
+            child(prompt, "cmd_Cancel")->click();
         });
         f.menus().gridSize->trigger();
         QLocale::setDefault(QLocale::c());
         QCOMPARE(offered, QStringLiteral("0,05"));
+        QVERIFY(stayedOpen);
+        QCOMPARE(f.asked(), "message WARNING!");
         QCOMPARE(f.set().dialog(0).GridSize, 0.05f);
         for (const char *answer : {"0", "", "0.25"}) {
             f.windows.fill("txt_size", answer, *answer ? "cmd_OK" : "cmd_Cancel");

@@ -184,6 +184,12 @@ TEST(PropertyCheck, OneLinePerProblemInAFixedOrder)
          [](EditorFields &f) { f.colours[2][3] = "", f.colours[1] = {}; },
          {"color for the active selection"}},
         {ControlKind::Text, [](EditorFields &f) { f.multiline = true; }, {"linespacing"}},
+        // A number field holding only a sign or a separator holds no number.
+        {ControlKind::Text,
+         [](EditorFields &f) {
+             f.width = "-", f.height = ",", f.colours[0][1] = "-.", f.idc = "-1";
+         },
+         {"width", "height", "foreground/font color"}},
         // What the design file cannot read back, after the thirteen.
         {ControlKind::Button,
          [](EditorFields &f) { // quotes in actions are stored encoded
