@@ -251,12 +251,14 @@ void MainWindow::showSurfaceStatus(const QString &text)
 
 void MainWindow::newDialog()
 {
-    if (!settleUnsavedWork(*m_workspace, m_prompts, *m_files))
-        return;
-    if (m_prompts.askYesNo(QStringLiteral("WARNING"),
-                           QStringLiteral("Are you sure you want to discard the current dialog "
-                                          "and start a new one?"),
-                           UserPrompts::Icon::Warning))
+    // With unsaved work the save question is the only one: its Discard already says "discard".
+    const bool confirmed = m_workspace->isModified()
+        ? settleUnsavedWork(*m_workspace, m_prompts, *m_files)
+        : m_prompts.askYesNo(QStringLiteral("WARNING"),
+                             QStringLiteral("Are you sure you want to discard the current dialog "
+                                            "and start a new one?"),
+                             UserPrompts::Icon::Warning);
+    if (confirmed)
         m_workspace->discardAll();
 }
 

@@ -332,9 +332,8 @@ private slots:
         QVERIFY(!f.menus().undo->isEnabled());
         f.insert();
         f.asked();
-        f.prompts.yesNoAnswers = {true};
-        f.window->newDialog(); // Discard, then New's own question
-        QCOMPARE(f.asked(), "savediscard WARNING!, yesno WARNING!");
+        f.window->newDialog(); // Discard is the answer: New asks nothing more
+        QCOMPARE(f.asked(), "savediscard WARNING!");
         QCOMPARE(f.state(), " windows 0 file '' counter 0");
         QCOMPARE(f.workspace().history().count(), 0);
 
