@@ -18,17 +18,17 @@ struct EntryText
 // Null text: a separator.
 constexpr EntryText kEntries[] = {
     {ArrangeCommand::AlignLeft, "mnu_alignleft", "Align &Left",
-     "Line up the left edges on the first picked control."},
+     "Line up the left edges to the first selected control."},
     {ArrangeCommand::AlignRight, "mnu_alignright", "Align &Right",
-     "Line up the right edges on the first picked control."},
+     "Line up the right edges to the first selected control."},
     {ArrangeCommand::AlignTop, "mnu_aligntop", "Align &Top",
-     "Line up the upper edges on the first picked control."},
+     "Line up the upper edges to the first selected control."},
     {ArrangeCommand::AlignBottom, "mnu_alignbottom", "Align &Bottom",
-     "Line up the lower edges on the first picked control."},
+     "Line up the lower edges to the first selected control."},
     {ArrangeCommand::AlignCentresHorizontally, "mnu_aligncentresh", "Align Centres &Horizontally",
-     "Put every centre on the vertical line through the first picked control's centre."},
+     "Line up the centres on a vertical line, to the first selected control."},
     {ArrangeCommand::AlignCentresVertically, "mnu_aligncentresv", "Align Centres &Vertically",
-     "Put every centre on the horizontal line through the first picked control's centre."},
+     "Line up the centres on a horizontal line, to the first selected control."},
     {ArrangeCommand::AlignLeft, nullptr, nullptr, nullptr},
     {ArrangeCommand::DistributeHorizontally, "mnu_distributeh", "Distribute H&orizontally",
      "Space the picked controls evenly between the leftmost and the rightmost."},
@@ -36,11 +36,11 @@ constexpr EntryText kEntries[] = {
      "Space the picked controls evenly between the highest and the lowest."},
     {ArrangeCommand::AlignLeft, nullptr, nullptr, nullptr},
     {ArrangeCommand::SameWidth, "mnu_samewidth", "Same &Width",
-     "Give the picked controls the first one's width."},
+     "Give the picked controls the same width, to the first selected control."},
     {ArrangeCommand::SameHeight, "mnu_sameheight", "Same H&eight",
-     "Give the picked controls the first one's height."},
+     "Give the picked controls the same height, to the first selected control."},
     {ArrangeCommand::SameSize, "mnu_samesize", "Same &Size",
-     "Give the picked controls the first one's width and height."},
+     "Give the picked controls the same size, to the first selected control."},
 };
 
 // The menu the new one goes before: the window menu when there is one, else the help menu.

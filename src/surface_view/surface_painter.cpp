@@ -20,7 +20,11 @@ const QColor kGridColour(160, 160, 160);
 // midpoints, reaching 2 pixels outside it.
 constexpr int kHandleSize = 5;
 
-void paintHandles(QPainter &painter, const QRect &r, const QColor &colour)
+// The reference of the align and same-size commands (the first picked) has filled handles, the
+// other picked controls hollow ones.
+enum class HandleFill { Filled, Hollow };
+
+void paintHandles(QPainter &painter, const QRect &r, const QColor &colour, HandleFill fill)
 {
     const int xs[] = {r.left(), r.left() + r.width() / 2, r.right()};
     const int ys[] = {r.top(), r.top() + r.height() / 2, r.bottom()};
@@ -28,9 +32,17 @@ void paintHandles(QPainter &painter, const QRect &r, const QColor &colour)
         for (int j = 0; j < 3; ++j) {
             if (i == 1 && j == 1)
                 continue;
-            painter.fillRect(
-                QRect(xs[i] - kHandleSize / 2, ys[j] - kHandleSize / 2, kHandleSize, kHandleSize),
-                colour);
+            const QRect square(xs[i] - kHandleSize / 2, ys[j] - kHandleSize / 2, kHandleSize,
+                               kHandleSize);
+            if (fill == HandleFill::Filled) {
+                painter.fillRect(square, colour);
+            } else {
+                painter.fillRect(square, Qt::white);
+                painter.fillRect(square.adjusted(0, 0, 0, 1 - kHandleSize), colour);
+                painter.fillRect(square.adjusted(0, kHandleSize - 1, 0, 0), colour);
+                painter.fillRect(square.adjusted(0, 0, 1 - kHandleSize, 0), colour);
+                painter.fillRect(square.adjusted(kHandleSize - 1, 0, 0, 0), colour);
+            }
         }
     }
 }
@@ -138,12 +150,14 @@ void paintSurface(QPainter &painter, const SurfacePaint &surface, const QRegion 
     // Handles over every control, so that a control in front does not hide them.
     if (surface.picked && !surface.picked->empty()) {
         const QColor highlight = surface.widget.palette().color(QPalette::Highlight);
+        const std::string &reference = surface.picked->tags().front();
         for (const DrawnControl &control : surface.drawn.stackingOrder()) {
             if (!control.visible || !surface.picked->contains(control.tag))
                 continue;
             const QRect rect = pixelRect(control.rect());
             if (exposed.intersects(rect.adjusted(-2, -2, 2, 2)))
-                paintHandles(painter, rect, highlight);
+                paintHandles(painter, rect, highlight,
+                             control.tag == reference ? HandleFill::Filled : HandleFill::Hollow);
         }
     }
 

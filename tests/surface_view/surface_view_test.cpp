@@ -301,6 +301,14 @@ private slots:
         // White text by default: the link's box is dark, not the white of a text box.
         const QColor back = shot.pixelColor(px(4500 + 2000, 1500 + 250));
         QVERIFY2(back.lightness() < 100, qPrintable(back.name()));
+        // Picked: the first one, the reference of Arrange, has filled handles, the other hollow.
+        QTest::mouseClick(window(), Qt::LeftButton, Qt::ControlModifier, px(4500 + 300, 1800));
+        QTest::mouseClick(window(), Qt::LeftButton, Qt::ControlModifier, px(1800, 1800));
+        const QImage picked = view->grab().toImage();
+        const QColor highlight = view->palette().color(QPalette::Highlight);
+        QCOMPARE(picked.pixelColor(px(4500, 1500)), highlight);
+        QCOMPARE(picked.pixelColor(px(1500, 1500)), QColor(Qt::white));
+        QCOMPARE(picked.pixelColor(px(1500, 1500) - QPoint(2, 2)), highlight);
 
         // The loader makes dialogs and drawn controls through the document's operations.
         host->set.discardAll();
