@@ -12,6 +12,7 @@
 #include "app/generate_menu_command.h"
 #include "app/grid_menu_commands.h"
 #include "app/import_menu_command.h"
+#include "app/modal_focus_return.h"
 #include "app/product.h"
 #include "app/qt_user_prompts.h"
 #include "app/readme_command.h"
@@ -116,6 +117,7 @@ MainWindow::MainWindow(UserPrompts *prompts, QWidget *parent)
     // The toolbox floats beside the main window, never inside it.
     if (!m_toolbox->isWindow())
         m_toolbox->setWindowFlag(Qt::Tool);
+    new ModalFocusReturn(*this);
 }
 
 MainWindow::~MainWindow()

@@ -262,6 +262,23 @@ private slots:
         QVERIFY(lines(1).empty());
     }
 
+    // Without a window manager no window is active once a modal one closes; the program gives
+    // the focus back itself, so the shortcuts work at once.
+    void aClosedModalWindowGivesTheFocusBack()
+    {
+        Surface s;
+        QVERIFY(s.view);
+        s.view->setFocus();
+        QVERIFY(QTest::qWaitForWindowActive(s.f.window.get()));
+        QDialog modal(s.f.window.get());
+        modal.setModal(true);
+        modal.show();
+        QApplication::setActiveWindow(&modal);
+        modal.hide();
+        QApplication::setActiveWindow(nullptr);
+        QTRY_COMPARE(QApplication::focusWidget(), s.view);
+    }
+
     void deleteAndUndoLetGoOfTheFocusAndTheControlTakesTheMouseAgain()
     {
         Surface s;

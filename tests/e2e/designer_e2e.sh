@@ -66,6 +66,9 @@ xdotool key --delay 60 Tab Tab Tab Tab Tab Tab Tab
 xdotool type --delay 40 "Start Game"
 xdotool key Return
 x_wait_gone "$editor" "Control Properties"
+# No window manager runs here: the program itself must give the focus back.
+main_has_focus() { [[ "$(xdotool getwindowfocus 2>/dev/null)" == "$main" ]]; }
+x_until 5 "the keyboard focus did not come back to the main window" main_has_focus
 
 x_step "save with File > Save Dialogs As..."
 save_as "$design"
