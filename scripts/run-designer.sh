@@ -6,6 +6,7 @@
 # "run-designer.sh generate menu.kvx > out.ext" holds only the code.
 set -euo pipefail
 here="$(cd "$(dirname "$0")/.." && pwd)"
-"$here/scripts/install-deps.sh"
-"$here/scripts/build.sh" --target kovrin
+"$here/scripts/install-deps.sh" designer
+# Tests and benchmarks need more packages (the second command installs them): not configured.
+"$here/scripts/build.sh" -DKOVRIN_TESTS=OFF -DKOVRIN_BENCH=OFF --target kovrin
 exec "$here/build/src/kovrin" "$@"
