@@ -22,7 +22,12 @@ int runCheck(const CliRequest &request, const CommandIo &io)
         io.say(bytes.message);
         return kExitFailed;
     }
-    const LoadedDesign design = parseDesign(*bytes, '.');
+    const auto read = readDesign(*bytes, path, '.');
+    if (!read) {
+        io.say(read.message);
+        return kExitFailed;
+    }
+    const LoadedDesign &design = *read;
 
     // Values the reader had to replace do not survive a round trip either.
     ProblemList problems = design.problems;

@@ -150,6 +150,17 @@ void appendDecodedCp1252(std::string &out, std::string_view bytes)
     }
 }
 
+std::size_t findUndefinedCp1252(std::string_view bytes)
+{
+    for (std::size_t i = 0; i < bytes.size(); ++i) {
+        const auto b = static_cast<std::uint8_t>(bytes[i]);
+        // The table maps exactly the undefined bytes to the code point of their own number.
+        if (b >= 0x80 && b < 0xA0 && kHighTable[b - 0x80] == b)
+            return i;
+    }
+    return std::string_view::npos;
+}
+
 bool fitsCp1252(std::string_view utf8)
 {
     return !encodeCp1252(utf8).replaced;

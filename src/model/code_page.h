@@ -2,6 +2,7 @@
 // The 8-bit code page of the design file and the generated code (Windows-1252). Text inside the
 // program is UTF-8; conversion happens only at the file boundary.
 
+#include <cstddef>
 #include <string>
 #include <string_view>
 
@@ -22,6 +23,10 @@ bool appendCp1252(std::string &out, std::string_view utf8);
 std::string decodeCp1252(std::string_view bytes);
 // The same, appended to out.
 void appendDecodedCp1252(std::string &out, std::string_view bytes);
+
+// Where the first of those five undefined bytes (0x81, 0x8D, 0x8F, 0x90, 0x9D) stands; npos
+// when there is none. Text written by the program never holds one.
+std::size_t findUndefinedCp1252(std::string_view bytes);
 
 // Whether a UTF-8 text can be written without replacement.
 bool fitsCp1252(std::string_view utf8);

@@ -3,6 +3,7 @@
 #include "model/code_page.h"
 #include "model/message_text.h"
 #include "persist/design_assembler.h"
+#include "persist/design_recognition.h"
 #include "persist/file_io.h"
 #include "persist/record_scanner.h"
 
@@ -32,12 +33,14 @@ void reportUnreadLastText(const ScannedPlace &place, ProblemList &problems)
                  + std::string(kRunsToTheEnd) + " and was not read.");
 }
 
-LoadedDesign parseScanned(RecordScanner &records, char separator)
+// shown: set when a record shows the file to be a design.
+LoadedDesign parseScanned(RecordScanner &records, char separator, bool &shown)
 {
     LoadedDesign design;
     design.olderFormat = records.olderFormat();
     DesignAssembler assembler(design, FieldReading {separator, design.olderFormat});
     while (const ScannedRecord *record = records.next()) {
+        shown = shown || showsDesign(*record);
         const auto place = assembler.add(*record);
         if (!place)
             return design;
@@ -53,12 +56,27 @@ LoadedDesign parseScanned(RecordScanner &records, char separator)
     return design;
 }
 
+// The decoded text of a file whose bytes can be a design's; refused when it is neither an empty
+// design nor holds a record that shows one.
+Result<LoadedDesign> readDecoded(std::string text, const std::filesystem::path &path,
+                                 char separator)
+{
+    const bool empty = holdsEmptyDesign(text);
+    RecordScanner records(RecordScanner::Decoded {std::move(text)});
+    bool shown = false;
+    LoadedDesign design = parseScanned(records, separator, shown);
+    if (!shown && !empty)
+        return Result<LoadedDesign>::failure(notADesignFile(path, kNoDesignRecord));
+    return Result<LoadedDesign>::of(std::move(design));
+}
+
 } // namespace
 
 LoadedDesign parseDesign(std::string_view bytes, char separator)
 {
     RecordScanner records(bytes);
-    return parseScanned(records, separator);
+    bool shown = false;
+    return parseScanned(records, separator, shown);
 }
 
 Result<LoadedDesign> readDesign(const std::filesystem::path &path, char separator)
@@ -66,11 +84,20 @@ Result<LoadedDesign> readDesign(const std::filesystem::path &path, char separato
     auto bytes = readWholeFile(path);
     if (!bytes)
         return Result<LoadedDesign>::failure(bytes.message);
+    if (const auto reason = undecodableReason(*bytes))
+        return Result<LoadedDesign>::failure(notADesignFile(path, *reason));
     // The file's bytes go once decoded, before the records are built.
-    RecordScanner::Decoded decoded {decodeCp1252(*bytes)};
+    std::string text = decodeCp1252(*bytes);
     bytes = Result<std::string>::failure({});
-    RecordScanner records(std::move(decoded));
-    return Result<LoadedDesign>::of(parseScanned(records, separator));
+    return readDecoded(std::move(text), path, separator);
+}
+
+Result<LoadedDesign> readDesign(std::string_view bytes, const std::filesystem::path &path,
+                                char separator)
+{
+    if (const auto reason = undecodableReason(bytes))
+        return Result<LoadedDesign>::failure(notADesignFile(path, *reason));
+    return readDecoded(decodeCp1252(bytes), path, separator);
 }
 
 } // namespace kovrin

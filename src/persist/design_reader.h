@@ -36,7 +36,11 @@ struct LoadedDesign
 // comes is reported with its record and field.
 LoadedDesign parseDesign(std::string_view bytes, char separator);
 
-// Reads a whole file; a file that cannot be opened is an error that changes nothing.
+// Reads a whole file; a file that cannot be opened is an error that changes nothing, and so is
+// one that cannot be a design file at all (design_recognition.h), whose message says why.
 Result<LoadedDesign> readDesign(const std::filesystem::path &path, char separator);
+// The same for the bytes of the file at path, already read.
+Result<LoadedDesign> readDesign(std::string_view bytes, const std::filesystem::path &path,
+                                char separator);
 
 } // namespace kovrin

@@ -225,19 +225,24 @@ private slots:
         QCOMPARE(f.asked(), "open Load Dialog, message WARNING!");
     }
 
-    void aLoadThatBringsNoFileLeavesTheSetAsItWas_data()
+    void aLoadThatBringsNoDesignLeavesTheSetAsItWas_data()
     {
         QTest::addColumn<QString>("name");
-        QTest::newRow("cancelled") << "";
-        QTest::newRow("missing") << "missing.kvx";
-        QTest::newRow("folder") << ".";
+        QTest::addColumn<QByteArray>("bytes"); // written to the file when there are any
+        QTest::newRow("cancelled") << "" << QByteArray();
+        QTest::newRow("missing") << "missing.kvx" << QByteArray();
+        QTest::newRow("folder") << "." << QByteArray();
+        QTest::newRow("not a design") << "noise.kvx" << QByteArray("\x89PNG\r\n\x1A\n\0\0", 10);
     }
-    void aLoadThatBringsNoFileLeavesTheSetAsItWas()
+    void aLoadThatBringsNoDesignLeavesTheSetAsItWas()
     {
         QFETCH(QString, name);
+        QFETCH(QByteArray, bytes);
+        QVERIFY(bytes.isEmpty() || writeFile(path(name), bytes));
         ShellFixture f;
         f.insert(2);
         f.set().CurrentFile = "/kept/menu.kvx";
+        const QStringList recent = recentEntries(f);
         const QString unreadable = name.isEmpty() ? name : QDir::cleanPath(path(name));
         f.prompts.saveDiscardAnswers = {Choice::Discard};
         f.prompts.fileNames = {unreadable};
@@ -248,6 +253,7 @@ private slots:
                      + QString(name.isEmpty() ? "" : ", message WARNING!"));
         // Discard loses nothing until a file comes in.
         QCOMPARE(f.state(), "DIALOG1,DIALOG2 windows 2 file 'menu.kvx' counter 2 *");
+        QCOMPARE(recentEntries(f), recent);
     }
 
     void aFileNamedOnTheCommandLineOrDroppedLoadsAsLoadWould()

@@ -54,8 +54,9 @@ TEST(CommandLine, OutputThatCannotBeWrittenExitsTwoWithOneLine)
     }
 }
 
-// Bad arguments, input that cannot be read, output that cannot be written or is the input itself
-// (also through a link or another spelling): exit 2, one line naming the program, nothing written.
+// Bad arguments, input that cannot be read or cannot be a design, output that cannot be written or
+// is the input itself (also through a link or another spelling): exit 2, one line naming the
+// program, nothing written.
 TEST(CommandLine, FailuresExitTwoWithOneLineAndWriteNothing)
 {
     TempFolder folder;
@@ -78,16 +79,32 @@ TEST(CommandLine, FailuresExitTwoWithOneLineAndWriteNothing)
         runs.push_back({"convert", design, output});
     }
 #endif
+    // An input that cannot be a design at all is named with the reason, whatever the command.
+    const std::string noise = folder.write("noise.kvx", std::string("\x89PNG\r\n\x1A\n\0\0", 10));
+    const std::string letter = folder.write("letter.kvx", "Dear reader,\r\nA letter.\r\n");
+    const std::string kept = folder.write("kept.kvx", "old contents");
+    runs.insert(runs.end(),
+                {{"check", noise},
+                 {"check", letter},
+                 {"generate", noise},
+                 {"generate", letter, "-o", kept},
+                 {"convert", noise, kept}});
     for (const auto &args : runs) {
         const CliRun run = runCli(args);
         EXPECT_EQ(run.status, 2) << args.back();
         EXPECT_TRUE(run.out.empty());
         EXPECT_EQ(lineCount(run.err), 1u) << run.err;
         EXPECT_TRUE(run.err.starts_with("kovrin: ")) << run.err;
+        if (args.size() > 1 && (args[1] == noise || args[1] == letter)) {
+            EXPECT_NE(run.err.find(".kvx\" is not a Kovrin design file: it holds "),
+                      std::string::npos)
+                << run.err;
+        }
     }
     EXPECT_FALSE(std::filesystem::exists(folder.path("none")));
     EXPECT_FALSE(std::filesystem::exists(folder.path("new.kvx")));
     EXPECT_EQ(folder.read("d.kvx"), dataBytes("cli/worked_example.kvx"));
+    EXPECT_EQ(folder.read("kept.kvx"), "old contents");
 }
 
 TEST(Generate, WritesTheCodeInWindows1252AndReportsWhatTheReaderReplaced)

@@ -2,7 +2,8 @@
 # The designer end to end, in a real X server and driven only from outside as a user would:
 # insert a dialog from the Edit menu, place a button from the toolbox, move it and widen it with
 # the mouse, give it a text in the property editor, save through the file dialog and quit; start
-# again, load the file, generate the code and copy it to the clipboard. Then the saved file is
+# again, load the file, generate the code and copy it to the clipboard, then try to load a file of
+# noise, which is refused with a WARNING and leaves the dialog and its file. Then the saved file is
 # read back with the program's own reader, and the clipboard must hold what the command line
 # generates from that file. A third run places four buttons, picks three with a rubber band,
 # lines them up with Arrange > Align Left and takes that back with one Ctrl+Z.
@@ -136,6 +137,20 @@ x_step "the loaded dialog shows in the workspace"
 x_wait_dialog_window "$main"
 [[ $CHILD_W -eq $outer_w && $CHILD_H -eq $outer_h ]] \
     || x_fail "the loaded dialog window is ${CHILD_W}x${CHILD_H}, not ${outer_w}x${outer_h}"
+
+x_step "load a file of noise: one WARNING, and the dialog and its file stay"
+noise="$X_WORK/files/noise.kvx"
+head -c 300 /dev/urandom >"$noise"
+file_dialog "Load Dialog" "$noise" ctrl+l
+warning=$(x_wait_window '^WARNING$' "the WARNING that the file is no design")
+x_focus "$warning" || true
+xdotool key Return
+x_wait_gone "$warning" "WARNING"
+title=$(xdotool getwindowname "$main")
+[[ "$title" == *" - e2e design.kvx" ]] || x_fail "after the refused load the title is '$title'"
+x_wait_dialog_window "$main"
+[[ $CHILD_W -eq $outer_w && $CHILD_H -eq $outer_h ]] \
+    || x_fail "after the refused load the dialog window is ${CHILD_W}x${CHILD_H}"
 
 x_step "quit the second run with File > Quit"
 quit_designer second

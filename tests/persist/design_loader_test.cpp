@@ -6,6 +6,9 @@
 
 #include <gtest/gtest.h>
 
+#include <random>
+#include <string_view>
+
 using namespace kovrin;
 using namespace kovrin::testing;
 
@@ -104,4 +107,51 @@ TEST(DesignLoader, UnreadableFilesAndDesignsThatWouldPassACounterChangeNothing)
     design.dialogs[0].controls.pop_back();
     EXPECT_TRUE(loadIntoSet(set, design, kSurface, "x.kvx"));
     EXPECT_EQ(set.NextTag, 32766);
+}
+
+// A file that cannot be a design at all is refused whole, saying why and naming the file; an
+// empty design as Save writes it, and a design with damaged records, load as they always did.
+TEST(DesignLoader, BytesThatCannotBeADesignAreRefusedAndChangeNothing)
+{
+    std::mt19937 noise(21);
+    std::string random(300, ' ');
+    for (char &c : random)
+        c = static_cast<char>(noise() & 0xFFu);
+    // The same noise with every NUL and undefined byte made a blank: only its records tell.
+    std::string decodable = random;
+    for (char &c : decodable) {
+        if (c == '\0' || std::string_view("\x81\x8D\x8F\x90\x9D").find(c) != std::string::npos)
+            c = ' ';
+    }
+    const std::string design = fileOf(current({header("A", "0.05"), control("A", "t1")}));
+    const std::pair<std::string, std::string> cases[] = {
+        {random, "it holds a NUL byte"},
+        {decodable, "it holds no dialog header and no control of a kind Kovrin knows"},
+        {"Dear reader,\r\nthis is a plain letter. It ends here.\r\n",
+         "it holds no dialog header and no control of a kind Kovrin knows"},
+        {std::string("\x89PNG\r\n\x1A\n\0\0\0\rIHDR\0\0\0\x10", 20), "it holds a NUL byte"},
+        {std::string(64, '\0'), "it holds a NUL byte"},
+        {kovrin::test::replaced(design, "hello", "hel\x8Dlo"),
+         "it holds the byte 0x8D, which Windows-1252 does not define"},
+        {"", ""},
+        {"\"0.61\"\r\n", ""},
+        // One record of a known kind among damaged ones, in either format, is a design.
+        {fileOf(current({control("A", "w", "WIDGET", {{4, "wide"}}), control("A", "t1")})), ""},
+        {fileOf(olderControl("A", "b")), ""},
+    };
+    const kovrin::test::TempFolder folder;
+    for (const auto &[bytes, reason] : cases) {
+        const std::string path = folder.write("x.kvx", bytes);
+        DialogSet set = busySet();
+        const LoadOutcome outcome = loadDesignFile(set, path, '.', kSurface);
+        if (reason.empty()) {
+            EXPECT_TRUE(outcome.status) << outcome.status.message;
+            EXPECT_EQ(set.CurrentFile, path);
+            continue;
+        }
+        EXPECT_TRUE(outcome.status.message.ends_with(
+            "x.kvx\" is not a Kovrin design file: " + reason + "."))
+            << outcome.status.message;
+        expectUntouched(set);
+    }
 }
