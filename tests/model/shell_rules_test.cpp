@@ -2,6 +2,7 @@
 #include "model/dialog_name_check.h"
 #include "model/problem_list.h"
 #include "model/view_grid_text.h"
+#include "model/window_layout.h"
 
 #include <gtest/gtest.h>
 
@@ -52,4 +53,27 @@ TEST(DialogNameCheck, RefusesEmptyNamesWhatTheFileCannotReadBackAndAnotherDialog
     EXPECT_EQ(problemLines({}), "");
     EXPECT_NE(dialogNameProblems("dialog1", set, own).find("already named DIALOG1"),
               std::string::npos);
+}
+
+// Title bars 20 high in a view of 100 by 70: three windows fit, the fourth starts over.
+TEST(WindowLayout, CascadeStepsByATitleBarAndTileFillsRowsWithoutOverlap)
+{
+    using Places = std::vector<WindowPlace>;
+    EXPECT_EQ(cascadePlaces(5, {100, 70}, 20),
+              (Places {{0, 0}, {20, 20}, {40, 40}, {0, 0}, {20, 20}}));
+    EXPECT_EQ(cascadePlaces(3, {45, 500}, 20), (Places {{0, 0}, {20, 20}, {0, 0}}));
+    EXPECT_EQ(cascadePlaces(2, {0, 0}, 0), (Places {{0, 0}, {0, 0}}));
+    const struct
+    {
+        std::vector<WindowSize> windows;
+        int viewWidth;
+        Places expected;
+    } rows[] = {
+        {{{40, 30}, {40, 50}, {40, 30}, {40, 10}}, 100, {{0, 0}, {40, 0}, {0, 50}, {40, 50}}},
+        {{{150, 30}, {150, 20}, {10, 10}}, 100, {{0, 0}, {0, 30}, {0, 50}}},
+        {{{30, 30}, {30, 30}, {30, 30}}, 90, {{0, 0}, {30, 0}, {60, 0}}},
+        {{}, 100, {}},
+    };
+    for (const auto &row : rows)
+        EXPECT_EQ(tilePlaces(row.windows, row.viewWidth), row.expected) << row.viewWidth;
 }
