@@ -7,6 +7,7 @@
 #include "app/code_window.h"
 #include "app/dialog_name_prompt.h"
 #include "app/file_commands.h"
+#include "app/file_dialog_folders.h"
 #include "app/grid_size_prompt.h"
 #include "app/qt_user_prompts.h"
 #include "app/readme_command.h"
@@ -613,14 +614,16 @@ private slots:
         QCOMPARE(texts, QStringList({"&Cancel", "&Discard", "&Save"}));
     }
 
-    void fileDialogShowsTheFilterInCapitalsAndListsDesignFilesInAnyCase()
+    void fileDialogShowsTheFilterInCapitalsListsDesignFilesInAnyCaseAndOffersTheExamples()
     {
         QTemporaryDir folder;
         for (const char *name : {"a.kvx", "B.KVX", "c.Kvx", "d.txt"})
             QVERIFY(writeFile(folder.filePath(QLatin1String(name))));
         QStringList filters, listed;
+        QList<QUrl> sidebar;
         whenShown<QFileDialog>([&](QFileDialog &dialog) {
             filters = dialog.nameFilters();
+            sidebar = dialog.sidebarUrls();
             auto *model = dialog.findChild<QFileSystemModel *>();
             const QModelIndex root = model->index(folder.path());
             if (!QTest::qWaitFor([&] { return model->rowCount(root) >= 3; }))
@@ -629,10 +632,14 @@ private slots:
                 listed << model->index(row, 0, root).data().toString();
             dialog.reject();
         });
-        QCOMPARE(QtUserPrompts(nullptr).openFileName(folder.path(), "Load Dialog", "kvx",
-                                                     FileCommands::fileFilter()),
+        // The examples folder found (here the test's folder) is an entry of the sidebar.
+        const QString examples = findExamplesFolder({folder.filePath("none"), folder.path()});
+        QCOMPARE(examples, folder.path());
+        QCOMPARE(QtUserPrompts(nullptr, examples)
+                     .openFileName(folder.path(), "Load Dialog", "kvx", FileCommands::fileFilter()),
                  QString());
         QCOMPARE(filters, QStringList {"ZTK Dialog (*.KVX)"});
+        QVERIFY(sidebar.contains(QUrl::fromLocalFile(examples)));
         listed.sort(Qt::CaseInsensitive);
         QCOMPARE(listed, QStringList({"a.kvx", "B.KVX", "c.Kvx"}));
     }

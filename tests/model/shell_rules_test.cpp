@@ -1,10 +1,13 @@
 #include "model/autosave_interval.h"
 #include "model/dialog_name_check.h"
 #include "model/problem_list.h"
+#include "model/start_folder.h"
 #include "model/view_grid_text.h"
 #include "model/window_layout.h"
 
 #include <gtest/gtest.h>
+
+#include <set>
 
 using namespace kovrin;
 
@@ -53,6 +56,25 @@ TEST(DialogNameCheck, RefusesEmptyNamesWhatTheFileCannotReadBackAndAnotherDialog
     EXPECT_EQ(problemLines({}), "");
     EXPECT_NE(dialogNameProblems("dialog1", set, own).find("already named DIALOG1"),
               std::string::npos);
+}
+
+TEST(StartFolder, TheLastFolderWhileItIsThereElseDocumentsElseHome)
+{
+    const std::set<std::string> folders = {"/work", "/home/u/Documents"};
+    const auto isFolder = [&](const std::string &path) {
+        return folders.contains(path);
+    };
+    const struct
+    {
+        const char *lastUsed, *documents, *expected;
+    } rows[] = {{"/work", "/home/u/Documents", "/work"},
+                {"", "/home/u/Documents", "/home/u/Documents"},
+                {"/gone", "/home/u/Documents", "/home/u/Documents"},
+                {"/gone", "/gone/too", "/home/u"},
+                {"", "", "/home/u"}};
+    for (const auto &row : rows)
+        EXPECT_EQ(startFolder(row.lastUsed, row.documents, "/home/u", isFolder), row.expected)
+            << row.lastUsed << " " << row.documents;
 }
 
 // Title bars 20 high in a view of 100 by 70: three windows fit, the fourth starts over.
