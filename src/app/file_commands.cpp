@@ -2,6 +2,7 @@
 
 #include "app/backups.h"
 #include "app/dialog_workspace.h"
+#include "app/file_dialog_folders.h"
 #include "app/fs_path.h"
 #include "model/problem_list.h"
 #include "persist/design_loader.h"
@@ -10,10 +11,8 @@
 #include "surface_view/busy_cursor.h"
 #include "surface_view/user_prompts.h"
 
-#include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
-#include <QStandardPaths>
 
 #include <exception>
 #include <new>
@@ -77,14 +76,6 @@ FileCommands::FileCommands(DialogWorkspace &workspace, UserPrompts &prompts,
 {
 }
 
-QString FileCommands::initialFolder()
-{
-    const QString programFolder = QCoreApplication::applicationDirPath();
-    if (QFileInfo(programFolder).isWritable())
-        return programFolder;
-    return QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
-}
-
 QString FileCommands::fileFilter()
 {
     // Shown as "ZTK Dialog (*.KVX)"; the file dialog matches its pattern ignoring case, so it
@@ -107,10 +98,11 @@ bool FileCommands::save()
 
 bool FileCommands::saveAs()
 {
-    const QString path = m_prompts.saveFileName(initialFolder(), QStringLiteral("Save As..."),
+    const QString path = m_prompts.saveFileName(fileDialogFolder(), QStringLiteral("Save As..."),
                                                 kSuffix, fileFilter());
     if (path.isEmpty())
         return false;
+    rememberFileDialogFolder(path);
     if (QFileInfo::exists(path)
         && !m_prompts.askYesNo(kWarning,
                                QStringLiteral("File already exists. Are you sure you want to "
@@ -155,10 +147,11 @@ bool FileCommands::writeTo(const QString &path)
 
 bool FileCommands::load(char decimalSeparator)
 {
-    const QString path = m_prompts.openFileName(initialFolder(), QStringLiteral("Load Dialog"),
+    const QString path = m_prompts.openFileName(fileDialogFolder(), QStringLiteral("Load Dialog"),
                                                 kSuffix, fileFilter());
     if (path.isEmpty())
         return false;
+    rememberFileDialogFolder(path);
     return loadFile(path, decimalSeparator);
 }
 

@@ -34,9 +34,6 @@ public:
     bool loadRecovered(const QString &recoveryPath, const QString &belongsTo,
                        char decimalSeparator);
 
-    // Where the file dialogs open: the program's folder when it can be written to, else the
-    // user's documents.
-    static QString initialFolder();
     // The filter of design files as Qt's file dialog takes it.
     static QString fileFilter();
 

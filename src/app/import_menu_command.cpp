@@ -1,7 +1,7 @@
 #include "app/import_menu_command.h"
 
 #include "app/dialog_workspace.h"
-#include "app/file_commands.h"
+#include "app/file_dialog_folders.h"
 #include "app/fs_path.h"
 #include "classdef/dialog_import.h"
 #include "model/problem_list.h"
@@ -44,11 +44,11 @@ QString ImportCommand::fileFilter()
 
 bool ImportCommand::run(char decimalSeparator)
 {
-    const QString path
-        = m_prompts.openFileName(FileCommands::initialFolder(),
-                                 QStringLiteral("Import Dialog Code"), QString(), fileFilter());
+    const QString path = m_prompts.openFileName(
+        fileDialogFolder(), QStringLiteral("Import Dialog Code"), QString(), fileFilter());
     if (path.isEmpty())
         return false;
+    rememberFileDialogFolder(path);
     return importFile(path, decimalSeparator);
 }
 

@@ -71,9 +71,11 @@ MainWindow::MainWindow(UserPrompts *prompts, QWidget *parent)
     m_area->setHorizontalScrollBarPolicy(Qt::ScrollBarAsNeeded);
     m_area->setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);
     setCentralWidget(m_area);
+    // The pointer's readout is a permanent part of the status bar: a passing note (autosave)
+    // shows beside it and never takes its place.
     m_surfaceStatus = new QLabel(this);
     m_surfaceStatus->setObjectName(QStringLiteral("lbl_surface_status"));
-    statusBar()->addWidget(m_surfaceStatus, 1);
+    statusBar()->addPermanentWidget(m_surfaceStatus);
 
     m_workspace = new DialogWorkspace(*this, m_prompts, *m_area, this);
     // Measured now, before any dialog window exists, so a later load does not disturb them.

@@ -8,6 +8,7 @@
 #include <QMessageBox>
 #include <QPushButton>
 #include <QScreen>
+#include <QUrl>
 
 #include <algorithm>
 
@@ -75,10 +76,14 @@ void fitOnScreen(QMessageBox &box, const QString &text)
 }
 
 QString runFileDialog(QWidget *parent, QFileDialog::AcceptMode mode, const QString &folder,
-                      const QString &title, const QString &defaultSuffix, const QString &filter)
+                      const QString &title, const QString &defaultSuffix, const QString &filter,
+                      const QString &examplesFolder)
 {
     QFileDialog dialog(parent, title, folder, filter);
     dialog.setOption(QFileDialog::DontUseNativeDialog);
+    // The shipped examples one click away, below the dialog's own places.
+    if (!examplesFolder.isEmpty())
+        dialog.setSidebarUrls(dialog.sidebarUrls() << QUrl::fromLocalFile(examplesFolder));
     // Save As asks its own overwrite question, after the dialog has closed.
     dialog.setOption(QFileDialog::DontConfirmOverwrite);
     dialog.setAcceptMode(mode);
@@ -92,8 +97,9 @@ QString runFileDialog(QWidget *parent, QFileDialog::AcceptMode mode, const QStri
 
 } // namespace
 
-QtUserPrompts::QtUserPrompts(QWidget *parent)
+QtUserPrompts::QtUserPrompts(QWidget *parent, const QString &examplesFolder)
     : m_parent(parent)
+    , m_examplesFolder(examplesFolder)
 {
 }
 
@@ -136,13 +142,15 @@ UserPrompts::Choice QtUserPrompts::askSaveDiscardCancel(const QString &title, co
 QString QtUserPrompts::openFileName(const QString &folder, const QString &title,
                                     const QString &defaultSuffix, const QString &filter)
 {
-    return runFileDialog(m_parent, QFileDialog::AcceptOpen, folder, title, defaultSuffix, filter);
+    return runFileDialog(m_parent, QFileDialog::AcceptOpen, folder, title, defaultSuffix, filter,
+                         m_examplesFolder);
 }
 
 QString QtUserPrompts::saveFileName(const QString &folder, const QString &title,
                                     const QString &defaultSuffix, const QString &filter)
 {
-    return runFileDialog(m_parent, QFileDialog::AcceptSave, folder, title, defaultSuffix, filter);
+    return runFileDialog(m_parent, QFileDialog::AcceptSave, folder, title, defaultSuffix, filter,
+                         m_examplesFolder);
 }
 
 std::optional<QColor> QtUserPrompts::pickColour(const QString &title, const QColor &initial)

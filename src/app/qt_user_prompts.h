@@ -1,7 +1,9 @@
 #pragma once
 // The user-prompt seam as the program shows it: Qt's message boxes, Qt's own file dialog (the
-// same on every platform, with our own overwrite question) and the colour dialog.
+// same on every platform, with our own overwrite question and the examples folder in its
+// sidebar) and the colour dialog.
 
+#include "app/file_dialog_folders.h"
 #include "surface_view/user_prompts.h"
 
 #include <QPointer>
@@ -12,7 +14,9 @@ namespace kovrin {
 class QtUserPrompts : public UserPrompts
 {
 public:
-    explicit QtUserPrompts(QWidget *parent = nullptr);
+    // The examples folder, when there is one, is an entry of the file dialogs' sidebar.
+    explicit QtUserPrompts(QWidget *parent = nullptr,
+                           const QString &examplesFolder = findExamplesFolder());
     void setParent(QWidget *parent) { m_parent = parent; }
 
     void message(const QString &title, const QString &text, Icon icon) override;
@@ -26,6 +30,7 @@ public:
 
 private:
     QPointer<QWidget> m_parent;
+    QString m_examplesFolder;
 };
 
 } // namespace kovrin

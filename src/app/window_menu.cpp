@@ -2,6 +2,7 @@
 
 #include "app/dialog_sub_window.h"
 #include "app/dialog_workspace.h"
+#include "app/window_arrangement.h"
 
 #include <QAction>
 #include <QMdiArea>
@@ -21,11 +22,11 @@ WindowMenu::WindowMenu(QMenu &menu, QAction *cascade, QAction *tile, DialogWorks
     m_separator->setObjectName(QStringLiteral("mnu_window_sep"));
     connect(cascade, &QAction::triggered, this, [this] {
         restoreMinimized();
-        m_area.cascadeSubWindows();
+        cascadeWindows(m_area);
     });
     connect(tile, &QAction::triggered, this, [this] {
         restoreMinimized();
-        m_area.tileSubWindows();
+        tileWindows(m_area);
     });
     connect(&m_menu, &QMenu::aboutToShow, this, &WindowMenu::listDialogs);
     listDialogs();

@@ -126,15 +126,31 @@ private slots:
 
     void saveWithoutACurrentFileIsSaveAsThenSaveSaysSaved()
     {
+        // The file dialogs open in the documents folder until a file is chosen in one of them:
+        // here that of a home folder of the test's own, given back whatever the outcome.
+        const struct HomeGivenBack
+        {
+            QByteArray home = qgetenv("HOME");
+            ~HomeGivenBack() { qputenv("HOME", home); }
+        } givenBack;
+        qputenv("HOME", path("home").toLocal8Bit());
+        const QString documents
+            = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
+        QVERIFY(QDir().mkpath(documents));
         ShellFixture f;
         f.insert();
         f.prompts.fileNames = {QString(), path("menu.kvx")};
         f.window->saveAs();
         QCOMPARE(f.window->windowTitle(), title(" *"));
         f.menus().save->trigger();
-        QCOMPARE(f.last().text,
-                 FileCommands::initialFolder() + "|kvx|" + FileCommands::fileFilter());
-        QCOMPARE(f.asked(), "save Save As..., save Save As..."); // no "Saved." after Save As
+        QCOMPARE(f.last().text, documents + "|kvx|" + FileCommands::fileFilter());
+        // And there again when the folder they last opened in has gone.
+        TestSettings::setValue("SETTINGS/LASTFOLDER", path("gone"));
+        f.prompts.fileNames = {QString()};
+        f.window->saveAs();
+        QVERIFY(f.last().text.startsWith(documents + '|'));
+        // No "Saved." after Save As.
+        QCOMPARE(f.asked(), "save Save As..., save Save As..., save Save As...");
         QVERIFY(fileContents(path("menu.kvx")).startsWith("\"0.61\"\r\n\"DIALOG1\"\r\n"));
         QCOMPARE(f.window->windowTitle(), title(" - menu.kvx"));
 
@@ -203,8 +219,8 @@ private slots:
         f.asked();
         f.prompts.saveDiscardAnswers = {Choice::Discard};
         f.menus().load->trigger();
-        QCOMPARE(f.last().text,
-                 FileCommands::initialFolder() + "|kvx|" + FileCommands::fileFilter());
+        // Load opens where the set was saved.
+        QCOMPARE(f.last().text, m_folder.path() + "|kvx|" + FileCommands::fileFilter());
         QCOMPARE(f.asked(), "savediscard WARNING!, open Load Dialog"); // no report: a clean load
         QCOMPARE(f.state(), "MAIN,DIALOG2 windows 2 file 'two.kvx' counter 2");
         QCOMPARE(f.windowTitles(), QStringList({"MAIN", "DIALOG2"}));
@@ -417,7 +433,10 @@ private slots:
         // Problems are reported; a file without dialogs adds nothing.
         f.prompts.fileNames
             = {KOVRIN_TEST_DATA "/import/titles.hpp", KOVRIN_TEST_DATA "/import/ui/defines.hpp"};
+        const qsizetype asked = f.prompts.shown.size();
         f.menus().importCode->trigger();
+        // The file dialog opens in the folder of the file imported before.
+        QVERIFY(f.prompts.shown.at(asked).text.startsWith(KOVRIN_TEST_DATA "/import|"));
         QCOMPARE(f.names().back(), "HudClock");
         QVERIFY(f.last().text.contains(QStringLiteral("type = 101")));
         f.menus().importCode->trigger();

@@ -3,6 +3,7 @@
 // selection and the Arrange menu. Each change is one undo step named in the Edit menu, and undo
 // and redo give back exactly what stood before and after.
 #include "app/arrange_menu.h"
+#include "app/autosave.h"
 #include "props_window/property_editor.h"
 #include "shell_fixture.h"
 #include "surface/grid_lines.h"
@@ -11,6 +12,7 @@
 
 #include <QLabel>
 #include <QListWidget>
+#include <QStatusBar>
 #include <QUndoStack>
 
 #include <cmath>
@@ -360,7 +362,7 @@ private slots:
         QCOMPARE(history.undoText(), QStringLiteral("Nudge control"));
     }
 
-    void statusBarShowsThePointerAndSnapWhileDraggingEndsAMoveOnTheGridAndIsKept()
+    void statusBarShowsThePointerBesideNotesAndSnapWhileDraggingEndsAMoveOnTheGridAndIsKept()
     {
         Surface s;
         QVERIFY(s.view);
@@ -368,6 +370,11 @@ private slots:
         QTest::mouseMove(s.window(), s.middleOf(0));
         const QString name = QString::fromStdString(s.dialog().cControls[0].Name);
         QVERIFY2(status->text().contains(name), qPrintable(status->text()));
+        // An autosave's note shows beside the readout, not over it.
+        s.f.window->autosave().saveNow();
+        QTRY_VERIFY(!s.f.window->statusBar()->currentMessage().isEmpty());
+        QVERIFY(status->isVisibleTo(s.f.window.get()));
+        QVERIFY(status->text().contains(name));
 
         s.setGridStep(0.05f);
         s.f.menus().snapWhileDragging->trigger();

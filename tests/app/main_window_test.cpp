@@ -7,11 +7,13 @@
 #include "app/code_window.h"
 #include "app/dialog_name_prompt.h"
 #include "app/file_commands.h"
+#include "app/file_dialog_folders.h"
 #include "app/grid_size_prompt.h"
 #include "app/qt_user_prompts.h"
 #include "app/readme_command.h"
 #include "app/recent_files_menu.h"
 #include "app/toolbox.h"
+#include "app/window_arrangement.h"
 #include "app/window_menu.h"
 #include "shell_fixture.h"
 
@@ -24,6 +26,7 @@
 #include <QMenu>
 #include <QMenuBar>
 #include <QMessageBox>
+#include <QScrollBar>
 
 #include <functional>
 
@@ -296,17 +299,34 @@ private slots:
         menu->findChild<QAction *>(QStringLiteral("mnu_window1"))->trigger();
         QVERIFY(!first->isMinimized());
         QCOMPARE(f.area()->activeSubWindow(), first);
-        // Cascade and Tile bring every dialog back, each at a corner of its own.
+        // Cascade and Tile bring every dialog back; in a workspace smaller than the dialogs
+        // every title bar shows, none over another, and every window is in the view or where
+        // the scroll bars reach.
+        f.insert(2);
+        f.window->resize(420, 320);
         for (QAction *arrange : {f.menus().cascade, f.menus().tile}) {
             for (QMdiSubWindow *window : f.area()->subWindowList())
                 window->showMinimized();
             arrange->trigger();
-            QSet<QPoint> corners;
+            QCoreApplication::processEvents();
+            const QScrollBar *across = f.area()->horizontalScrollBar();
+            const QScrollBar *down = f.area()->verticalScrollBar();
+            const QRect reach(
+                QPoint(across->minimum() - across->value(), down->minimum() - down->value()),
+                f.area()->viewport()->size()
+                    + QSize(across->maximum() - across->minimum(),
+                            down->maximum() - down->minimum()));
+            QList<QRect> titles;
             for (QMdiSubWindow *window : f.area()->subWindowList()) {
                 QVERIFY(!window->isMinimized());
-                corners << window->pos();
+                const QRect title(window->pos(), QSize(window->width(), titleBarHeight(*window)));
+                QVERIFY(!title.isEmpty());
+                QVERIFY2(reach.contains(window->geometry()), qPrintable(arrange->text()));
+                for (const QRect &other : titles)
+                    QVERIFY2(!other.intersects(title), qPrintable(arrange->text()));
+                titles << title;
             }
-            QCOMPARE(corners.size(), 3);
+            QCOMPARE(titles.size(), 5);
         }
         // A minimized dialog shows its title, and a click on it brings it back.
         const QSize normal = first->size();
@@ -594,14 +614,16 @@ private slots:
         QCOMPARE(texts, QStringList({"&Cancel", "&Discard", "&Save"}));
     }
 
-    void fileDialogShowsTheFilterInCapitalsAndListsDesignFilesInAnyCase()
+    void fileDialogShowsTheFilterInCapitalsListsDesignFilesInAnyCaseAndOffersTheExamples()
     {
         QTemporaryDir folder;
         for (const char *name : {"a.kvx", "B.KVX", "c.Kvx", "d.txt"})
             QVERIFY(writeFile(folder.filePath(QLatin1String(name))));
         QStringList filters, listed;
+        QList<QUrl> sidebar;
         whenShown<QFileDialog>([&](QFileDialog &dialog) {
             filters = dialog.nameFilters();
+            sidebar = dialog.sidebarUrls();
             auto *model = dialog.findChild<QFileSystemModel *>();
             const QModelIndex root = model->index(folder.path());
             if (!QTest::qWaitFor([&] { return model->rowCount(root) >= 3; }))
@@ -610,10 +632,14 @@ private slots:
                 listed << model->index(row, 0, root).data().toString();
             dialog.reject();
         });
-        QCOMPARE(QtUserPrompts(nullptr).openFileName(folder.path(), "Load Dialog", "kvx",
-                                                     FileCommands::fileFilter()),
+        // The examples folder found (here the test's folder) is an entry of the sidebar.
+        const QString examples = findExamplesFolder({folder.filePath("none"), folder.path()});
+        QCOMPARE(examples, folder.path());
+        QCOMPARE(QtUserPrompts(nullptr, examples)
+                     .openFileName(folder.path(), "Load Dialog", "kvx", FileCommands::fileFilter()),
                  QString());
         QCOMPARE(filters, QStringList {"ZTK Dialog (*.KVX)"});
+        QVERIFY(sidebar.contains(QUrl::fromLocalFile(examples)));
         listed.sort(Qt::CaseInsensitive);
         QCOMPARE(listed, QStringList({"a.kvx", "B.KVX", "c.Kvx"}));
     }

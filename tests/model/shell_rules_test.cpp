@@ -1,9 +1,13 @@
 #include "model/autosave_interval.h"
 #include "model/dialog_name_check.h"
 #include "model/problem_list.h"
+#include "model/start_folder.h"
 #include "model/view_grid_text.h"
+#include "model/window_layout.h"
 
 #include <gtest/gtest.h>
+
+#include <set>
 
 using namespace kovrin;
 
@@ -52,4 +56,46 @@ TEST(DialogNameCheck, RefusesEmptyNamesWhatTheFileCannotReadBackAndAnotherDialog
     EXPECT_EQ(problemLines({}), "");
     EXPECT_NE(dialogNameProblems("dialog1", set, own).find("already named DIALOG1"),
               std::string::npos);
+}
+
+TEST(StartFolder, TheLastFolderWhileItIsThereElseDocumentsElseHome)
+{
+    const std::set<std::string> folders = {"/work", "/home/u/Documents"};
+    const auto isFolder = [&](const std::string &path) {
+        return folders.contains(path);
+    };
+    const struct
+    {
+        const char *lastUsed, *documents, *expected;
+    } rows[] = {{"/work", "/home/u/Documents", "/work"},
+                {"", "/home/u/Documents", "/home/u/Documents"},
+                {"/gone", "/home/u/Documents", "/home/u/Documents"},
+                {"/gone", "/gone/too", "/home/u"},
+                {"", "", "/home/u"}};
+    for (const auto &row : rows)
+        EXPECT_EQ(startFolder(row.lastUsed, row.documents, "/home/u", isFolder), row.expected)
+            << row.lastUsed << " " << row.documents;
+}
+
+// Title bars 20 high in a view of 100 by 70: three windows fit, the fourth starts over.
+TEST(WindowLayout, CascadeStepsByATitleBarAndTileFillsRowsWithoutOverlap)
+{
+    using Places = std::vector<WindowPlace>;
+    EXPECT_EQ(cascadePlaces(5, {100, 70}, 20),
+              (Places {{0, 0}, {20, 20}, {40, 40}, {0, 0}, {20, 20}}));
+    EXPECT_EQ(cascadePlaces(3, {45, 500}, 20), (Places {{0, 0}, {20, 20}, {0, 0}}));
+    EXPECT_EQ(cascadePlaces(2, {0, 0}, 0), (Places {{0, 0}, {0, 0}}));
+    const struct
+    {
+        std::vector<WindowSize> windows;
+        int viewWidth;
+        Places expected;
+    } rows[] = {
+        {{{40, 30}, {40, 50}, {40, 30}, {40, 10}}, 100, {{0, 0}, {40, 0}, {0, 50}, {40, 50}}},
+        {{{150, 30}, {150, 20}, {10, 10}}, 100, {{0, 0}, {0, 30}, {0, 50}}},
+        {{{30, 30}, {30, 30}, {30, 30}}, 90, {{0, 0}, {30, 0}, {60, 0}}},
+        {{}, 100, {}},
+    };
+    for (const auto &row : rows)
+        EXPECT_EQ(tilePlaces(row.windows, row.viewWidth), row.expected) << row.viewWidth;
 }
