@@ -5,8 +5,9 @@
 # again, load the file, generate the code and copy it to the clipboard, then try to load a file of
 # noise, which is refused with a WARNING and leaves the dialog and its file. Then the saved file is
 # read back with the program's own reader, and the clipboard must hold what the command line
-# generates from that file. A third run places four buttons, picks three with a rubber band,
-# lines them up with Arrange > Align Left and takes that back with one Ctrl+Z.
+# generates from that file. A third run places four buttons, clicks two of them quickly (no
+# editor opens), picks three with a rubber band, lines them up with Arrange > Align Left and takes
+# that back with one Ctrl+Z.
 #
 # KOVRIN_E2E_DISPLAYS (default 60-69) is the range of display numbers tried.
 set -euo pipefail
@@ -201,6 +202,13 @@ place_button 100 100
 place_button 150 160
 place_button 200 220
 place_button 500 350
+
+x_step "a quick click on each of two buttons opens no editor"
+xdotool mousemove $((CLIENT_X + 140)) $((CLIENT_Y + 110)) click 1 \
+    mousemove $((CLIENT_X + 190)) $((CLIENT_Y + 170)) click 1
+if x_find_window '^Control Properties$' 2 >/dev/null; then
+    x_fail "two clicks on two different buttons opened 'Control Properties'"
+fi
 
 x_step "draw a rubber band around the first three and choose Arrange > Align Left"
 drag $((CLIENT_X + 60)) $((CLIENT_Y + 60)) $((CLIENT_X + 380)) $((CLIENT_Y + 260))
