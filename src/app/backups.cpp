@@ -49,7 +49,8 @@ Status keepReplacedVersion(const QString &designPath)
     const QFileInfo design(designPath);
     if (!design.exists())
         return Status::success();
-    const Result<std::string> replaced = readWholeFile(toFsPath(design.absoluteFilePath()));
+    const Result<std::string> replaced
+        = readWholeFile(toFsPath(design.absoluteFilePath()), kMaxDesignFileBytes);
     if (!replaced)
         return Status::failure(replaced.message);
 
@@ -62,8 +63,8 @@ Status keepReplacedVersion(const QString &designPath)
     std::vector<std::string> names = namesIn(folder);
     const std::vector<std::string> earlier = backupsOf(stem, names);
     if (!earlier.empty()) {
-        const Result<std::string> newest
-            = readWholeFile(toFsPath(folder.filePath(fromUtf8(earlier.back()))));
+        const Result<std::string> newest = readWholeFile(
+            toFsPath(folder.filePath(fromUtf8(earlier.back()))), kMaxDesignFileBytes);
         if (newest && *newest == *replaced)
             return Status::success();
     }

@@ -103,7 +103,9 @@ bool RecoverySlot::takeOver(const RecoverySlot &other) const
 
 QString RecoverySlot::belongsTo() const
 {
-    const Result<std::string> text = readWholeFile(toFsPath(sourcePath()));
+    // It holds one path; anything larger (a link to a device, noise) is not read whole.
+    constexpr std::size_t kMaxSourceFileBytes = 64u * 1024u;
+    const Result<std::string> text = readWholeFile(toFsPath(sourcePath()), kMaxSourceFileBytes);
     return text ? QString::fromStdString(*text) : QString();
 }
 

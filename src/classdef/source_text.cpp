@@ -1,10 +1,12 @@
 #include "classdef/source_text.h"
+#include "classdef/preprocessor.h"
 
 #include "model/code_page.h"
 #include "model/utf8_sequence.h"
 
+#include <algorithm>
+#include <cstdint>
 #include <fstream>
-#include <sstream>
 #include <system_error>
 
 namespace kovrin {
@@ -47,14 +49,19 @@ SourceLoader diskSourceLoader()
         std::error_code error;
         if (!std::filesystem::is_regular_file(path, error))
             return std::nullopt;
+        const auto size = std::filesystem::file_size(path, error);
         std::ifstream in(path, std::ios::binary);
-        if (!in)
+        if (error || !in)
             return std::nullopt;
-        std::ostringstream bytes;
-        bytes << in.rdbuf();
+        // One byte past the limit is enough for the preprocessor to refuse the file: a larger
+        // file is never held whole.
+        std::string bytes(
+            static_cast<std::size_t>(std::min<std::uintmax_t>(size, kMaxSourceBytes + 1)), '\0');
+        in.read(bytes.data(), static_cast<std::streamsize>(bytes.size()));
         if (in.bad())
             return std::nullopt;
-        return std::move(bytes).str();
+        bytes.resize(static_cast<std::size_t>(in.gcount()));
+        return bytes;
     };
 }
 

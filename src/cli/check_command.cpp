@@ -17,7 +17,7 @@ namespace kovrin {
 int runCheck(const CliRequest &request, const CommandIo &io)
 {
     const std::filesystem::path &path = request.files.front();
-    const auto bytes = readWholeFile(path);
+    const auto bytes = readWholeFile(path, kMaxDesignFileBytes);
     if (!bytes) {
         io.say(bytes.message);
         return kExitFailed;

@@ -81,7 +81,7 @@ LoadedDesign parseDesign(std::string_view bytes, char separator)
 
 Result<LoadedDesign> readDesign(const std::filesystem::path &path, char separator)
 {
-    auto bytes = readWholeFile(path);
+    auto bytes = readWholeFile(path, kMaxDesignFileBytes);
     if (!bytes)
         return Result<LoadedDesign>::failure(bytes.message);
     if (const auto reason = undecodableReason(*bytes))

@@ -23,8 +23,20 @@ std::string fileProblem(const std::filesystem::path &path, std::string_view reas
     return quotedPath(path) + ": " + std::string(reason);
 }
 
-Result<std::string> readWholeFile(const std::filesystem::path &path)
+std::string sizeLimitText(std::size_t bytes)
 {
+    constexpr std::size_t kMegabyte = 1024u * 1024u;
+    if (bytes >= kMegabyte && bytes % kMegabyte == 0)
+        return std::to_string(bytes / kMegabyte) + " MB";
+    return std::to_string(bytes) + " bytes";
+}
+
+Result<std::string> readWholeFile(const std::filesystem::path &path, std::size_t maxBytes)
+{
+    const auto tooLarge = [&] {
+        return Result<std::string>::failure(
+            fileProblem(path, "is larger than " + sizeLimitText(maxBytes) + ", the most read"));
+    };
     std::error_code ec;
     if (std::filesystem::is_directory(path, ec))
         return Result<std::string>::failure(fileProblem(path, "it is a folder, not a file"));
@@ -37,13 +49,21 @@ Result<std::string> readWholeFile(const std::filesystem::path &path)
     std::string bytes;
     const auto size = std::filesystem::file_size(path, ec);
     if (!ec && std::filesystem::is_regular_file(path, ec)) {
+        if (size > maxBytes)
+            return tooLarge();
         bytes.resize(static_cast<std::size_t>(size));
         in.read(bytes.data(), static_cast<std::streamsize>(bytes.size()));
         bytes.resize(static_cast<std::size_t>(in.gcount()));
     }
-    // Whatever more there is (a file that grew, a pipe or a device) is read to its end.
-    if (in)
-        bytes.append(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
+    // Whatever more there is (a file that grew, a pipe or a device) is read to its end, in pieces,
+    // and never more than one piece past the limit.
+    std::string piece(64u * 1024u, '\0');
+    while (in) {
+        in.read(piece.data(), static_cast<std::streamsize>(piece.size()));
+        bytes.append(piece.data(), static_cast<std::size_t>(in.gcount()));
+        if (bytes.size() > maxBytes)
+            return tooLarge();
+    }
     if (in.bad())
         return Result<std::string>::failure(
             fileProblem(path, "cannot be read (" + lastError() + ")"));

@@ -12,13 +12,22 @@
 
 #include "model/status.h"
 
+#include <cstddef>
 #include <filesystem>
 #include <string>
 #include <string_view>
 
 namespace kovrin {
 
-Result<std::string> readWholeFile(const std::filesystem::path &path);
+// The largest design file read: far above any real design (10,000 controls take a few MB), and
+// what the reader can hold a few times over in memory.
+inline constexpr std::size_t kMaxDesignFileBytes = 256u * 1024u * 1024u;
+
+// The whole file, refused when it holds more than maxBytes: a regular file from its size, before
+// anything is read; a device or a pipe as soon as more has come, so /dev/zero ends too.
+Result<std::string> readWholeFile(const std::filesystem::path &path, std::size_t maxBytes);
+// "256 MB" for whole megabytes, else "N bytes".
+std::string sizeLimitText(std::size_t bytes);
 
 // On failure the target is left as it was and the message names the file and the reason.
 Status writeFileAtomically(const std::filesystem::path &path, std::string_view bytes);

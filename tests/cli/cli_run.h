@@ -42,7 +42,7 @@ inline std::size_t lineCount(const std::string &text)
 
 inline std::string fileBytes(const std::filesystem::path &path)
 {
-    const auto bytes = readWholeFile(path);
+    const auto bytes = readWholeFile(path, kMaxDesignFileBytes);
     EXPECT_TRUE(bytes) << bytes.message;
     return bytes ? *bytes : std::string();
 }

@@ -83,6 +83,19 @@ TEST(FileReplace, AFailedWriteLeavesWhatStoodThereAndNothingElse)
     EXPECT_EQ(namesIn(folder), (std::vector<std::string> {longName, "dir.kvx"}));
 }
 
+// Reading stops at its limit: a file from its size, a device as soon as more has come.
+TEST(FileRead, MoreThanTheLimitIsRefusedWhateverKindOfFileItIs)
+{
+    TempFolder folder;
+    const std::string ten = folder.write("ten.kvx", "0123456789");
+    EXPECT_EQ(readWholeFile(ten, 10).value, "0123456789");
+    EXPECT_NE(readWholeFile(ten, 9).message.find("larger than 9 bytes"), std::string::npos);
+#ifndef _WIN32
+    const auto endless = readWholeFile("/dev/zero", 1024 * 1024);
+    EXPECT_NE(endless.message.find("larger than 1 MB"), std::string::npos) << endless.message;
+#endif
+}
+
 #ifndef _WIN32
 
 TEST(FileReplace, ALinkIsSavedThroughAndStaysALink)
