@@ -1,6 +1,7 @@
 #include "classdef/import_into_set.h"
 
 #include "model/dialog_name_check.h"
+#include "model/ignoring_case.h"
 #include "model/limits.h"
 
 #include <array>
@@ -38,14 +39,24 @@ Status checkRoom(const DialogSet &set, const std::vector<ImportedDialog> &dialog
 
 } // namespace
 
-std::string freeDialogName(const std::string &name, const DialogSet &set)
+FreeDialogNames::FreeDialogNames(const DialogSet &set)
 {
-    if (dialogNameProblems(name, set, 0).empty())
+    for (const Dialog &dialog : set.cForms())
+        m_taken.insert(caseKey(dialog.Tag));
+}
+
+std::string FreeDialogNames::take(const std::string &name)
+{
+    const std::string key = caseKey(name);
+    if (dialogNameProblems(name).empty() && m_taken.insert(key).second)
         return name;
-    for (std::size_t n = 2;; ++n) {
-        std::string candidate = name + "_" + std::to_string(n);
-        if (dialogNameProblems(candidate, set, 0).empty())
+    std::size_t &suffix = m_nextSuffix.try_emplace(key, 2).first->second;
+    for (;; ++suffix) {
+        std::string candidate = name + "_" + std::to_string(suffix);
+        if (m_taken.insert(caseKey(candidate)).second) {
+            ++suffix;
             return candidate;
+        }
     }
 }
 
@@ -56,8 +67,9 @@ SetAddition addImportedDialogs(DialogSet &set, const std::vector<ImportedDialog>
     addition.status = checkRoom(set, dialogs);
     if (!addition.status)
         return addition;
+    FreeDialogNames names(set);
     for (const ImportedDialog &imported : dialogs) {
-        const std::string name = freeDialogName(imported.name, set);
+        const std::string name = names.take(imported.name);
         if (name != imported.name)
             addition.renamed.push_back("the dialog " + imported.name
                                        + " is already in the set; it was imported as " + name);

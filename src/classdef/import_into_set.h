@@ -8,7 +8,10 @@
 #include "model/dialog_set.h"
 #include "model/status.h"
 
+#include <cstddef>
 #include <string>
+#include <unordered_map>
+#include <unordered_set>
 #include <vector>
 
 namespace kovrin {
@@ -23,7 +26,20 @@ struct SetAddition
 SetAddition addImportedDialogs(DialogSet &set, const std::vector<ImportedDialog> &dialogs,
                                SurfaceSize surfaceSize);
 
-// The name if the set can take it, else the name followed by "_2", "_3"... whichever is free.
-std::string freeDialogName(const std::string &name, const DialogSet &set);
+// The names the set's dialogs hold, ignoring case as the game does, and a free name for each
+// dialog added: the name itself if free, else the name followed by "_2", "_3"... whichever is
+// free. Each base name remembers the last suffix it took, so giving thousands of dialogs one name
+// takes time in proportion to their number.
+class FreeDialogNames
+{
+public:
+    explicit FreeDialogNames(const DialogSet &set);
+    // The free name, now taken.
+    std::string take(const std::string &name);
+
+private:
+    std::unordered_set<std::string> m_taken; // case keys
+    std::unordered_map<std::string, std::size_t> m_nextSuffix; // by the base name's case key
+};
 
 } // namespace kovrin

@@ -126,3 +126,17 @@ TEST(ImportRoundTrip, GeneratedCodeImportsToTheSameTextsAndCode)
         ASSERT_EQ(encodeCp1252(generateCode(copy)).bytes, code);
     }
 }
+
+// Imported dialogs whose names the set holds, in any case, take the next free suffix.
+TEST(FreeDialogNames, TheNameItselfOrTheNextFreeSuffixIgnoringCase)
+{
+    DialogSet set;
+    set.insertDialog();
+    set.renameDialog(0, "Menu");
+    FreeDialogNames names(set);
+    EXPECT_EQ(names.take("MENU"), "MENU_2");
+    EXPECT_EQ(names.take("menu"), "menu_3");
+    EXPECT_EQ(names.take("Menu_4"), "Menu_4");
+    EXPECT_EQ(names.take("Menu"), "Menu_5");
+    EXPECT_EQ(names.take("Other"), "Other");
+}
