@@ -24,6 +24,8 @@ bool ModalFocusReturn::eventFilter(QObject *watched, QEvent *event)
     if (!widget || !widget->isWindow())
         return false;
     if (type == QEvent::Show && widget->isModal()) {
+        // A modal window deleted while shown sends no Hide: its entry goes here.
+        std::erase_if(m_opened, [](const Opened &o) { return o.modal.isNull(); });
         // Shown, not yet active: the focus is still where the user left it.
         QWidget *had = QApplication::focusWidget();
         m_opened.push_back({widget, had ? had : QApplication::activeWindow()});
