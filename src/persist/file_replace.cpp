@@ -157,7 +157,9 @@ bool writeAll(HANDLE handle, std::string_view bytes)
     return true;
 }
 
-Status writeStream(const fs::path &target, const fs::path &shown, std::string_view bytes)
+// From the first byte on; a file written in place is then cut to the new size and flushed.
+Status writeStream(const fs::path &target, const fs::path &shown, std::string_view bytes,
+                   bool inPlace = false)
 {
     const HANDLE handle
         = CreateFileW(target.c_str(), GENERIC_WRITE, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr,
@@ -165,7 +167,8 @@ Status writeStream(const fs::path &target, const fs::path &shown, std::string_vi
     if (handle == INVALID_HANDLE_VALUE)
         return Status::failure(
             fileProblem(shown, "cannot be written (" + systemError(GetLastError()) + ")"));
-    const bool written = writeAll(handle, bytes);
+    const bool written = writeAll(handle, bytes)
+        && (!inPlace || (SetEndOfFile(handle) && FlushFileBuffers(handle)));
     const DWORD error = GetLastError();
     CloseHandle(handle);
     if (!written)
@@ -204,22 +207,9 @@ std::uint64_t linkCount(const fs::path &target)
     return known ? info.nNumberOfLinks : 1;
 }
 
-// From the first byte on, cut to the new size, flushed to disk.
 Status overwrite(const fs::path &target, const fs::path &shown, std::string_view bytes)
 {
-    const HANDLE handle = CreateFileW(target.c_str(), GENERIC_WRITE, FILE_SHARE_READ, nullptr,
-                                      OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
-    if (handle == INVALID_HANDLE_VALUE)
-        return Status::failure(
-            fileProblem(shown, "cannot be written (" + systemError(GetLastError()) + ")"));
-    const bool written
-        = writeAll(handle, bytes) && SetEndOfFile(handle) && FlushFileBuffers(handle);
-    const DWORD error = GetLastError();
-    CloseHandle(handle);
-    if (!written)
-        return Status::failure(
-            fileProblem(shown, "could not be written completely (" + systemError(error) + ")"));
-    return Status::success();
+    return writeStream(target, shown, bytes, true);
 }
 
 // ReplaceFileW keeps the replaced file's attributes, access rights and creation time; a new

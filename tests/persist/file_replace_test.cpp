@@ -203,6 +203,26 @@ TEST(FileReplace, ADeviceOrANamedPipeIsWrittenAsAStream)
     EXPECT_EQ(namesIn(folder), (std::vector<std::string> {"pipe", "to-pipe"}));
 }
 
+// Autosaved work and its note are opened only as regular files within their limit.
+TEST(FileRead, AFileOfTheProgramsOwnIsUsedOnlyWhenRegularAndWithinItsLimit)
+{
+    TempFolder folder;
+    folder.write("note", std::string(kMaxSourceNoteBytes, 'x'));
+    folder.write("big", std::string(kMaxSourceNoteBytes + 1, 'x'));
+    fs::create_symlink("note", folder.path("link"));
+    fs::create_symlink("/dev/zero", folder.path("zero"));
+    ASSERT_EQ(::mkfifo(folder.path("pipe").c_str(), 0600), 0);
+    const struct
+    {
+        const char *name;
+        bool usable;
+    } rows[] = {{"note", true},  {"missing", true}, {"big", false},
+                {"link", false}, {"zero", false},   {"pipe", false}};
+    for (const auto &row : rows)
+        EXPECT_EQ(bool(checkOwnFile(folder.path(row.name), kMaxSourceNoteBytes)), row.usable)
+            << row.name;
+}
+
 // Every name of a file with several sees the new bytes; the link count stays.
 TEST(FileReplace, AFileWithSeveralNamesIsWrittenInPlaceKeepingEveryName)
 {
