@@ -10,6 +10,7 @@
 #include <array>
 #include <atomic>
 #include <cstdint>
+#include <exception>
 #include <limits>
 #include <mutex>
 #include <optional>
@@ -90,7 +91,12 @@ fs::path temporaryName(const fs::path &target, std::mt19937 &random, const char 
 // The process that made a temporary file, from its name; none for any other name.
 std::optional<unsigned long> temporaryOwner(const fs::path &file)
 {
-    const std::u8string text = file.filename().u8string();
+    std::u8string text;
+    try {
+        text = file.filename().u8string();
+    } catch (const std::exception &) {
+        return std::nullopt; // a name that is no Unicode is no temporary of ours
+    }
     const std::string_view name(reinterpret_cast<const char *>(text.data()), text.size());
     constexpr std::string_view kEnding = ".tmp";
     constexpr std::size_t kRandom = 8;
@@ -546,10 +552,10 @@ std::size_t removeLeftTemporaries(const fs::path &folder)
 {
     std::size_t removed = 0;
     std::error_code ec;
-    for (const auto &entry : fs::directory_iterator(folder, ec)) {
-        const auto owner = temporaryOwner(entry.path());
-        if (owner && *owner != processId() && entry.is_regular_file(ec) && !entry.is_symlink(ec)
-            && !processRunning(*owner) && fs::remove(entry.path(), ec))
+    for (fs::directory_iterator entry(folder, ec), end; !ec && entry != end; entry.increment(ec)) {
+        const auto owner = temporaryOwner(entry->path());
+        if (owner && *owner != processId() && entry->is_regular_file(ec) && !entry->is_symlink(ec)
+            && !processRunning(*owner) && fs::remove(entry->path(), ec))
             ++removed;
     }
     return removed;
