@@ -193,7 +193,7 @@ bool processRunning(unsigned long id)
     const HANDLE process
         = OpenProcess(PROCESS_QUERY_LIMITED_INFORMATION, FALSE, static_cast<DWORD>(id));
     if (!process)
-        return GetLastError() != ERROR_INVALID_PARAMETER; // there but not ours to look at
+        return GetLastError() == ERROR_ACCESS_DENIED; // there but not ours to look at
     DWORD code = 0;
     const bool running = GetExitCodeProcess(process, &code) && code == STILL_ACTIVE;
     CloseHandle(process);

@@ -86,6 +86,9 @@ TEST(FileReplace, AFailedWriteLeavesWhatStoodThereAndNothingElse)
 // The temporary file's name is shortened to the name limit, never inside a character.
 TEST(FileReplace, AFileWithTheLongestNameIsSavedOver)
 {
+#ifdef _WIN32
+    GTEST_SKIP() << "a path longer than 260 characters needs long paths turned on";
+#endif
     TempFolder folder;
     const std::string accented = "\xC3\xA9"; // two bytes, one character
     for (const std::string &name :
