@@ -412,12 +412,12 @@ bool MainWindow::recoverUnsavedWork()
 
 void MainWindow::startWith(const QString &path)
 {
-    if (!recoverUnsavedWork()) {
+    if (!recoverUnsavedWork() || !m_workspace->isModified()) {
         if (!path.isEmpty())
             openFile(path);
         return;
     }
-    if (path.isEmpty() || !m_workspace->isModified())
+    if (path.isEmpty())
         return;
     const QString name = QString::fromStdString(quotedPath(toFsPath(path)));
     switch (m_prompts.askSaveDiscardCancel(
