@@ -70,7 +70,10 @@ const DialogContent *DialogHistory::replay(std::int16_t frmIndex, const ContentC
 
 void DialogHistory::clear()
 {
-    m_stack.clear(); // and clean again
+    m_stack.clear();
+    // An empty stack marked changed (recovered work) is left so by clear(); a set that replaced
+    // it is unchanged.
+    m_stack.setClean();
 }
 
 } // namespace kovrin

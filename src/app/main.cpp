@@ -46,9 +46,7 @@ int main(int argc, char *argv[])
     // named after the program, once Qt has taken its own options out.
     const QStringList arguments = QApplication::arguments();
     QTimer::singleShot(0, &window, [&window, arguments] {
-        window.recoverUnsavedWork();
-        if (arguments.size() > 1)
-            window.openFile(arguments.at(1));
+        window.startWith(arguments.size() > 1 ? arguments.at(1) : QString());
     });
     return QApplication::exec();
 }

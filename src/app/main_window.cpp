@@ -9,6 +9,7 @@
 #include "app/dialog_name_prompt.h"
 #include "app/dialog_workspace.h"
 #include "app/file_commands.h"
+#include "app/fs_path.h"
 #include "app/generate_menu_command.h"
 #include "app/grid_menu_commands.h"
 #include "app/import_menu_command.h"
@@ -18,11 +19,14 @@
 #include "app/readme_command.h"
 #include "app/recent_files_menu.h"
 #include "app/recovery_offer.h"
+#include "app/recovery_slot.h"
 #include "app/toolbox.h"
 #include "app/unsaved_work.h"
 #include "app/view_grid_setting.h"
 #include "app/window_menu.h"
 #include "model/dialog_name_check.h"
+#include "model/message_text.h"
+#include "persist/file_io.h"
 #include "props_window/property_editor_open.h"
 #include "surface_view/order_window_open.h"
 #include "surface_view/surface_view.h"
@@ -399,9 +403,39 @@ void MainWindow::showEvent(QShowEvent *event)
     }
 }
 
-void MainWindow::recoverUnsavedWork()
+bool MainWindow::recoverUnsavedWork()
 {
-    offerRecovery(m_prompts, *m_files, *m_autosave, decimalSeparator());
+    removeLeftTemporaries(toFsPath(RecoverySlot::folder()));
+    removeLeftTemporaries(toFsPath(backupFolder()));
+    return offerRecovery(m_prompts, *m_files, *m_autosave, decimalSeparator());
+}
+
+void MainWindow::startWith(const QString &path)
+{
+    if (!recoverUnsavedWork() || !m_workspace->isModified()) {
+        if (!path.isEmpty())
+            openFile(path);
+        return;
+    }
+    if (path.isEmpty())
+        return;
+    const QString name = QString::fromStdString(quotedPath(toFsPath(path)));
+    switch (m_prompts.askSaveDiscardCancel(
+        QStringLiteral("WARNING"),
+        QStringLiteral("The recovered work is not saved yet. Save it before opening %1?\r\n"
+                       "Discard deletes the recovered work and opens %1; Cancel keeps the "
+                       "recovered work and does not open it.")
+            .arg(name))) {
+    case UserPrompts::Choice::Save:
+        if (m_files->save())
+            m_files->loadFile(path, decimalSeparator());
+        break;
+    case UserPrompts::Choice::Discard:
+        m_files->loadFile(path, decimalSeparator()); // a file that cannot be read keeps the work
+        break;
+    case UserPrompts::Choice::Cancel:
+        break;
+    }
 }
 
 void MainWindow::closeEvent(QCloseEvent *event)

@@ -76,8 +76,14 @@ public:
     void showAbout();
     // "&Open backup folder": the folder of the versions saves replaced, in the file manager.
     void openBackupFolder();
-    // At start: work a run that did not end cleanly left behind is offered back.
-    void recoverUnsavedWork();
+    // At start: temporary files of saves whose program is gone are removed from the program's
+    // own folders, and work a run that did not end cleanly left behind is offered back; true when
+    // it was recovered.
+    bool recoverUnsavedWork();
+    // At start with a design file named on the command line (or none): the recovery question
+    // comes first; recovered work is saved, or discarded by a question that says so, before the
+    // named file replaces it.
+    void startWith(const QString &path);
     // Load a design file as Load does, without the file dialog (the command line, a dropped
     // file): the unsaved-work question first.
     void openFile(const QString &path);

@@ -3,7 +3,12 @@
 #include "app/autosave.h"
 #include "app/file_commands.h"
 #include "app/recovery_slot.h"
+#include "model/message_text.h"
 #include "surface_view/user_prompts.h"
+
+#include <QApplication>
+#include <QFontMetrics>
+#include <QScreen>
 
 #include <QDir>
 #include <QFileInfo>
@@ -13,6 +18,16 @@
 namespace kovrin {
 namespace {
 
+QString shownPath(const QString &path)
+{
+    const QString escaped
+        = QString::fromStdString(escapedControls(QDir::toNativeSeparators(path).toStdString()));
+    const QScreen *screen = QGuiApplication::primaryScreen();
+    const int width = screen ? screen->availableGeometry().width() / 2 : 400;
+    return QFontMetrics(QApplication::font("QMessageBox"))
+        .elidedText(escaped, Qt::ElideMiddle, width);
+}
+
 QString question(const RecoverySlot &slot)
 {
     const QDateTime savedAt = slot.savedAt();
@@ -20,8 +35,7 @@ QString question(const RecoverySlot &slot)
     const QString belongsTo = slot.belongsTo();
     const QString file = belongsTo.isEmpty()
         ? QStringLiteral("It was never saved to a design file.")
-        : QStringLiteral("It belongs to the design file %1.")
-              .arg(QDir::toNativeSeparators(belongsTo));
+        : QStringLiteral("It belongs to the design file %1.").arg(shownPath(belongsTo));
     return QStringLiteral("A run of Kovrin that did not end normally left unsaved work on the "
                           "dialogs, autosaved on %1 at %2.\r\n%3\r\n\r\n"
                           "Recover it? No deletes it.")
@@ -31,10 +45,14 @@ QString question(const RecoverySlot &slot)
 
 } // namespace
 
-void offerRecovery(UserPrompts &prompts, FileCommands &files, Autosave &autosave,
+bool offerRecovery(UserPrompts &prompts, FileCommands &files, Autosave &autosave,
                    char decimalSeparator)
 {
-    for (LeftRecovery &left : takeLeftRecoveries(autosave.slot().id())) {
+    QStringList setAside;
+    std::vector<LeftRecovery> offered = takeLeftRecoveries(autosave.slot().id(), setAside);
+    for (const QString &problem : std::as_const(setAside))
+        prompts.message(QStringLiteral("WARNING"), problem, UserPrompts::Icon::Warning);
+    for (LeftRecovery &left : offered) {
         const RecoverySlot &slot = left.slot;
         if (!prompts.askYesNo(QStringLiteral("Recover unsaved work"), question(slot),
                               UserPrompts::Icon::Question)) {
@@ -51,8 +69,9 @@ void offerRecovery(UserPrompts &prompts, FileCommands &files, Autosave &autosave
             if (QFileInfo::exists(autosave.slot().designPath()))
                 slot.remove();
         }
-        return; // the markers of the others are let go: they wait for the next start
+        return true; // the markers of the others are let go: they wait for the next start
     }
+    return false;
 }
 
 } // namespace kovrin

@@ -2,6 +2,7 @@
 
 #include "app/file_commands.h"
 #include "app/fs_path.h"
+#include "model/message_text.h"
 #include "persist/file_io.h"
 
 #include <QCoreApplication>
@@ -14,6 +15,7 @@
 #include <QStandardPaths>
 
 #include <algorithm>
+#include <filesystem>
 
 namespace kovrin {
 namespace {
@@ -26,6 +28,26 @@ bool moveOver(const QString &from, const QString &to)
 {
     QFile::remove(to);
     return !QFileInfo::exists(from) || QFile::rename(from, to);
+}
+
+// A left file is used only when it is what this program writes there; anything else is renamed
+// without being opened (removed when even that fails) and reported.
+void setAsideUnusable(const QString &path, std::size_t maxBytes, QStringList &setAside)
+{
+    const Status usable = checkOwnFile(toFsPath(path), maxBytes);
+    if (usable)
+        return;
+    const QString aside = path + QStringLiteral(".aside");
+    std::error_code ec;
+    std::filesystem::rename(toFsPath(path), toFsPath(aside), ec);
+    const QString where = ec ? QStringLiteral("It was deleted.")
+                             : QStringLiteral("It was moved aside to %1.")
+                                   .arg(QString::fromStdString(quotedPath(toFsPath(aside))));
+    if (ec)
+        std::filesystem::remove(toFsPath(path), ec);
+    setAside << QStringLiteral("A file of autosaved work cannot be used and is not offered "
+                               "again:\r\n%1\r\n%2")
+                    .arg(QString::fromStdString(usable.message), where);
 }
 
 } // namespace
@@ -103,9 +125,7 @@ bool RecoverySlot::takeOver(const RecoverySlot &other) const
 
 QString RecoverySlot::belongsTo() const
 {
-    // It holds one path; anything larger (a link to a device, noise) is not read whole.
-    constexpr std::size_t kMaxSourceFileBytes = 64u * 1024u;
-    const Result<std::string> text = readWholeFile(toFsPath(sourcePath()), kMaxSourceFileBytes);
+    const Result<std::string> text = readWholeFile(toFsPath(sourcePath()), kMaxSourceNoteBytes);
     return text ? QString::fromStdString(*text) : QString();
 }
 
@@ -114,12 +134,12 @@ QDateTime RecoverySlot::savedAt() const
     return QFileInfo(designPath()).lastModified();
 }
 
-std::vector<LeftRecovery> takeLeftRecoveries(const QString &ownId)
+std::vector<LeftRecovery> takeLeftRecoveries(const QString &ownId, QStringList &setAside)
 {
     const QDir folder(RecoverySlot::folder());
     const QString path = folder.path();
     QSet<QString> ids;
-    for (const QFileInfo &entry : folder.entryInfoList(QDir::Files | QDir::Hidden)) {
+    for (const QFileInfo &entry : folder.entryInfoList(QDir::Files | QDir::Hidden | QDir::System)) {
         const QString name = entry.fileName();
         for (const QString &suffix : {kDesignSuffix, kSourceSuffix, kMarkerSuffix}) {
             if (name.endsWith(suffix) && name.size() > suffix.size())
@@ -134,6 +154,8 @@ std::vector<LeftRecovery> takeLeftRecoveries(const QString &ownId)
         std::unique_ptr<QLockFile> marker = slot.takeMarker();
         if (!marker)
             continue; // its instance still runs
+        setAsideUnusable(slot.designPath(), kMaxDesignFileBytes, setAside);
+        setAsideUnusable(slot.sourcePath(), kMaxSourceNoteBytes, setAside);
         if (QFileInfo(slot.designPath()).isFile())
             left.push_back({std::move(slot), std::move(marker)});
         else

@@ -8,6 +8,7 @@
 
 #include <QDateTime>
 #include <QString>
+#include <QStringList>
 
 #include <memory>
 #include <string>
@@ -59,7 +60,9 @@ struct LeftRecovery
 };
 
 // Every recovery file left by a run that did not end cleanly, newest first, except ownId's.
-// Markers and belongs-to notes left without their recovery file are cleared on the way.
-std::vector<LeftRecovery> takeLeftRecoveries(const QString &ownId);
+// Markers and belongs-to notes left without their recovery file are cleared on the way. A left
+// file that is no regular file within its size limit (a link, a pipe, noise) is never opened: it
+// is moved aside to NAME.aside, which no scan takes, and a message saying so is added to setAside.
+std::vector<LeftRecovery> takeLeftRecoveries(const QString &ownId, QStringList &setAside);
 
 } // namespace kovrin

@@ -31,6 +31,23 @@ std::string sizeLimitText(std::size_t bytes)
     return std::to_string(bytes) + " bytes";
 }
 
+Status checkOwnFile(const std::filesystem::path &path, std::size_t maxBytes)
+{
+    std::error_code ec;
+    const auto status = std::filesystem::symlink_status(path, ec);
+    if (status.type() == std::filesystem::file_type::not_found)
+        return Status::success();
+    if (status.type() != std::filesystem::file_type::regular)
+        return Status::failure(fileProblem(path, "it is not a regular file"));
+    const auto size = std::filesystem::file_size(path, ec);
+    if (ec)
+        return Status::failure(fileProblem(path, "cannot be examined (" + ec.message() + ")"));
+    if (size > maxBytes)
+        return Status::failure(
+            fileProblem(path, "is larger than " + sizeLimitText(maxBytes) + ", the most read"));
+    return Status::success();
+}
+
 Result<std::string> readWholeFile(const std::filesystem::path &path, std::size_t maxBytes)
 {
     const auto tooLarge = [&] {

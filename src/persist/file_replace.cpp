@@ -1,11 +1,19 @@
 // How a save replaces a file, and the one place that calls the platform for it. The rules are
-// told in file_io.h; the POSIX and the Windows calls differ only in the four steps below them:
-// telling a stream from a file, writing to a stream, and replacing a regular file.
+// told in file_io.h; the POSIX and the Windows calls differ only in the steps below them:
+// telling a stream from a file, writing to a stream, replacing a regular file, counting a file's
+// names, writing a file in place and telling whether a process still runs.
 #include "persist/file_io.h"
+
+#include "model/message_text.h"
 
 #include <algorithm>
 #include <array>
+#include <atomic>
 #include <cstdint>
+#include <exception>
+#include <limits>
+#include <mutex>
+#include <optional>
 #include <random>
 #include <system_error>
 
@@ -48,18 +56,65 @@ Result<fs::path> linkTarget(const fs::path &path)
     return Result<fs::path>::failure(fileProblem(path, "too many links in a row"));
 }
 
-// ".NAME.1a2b3c4d.tmp" beside the target: hidden where a leading dot hides, and never the
-// name of a design file.
-fs::path temporaryName(const fs::path &target, std::mt19937 &random)
+unsigned long processId();
+
+// Whether a unit of a name's native text continues a character begun before it, so a name is
+// never cut inside a character.
+template<typename Char> bool continuesCharacter(Char unit)
+{
+    if constexpr (sizeof(Char) == 1)
+        return (static_cast<unsigned char>(unit) & 0xC0) == 0x80;
+    else
+        return unit >= 0xDC00 && unit <= 0xDFFF;
+}
+
+// ".NAME.PID.1a2b3c4d.tmp" beside the target (ending ".old" for the copy a save in place keeps):
+// hidden where a leading dot hides, never the name of a design file, telling which process made
+// it; NAME is shortened so the whole keeps within the name limit.
+fs::path temporaryName(const fs::path &target, std::mt19937 &random, const char *ending = ".tmp")
 {
     static constexpr char kDigits[] = "0123456789abcdef";
-    std::string suffix;
+    std::string tail = "." + std::to_string(processId()) + ".";
     for (std::uint32_t n = random(), i = 0; i < 8; ++i, n >>= 4)
-        suffix += kDigits[n & 0xF];
-    fs::path name(".");
-    name += target.filename();
-    name += "." + suffix + ".tmp";
-    return target.parent_path() / name;
+        tail += kDigits[n & 0xF];
+    tail += ending;
+    fs::path::string_type name = target.filename().native();
+    std::size_t keep = std::min(name.size(), kLongestFileName - 1 - tail.size());
+    while (keep > 0 && keep < name.size() && continuesCharacter(name[keep]))
+        --keep;
+    name.resize(keep);
+    fs::path temporary(fs::path::string_type(1, '.') + name);
+    temporary += tail;
+    return target.parent_path() / temporary;
+}
+
+// The process that made a temporary file, from its name; none for any other name.
+std::optional<unsigned long> temporaryOwner(const fs::path &file)
+{
+    std::u8string text;
+    try {
+        text = file.filename().u8string();
+    } catch (const std::exception &) {
+        return std::nullopt; // a name that is no Unicode is no temporary of ours
+    }
+    const std::string_view name(reinterpret_cast<const char *>(text.data()), text.size());
+    constexpr std::string_view kEnding = ".tmp";
+    constexpr std::size_t kRandom = 8;
+    if (name.size() < 1 + kEnding.size() + kRandom + 3 || name.front() != '.'
+        || !name.ends_with(kEnding))
+        return std::nullopt;
+    std::string_view rest = name.substr(0, name.size() - kEnding.size() - kRandom);
+    if (rest.back() != '.'
+        || name.substr(rest.size(), kRandom).find_first_not_of("0123456789abcdef")
+            != std::string_view::npos)
+        return std::nullopt;
+    rest.remove_suffix(1);
+    const std::size_t dot = rest.find_last_of('.');
+    const std::string_view digits = rest.substr(dot + 1);
+    if (dot == 0 || dot == std::string_view::npos || digits.empty() || digits.size() > 9
+        || digits.find_first_not_of("0123456789") != std::string_view::npos)
+        return std::nullopt;
+    return std::stoul(std::string(digits));
 }
 
 // No write permission for anyone: a rename would still replace the file, so it is refused here.
@@ -108,7 +163,9 @@ bool writeAll(HANDLE handle, std::string_view bytes)
     return true;
 }
 
-Status writeStream(const fs::path &target, const fs::path &shown, std::string_view bytes)
+// From the first byte on; a file written in place is then cut to the new size and flushed.
+Status writeStream(const fs::path &target, const fs::path &shown, std::string_view bytes,
+                   bool inPlace = false)
 {
     const HANDLE handle
         = CreateFileW(target.c_str(), GENERIC_WRITE, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr,
@@ -116,7 +173,8 @@ Status writeStream(const fs::path &target, const fs::path &shown, std::string_vi
     if (handle == INVALID_HANDLE_VALUE)
         return Status::failure(
             fileProblem(shown, "cannot be written (" + systemError(GetLastError()) + ")"));
-    const bool written = writeAll(handle, bytes);
+    const bool written = writeAll(handle, bytes)
+        && (!inPlace || (SetEndOfFile(handle) && FlushFileBuffers(handle)));
     const DWORD error = GetLastError();
     CloseHandle(handle);
     if (!written)
@@ -125,10 +183,45 @@ Status writeStream(const fs::path &target, const fs::path &shown, std::string_vi
     return Status::success();
 }
 
+unsigned long processId()
+{
+    return GetCurrentProcessId();
+}
+
+bool processRunning(unsigned long id)
+{
+    const HANDLE process
+        = OpenProcess(PROCESS_QUERY_LIMITED_INFORMATION, FALSE, static_cast<DWORD>(id));
+    if (!process)
+        return GetLastError() == ERROR_ACCESS_DENIED; // there but not ours to look at
+    DWORD code = 0;
+    const bool running = GetExitCodeProcess(process, &code) && code == STILL_ACTIVE;
+    CloseHandle(process);
+    return running;
+}
+
+std::uint64_t linkCount(const fs::path &target)
+{
+    const HANDLE handle
+        = CreateFileW(target.c_str(), 0, FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE,
+                      nullptr, OPEN_EXISTING, FILE_FLAG_BACKUP_SEMANTICS, nullptr);
+    if (handle == INVALID_HANDLE_VALUE)
+        return 1;
+    BY_HANDLE_FILE_INFORMATION info {};
+    const bool known = GetFileInformationByHandle(handle, &info);
+    CloseHandle(handle);
+    return known ? info.nNumberOfLinks : 1;
+}
+
+Status overwrite(const fs::path &target, const fs::path &shown, std::string_view bytes)
+{
+    return writeStream(target, shown, bytes, true);
+}
+
 // ReplaceFileW keeps the replaced file's attributes, access rights and creation time; a new
 // file takes the rights its folder passes on.
 Status replaceRegular(const fs::path &target, const fs::path &shown, std::string_view bytes,
-                      bool exists)
+                      bool exists, bool = false)
 {
     std::mt19937 random(std::random_device {}());
     fs::path temporary;
@@ -245,66 +338,135 @@ Status writeStream(const fs::path &target, const fs::path &shown, std::string_vi
     return writeAndClose(fd, bytes, false, shown);
 }
 
-// The temporary file of the save under way, for the signal handler to remove: a fixed buffer,
-// since a handler may not allocate.
-char g_pendingTemporary[4096];
-volatile std::sig_atomic_t g_temporaryPending = 0;
-
-extern "C" void removeTemporaryAndStop(int signal)
+// The temporary files of the saves under way (an autosave on a worker may meet a Save), for the
+// signal handler to remove: fixed buffers, since a handler may not allocate, each claimed through
+// a flag a handler may read.
+constexpr int kFree = 0, kClaimed = 1, kPending = 2;
+struct PendingSlot
 {
-    if (g_temporaryPending)
-        ::unlink(g_pendingTemporary);
+    std::atomic<int> state {kFree};
+    char path[4096] {};
+};
+static_assert(std::atomic<int>::is_always_lock_free);
+std::array<PendingSlot, 8> g_pending;
+constexpr std::array<int, 3> kEndingSignals {SIGINT, SIGTERM, SIGHUP};
+
+extern "C" void removeTemporariesAndStop(int signal)
+{
+    for (PendingSlot &slot : g_pending) {
+        if (slot.state.load() == kPending)
+            ::unlink(slot.path);
+    }
     std::signal(signal, SIG_DFL);
     std::raise(signal);
 }
 
-// Removes the temporary file unless the rename took it, also when the save is interrupted by
-// a signal that would end the program (Ctrl+C, a hang-up, a kill); a handler of the program's
-// own stays in place.
+// Once, before the first temporary file exists, and for good: a signal that would end the
+// program (Ctrl+C, a hang-up, a kill) removes the temporary files first. A handler of the
+// program's own stays in place.
+void removeTemporariesOnSignals()
+{
+    static std::once_flag installed;
+    std::call_once(installed, [] {
+        for (const int signal : kEndingSignals) {
+            struct sigaction before
+            {
+            }, handler {};
+            handler.sa_handler = removeTemporariesAndStop;
+            sigemptyset(&handler.sa_mask);
+            if (sigaction(signal, nullptr, &before) == 0 && before.sa_handler == SIG_DFL)
+                sigaction(signal, &handler, nullptr);
+        }
+    });
+}
+
+// Removes the temporary file unless the rename took it, also when a signal ends the program. Its
+// name is registered before the file is made, so no moment leaves a made file unregistered; a
+// name that stood already belongs to this process (the name holds its number).
 class TemporaryFile
 {
 public:
-    explicit TemporaryFile(const fs::path &path)
-        : m_path(path)
+    TemporaryFile()
     {
-        const std::string &text = path.native();
-        if (text.size() < sizeof g_pendingTemporary) {
-            std::memcpy(g_pendingTemporary, text.c_str(), text.size() + 1);
-            g_temporaryPending = 1;
-        }
-        for (std::size_t i = 0; i < kSignals.size(); ++i) {
-            struct sigaction handler
-            {
-            };
-            handler.sa_handler = removeTemporaryAndStop;
-            sigemptyset(&handler.sa_mask);
-            sigaction(kSignals[i], nullptr, &m_before[i]);
-            m_installed[i] = m_before[i].sa_handler == SIG_DFL
-                && sigaction(kSignals[i], &handler, nullptr) == 0;
+        removeTemporariesOnSignals();
+        for (PendingSlot &slot : g_pending) {
+            int free = kFree;
+            if (slot.state.compare_exchange_strong(free, kClaimed)) {
+                m_slot = &slot;
+                break;
+            }
         }
     }
     ~TemporaryFile()
     {
-        if (!m_taken)
+        if (m_made && !m_taken)
             ::unlink(m_path.c_str());
-        g_temporaryPending = 0;
-        for (std::size_t i = 0; i < kSignals.size(); ++i) {
-            if (m_installed[i])
-                sigaction(kSignals[i], &m_before[i], nullptr);
-        }
+        if (m_slot)
+            m_slot->state.store(kFree);
     }
     TemporaryFile(const TemporaryFile &) = delete;
     TemporaryFile &operator=(const TemporaryFile &) = delete;
 
+    // Creates the file exclusively, its name registered first.
+    int create(const fs::path &path, mode_t mode)
+    {
+        const std::string &text = path.native();
+        if (m_slot && text.size() < sizeof m_slot->path) {
+            m_slot->state.store(kClaimed);
+            std::memcpy(m_slot->path, text.c_str(), text.size() + 1);
+            m_slot->state.store(kPending);
+        }
+        m_path = path;
+        const int fd
+            = ::open(text.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC | O_NOCTTY, mode);
+        m_made = fd >= 0;
+        return fd;
+    }
     void taken() { m_taken = true; }
 
 private:
-    static constexpr std::array<int, 3> kSignals {SIGINT, SIGTERM, SIGHUP};
+    PendingSlot *m_slot = nullptr;
     fs::path m_path;
+    bool m_made = false;
     bool m_taken = false;
-    std::array<struct sigaction, 3> m_before {};
-    std::array<bool, 3> m_installed {};
 };
+
+unsigned long processId()
+{
+    return static_cast<unsigned long>(::getpid());
+}
+
+bool processRunning(unsigned long id)
+{
+    if (id > static_cast<unsigned long>(std::numeric_limits<pid_t>::max()))
+        return false;
+    return ::kill(static_cast<pid_t>(id), 0) == 0 || errno == EPERM;
+}
+
+std::uint64_t linkCount(const fs::path &target)
+{
+    struct stat info
+    {
+    };
+    return ::stat(target.c_str(), &info) == 0 ? info.st_nlink : 1;
+}
+
+// From the first byte on, cut to the new size, flushed to disk.
+Status overwrite(const fs::path &target, const fs::path &shown, std::string_view bytes)
+{
+    const int fd = ::open(target.c_str(), O_WRONLY | O_CLOEXEC | O_NOCTTY);
+    if (fd < 0)
+        return Status::failure(
+            fileProblem(shown, "cannot be written (" + systemError(errno) + ")"));
+    const bool written = writeAll(fd, bytes)
+        && ::ftruncate(fd, static_cast<off_t>(bytes.size())) == 0 && ::fsync(fd) == 0;
+    const int error = errno;
+    ::close(fd);
+    if (!written)
+        return Status::failure(
+            fileProblem(shown, "could not be written completely (" + systemError(error) + ")"));
+    return Status::success();
+}
 
 void flushFolder(const fs::path &folder)
 {
@@ -318,28 +480,28 @@ void flushFolder(const fs::path &folder)
 }
 
 Status replaceRegular(const fs::path &target, const fs::path &shown, std::string_view bytes,
-                      bool exists)
+                      bool exists, bool privateCopy = false)
 {
     struct stat before
     {
     };
     exists = exists && ::stat(target.c_str(), &before) == 0;
     // A new file: 0666 less the user's umask, as the system makes every new file.
-    const mode_t mode = exists ? (before.st_mode & 07777) : 0666;
+    const mode_t mode = exists ? (before.st_mode & 07777) : privateCopy ? 0600 : 0666;
 
     std::mt19937 random(std::random_device {}());
     fs::path temporary;
+    TemporaryFile guard;
     int fd = -1;
     for (int i = 0; i < kTemporaryAttempts && fd < 0; ++i) {
         temporary = temporaryName(target, random);
-        fd = ::open(temporary.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC | O_NOCTTY, mode);
+        fd = guard.create(temporary, mode);
         if (fd < 0 && errno != EEXIST)
             break;
     }
     if (fd < 0)
         return Status::failure(
             fileProblem(shown, "cannot be written (" + systemError(errno) + ")"));
-    TemporaryFile guard(temporary);
     if (exists) {
         // The umask took bits off at creation; the owner and group are kept where the user may
         // give them (root, or a group the user is in).
@@ -359,7 +521,45 @@ Status replaceRegular(const fs::path &target, const fs::path &shown, std::string
 
 #endif
 
+// A file with several names keeps them all only when its own bytes change. The old bytes are
+// copied beside it first, so that a failure can put them back; a save cut short by the end of the
+// program leaves that copy for the user.
+Status writeInPlace(const fs::path &target, const fs::path &shown, std::string_view bytes)
+{
+    const auto old = readWholeFile(target, std::numeric_limits<std::size_t>::max());
+    if (!old)
+        return Status::failure(old.message);
+    std::mt19937 random(std::random_device {}());
+    const fs::path copy = temporaryName(target, random, ".old");
+    if (Status kept = replaceRegular(copy, shown, *old, false, true); !kept)
+        return Status::failure(kept.message + "; the file was left as it was");
+    std::error_code ignored;
+    const Status written = overwrite(target, shown, bytes);
+    if (written) {
+        fs::remove(copy, ignored);
+        return written;
+    }
+    if (!overwrite(target, shown, *old))
+        return Status::failure(written.message + "; its old content is kept in "
+                               + quotedPath(copy));
+    fs::remove(copy, ignored);
+    return Status::failure(written.message + "; its old content was put back");
+}
+
 } // namespace
+
+std::size_t removeLeftTemporaries(const fs::path &folder)
+{
+    std::size_t removed = 0;
+    std::error_code ec;
+    for (fs::directory_iterator entry(folder, ec), end; !ec && entry != end; entry.increment(ec)) {
+        const auto owner = temporaryOwner(entry->path());
+        if (owner && *owner != processId() && entry->is_regular_file(ec) && !entry->is_symlink(ec)
+            && !processRunning(*owner) && fs::remove(entry->path(), ec))
+            ++removed;
+    }
+    return removed;
+}
 
 Status writeFileAtomically(const fs::path &path, std::string_view bytes)
 {
@@ -378,6 +578,8 @@ Status writeFileAtomically(const fs::path &path, std::string_view bytes)
     case fs::file_type::regular:
         if (!mayWrite(*target, status))
             return Status::failure(fileProblem(path, "the file is read-only"));
+        if (linkCount(*target) > 1)
+            return writeInPlace(*target, path, bytes);
         return replaceRegular(*target, path, bytes, true);
     case fs::file_type::directory:
         return Status::failure(fileProblem(path, "it is a folder, not a file"));

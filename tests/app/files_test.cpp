@@ -18,9 +18,12 @@
 #include <QDropEvent>
 #include <QLockFile>
 #include <QMimeData>
+#include <QRandomGenerator>
 #include <QUndoStack>
 
 #include <functional>
+
+#include <sys/stat.h>
 
 using namespace kovrin;
 using Choice = UserPrompts::Choice;
@@ -71,7 +74,7 @@ QByteArray bytesOf(const DialogSet &set)
 
 QStringList filesIn(const QString &folder)
 {
-    return QDir(folder).entryList(QDir::Files | QDir::Hidden, QDir::Name);
+    return QDir(folder).entryList(QDir::Files | QDir::Hidden | QDir::System, QDir::Name);
 }
 
 QString left(const QString &file)
@@ -520,6 +523,113 @@ private slots:
         QCOMPARE(f.set().count(), 0u);
         QVERIFY(!f.workspace().isModified());
         QCOMPARE(fileContents(left("gone-3.kvx")), design);
+    }
+
+    // A left file that is not what autosave writes is reported once, set aside and never opened;
+    // the question stays short whatever the note holds.
+    void leftFilesThatCannotBeUsedAreReportedOnceAndSetAside_data()
+    {
+        QTest::addColumn<QString>("file");
+        QTest::addColumn<QString>("kind");
+        QTest::addColumn<QString>("asked");
+        const QString reported = QStringLiteral("message WARNING!, ");
+        const QString question = QStringLiteral("yesno Recover unsaved work");
+        QTest::newRow("note linked to /dev/zero") << "gone.source"
+                                                  << "zero" << reported + question;
+        QTest::newRow("note a named pipe") << "gone.source"
+                                           << "pipe" << reported + question;
+        QTest::newRow("note of 1 MB noise") << "gone.source"
+                                            << "1048576" << reported + question;
+        QTest::newRow("note of 60 KB noise") << "gone.source"
+                                             << "61440" << question;
+        QTest::newRow("work linked to /dev/zero") << "gone.kvx"
+                                                  << "zero"
+                                                  << "message WARNING!";
+        QTest::newRow("work a named pipe") << "gone.kvx"
+                                           << "pipe"
+                                           << "message WARNING!";
+    }
+    void leftFilesThatCannotBeUsedAreReportedOnceAndSetAside()
+    {
+        QFETCH(QString, file);
+        QFETCH(QString, kind);
+        QFETCH(QString, asked);
+        leaveRecovery("gone", fileContents(kMainMenu), QString());
+        // A save's temporary file whose program is gone goes at the start too.
+        QVERIFY(writeFile(left(".gone.kvx.999999999.0123abcd.tmp"), "left"));
+        QVERIFY(QFile::remove(left(file)));
+        if (kind == "zero")
+            QVERIFY(QFile::link("/dev/zero", left(file)));
+        else if (kind == "pipe")
+            QCOMPARE(::mkfifo(left(file).toLocal8Bit().constData(), 0600), 0);
+        else {
+            QByteArray noise(kind.toInt(), '\0');
+            QRandomGenerator(7).fillRange(reinterpret_cast<quint32 *>(noise.data()),
+                                          noise.size() / 4);
+            QVERIFY(writeFile(left(file), noise));
+        }
+        const bool setAside = asked.startsWith("message");
+        {
+            ShellFixture f;
+            f.prompts.yesNoAnswers = {false}; // the work is deleted
+            f.window->recoverUnsavedWork();
+            if (setAside)
+                QVERIFY(f.prompts.shown[0].text.contains(file + ".aside"));
+            if (asked.endsWith("work")) {
+                QVERIFY(f.last().text.size() < 600);
+                QVERIFY(f.last().text.count('\n') < 6);
+            }
+            QCOMPARE(f.asked(), asked);
+        }
+        QCOMPARE(filesIn(RecoverySlot::folder()),
+                 setAside ? QStringList {file + ".aside"} : QStringList());
+        ShellFixture again;
+        again.window->recoverUnsavedWork();
+        QCOMPARE(again.asked(), QString());
+    }
+
+    // Work recovered at a start that names a design file is saved, or discarded by a question
+    // that says so, before that file replaces it.
+    void aFileNamedAtStartOpensOnlyOnceTheRecoveredWorkIsSettled_data()
+    {
+        QTest::addColumn<bool>("crashed");
+        QTest::addColumn<Choice>("choice");
+        QTest::addColumn<QString>("asked");
+        QTest::newRow("no crash") << false << Choice::Cancel << QString();
+        const QString settle = QStringLiteral("yesno Recover unsaved work, savediscard WARNING!");
+        QTest::newRow("saved") << true << Choice::Save << settle + ", save Save As...";
+        QTest::newRow("discarded") << true << Choice::Discard << settle;
+        QTest::newRow("cancelled") << true << Choice::Cancel << settle;
+    }
+    void aFileNamedAtStartOpensOnlyOnceTheRecoveredWorkIsSettled()
+    {
+        QFETCH(bool, crashed);
+        QFETCH(Choice, choice);
+        QFETCH(QString, asked);
+        const QByteArray recovered = fileContents(kMainMenu);
+        if (crashed)
+            leaveRecovery("gone", recovered, QString());
+        const QString named = design("named.kvx", "NAMED");
+        ShellFixture f;
+        f.prompts.yesNoAnswers = {true};
+        f.prompts.saveDiscardAnswers = {choice};
+        f.prompts.fileNames = {path("saved.kvx")};
+        f.window->startWith(named);
+        if (crashed)
+            QVERIFY(f.prompts.shown[1].text.contains("named.kvx"));
+        QCOMPARE(f.asked(), asked);
+        if (choice == Choice::Save)
+            QVERIFY(fileContents(path("saved.kvx")).contains("\"MainMenu\""));
+        if (!crashed || choice != Choice::Cancel) {
+            QCOMPARE(f.set().count(), 1u);
+            QCOMPARE(f.window->windowTitle(), title(" - named.kvx"));
+            QTRY_VERIFY(!QFile::exists(f.window->autosave().slot().designPath()));
+            return;
+        }
+        // Kept on screen, marked changed, and its recovery file holds it.
+        QVERIFY(f.set().count() > 1);
+        QCOMPARE(f.window->windowTitle(), title(" *"));
+        QCOMPARE(fileContents(f.window->autosave().slot().designPath()), recovered);
     }
 
     void eachSaveKeepsTheVersionItReplacesTheNewestTenInAFolderTheMenuOpens()

@@ -12,8 +12,14 @@
 #include <fstream>
 #include <thread>
 
-#ifndef _WIN32
+#ifdef _WIN32
+#include <windows.h>
+#else
+#include <csignal>
+#include <random>
+#include <sys/resource.h>
 #include <sys/stat.h>
+#include <sys/wait.h>
 #include <unistd.h>
 #endif
 
@@ -74,13 +80,51 @@ TEST(FileReplace, AFailedWriteLeavesWhatStoodThereAndNothingElse)
     EXPECT_TRUE(fs::is_directory(folder.path("dir.kvx")));
     const WriteOutcome missing = writeDesign(mainMenuSet(), folder.path("none/x.kvx"));
     EXPECT_NE(missing.status.message.find("x.kvx"), std::string::npos);
-    // The temporary file beside a target with a 250-character name cannot be created, so the
-    // write fails after the old file was found.
-    const std::string longName = std::string(246, 'd') + ".kvx";
-    folder.write(longName, "old contents");
-    EXPECT_FALSE(writeDesign(mainMenuSet(), folder.path(longName)).status.message.empty());
-    EXPECT_EQ(folder.read(longName), "old contents");
-    EXPECT_EQ(namesIn(folder), (std::vector<std::string> {longName, "dir.kvx"}));
+    EXPECT_EQ(namesIn(folder), (std::vector<std::string> {"dir.kvx"}));
+}
+
+// The temporary file's name is shortened to the name limit, never inside a character.
+TEST(FileReplace, AFileWithTheLongestNameIsSavedOver)
+{
+#ifdef _WIN32
+    GTEST_SKIP() << "a path longer than 260 characters needs long paths turned on";
+#endif
+    TempFolder folder;
+    const std::string accented = "\xC3\xA9"; // two bytes, one character
+    for (const std::string &name :
+         {std::string(246, 'd') + ".kvx", std::string(kLongestFileName - 4, 'e') + ".kvx",
+          std::string(125, 'a') + accented + std::string(120, 'a')}) {
+        folder.write(name, "old contents");
+        const Status saved = writeFileAtomically(folder.path(name), "new contents");
+        EXPECT_TRUE(saved) << saved.message;
+        EXPECT_EQ(folder.read(name), "new contents");
+        EXPECT_EQ(namesIn(folder), (std::vector<std::string> {name}));
+        fs::remove(folder.path(name));
+    }
+}
+
+// Temporary files of processes that are gone go; those of this one, and other names, stay.
+TEST(FileReplace, TheTemporaryFilesOfGoneProcessesAreRemoved)
+{
+    TempFolder folder;
+    const std::string own = std::to_string(
+#ifdef _WIN32
+        GetCurrentProcessId()
+#else
+        ::getpid()
+#endif
+    );
+    const std::vector<std::string> kept {".a.kvx." + own + ".0123abcd.tmp",
+                                         ".a.kvx.999999999.0123abcd.old", ".a.kvx.tmp",
+                                         "a.kvx.999999999.0123abcd.tmp", "b.kvx"};
+    for (const std::string &name : kept)
+        folder.write(name, "x");
+    folder.write(".a.kvx.999999999.0123abcd.tmp", "left by a gone process");
+    folder.write(".b.kvx.999999998.ffffffff.tmp", "left by another");
+    EXPECT_EQ(removeLeftTemporaries(fs::path(folder.path(""))), 2u);
+    auto sorted = kept;
+    std::sort(sorted.begin(), sorted.end());
+    EXPECT_EQ(namesIn(folder), sorted);
 }
 
 // Reading stops at its limit: a file from its size, a device as soon as more has come.
@@ -160,6 +204,81 @@ TEST(FileReplace, ADeviceOrANamedPipeIsWrittenAsAStream)
     EXPECT_EQ(received, "through the pipe");
     EXPECT_EQ(fs::status(pipe).type(), fs::file_type::fifo);
     EXPECT_EQ(namesIn(folder), (std::vector<std::string> {"pipe", "to-pipe"}));
+}
+
+// Autosaved work and its note are opened only as regular files within their limit.
+TEST(FileRead, AFileOfTheProgramsOwnIsUsedOnlyWhenRegularAndWithinItsLimit)
+{
+    TempFolder folder;
+    folder.write("note", std::string(kMaxSourceNoteBytes, 'x'));
+    folder.write("big", std::string(kMaxSourceNoteBytes + 1, 'x'));
+    fs::create_symlink("note", folder.path("link"));
+    fs::create_symlink("/dev/zero", folder.path("zero"));
+    ASSERT_EQ(::mkfifo(folder.path("pipe").c_str(), 0600), 0);
+    const struct
+    {
+        const char *name;
+        bool usable;
+    } rows[] = {{"note", true},  {"missing", true}, {"big", false},
+                {"link", false}, {"zero", false},   {"pipe", false}};
+    for (const auto &row : rows)
+        EXPECT_EQ(bool(checkOwnFile(folder.path(row.name), kMaxSourceNoteBytes)), row.usable)
+            << row.name;
+}
+
+// Every name of a file with several sees the new bytes; the link count stays.
+TEST(FileReplace, AFileWithSeveralNamesIsWrittenInPlaceKeepingEveryName)
+{
+    TempFolder folder;
+    const std::string first = folder.write("first.kvx", "the old content, longer than the new");
+    fs::create_hard_link(first, folder.path("second.kvx"));
+    ASSERT_TRUE(writeFileAtomically(folder.path("second.kvx"), "new"));
+    EXPECT_EQ(folder.read("first.kvx"), "new");
+    EXPECT_EQ(folder.read("second.kvx"), "new");
+    EXPECT_EQ(fs::hard_link_count(first), 2u);
+    EXPECT_EQ(namesIn(folder), (std::vector<std::string> {"first.kvx", "second.kvx"}));
+
+    // A write cut short by the file size limit puts the old bytes back.
+    struct rlimit before
+    {
+    };
+    ::getrlimit(RLIMIT_FSIZE, &before);
+    struct rlimit small = before;
+    small.rlim_cur = 64;
+    const auto quiet = std::signal(SIGXFSZ, SIG_IGN);
+    ::setrlimit(RLIMIT_FSIZE, &small);
+    const Status failed = writeFileAtomically(first, std::string(1000, 'n'));
+    ::setrlimit(RLIMIT_FSIZE, &before);
+    std::signal(SIGXFSZ, quiet);
+    EXPECT_NE(failed.message.find("old content was put back"), std::string::npos) << failed.message;
+    EXPECT_EQ(folder.read("first.kvx"), "new");
+    EXPECT_EQ(folder.read("second.kvx"), "new");
+    EXPECT_EQ(fs::hard_link_count(first), 2u);
+    EXPECT_EQ(namesIn(folder), (std::vector<std::string> {"first.kvx", "second.kvx"}));
+}
+
+// A child saves in a loop and is ended by SIGTERM at random moments: no temporary file is left.
+TEST(FileReplace, ASaveEndedBySigtermLeavesNoTemporaryFile)
+{
+    TempFolder folder;
+    const std::string target = folder.path("a.kvx");
+    std::mt19937 random(std::random_device {}());
+    for (int kill = 0; kill < 50; ++kill) {
+        const pid_t child = ::fork();
+        ASSERT_GE(child, 0);
+        if (child == 0) {
+            const std::string bytes(256 * 1024, 'x');
+            for (;;)
+                (void)writeFileAtomically(target, bytes);
+        }
+        ::usleep(std::uniform_int_distribution<useconds_t>(0, 4000)(random));
+        ::kill(child, SIGTERM);
+        int status = 0;
+        ::waitpid(child, &status, 0);
+        EXPECT_TRUE(WIFSIGNALED(status) && WTERMSIG(status) == SIGTERM);
+        for (const std::string &name : namesIn(folder))
+            ASSERT_EQ(name, "a.kvx") << "after kill " << kill;
+    }
 }
 
 #endif
