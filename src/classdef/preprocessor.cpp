@@ -434,10 +434,10 @@ bool Preprocessor::expand(const Token &name, const std::shared_ptr<Macro> &macro
     // What the expansion will hold is known before it is built: a call that would pass the
     // budget is refused before any of it is made.
     const std::vector<Token> &body = macro->body;
-    std::size_t size = 0;
-    for (const Token &token : body) {
-        const auto p = paramIndex(token);
-        size += p >= 0 ? args[static_cast<std::size_t>(p)].size() : 1;
+    std::size_t size = body.size();
+    for (std::size_t i = 0; i < body.size() && !args.empty(); ++i) {
+        if (const auto p = paramIndex(body[i]); p >= 0)
+            size += args[static_cast<std::size_t>(p)].size() - 1;
     }
     if (overBudget(m_expandedTokens, size, kMaxExpandedTokens, name.place, "tokens expanded, at ",
                    macro->name))
