@@ -56,6 +56,7 @@ CC=clang CXX=clang++ cmake -S . -B build-fuzz -G Ninja -DCMAKE_BUILD_TYPE=RelWit
     -DKOVRIN_GUI=OFF -DKOVRIN_FUZZ=ON -DKOVRIN_WERROR=ON >/dev/null
 cmake --build build-fuzz --target kovrin-cli fuzz_design_reader fuzz_design_round_trip \
     fuzz_class_reader
+cmake --build build-fuzz --target import_memory_tests && build-fuzz/tests/import_memory_tests
 took
 
 mkdir -p build-fuzz/seeds

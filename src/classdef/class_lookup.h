@@ -5,6 +5,7 @@
 // the class deriving from it, a chain can never loop.
 
 #include "classdef/class_tree.h"
+#include "classdef/import_limits.h"
 
 #include <optional>
 #include <span>
@@ -14,9 +15,6 @@
 #include <vector>
 
 namespace kovrin {
-
-// Chains longer than this are cut (and reported by whoever asks).
-inline constexpr std::size_t kMaxChain = 1000;
 
 struct ClassChain
 {
@@ -32,6 +30,7 @@ public:
     const ClassTree &tree() const { return m_tree; }
     const ClassNode &node(std::uint32_t index) const { return m_tree.nodes[index]; }
 
+    // Cut at kMaxChain classes (reported by whoever asks).
     ClassChain chain(std::uint32_t index) const;
 
     // The first class of the chain that sets the property; none when none does.

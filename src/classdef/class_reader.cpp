@@ -30,9 +30,6 @@ std::string unquote(std::string_view spelling)
     return out;
 }
 
-// One value holds at most this many tokens; macros can make far more.
-constexpr std::size_t kMaxValueTokens = 100000;
-
 class Parser
 {
 public:
@@ -66,6 +63,7 @@ private:
     ReadProblems &m_problems;
     Token m_token;
     std::vector<Token> m_value; // reused for every value, to spare allocations
+    std::size_t m_values = 0;
 };
 
 void Parser::endStatement()
@@ -194,6 +192,10 @@ void Parser::classStatement(std::vector<std::uint32_t> &open)
         return;
     }
     ClassTree &tree = m_read.tree;
+    if (tree.nodes.size() > kMaxClasses) {
+        m_source.stop(budgetStop(place, "classes", kMaxClasses));
+        return;
+    }
     const auto index = static_cast<std::uint32_t>(tree.nodes.size());
     tree.nodes[open.back()].classes.push_back(index);
     tree.nodes.push_back(std::move(node));
@@ -247,7 +249,12 @@ void Parser::property(std::uint32_t owner)
     } else {
         property.value = scalar(false);
     }
-    m_read.tree.nodes[owner].properties.push_back(std::move(property));
+    std::vector<ClassProperty> &properties = m_read.tree.nodes[owner].properties;
+    if (properties.size() >= kMaxValuesInOne) {
+        m_source.stop(budgetStop(property.place, "values in one class", kMaxValuesInOne));
+        return;
+    }
+    properties.push_back(std::move(property));
     endStatement();
 }
 
@@ -256,6 +263,10 @@ ClassValue Parser::array(std::size_t depth)
     ClassValue list;
     list.kind = ClassValue::Kind::Array;
     list.place = m_token.place;
+    if (!spendBudget(m_values, 1, kMaxValues)) {
+        m_source.stop(budgetStop(list.place, "values (properties and list items)", kMaxValues));
+        return list;
+    }
     if (depth >= kMaxNesting) {
         m_problems.add(m_token.place,
                        "lists nest more than " + std::to_string(kMaxNesting)
@@ -271,6 +282,10 @@ ClassValue Parser::array(std::size_t depth)
         }
         if (m_token.is('}')) {
             advance();
+            return list;
+        }
+        if (list.items.size() >= kMaxValuesInOne) {
+            m_source.stop(budgetStop(m_token.place, "items in one list", kMaxValuesInOne));
             return list;
         }
         if (m_token.is('{'))
@@ -291,6 +306,10 @@ ClassValue Parser::array(std::size_t depth)
 ClassValue Parser::scalar(bool inArray)
 {
     const SourcePlace place = m_token.place;
+    if (!spendBudget(m_values, 1, kMaxValues)) {
+        m_source.stop(budgetStop(place, "values (properties and list items)", kMaxValues));
+        return {};
+    }
     m_value.clear();
     int parens = 0;
     for (;;) {
@@ -376,6 +395,11 @@ void readFrom(Preprocessor &source, ClassRead &read)
     read.readable = true;
     Parser(source, read).run();
     read.files = source.fileNames();
+    if (const auto &stopped = source.stopped()) {
+        read.readable = false;
+        read.failure = readProblemText(*stopped, read.files);
+        read.tree = {};
+    }
 }
 
 } // namespace

@@ -1,9 +1,12 @@
 #pragma once
 // The class reader: class definitions (after the preprocessor) to a tree of classes. It accepts
 // what the game's own reader accepts, including a missing semicolon at a line end, and reports
-// anything else with its place, then carries on with the next statement.
+// anything else with its place, then carries on with the next statement. Classes and lists
+// nested deeper than kMaxNesting are reported and skipped; past the budgets of classes and values
+// the read stops and keeps nothing.
 
 #include "classdef/class_tree.h"
+#include "classdef/import_limits.h"
 #include "classdef/source_place.h"
 #include "classdef/source_text.h"
 
@@ -13,12 +16,9 @@
 
 namespace kovrin {
 
-// Classes and arrays nest at most this deep; deeper ones are reported and skipped.
-inline constexpr std::size_t kMaxNesting = 256;
-
 struct ClassRead
 {
-    bool readable = false; // the first file could be read
+    bool readable = false; // the first file could be read, and within the budgets
     std::string failure; // why not
     ClassTree tree;
     std::vector<std::string> files; // as the problems name them

@@ -3,6 +3,7 @@
 #include "classdef/class_lookup.h"
 #include "classdef/class_reader.h"
 #include "classdef/control_import.h"
+#include "classdef/import_limits.h"
 #include "model/colour_value.h"
 #include "model/ignoring_case.h"
 
@@ -93,7 +94,11 @@ public:
                 entries.erase(entries.begin());
         }
         keepWrittenOrder(index, entries);
-        for (std::size_t i = 0; i < entries.size(); ++i) {
+        for (std::size_t i = 0; i < entries.size() && !m_stop; ++i) {
+            if (!spendBudget(m_controls, 1, kMaxControls)) {
+                stop(budgetStop(m_lookup.node(entries[i].node).place, "controls", kMaxControls));
+                break;
+            }
             if (auto record
                 = importControl(source, entries[i].node, entries[i].background, &m_unused))
                 dialog.controls.push_back(std::move(*record));
@@ -132,6 +137,14 @@ private:
         if (!list) {
             if (const auto holder = m_lookup.nested(chain.classes, name))
                 nestedControls(dialog, *holder, background, entries);
+            return;
+        }
+        // Items read through base classes are copies: each dialog deriving from a long list
+        // makes its own.
+        if (chain.classes.size() > 1
+            && !spendBudget(m_inheritedItems, list->items.size(), kMaxInheritedItems)) {
+            stop(budgetStop(m_lookup.node(chain.classes.front()).place,
+                            "list items taken from base classes", kMaxInheritedItems));
             return;
         }
         for (const ClassValue &item : list->items) {
@@ -234,10 +247,24 @@ private:
                                         : ", and there is none"));
     }
 
+public:
+    // Where a budget ran out; the import keeps nothing then.
+    const std::optional<ReadProblem> &stopped() const { return m_stop; }
+
+private:
+    void stop(ReadProblem report)
+    {
+        if (!m_stop)
+            m_stop = std::move(report);
+    }
+
     const ClassLookup &m_lookup;
     ReadProblems &m_problems;
     char m_separator;
     UnusedCount &m_unused;
+    std::size_t m_controls = 0;
+    std::size_t m_inheritedItems = 0;
+    std::optional<ReadProblem> m_stop;
 };
 
 DialogImport importFrom(ClassRead read, char separator)
@@ -261,6 +288,12 @@ DialogImport importFrom(ClassRead read, char separator)
             continue;
         if (holdsControls(lookup, node)) {
             result.dialogs.push_back(dialogs.read(index));
+            if (const auto &stopped = dialogs.stopped()) {
+                result.readable = false;
+                result.failure = readProblemText(*stopped, read.files);
+                result.dialogs.clear();
+                return result;
+            }
             continue;
         }
         pending.insert(pending.end(), node.classes.rbegin(), node.classes.rend());

@@ -30,7 +30,7 @@ struct UnusedProperty
 
 struct DialogImport
 {
-    bool readable = false;
+    bool readable = false; // read, and within the budgets of import_limits.h
     std::string failure; // why the file could not be read
     std::vector<ImportedDialog> dialogs;
     std::vector<std::string> files; // the files read, as the problems name them

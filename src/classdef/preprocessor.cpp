@@ -123,6 +123,21 @@ std::string_view Preprocessor::keep(std::string text)
     return m_made.back();
 }
 
+void Preprocessor::stop(ReadProblem report)
+{
+    if (!m_stop)
+        m_stop = std::move(report);
+}
+
+bool Preprocessor::overBudget(std::size_t &used, std::size_t more, std::size_t budget,
+                              SourcePlace place, std::string_view what, std::string_view name)
+{
+    if (spendBudget(used, more, budget))
+        return false;
+    stop(budgetStop(place, std::string(what) + std::string(name), budget));
+    return true;
+}
+
 Token Preprocessor::lex()
 {
     FileFrame &frame = m_files.back();
@@ -167,6 +182,8 @@ Token Preprocessor::pullFromFiles()
 
 Token Preprocessor::pull()
 {
+    if (m_stop)
+        return Token {};
     if (m_lookahead) {
         Token token = *m_lookahead;
         m_lookahead.reset();
@@ -335,10 +352,8 @@ void Preprocessor::include(const std::vector<Token> &line, const Token &hash)
             return;
         }
     }
-    if (++m_inclusions > kMaxInclusions) {
-        m_problems.add(hash.place,
-                       "\"" + target + "\" is not read: more than " + std::to_string(kMaxInclusions)
-                           + " files were included");
+    if (overBudget(m_inclusions, 1, kMaxInclusions, hash.place, "files included, at \"",
+                   target + "\"")) {
         return;
     }
     // A file included again is read from the text kept the first time.
@@ -355,11 +370,8 @@ void Preprocessor::include(const std::vector<Token> &line, const Token &hash)
                        "\"" + target + "\" cannot be read (looked for " + pathText(path) + ")");
         return;
     }
-    m_sourceBytes += bytes->size();
-    if (m_sourceBytes > kMaxSourceBytes) {
-        m_problems.add(hash.place,
-                       "\"" + target + "\" is not read: the files read pass "
-                           + std::to_string(kMaxSourceBytes / (1024 * 1024)) + " MB");
+    if (overBudget(m_sourceBytes, bytes->size(), kMaxSourceBytes, hash.place,
+                   "bytes of the files read, at \"", target + "\"")) {
         return;
     }
     pushFile(decodeSourceBytes(*bytes), pathText(path), path);
@@ -367,14 +379,8 @@ void Preprocessor::include(const std::vector<Token> &line, const Token &hash)
 
 bool Preprocessor::expand(const Token &name, const std::shared_ptr<Macro> &macro)
 {
-    if (m_expandedTokens > kMaxExpandedTokens) {
-        if (!m_budgetReported)
-            m_problems.add(name.place,
-                           "macros expand to more than " + std::to_string(kMaxExpandedTokens)
-                               + " tokens; the rest are left unexpanded");
-        m_budgetReported = true;
+    if (overBudget(m_macroCalls, 1, kMaxMacroCalls, name.place, "macro calls, at ", macro->name))
         return false;
-    }
     std::vector<std::vector<Token>> args;
     std::uint32_t end = name.end;
     if (macro->functionLike) {
@@ -391,11 +397,9 @@ bool Preprocessor::expand(const Token &name, const std::shared_ptr<Macro> &macro
                 m_problems.add(name.place, "the call of macro " + macro->name + " is never closed");
                 return false;
             }
-            if (++m_expandedTokens > kMaxExpandedTokens) {
-                m_problems.add(name.place, "the call of macro " + macro->name + " is too long");
-                m_budgetReported = true;
+            if (overBudget(m_expandedTokens, 1, kMaxExpandedTokens, name.place,
+                           "tokens expanded, in the call of ", macro->name))
                 return false;
-            }
             if (token.is(')') && depth == 0) {
                 if (!token.expanded && token.place.file == name.place.file)
                     end = token.end;
@@ -427,9 +431,21 @@ bool Preprocessor::expand(const Token &name, const std::shared_ptr<Macro> &macro
         return found == macro->params.end() ? -1 : found - macro->params.begin();
     };
 
-    std::vector<Token> out;
-    bool paste = false;
+    // What the expansion will hold is known before it is built: a call that would pass the
+    // budget is refused before any of it is made.
     const std::vector<Token> &body = macro->body;
+    std::size_t size = body.size();
+    for (std::size_t i = 0; i < body.size() && !args.empty(); ++i) {
+        if (const auto p = paramIndex(body[i]); p >= 0)
+            size += args[static_cast<std::size_t>(p)].size() - 1;
+    }
+    if (overBudget(m_expandedTokens, size, kMaxExpandedTokens, name.place, "tokens expanded, at ",
+                   macro->name))
+        return false;
+    constexpr std::string_view kSpells = "bytes expanded, at ";
+    std::vector<Token> out;
+    out.reserve(size);
+    bool paste = false;
     for (std::size_t i = 0; i < body.size(); ++i) {
         const Token &token = body[i];
         if (token.is('#') && i + 1 < body.size() && body[i + 1].is('#')) {
@@ -441,8 +457,12 @@ bool Preprocessor::expand(const Token &name, const std::shared_ptr<Macro> &macro
         if (token.is('#') && i + 1 < body.size() && paramIndex(body[i + 1]) >= 0) {
             Token made = token;
             made.kind = TokenKind::String;
-            made.text = keep(
-                inQuotes(spellingOf(args[static_cast<std::size_t>(paramIndex(body[i + 1]))])));
+            std::string quoted
+                = inQuotes(spellingOf(args[static_cast<std::size_t>(paramIndex(body[i + 1]))]));
+            if (overBudget(m_expandedBytes, quoted.size(), kMaxExpandedBytes, name.place, kSpells,
+                           macro->name))
+                return false;
+            made.text = keep(std::move(quoted));
             piece.push_back(made);
             ++i;
         } else if (const auto p = paramIndex(token); p >= 0) {
@@ -454,6 +474,9 @@ bool Preprocessor::expand(const Token &name, const std::shared_ptr<Macro> &macro
         }
         if (paste && !out.empty() && !piece.empty()) {
             // Two spellings made one: read again as a single token of the joined text.
+            if (overBudget(m_expandedBytes, out.back().text.size() + piece.front().text.size(),
+                           kMaxExpandedBytes, name.place, kSpells, macro->name))
+                return false;
             const std::string_view joined
                 = keep(std::string(out.back().text) + std::string(piece.front().text));
             ReadProblems ignored;
@@ -467,9 +490,10 @@ bool Preprocessor::expand(const Token &name, const std::shared_ptr<Macro> &macro
         paste = false;
         out.insert(out.end(), piece.begin(), piece.end());
     }
-    m_expandedTokens += out.size();
+    std::size_t bytes = 0;
     for (std::size_t i = 0; i < out.size(); ++i) {
         Token &token = out[i];
+        bytes += token.text.size();
         token.expanded = true;
         token.place = name.place;
         token.begin = name.begin;
@@ -478,6 +502,8 @@ bool Preprocessor::expand(const Token &name, const std::shared_ptr<Macro> &macro
         if (i == 0)
             token.spaceBefore = name.spaceBefore;
     }
+    if (overBudget(m_expandedBytes, bytes, kMaxExpandedBytes, name.place, kSpells, macro->name))
+        return false;
     macro->expanding = true;
     m_expansions.push_back({std::move(out), 0, macro});
     return true;

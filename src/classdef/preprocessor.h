@@ -2,10 +2,12 @@
 // The preprocessor of the class-definition dialect: #define of constants and of macros with
 // arguments (with # and ##), #undef, #ifdef, #ifndef, #if of a number, #else, #endif, and
 // #include "file" relative to the including file. It hands the parser a stream of tokens with
-// directives done and macros expanded. Every limit below ends in a report, never in a crash or
-// a hang: includes nest at most 16 deep, a file including itself is refused, a macro never
-// expands inside itself, and expansion stops after a fixed number of tokens.
+// directives done and macros expanded. Every limit ends in a report, never in a crash or a hang:
+// includes nest at most 16 deep, a file including itself is refused, a macro never expands
+// inside itself, and the read stops at the budgets of import_limits.h (files included, macro
+// calls, tokens and bytes expanded), checked as each expansion is built.
 
+#include "classdef/import_limits.h"
 #include "classdef/lexer.h"
 #include "classdef/source_place.h"
 #include "classdef/source_text.h"
@@ -20,11 +22,6 @@
 #include <vector>
 
 namespace kovrin {
-
-inline constexpr std::size_t kMaxIncludeDepth = 16;
-inline constexpr std::size_t kMaxInclusions = 10000;
-inline constexpr std::size_t kMaxExpandedTokens = 4'000'000;
-inline constexpr std::size_t kMaxSourceBytes = 256u * 1024u * 1024u;
 
 class Preprocessor
 {
@@ -41,6 +38,11 @@ public:
 
     // The next token of the expanded stream; End once the first file is done.
     Token next();
+
+    // Ends the read where a budget ran out: every later token is End, and the import is refused
+    // with this report. The first stop counts.
+    void stop(ReadProblem report);
+    const std::optional<ReadProblem> &stopped() const { return m_stop; }
 
     // The files read so far, as reports name them; index 0 is the first file.
     const std::vector<std::string> &fileNames() const { return m_names; }
@@ -65,6 +67,9 @@ private:
     bool active() const;
     bool expand(const Token &name, const std::shared_ptr<Macro> &macro);
     std::string_view keep(std::string text);
+    // Spends from a budget; past it, stops the read with "more WHAT NAME than BUDGET".
+    bool overBudget(std::size_t &used, std::size_t more, std::size_t budget, SourcePlace place,
+                    std::string_view what, std::string_view name);
 
     SourceLoader m_loader;
     ReadProblems &m_problems;
@@ -79,8 +84,10 @@ private:
     std::optional<Token> m_lookahead;
     std::size_t m_expandedTokens = 0;
     std::size_t m_inclusions = 0;
+    std::size_t m_expandedBytes = 0;
+    std::size_t m_macroCalls = 0;
     std::size_t m_sourceBytes = 0;
-    bool m_budgetReported = false;
+    std::optional<ReadProblem> m_stop;
 };
 
 // Tokens written out as text: their spellings, one space where the source had white space.

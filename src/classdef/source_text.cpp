@@ -1,5 +1,5 @@
 #include "classdef/source_text.h"
-#include "classdef/preprocessor.h"
+#include "classdef/import_limits.h"
 
 #include "model/code_page.h"
 #include "model/utf8_sequence.h"
