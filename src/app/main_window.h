@@ -76,6 +76,7 @@ public:
     void showAbout();
     // "&Open backup folder": the folder of the versions saves replaced, in the file manager.
     void openBackupFolder();
+    void editIncludeFolders();
     // At start: work a run that did not end cleanly left behind is offered back.
     void recoverUnsavedWork();
     // Load a design file as Load does, without the file dialog (the command line, a dropped

@@ -1,10 +1,11 @@
 #pragma once
 // The preprocessor of the class-definition dialect: #define of constants and of macros with
 // arguments (with # and ##), #undef, #ifdef, #ifndef, #if of a number, #else, #endif, and
-// #include "file" relative to the including file. It hands the parser a stream of tokens with
-// directives done and macros expanded. Every limit below ends in a report, never in a crash or
-// a hang: includes nest at most 16 deep, a file including itself is refused, a macro never
-// expands inside itself, and expansion stops after a fixed number of tokens.
+// #include "file" relative to the including file or in the include folders, and <file> in those
+// folders. It hands the parser a stream of tokens with directives done and macros expanded.
+// Every limit below ends in a report, never in a crash or a hang: includes nest at most 16 deep,
+// a file including itself is refused, a macro never expands inside itself, and expansion stops
+// after a fixed number of tokens.
 
 #include "classdef/lexer.h"
 #include "classdef/source_place.h"
@@ -60,6 +61,8 @@ private:
     std::vector<Token> restOfLine();
     void define(const std::vector<Token> &line, const Token &hash);
     void include(const std::vector<Token> &line, const Token &hash);
+    std::filesystem::path includePath(const std::filesystem::path &target, bool angled,
+                                      const std::filesystem::path &includer) const;
     void pushFile(std::string text, std::string name, std::filesystem::path path);
     void closeFile();
     bool active() const;

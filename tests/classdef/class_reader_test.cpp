@@ -19,13 +19,7 @@ using MemoryFiles = std::map<std::string, std::string>;
 DialogImport importText(const std::string &text, MemoryFiles files = {})
 {
     files["mission/description.ext"] = text;
-    return importDialogs(
-        "mission/description.ext",
-        [files](const std::filesystem::path &path) -> std::optional<std::string> {
-            const auto found = files.find(path.generic_string());
-            return found == files.end() ? std::nullopt : std::optional(found->second);
-        },
-        '.');
+    return importDialogs("mission/description.ext", memorySourceLoader(std::move(files)), '.');
 }
 
 std::string problemsOf(const DialogImport &imported)
@@ -141,8 +135,7 @@ TEST(ClassReader, DamagedInputEndsInAReportWithAPlace)
         EXPECT_NE(problemsOf(imported).find(report), std::string::npos) << report << "\n"
                                                                         << problemsOf(imported);
     }
-    const DialogImport none = importDialogs(
-        "nowhere/x.ext", [](const std::filesystem::path &) { return std::nullopt; }, '.');
+    const DialogImport none = importDialogs("nowhere/x.ext", memorySourceLoader({}), '.');
     EXPECT_FALSE(none.readable);
     EXPECT_NE(none.failure.find("cannot be read"), std::string::npos);
 }
