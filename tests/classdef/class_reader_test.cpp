@@ -123,6 +123,9 @@ TEST(ClassReader, DamagedInputEndsInAReportWithAPlace)
         {"class D { controls[] = {Q}; class Q { type = 0; x = " + std::string(100000, '(')
              + "1; }; };",
          "parentheses nest more than 64 deep"},
+        // A quotation stops at the end of the line the report names.
+        {"class D { controls[] = {C}; class C { type = 0; x = 1 \"one\nprivate\"; }; };",
+         ":1:49: dialog D, control C: x = 1 \"one...: \"\"one...\" is not arithmetic; kept 0\n"},
         {"#pragma once\n" + dialog, ":1:1: unknown directive #pragma"},
         {"#endif\n" + dialog, ":1:1: #endif without #ifdef"},
         {"#ifdef X\n" + dialog, ":1:1: this #ifdef has no #endif"},
