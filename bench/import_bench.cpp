@@ -138,13 +138,7 @@ double g_lastSeconds = 0;
 void importLargeMission(benchmark::State &state)
 {
     const Mission &m = mission();
-    const kovrin::SourceLoader loader
-        = [&m](const std::filesystem::path &path) -> std::optional<std::string> {
-        const auto found = m.files.find(path.generic_string());
-        if (found == m.files.end())
-            return std::nullopt;
-        return found->second;
-    };
+    const kovrin::SourceLoader loader = kovrin::memorySourceLoader(m.files);
     for (auto _ : state) {
         const double begin = threadCpuSeconds();
         const kovrin::DialogImport imported

@@ -4,6 +4,7 @@
 #include "app/fs_path.h"
 #include "model/autosave_interval.h"
 #include "persist/design_writer.h"
+#include "persist/file_identity.h"
 
 #include <QLocale>
 #include <QLockFile>
@@ -89,6 +90,13 @@ void Autosave::saveNow()
     if (!holdMarker()) {
         written(Status::failure("the recovery folder \"" + RecoverySlot::folder().toStdString()
                                 + "\" cannot be used"));
+        return;
+    }
+    // The recovery file is never the design file or a file an import read.
+    FilesRead kept = m_workspace.filesRead();
+    kept.add(m_workspace.set().CurrentFile);
+    if (const Status apart = outputIsNotRead(kept, toFsPath(m_slot.designPath())); !apart) {
+        written(apart);
         return;
     }
     // Only the bytes are made here; the disk is the worker's.

@@ -9,6 +9,7 @@
 #include "classdef/import_into_set.h"
 #include "model/content_change.h"
 #include "model/dialog_set.h"
+#include "persist/file_identity.h"
 
 #include <QList>
 #include <QObject>
@@ -48,6 +49,9 @@ public:
 
     DialogSet &set() { return m_set; }
     const DialogSet &set() const { return m_set; }
+    // Every file the imports of this session read: no save may write over one of them.
+    FilesRead &filesRead() { return m_filesRead; }
+    const FilesRead &filesRead() const { return m_filesRead; }
 
     // --- where the dialogs are ---------------------------------------------------------------
     // The current dialog: the surface of the active child window; none when there is none.
@@ -119,6 +123,7 @@ private:
     UserPrompts &m_prompts;
     QMdiArea &m_area;
     DialogSet m_set;
+    FilesRead m_filesRead;
     bool m_shuttingDown = false;
     bool m_replaying = false; // undo or redo is taking a dialog away: no question, no step
     std::optional<SurfaceSize> m_outerSize;

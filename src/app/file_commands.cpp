@@ -7,6 +7,7 @@
 #include "model/problem_list.h"
 #include "persist/design_loader.h"
 #include "persist/design_writer.h"
+#include "persist/file_identity.h"
 #include "persist/file_io.h"
 #include "surface_view/busy_cursor.h"
 #include "surface_view/user_prompts.h"
@@ -103,6 +104,15 @@ bool FileCommands::saveAs()
     if (path.isEmpty())
         return false;
     rememberFileDialogFolder(path);
+    if (!isSameFile(toFsPath(path), m_workspace.set().CurrentFile)) {
+        if (const Status fresh = outputIsNotRead(m_workspace.filesRead(), toFsPath(path)); !fresh) {
+            m_prompts.message(kWarning,
+                              QStringLiteral("The dialogs were not saved.\r\n")
+                                  + fromUtf8(fresh.message),
+                              UserPrompts::Icon::Warning);
+            return false;
+        }
+    }
     if (QFileInfo::exists(path)
         && !m_prompts.askYesNo(kWarning,
                                QStringLiteral("File already exists. Are you sure you want to "

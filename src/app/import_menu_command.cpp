@@ -3,6 +3,7 @@
 #include "app/dialog_workspace.h"
 #include "app/file_dialog_folders.h"
 #include "app/fs_path.h"
+#include "app/include_folders_setting.h"
 #include "classdef/dialog_import.h"
 #include "model/problem_list.h"
 #include "surface_view/busy_cursor.h"
@@ -56,8 +57,9 @@ bool ImportCommand::importFile(const QString &path, char decimalSeparator)
 {
     BusyCursor busy;
     const QString absolute = QFileInfo(path).absoluteFilePath();
-    const DialogImport imported
-        = importDialogs(toFsPath(absolute), diskSourceLoader(), decimalSeparator);
+    const std::filesystem::path file = toFsPath(absolute);
+    const DialogImport imported = importDialogs(
+        file, diskSourceLoader(file, includeFolders(), &m_workspace.filesRead()), decimalSeparator);
     if (!imported.readable || imported.dialogs.empty()) {
         busy.release();
         QString text = imported.readable

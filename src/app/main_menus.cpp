@@ -60,6 +60,9 @@ MainMenus buildMainMenus(QMenuBar &bar, QUndoStack &history)
     menus.openBackups = addEntry(
         *file, "mnu_backups", QStringLiteral("&Open backup folder"),
         QStringLiteral("Show the earlier versions of design files that saves replaced."));
+    menus.includeFolders
+        = addEntry(*file, "mnu_includefolders", QStringLiteral("Include &Folders for Import..."),
+                   QStringLiteral("Choose the folders imported code may include files from."));
     menus.recentSeparator = file->addSeparator();
     menus.recentSeparator->setObjectName(QStringLiteral("mnu_recent_sep"));
     menus.recentSeparator->setVisible(false);

@@ -22,6 +22,7 @@ struct MainMenus
     QAction *generate = nullptr;
     QAction *quit = nullptr;
     QAction *openBackups = nullptr; // the folder of the versions saves replaced
+    QAction *includeFolders = nullptr; // where imports may take included files from
     QAction *recentSeparator = nullptr; // hidden while no file is listed
     QList<QAction *> recentFiles; // the five places of the recent files, hidden while unused
     // &Edit

@@ -13,6 +13,7 @@
 #include "app/generate_menu_command.h"
 #include "app/grid_menu_commands.h"
 #include "app/import_menu_command.h"
+#include "app/include_folders_window.h"
 #include "app/modal_focus_return.h"
 #include "app/product.h"
 #include "app/qt_user_prompts.h"
@@ -149,6 +150,7 @@ void MainWindow::connectMenus()
     on(m_menus.generate, &MainWindow::generate);
     on(m_menus.quit, &MainWindow::quit);
     on(m_menus.openBackups, &MainWindow::openBackupFolder);
+    on(m_menus.includeFolders, &MainWindow::editIncludeFolders);
     on(m_menus.insertDialog, &MainWindow::insertDialog);
     on(m_menus.removeDialog, &MainWindow::removeCurrentDialog);
     on(m_menus.organizeOrder, &MainWindow::organizeControlOrder);
@@ -379,6 +381,12 @@ void MainWindow::showAbout()
 {
     AboutWindow about(this);
     m_runner.run(about);
+}
+
+void MainWindow::editIncludeFolders()
+{
+    IncludeFoldersWindow window(this);
+    m_runner.run(window);
 }
 
 void MainWindow::openBackupFolder()

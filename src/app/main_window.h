@@ -76,6 +76,8 @@ public:
     void showAbout();
     // "&Open backup folder": the folder of the versions saves replaced, in the file manager.
     void openBackupFolder();
+    // File > "Include &Folders for Import...": the folders an #include may read from.
+    void editIncludeFolders();
     // At start: temporary files of saves whose program is gone are removed from the program's
     // own folders, and work a run that did not end cleanly left behind is offered back; true when
     // it was recovered.

@@ -6,14 +6,6 @@
 namespace kovrin {
 namespace {
 
-std::string quote(std::string_view text)
-{
-    constexpr std::size_t kLongest = 40;
-    if (text.size() > kLongest)
-        return "\"" + std::string(text.substr(0, kLongest)) + "...\"";
-    return "\"" + std::string(text) + "\"";
-}
-
 // The content of a string token: outer quotes gone, "" made one quote.
 std::string unquote(std::string_view spelling)
 {
@@ -74,7 +66,7 @@ void Parser::endStatement()
     }
     if (atStatementEnd())
         return; // a missing semicolon at a line end is accepted
-    m_problems.add(m_token.place, "a semicolon is missing before " + quote(m_token.text));
+    m_problems.add(m_token.place, "a semicolon is missing before " + quotedSpelling(m_token.text));
     skipStatement();
 }
 
@@ -137,7 +129,8 @@ void Parser::run()
             property(open.back());
         } else {
             m_problems.add(m_token.place,
-                           "unexpected " + quote(m_token.text) + "; the statement is left out");
+                           "unexpected " + quotedSpelling(m_token.text)
+                               + "; the statement is left out");
             skipStatement();
         }
     }
@@ -177,7 +170,7 @@ void Parser::classStatement(std::vector<std::uint32_t> &open)
         if (!m_token.is(';') && !atStatementEnd()) {
             m_problems.add(m_token.place,
                            "class " + node.name + " needs \"{\" or \";\", not "
-                               + quote(m_token.text));
+                               + quotedSpelling(m_token.text));
             skipStatement();
             return;
         }
@@ -298,7 +291,8 @@ ClassValue Parser::array(std::size_t depth)
             m_problems.add(list.place, "the list opened here is not closed before \";\"");
             return list;
         } else if (!m_token.is('}') && m_token.kind != TokenKind::End) {
-            m_problems.add(m_token.place, "a comma is missing before " + quote(m_token.text));
+            m_problems.add(m_token.place,
+                           "a comma is missing before " + quotedSpelling(m_token.text));
         }
     }
 }

@@ -4,6 +4,7 @@
 #include "classdef/lexer.h"
 #include "model/creation_defaults.h"
 #include "model/ignoring_case.h"
+#include "model/message_text.h"
 #include "model/number_text.h"
 
 #include <algorithm>
@@ -42,10 +43,11 @@ constexpr std::array<std::string_view, 22> kFieldNames {"type",
 std::string shown(const ClassValue &value)
 {
     constexpr std::size_t kLongest = 60;
-    std::string text = value.written.empty() ? value.text : value.written;
+    const std::string &whole = value.written.empty() ? value.text : value.written;
+    std::string text(firstLine(whole));
     if (value.kind == ClassValue::Kind::Array)
         text = "{...}";
-    if (text.size() > kLongest)
+    else if (text.size() > kLongest || text.size() < whole.size())
         text = text.substr(0, kLongest) + "...";
     return text;
 }

@@ -1,5 +1,6 @@
 #include "classdef/expression.h"
 
+#include "classdef/source_place.h"
 #include "model/number_text.h"
 
 #include <charconv>
@@ -28,8 +29,7 @@ public:
         if (!m_why.empty())
             return {std::nullopt, m_why};
         if (m_pos < m_tokens.size())
-            return {std::nullopt,
-                    "\"" + std::string(m_tokens[m_pos].text) + "\" is not arithmetic"};
+            return {std::nullopt, quotedSpelling(m_tokens[m_pos].text) + " is not arithmetic"};
         if (!value || !std::isfinite(*value))
             return {std::nullopt, "the value is not a finite number"};
         return {value, {}};
@@ -111,8 +111,8 @@ private:
             }
         }
         if (token.kind == TokenKind::Word)
-            return fail("\"" + std::string(token.text) + "\" is not a number");
-        return fail("\"" + std::string(token.text) + "\" is not arithmetic");
+            return fail(quotedSpelling(token.text) + " is not a number");
+        return fail(quotedSpelling(token.text) + " is not arithmetic");
     }
 
     std::span<const Token> m_tokens;

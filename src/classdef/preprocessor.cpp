@@ -3,6 +3,7 @@
 #include "classdef/expression.h"
 
 #include <algorithm>
+#include <system_error>
 
 namespace kovrin {
 
@@ -68,19 +69,19 @@ Preprocessor::~Preprocessor() = default;
 
 bool Preprocessor::open(const std::filesystem::path &path, std::string *why)
 {
-    auto bytes = m_loader(path);
+    auto bytes = m_loader.read(path);
     if (!bytes) {
         if (why)
             *why = pathText(path) + ": the file cannot be read";
         return false;
     }
-    if (bytes->size() > kMaxSourceBytes) {
+    if (bytes.value->size() > kMaxSourceBytes) {
         if (why)
             *why = pathText(path) + ": the file is larger than "
                 + std::to_string(kMaxSourceBytes / (1024 * 1024)) + " MB";
         return false;
     }
-    m_sourceBytes = bytes->size();
+    m_sourceBytes = bytes.value->size();
     pushFile(decodeSourceBytes(*bytes), pathText(path), path.lexically_normal());
     return true;
 }
@@ -323,9 +324,10 @@ void Preprocessor::define(const std::vector<Token> &line, const Token &hash)
 void Preprocessor::include(const std::vector<Token> &line, const Token &hash)
 {
     std::string target;
+    const bool angled = line.size() >= 2 && line[1].is('<');
     if (line.size() >= 2 && line[1].kind == TokenKind::String && line[1].text.size() >= 2) {
         target = line[1].text.substr(1, line[1].text.size() - 2);
-    } else if (line.size() >= 2 && line[1].is('<')) {
+    } else if (angled) {
         for (std::size_t i = 2; i < line.size() && !line[i].is('>'); ++i)
             target += line[i].text;
     }
@@ -335,8 +337,8 @@ void Preprocessor::include(const std::vector<Token> &line, const Token &hash)
     }
     // Mission files are written on Windows: a backslash separates folders there.
     std::replace(target.begin(), target.end(), '\\', '/');
-    const std::filesystem::path &includer = m_paths[m_files.back().file];
-    const std::filesystem::path path = (includer.parent_path() / pathOf(target)).lexically_normal();
+    const std::filesystem::path path
+        = includePath(pathOf(target), angled, m_paths[m_files.back().file]);
     if (m_files.size() > kMaxIncludeDepth) {
         m_problems.add(hash.place,
                        "\"" + target + "\" is not read: includes nest more than "
@@ -364,17 +366,35 @@ void Preprocessor::include(const std::vector<Token> &line, const Token &hash)
             return;
         }
     }
-    auto bytes = m_loader(path);
+    auto bytes = m_loader.read(path);
     if (!bytes) {
-        m_problems.add(hash.place,
-                       "\"" + target + "\" cannot be read (looked for " + pathText(path) + ")");
+        m_problems.add(hash.place, "\"" + target + "\" " + bytes.message);
         return;
     }
-    if (overBudget(m_sourceBytes, bytes->size(), kMaxSourceBytes, hash.place,
+    if (overBudget(m_sourceBytes, bytes.value->size(), kMaxSourceBytes, hash.place,
                    "bytes of the files read, at \"", target + "\"")) {
         return;
     }
     pushFile(decodeSourceBytes(*bytes), pathText(path), path);
+}
+
+std::filesystem::path Preprocessor::includePath(const std::filesystem::path &target, bool angled,
+                                                const std::filesystem::path &includer) const
+{
+    // "file" beside the including file first; then, as <file>, the imported file's folder and
+    // the include folders in order. The first that exists is taken, else the first looked for.
+    std::vector<std::filesystem::path> candidates;
+    if (!angled)
+        candidates.push_back(includer.parent_path() / target);
+    candidates.push_back(m_paths.front().parent_path() / target);
+    for (const std::filesystem::path &folder : m_loader.folders)
+        candidates.push_back(folder / target);
+    for (const std::filesystem::path &candidate : candidates) {
+        std::error_code error;
+        if (std::filesystem::exists(candidate, error))
+            return candidate.lexically_normal();
+    }
+    return candidates.front().lexically_normal();
 }
 
 bool Preprocessor::expand(const Token &name, const std::shared_ptr<Macro> &macro)

@@ -1,11 +1,12 @@
 #pragma once
 // The preprocessor of the class-definition dialect: #define of constants and of macros with
 // arguments (with # and ##), #undef, #ifdef, #ifndef, #if of a number, #else, #endif, and
-// #include "file" relative to the including file. It hands the parser a stream of tokens with
-// directives done and macros expanded. Every limit ends in a report, never in a crash or a hang:
-// includes nest at most 16 deep, a file including itself is refused, a macro never expands
-// inside itself, and the read stops at the budgets of import_limits.h (files included, macro
-// calls, tokens and bytes expanded), checked as each expansion is built.
+// #include "file" relative to the including file or in the include folders, and <file> in those
+// folders. It hands the parser a stream of tokens with directives done and macros expanded.
+// Every limit ends in a report, never in a crash or a hang: includes nest at most 16 deep, a file
+// including itself is refused, a macro never expands inside itself, and the read stops at the
+// budgets of import_limits.h (files included, macro calls, tokens and bytes expanded), checked as
+// each expansion is built.
 
 #include "classdef/import_limits.h"
 #include "classdef/lexer.h"
@@ -62,6 +63,8 @@ private:
     std::vector<Token> restOfLine();
     void define(const std::vector<Token> &line, const Token &hash);
     void include(const std::vector<Token> &line, const Token &hash);
+    std::filesystem::path includePath(const std::filesystem::path &target, bool angled,
+                                      const std::filesystem::path &includer) const;
     void pushFile(std::string text, std::string name, std::filesystem::path path);
     void closeFile();
     bool active() const;

@@ -5,6 +5,7 @@
 
 #include <cstdint>
 #include <string>
+#include <string_view>
 #include <vector>
 
 namespace kovrin {
@@ -37,6 +38,10 @@ private:
     std::vector<ReadProblem> m_problems;
     std::size_t m_leftOut = 0;
 };
+
+// A token as a report quotes it: between double quotes, at most 40 characters and never past the
+// end of its first line, so a report shows no more of a file than the line it names.
+std::string quotedSpelling(std::string_view spelling);
 
 // "FILE:LINE:COLUMN: message", the form compilers use, so editors can jump to it.
 std::string readProblemText(const ReadProblem &problem, const std::vector<std::string> &files);

@@ -3,6 +3,7 @@
 
 #include "model/code_page.h"
 #include "model/utf8_sequence.h"
+#include "persist/file_identity.h"
 
 #include <algorithm>
 #include <cstdint>
@@ -43,26 +44,51 @@ std::filesystem::path pathOf(std::string_view utf8)
     return std::filesystem::path(std::u8string(utf8.begin(), utf8.end()));
 }
 
-SourceLoader diskSourceLoader()
+SourceLoader diskSourceLoader(const std::filesystem::path &mainFile, IncludeFolders folders,
+                              FilesRead *read)
 {
-    return [](const std::filesystem::path &path) -> std::optional<std::string> {
+    const std::filesystem::path main = mainFile.lexically_normal();
+    folders.folders.insert(folders.folders.begin(), std::filesystem::absolute(main).parent_path());
+    SourceLoader loader;
+    loader.folders = folders.folders;
+    loader.read = [main, folders = std::move(folders), read](const std::filesystem::path &path) {
+        using Bytes = Result<std::string>;
         std::error_code error;
-        if (!std::filesystem::is_regular_file(path, error))
-            return std::nullopt;
+        if (path == main) {
+            if (!std::filesystem::is_regular_file(path, error))
+                return Bytes::failure("cannot be read (" + pathText(path) + " is not a file)");
+        } else if (const auto refusal = includeRefusal(path, folders.folders, folders.howToAdd)) {
+            return Bytes::failure(*refusal);
+        }
         const auto size = std::filesystem::file_size(path, error);
         std::ifstream in(path, std::ios::binary);
         if (error || !in)
-            return std::nullopt;
+            return Bytes::failure("cannot be read (looked for " + pathText(path) + ")");
         // One byte past the limit is enough for the preprocessor to refuse the file: a larger
         // file is never held whole.
         std::string bytes(
             static_cast<std::size_t>(std::min<std::uintmax_t>(size, kMaxSourceBytes + 1)), '\0');
         in.read(bytes.data(), static_cast<std::streamsize>(bytes.size()));
         if (in.bad())
-            return std::nullopt;
+            return Bytes::failure("cannot be read (looked for " + pathText(path) + ")");
         bytes.resize(static_cast<std::size_t>(in.gcount()));
-        return bytes;
+        if (read)
+            read->add(path);
+        return Bytes::of(std::move(bytes));
     };
+    return loader;
+}
+
+SourceLoader memorySourceLoader(std::map<std::string, std::string> files)
+{
+    return {[files = std::move(files)](const std::filesystem::path &path) {
+                const auto found = files.find(path.generic_string());
+                if (found == files.end())
+                    return Result<std::string>::failure("cannot be read (looked for "
+                                                        + pathText(path) + ")");
+                return Result<std::string>::of(found->second);
+            },
+            {}};
 }
 
 } // namespace kovrin

@@ -3,13 +3,17 @@
 // UTF-8 when it says so with a byte-order mark or reads as UTF-8 with at least one non-ASCII
 // character; otherwise it is in the Windows-1252 code page, as Kovrin writes its code.
 
+#include "classdef/include_folders.h"
 #include "model/path_text.h"
+#include "model/status.h"
 
 #include <filesystem>
 #include <functional>
+#include <map>
 #include <optional>
 #include <string>
 #include <string_view>
+#include <vector>
 
 namespace kovrin {
 
@@ -19,10 +23,25 @@ std::string decodeSourceBytes(std::string_view bytes);
 // reports name files through pathText, in UTF-8 too.
 std::filesystem::path pathOf(std::string_view utf8);
 
-// Reads one file's bytes; none when it cannot be read. Tests and the fuzzer pass their own.
-using SourceLoader = std::function<std::optional<std::string>(const std::filesystem::path &)>;
+class FilesRead;
 
-// The files on disk; anything but a readable regular file is none.
-SourceLoader diskSourceLoader();
+// Where the files come from. Tests and the fuzzer pass their own.
+struct SourceLoader
+{
+    // One file's bytes, or why not, said as it goes on after the include's name.
+    std::function<Result<std::string>(const std::filesystem::path &)> read;
+    // Where an include is looked for when it is not beside the including file, and <file>
+    // after the folder of the file imported.
+    std::vector<std::filesystem::path> folders;
+};
+
+// The files on disk: the file imported when it is a regular file, an include only when it is a
+// regular file under that file's folder or one of the folders given. Each file read is added to
+// read, when one is given.
+SourceLoader diskSourceLoader(const std::filesystem::path &mainFile, IncludeFolders folders,
+                              FilesRead *read = nullptr);
+
+// Files held in memory by their paths with "/" between folders, and nothing else.
+SourceLoader memorySourceLoader(std::map<std::string, std::string> files);
 
 } // namespace kovrin

@@ -42,7 +42,7 @@ std::string filesWanted(Action action)
     case Action::Check:
         return "check needs one design file (check FILE.kvx)";
     case Action::Import:
-        return "import needs one file of class definitions (import FILE [-o OUT.kvx])";
+        return "import needs one file of class definitions (import FILE [-I DIR]... [-o OUT.kvx])";
     default:
         return {};
     }
@@ -58,7 +58,7 @@ Result<CliRequest> parseSubcommand(Action action, const std::vector<std::string>
         if (!optionsEnded && arg == "--") {
             optionsEnded = true;
         } else if (!optionsEnded && isHelp(arg)) {
-            return Result<CliRequest>::of(CliRequest {Action::Help, {}, {}});
+            return Result<CliRequest>::of(CliRequest {Action::Help, {}, {}, {}});
         } else if (!optionsEnded && (action == Action::Generate || action == Action::Import)
                    && (arg == "-o" || arg == "--output")) {
             if (request.output)
@@ -66,6 +66,14 @@ Result<CliRequest> parseSubcommand(Action action, const std::vector<std::string>
             if (i + 1 >= args.size() || args[i + 1].empty())
                 return Result<CliRequest>::failure(arg + " needs a file name");
             request.output = pathFromArgument(args[++i]);
+        } else if (!optionsEnded && action == Action::Import && arg.starts_with("-I")) {
+            // "-I DIR" or "-IDIR", as compilers take it.
+            const std::string folder = arg.size() > 2 ? arg.substr(2)
+                : i + 1 < args.size()                 ? args[++i]
+                                                      : std::string();
+            if (folder.empty())
+                return Result<CliRequest>::failure("-I needs a folder name");
+            request.includeFolders.push_back(pathFromArgument(folder));
         } else if (!optionsEnded && arg.size() > 1 && arg.front() == '-') {
             return Result<CliRequest>::failure("unknown option \"" + arg + "\" for " + args[0]);
         } else if (arg.empty()) {
@@ -87,9 +95,9 @@ Result<CliRequest> parseArguments(const std::vector<std::string> &args)
         return Result<CliRequest>::of(CliRequest {});
     const std::string &first = args.front();
     if (isHelp(first))
-        return Result<CliRequest>::of(CliRequest {Action::Help, {}, {}});
+        return Result<CliRequest>::of(CliRequest {Action::Help, {}, {}, {}});
     if (first == "--version")
-        return Result<CliRequest>::of(CliRequest {Action::Version, {}, {}});
+        return Result<CliRequest>::of(CliRequest {Action::Version, {}, {}, {}});
     if (const auto action = subcommandOf(first))
         return parseSubcommand(*action, args);
     if (first.starts_with("--"))

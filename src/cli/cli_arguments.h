@@ -16,6 +16,7 @@ struct CliRequest
     Action action = Action::None;
     std::vector<std::filesystem::path> files; // generate, check, import: one; convert: in and out
     std::optional<std::filesystem::path> output; // generate -o, import -o
+    std::vector<std::filesystem::path> includeFolders; // import -I, in the order given
 };
 
 // None: no argument, or a first argument that is neither a subcommand nor a "--" option (a

@@ -6,6 +6,7 @@
 #include "cli/exit_status.h"
 #include "model/path_text.h"
 #include "persist/design_writer.h"
+#include "persist/file_identity.h"
 #include "persist/file_io.h"
 
 #include <ostream>
@@ -17,7 +18,9 @@ int runImport(const CliRequest &request, const CommandIo &io)
     const std::filesystem::path &path = request.files.front();
     if (request.output && !outputIsNotInput(path, *request.output, io))
         return kExitFailed;
-    const DialogImport imported = importDialogs(path, diskSourceLoader(), '.');
+    FilesRead read;
+    const DialogImport imported = importDialogs(
+        path, diskSourceLoader(path, {request.includeFolders, "with -I DIR"}, &read), '.');
     if (!imported.readable) {
         io.say(imported.failure);
         return kExitFailed;
@@ -50,6 +53,11 @@ int runImport(const CliRequest &request, const CommandIo &io)
     for (const std::string &where : design.unreadableTexts)
         io.say(where + ": written as it is, but it will not read back the same");
     if (request.output) {
+        // The file imported was refused above; an include may only be known now.
+        if (const Status fresh = outputIsNotRead(read, *request.output); !fresh) {
+            io.say(fresh.message);
+            return kExitFailed;
+        }
         if (const Status written = writeFileAtomically(*request.output, design.bytes); !written) {
             io.say(written.message);
             return kExitFailed;

@@ -81,6 +81,11 @@ std::string escapedControls(std::string_view utf8)
     return out;
 }
 
+std::string_view firstLine(std::string_view text)
+{
+    return text.substr(0, text.find_first_of("\r\n"));
+}
+
 std::string quotedText(std::string_view utf8)
 {
     bool cut = false;

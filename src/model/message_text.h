@@ -21,6 +21,10 @@ std::string escapedControls(std::string_view utf8);
 // A name or value between double quotes, escaped, its first 60 characters and "…" when longer.
 std::string quotedText(std::string_view utf8);
 
+// The text up to its first line break: a report that names a line of a file quotes nothing of
+// the lines after it.
+std::string_view firstLine(std::string_view text);
+
 // A path between double quotes, escaped; a long one keeps its end, where the file's name is.
 std::string quotedPath(const std::filesystem::path &path);
 

@@ -1,4 +1,5 @@
 #include "persist/file_io.h"
+#include "persist/file_identity.h"
 
 #include "model/message_text.h"
 
@@ -89,8 +90,8 @@ Result<std::string> readWholeFile(const std::filesystem::path &path, std::size_t
 
 bool isSameFile(const std::filesystem::path &first, const std::filesystem::path &second)
 {
-    std::error_code ec;
-    return std::filesystem::equivalent(first, second, ec) && !ec;
+    const auto identity = fileIdentityOf(first);
+    return identity && identity == fileIdentityOf(second);
 }
 
 } // namespace kovrin

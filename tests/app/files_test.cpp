@@ -448,6 +448,37 @@ private slots:
         QCOMPARE(f.prompts.unexpected, 0);
     }
 
+    // Save As never writes over a file an import read, the file imported or one it includes from
+    // an include folder of the setting; the document's own file stays Save's to write.
+    void saveAsRefusesAFileAnImportRead()
+    {
+        ShellFixture f;
+        QVERIFY(QDir().mkpath(path("lib")));
+        const QByteArray dialog
+            = "#include <lib.hpp>\nclass D { controls[] = {C}; class C { type = 0; }; };\n";
+        QVERIFY(writeFile(path("main.hpp"), dialog)
+                && writeFile(path("lib/lib.hpp"), "#define L 1\n"));
+        TestSettings::setValue("SETTINGS/INCLUDEFOLDERS", path("lib"));
+        f.prompts.fileNames = {path("main.hpp")};
+        f.menus().importCode->trigger();
+        QCOMPARE(f.names().size(), 1u);
+        f.asked();
+        for (const QString &read :
+             {path("main.hpp"), path("lib/lib.hpp"), path("lib/../main.hpp")}) {
+            f.prompts.fileNames = {read};
+            f.window->saveAs();
+            QVERIFY2(f.last().text.contains(QStringLiteral("which was read as input")),
+                     qPrintable(f.last().text));
+            QCOMPARE(f.asked(), "save Save As..., message WARNING!");
+        }
+        QCOMPARE(fileContents(path("main.hpp")), dialog);
+        QCOMPARE(fileContents(path("lib/lib.hpp")), QByteArray("#define L 1\n"));
+        QVERIFY(f.set().CurrentFile.empty());
+        f.prompts.fileNames = {path("menu.kvx")};
+        f.window->saveAs();
+        QCOMPARE(current(f), path("menu.kvx"));
+    }
+
     // The stored interval and a clean quit leaving nothing behind are the end-to-end run's.
     void theRecoveryFileHoldsWhatSaveWritesUntilSaved()
     {

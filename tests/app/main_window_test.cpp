@@ -113,7 +113,7 @@ private slots:
             ": &File, &Edit, &View, &Arrange, &Window, &Help",
             "&File: &New Dialog [Ctrl+N], &Load Dialogs... [Ctrl+L], &Save Dialogs [Ctrl+S], "
             "Save Dialogs &As..., &Import dialog code..., -, &Generate .ext code [Ctrl+G], -, "
-            "&Quit, -, &Open backup folder",
+            "&Quit, -, &Open backup folder, Include &Folders for Import...",
             "&Edit: &Insert new dialog, &Remove current dialog, -, "
             "&Organize control order for current dialog, Change &Grid Size for current dialog, -, "
             "&Undo [Ctrl+Z], Re&do [Ctrl+Y; Ctrl+Shift+Z], -, Select &All [Ctrl+Shift+A]",

@@ -19,13 +19,7 @@ using MemoryFiles = std::map<std::string, std::string>;
 DialogImport importText(const std::string &text, MemoryFiles files = {})
 {
     files["mission/description.ext"] = text;
-    return importDialogs(
-        "mission/description.ext",
-        [files](const std::filesystem::path &path) -> std::optional<std::string> {
-            const auto found = files.find(path.generic_string());
-            return found == files.end() ? std::nullopt : std::optional(found->second);
-        },
-        '.');
+    return importDialogs("mission/description.ext", memorySourceLoader(std::move(files)), '.');
 }
 
 std::string problemsOf(const DialogImport &imported)
@@ -125,6 +119,9 @@ TEST(ClassReader, DamagedInputEndsInAReportWithAPlace)
         {"class D { controls[] = {Q}; class Q { type = 0; x = " + std::string(100000, '(')
              + "1; }; };",
          "parentheses nest more than 64 deep"},
+        // A quotation stops at the end of the line the report names.
+        {"class D { controls[] = {C}; class C { type = 0; x = 1 \"one\nprivate\"; }; };",
+         ":1:49: dialog D, control C: x = 1 \"one...: \"\"one...\" is not arithmetic; kept 0\n"},
         {"#pragma once\n" + dialog, ":1:1: unknown directive #pragma"},
         {"#endif\n" + dialog, ":1:1: #endif without #ifdef"},
         {"#ifdef X\n" + dialog, ":1:1: this #ifdef has no #endif"},
@@ -137,8 +134,7 @@ TEST(ClassReader, DamagedInputEndsInAReportWithAPlace)
         EXPECT_NE(problemsOf(imported).find(report), std::string::npos) << report << "\n"
                                                                         << problemsOf(imported);
     }
-    const DialogImport none = importDialogs(
-        "nowhere/x.ext", [](const std::filesystem::path &) { return std::nullopt; }, '.');
+    const DialogImport none = importDialogs("nowhere/x.ext", memorySourceLoader({}), '.');
     EXPECT_FALSE(none.readable);
     EXPECT_NE(none.failure.find("cannot be read"), std::string::npos);
 }

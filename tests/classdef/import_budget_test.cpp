@@ -12,13 +12,7 @@ namespace {
 
 DialogImport importFiles(const std::map<std::string, std::string> &files)
 {
-    return importDialogs(
-        "main.hpp",
-        [&files](const std::filesystem::path &path) -> std::optional<std::string> {
-            const auto found = files.find(path.generic_string());
-            return found == files.end() ? std::nullopt : std::optional(found->second);
-        },
-        '.');
+    return importDialogs("main.hpp", memorySourceLoader(files), '.');
 }
 
 TEST(ImportBudget, EachHostileFileStopsAtItsBudget)

@@ -106,9 +106,8 @@ TEST(ImportRoundTrip, GeneratedCodeImportsToTheSameTextsAndCode)
         SCOPED_TRACE(seed);
         const DialogSet original = randomDesign(seed);
         const std::string code = encodeCp1252(generateCode(original)).bytes;
-        const DialogImport imported = importDialogs(
-            "dialogs.hpp", [&code](const std::filesystem::path &) { return std::optional(code); },
-            '.');
+        const DialogImport imported
+            = importDialogs("dialogs.hpp", memorySourceLoader({{"dialogs.hpp", code}}), '.');
         ASSERT_TRUE(imported.whole()) << testing::PrintToString(imported.problemLines());
         // Texts come back with CR LF line breaks, where the kind has a text.
         ASSERT_EQ(imported.dialogs.size(), original.count());

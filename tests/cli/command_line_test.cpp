@@ -73,8 +73,9 @@ TEST(CommandLine, FailuresExitTwoWithOneLineAndWriteNothing)
     };
 #ifndef _WIN32 // symbolic links need a privilege there
     std::filesystem::create_symlink("d.kvx", folder.path("link.kvx"));
+    std::filesystem::create_hard_link(design, folder.path("hard.kvx"));
     for (const std::string &output :
-         {design, folder.path("link.kvx"), folder.path("") + "/./d.kvx"}) {
+         {design, folder.path("link.kvx"), folder.path("hard.kvx"), folder.path("") + "/./d.kvx"}) {
         runs.push_back({"generate", design, "-o", output});
         runs.push_back({"convert", design, output});
     }
@@ -105,6 +106,35 @@ TEST(CommandLine, FailuresExitTwoWithOneLineAndWriteNothing)
     EXPECT_FALSE(std::filesystem::exists(folder.path("new.kvx")));
     EXPECT_EQ(folder.read("d.kvx"), dataBytes("cli/worked_example.kvx"));
     EXPECT_EQ(folder.read("kept.kvx"), "old contents");
+}
+
+// An import never writes over a file it read, the file imported or an include, whatever name the
+// output gives it: exit 2, and every file read is kept byte for byte.
+TEST(Import, AnOutputThatIsAFileReadExitsTwoAndKeepsIt)
+{
+    TempFolder folder;
+    std::filesystem::create_directories(folder.path("lib"));
+    const std::string main = folder.write("main.hpp", "#include \"inc.hpp\"\n#include <lib.hpp>\n");
+    const std::string dialog = "class D { controls[] = {C}; class C { type = 0; }; };\n";
+    const std::string inc = folder.write("inc.hpp", dialog);
+    const std::string lib = folder.write("lib/lib.hpp", "#define LIB 1\n");
+    std::vector<std::string> outputs {main, inc, lib, folder.path("") + "/./inc.hpp"};
+    std::error_code noHardLinks;
+    std::filesystem::create_hard_link(inc, folder.path("hard.hpp"), noHardLinks);
+    if (!noHardLinks)
+        outputs.push_back(folder.path("hard.hpp"));
+    for (const std::string &output : outputs) {
+        const CliRun run = runCli({"import", main, "-I", folder.path("lib"), "-o", output});
+        EXPECT_EQ(run.status, 2) << output;
+        EXPECT_NE(run.err.find("choose another output. Nothing was written."), std::string::npos)
+            << run.err;
+    }
+    EXPECT_EQ(folder.read("main.hpp"), "#include \"inc.hpp\"\n#include <lib.hpp>\n");
+    EXPECT_EQ(folder.read("inc.hpp"), dialog);
+    EXPECT_EQ(folder.read("lib/lib.hpp"), "#define LIB 1\n");
+    const CliRun run
+        = runCli({"import", main, "-I" + folder.path("lib"), "-o", folder.path("d.kvx")});
+    EXPECT_EQ(run.status, 0) << run.err;
 }
 
 TEST(Generate, WritesTheCodeInWindows1252AndReportsWhatTheReaderReplaced)

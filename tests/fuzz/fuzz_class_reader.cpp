@@ -19,12 +19,7 @@ constexpr kovrin::SurfaceSize kSurface {12030, 7635};
 
 kovrin::SourceLoader loaderOf(const std::string &bytes)
 {
-    return [&bytes](const std::filesystem::path &path) -> std::optional<std::string> {
-        const std::string name = path.generic_string();
-        if (name == "fuzz/main.ext" || name == "fuzz/inc.hpp")
-            return bytes;
-        return std::nullopt;
-    };
+    return kovrin::memorySourceLoader({{"fuzz/main.ext", bytes}, {"fuzz/inc.hpp", bytes}});
 }
 
 } // namespace

@@ -1,0 +1,68 @@
+#include "app/include_folders_window.h"
+
+#include "app/include_folders_setting.h"
+
+#include <QDialogButtonBox>
+#include <QDir>
+#include <QFileDialog>
+#include <QLabel>
+#include <QListWidget>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+namespace kovrin {
+
+IncludeFoldersWindow::IncludeFoldersWindow(QWidget *parent)
+    : QDialog(parent)
+    , m_list(new QListWidget(this))
+{
+    setObjectName(QStringLiteral("frm_IncludeFolders"));
+    setWindowTitle(QStringLiteral("Include Folders for Import"));
+    m_list->setObjectName(QStringLiteral("lst_folders"));
+    for (const QString &folder : readIncludeFolders())
+        addFolder(folder);
+
+    auto *buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, this);
+    QPushButton *add
+        = buttons->addButton(QStringLiteral("&Add Folder..."), QDialogButtonBox::ActionRole);
+    QPushButton *remove
+        = buttons->addButton(QStringLiteral("&Remove"), QDialogButtonBox::ActionRole);
+    add->setObjectName(QStringLiteral("cmd_add"));
+    remove->setObjectName(QStringLiteral("cmd_remove"));
+    connect(add, &QPushButton::clicked, this, [this] {
+        const QString folder = QFileDialog::getExistingDirectory(this, windowTitle());
+        if (!folder.isEmpty())
+            addFolder(folder);
+    });
+    connect(remove, &QPushButton::clicked, this, [this] { delete m_list->currentItem(); });
+    connect(buttons, &QDialogButtonBox::accepted, this, [this] {
+        writeIncludeFolders(folders());
+        accept();
+    });
+    connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
+
+    auto *layout = new QVBoxLayout(this);
+    layout->addWidget(new QLabel(QStringLiteral("Besides the folder of the file imported, "
+                                                "#include may read files only from these "
+                                                "folders and the folders inside them:"),
+                                 this));
+    layout->addWidget(m_list);
+    layout->addWidget(buttons);
+}
+
+QStringList IncludeFoldersWindow::folders() const
+{
+    QStringList folders;
+    for (int i = 0; i < m_list->count(); ++i)
+        folders << QDir::fromNativeSeparators(m_list->item(i)->text());
+    return folders;
+}
+
+void IncludeFoldersWindow::addFolder(const QString &folder)
+{
+    const QString shown = QDir::toNativeSeparators(QDir::cleanPath(folder));
+    if (m_list->findItems(shown, Qt::MatchExactly).isEmpty())
+        m_list->addItem(shown);
+}
+
+} // namespace kovrin

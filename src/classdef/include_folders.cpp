@@ -1,0 +1,66 @@
+#include "classdef/include_folders.h"
+
+#include "model/path_text.h"
+
+#include <algorithm>
+#include <system_error>
+
+#ifdef _WIN32
+#include <cwctype>
+#endif
+
+namespace kovrin {
+namespace {
+
+// Names of one folder level compared as the file system compares them: Windows ignores case.
+bool sameName(const std::filesystem::path &a, const std::filesystem::path &b)
+{
+#ifdef _WIN32
+    return std::ranges::equal(a.native(), b.native(), [](wchar_t x, wchar_t y) {
+        return std::towlower(static_cast<std::wint_t>(x))
+            == std::towlower(static_cast<std::wint_t>(y));
+    });
+#else
+    return a == b;
+#endif
+}
+
+bool isUnder(const std::filesystem::path &file, const std::filesystem::path &folder)
+{
+    auto inFile = file.begin();
+    for (const auto &name : folder) {
+        if (name.empty())
+            continue; // the empty last name of a folder spelled with a trailing separator
+        if (inFile == file.end() || !sameName(*inFile, name))
+            return false;
+        ++inFile;
+    }
+    return inFile != file.end();
+}
+
+} // namespace
+
+std::optional<std::string> includeRefusal(const std::filesystem::path &path,
+                                          const std::vector<std::filesystem::path> &folders,
+                                          std::string_view howToAdd)
+{
+    std::error_code error;
+    const auto kind = std::filesystem::status(path, error).type();
+    if (kind == std::filesystem::file_type::not_found || kind == std::filesystem::file_type::none)
+        return "cannot be read (looked for " + pathText(path) + ")";
+    if (kind != std::filesystem::file_type::regular)
+        return "is not read: " + pathText(path)
+            + " is not a regular file (a folder, a device or a pipe); only files are included";
+    const auto real = std::filesystem::canonical(path, error);
+    const bool inside = !error && std::ranges::any_of(folders, [&](const auto &folder) {
+        std::error_code folderError;
+        const auto realFolder = std::filesystem::canonical(folder, folderError);
+        return !folderError && isUnder(real, realFolder);
+    });
+    if (inside)
+        return std::nullopt;
+    return "is not read: " + pathText(path)
+        + " is outside the folders includes may come from; add its folder " + std::string(howToAdd);
+}
+
+} // namespace kovrin

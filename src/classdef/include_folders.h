@@ -1,0 +1,28 @@
+#pragma once
+// Where an #include may take its file from: the folder of the file imported and the folders the
+// user named (-I on the command line, the designer's include folders). Anything else, a file
+// outside those folders (also through a link), a folder, a device, a pipe or a missing file, is
+// refused before it is opened, so class definitions from anywhere cannot pull a private file
+// into a design.
+
+#include <filesystem>
+#include <optional>
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace kovrin {
+
+struct IncludeFolders
+{
+    std::vector<std::filesystem::path> folders; // searched in this order
+    std::string howToAdd; // how a refused file's folder is allowed
+};
+
+// None when the path names a regular file under one of the folders, compared on paths with
+// every link resolved; else the one report, which goes on after the include's name.
+std::optional<std::string> includeRefusal(const std::filesystem::path &path,
+                                          const std::vector<std::filesystem::path> &folders,
+                                          std::string_view howToAdd);
+
+} // namespace kovrin
