@@ -22,13 +22,13 @@ int runCheck(const CliRequest &request, const CommandIo &io)
         io.say(bytes.message);
         return kExitFailed;
     }
-    auto read = readDesign(*bytes, path, '.');
+    // The scan first: the reading then takes the bytes over and lets them go once decoded.
+    const FileScan scan = scanDesignFile(*bytes);
+    auto read = readDesign(std::move(*bytes.value), path, '.');
     if (!read) {
         io.say(read.message);
         return kExitFailed;
     }
-    const FileScan scan = scanDesignFile(*bytes);
-    bytes = Result<std::string>::failure({});
     // The design is held once: checked in place, then moved into the scratch set, where loading
     // tells whether it fits. The check's lines come last, as they always did.
     LoadedDesign design = std::move(*read.value);
