@@ -17,31 +17,37 @@ namespace kovrin {
 int runCheck(const CliRequest &request, const CommandIo &io)
 {
     const std::filesystem::path &path = request.files.front();
-    const auto bytes = readWholeFile(path, kMaxDesignFileBytes);
+    auto bytes = readWholeFile(path, kMaxDesignFileBytes);
     if (!bytes) {
         io.say(bytes.message);
         return kExitFailed;
     }
-    const auto read = readDesign(*bytes, path, '.');
+    // The scan first: the reading then takes the bytes over and lets them go once decoded.
+    const FileScan scan = scanDesignFile(*bytes);
+    auto read = readDesign(std::move(*bytes.value), path, '.');
     if (!read) {
         io.say(read.message);
         return kExitFailed;
     }
-    const LoadedDesign &design = *read;
+    // The design is held once: checked in place, then moved into the scratch set, where loading
+    // tells whether it fits. The check's lines come last, as they always did.
+    LoadedDesign design = std::move(*read.value);
+    ProblemList later;
+    checkDesign(dialogsAsListed(scan, design),
+                [&later](std::string line) { later.add(std::move(line)); });
 
     // Values the reader had to replace do not survive a round trip either.
-    ProblemList problems = design.problems;
+    ProblemList problems = std::move(design.problems);
     DialogSet scratch;
-    if (const Status loaded = loadIntoSet(scratch, design, kCommandLineSurface, path); !loaded)
+    if (const Status loaded = loadIntoSet(scratch, std::move(design), kCommandLineSurface, path);
+        !loaded)
         problems.add(loaded.message);
     scratch.discardAll();
-    const FileScan scan = scanDesignFile(*bytes);
-    for (std::string &line : cutTextProblems(scan.cutTexts))
-        problems.add(std::move(line));
+    for (const std::string &line : scan.cutTexts)
+        problems.add(line);
     if (scan.endsInsideRecord && !scan.endsInsideRecord->unclosed)
         problems.add(endOfFileProblem(*scan.endsInsideRecord));
-    for (std::string &line : designProblems(dialogsAsListed(scan, design)))
-        problems.add(std::move(line));
+    problems.addAll(std::move(later));
 
     for (const std::string &line : problems.lines())
         io.out << escapedControls(line) << '\n';

@@ -14,21 +14,21 @@
 namespace kovrin {
 namespace {
 
-// Collects the lines of one check.
+// Hands on the lines of one check.
 class Report
 {
 public:
-    explicit Report(std::vector<std::string> &lines)
-        : m_lines(lines)
+    explicit Report(const std::function<void(std::string)> &add)
+        : m_add(add)
     {
     }
     void at(std::string_view dialog, const std::string *control, std::string_view problem)
     {
-        m_lines.push_back(problemLine(dialog, control, problem));
+        m_add(problemLine(dialog, control, problem));
     }
 
 private:
-    std::vector<std::string> &m_lines;
+    const std::function<void(std::string)> &m_add;
 };
 
 bool isFraction(double value)
@@ -183,13 +183,21 @@ bool isIdentifier(std::string_view name)
 std::vector<std::string> designProblems(const std::vector<LoadedDialog> &fileDialogs)
 {
     std::vector<std::string> lines;
-    Report report(lines);
+    checkDesign(wholeDialogs(fileDialogs),
+                [&lines](std::string line) { lines.push_back(std::move(line)); });
+    return lines;
+}
+
+void checkDesign(const std::vector<ListedDialog> &fileDialogs,
+                 const std::function<void(std::string)> &add)
+{
+    Report report(add);
     // Dialog names by caseKey, as first written.
     std::map<std::string, std::string> earlierNames;
     ControlIdentities controls; // of the dialog as loading merges it
     for (std::size_t i = 0; i < fileDialogs.size(); ++i) {
-        const LoadedDialog &dialog = fileDialogs[i];
-        const bool mergesWithPrevious = i > 0 && fileDialogs[i - 1].name == dialog.name;
+        const LoadedDialog &dialog = *fileDialogs[i].loaded;
+        const bool mergesWithPrevious = i > 0 && fileDialogs[i - 1].loaded->name == dialog.name;
         if (mergesWithPrevious) {
             report.at(dialog.name, nullptr,
                       "follows a dialog of the same name; the two become one on loading");
@@ -208,12 +216,11 @@ std::vector<std::string> designProblems(const std::vector<LoadedDialog> &fileDia
         earlierNames.try_emplace(caseKey(dialog.name), dialog.name);
         checkFraction(report, dialog.name, nullptr, "the grid step", dialog.gridSize);
 
-        for (const ControlRecord &record : dialog.controls) {
+        for (const ControlRecord &record : fileDialogs[i].controls) {
             controls.check(report, dialog.name, record);
             checkControl(report, dialog.name, record);
         }
     }
-    return lines;
 }
 
 } // namespace kovrin

@@ -3,15 +3,21 @@
 // come back the same after saving and loading again. One line per problem, naming the dialog and
 // the control.
 
+#include "cli/dialogs_as_listed.h"
 #include "persist/design_reader.h"
 
+#include <functional>
 #include <string>
 #include <vector>
 
 namespace kovrin {
 
 // fileDialogs: the dialogs in the order the file lists them, before loading merges neighbours
-// that carry the same name.
+// that carry the same name. Each problem goes to `report` as it is found, so that a design of
+// very many problems is never held as all of their lines.
+void checkDesign(const std::vector<ListedDialog> &fileDialogs,
+                 const std::function<void(std::string)> &report);
+// Every problem of whole dialogs.
 std::vector<std::string> designProblems(const std::vector<LoadedDialog> &fileDialogs);
 
 // A name the generated code can use as a class name: a letter or "_", then letters, digits, "_".

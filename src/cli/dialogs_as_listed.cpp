@@ -18,21 +18,28 @@ bool agrees(const FileScan &scan, const LoadedDesign &loaded)
 
 } // namespace
 
-std::vector<LoadedDialog> dialogsAsListed(const FileScan &scan, const LoadedDesign &loaded)
+std::vector<ListedDialog> wholeDialogs(const std::vector<LoadedDialog> &dialogs)
+{
+    std::vector<ListedDialog> listed;
+    listed.reserve(dialogs.size());
+    for (const LoadedDialog &dialog : dialogs)
+        listed.push_back({&dialog, dialog.controls});
+    return listed;
+}
+
+std::vector<ListedDialog> dialogsAsListed(const FileScan &scan, const LoadedDesign &loaded)
 {
     if (scan.splits.empty() || !agrees(scan, loaded))
-        return loaded.dialogs;
+        return wholeDialogs(loaded.dialogs);
 
-    std::vector<LoadedDialog> listed;
+    std::vector<ListedDialog> listed;
     std::size_t next = 0;
     for (std::size_t d = 0; d < loaded.dialogs.size(); ++d) {
         const LoadedDialog &whole = loaded.dialogs[d];
+        const std::span<const ControlRecord> controls(whole.controls);
         std::size_t from = 0;
         const auto cutAt = [&](std::size_t to) {
-            LoadedDialog part {whole.name, whole.gridSize, {}};
-            part.controls.assign(whole.controls.begin() + static_cast<std::ptrdiff_t>(from),
-                                 whole.controls.begin() + static_cast<std::ptrdiff_t>(to));
-            listed.push_back(std::move(part));
+            listed.push_back({&whole, controls.subspan(from, to - from)});
             from = to;
         };
         for (; next < scan.splits.size() && scan.splits[next].dialog == d; ++next)

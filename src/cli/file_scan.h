@@ -26,14 +26,10 @@ struct FileScan
     std::vector<Split> splits;
     std::vector<std::size_t> controlCounts; // per dialog as loading groups them
 
-    struct CutText
-    {
-        std::string dialog;
-        std::string control; // empty for a dialog header
-        bool header = false;
-        std::size_t field = 0; // the field number of the design file
-    };
-    std::vector<CutText> cutTexts;
+    // The texts the file holds with a double quote inside (the reader ends them there and drops
+    // the rest), one line each as the check reports it, each line once: a dialog name cut short
+    // is told once. The lines quote names cut short, so a huge name is not kept for each text.
+    std::vector<std::string> cutTexts;
 
     // The file ends before the end mark of its last record (current format); the reader leaves
     // out the item it ends on. The record's dialog and control name as far as they were read.

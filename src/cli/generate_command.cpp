@@ -14,7 +14,7 @@ int runGenerate(const CliRequest &request, const CommandIo &io)
 {
     if (request.output && !outputIsNotInput(request.files.front(), *request.output, io))
         return kExitFailed;
-    const auto set = loadForCommand(request.files.front(), io);
+    auto set = loadForCommand(request.files.front(), io);
     if (!set)
         return kExitFailed;
     if (set->count() < 1) {
@@ -23,7 +23,11 @@ int runGenerate(const CliRequest &request, const CommandIo &io)
         return kExitRefused;
     }
 
-    const EncodedText code = encodeCp1252(generateCode(*set));
+    std::string text = generateCode(*set);
+    // The design is let go before the code is encoded: never design, code and bytes at once.
+    set.reset();
+    const EncodedText code = encodeCp1252(text);
+    text = std::string();
     if (code.replaced)
         io.say("characters the Windows-1252 code page cannot hold were written as \"?\"");
 

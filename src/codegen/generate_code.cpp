@@ -5,13 +5,16 @@
 namespace kovrin {
 namespace {
 
-// Room for the whole code at once; a control's class takes some 300 bytes.
+// Room for the whole code at once; a control's class takes some 300 bytes besides its texts.
 std::size_t expectedSize(const DialogSet &set)
 {
-    std::size_t records = 0;
-    for (const Dialog &dialog : set.cForms())
-        records += dialog.cControls.size();
-    return 4096 + 512 * set.count() + 320 * records;
+    std::size_t bytes = 4096;
+    for (const Dialog &dialog : set.cForms()) {
+        bytes += 512;
+        for (const ControlRecord &record : dialog.cControls)
+            bytes += 320 + textBytes(record);
+    }
+    return bytes;
 }
 
 void appendDialogClasses(std::string &out, const DialogSet &set)

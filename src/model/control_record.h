@@ -4,6 +4,7 @@
 
 #include "model/colour_value.h"
 
+#include <cstddef>
 #include <cstdint>
 #include <string>
 
@@ -38,5 +39,9 @@ struct ControlRecord
 };
 
 using tCTRLPPTY = ControlRecord;
+
+// The bytes of all its texts, colour texts included: what a record adds to a file or to code
+// beyond its fixed part, so that both are sized before they are written.
+std::size_t textBytes(const ControlRecord &record);
 
 } // namespace kovrin

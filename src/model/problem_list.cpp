@@ -10,6 +10,13 @@ void ProblemList::add(std::string line)
         ++m_leftOut;
 }
 
+void ProblemList::addAll(ProblemList later)
+{
+    for (std::string &line : later.m_lines)
+        add(std::move(line));
+    m_leftOut += later.m_leftOut;
+}
+
 std::vector<std::string> ProblemList::lines() const
 {
     std::vector<std::string> out = m_lines;

@@ -15,6 +15,8 @@ public:
     static constexpr std::size_t kMostListed = 100;
 
     void add(std::string line);
+    // Another list's problems after these, as if each had been added here.
+    void addAll(ProblemList later);
     bool empty() const { return m_lines.empty(); }
     // Every problem added, listed or not.
     std::size_t count() const { return m_lines.size() + m_leftOut; }

@@ -84,11 +84,16 @@ Result<LoadedDesign> readDesign(const std::filesystem::path &path, char separato
     auto bytes = readWholeFile(path, kMaxDesignFileBytes);
     if (!bytes)
         return Result<LoadedDesign>::failure(bytes.message);
-    if (const auto reason = undecodableReason(*bytes))
+    return readDesign(std::move(*bytes.value), path, separator);
+}
+
+Result<LoadedDesign> readDesign(std::string &&bytes, const std::filesystem::path &path,
+                                char separator)
+{
+    if (const auto reason = undecodableReason(bytes))
         return Result<LoadedDesign>::failure(notADesignFile(path, *reason));
-    // The file's bytes go once decoded, before the records are built.
-    std::string text = decodeCp1252(*bytes);
-    bytes = Result<std::string>::failure({});
+    std::string text = decodeCp1252(bytes);
+    std::string().swap(bytes);
     return readDecoded(std::move(text), path, separator);
 }
 

@@ -42,5 +42,9 @@ Result<LoadedDesign> readDesign(const std::filesystem::path &path, char separato
 // The same for the bytes of the file at path, already read.
 Result<LoadedDesign> readDesign(std::string_view bytes, const std::filesystem::path &path,
                                 char separator);
+// The same, taking the bytes over: they go as soon as they are decoded, before any record is
+// read, so a design is never held as bytes, text and records at once.
+Result<LoadedDesign> readDesign(std::string &&bytes, const std::filesystem::path &path,
+                                char separator);
 
 } // namespace kovrin

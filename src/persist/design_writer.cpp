@@ -9,13 +9,17 @@ namespace {
 
 using namespace design;
 
-// A control's record takes some 230 bytes in the file.
+// A control's record takes some 230 bytes in the file besides its texts and its dialog's name.
+// Sized at once, a file of a huge text is held once while it is written, not regrown.
 std::size_t expectedSize(const DialogSet &set)
 {
-    std::size_t records = 0;
-    for (const Dialog &dialog : set.cForms())
-        records += dialog.cControls.size();
-    return 64 + 96 * set.count() + 256 * records;
+    std::size_t bytes = 64;
+    for (const Dialog &dialog : set.cForms()) {
+        bytes += 96 + dialog.Tag.size();
+        for (const ControlRecord &record : dialog.cControls)
+            bytes += 256 + dialog.Tag.size() + textBytes(record);
+    }
+    return bytes;
 }
 
 // Every double quote of an Action is stored as "&quot", so the script stays one text item.

@@ -1,7 +1,6 @@
 #include "persist/item_writer.h"
 
 #include "model/code_page.h"
-#include "model/line_breaks.h"
 #include "model/number_text.h"
 
 #include <charconv>
@@ -21,11 +20,21 @@ void ItemWriter::text(std::string_view utf8, const design::Place &where)
     if (utf8.find('"') != std::string_view::npos || utf8 == design::kEndMark)
         m_unreadable.add(where);
     m_bytes += '"';
+    // Line by line, each break written as CRLF: a huge text is never copied first.
     bool replaced = false;
-    if (hasLineBreak(utf8))
-        replaced = appendCp1252(m_bytes, withCrlfLineBreaks(utf8));
-    else
-        replaced = appendCp1252(m_bytes, utf8);
+    std::size_t i = 0;
+    while (i < utf8.size()) {
+        std::size_t end = i;
+        while (end < utf8.size() && utf8[end] != '\r' && utf8[end] != '\n')
+            ++end;
+        replaced = appendCp1252(m_bytes, utf8.substr(i, end - i)) || replaced;
+        if (end == utf8.size())
+            break;
+        if (utf8[end] == '\r' && end + 1 < utf8.size() && utf8[end + 1] == '\n')
+            ++end;
+        m_bytes += "\r\n";
+        i = end + 1;
+    }
     if (replaced)
         m_replaced.add(where);
     m_bytes += '"';

@@ -102,6 +102,18 @@ TEST(MessageText, AListNamesAHundredProblemsAndCountsTheRest)
     EXPECT_EQ(list.count(), 150u);
     EXPECT_EQ(listedProblems(std::vector<std::string>(100, "p")).size(), 100u);
     EXPECT_EQ(listedProblems(std::vector<std::string>(101, "p")).back(), "... and 1 more problem.");
+
+    // A list kept apart and added later lists as if its problems had been added one by one.
+    for (const int first : {40, 120}) {
+        ProblemList early;
+        ProblemList later;
+        for (int i = 0; i < first; ++i)
+            early.add("problem " + std::to_string(i));
+        for (int i = first; i < 150; ++i)
+            later.add("problem " + std::to_string(i));
+        early.addAll(std::move(later));
+        EXPECT_EQ(early.lines(), lines) << first;
+    }
 }
 
 TEST(RecentFiles, TheLastUsedComesFirstOnceAndOnlyFiveAreKept)
