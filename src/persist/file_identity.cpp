@@ -69,9 +69,9 @@ Status outputIsNotRead(const FilesRead &read, const std::filesystem::path &outpu
     if (!input)
         return Status::success();
     return Status::failure(fileProblem(output,
-                                       "is " + quotedPath(*input)
-                                           + ", which was read as input; choose another output. "
-                                             "Nothing was written."));
+                                       "it is the file read as " + quotedPath(*input)
+                                           + "; choose another output. Nothing was "
+                                             "written."));
 }
 
 } // namespace kovrin

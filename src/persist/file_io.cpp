@@ -44,16 +44,16 @@ Status checkOwnFile(const std::filesystem::path &path, std::size_t maxBytes)
     if (ec)
         return Status::failure(fileProblem(path, "cannot be examined (" + ec.message() + ")"));
     if (size > maxBytes)
-        return Status::failure(
-            fileProblem(path, "is larger than " + sizeLimitText(maxBytes) + ", the most read"));
+        return Status::failure(fileProblem(
+            path, "it is larger than " + sizeLimitText(maxBytes) + ", the most Kovrin reads"));
     return Status::success();
 }
 
 Result<std::string> readWholeFile(const std::filesystem::path &path, std::size_t maxBytes)
 {
     const auto tooLarge = [&] {
-        return Result<std::string>::failure(
-            fileProblem(path, "is larger than " + sizeLimitText(maxBytes) + ", the most read"));
+        return Result<std::string>::failure(fileProblem(
+            path, "it is larger than " + sizeLimitText(maxBytes) + ", the most Kovrin reads"));
     };
     std::error_code ec;
     if (std::filesystem::is_directory(path, ec))
