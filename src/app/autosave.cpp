@@ -2,20 +2,19 @@
 
 #include "app/dialog_workspace.h"
 #include "app/fs_path.h"
+#include "app/settings_store.h"
 #include "model/autosave_interval.h"
 #include "persist/design_writer.h"
 #include "persist/file_identity.h"
 
 #include <QLocale>
 #include <QLockFile>
-#include <QSettings>
 #include <QTime>
 #include <QUndoStack>
 
 namespace kovrin {
 namespace {
 
-const auto kApplication = QStringLiteral("Kovrin");
 const auto kKey = QStringLiteral("SETTINGS/AUTOSAVESECONDS");
 
 } // namespace
@@ -41,7 +40,7 @@ Autosave::~Autosave()
 
 std::chrono::seconds Autosave::intervalFromSettings()
 {
-    const QSettings settings(QSettings::UserScope, kApplication, kApplication);
+    const SettingsStore settings;
     const QString stored = settings.value(kKey).toString();
     return std::chrono::seconds(autosaveSecondsFromText(stored.toStdString()));
 }

@@ -1,17 +1,16 @@
 #include "app/file_dialog_folders.h"
+#include "app/settings_store.h"
 
 #include "model/start_folder.h"
 
 #include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
-#include <QSettings>
 #include <QStandardPaths>
 
 namespace kovrin {
 namespace {
 
-const auto kApplication = QStringLiteral("Kovrin");
 const auto kKey = QStringLiteral("SETTINGS/LASTFOLDER");
 
 bool isFolder(const QString &path)
@@ -23,7 +22,7 @@ bool isFolder(const QString &path)
 
 QString fileDialogFolder()
 {
-    const QSettings settings(QSettings::UserScope, kApplication, kApplication);
+    const SettingsStore settings;
     const QString documents = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
     return QString::fromStdString(startFolder(
         settings.value(kKey).toString().toStdString(), documents.toStdString(),
@@ -35,7 +34,7 @@ void rememberFileDialogFolder(const QString &chosenFile)
 {
     if (chosenFile.isEmpty())
         return;
-    QSettings settings(QSettings::UserScope, kApplication, kApplication);
+    SettingsStore settings;
     settings.setValue(kKey, QFileInfo(chosenFile).absolutePath());
     settings.sync();
 }

@@ -1,26 +1,24 @@
 #include "app/include_folders_setting.h"
 
 #include "app/fs_path.h"
-
-#include <QSettings>
+#include "app/settings_store.h"
 
 namespace kovrin {
 namespace {
 
-const auto kApplication = QStringLiteral("Kovrin");
 const auto kIncludeFolders = QStringLiteral("SETTINGS/INCLUDEFOLDERS");
 
 } // namespace
 
 QStringList readIncludeFolders()
 {
-    const QSettings settings(QSettings::UserScope, kApplication, kApplication);
+    const SettingsStore settings;
     return settings.value(kIncludeFolders).toStringList();
 }
 
 void writeIncludeFolders(const QStringList &folders)
 {
-    QSettings settings(QSettings::UserScope, kApplication, kApplication);
+    SettingsStore settings;
     settings.setValue(kIncludeFolders, folders);
     settings.sync();
 }

@@ -1,19 +1,17 @@
 #include "app/view_grid_setting.h"
+#include "app/settings_store.h"
 
 #include "model/view_grid_text.h"
-
-#include <QSettings>
 
 namespace kovrin {
 namespace {
 
-const auto kApplication = QStringLiteral("Kovrin");
 const auto kViewGrid = QStringLiteral("SETTINGS/VIEWGRID");
 const auto kSnapWhileDragging = QStringLiteral("SETTINGS/SNAPWHILEDRAGGING");
 
 bool readSwitch(const QString &key, bool byDefault)
 {
-    const QSettings settings(QSettings::UserScope, kApplication, kApplication);
+    const SettingsStore settings;
     const QString stored
         = settings.value(key, byDefault ? QStringLiteral("1") : QStringLiteral("0")).toString();
     return viewGridFromText(stored.toStdString());
@@ -21,7 +19,7 @@ bool readSwitch(const QString &key, bool byDefault)
 
 void writeSwitch(const QString &key, bool on)
 {
-    QSettings settings(QSettings::UserScope, kApplication, kApplication);
+    SettingsStore settings;
     const std::string_view text = viewGridText(on);
     settings.setValue(key, QString::fromLatin1(text.data(), static_cast<qsizetype>(text.size())));
     settings.sync();
