@@ -12,20 +12,8 @@ std::string withCrlfLineBreaks(std::string_view text)
 
 void appendWithCrlfLineBreaks(std::string &out, std::string_view text)
 {
-    std::size_t i = 0;
-    while (i < text.size()) {
-        // The run up to the next break goes over whole; most texts have no break at all.
-        std::size_t end = i;
-        while (end < text.size() && text[end] != '\r' && text[end] != '\n')
-            ++end;
-        out.append(text, i, end - i);
-        if (end == text.size())
-            return;
-        if (text[end] == '\r' && end + 1 < text.size() && text[end + 1] == '\n')
-            ++end;
-        out += "\r\n";
-        i = end + 1;
-    }
+    splitAtLineBreaks(
+        text, [&out](std::string_view line) { out += line; }, [&out] { out += "\r\n"; });
 }
 
 bool hasLineBreak(std::string_view text)

@@ -12,6 +12,28 @@ std::string withCrlfLineBreaks(std::string_view text);
 // The same, appended to out.
 void appendWithCrlfLineBreaks(std::string &out, std::string_view text);
 
+// Calls eachLine with every run of the text between line breaks ("\r\n", a lone "\r" or a lone
+// "\n"), in order, and eachBreak once between two runs. The runs are views of the text: nothing
+// is copied, however large it is.
+template<typename EachLine, typename EachBreak>
+void splitAtLineBreaks(std::string_view text, EachLine eachLine, EachBreak eachBreak)
+{
+    std::size_t i = 0;
+    while (i < text.size()) {
+        // Most texts have no break at all and go over as one run.
+        std::size_t end = i;
+        while (end < text.size() && text[end] != '\r' && text[end] != '\n')
+            ++end;
+        eachLine(text.substr(i, end - i));
+        if (end == text.size())
+            return;
+        if (text[end] == '\r' && end + 1 < text.size() && text[end + 1] == '\n')
+            ++end;
+        eachBreak();
+        i = end + 1;
+    }
+}
+
 // Whether the text holds a CR or an LF.
 bool hasLineBreak(std::string_view text);
 

@@ -1,6 +1,7 @@
 #include "persist/item_writer.h"
 
 #include "model/code_page.h"
+#include "model/line_breaks.h"
 #include "model/number_text.h"
 
 #include <charconv>
@@ -22,19 +23,12 @@ void ItemWriter::text(std::string_view utf8, const design::Place &where)
     m_bytes += '"';
     // Line by line, each break written as CRLF: a huge text is never copied first.
     bool replaced = false;
-    std::size_t i = 0;
-    while (i < utf8.size()) {
-        std::size_t end = i;
-        while (end < utf8.size() && utf8[end] != '\r' && utf8[end] != '\n')
-            ++end;
-        replaced = appendCp1252(m_bytes, utf8.substr(i, end - i)) || replaced;
-        if (end == utf8.size())
-            break;
-        if (utf8[end] == '\r' && end + 1 < utf8.size() && utf8[end + 1] == '\n')
-            ++end;
-        m_bytes += "\r\n";
-        i = end + 1;
-    }
+    splitAtLineBreaks(
+        utf8,
+        [this, &replaced](std::string_view line) {
+            replaced = appendCp1252(m_bytes, line) || replaced;
+        },
+        [this] { m_bytes += "\r\n"; });
     if (replaced)
         m_replaced.add(where);
     m_bytes += '"';
