@@ -2,7 +2,7 @@
 // The forms a control's position and size take in the class definition: a plain fraction of the
 // screen area, a fraction of the safe zone ("F * safezoneW + safezoneX"), or an expression of
 // the author's own that is kept as written. A value moves between the first two on a reference
-// screen; both are held at the decimals the design file keeps.
+// screen, the screen fraction always at the decimals the design file keeps.
 
 #include "model/reference_screen.h"
 

@@ -3,6 +3,8 @@
 #include "model/ignoring_case.h"
 #include "model/setting_number.h"
 
+#include <iterator>
+
 namespace kovrin {
 namespace {
 
@@ -41,6 +43,22 @@ constexpr SizeRow kSizes[] = {
     {InterfaceSize::Large, "Large", "large", 0.85},
     {InterfaceSize::VeryLarge, "Very Large", "very-large", 1.0},
 };
+
+// The tables are looked up by the enum's value.
+constexpr bool inEnumOrder()
+{
+    for (std::size_t i = 0; i < kAllAspects.size(); ++i) {
+        if (kAspects[i].aspect != kAllAspects[i])
+            return false;
+    }
+    for (std::size_t i = 0; i < kAllInterfaceSizes.size(); ++i) {
+        if (kSizes[i].size != kAllInterfaceSizes[i])
+            return false;
+    }
+    return std::size(kAspects) == kAllAspects.size()
+        && std::size(kSizes) == kAllInterfaceSizes.size();
+}
+static_assert(inEnumOrder());
 
 const AspectRow &rowOf(ScreenAspect aspect)
 {
