@@ -52,6 +52,10 @@ double roundHalfEven(double value);
 // decided on value * 10^decimals).
 double roundDecimals(double value, int decimals);
 
+// The decimals a control's position and size keep as fractions of the screen area: a move, a
+// snap and a change of position form all round to them.
+inline constexpr int kFractionDecimals = 5;
+
 // A real value held at the nearest 16-bit signed integer, halves to even.
 short toInt16Clamped(double value, bool *clamped = nullptr);
 

@@ -4,13 +4,19 @@
 
 namespace kovrin {
 
-std::optional<long long> settingWholeNumber(std::string_view stored)
+std::string_view settingTrimmed(std::string_view stored)
 {
     const auto first = stored.find_first_not_of(" \t");
     if (first == std::string_view::npos)
+        return {};
+    return stored.substr(first, stored.find_last_not_of(" \t") - first + 1);
+}
+
+std::optional<long long> settingWholeNumber(std::string_view stored)
+{
+    stored = settingTrimmed(stored);
+    if (stored.empty())
         return std::nullopt;
-    const auto last = stored.find_last_not_of(" \t");
-    stored = stored.substr(first, last - first + 1);
     if (!stored.empty() && stored.front() == '+')
         stored.remove_prefix(1);
 

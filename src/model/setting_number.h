@@ -8,6 +8,9 @@
 
 namespace kovrin {
 
+// The stored text without the blanks and tabs a hand-written settings file pads it with.
+std::string_view settingTrimmed(std::string_view stored);
+
 std::optional<long long> settingWholeNumber(std::string_view stored);
 
 } // namespace kovrin

@@ -9,7 +9,6 @@ namespace kovrin {
 
 // A control pushed past the bottom is held this much higher than the edge test would put it.
 inline constexpr double kBottomLimitLift = 200.0;
-inline constexpr int kFractionDecimals = 5;
 
 // In this order: a left below 0 becomes 0, a left past SW - width becomes SW - width, a top
 // below 0 becomes 0, a top past SH - height becomes SH - height - 200.
