@@ -5,6 +5,7 @@
 #include <QDialogButtonBox>
 #include <QDir>
 #include <QFileDialog>
+#include <QHBoxLayout>
 #include <QLabel>
 #include <QListWidget>
 #include <QPushButton>
@@ -19,14 +20,14 @@ IncludeFoldersWindow::IncludeFoldersWindow(QWidget *parent)
     setObjectName(QStringLiteral("frm_IncludeFolders"));
     setWindowTitle(QStringLiteral("Include Folders for Import"));
     m_list->setObjectName(QStringLiteral("lst_folders"));
+    // Room for a folder's whole path as most are written.
+    m_list->setMinimumWidth(m_list->fontMetrics().averageCharWidth() * 60);
     for (const QString &folder : readIncludeFolders())
         addFolder(folder);
 
     auto *buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, this);
-    QPushButton *add
-        = buttons->addButton(QStringLiteral("&Add Folder..."), QDialogButtonBox::ActionRole);
-    QPushButton *remove
-        = buttons->addButton(QStringLiteral("&Remove"), QDialogButtonBox::ActionRole);
+    auto *add = new QPushButton(QStringLiteral("&Add Folder..."), this);
+    auto *remove = new QPushButton(QStringLiteral("&Remove"), this);
     add->setObjectName(QStringLiteral("cmd_add"));
     remove->setObjectName(QStringLiteral("cmd_remove"));
     connect(add, &QPushButton::clicked, this, [this] {
@@ -35,18 +36,34 @@ IncludeFoldersWindow::IncludeFoldersWindow(QWidget *parent)
             addFolder(folder);
     });
     connect(remove, &QPushButton::clicked, this, [this] { delete m_list->currentItem(); });
+    // Remove acts on the chosen folder only: without one it has nothing to act on.
+    const auto updateRemove = [this, remove] {
+        remove->setEnabled(m_list->currentItem());
+    };
+    connect(m_list, &QListWidget::currentItemChanged, this, updateRemove);
+    updateRemove();
     connect(buttons, &QDialogButtonBox::accepted, this, [this] {
         writeIncludeFolders(folders());
         accept();
     });
     connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
 
+    auto *explanation = new QLabel(QStringLiteral("Besides the folder of the file imported, "
+                                                  "#include may read files only from these "
+                                                  "folders and the folders inside them:"),
+                                   this);
+    explanation->setWordWrap(true);
+    // The list's own buttons beside it, the window's below, as list editors place them.
+    auto *listButtons = new QVBoxLayout;
+    listButtons->addWidget(add);
+    listButtons->addWidget(remove);
+    listButtons->addStretch();
+    auto *listRow = new QHBoxLayout;
+    listRow->addWidget(m_list);
+    listRow->addLayout(listButtons);
     auto *layout = new QVBoxLayout(this);
-    layout->addWidget(new QLabel(QStringLiteral("Besides the folder of the file imported, "
-                                                "#include may read files only from these "
-                                                "folders and the folders inside them:"),
-                                 this));
-    layout->addWidget(m_list);
+    layout->addWidget(explanation);
+    layout->addLayout(listRow);
     layout->addWidget(buttons);
 }
 
