@@ -15,7 +15,8 @@ bool spendBudget(std::size_t &used, std::size_t more, std::size_t budget)
 ReadProblem budgetStop(SourcePlace place, std::string_view what, std::size_t budget)
 {
     return {place,
-            "the import stops: more than " + std::to_string(budget) + " " + std::string(what)};
+            std::string(kBudgetStopWords) + "more than " + std::to_string(budget) + " "
+                + std::string(what)};
 }
 
 } // namespace kovrin

@@ -48,6 +48,8 @@ inline constexpr std::size_t kMaxInheritedItems = 300'000;
 
 // Spends MORE from a budget of which USED is spent; false, spending nothing, when it would pass.
 bool spendBudget(std::size_t &used, std::size_t more, std::size_t budget);
+// What every report of a budget stop starts with.
+inline constexpr std::string_view kBudgetStopWords = "the import stops: ";
 // The report of an import stopped at a budget: "the import stops: more than 1000 files
 // included, at "part.hpp"" with its place.
 ReadProblem budgetStop(SourcePlace place, std::string_view what, std::size_t budget);
