@@ -2,6 +2,7 @@
 
 #include "classdef/expression.h"
 #include "classdef/preprocessor.h"
+#include "model/number_text.h"
 
 namespace kovrin {
 namespace {
@@ -367,7 +368,7 @@ ClassValue Parser::valueOf(const std::vector<Token> &tokens, SourcePlace place)
     if (tokens.size() == 1 && tokens[0].kind == TokenKind::Number) {
         value.kind = ClassValue::Kind::Number;
         value.text = tokens[0].text;
-        value.number = numberValue(tokens[0].text);
+        value.number = parseDefinitionNumber(tokens[0].text);
         if (value.number)
             return value;
     }

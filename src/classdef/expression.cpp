@@ -3,9 +3,7 @@
 #include "classdef/source_place.h"
 #include "model/number_text.h"
 
-#include <charconv>
 #include <cmath>
-#include <cstdint>
 
 namespace kovrin {
 namespace {
@@ -105,7 +103,7 @@ private:
             return value;
         }
         if (token.kind == TokenKind::Number) {
-            if (const auto value = numberValue(token.text)) {
+            if (const auto value = parseDefinitionNumber(token.text)) {
                 ++m_pos;
                 return value;
             }
@@ -121,20 +119,6 @@ private:
 };
 
 } // namespace
-
-std::optional<double> numberValue(std::string_view spelling)
-{
-    if (spelling.size() > 2 && spelling[0] == '0' && (spelling[1] == 'x' || spelling[1] == 'X')) {
-        std::uint64_t value = 0;
-        const char *first = spelling.data() + 2;
-        const char *last = spelling.data() + spelling.size();
-        const auto [end, error] = std::from_chars(first, last, value, 16);
-        if (error != std::errc() || end != last)
-            return std::nullopt;
-        return static_cast<double>(value);
-    }
-    return parseFileNumber(spelling);
-}
 
 Evaluated evaluateTokens(std::span<const Token> tokens)
 {

@@ -18,7 +18,4 @@ struct Evaluated
 
 Evaluated evaluateTokens(std::span<const Token> tokens);
 
-// The value of one number token; none for a spelling that is no number ("1.2.3").
-std::optional<double> numberValue(std::string_view spelling);
-
 } // namespace kovrin

@@ -216,6 +216,20 @@ std::optional<double> parseFileNumber(std::string_view text)
     return parseNumber(text, false);
 }
 
+std::optional<double> parseDefinitionNumber(std::string_view spelling)
+{
+    if (spelling.size() > 2 && spelling[0] == '0' && (spelling[1] == 'x' || spelling[1] == 'X')) {
+        std::uint64_t value = 0;
+        const char *first = spelling.data() + 2;
+        const char *last = spelling.data() + spelling.size();
+        const auto [end, error] = std::from_chars(first, last, value, 16);
+        if (error != std::errc() || end != last)
+            return std::nullopt;
+        return static_cast<double>(value);
+    }
+    return parseFileNumber(spelling);
+}
+
 std::string replaceDecimal(std::string_view text, char separator)
 {
     std::string out;

@@ -36,6 +36,9 @@ bool holdsNoDigit(std::string_view text);
 // Reads an unquoted number item of the design file: optional sign, digits with an optional point
 // and decimals (or a point and decimals), optional exponent.
 std::optional<double> parseFileNumber(std::string_view text);
+// Reads a number as the class definitions write it: parseFileNumber's forms or hexadecimal
+// ("0x1F"). None for a spelling that is no number ("1.2.3", "0x").
+std::optional<double> parseDefinitionNumber(std::string_view spelling);
 
 // Every "." and then every "," of a text replaced by the separator.
 std::string replaceDecimal(std::string_view text, char separator);
