@@ -1,8 +1,10 @@
 #include "model/reference_screen.h"
 
 #include "model/ignoring_case.h"
+#include "model/number_text.h"
 #include "model/setting_number.h"
 
+#include <algorithm>
 #include <iterator>
 
 namespace kovrin {
@@ -128,6 +130,14 @@ double ReferenceScreen::pixelW() const
 double ReferenceScreen::pixelH() const
 {
     return safezoneH() / typicalResolution(aspect).height;
+}
+
+int ReferenceScreen::pixelGrid() const
+{
+    // Four pixels for every 270 of the screen area's height: 16 on 1080 pixels at the largest
+    // size, never less than 4.
+    const double areaHeight = typicalResolution(aspect).height * interfaceScale(size);
+    return 4 * std::max(1, static_cast<int>(roundHalfEven(areaHeight / 270)));
 }
 
 std::string referenceScreenText(const ReferenceScreen &screen)

@@ -52,6 +52,10 @@ struct ReferenceScreen
     // One pixel of the typical resolution in the same units.
     double pixelW() const;
     double pixelH() const;
+    // The game's pixel grid, in pixels of the typical resolution: it follows the height of the
+    // screen area, and is a multiple of 4 so that a quarter of it is still whole pixels. Near
+    // interface sizes may share a value.
+    int pixelGrid() const;
 
     bool operator==(const ReferenceScreen &) const = default;
 };
