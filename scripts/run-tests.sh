@@ -60,7 +60,7 @@ step "Qt-free build: the core, kovrin-cli and the fuzz targets (clang)"
 CC=clang CXX=clang++ cmake -S . -B build-fuzz -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo \
     -DKOVRIN_GUI=OFF -DKOVRIN_FUZZ=ON -DKOVRIN_WERROR=ON >/dev/null
 cmake --build build-fuzz --target kovrin-cli fuzz_design_reader fuzz_design_round_trip \
-    fuzz_class_reader
+    fuzz_class_reader fuzz_position_expression
 took
 
 step "Qt-free build without sanitizers: the peak memory of kovrin-cli on large and hostile files"
@@ -88,7 +88,8 @@ fuzz()
     took
 }
 # Seeds: every design file of the repository, the hostile ones of tests/data/hostile among them;
-# for the class reader every class-definition sample and the hostile ones beside them.
+# for the class reader (and the position expressions within) every class-definition sample and
+# the hostile ones beside them.
 rm -rf build-fuzz/seeds build-fuzz/seeds-classdef
 mkdir -p build-fuzz/seeds build-fuzz/seeds-classdef
 git ls-files -z -- '*.kvx' | xargs -0 -I{} cp {} build-fuzz/seeds/
@@ -98,6 +99,7 @@ find tests/data/hostile -type f ! -name '*.kvx' -exec cp {} build-fuzz/seeds-cla
 fuzz fuzz_design_reader tests/fuzz/design.dict build-fuzz/seeds
 fuzz fuzz_design_round_trip tests/fuzz/design.dict build-fuzz/seeds
 fuzz fuzz_class_reader tests/fuzz/class_definition.dict build-fuzz/seeds-classdef
+fuzz fuzz_position_expression tests/fuzz/position_expression.dict build-fuzz/seeds-classdef
 
 step "Windows: the core suite under Wine, kovrin-cli.exe against the Linux build, the zip"
 "$here/scripts/test-windows.sh" build-asan/src/kovrin-cli
