@@ -139,6 +139,21 @@ private slots:
         QCOMPARE(s.f.workspace().history().index(), steps + 1);
         QCOMPARE(panel.field(QStringLiteral("txt_fontsize"))->text(), QStringLiteral("0.05"));
     }
+
+    void theDocksStandAsTheLastRunLeftThem()
+    {
+        {
+            ShellFixture f;
+            QVERIFY(f.menus().propertiesPanel->isChecked()); // shown at the first start
+            QVERIFY(!f.menus().problems->isChecked());
+            f.menus().propertiesPanel->trigger();
+            f.menus().problems->trigger();
+            f.window->close();
+        }
+        ShellFixture next;
+        QVERIFY(!next.menus().propertiesPanel->isChecked());
+        QVERIFY(next.menus().problems->isChecked());
+    }
 };
 
 QTEST_MAIN(DocksTest)
