@@ -186,7 +186,7 @@ void MainWindow::buildDocks()
     m_properties = new QDockWidget(QStringLiteral("Properties"), this);
     m_properties->setObjectName(QStringLiteral("dock_properties"));
     m_properties->setWidget(scroll);
-    addDock(m_properties, Qt::RightDockWidgetArea, m_menus.propertiesPanel);
+    addDock(m_properties, Qt::LeftDockWidgetArea, m_menus.propertiesPanel);
     connect(m_properties, &QDockWidget::visibilityChanged, this, [this](bool shown) {
         if (shown)
             showPanelControls();
