@@ -1,21 +1,24 @@
 // The user-visible operations of the designer on a large design, headless (offscreen unless
 // QT_QPA_PLATFORM says otherwise): start-up from launch to the first shown main window, Load of a
 // 10,000-control design until every surface is drawn, Save, Generate until the code window
-// shows its text, a full repaint of the largest surface, and an autosave's share of the
-// user-interface thread. Each figure is the median of the
-// runs, as wall time and as this process's CPU time, printed beside its target (judged on the
-// wall time). Run: build/bench/gui_timing [runs]
+// shows its text, a full repaint of the largest surface, an autosave's share of the
+// user-interface thread, and the Problems list made again after a change. Each figure is the median
+// of the runs, as wall time and as this process's CPU time, printed beside its target (judged on
+// the wall time). Run: build/bench/gui_timing [runs]
 
 #include "app/autosave.h"
 #include "app/code_view.h"
 #include "app/dialog_workspace.h"
+#include "app/main_menus.h"
 #include "app/main_window.h"
+#include "app/problems_dock.h"
 #include "bench_clock.h"
 #include "design_fixture.h"
 #include "persist/design_writer.h"
 #include "support/scripted_prompts.h"
 #include "surface_view/surface_view.h"
 
+#include <QAction>
 #include <QApplication>
 #include <QDialog>
 #include <QProcess>
@@ -241,6 +244,31 @@ bool timeDesign(MainWindow &window, const QString &folder, std::size_t controls,
     return true;
 }
 
+// The check of the whole set and the list shown again, as after each change with the Problems dock
+// open; a design of this many controls in 10 dialogs.
+bool timeProblems(MainWindow &window, const QString &folder, std::size_t controls, int runs,
+                  Timing &timing)
+{
+    const QString design = folder + QStringLiteral("/problems%1.kvx").arg(controls);
+    if (!writeDesign(bench::makeDesign(10, controls), design.toStdString()).status) {
+        std::fprintf(stderr, "could not write the design\n");
+        return false;
+    }
+    window.openFile(design);
+    if (!window.menus().problems->isChecked())
+        window.menus().problems->trigger();
+    QApplication::processEvents();
+    ProblemsDock &dock = window.problemsDock();
+    for (int run = 0; run < runs; ++run) {
+        timing.start();
+        dock.refresh();
+        dock.repaint();
+        timing.stop();
+    }
+    window.menus().problems->trigger(); // the other figures are taken with the dock closed
+    return true;
+}
+
 // Linear cost: four times the controls may cost at most this much more than four times as much.
 constexpr double kLinearSlack = 1.25;
 
@@ -284,6 +312,9 @@ int main(int argc, char *argv[])
     if (!timeDesign(*window, folder.path(), 10000, runs, large))
         return 2;
     const double peakMegabytes = statusMegabytes("VmHWM");
+    Timing problems;
+    if (!timeProblems(*window, folder.path(), 1000, runs, problems))
+        return 2;
 
     std::printf("Kovrin designer timings, median of %d runs (10 dialogs, 10,000 controls)\n", runs);
     std::printf("%-50s %11s %11s  %9s\n", "", "wall", "CPU", "target");
@@ -293,6 +324,7 @@ int main(int argc, char *argv[])
     met = report("Autosave, on the user-interface thread", large.autosave, 50) && met;
     met = report("Generate until the code window shows its text", large.generate, 300) && met;
     met = report("full repaint of the largest surface (1,000 controls)", large.repaint, 100) && met;
+    met = report("Problems list after a change (1,000 controls)", problems, 100) && met;
     met = reportMemory("resident memory with the design loaded", large.loadedMegabytes, 150) && met;
     std::printf("%-50s %8.1f MB\n", "  of which the empty main window", baseMegabytes);
     met = reportMemory("peak resident memory until then", peakMegabytes, 150) && met;

@@ -178,6 +178,7 @@ void DialogWorkspace::openWindow(std::size_t index, QPoint position)
     m_history.keep(dialog.FrmIndex, m_set.content(index));
     auto *view = new SurfaceView(m_host, dialog.FrmIndex);
     connect(view, &SurfaceView::selectionChanged, this, &DialogWorkspace::selectionChanged);
+    connect(view, &SurfaceView::focusedControlChanged, this, &DialogWorkspace::selectionChanged);
     auto *window = new DialogSubWindow(
         view, [this] { return mayClose(); },
         [this](const DialogSubWindow &closed) { dialogClosed(closed); });

@@ -108,8 +108,11 @@ signals:
     void documentStateChanged();
     // A design file was loaded or saved.
     void fileUsed(const QString &path);
-    // The picked controls of a surface changed.
+    // The picked controls of a surface, or its focused control, changed.
     void selectionChanged();
+    // A surface's change was recorded, also one that joined the step before it (a held key).
+    // Steps pushed, undone and redone show on the history's indexChanged.
+    void contentRecorded();
 
 private:
     void openWindow(std::size_t index, QPoint position = {});

@@ -20,8 +20,10 @@ void DialogWorkspace::recordSurfaceChange(const SurfaceView &view, const QString
 
 void DialogWorkspace::recordContentStep(std::int16_t frmIndex, const QString &stepName, int run)
 {
-    if (const auto index = m_set.indexOfFrmIndex(frmIndex))
+    if (const auto index = m_set.indexOfFrmIndex(frmIndex)) {
         m_history.recordContent(frmIndex, m_set.dialog(*index), stepName, run);
+        emit contentRecorded();
+    }
 }
 
 void DialogWorkspace::forgetHistory()

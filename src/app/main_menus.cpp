@@ -114,6 +114,14 @@ MainMenus buildMainMenus(QMenuBar &bar, QUndoStack &history)
         = addEntry(*view, "mnu_snapdrag", QStringLiteral("Snap to grid while &dragging"),
                    QStringLiteral("End every move and resize on the nearest grid point."));
     menus.snapWhileDragging->setCheckable(true);
+    menus.problems
+        = addEntry(*view, "mnu_problems", QStringLiteral("P&roblems"),
+                   QStringLiteral("List what would break in the game or not load back the same."));
+    menus.problems->setCheckable(true);
+    menus.propertiesPanel
+        = addEntry(*view, "mnu_propertiespanel", QStringLiteral("&Properties panel"),
+                   QStringLiteral("Show the fields of the picked controls beside the dialogs."));
+    menus.propertiesPanel->setCheckable(true);
 
     menus.window = addMenu(bar, "mnu_window", QStringLiteral("&Window"));
     menus.cascade = addEntry(*menus.window, "mnu_cascade", QStringLiteral("&Cascade"),

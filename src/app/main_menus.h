@@ -37,6 +37,8 @@ struct MainMenus
     QAction *showToolbar = nullptr;
     QAction *visibleGrid = nullptr; // the grid switch, checkable
     QAction *snapWhileDragging = nullptr; // checkable, kept between runs
+    QAction *problems = nullptr; // the Problems dock, checkable
+    QAction *propertiesPanel = nullptr; // the Properties dock, checkable
     // &Window: the two commands; the list of dialogs follows them (see WindowMenu)
     QMenu *window = nullptr;
     QAction *cascade = nullptr;

@@ -8,6 +8,7 @@
 #include "app/design_file_drop.h"
 #include "app/dialog_name_prompt.h"
 #include "app/dialog_workspace.h"
+#include "app/dock_layout_setting.h"
 #include "app/file_commands.h"
 #include "app/fs_path.h"
 #include "app/generate_menu_command.h"
@@ -15,6 +16,7 @@
 #include "app/import_menu_command.h"
 #include "app/include_folders_window.h"
 #include "app/modal_focus_return.h"
+#include "app/problems_dock.h"
 #include "app/product.h"
 #include "app/qt_user_prompts.h"
 #include "app/readme_command.h"
@@ -29,6 +31,7 @@
 #include "model/message_text.h"
 #include "persist/file_io.h"
 #include "props_window/property_editor_open.h"
+#include "props_window/property_panel.h"
 #include "surface_view/order_window_open.h"
 #include "surface_view/surface_view.h"
 
@@ -36,6 +39,7 @@
 #include <QCloseEvent>
 #include <QDesktopServices>
 #include <QDir>
+#include <QDockWidget>
 #include <QDragEnterEvent>
 #include <QDropEvent>
 #include <QFileInfo>
@@ -44,7 +48,9 @@
 #include <QMdiArea>
 #include <QMdiSubWindow>
 #include <QMenuBar>
+#include <QScrollArea>
 #include <QStatusBar>
+#include <QUndoStack>
 #include <QUrl>
 
 namespace kovrin {
@@ -113,6 +119,8 @@ MainWindow::MainWindow(UserPrompts *prompts, QWidget *parent)
     connectMenus();
     m_controlMenu = new ControlMenu(this);
 
+    buildDocks();
+
     connect(m_workspace, &DialogWorkspace::documentStateChanged, this,
             &MainWindow::showDocumentState);
     connect(m_workspace, &DialogWorkspace::fileUsed, m_recent, &RecentFilesMenu::use);
@@ -163,6 +171,78 @@ void MainWindow::connectMenus()
     connect(m_menus.snapWhileDragging, &QAction::triggered, this,
             &MainWindow::setSnapWhileDragging);
     connect(m_recent, &RecentFilesMenu::chosen, this, &MainWindow::openRecentFile);
+}
+
+void MainWindow::buildDocks()
+{
+    m_problems = new ProblemsDock(*m_workspace, this);
+    addDock(m_problems, Qt::BottomDockWidgetArea, m_menus.problems);
+    m_problems->hide();
+
+    m_panel = new PropertyPanel(*this);
+    auto *scroll = new QScrollArea;
+    scroll->setWidget(m_panel);
+    scroll->setWidgetResizable(true);
+    m_properties = new QDockWidget(QStringLiteral("Properties"), this);
+    m_properties->setObjectName(QStringLiteral("dock_properties"));
+    m_properties->setWidget(scroll);
+    addDock(m_properties, Qt::LeftDockWidgetArea, m_menus.propertiesPanel);
+    connect(m_properties, &QDockWidget::visibilityChanged, this, [this](bool shown) {
+        if (shown)
+            showPanelControls();
+    });
+
+    if (const QByteArray layout = readDockLayout(); !layout.isEmpty())
+        restoreState(layout);
+    m_menus.problems->setChecked(!m_problems->isHidden());
+    m_menus.propertiesPanel->setChecked(!m_properties->isHidden());
+
+    connect(&m_workspace->history(), &QUndoStack::indexChanged, this,
+            &MainWindow::documentWasChanged);
+    connect(m_workspace, &DialogWorkspace::documentStateChanged, this,
+            &MainWindow::documentWasChanged);
+    connect(m_workspace, &DialogWorkspace::contentRecorded, this, &MainWindow::documentWasChanged);
+    connect(m_workspace, &DialogWorkspace::selectionChanged, this, &MainWindow::showPanelControls);
+    connect(m_area, &QMdiArea::subWindowActivated, this, &MainWindow::showPanelControls);
+
+    auto *focusPanel = new QAction(this);
+    focusPanel->setObjectName(QStringLiteral("act_focuspanel"));
+    focusPanel->setShortcut(QKeySequence(Qt::Key_F4));
+    connect(focusPanel, &QAction::triggered, this, &MainWindow::focusPropertyPanel);
+    addAction(focusPanel);
+}
+
+void MainWindow::showPanelControls()
+{
+    if (!m_properties->isHidden())
+        m_panel->showControlsOf(m_workspace->currentView());
+}
+
+void MainWindow::documentWasChanged()
+{
+    m_problems->scheduleRefresh();
+    if (!m_properties->isHidden())
+        m_panel->refill();
+}
+
+void MainWindow::focusPropertyPanel()
+{
+    if (m_properties->isHidden())
+        m_menus.propertiesPanel->trigger();
+    showPanelControls();
+    m_panel->focusFirstField();
+}
+
+void MainWindow::addDock(QDockWidget *dock, Qt::DockWidgetArea area, QAction *entry)
+{
+    addDockWidget(area, dock);
+    connect(entry, &QAction::triggered, dock, [dock](bool shown) {
+        dock->setVisible(shown);
+        if (shown)
+            dock->raise();
+    });
+    connect(dock, &QDockWidget::visibilityChanged, entry,
+            [dock, entry] { entry->setChecked(!dock->isHidden()); });
 }
 
 void MainWindow::showDocumentState()
@@ -457,6 +537,7 @@ void MainWindow::closeEvent(QCloseEvent *event)
     // goes.
     m_workspace->closeForShutdown();
     writeViewGrid(gridVisible());
+    writeDockLayout(saveState());
     if (m_toolbox)
         m_toolbox->close();
     event->accept();

@@ -16,6 +16,7 @@
 #include <string>
 #include <vector>
 
+class QDockWidget;
 class QLabel;
 class QMdiArea;
 
@@ -23,6 +24,8 @@ namespace kovrin {
 
 class ArrangeMenu;
 class Autosave;
+class ProblemsDock;
+class PropertyPanel;
 class ControlMenu;
 class DialogWorkspace;
 class FileCommands;
@@ -101,6 +104,10 @@ public:
     Autosave &autosave() { return *m_autosave; }
     WindowMenu &windowMenu() { return *m_windowMenu; }
     Toolbox *toolbox() const { return m_toolbox; }
+    ProblemsDock &problemsDock() { return *m_problems; }
+    PropertyPanel &propertyPanel() { return *m_panel; }
+    // F4: the Properties panel shown, its Name field focused.
+    void focusPropertyPanel();
     // How the program's own modal windows run; tests replace it.
     ModalRunner &modalRunner() { return m_runner; }
 
@@ -115,6 +122,12 @@ private:
     void showDocumentState();
     // The Arrange entries follow the picked controls of the current dialog.
     void showSelectionState();
+    // A dock shown and hidden by its View entry, whose check mark follows it.
+    void addDock(QDockWidget *dock, Qt::DockWidgetArea area, QAction *entry);
+    void buildDocks();
+    // The Properties panel follows the current dialog's picked or focused controls.
+    void showPanelControls();
+    void documentWasChanged();
 
     std::unique_ptr<QtUserPrompts> m_ownPrompts;
     UserPrompts &m_prompts;
@@ -130,6 +143,9 @@ private:
     ArrangeMenu *m_arrange = nullptr;
     QLabel *m_surfaceStatus = nullptr;
     WindowMenu *m_windowMenu = nullptr;
+    ProblemsDock *m_problems = nullptr;
+    QDockWidget *m_properties = nullptr;
+    PropertyPanel *m_panel = nullptr;
     QPointer<Toolbox> m_toolbox;
     bool m_toolboxShownOnce = false;
 

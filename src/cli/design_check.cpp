@@ -14,21 +14,30 @@
 namespace kovrin {
 namespace {
 
-// Hands on the lines of one check.
+// Hands on the lines of one check with the place being checked.
 class Report
 {
 public:
-    explicit Report(const std::function<void(std::string)> &add)
+    explicit Report(const std::function<void(DesignProblem)> &add)
         : m_add(add)
     {
     }
+    void enterDialog(std::size_t index)
+    {
+        m_dialog = index;
+        m_control = 0;
+    }
+    void enterControl(std::size_t index) { m_control = index; }
     void at(std::string_view dialog, const std::string *control, std::string_view problem)
     {
-        m_add(problemLine(dialog, control, problem));
+        m_add({m_dialog, control ? std::optional(m_control) : std::nullopt,
+               problemLine(dialog, control, problem)});
     }
 
 private:
-    const std::function<void(std::string)> &m_add;
+    const std::function<void(DesignProblem)> &m_add;
+    std::size_t m_dialog = 0;
+    std::size_t m_control = 0;
 };
 
 bool isFraction(double value)
@@ -191,13 +200,20 @@ std::vector<std::string> designProblems(const std::vector<LoadedDialog> &fileDia
 void checkDesign(const std::vector<ListedDialog> &fileDialogs,
                  const std::function<void(std::string)> &add)
 {
+    locateProblems(fileDialogs, [&add](DesignProblem problem) { add(std::move(problem.line)); });
+}
+
+void locateProblems(const std::vector<ListedDialog> &dialogs,
+                    const std::function<void(DesignProblem)> &add)
+{
     Report report(add);
     // Dialog names by caseKey, as first written.
     std::map<std::string, std::string> earlierNames;
     ControlIdentities controls; // of the dialog as loading merges it
-    for (std::size_t i = 0; i < fileDialogs.size(); ++i) {
-        const LoadedDialog &dialog = *fileDialogs[i].loaded;
-        const bool mergesWithPrevious = i > 0 && fileDialogs[i - 1].loaded->name == dialog.name;
+    for (std::size_t i = 0; i < dialogs.size(); ++i) {
+        const ListedDialog &dialog = dialogs[i];
+        report.enterDialog(i);
+        const bool mergesWithPrevious = i > 0 && dialogs[i - 1].name == dialog.name;
         if (mergesWithPrevious) {
             report.at(dialog.name, nullptr,
                       "follows a dialog of the same name; the two become one on loading");
@@ -216,9 +232,10 @@ void checkDesign(const std::vector<ListedDialog> &fileDialogs,
         earlierNames.try_emplace(caseKey(dialog.name), dialog.name);
         checkFraction(report, dialog.name, nullptr, "the grid step", dialog.gridSize);
 
-        for (const ControlRecord &record : fileDialogs[i].controls) {
-            controls.check(report, dialog.name, record);
-            checkControl(report, dialog.name, record);
+        for (std::size_t c = 0; c < dialog.controls.size(); ++c) {
+            report.enterControl(c);
+            controls.check(report, dialog.name, dialog.controls[c]);
+            checkControl(report, dialog.name, dialog.controls[c]);
         }
     }
 }

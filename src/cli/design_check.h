@@ -3,6 +3,7 @@
 // come back the same after saving and loading again. One line per problem, naming the dialog and
 // the control.
 
+#include "cli/design_problem.h"
 #include "cli/dialogs_as_listed.h"
 #include "persist/design_reader.h"
 
@@ -17,6 +18,9 @@ namespace kovrin {
 // very many problems is never held as all of their lines.
 void checkDesign(const std::vector<ListedDialog> &fileDialogs,
                  const std::function<void(std::string)> &report);
+// The same rules, each problem with its place (the dialogs of a set on screen, setDialogs()).
+void locateProblems(const std::vector<ListedDialog> &dialogs,
+                    const std::function<void(DesignProblem)> &report);
 // Every problem of whole dialogs.
 std::vector<std::string> designProblems(const std::vector<LoadedDialog> &fileDialogs);
 

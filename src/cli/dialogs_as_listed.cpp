@@ -23,7 +23,16 @@ std::vector<ListedDialog> wholeDialogs(const std::vector<LoadedDialog> &dialogs)
     std::vector<ListedDialog> listed;
     listed.reserve(dialogs.size());
     for (const LoadedDialog &dialog : dialogs)
-        listed.push_back({&dialog, dialog.controls});
+        listed.push_back({dialog.name, dialog.gridSize, dialog.controls});
+    return listed;
+}
+
+std::vector<ListedDialog> setDialogs(const DialogSet &set)
+{
+    std::vector<ListedDialog> listed;
+    listed.reserve(set.count());
+    for (const Dialog &dialog : set.cForms())
+        listed.push_back({dialog.Tag, dialog.GridSize, dialog.cControls});
     return listed;
 }
 
@@ -39,7 +48,7 @@ std::vector<ListedDialog> dialogsAsListed(const FileScan &scan, const LoadedDesi
         const std::span<const ControlRecord> controls(whole.controls);
         std::size_t from = 0;
         const auto cutAt = [&](std::size_t to) {
-            listed.push_back({&whole, controls.subspan(from, to - from)});
+            listed.push_back({whole.name, whole.gridSize, controls.subspan(from, to - from)});
             from = to;
         };
         for (; next < scan.splits.size() && scan.splits[next].dialog == d; ++next)

@@ -3,6 +3,7 @@
 // that carry the same name; a check of the file needs to see them apart.
 
 #include "cli/file_scan.h"
+#include "model/dialog_set.h"
 #include "persist/design_reader.h"
 
 #include <span>
@@ -14,7 +15,8 @@ namespace kovrin {
 // place rather than copied.
 struct ListedDialog
 {
-    const LoadedDialog *loaded = nullptr; // its name and the grid step it loads with
+    std::string_view name;
+    float gridSize = 0; // the grid step it loads with
     std::span<const ControlRecord> controls;
 };
 
@@ -26,5 +28,7 @@ std::vector<ListedDialog> dialogsAsListed(const FileScan &scan, const LoadedDesi
 
 // Each dialog whole.
 std::vector<ListedDialog> wholeDialogs(const std::vector<LoadedDialog> &dialogs);
+// The dialogs of a set, as saving it would list them; valid until the set changes.
+std::vector<ListedDialog> setDialogs(const DialogSet &set);
 
 } // namespace kovrin

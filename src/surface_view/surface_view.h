@@ -70,6 +70,8 @@ public:
     const Selection &selection() const { return m_selection.picked; }
     void selectAll();
     void clearSelection();
+    // The control of the tag alone picked, when it is shown (a problem's line, the panel).
+    void selectOnly(const std::string &tag);
     // A command of the Arrange menu on the picked controls, one undo step of that name.
     void arrange(ArrangeCommand command, const QString &stepName);
     // The picked controls, or with none the focused control, into the clipboard; true when
@@ -80,6 +82,8 @@ public:
 
 signals:
     void selectionChanged();
+    // A press gave another control the keyboard focus.
+    void focusedControlChanged();
 
 protected:
     void paintEvent(QPaintEvent *event) override;

@@ -165,6 +165,7 @@ void SurfaceView::pressOn(const QPointF &pixel, Qt::MouseButton button, Qt::Mous
     if (s->interaction.focusTag != focusBefore) {
         updateControl(focusBefore);
         updateControl(m_pressedTag);
+        emit focusedControlChanged();
     }
 }
 

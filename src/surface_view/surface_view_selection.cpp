@@ -63,6 +63,19 @@ void SurfaceView::clearSelection()
     selectionWasChanged();
 }
 
+void SurfaceView::selectOnly(const std::string &tag)
+{
+    const auto s = surfaceRef();
+    const DrawnControl *control = s ? s->drawn().findByTag(tag) : nullptr;
+    if (!control || !control->visible)
+        return;
+    if (m_selection.picked.size() == 1 && m_selection.picked.contains(tag))
+        return;
+    m_selection.picked.clear();
+    m_selection.picked.add(tag);
+    selectionWasChanged();
+}
+
 void SurfaceView::arrange(ArrangeCommand command, const QString &stepName)
 {
     const auto s = surfaceRef();

@@ -3,8 +3,11 @@
 // of one name) are held there; these are the other rules.
 #include "cli/design_check.h"
 #include "model/creation_defaults.h"
+#include "model/dialog_set.h"
 
 #include <gtest/gtest.h>
+
+#include <tuple>
 
 using namespace kovrin;
 
@@ -110,4 +113,34 @@ TEST(DesignCheck, NamesAndIdcsAcrossControlsAndDialogs)
         EXPECT_EQ(designProblems(dialogs), expected);
     EXPECT_NE(designProblems({dialog("D\"")}).back().find("the dialog name holds a double quote"),
               std::string::npos);
+}
+
+TEST(DesignCheck, ASetOnScreenIsCheckedWithEachProblemsPlace)
+{
+    DialogSet set;
+    for (int i = 0; i < 2; ++i)
+        ASSERT_TRUE(set.insertDialog());
+    const SurfaceSize size {12000, 8000};
+    for (double x : {100.0, 900.0, 1700.0})
+        ASSERT_TRUE(set.createControl(1, ControlKind::Button, x, 100, size));
+    ControlRecord shared = set.dialog(1).cControls[2];
+    shared.IDC = 7;
+    ControlRecord first = set.dialog(1).cControls[0];
+    first.IDC = 7;
+    set.writeRecord(1, 0, first);
+    set.writeRecord(1, 2, shared);
+    set.renameDialog(0, "a b");
+
+    std::vector<std::tuple<std::size_t, std::optional<std::size_t>, std::string>> found;
+    locateProblems(setDialogs(set), [&found](DesignProblem problem) {
+        found.emplace_back(problem.dialog, problem.control, problem.line);
+    });
+    ASSERT_EQ(found.size(), 2u);
+    EXPECT_EQ(found[0],
+              std::make_tuple(std::size_t {0}, std::optional<std::size_t>(),
+                              std::string("dialog \"a b\": the dialog name is not an "
+                                          "identifier")));
+    EXPECT_EQ(std::get<0>(found[1]), 1u);
+    EXPECT_EQ(std::get<1>(found[1]), std::optional<std::size_t>(2));
+    EXPECT_NE(std::get<2>(found[1]).find("has IDC 7 as control"), std::string::npos);
 }

@@ -1,0 +1,147 @@
+#include "props/panel_field.h"
+
+#include "props/colour_sample.h"
+#include "props/drawn_refresh.h"
+#include "props/property_check.h"
+#include "props/record_save.h"
+
+#include <algorithm>
+#include <array>
+
+namespace kovrin {
+namespace {
+
+constexpr std::array<PanelFieldInfo, 10> kTextFields {{
+    {PanelField::Name, "Name", "txt_name", std::nullopt, false, std::nullopt},
+    {PanelField::Idc, "IDc", "txt_IDc", kIdcBounds, false, std::nullopt},
+    {PanelField::Width, "Width", "txt_width", kFractionBounds, true, std::nullopt},
+    {PanelField::Height, "Height", "txt_height", kFractionBounds, true, std::nullopt},
+    {PanelField::FontSize, "Font Size", "txt_fontsize", kFractionBounds, true, std::nullopt},
+    {PanelField::LineSpacing, "Line Spacing", "txt_linespacing", kLineSpacingBounds, false,
+     KindField::Multiline},
+    {PanelField::Text, "Text", "txt_text", std::nullopt, false, KindField::Text},
+    {PanelField::RowHeight, "Row Height", "txt_rowheight", kFractionBounds, true,
+     KindField::RowHeight},
+    {PanelField::WholeHeight, "Whole Height", "txt_wholeheight", kFractionBounds, true,
+     KindField::WholeHeight},
+    {PanelField::Action, "Action", "txt_action", std::nullopt, false, KindField::Action},
+}};
+
+template<typename Fields> auto &textAt(Fields &f, const FieldPlace &place)
+{
+    switch (place.field) {
+    case PanelField::Name:
+        return f.name;
+    case PanelField::Idc:
+        return f.idc;
+    case PanelField::Width:
+        return f.width;
+    case PanelField::Height:
+        return f.height;
+    case PanelField::FontSize:
+        return f.fontSize;
+    case PanelField::LineSpacing:
+        return f.lineSpacing;
+    case PanelField::Text:
+        return f.text;
+    case PanelField::RowHeight:
+        return f.rowHeight;
+    case PanelField::WholeHeight:
+        return f.wholeHeight;
+    case PanelField::Action:
+        return f.action;
+    case PanelField::Colour:
+        break;
+    }
+    return f.colours[groupIndex(place.group)][place.component % 4];
+}
+
+} // namespace
+
+std::span<const PanelFieldInfo> panelTextFields()
+{
+    return kTextFields;
+}
+
+const PanelFieldInfo &panelFieldInfo(PanelField field)
+{
+    const auto found = std::ranges::find(kTextFields, field, &PanelFieldInfo::field);
+    return found != kTextFields.end() ? *found : kTextFields.front();
+}
+
+std::string &fieldText(EditorFields &fields, const FieldPlace &place)
+{
+    return textAt(fields, place);
+}
+
+const std::string &fieldText(const EditorFields &fields, const FieldPlace &place)
+{
+    return textAt(fields, place);
+}
+
+bool isUsable(std::optional<ControlKind> kind, const EditorFields &fields, const FieldPlace &place)
+{
+    if (place.field == PanelField::Colour)
+        return isUsable(kind, place.group);
+    if (place.field == PanelField::LineSpacing && !fields.multiline)
+        return false;
+    const auto needs = panelFieldInfo(place.field).needs;
+    return !needs || isUsable(kind, *needs);
+}
+
+std::string_view stepName(const FieldPlace &place)
+{
+    return place.field == PanelField::Colour ? colourGroupInfo(place.group).label
+                                             : panelFieldInfo(place.field).label;
+}
+
+std::optional<std::string> sharedText(std::span<const EditorFields> fields, const FieldPlace &place)
+{
+    if (fields.empty())
+        return std::nullopt;
+    const std::string &first = fieldText(fields.front(), place);
+    for (const EditorFields &f : fields.subspan(1)) {
+        if (fieldText(f, place) != first)
+            return std::nullopt;
+    }
+    return first;
+}
+
+TypedRecord typeIntoRecord(const ControlRecord &record, const FieldPlace &place,
+                           const std::string &text, char separator)
+{
+    const auto kind = kindFromWord(record.CtrlType);
+    const EditorFields opened = fieldsFromRecord(record, separator);
+    TypedRecord typed {{}, record, opened};
+    fieldText(typed.fields, place) = text;
+    typed.problems = checkFields(typed.fields, kind);
+    if (typed.problems.empty())
+        typed.record = savedRecord(record, opened, typed.fields, kind);
+    return typed;
+}
+
+void refreshTypedField(DrawnControl &control, ControlKind kind, const TypedRecord &typed,
+                       const FieldPlace &place, SurfaceSize surface)
+{
+    const DrawnControl before = control;
+    const auto &colours = typed.fields.colours;
+    const EditorLook look {typed.fields.width, typed.fields.height, typed.record.Text,
+                           sampleColour(colours[groupIndex(ColourGroup::Fore)]),
+                           sampleColour(colours[groupIndex(ColourGroup::Back)])};
+    refreshDrawnControl(control, kind, look, surface);
+    const auto typedColour = [&place](ColourGroup group) {
+        return place.field == PanelField::Colour && place.group == group;
+    };
+    if (place.field != PanelField::Width)
+        control.width = before.width;
+    if (place.field != PanelField::Height)
+        control.height = before.height;
+    if (place.field != PanelField::Text)
+        control.caption = before.caption;
+    if (!typedColour(ColourGroup::Fore))
+        control.textColour = before.textColour;
+    if (!typedColour(ColourGroup::Back))
+        control.backColour = before.backColour;
+}
+
+} // namespace kovrin

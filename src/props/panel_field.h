@@ -1,0 +1,88 @@
+#pragma once
+// The editor's fields one at a time, as the Properties panel edits them: each text field's label,
+// widget name, guard and the kind rule that makes it usable; where a typed text goes among the
+// fields; and what one typed field makes of a record and its drawn control, through the editor's
+// own check and record writing.
+
+#include "model/control_kind.h"
+#include "model/control_record.h"
+#include "model/drawn_control.h"
+#include "model/number_guard.h"
+#include "props/colour_groups.h"
+#include "props/editor_fields.h"
+#include "props/field_table.h"
+
+#include <cstddef>
+#include <optional>
+#include <span>
+#include <string>
+#include <string_view>
+
+namespace kovrin {
+
+enum class PanelField {
+    Name,
+    Idc,
+    Width,
+    Height,
+    FontSize,
+    LineSpacing,
+    Text,
+    RowHeight,
+    WholeHeight,
+    Action,
+    Colour, // one component of a colour group
+};
+
+struct PanelFieldInfo
+{
+    PanelField field;
+    std::string_view label; // as the editor labels it, and the name of its undo step
+    std::string_view objectName; // the editor's widget name
+    std::optional<NumberBounds> bounds; // the editor's guard; none for free text
+    bool selectAll = false; // the whole text selected on focus, as in the editor
+    std::optional<KindField> needs; // none: every kind
+};
+
+// The text fields other than the colours, in the editor's order.
+std::span<const PanelFieldInfo> panelTextFields();
+const PanelFieldInfo &panelFieldInfo(PanelField field);
+
+// One text of the fields: a text field, or a component (0 to 3) of a colour group.
+struct FieldPlace
+{
+    PanelField field = PanelField::Name;
+    ColourGroup group = ColourGroup::Fore;
+    std::size_t component = 0;
+};
+
+std::string &fieldText(EditorFields &fields, const FieldPlace &place);
+const std::string &fieldText(const EditorFields &fields, const FieldPlace &place);
+
+// Whether the kind's editor lets the user type there; Line Spacing also needs Multiline checked.
+bool isUsable(std::optional<ControlKind> kind, const EditorFields &fields, const FieldPlace &place);
+
+// The undo step of a typed field: the field's label, or the colour group's.
+std::string_view stepName(const FieldPlace &place);
+
+// The text all the fields share at the place; none when they differ (or there are none).
+std::optional<std::string> sharedText(std::span<const EditorFields> fields,
+                                      const FieldPlace &place);
+
+// A record with one text typed at the place, as OK would write it after the editor opened on it.
+struct TypedRecord
+{
+    std::string problems; // the check's report ("- ...\r\n" lines); empty when it passed
+    ControlRecord record; // as written when the check passed
+    EditorFields fields; // the fields with the text in place
+};
+TypedRecord typeIntoRecord(const ControlRecord &record, const FieldPlace &place,
+                           const std::string &text, char separator);
+
+// What the typed field gives the drawn control: its width, height, caption or one colour as OK
+// would set them, each only when the field typed is its own, so a name typed in the panel does
+// not move a control whose size the grid or a drag left between two fractions.
+void refreshTypedField(DrawnControl &control, ControlKind kind, const TypedRecord &typed,
+                       const FieldPlace &place, SurfaceSize surface);
+
+} // namespace kovrin
