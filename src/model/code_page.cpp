@@ -166,4 +166,28 @@ bool fitsCp1252(std::string_view utf8)
     return !encodeCp1252(utf8).replaced;
 }
 
+std::string_view encodingWord(CodeEncoding encoding)
+{
+    return encoding == CodeEncoding::Utf8 ? "utf-8" : "windows-1252";
+}
+
+std::optional<CodeEncoding> encodingOfWord(std::string_view word)
+{
+    std::string lower(word);
+    for (char &c : lower)
+        c = (c >= 'A' && c <= 'Z') ? static_cast<char>(c - 'A' + 'a') : c;
+    if (lower == "utf-8" || lower == "utf8")
+        return CodeEncoding::Utf8;
+    if (lower == "windows-1252" || lower == "cp1252")
+        return CodeEncoding::Windows1252;
+    return std::nullopt;
+}
+
+EncodedText encodeCode(std::string_view utf8, CodeEncoding encoding)
+{
+    if (encoding == CodeEncoding::Utf8)
+        return {std::string(utf8), false};
+    return encodeCp1252(utf8);
+}
+
 } // namespace kovrin
