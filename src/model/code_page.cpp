@@ -1,5 +1,7 @@
 #include "model/code_page.h"
 
+#include "model/ignoring_case.h"
+
 #include <array>
 #include <cstdint>
 #include <cstring>
@@ -173,13 +175,14 @@ std::string_view encodingWord(CodeEncoding encoding)
 
 std::optional<CodeEncoding> encodingOfWord(std::string_view word)
 {
-    std::string lower(word);
-    for (char &c : lower)
-        c = (c >= 'A' && c <= 'Z') ? static_cast<char>(c - 'A' + 'a') : c;
-    if (lower == "utf-8" || lower == "utf8")
-        return CodeEncoding::Utf8;
-    if (lower == "windows-1252" || lower == "cp1252")
-        return CodeEncoding::Windows1252;
+    for (std::string_view utf8 : {"utf-8", "utf8"}) {
+        if (equalIgnoringCase(word, utf8))
+            return CodeEncoding::Utf8;
+    }
+    for (std::string_view cp1252 : {"windows-1252", "cp1252"}) {
+        if (equalIgnoringCase(word, cp1252))
+            return CodeEncoding::Windows1252;
+    }
     return std::nullopt;
 }
 
