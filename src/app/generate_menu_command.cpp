@@ -8,8 +8,8 @@
 
 namespace kovrin {
 
-void generateCodeCommand(const DialogSet &set, UserPrompts &prompts, const ModalRunner &runner,
-                         QWidget *parent)
+void generateCodeCommand(const DialogSet &set, CodeEncoding encoding, UserPrompts &prompts,
+                         const ModalRunner &runner, QWidget *parent)
 {
     if (set.count() < 1) {
         prompts.message(QStringLiteral("WARNING"), QStringLiteral("No dialogs to generate."),
@@ -17,7 +17,11 @@ void generateCodeCommand(const DialogSet &set, UserPrompts &prompts, const Modal
         return;
     }
     // Generated anew each time, so the window always shows the set as it is now.
-    CodeWindow window(QString::fromStdString(generateCode(set)), parent);
+    std::string code = generateCode(set);
+    // Windows-1252 shows what a file of the code would hold: "?" for what it cannot.
+    if (encoding == CodeEncoding::Windows1252 && !fitsCp1252(code))
+        code = decodeCp1252(encodeCp1252(code).bytes);
+    CodeWindow window(QString::fromStdString(code), parent);
     runner.run(window);
 }
 

@@ -3,6 +3,7 @@
 #include "model/recent_files.h"
 
 #include <QAction>
+#include <QActionGroup>
 #include <QKeySequence>
 #include <QMenu>
 #include <QMenuBar>
@@ -63,6 +64,19 @@ MainMenus buildMainMenus(QMenuBar &bar, QUndoStack &history)
     menus.includeFolders
         = addEntry(*file, "mnu_includefolders", QStringLiteral("Include &Folders for Import..."),
                    QStringLiteral("Choose the folders imported code may include files from."));
+    QMenu *codePage = file->addMenu(QStringLiteral("Code &page of the generated code"));
+    codePage->setObjectName(QStringLiteral("mnu_codepage"));
+    menus.codePageWindows1252
+        = addEntry(*codePage, "mnu_codepage_1252", QStringLiteral("&Windows-1252"),
+                   QStringLiteral("Generate code in the code page of the design file."));
+    menus.codePageUtf8
+        = addEntry(*codePage, "mnu_codepage_utf8", QStringLiteral("&UTF-8"),
+                   QStringLiteral("Generate code in UTF-8, for texts Windows-1252 cannot hold."));
+    auto *choices = new QActionGroup(codePage);
+    for (QAction *choice : {menus.codePageWindows1252, menus.codePageUtf8}) {
+        choice->setCheckable(true);
+        choices->addAction(choice);
+    }
     menus.recentSeparator = file->addSeparator();
     menus.recentSeparator->setObjectName(QStringLiteral("mnu_recent_sep"));
     menus.recentSeparator->setVisible(false);

@@ -23,6 +23,9 @@ struct MainMenus
     QAction *quit = nullptr;
     QAction *openBackups = nullptr; // the folder of the versions saves replaced
     QAction *includeFolders = nullptr; // where imports may take included files from
+    // "Code page of the generated code": two checkable choices, one of them checked
+    QAction *codePageWindows1252 = nullptr;
+    QAction *codePageUtf8 = nullptr;
     QAction *recentSeparator = nullptr; // hidden while no file is listed
     QList<QAction *> recentFiles; // the five places of the recent files, hidden while unused
     // &Edit

@@ -4,6 +4,7 @@
 #include "app/arrange_menu.h"
 #include "app/autosave.h"
 #include "app/backups.h"
+#include "app/code_page_setting.h"
 #include "app/control_menu.h"
 #include "app/design_file_drop.h"
 #include "app/dialog_name_prompt.h"
@@ -106,6 +107,8 @@ MainWindow::MainWindow(UserPrompts *prompts, QWidget *parent)
     m_menus = buildMainMenus(*menuBar(), m_workspace->history());
     m_menus.visibleGrid->setChecked(readViewGrid());
     m_menus.snapWhileDragging->setChecked(readSnapWhileDragging());
+    (readCodeEncoding() == CodeEncoding::Utf8 ? m_menus.codePageUtf8 : m_menus.codePageWindows1252)
+        ->setChecked(true);
     m_arrange = new ArrangeMenu(
         *menuBar(),
         [this](ArrangeCommand command, const QString &stepName) {
@@ -171,6 +174,10 @@ void MainWindow::connectMenus()
     connect(m_menus.snapWhileDragging, &QAction::triggered, this,
             &MainWindow::setSnapWhileDragging);
     connect(m_recent, &RecentFilesMenu::chosen, this, &MainWindow::openRecentFile);
+    connect(m_menus.codePageWindows1252, &QAction::triggered, this,
+            [] { writeCodeEncoding(CodeEncoding::Windows1252); });
+    connect(m_menus.codePageUtf8, &QAction::triggered, this,
+            [] { writeCodeEncoding(CodeEncoding::Utf8); });
 }
 
 void MainWindow::buildDocks()
@@ -395,7 +402,7 @@ void MainWindow::saveAs()
 
 void MainWindow::generate()
 {
-    generateCodeCommand(document(), m_prompts, m_runner, this);
+    generateCodeCommand(document(), readCodeEncoding(), m_prompts, m_runner, this);
 }
 
 void MainWindow::quit()

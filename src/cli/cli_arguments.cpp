@@ -36,7 +36,8 @@ std::string filesWanted(Action action)
 {
     switch (action) {
     case Action::Generate:
-        return "generate needs one design file (generate FILE.kvx [-o OUT])";
+        return "generate needs one design file (generate FILE.kvx [-o OUT] [--encoding "
+               "utf-8])";
     case Action::Convert:
         return "convert needs an input and an output file (convert IN.kvx OUT.kvx)";
     case Action::Check:
@@ -66,6 +67,17 @@ Result<CliRequest> parseSubcommand(Action action, const std::vector<std::string>
             if (i + 1 >= args.size() || args[i + 1].empty())
                 return Result<CliRequest>::failure(arg + " needs a file name");
             request.output = pathFromArgument(args[++i]);
+        } else if (!optionsEnded && action == Action::Generate
+                   && (arg == "--encoding" || arg.starts_with("--encoding="))) {
+            const std::string word = arg.size() > 10 ? arg.substr(11)
+                : i + 1 < args.size()                ? args[++i]
+                                                     : std::string();
+            const auto encoding = encodingOfWord(word);
+            if (!encoding)
+                return Result<CliRequest>::failure(
+                    word.empty() ? std::string("--encoding needs windows-1252 or utf-8")
+                                 : "unknown encoding \"" + word + "\" (use windows-1252 or utf-8)");
+            request.encoding = *encoding;
         } else if (!optionsEnded && action == Action::Import && arg.starts_with("-I")) {
             // "-I DIR" or "-IDIR", as compilers take it.
             const std::string folder = arg.size() > 2 ? arg.substr(2)

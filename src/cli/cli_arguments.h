@@ -1,6 +1,7 @@
 #pragma once
 // Turns the words after the program name into one request, or says in one line what is wrong.
 
+#include "model/code_page.h"
 #include "model/status.h"
 
 #include <filesystem>
@@ -17,6 +18,7 @@ struct CliRequest
     std::vector<std::filesystem::path> files; // generate, check, import: one; convert: in and out
     std::optional<std::filesystem::path> output; // generate -o, import -o
     std::vector<std::filesystem::path> includeFolders; // import -I, in the order given
+    CodeEncoding encoding = CodeEncoding::Windows1252; // generate --encoding
 };
 
 // None: no argument, or a first argument that is neither a subcommand nor a "--" option (a

@@ -3,6 +3,7 @@
 #include "cli/problem_line.h"
 #include "model/code_page.h"
 #include "model/control_kind.h"
+#include "model/form_rules.h"
 #include "model/ignoring_case.h"
 #include "model/message_text.h"
 #include "model/number_text.h"
@@ -113,11 +114,16 @@ void checkControl(Report &report, std::string_view dialog, const ControlRecord &
         report.at(dialog, name, "unknown kind " + quotedText(r.CtrlType));
     checkText(report, dialog, name, "CtrlType", r.CtrlType, true);
 
-    checkFraction(report, dialog, name, "X", r.X);
-    checkFraction(report, dialog, name, "Y", r.Y);
-    checkFraction(report, dialog, name, "Width", r.Width);
-    checkFraction(report, dialog, name, "Height", r.Height);
-    checkFraction(report, dialog, name, "FontSize", r.FontSize);
+    // A safe-zone or expression field may rightly stand outside the screen area.
+    const std::pair<FormField, std::string_view> placed[] = {{FormField::X, "X"},
+                                                             {FormField::Y, "Y"},
+                                                             {FormField::Width, "Width"},
+                                                             {FormField::Height, "Height"},
+                                                             {FormField::FontSize, "FontSize"}};
+    for (const auto &[field, label] : placed) {
+        if (r.Forms[field].form == PositionForm::Screen)
+            checkFraction(report, dialog, name, label, screenValue(r, field));
+    }
     checkFraction(report, dialog, name, "RowHeight", r.RowHeight);
     checkFraction(report, dialog, name, "WholeHeight", r.WholeHeight);
     // The colours the editor lets a kind use are the ones its generated class writes.

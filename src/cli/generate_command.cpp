@@ -26,7 +26,7 @@ int runGenerate(const CliRequest &request, const CommandIo &io)
     std::string text = generateCode(*set);
     // The design is let go before the code is encoded: never design, code and bytes at once.
     set.reset();
-    const EncodedText code = encodeCp1252(text);
+    const EncodedText code = encodeCode(text, request.encoding);
     text = std::string();
     if (code.replaced)
         io.say("characters the Windows-1252 code page cannot hold were written as \"?\"");

@@ -1,6 +1,6 @@
 #pragma once
-// kovrin generate FILE.kvx [-o OUT]: the generated code, in the design file's code page, to the
-// result stream or to a file.
+// kovrin generate FILE.kvx [-o OUT] [--encoding utf-8]: the generated code, in the design file's
+// code page or UTF-8, to the result stream or to a file.
 
 #include "cli/cli_arguments.h"
 #include "cli/command_io.h"

@@ -49,7 +49,8 @@ std::string usageText(std::string_view program, bool designer)
     return text
         + "\n"
           "The generated code goes to standard output unless -o names a file; it has CRLF line\n"
-          "ends and the Windows-1252 code page of the design file. Numbers use \".\".\n"
+          "ends and the Windows-1252 code page of the design file, or UTF-8 with --encoding\n"
+          "utf-8 (--encoding windows-1252 is the default). Numbers use \".\".\n"
           "\n"
           "import writes the design file to standard output unless -o names a file, and its\n"
           "report to standard error. An #include is read only from the folder of FILE or from a\n"

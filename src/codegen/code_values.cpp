@@ -1,5 +1,6 @@
 #include "codegen/code_values.h"
 
+#include "model/form_rules.h"
 #include "model/line_breaks.h"
 #include "model/number_text.h"
 
@@ -87,6 +88,22 @@ void appendLine(std::string &out, std::initializer_list<std::string_view> pieces
 void endLine(std::string &out)
 {
     out += "\r\n";
+}
+
+void appendFormValue(std::string &out, const ControlRecord &record, FormField field)
+{
+    const FieldForm &form = record.Forms[field];
+    switch (form.form) {
+    case PositionForm::Screen:
+        appendNumber(out, screenValue(record, field));
+        return;
+    case PositionForm::SafeZone:
+        out += safeZoneText(form.fraction, axisOf(field));
+        return;
+    case PositionForm::Expression:
+        appendRawText(out, form.expression);
+        return;
+    }
 }
 
 } // namespace kovrin

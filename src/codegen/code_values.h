@@ -4,6 +4,7 @@
 // Each is appended to the code being built, so that no value makes a text of its own.
 
 #include "model/colour_value.h"
+#include "model/control_record.h"
 
 #include <cstdint>
 #include <initializer_list>
@@ -14,6 +15,9 @@ namespace kovrin {
 
 // A 32-bit field in its 7-digit text form with ".".
 void appendNumber(std::string &out, float value);
+// X, Y, Width, Height or FontSize in its form: a screen fraction as a number, a safe-zone one as
+// "F * safezoneW + safezoneX" and the like, an expression as written.
+void appendFormValue(std::string &out, const ControlRecord &record, FormField field);
 // A 16-bit field as plain decimal digits.
 void appendNumber(std::string &out, std::int16_t value);
 // The style text with every "." and "," made ".".

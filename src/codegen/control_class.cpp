@@ -84,6 +84,13 @@ void valueLine(std::string &out, std::string_view head, const Value &value,
     endLine(out);
 }
 
+void formLine(std::string &out, std::string_view head, const ControlRecord &r, FormField field)
+{
+    out += head;
+    appendFormValue(out, r, field);
+    endLine(out);
+}
+
 void textLine(std::string &out, std::string_view head, std::string_view text)
 {
     out += head;
@@ -118,7 +125,7 @@ void appendSection(std::string &out, Section section, const ControlRecord &r)
         textLine(out, " font = \"", r.Font);
         return;
     case Size:
-        valueLine(out, "  SizeEX = ", r.FontSize);
+        formLine(out, "  SizeEX = ", r, FormField::FontSize);
         return;
     case Text:
         textLine(out, " text = \"", r.Text);
@@ -170,11 +177,11 @@ void appendControlClass(std::string &out, const ControlRecord &r)
     appendRawText(out, r.Name);
     appendLine(out, {" : ", layout.base});
     appendLine(out, {" {"});
-    valueLine(out, "  x = ", r.X);
-    valueLine(out, "  y = ", r.Y);
+    formLine(out, "  x = ", r, FormField::X);
+    formLine(out, "  y = ", r, FormField::Y);
     valueLine(out, "  idc = ", r.IDC);
-    valueLine(out, "  w = ", r.Width);
-    valueLine(out, "  h = ", r.Height);
+    formLine(out, "  w = ", r, FormField::Width);
+    formLine(out, "  h = ", r, FormField::Height);
     out += "  style = ";
     appendStyle(out, r.Style);
     endLine(out);

@@ -66,15 +66,15 @@ void appendBackgroundClass(std::string &out, const ControlRecord &frame, std::si
     appendColourList(out, frame.BackColor);
     appendLine(out, {"};"});
     appendLine(out, {"     text = ;"});
-    const std::pair<std::string_view, float> places[] = {
-        {"     x = ", frame.X},
-        {"     y = ", frame.Y},
-        {"     w = ", frame.Width},
-        {"     h = ", frame.Height},
+    const std::pair<std::string_view, FormField> places[] = {
+        {"     x = ", FormField::X},
+        {"     y = ", FormField::Y},
+        {"     w = ", FormField::Width},
+        {"     h = ", FormField::Height},
     };
-    for (const auto &[head, value] : places) {
+    for (const auto &[head, field] : places) {
         out += head;
-        appendNumber(out, value);
+        appendFormValue(out, frame, field);
         appendLine(out, {";"});
     }
     appendLine(out, {"  };"});

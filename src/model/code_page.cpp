@@ -1,5 +1,7 @@
 #include "model/code_page.h"
 
+#include "model/ignoring_case.h"
+
 #include <array>
 #include <cstdint>
 #include <cstring>
@@ -164,6 +166,31 @@ std::size_t findUndefinedCp1252(std::string_view bytes)
 bool fitsCp1252(std::string_view utf8)
 {
     return !encodeCp1252(utf8).replaced;
+}
+
+std::string_view encodingWord(CodeEncoding encoding)
+{
+    return encoding == CodeEncoding::Utf8 ? "utf-8" : "windows-1252";
+}
+
+std::optional<CodeEncoding> encodingOfWord(std::string_view word)
+{
+    for (std::string_view utf8 : {"utf-8", "utf8"}) {
+        if (equalIgnoringCase(word, utf8))
+            return CodeEncoding::Utf8;
+    }
+    for (std::string_view cp1252 : {"windows-1252", "cp1252"}) {
+        if (equalIgnoringCase(word, cp1252))
+            return CodeEncoding::Windows1252;
+    }
+    return std::nullopt;
+}
+
+EncodedText encodeCode(std::string_view utf8, CodeEncoding encoding)
+{
+    if (encoding == CodeEncoding::Utf8)
+        return {std::string(utf8), false};
+    return encodeCp1252(utf8);
 }
 
 } // namespace kovrin

@@ -3,6 +3,7 @@
 // program is UTF-8; conversion happens only at the file boundary.
 
 #include <cstddef>
+#include <optional>
 #include <string>
 #include <string_view>
 
@@ -27,6 +28,17 @@ void appendDecodedCp1252(std::string &out, std::string_view bytes);
 // Where the first of those five undefined bytes (0x81, 0x8D, 0x8F, 0x90, 0x9D) stands; npos
 // when there is none. Text written by the program never holds one.
 std::size_t findUndefinedCp1252(std::string_view bytes);
+
+// The code page the generated code is written in: Windows-1252 like the design file (the game's
+// own tools read it), or UTF-8 for texts that code page cannot hold.
+enum class CodeEncoding { Windows1252, Utf8 };
+
+// The word the command line and the settings take: "windows-1252", "utf-8".
+std::string_view encodingWord(CodeEncoding encoding);
+// The word in any case, "cp1252" and "utf8" too; none for any other.
+std::optional<CodeEncoding> encodingOfWord(std::string_view word);
+// The program's UTF-8 text in the encoding; only Windows-1252 can replace a character.
+EncodedText encodeCode(std::string_view utf8, CodeEncoding encoding);
 
 // Whether a UTF-8 text can be written without replacement.
 bool fitsCp1252(std::string_view utf8);

@@ -3,6 +3,7 @@
 // generated code emits. A plain value holder; range rules live in the editor.
 
 #include "model/colour_value.h"
+#include "model/control_forms.h"
 
 #include <cstddef>
 #include <cstdint>
@@ -16,11 +17,15 @@ struct ControlRecord
     std::int16_t IDC = 0;
     float Width = 0;
     float Height = 0;
+    // Ahead of its place in the definition's order, where it fills the room Height leaves before
+    // the next text, so that Forms takes the room FontSize left: a record keeps its size.
+    float FontSize = 0;
     std::string Style;
     ColourValue ForeColor;
     ColourValue BackColor;
     std::string Font;
-    float FontSize = 0;
+    // The forms of X, Y, Width, Height and FontSize beyond the screen fraction those hold.
+    ControlForms Forms;
     std::string Text;
     ColourValue ActiveColor;
     ColourValue SelectionColor;
@@ -40,8 +45,8 @@ struct ControlRecord
 
 using tCTRLPPTY = ControlRecord;
 
-// The bytes of all its texts, colour texts included: what a record adds to a file or to code
-// beyond its fixed part, so that both are sized before they are written.
+// The bytes of all its texts, colour and expression texts included: what a record adds to a file or
+// to code beyond its fixed part, so that both are sized before they are written.
 std::size_t textBytes(const ControlRecord &record);
 
 } // namespace kovrin

@@ -18,6 +18,7 @@ struct Dialog
     std::int16_t FrmIndex = 0; // unique in a run; how a closing dialog finds itself in the set
     std::string Tag; // the dialog's name and window title
     float GridSize = 0; // grid step as a fraction of the window; 0: no grid
+    DialogLayout Layout = DialogLayout::Screen; // the form new controls take
     std::vector<ControlRecord> cControls;
     DrawnControls drawn;
 

@@ -1,6 +1,7 @@
 #include "model/dialog_set.h"
 
 #include "model/creation_defaults.h"
+#include "model/form_rules.h"
 #include "model/limits.h"
 
 #include <algorithm>
@@ -61,6 +62,11 @@ void DialogSet::renameDialog(std::size_t index, std::string name)
 void DialogSet::setGridSize(std::size_t index, float gridSize)
 {
     mutableDialog(index).GridSize = gridSize;
+}
+
+void DialogSet::setLayout(std::size_t index, DialogLayout layout)
+{
+    mutableDialog(index).Layout = layout;
 }
 
 bool DialogSet::removeDialog(std::int16_t frmIndex)
@@ -130,6 +136,8 @@ Result<std::size_t> DialogSet::createControl(std::size_t dialogIndex, ControlKin
     record.Name = defaultName(kind, dialog.cControls.size());
     record.X = static_cast<float>(x / size.width);
     record.Y = static_cast<float>(y / size.height);
+    if (dialog.Layout == DialogLayout::SafeZone)
+        kovrin::convertForms(record, DialogLayout::SafeZone, m_referenceScreen);
     return addControl(dialogIndex, std::move(record), x, y, size);
 }
 
@@ -201,7 +209,9 @@ Status DialogSet::canAddControl(std::size_t dialogIndex, std::string_view ctrlTy
 
 void DialogSet::writeRecord(std::size_t dialogIndex, std::size_t recordIndex, ControlRecord record)
 {
-    mutableDialog(dialogIndex).cControls.at(recordIndex) = std::move(record);
+    ControlRecord &held = mutableDialog(dialogIndex).cControls.at(recordIndex);
+    followScreenValues(held, record, m_referenceScreen);
+    held = std::move(record);
 }
 
 ControlRecord DialogSet::removeRecord(std::size_t dialogIndex, std::size_t recordIndex)
@@ -238,13 +248,47 @@ void DialogSet::setControlGeometry(std::size_t dialogIndex, std::string_view tag
         drawn->setRect(rect);
     if (const auto index = dialog.recordIndexByTag(tag)) {
         ControlRecord &record = dialog.cControls[*index];
+        // Only a record with forms needs its values from before.
+        const auto before = record.Forms.allScreen() ? std::nullopt : std::optional(record);
         record.X = place.X;
         record.Y = place.Y;
         if (place.Width)
             record.Width = *place.Width;
         if (place.Height)
             record.Height = *place.Height;
+        if (before)
+            followScreenValues(*before, record, m_referenceScreen);
     }
+}
+
+bool DialogSet::convertForms(std::size_t dialogIndex, const std::vector<std::size_t> &recordIndices,
+                             DialogLayout to)
+{
+    bool changed = false;
+    for (std::size_t index : recordIndices)
+        changed = kovrin::convertForms(mutableDialog(dialogIndex).cControls.at(index), to,
+                                       m_referenceScreen)
+            || changed;
+    return changed;
+}
+
+bool DialogSet::setReferenceScreen(const ReferenceScreen &screen, SurfaceSize size)
+{
+    m_referenceScreen = screen;
+    bool changed = false;
+    for (Dialog &dialog : m_forms) {
+        for (ControlRecord &record : dialog.cControls) {
+            if (!followReferenceScreen(record, screen))
+                continue;
+            changed = true;
+            if (DrawnControl *drawn = dialog.drawn.findByTag(record.Tag))
+                drawn->setRect({static_cast<double>(record.X) * size.width,
+                                static_cast<double>(record.Y) * size.height,
+                                static_cast<double>(record.Width) * size.width,
+                                static_cast<double>(record.Height) * size.height});
+        }
+    }
+    return changed;
 }
 
 void DialogSet::restackControl(std::size_t dialogIndex, std::string_view drawnTag,

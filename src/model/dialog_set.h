@@ -6,6 +6,7 @@
 #include "model/control_kind.h"
 #include "model/dialog.h"
 #include "model/dialog_content.h"
+#include "model/reference_screen.h"
 #include "model/status.h"
 #include "model/twip_rect.h"
 
@@ -32,6 +33,8 @@ public:
     std::int16_t NextTag = 0; // the most recently issued control tag
     bool CloseScratch = false; // true only while discard-all runs
     std::filesystem::path CurrentFile; // empty until the set was saved or loaded
+    // The screen the safe-zone fields' screen values are taken on (the shell sets it).
+    const ReferenceScreen &referenceScreen() const { return m_referenceScreen; }
 
     // --- dialogs -------------------------------------------------------------------------
     // Insert new dialog: DIALOGn at the end, grid step copied from the previously last dialog.
@@ -40,6 +43,7 @@ public:
     Result<std::size_t> appendDialog(std::string name);
     void renameDialog(std::size_t index, std::string name);
     void setGridSize(std::size_t index, float gridSize);
+    void setLayout(std::size_t index, DialogLayout layout);
     // Removes the dialog whose FrmIndex is given; false when there is none.
     bool removeDialog(std::int16_t frmIndex);
     // Puts a removed dialog back at its index (used by undo).
@@ -80,7 +84,8 @@ public:
     // an element number are free); the failure says why not. Checked before a tag is issued.
     Status canAddControl(std::size_t dialogIndex, std::string_view ctrlType) const;
 
-    // Replaces every field of a record (the property editor, undo).
+    // Replaces every field of a record (the property editor): forms follow the screen values it
+    // changed.
     void writeRecord(std::size_t dialogIndex, std::size_t recordIndex, ControlRecord record);
     // Removes a record; its drawn control is hidden, as delete does.
     ControlRecord removeRecord(std::size_t dialogIndex, std::size_t recordIndex);
@@ -91,7 +96,7 @@ public:
 
     // A move, resize, snap or keyboard step: the drawn control of the tag takes the new place
     // and size, and the record of the tag the fractions (X and Y, and Width and Height when the
-    // place holds them).
+    // place holds them); its forms follow them.
     void setControlGeometry(std::size_t dialogIndex, std::string_view tag, const TwipRect &rect,
                             const RecordPlace &place);
 
@@ -100,6 +105,16 @@ public:
     // stacking order, and record recordIndex (0-based) to the end or the start of cControls.
     void restackControl(std::size_t dialogIndex, std::string_view drawnTag, std::size_t recordIndex,
                         StackEnd end);
+
+    // The records of the indices (0-based) into the layout's form, each where it stands on the
+    // reference screen. True when anything changed.
+    bool convertForms(std::size_t dialogIndex, const std::vector<std::size_t> &recordIndices,
+                      DialogLayout to);
+
+    // Another reference screen: safe-zone fields take the screen values their F gives on it and
+    // their drawn controls (on surfaces of the given outer size) follow. True when a record
+    // changed.
+    bool setReferenceScreen(const ReferenceScreen &screen, SurfaceSize size);
 
     // The property editor's OK: the drawn control of control.tag takes the size, caption and
     // colours given; its place, kind and element stay.
@@ -111,6 +126,7 @@ private:
                              SurfaceSize size);
     Dialog &mutableDialog(std::size_t index) { return m_forms.at(index); }
     std::vector<Dialog> m_forms;
+    ReferenceScreen m_referenceScreen;
 };
 
 } // namespace kovrin

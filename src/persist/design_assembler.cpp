@@ -1,5 +1,7 @@
 #include "persist/design_assembler.h"
 
+#include "persist/record_additions.h"
+
 namespace kovrin {
 
 using namespace design;
@@ -15,20 +17,26 @@ std::optional<Place> DesignAssembler::add(const ScannedRecord &record)
     if (record.opensDialog) {
         if (refused(m_limits.admitDialog(slots[DialogName].text)))
             return std::nullopt;
-        m_design.dialogs.push_back(LoadedDialog {slots[DialogName].text, 0.0f, {}});
+        m_design.dialogs.push_back(LoadedDialog {slots[DialogName].text, 0.0f, {}, {}});
     }
     LoadedDialog &dialog = m_design.dialogs.back();
 
     if (record.header) {
         dialog.gridSize = readGridSize(slots, dialog.name, m_design.problems);
-        return Place {dialog.name, 0, {}, "header"};
+        const Place place {dialog.name, 0, {}, "header"};
+        // Like the grid step, the layout is the last header's when adjacent dialogs merge.
+        dialog.layout = readLayoutAddition(record.additions, place, m_design.problems);
+        return place;
     }
     if (refused(m_limits.admitControl(slots[CtrlType].text)))
         return std::nullopt;
     const std::size_t number = dialog.controls.size() + 1;
-    readControl(slots, m_how, dialog.name, number, m_design.problems,
-                dialog.controls.emplace_back());
-    return Place {dialog.name, number, dialog.controls.back().Name, "record"};
+    ControlRecord &control = dialog.controls.emplace_back();
+    readControl(slots, m_how, dialog.name, number, m_design.problems, control);
+    const Place place {dialog.name, number, control.Name, "record"};
+    if (!record.additions.empty())
+        readFormsAddition(record.additions, place, m_design.problems, control);
+    return place;
 }
 
 } // namespace kovrin

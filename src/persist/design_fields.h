@@ -43,6 +43,24 @@ enum Field : std::size_t {
 inline constexpr std::size_t kFieldCount = 37;
 inline constexpr std::size_t kOlderFieldCount = 36;
 
+// Additions stand after field 36 of a record, where every older reader reads items and drops
+// them, so an older program still opens the file (with the screen values of fields 3, 4, 15,
+// 34, 35). Each addition is a section: its key (a text), the number of items that follow, then
+// those items; a reader passes over a section it does not know. A header has only fields 0..2
+// and is made up to field 36 with empty texts before its sections.
+//
+//   "KOVRIN_FORMS", 3 x n, then per field not held as a screen fraction three items: the field
+//       ("X", "Y", "Width", "Height", "FontSize"), the form ("SAFEZONE" or "EXPRESSION"), and
+//       the value: F as a number item, or the expression as a text item with each double quote
+//       stored as "&quot" like an Action.
+//   "KOVRIN_LAYOUT", 1, "SAFEZONE": in a header, new controls take the safe-zone form.
+//
+// A design that uses no addition is written without any.
+inline constexpr std::string_view kFormsKey = "KOVRIN_FORMS";
+inline constexpr std::string_view kLayoutKey = "KOVRIN_LAYOUT";
+inline constexpr std::string_view kSafeZoneWord = "SAFEZONE";
+inline constexpr std::string_view kExpressionWord = "EXPRESSION";
+
 // A header stores its grid step where a control stores its IDC.
 inline constexpr std::size_t kGridField = IDC;
 

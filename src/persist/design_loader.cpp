@@ -1,5 +1,6 @@
 #include "persist/design_loader.h"
 
+#include "model/form_rules.h"
 #include "persist/load_limits.h"
 
 namespace kovrin {
@@ -36,7 +37,10 @@ Status loadIntoSet(DialogSet &set, LoadedDesign &&design, SurfaceSize surfaceSiz
         if (!index)
             return Status::failure(index.message);
         set.setGridSize(*index, loaded.gridSize);
+        set.setLayout(*index, loaded.layout);
         for (ControlRecord &record : loaded.controls) {
+            // Saved on another reference screen, a safe-zone field stands elsewhere on this one.
+            followReferenceScreen(record, set.referenceScreen());
             const auto tag = set.issueTag();
             if (!tag)
                 return Status::failure(tag.message);

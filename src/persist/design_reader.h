@@ -4,6 +4,7 @@
 // reported with the record and field it concerns.
 
 #include "model/control_record.h"
+#include "model/dialog.h"
 #include "model/problem_list.h"
 #include "model/status.h"
 
@@ -19,6 +20,7 @@ struct LoadedDialog
     std::string name;
     float gridSize = 0;
     std::vector<ControlRecord> controls; // Tag left empty: loading issues fresh tags
+    DialogLayout layout = DialogLayout::Screen;
 };
 
 struct LoadedDesign

@@ -3,6 +3,7 @@
 #include "persist/design_fields.h"
 #include "persist/file_io.h"
 #include "persist/item_writer.h"
+#include "persist/record_additions.h"
 
 namespace kovrin {
 namespace {
@@ -73,6 +74,7 @@ void writeControl(ItemWriter &out, const Dialog &dialog, std::size_t number, con
     out.number(r.X);
     out.number(r.Y);
     out.number(r.LineSpacing);
+    writeFormsAddition(out, r, Place {dialog.Tag, number, r.Name, {}});
     out.mark(kEndMark);
 }
 
@@ -87,6 +89,7 @@ DesignBytes designBytes(const DialogSet &set)
         out.text(dialog.Tag, Place {dialog.Tag, 0, {}, "name"});
         out.mark(kGridKey);
         out.number(dialog.GridSize);
+        writeLayoutAddition(out, dialog.Layout);
         out.mark(kEndMark);
         for (std::size_t i = 0; i < dialog.cControls.size(); ++i)
             writeControl(out, dialog, i + 1, dialog.cControls[i]);

@@ -44,14 +44,15 @@ const ScannedRecord *RecordScanner::next()
 }
 
 // Current format: items into fields 0, 1, 2 ... up to the end mark. The item after which the
-// file ends is not stored; items beyond the last field are dropped. A record that stored nothing
-// but blank lines ("###" right after "###", blank lines at the end of a file edited by hand)
-// would only repeat the record before it from the kept slots, or make a dialog without a name:
-// it is not taken.
+// file ends is not stored; items beyond the last field are the record's additions. A record that
+// stored nothing but blank lines ("###" right after "###", blank lines at the end of a file edited
+// by hand) would only repeat the record before it from the kept slots, or make a dialog without a
+// name: it is not taken.
 bool RecordScanner::readCurrentRecord()
 {
     RecordSlots &slots = m_record.slots;
     m_record.supplied = 0;
+    m_record.additions.clear();
     bool filled = false;
     for (std::size_t field = 0; !m_items.atEnd(); ++field) {
         // Looked at before it is copied: neither the end mark nor an item past the last field
@@ -74,7 +75,7 @@ bool RecordScanner::readCurrentRecord()
             m_items.take(item, slots[field]);
             m_record.supplied = field + 1;
         } else {
-            m_items.skip(item);
+            m_items.take(item, m_record.additions.emplace_back());
         }
     }
     return filled;

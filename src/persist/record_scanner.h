@@ -11,6 +11,7 @@
 #include <optional>
 #include <string>
 #include <string_view>
+#include <vector>
 
 namespace kovrin {
 
@@ -21,6 +22,8 @@ struct ScannedRecord
 {
     RecordSlots slots {};
     std::size_t supplied = 0; // fields 0 .. supplied - 1 came from this record itself
+    // The items after the last field (record_additions.h); this record's own, never kept over.
+    std::vector<Item> additions;
     bool header = false; // a dialog header, which sets the grid step; otherwise a control
     // Names another dialog than the record before, or is the first record: a dialog starts here.
     // Adjacent dialogs of the same name thus become one.

@@ -1,6 +1,7 @@
 #include "surface/group_clipboard.h"
 
 #include "model/drawn_controls.h"
+#include "model/form_rules.h"
 #include "surface/clipboard.h"
 
 namespace kovrin {
@@ -51,6 +52,8 @@ Result<std::size_t> pasteRecordAt(SurfaceRef s, const ControlRecord &copied, dou
     ControlRecord record = pastedRecord(copied, s.dialog().cControls.size(), *tag);
     record.X = static_cast<float>(px / s.size.width);
     record.Y = static_cast<float>(py / s.size.height);
+    // A pasted control keeps the forms it was copied with, at the place it is pasted.
+    followScreenValues(copied, record, s.set.referenceScreen());
     return s.set.addControl(s.dialogIndex, std::move(record), px, py, s.size);
 }
 

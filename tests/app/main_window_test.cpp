@@ -3,6 +3,7 @@
 // dialog-name and grid-size prompts with the commands that use them, and the program's message
 // boxes and file dialog.
 #include "app/about_window.h"
+#include "app/code_page_setting.h"
 #include "app/code_view.h"
 #include "app/code_window.h"
 #include "app/dialog_name_prompt.h"
@@ -113,7 +114,8 @@ private slots:
             ": &File, &Edit, &View, &Arrange, &Window, &Help",
             "&File: &New Dialog [Ctrl+N], &Load Dialogs... [Ctrl+L], &Save Dialogs [Ctrl+S], "
             "Save Dialogs &As..., &Import dialog code..., -, &Generate .ext code [Ctrl+G], -, "
-            "&Quit, -, &Open backup folder, Include &Folders for Import...",
+            "&Quit, -, &Open backup folder, Include &Folders for Import..., "
+            "Code &page of the generated code",
             "&Edit: &Insert new dialog, &Remove current dialog, -, "
             "&Organize control order for current dialog, Change &Grid Size for current dialog, -, "
             "&Undo [Ctrl+Z], Re&do [Ctrl+Y; Ctrl+Shift+Z], -, Select &All [Ctrl+Shift+A]",
@@ -387,6 +389,16 @@ private slots:
         QCOMPARE(f.windows.shown, QStringList({"frm_generator", "frm_generator"}));
         QVERIFY(codes[0].contains(QStringLiteral("DIALOG1")));
         QCOMPARE(codes[1], QString::fromStdString(generateCode(f.set())).replace("\r\n", "\n"));
+
+        // The code page chosen in the menu, kept between runs: Windows-1252 shows what it holds.
+        f.set().renameDialog(0, "\xD0\x96");
+        f.windows.steps = {readCode, readCode};
+        f.window->generate();
+        f.menus().codePageUtf8->trigger();
+        QCOMPARE(readCodeEncoding(), CodeEncoding::Utf8);
+        f.window->generate();
+        QVERIFY(codes[2].contains(QStringLiteral("\nclass ?\n")));
+        QVERIFY(codes[3].contains(QStringLiteral("\nclass \u0416\n")));
     }
 
     void aboutOpensFromItsEntryAndClosesOnCharacterKeysOrAClick()

@@ -28,6 +28,8 @@ TEST(CliArguments, EachListMakesItsRequestOrIsRefused)
         {{"generate", "-o", "out.h", "a.kvx"}, Action::Generate, {"a.kvx"}, "out.h"},
         {{"generate", "a.kvx", "--output", "o"}, Action::Generate, {"a.kvx"}, "o"},
         {{"generate", "--", "-odd.kvx"}, Action::Generate, {"-odd.kvx"}},
+        {{"generate", "a.kvx", "--encoding=UTF-8"}, Action::Generate, {"a.kvx"}},
+        {{"generate", "a.kvx", "--encoding"}, {}},
         {{"convert", "in.kvx", "out.kvx"}, Action::Convert, {"in.kvx", "out.kvx"}},
         {{"check", "a.kvx"}, Action::Check, {"a.kvx"}},
         {{"--frobnicate"}, {}},

@@ -67,6 +67,7 @@ TEST(CommandLine, FailuresExitTwoWithOneLineAndWriteNothing)
         {"generate", folder.path("")}, // a folder, not a file
         {"generate", design, "-o", folder.path("none/code.h")},
         {"generate", design, "-o", folder.path("")},
+        {"generate", design, "--encoding", "latin-9", "-o", folder.path("code.h")},
         {"convert", folder.path("missing.kvx"), folder.path("new.kvx")},
         {"convert", design, folder.path("none/new.kvx")},
         {"check", folder.path("missing.kvx")},
@@ -163,6 +164,11 @@ TEST(Generate, WritesTheCodeInWindows1252AndReportsWhatTheReaderReplaced)
         EXPECT_NE(run.err.find(c.err), std::string::npos) << run.err;
         EXPECT_EQ(run.out, c.out.value_or(run.out));
     }
+    // UTF-8 when asked for.
+    const CliRun utf8 = runCli({"generate", "--encoding", "utf-8",
+                                folder.write("d.kvx", replaced(example, "\"OK\"", "\"Caf\xE9\""))});
+    EXPECT_EQ(utf8.status, 0) << utf8.err;
+    EXPECT_EQ(utf8.out, replaced(exampleCode(), "\"OK\"", "\"Caf\xC3\xA9\""));
     // Or into the file named, whatever it held.
     const std::string target = folder.write("code.h", "old contents");
     const CliRun run = runCli({"generate", "-o", target, kExample});

@@ -53,6 +53,13 @@ TEST(DesignCheck, EachFieldOfAControlIsCheckedOnOneLinePerProblem)
          },
          {"X -0.25 is outside 0 to 1", "ForeColor green 2 is outside 0 to 1",
           "ForeColor alpha \"abc\" is not a number"}},
+        // The safe zone reaches past the screen area: only screen fractions are judged.
+        {[](ControlRecord &r) {
+             r.X = -0.25f, r.Width = 1.5f;
+             r.Forms.set(FormField::X, {PositionForm::SafeZone, 0.01f, {}});
+             r.Forms.set(FormField::Width, {PositionForm::Expression, 0, "1.5"});
+         },
+         {}},
         // A control reaching past the edge is allowed: only each value counts; these are in the
         // code page.
         {[](ControlRecord &r) { r.X = 0.9f, r.Width = 0.5f, r.Text = "caf\xC3\xA9 \xE2\x82\xAC"; },

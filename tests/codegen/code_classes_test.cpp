@@ -7,6 +7,9 @@
 
 #include <gtest/gtest.h>
 
+#include <fstream>
+#include <iterator>
+
 using namespace kovrin;
 
 namespace {
@@ -112,4 +115,25 @@ TEST(ControlClass, EachFieldIsWrittenInTheFormTheCodeReads)
         for (const std::string &lines : c.lines)
             EXPECT_EQ(text.find(lines) == std::string::npos, c.absent) << lines << "\n" << text;
     }
+}
+
+// Safe-zone fields as the definition spells them, expressions as written, screen fields as
+// always; the frame's background class follows its forms too.
+TEST(ControlClass, PositionFormsAreWrittenInTheirForms)
+{
+    DialogSet set;
+    set.insertDialog();
+    set.setLayout(0, DialogLayout::SafeZone);
+    const SurfaceSize surface {12000, 9000};
+    set.createControl(0, ControlKind::Frame, 1200, 900, surface);
+    set.setLayout(0, DialogLayout::Screen);
+    const auto button = set.createControl(0, ControlKind::Button, 6000, 4500, surface);
+    ControlRecord r = set.dialog(0).cControls.at(*button);
+    r.Forms.set(FormField::X, {PositionForm::Expression, 0, "(0.5 - 0.1) * safezoneW"});
+    r.Forms.set(FormField::FontSize, {PositionForm::SafeZone, 0.025f, {}});
+    set.writeRecord(0, *button, r);
+
+    std::ifstream golden(KOVRIN_TEST_DATA "/codegen/forms_classes.txt", std::ios::binary);
+    const std::string expected {std::istreambuf_iterator<char>(golden), {}};
+    EXPECT_EQ(dialogClassesText(set), expected);
 }

@@ -1,0 +1,28 @@
+#pragma once
+// How a record's position forms follow what happens to it: its screen values changed by a
+// gesture or the editor, a conversion between forms, another reference screen. The screen value
+// of a safe-zone field is always the one its F gives on the reference screen.
+
+#include "model/control_record.h"
+
+namespace kovrin {
+
+float screenValue(const ControlRecord &record, FormField field);
+float &screenValue(ControlRecord &record, FormField field);
+
+// After a gesture or the editor: each field whose screen value differs from `before` takes the
+// safe-zone F that gives the new value, and an expression becomes a safe-zone fraction where the
+// user left it. A field whose screen value did not change keeps its form, F and text.
+void followScreenValues(const ControlRecord &before, ControlRecord &after,
+                        const ReferenceScreen &screen);
+
+// Every field of the record into the layout's form where the record stands on the reference
+// screen: screen drops any F or text, safe zone takes the F of the screen value. True when
+// anything changed.
+bool convertForms(ControlRecord &record, DialogLayout to, const ReferenceScreen &screen);
+
+// Safe-zone fields take the screen values their F gives on the screen; F never changes, nor do
+// screen and expression fields. True when a screen value changed.
+bool followReferenceScreen(ControlRecord &record, const ReferenceScreen &screen);
+
+} // namespace kovrin

@@ -1,0 +1,203 @@
+#include "persist/record_additions.h"
+
+#include "model/message_text.h"
+#include "model/number_text.h"
+
+#include <array>
+#include <cmath>
+#include <optional>
+#include <span>
+#include <string>
+#include <string_view>
+
+namespace kovrin {
+namespace {
+
+using namespace design;
+
+constexpr std::array<std::string_view, kAllFormFields.size()> kFieldWords {"X", "Y", "Width",
+                                                                           "Height", "FontSize"};
+
+std::string_view fieldWord(FormField field)
+{
+    return kFieldWords[static_cast<std::size_t>(field)];
+}
+
+std::optional<FormField> fieldOfWord(std::string_view word)
+{
+    for (FormField field : kAllFormFields) {
+        if (fieldWord(field) == word)
+            return field;
+    }
+    return std::nullopt;
+}
+
+std::string replacedAll(std::string_view text, std::string_view what, std::string_view with)
+{
+    std::string out;
+    out.reserve(text.size());
+    std::size_t from = 0;
+    std::size_t at = text.find(what);
+    while (at != std::string_view::npos) {
+        out.append(text.substr(from, at - from));
+        out.append(with);
+        from = at + what.size();
+        at = text.find(what, from);
+    }
+    out.append(text.substr(from));
+    return out;
+}
+
+struct Section
+{
+    std::string_view key;
+    std::span<const Item> items;
+};
+
+void report(const Place &where, std::string_view key, const std::string &what,
+            ProblemList &problems)
+{
+    problems.add(placeText(where.dialog, where.control, where.controlName, key) + ": " + what);
+}
+
+// The sections the items hold, in order. A count that is no whole number or runs past the
+// items leaves the rest unread, reported.
+std::vector<Section> sectionsOf(const std::vector<Item> &items, const Place &where,
+                                ProblemList &problems)
+{
+    std::vector<Section> sections;
+    std::size_t at = 0;
+    while (at < items.size()) {
+        const std::string &key = items[at].text;
+        const std::size_t left = items.size() - at - 1;
+        const auto count
+            = left == 0 ? std::nullopt : parseFileNumber(withoutBlanksAround(items[at + 1].text));
+        if (!count || *count < 0 || std::floor(*count) != *count
+            || *count > static_cast<double>(left - 1)) {
+            report(where, key,
+                   "the items after field 36 are not a section this program can read; they were "
+                   "not read.",
+                   problems);
+            break;
+        }
+        const auto size = static_cast<std::size_t>(*count);
+        sections.push_back({key, std::span<const Item>(items).subspan(at + 2, size)});
+        at += 2 + size;
+    }
+    return sections;
+}
+
+void reportUnknown(const Place &where, std::string_view key, ProblemList &problems)
+{
+    report(where, "additions",
+           quotedText(key) + " is not an addition this program reads; it was passed over.",
+           problems);
+}
+
+// One field's form from its three items; a value that cannot be taken leaves the field a screen
+// fraction, reported.
+void readFieldForm(std::span<const Item> three, const Place &where, ProblemList &problems,
+                   ControlRecord &record)
+{
+    const auto field = fieldOfWord(three[0].text);
+    const std::string &form = three[1].text;
+    if (!field || (form != kSafeZoneWord && form != kExpressionWord)) {
+        report(where, kFormsKey,
+               quotedText(three[0].text) + " " + quotedText(form)
+                   + " is not a field and form this program reads; it was passed over.",
+               problems);
+        return;
+    }
+    if (form == kExpressionWord) {
+        record.Forms.set(
+            *field, {PositionForm::Expression, 0, replacedAll(three[2].text, kQuoteEntity, "\"")});
+        return;
+    }
+    const auto value = parseFileNumber(withoutBlanksAround(three[2].text));
+    if (!value || std::fabs(*value) > 1e6) {
+        report(where, fieldWord(*field),
+               quotedText(three[2].text)
+                   + " is not a safe-zone fraction; the field keeps its screen value.",
+               problems);
+        return;
+    }
+    record.Forms.set(*field, {PositionForm::SafeZone, static_cast<float>(*value), {}});
+}
+
+} // namespace
+
+void writeFormsAddition(ItemWriter &out, const ControlRecord &record, const Place &where)
+{
+    if (record.Forms.allScreen())
+        return;
+    std::int16_t count = 0;
+    for (FormField field : kAllFormFields)
+        count = static_cast<std::int16_t>(
+            count + (record.Forms[field].form == PositionForm::Screen ? 0 : 3));
+    out.mark(kFormsKey);
+    out.number(count);
+    for (FormField field : kAllFormFields) {
+        const FieldForm &form = record.Forms[field];
+        if (form.form == PositionForm::Screen)
+            continue;
+        out.mark(fieldWord(field));
+        if (form.form == PositionForm::SafeZone) {
+            out.mark(kSafeZoneWord);
+            out.number(form.fraction);
+        } else {
+            out.mark(kExpressionWord);
+            const Place place {where.dialog, where.control, where.controlName, fieldWord(field)};
+            out.text(replacedAll(form.expression, "\"", kQuoteEntity), place);
+            if (form.expression.find(kQuoteEntity) != std::string::npos)
+                out.noteUnreadable(place);
+        }
+    }
+}
+
+void writeLayoutAddition(ItemWriter &out, DialogLayout layout)
+{
+    if (layout == DialogLayout::Screen)
+        return;
+    for (std::size_t field = kGridField + 1; field < kFieldCount; ++field)
+        out.mark("");
+    out.mark(kLayoutKey);
+    out.number(std::int16_t {1});
+    out.mark(kSafeZoneWord);
+}
+
+void readFormsAddition(const std::vector<Item> &items, const Place &where, ProblemList &problems,
+                       ControlRecord &record)
+{
+    for (const Section &section : sectionsOf(items, where, problems)) {
+        if (section.key != kFormsKey) {
+            reportUnknown(where, section.key, problems);
+            continue;
+        }
+        if (section.items.size() % 3 != 0)
+            report(where, kFormsKey,
+                   "its last field is cut short; the field keeps its screen value.", problems);
+        for (std::size_t at = 0; at + 3 <= section.items.size(); at += 3)
+            readFieldForm(section.items.subspan(at, 3), where, problems, record);
+    }
+}
+
+DialogLayout readLayoutAddition(const std::vector<Item> &items, const Place &where,
+                                ProblemList &problems)
+{
+    DialogLayout layout = DialogLayout::Screen;
+    for (const Section &section : sectionsOf(items, where, problems)) {
+        if (section.key != kLayoutKey) {
+            reportUnknown(where, section.key, problems);
+            continue;
+        }
+        if (section.items.size() == 1 && section.items[0].text == kSafeZoneWord)
+            layout = DialogLayout::SafeZone;
+        else
+            report(where, kLayoutKey,
+                   "is not a layout this program reads; new controls take the screen form.",
+                   problems);
+    }
+    return layout;
+}
+
+} // namespace kovrin

@@ -1,0 +1,28 @@
+#pragma once
+// The additions of a record after field 36 (design_fields.h): a control's position forms and a
+// dialog's layout, written after the definition's fields and read back from the items the
+// scanner kept there. A section that cannot be read is reported and loses nothing else.
+
+#include "model/control_record.h"
+#include "model/dialog.h"
+#include "model/problem_list.h"
+#include "persist/design_fields.h"
+#include "persist/item_reader.h"
+#include "persist/item_writer.h"
+
+#include <vector>
+
+namespace kovrin {
+
+// Nothing for a record of screen fractions only.
+void writeFormsAddition(ItemWriter &out, const ControlRecord &record, const design::Place &where);
+// Nothing for a dialog of the screen layout; otherwise the header's padding and its section.
+void writeLayoutAddition(ItemWriter &out, DialogLayout layout);
+
+// The forms of the items after field 36 into the record; its screen values stay as read.
+void readFormsAddition(const std::vector<Item> &items, const design::Place &where,
+                       ProblemList &problems, ControlRecord &record);
+DialogLayout readLayoutAddition(const std::vector<Item> &items, const design::Place &where,
+                                ProblemList &problems);
+
+} // namespace kovrin
