@@ -63,12 +63,18 @@ void ProblemsDock::refresh()
             item->setData(kTagRole, QString::fromStdString(dialog.cControls[*problem.control].Tag));
         m_list->addItem(item);
     }
+    // An empty list would not tell a set without problems from a list not yet filled.
+    if (problems.empty()) {
+        auto *none = new QListWidgetItem(QStringLiteral("No problems found."));
+        none->setFlags(Qt::NoItemFlags);
+        m_list->addItem(none);
+    }
     m_list->setUpdatesEnabled(true);
 }
 
 void ProblemsDock::goTo(const QListWidgetItem *item)
 {
-    if (!item)
+    if (!item || !item->data(kFrmIndexRole).isValid())
         return;
     const auto frmIndex = static_cast<std::int16_t>(item->data(kFrmIndexRole).toInt());
     DialogSubWindow *window = m_workspace.windowOf(frmIndex);
