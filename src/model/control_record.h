@@ -3,6 +3,7 @@
 // generated code emits. A plain value holder; range rules live in the editor.
 
 #include "model/colour_value.h"
+#include "model/shared_text.h"
 
 #include <cstddef>
 #include <cstdint>
@@ -21,7 +22,7 @@ struct ControlRecord
     ColourValue BackColor;
     std::string Font;
     float FontSize = 0;
-    std::string Text;
+    SharedText Text; // shared with the caption of the control drawn from it
     ColourValue ActiveColor;
     ColourValue SelectionColor;
     ColourValue SelectionBGColor;
