@@ -78,13 +78,22 @@ void ItemReader::decode(const ItemSpan &span, Item &item)
     item.dropped.clear();
     appendDecodedCp1252(item.dropped, span.dropped);
     item.text.clear();
+    const std::size_t decoded = decodedCp1252Size(span.text);
+    if (decoded == span.text.size()) {
+        // ASCII, the common case, reads as it stands.
+        if (span.quoted)
+            appendWithCrlfLineBreaks(item.text, span.text);
+        else
+            item.text.append(span.text);
+        return;
+    }
     if (span.quoted) {
         // Records hold line breaks as CRLF, as the file does; a lone CR or LF from a file edited
         // by hand becomes one too.
-        item.text.reserve(decodedCp1252Size(span.text) + crlfGrowth(span.text));
+        item.text.reserve(decoded + crlfGrowth(span.text));
         appendDecodedWithCrlfLineBreaks(item.text, span.text);
     } else {
-        item.text.reserve(decodedCp1252Size(span.text));
+        item.text.reserve(decoded);
         appendDecodedCp1252(item.text, span.text);
     }
 }

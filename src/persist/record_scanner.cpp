@@ -36,7 +36,7 @@ ScannedRecord *RecordScanner::next()
     while (!m_items.atEnd()) {
         if (m_olderFormat ? readOlderRecord() : readCurrentRecord()) {
             // The fields this record did not supply keep the values of the record before.
-            for (std::size_t field = 0; field < kFieldCount; ++field)
+            for (std::size_t field = 0; m_record.taken.any() && field < kFieldCount; ++field)
                 slotText(field);
             placeInDialog();
             return &m_record;
