@@ -4,7 +4,7 @@ namespace kovrin {
 
 using namespace design;
 
-std::optional<Place> DesignAssembler::add(const ScannedRecord &record)
+std::optional<Place> DesignAssembler::add(ScannedRecord &record)
 {
     const RecordSlots &slots = record.slots;
     const auto refused = [this](Status admitted) {
@@ -26,7 +26,7 @@ std::optional<Place> DesignAssembler::add(const ScannedRecord &record)
     if (refused(m_limits.admitControl(slots[CtrlType].text)))
         return std::nullopt;
     const std::size_t number = dialog.controls.size() + 1;
-    readControl(slots, m_how, dialog.name, number, m_design.problems,
+    readControl(record, m_how, dialog.name, number, m_design.problems,
                 dialog.controls.emplace_back());
     return Place {dialog.name, number, dialog.controls.back().Name, "record"};
 }
