@@ -127,13 +127,15 @@ public:
     }
 
     // Strings as their content, bare words and numbers as spelled once macros are expanded.
-    void readText(std::string_view name, std::string &field) const
+    template<typename Text> void readText(std::string_view name, Text &field) const
     {
         const ClassProperty *property = find(name);
         if (!property)
             return;
         if (property->value.kind == ClassValue::Kind::Array) {
-            report(*property, "a list where a text is needed; kept \"" + field + "\"");
+            report(*property,
+                   "a list where a text is needed; kept \""
+                       + static_cast<const std::string &>(field) + "\"");
             return;
         }
         field = property->value.text;

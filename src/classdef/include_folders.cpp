@@ -40,8 +40,21 @@ bool isUnder(const std::filesystem::path &file, const std::filesystem::path &fol
 
 } // namespace
 
+std::vector<std::filesystem::path>
+resolvedFolders(const std::vector<std::filesystem::path> &folders)
+{
+    std::vector<std::filesystem::path> resolved;
+    for (const auto &folder : folders) {
+        std::error_code error;
+        auto real = std::filesystem::canonical(folder, error);
+        if (!error)
+            resolved.push_back(std::move(real));
+    }
+    return resolved;
+}
+
 std::optional<std::string> includeRefusal(const std::filesystem::path &path,
-                                          const std::vector<std::filesystem::path> &folders,
+                                          const std::vector<std::filesystem::path> &resolved,
                                           std::string_view howToAdd)
 {
     std::error_code error;
@@ -52,11 +65,8 @@ std::optional<std::string> includeRefusal(const std::filesystem::path &path,
         return "is not read: " + pathText(path)
             + " is not a regular file (a folder, a device or a pipe); only files are included";
     const auto real = std::filesystem::canonical(path, error);
-    const bool inside = !error && std::ranges::any_of(folders, [&](const auto &folder) {
-        std::error_code folderError;
-        const auto realFolder = std::filesystem::canonical(folder, folderError);
-        return !folderError && isUnder(real, realFolder);
-    });
+    const bool inside = !error
+        && std::ranges::any_of(resolved, [&](const auto &folder) { return isUnder(real, folder); });
     if (inside)
         return std::nullopt;
     return "is not read: " + pathText(path)

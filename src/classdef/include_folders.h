@@ -19,10 +19,15 @@ struct IncludeFolders
     std::string howToAdd; // how a refused file's folder is allowed
 };
 
-// None when the path names a regular file under one of the folders, compared on paths with
-// every link resolved; else the one report, which goes on after the include's name.
+// The folders with every link resolved, as includeRefusal compares them: made once for all the
+// includes of an import. A folder that does not exist allows nothing and is left out.
+std::vector<std::filesystem::path>
+resolvedFolders(const std::vector<std::filesystem::path> &folders);
+
+// None when the path names a regular file under one of the resolved folders, compared on its
+// path with every link resolved; else the one report, which goes on after the include's name.
 std::optional<std::string> includeRefusal(const std::filesystem::path &path,
-                                          const std::vector<std::filesystem::path> &folders,
+                                          const std::vector<std::filesystem::path> &resolved,
                                           std::string_view howToAdd);
 
 } // namespace kovrin

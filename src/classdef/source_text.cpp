@@ -51,13 +51,15 @@ SourceLoader diskSourceLoader(const std::filesystem::path &mainFile, IncludeFold
     folders.folders.insert(folders.folders.begin(), std::filesystem::absolute(main).parent_path());
     SourceLoader loader;
     loader.folders = folders.folders;
-    loader.read = [main, folders = std::move(folders), read](const std::filesystem::path &path) {
+    loader.read = [main, allowed = resolvedFolders(folders.folders),
+                   howToAdd = std::move(folders.howToAdd),
+                   read](const std::filesystem::path &path) {
         using Bytes = Result<std::string>;
         std::error_code error;
         if (path == main) {
             if (!std::filesystem::is_regular_file(path, error))
                 return Bytes::failure("cannot be read (" + pathText(path) + " is not a file)");
-        } else if (const auto refusal = includeRefusal(path, folders.folders, folders.howToAdd)) {
+        } else if (const auto refusal = includeRefusal(path, allowed, howToAdd)) {
             return Bytes::failure(*refusal);
         }
         const auto size = std::filesystem::file_size(path, error);

@@ -36,8 +36,8 @@ struct SourceLoader
 };
 
 // The files on disk: the file imported when it is a regular file, an include only when it is a
-// regular file under that file's folder or one of the folders given. Each file read is added to
-// read, when one is given.
+// regular file under that file's folder or one of the folders given, whose links are resolved
+// once, when the loader is made. Each file read is added to read, when one is given.
 SourceLoader diskSourceLoader(const std::filesystem::path &mainFile, IncludeFolders folders,
                               FilesRead *read = nullptr);
 

@@ -3,7 +3,6 @@
 #include "cli/cli_load.h"
 #include "cli/exit_status.h"
 #include "codegen/generate_code.h"
-#include "model/code_page.h"
 #include "persist/file_io.h"
 
 #include <ostream>
@@ -23,22 +22,23 @@ int runGenerate(const CliRequest &request, const CommandIo &io)
         return kExitRefused;
     }
 
-    std::string text = generateCode(*set);
-    // The design is let go before the code is encoded: never design, code and bytes at once.
+    // Encoded as it is made: the code is never held whole as UTF-8 beside the design. Only the
+    // bytes written are taken from the room made, which counts a text's UTF-8.
+    EncodingSink code(request.encoding);
+    code.bytes().reserve(expectedSize(*set));
+    writeCode(*set, code);
     set.reset();
-    const EncodedText code = encodeCode(text, request.encoding);
-    text = std::string();
-    if (code.replaced)
+    if (code.replaced())
         io.say("characters the Windows-1252 code page cannot hold were written as \"?\"");
 
     if (request.output) {
-        if (const Status written = writeFileAtomically(*request.output, code.bytes); !written) {
+        if (const Status written = writeFileAtomically(*request.output, code.bytes()); !written) {
             io.say(written.message);
             return kExitFailed;
         }
         return kExitDone;
     }
-    io.out.write(code.bytes.data(), static_cast<std::streamsize>(code.bytes.size()));
+    io.out.write(code.bytes().data(), static_cast<std::streamsize>(code.bytes().size()));
     io.out.flush();
     if (!io.out) {
         io.say("the generated code could not be written to standard output");

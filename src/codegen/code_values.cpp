@@ -21,26 +21,27 @@ void crlfFrom(std::string &out, std::size_t start)
 
 } // namespace
 
-void appendNumber(std::string &out, float value)
+void appendNumber(CodeOut &out, float value)
 {
-    appendSingleText(out, value, '.');
+    appendSingleText(out.line(), value, '.');
 }
 
-void appendNumber(std::string &out, std::int16_t value)
+void appendNumber(CodeOut &out, std::int16_t value)
 {
     char digits[8];
     const auto end = std::to_chars(digits, digits + sizeof digits, value);
-    out.append(digits, end.ptr);
+    out += std::string_view(digits, end.ptr);
 }
 
-void appendStyle(std::string &out, std::string_view style)
+void appendStyle(CodeOut &out, std::string_view style)
 {
-    const std::size_t start = out.size();
-    appendReplacedDecimal(out, style, '.');
-    crlfFrom(out, start);
+    std::string &line = out.line();
+    const std::size_t start = line.size();
+    appendReplacedDecimal(line, style, '.');
+    crlfFrom(line, start);
 }
 
-void appendColourList(std::string &out, const ColourValue &colour)
+void appendColourList(CodeOut &out, const ColourValue &colour)
 {
     if (!colour) {
         out += "0, 0, 0, 0";
@@ -51,46 +52,37 @@ void appendColourList(std::string &out, const ColourValue &colour)
         if (!first)
             out += ", ";
         first = false;
-        const std::size_t start = out.size();
-        appendComponentText(out, component, '.');
+        std::string &line = out.line();
+        const std::size_t start = line.size();
+        appendComponentText(line, component, '.');
         if (std::holds_alternative<std::string>(component)) // a number has no line break
-            crlfFrom(out, start);
+            crlfFrom(line, start);
     }
 }
 
-void appendRawText(std::string &out, std::string_view text)
+void appendRawText(CodeOut &out, std::string_view text)
 {
-    appendWithCrlfLineBreaks(out, text);
+    out.appendText(text, false);
 }
 
-void appendActionText(std::string &out, std::string_view action)
+void appendActionText(CodeOut &out, std::string_view action)
 {
-    const std::size_t start = out.size();
-    appendRawText(out, action);
-    if (out.find('"', start) == std::string::npos)
-        return;
-    const std::string raw = out.substr(start);
-    out.resize(start);
-    for (char c : raw) {
-        out += c;
-        if (c == '"')
-            out += '"';
-    }
+    out.appendText(action, true);
 }
 
-void appendLine(std::string &out, std::initializer_list<std::string_view> pieces)
+void appendLine(CodeOut &out, std::initializer_list<std::string_view> pieces)
 {
     for (std::string_view piece : pieces)
         out += piece;
     endLine(out);
 }
 
-void endLine(std::string &out)
+void endLine(CodeOut &out)
 {
-    out += "\r\n";
+    out.endLine();
 }
 
-void appendFormValue(std::string &out, const ControlRecord &record, FormField field)
+void appendFormValue(CodeOut &out, const ControlRecord &record, FormField field)
 {
     const FieldForm &form = record.Forms[field];
     switch (form.form) {

@@ -1,38 +1,38 @@
 #pragma once
 // How record values become text in the generated code: numbers always with ".", colours as a
 // list of four, raw texts as held (only their line breaks made CRLF), and the one CRLF line end.
-// Each is appended to the code being built, so that no value makes a text of its own.
+// Each is appended to the code being made, so that no value makes a text of its own.
 
+#include "codegen/code_out.h"
 #include "model/colour_value.h"
 #include "model/control_record.h"
 
 #include <cstdint>
 #include <initializer_list>
-#include <string>
 #include <string_view>
 
 namespace kovrin {
 
 // A 32-bit field in its 7-digit text form with ".".
-void appendNumber(std::string &out, float value);
+void appendNumber(CodeOut &out, float value);
 // X, Y, Width, Height or FontSize in its form: a screen fraction as a number, a safe-zone one as
 // "F * safezoneW + safezoneX" and the like, an expression as written.
-void appendFormValue(std::string &out, const ControlRecord &record, FormField field);
+void appendFormValue(CodeOut &out, const ControlRecord &record, FormField field);
 // A 16-bit field as plain decimal digits.
-void appendNumber(std::string &out, std::int16_t value);
+void appendNumber(CodeOut &out, std::int16_t value);
 // The style text with every "." and "," made ".".
-void appendStyle(std::string &out, std::string_view style);
+void appendStyle(CodeOut &out, std::string_view style);
 
 // "r, g, b, a" with "." as separator; an unset colour reads as 0, 0, 0, 0.
-void appendColourList(std::string &out, const ColourValue &colour);
+void appendColourList(CodeOut &out, const ColourValue &colour);
 
 // A text inserted as held; a line break inside it is written CRLF like every other line end.
-void appendRawText(std::string &out, std::string_view text);
+void appendRawText(CodeOut &out, std::string_view text);
 // An action text to stand between double quotes: each double quote doubled.
-void appendActionText(std::string &out, std::string_view action);
+void appendActionText(CodeOut &out, std::string_view action);
 
 // Appends the pieces and then CRLF.
-void appendLine(std::string &out, std::initializer_list<std::string_view> pieces);
-void endLine(std::string &out);
+void appendLine(CodeOut &out, std::initializer_list<std::string_view> pieces);
+void endLine(CodeOut &out);
 
 } // namespace kovrin

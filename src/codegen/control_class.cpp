@@ -72,8 +72,7 @@ KindLayout layoutOf(ControlKind kind)
 
 // One line: head, the value, tail, CRLF.
 template<typename Value>
-void valueLine(std::string &out, std::string_view head, const Value &value,
-               std::string_view tail = {})
+void valueLine(CodeOut &out, std::string_view head, const Value &value, std::string_view tail = {})
 {
     out += head;
     if constexpr (std::is_same_v<Value, ColourValue>)
@@ -84,14 +83,14 @@ void valueLine(std::string &out, std::string_view head, const Value &value,
     endLine(out);
 }
 
-void formLine(std::string &out, std::string_view head, const ControlRecord &r, FormField field)
+void formLine(CodeOut &out, std::string_view head, const ControlRecord &r, FormField field)
 {
     out += head;
     appendFormValue(out, r, field);
     endLine(out);
 }
 
-void textLine(std::string &out, std::string_view head, std::string_view text)
+void textLine(CodeOut &out, std::string_view head, std::string_view text)
 {
     out += head;
     appendRawText(out, text);
@@ -99,7 +98,7 @@ void textLine(std::string &out, std::string_view head, std::string_view text)
     endLine(out);
 }
 
-void appendSection(std::string &out, Section section, const ControlRecord &r)
+void appendSection(CodeOut &out, Section section, const ControlRecord &r)
 {
     switch (section) {
     case LineSpacing:
@@ -147,7 +146,7 @@ void appendSection(std::string &out, Section section, const ControlRecord &r)
 }
 
 // A comment must stay on its line whatever the file put into the name or the kind.
-void appendOneLine(std::string &out, std::string_view text)
+void appendOneLine(CodeOut &out, std::string_view text)
 {
     for (char c : text)
         out += (c == '\r' || c == '\n') ? ' ' : c;
@@ -160,7 +159,7 @@ bool hasControlClass(const ControlRecord &record)
     return kindFromWord(record.CtrlType).has_value();
 }
 
-void appendControlClass(std::string &out, const ControlRecord &r)
+void appendControlClass(CodeOut &out, const ControlRecord &r)
 {
     const auto kind = kindFromWord(r.CtrlType);
     if (!kind) {
@@ -192,9 +191,12 @@ void appendControlClass(std::string &out, const ControlRecord &r)
 
 std::string controlClassText(const ControlRecord &record)
 {
-    std::string out;
+    std::string text;
+    TextSink sink(text);
+    CodeOut out(sink);
     appendControlClass(out, record);
-    return out;
+    out.flush();
+    return text;
 }
 
 } // namespace kovrin

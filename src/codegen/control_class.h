@@ -1,6 +1,7 @@
 #pragma once
 // The nested class of one control: a head, the sections its kind writes, and the closing line.
 
+#include "codegen/code_out.h"
 #include "model/control_record.h"
 
 #include <string>
@@ -12,7 +13,7 @@ bool hasControlClass(const ControlRecord &record);
 
 // The class text of a record of a known kind; for any other kind a comment line naming the
 // skipped control, so the dialog class stays well-formed.
-void appendControlClass(std::string &out, const ControlRecord &record);
+void appendControlClass(CodeOut &out, const ControlRecord &record);
 std::string controlClassText(const ControlRecord &record);
 
 } // namespace kovrin

@@ -11,7 +11,7 @@ bool isFrame(const ControlRecord &record)
     return record.CtrlType == "FRAME";
 }
 
-void appendBackgroundName(std::string &out, std::size_t position)
+void appendBackgroundName(CodeOut &out, std::size_t position)
 {
     out += "DLG_BACK";
     out += std::to_string(position);
@@ -27,7 +27,7 @@ const ControlRecord *firstFrameOf(const Dialog &dialog)
 }
 
 // The background list: the background class, then every frame.
-void appendBackgroundList(std::string &out, const Dialog &dialog, std::size_t position)
+void appendBackgroundList(CodeOut &out, const Dialog &dialog, std::size_t position)
 {
     bool first = true;
     for (const ControlRecord &record : dialog.cControls) {
@@ -42,7 +42,7 @@ void appendBackgroundList(std::string &out, const Dialog &dialog, std::size_t po
 }
 
 // The control list: every other control of a known kind.
-void appendControlList(std::string &out, const Dialog &dialog)
+void appendControlList(CodeOut &out, const Dialog &dialog)
 {
     bool first = true;
     for (const ControlRecord &record : dialog.cControls) {
@@ -55,7 +55,7 @@ void appendControlList(std::string &out, const Dialog &dialog)
     }
 }
 
-void appendBackgroundClass(std::string &out, const ControlRecord &frame, std::size_t position)
+void appendBackgroundClass(CodeOut &out, const ControlRecord &frame, std::size_t position)
 {
     endLine(out);
     out += "  class ";
@@ -82,7 +82,7 @@ void appendBackgroundClass(std::string &out, const ControlRecord &frame, std::si
 
 } // namespace
 
-void appendDialogClass(std::string &out, const Dialog &dialog, std::size_t position)
+void appendDialogClass(CodeOut &out, const Dialog &dialog, std::size_t position)
 {
     out += "class ";
     appendRawText(out, dialog.Tag);
@@ -106,9 +106,12 @@ void appendDialogClass(std::string &out, const Dialog &dialog, std::size_t posit
 
 std::string dialogClassText(const Dialog &dialog, std::size_t position)
 {
-    std::string out;
+    std::string text;
+    TextSink sink(text);
+    CodeOut out(sink);
     appendDialogClass(out, dialog, position);
-    return out;
+    out.flush();
+    return text;
 }
 
 } // namespace kovrin

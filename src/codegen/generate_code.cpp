@@ -5,9 +5,17 @@
 namespace kovrin {
 namespace {
 
-// Room for the whole code at once; a control's class takes some 300 bytes besides its texts.
+void appendDialogClasses(CodeOut &out, const DialogSet &set)
+{
+    for (std::size_t i = 0; i < set.count(); ++i)
+        appendDialogClass(out, set.dialog(i), i + 1);
+}
+
+} // namespace
+
 std::size_t expectedSize(const DialogSet &set)
 {
+    // A control's class takes some 300 bytes besides its texts.
     std::size_t bytes = 4096;
     for (const Dialog &dialog : set.cForms()) {
         bytes += 512;
@@ -17,29 +25,32 @@ std::size_t expectedSize(const DialogSet &set)
     return bytes;
 }
 
-void appendDialogClasses(std::string &out, const DialogSet &set)
-{
-    for (std::size_t i = 0; i < set.count(); ++i)
-        appendDialogClass(out, set.dialog(i), i + 1);
-}
-
-} // namespace
-
 std::string dialogClassesText(const DialogSet &set)
 {
-    std::string out;
-    out.reserve(expectedSize(set));
+    std::string text;
+    text.reserve(expectedSize(set));
+    TextSink sink(text);
+    CodeOut out(sink);
     appendDialogClasses(out, set);
-    return out;
+    out.flush();
+    return text;
 }
 
 std::string generateCode(const DialogSet &set)
 {
-    std::string out;
-    out.reserve(expectedSize(set));
+    std::string text;
+    text.reserve(expectedSize(set));
+    TextSink sink(text);
+    writeCode(set, sink);
+    return text;
+}
+
+void writeCode(const DialogSet &set, CodeSink &sink)
+{
+    CodeOut out(sink);
     appendPreamble(out);
     appendDialogClasses(out, set);
-    return out;
+    out.flush();
 }
 
 } // namespace kovrin

@@ -160,19 +160,22 @@ static_assert(std::size(kPreamble) == 128);
 
 } // namespace
 
-void appendPreamble(std::string &out)
+void appendPreamble(CodeOut &out)
 {
     for (const FixedLine &line : kPreamble) {
-        out.append(static_cast<std::size_t>(line.indent), ' ');
+        out.line().append(static_cast<std::size_t>(line.indent), ' ');
         appendLine(out, {line.text});
     }
 }
 
 std::string preambleText()
 {
-    std::string out;
+    std::string text;
+    TextSink sink(text);
+    CodeOut out(sink);
     appendPreamble(out);
-    return out;
+    out.flush();
+    return text;
 }
 
 } // namespace kovrin

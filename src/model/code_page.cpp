@@ -152,6 +152,21 @@ void appendDecodedCp1252(std::string &out, std::string_view bytes)
     }
 }
 
+std::size_t decodedCp1252Size(std::string_view bytes)
+{
+    std::size_t size = bytes.size();
+    std::size_t i = 0;
+    while (i < bytes.size()) {
+        i = asciiRun(bytes, i);
+        if (i == bytes.size())
+            break;
+        const auto b = static_cast<std::uint8_t>(bytes[i++]);
+        // Latin-1 takes two bytes; most of 0x80..0x9F stand for characters that take three.
+        size += b >= 0xA0 || kHighTable[b - 0x80] < 0x800 ? 1 : 2;
+    }
+    return size;
+}
+
 std::size_t findUndefinedCp1252(std::string_view bytes)
 {
     for (std::size_t i = 0; i < bytes.size(); ++i) {
@@ -184,13 +199,6 @@ std::optional<CodeEncoding> encodingOfWord(std::string_view word)
             return CodeEncoding::Windows1252;
     }
     return std::nullopt;
-}
-
-EncodedText encodeCode(std::string_view utf8, CodeEncoding encoding)
-{
-    if (encoding == CodeEncoding::Utf8)
-        return {std::string(utf8), false};
-    return encodeCp1252(utf8);
 }
 
 } // namespace kovrin

@@ -24,6 +24,8 @@ bool appendCp1252(std::string &out, std::string_view utf8);
 std::string decodeCp1252(std::string_view bytes);
 // The same, appended to out.
 void appendDecodedCp1252(std::string &out, std::string_view bytes);
+// How many bytes of UTF-8 those bytes decode to, so that room for them is made at once.
+std::size_t decodedCp1252Size(std::string_view bytes);
 
 // Where the first of those five undefined bytes (0x81, 0x8D, 0x8F, 0x90, 0x9D) stands; npos
 // when there is none. Text written by the program never holds one.
@@ -37,8 +39,6 @@ enum class CodeEncoding { Windows1252, Utf8 };
 std::string_view encodingWord(CodeEncoding encoding);
 // The word in any case, "cp1252" and "utf8" too; none for any other.
 std::optional<CodeEncoding> encodingOfWord(std::string_view word);
-// The program's UTF-8 text in the encoding; only Windows-1252 can replace a character.
-EncodedText encodeCode(std::string_view utf8, CodeEncoding encoding);
 
 // Whether a UTF-8 text can be written without replacement.
 bool fitsCp1252(std::string_view utf8);

@@ -4,6 +4,7 @@
 
 #include "model/colour_value.h"
 #include "model/control_forms.h"
+#include "model/shared_text.h"
 
 #include <cstddef>
 #include <cstdint>
@@ -26,7 +27,7 @@ struct ControlRecord
     std::string Font;
     // The forms of X, Y, Width, Height and FontSize beyond the screen fraction those hold.
     ControlForms Forms;
-    std::string Text;
+    SharedText Text; // shared with the caption of the control drawn from it
     ColourValue ActiveColor;
     ColourValue SelectionColor;
     ColourValue SelectionBGColor;

@@ -4,6 +4,7 @@
 
 #include "model/colour_value.h"
 #include "model/control_kind.h"
+#include "model/shared_text.h"
 #include "model/twip_rect.h"
 
 #include <cstdint>
@@ -31,7 +32,7 @@ struct DrawnControl
     double width = 0;
     double height = 0;
     bool visible = false;
-    std::string caption; // displayed text of TEXT and LINK, caption of BUTTON and FRAME
+    SharedText caption; // displayed text of TEXT and LINK, caption of BUTTON and FRAME
     std::optional<Rgb8> textColour; // unset: the kind's own default colour
     std::optional<Rgb8> backColour;
 

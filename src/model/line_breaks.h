@@ -2,6 +2,7 @@
 // Line breaks inside texts. The design file and the generated code both end every line with
 // CRLF, also inside a multi-line text, whichever break the text was typed or stored with.
 
+#include <cstddef>
 #include <string>
 #include <string_view>
 
@@ -11,6 +12,10 @@ namespace kovrin {
 std::string withCrlfLineBreaks(std::string_view text);
 // The same, appended to out.
 void appendWithCrlfLineBreaks(std::string &out, std::string_view text);
+// The same for Windows-1252 bytes, decoded to UTF-8 as they are appended.
+void appendDecodedWithCrlfLineBreaks(std::string &out, std::string_view bytes);
+// How many bytes making every line break CRLF adds: one for each lone CR or LF.
+std::size_t crlfGrowth(std::string_view text);
 
 // Calls eachLine with every run of the text between line breaks ("\r\n", a lone "\r" or a lone
 // "\n"), in order, and eachBreak once between two runs. The runs are views of the text: nothing

@@ -6,7 +6,7 @@ namespace kovrin {
 
 using namespace design;
 
-std::optional<Place> DesignAssembler::add(const ScannedRecord &record)
+std::optional<Place> DesignAssembler::add(ScannedRecord &record)
 {
     const RecordSlots &slots = record.slots;
     const auto refused = [this](Status admitted) {
@@ -32,7 +32,7 @@ std::optional<Place> DesignAssembler::add(const ScannedRecord &record)
         return std::nullopt;
     const std::size_t number = dialog.controls.size() + 1;
     ControlRecord &control = dialog.controls.emplace_back();
-    readControl(slots, m_how, dialog.name, number, m_design.problems, control);
+    readControl(record, m_how, dialog.name, number, m_design.problems, control);
     const Place place {dialog.name, number, control.Name, "record"};
     if (!record.additions.empty())
         readFormsAddition(record.additions, place, m_design.problems, control);

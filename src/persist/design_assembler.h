@@ -24,7 +24,8 @@ public:
     // Adds one record; returns where it landed, for reports about the record as a whole (valid
     // until the next record is added), or none when the record was refused: the design's
     // refusal then says why.
-    std::optional<design::Place> add(const ScannedRecord &record);
+    // A control's texts are taken from the record (ScannedRecord::takeText).
+    std::optional<design::Place> add(ScannedRecord &record);
 
 private:
     LoadedDesign &m_design;

@@ -1,6 +1,5 @@
 #include "persist/design_reader.h"
 
-#include "model/code_page.h"
 #include "model/message_text.h"
 #include "persist/design_assembler.h"
 #include "persist/design_recognition.h"
@@ -39,7 +38,7 @@ LoadedDesign parseScanned(RecordScanner &records, char separator, bool &shown)
     LoadedDesign design;
     design.olderFormat = records.olderFormat();
     DesignAssembler assembler(design, FieldReading {separator, design.olderFormat});
-    while (const ScannedRecord *record = records.next()) {
+    while (ScannedRecord *record = records.next()) {
         shown = shown || showsDesign(*record);
         const auto place = assembler.add(*record);
         if (!place)
@@ -56,13 +55,11 @@ LoadedDesign parseScanned(RecordScanner &records, char separator, bool &shown)
     return design;
 }
 
-// The decoded text of a file whose bytes can be a design's; refused when it is neither an empty
-// design nor holds a record that shows one.
-Result<LoadedDesign> readDecoded(std::string text, const std::filesystem::path &path,
-                                 char separator)
+// The records of a file whose bytes can be a design's; refused when it is neither an empty design
+// nor holds a record that shows one.
+Result<LoadedDesign> readScanned(RecordScanner &records, bool empty,
+                                 const std::filesystem::path &path, char separator)
 {
-    const bool empty = holdsEmptyDesign(text);
-    RecordScanner records(RecordScanner::Decoded {std::move(text)});
     bool shown = false;
     LoadedDesign design = parseScanned(records, separator, shown);
     if (!shown && !empty)
@@ -92,9 +89,9 @@ Result<LoadedDesign> readDesign(std::string &&bytes, const std::filesystem::path
 {
     if (const auto reason = undecodableReason(bytes))
         return Result<LoadedDesign>::failure(notADesignFile(path, *reason));
-    std::string text = decodeCp1252(bytes);
-    std::string().swap(bytes);
-    return readDecoded(std::move(text), path, separator);
+    const bool empty = holdsEmptyDesign(bytes);
+    RecordScanner records(RecordScanner::Owned {std::move(bytes)});
+    return readScanned(records, empty, path, separator);
 }
 
 Result<LoadedDesign> readDesign(std::string_view bytes, const std::filesystem::path &path,
@@ -102,7 +99,8 @@ Result<LoadedDesign> readDesign(std::string_view bytes, const std::filesystem::p
 {
     if (const auto reason = undecodableReason(bytes))
         return Result<LoadedDesign>::failure(notADesignFile(path, *reason));
-    return readDecoded(decodeCp1252(bytes), path, separator);
+    RecordScanner records(bytes);
+    return readScanned(records, holdsEmptyDesign(bytes), path, separator);
 }
 
 } // namespace kovrin

@@ -44,8 +44,9 @@ Result<LoadedDesign> readDesign(const std::filesystem::path &path, char separato
 // The same for the bytes of the file at path, already read.
 Result<LoadedDesign> readDesign(std::string_view bytes, const std::filesystem::path &path,
                                 char separator);
-// The same, taking the bytes over: they go as soon as they are decoded, before any record is
-// read, so a design is never held as bytes, text and records at once.
+// The same, taking the bytes over: each item is decoded only as it becomes a record's value and
+// moved into it, and the bytes go once the last record is read, so a design is held as its bytes
+// and its records, never also as a decoded copy.
 Result<LoadedDesign> readDesign(std::string &&bytes, const std::filesystem::path &path,
                                 char separator);
 

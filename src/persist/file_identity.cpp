@@ -27,7 +27,8 @@ std::optional<FileIdentity> fileIdentityOf(const std::filesystem::path &path)
     if (!known)
         return std::nullopt;
     return FileIdentity {info.dwVolumeSerialNumber,
-                         (std::uint64_t(info.nFileIndexHigh) << 32) | info.nFileIndexLow};
+                         (std::uint64_t(info.nFileIndexHigh) << 32) | info.nFileIndexLow,
+                         info.nNumberOfLinks};
 #else
     struct stat info
     {
@@ -35,7 +36,8 @@ std::optional<FileIdentity> fileIdentityOf(const std::filesystem::path &path)
     if (::stat(path.c_str(), &info) != 0)
         return std::nullopt;
     return FileIdentity {static_cast<std::uint64_t>(info.st_dev),
-                         static_cast<std::uint64_t>(info.st_ino)};
+                         static_cast<std::uint64_t>(info.st_ino),
+                         static_cast<std::uint64_t>(info.st_nlink)};
 #endif
 }
 

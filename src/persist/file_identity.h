@@ -6,7 +6,6 @@
 
 #include "model/status.h"
 
-#include <compare>
 #include <cstdint>
 #include <filesystem>
 #include <optional>
@@ -19,7 +18,13 @@ struct FileIdentity
 {
     std::uint64_t volume = 0;
     std::uint64_t file = 0;
-    auto operator<=>(const FileIdentity &) const = default;
+    // How many names the file has; a save keeps them all by writing such a file in place.
+    std::uint64_t links = 1;
+    // The same file, whatever names it gained or lost since.
+    bool operator==(const FileIdentity &other) const
+    {
+        return volume == other.volume && file == other.file;
+    }
 };
 
 // None when the path names no existing file; a link is followed.

@@ -1,8 +1,10 @@
 // How a save replaces a file, and the one place that calls the platform for it. The rules are
 // told in file_io.h; the POSIX and the Windows calls differ only in the steps below them:
-// telling a stream from a file, writing to a stream, replacing a regular file, counting a file's
-// names, writing a file in place and telling whether a process still runs.
+// telling a stream from a file, writing to a stream, replacing a regular file, writing a file in
+// place and telling whether a process still runs.
+#include "persist/file_identity.h"
 #include "persist/file_io.h"
+#include "persist/temporary_name.h"
 
 #include "model/message_text.h"
 
@@ -54,67 +56,6 @@ Result<fs::path> linkTarget(const fs::path &path)
         at = next.is_absolute() ? next : at.parent_path() / next;
     }
     return Result<fs::path>::failure(fileProblem(path, "too many links in a row"));
-}
-
-unsigned long processId();
-
-// Whether a unit of a name's native text continues a character begun before it, so a name is
-// never cut inside a character.
-template<typename Char> bool continuesCharacter(Char unit)
-{
-    if constexpr (sizeof(Char) == 1)
-        return (static_cast<unsigned char>(unit) & 0xC0) == 0x80;
-    else
-        return unit >= 0xDC00 && unit <= 0xDFFF;
-}
-
-// ".NAME.PID.1a2b3c4d.tmp" beside the target (ending ".old" for the copy a save in place keeps):
-// hidden where a leading dot hides, never the name of a design file, telling which process made
-// it; NAME is shortened so the whole keeps within the name limit.
-fs::path temporaryName(const fs::path &target, std::mt19937 &random, const char *ending = ".tmp")
-{
-    static constexpr char kDigits[] = "0123456789abcdef";
-    std::string tail = "." + std::to_string(processId()) + ".";
-    for (std::uint32_t n = random(), i = 0; i < 8; ++i, n >>= 4)
-        tail += kDigits[n & 0xF];
-    tail += ending;
-    fs::path::string_type name = target.filename().native();
-    std::size_t keep = std::min(name.size(), kLongestFileName - 1 - tail.size());
-    while (keep > 0 && keep < name.size() && continuesCharacter(name[keep]))
-        --keep;
-    name.resize(keep);
-    fs::path temporary(fs::path::string_type(1, '.') + name);
-    temporary += tail;
-    return target.parent_path() / temporary;
-}
-
-// The process that made a temporary file, from its name; none for any other name.
-std::optional<unsigned long> temporaryOwner(const fs::path &file)
-{
-    std::u8string text;
-    try {
-        text = file.filename().u8string();
-    } catch (const std::exception &) {
-        return std::nullopt; // a name that is no Unicode is no temporary of ours
-    }
-    const std::string_view name(reinterpret_cast<const char *>(text.data()), text.size());
-    constexpr std::string_view kEnding = ".tmp";
-    constexpr std::size_t kRandom = 8;
-    if (name.size() < 1 + kEnding.size() + kRandom + 3 || name.front() != '.'
-        || !name.ends_with(kEnding))
-        return std::nullopt;
-    std::string_view rest = name.substr(0, name.size() - kEnding.size() - kRandom);
-    if (rest.back() != '.'
-        || name.substr(rest.size(), kRandom).find_first_not_of("0123456789abcdef")
-            != std::string_view::npos)
-        return std::nullopt;
-    rest.remove_suffix(1);
-    const std::size_t dot = rest.find_last_of('.');
-    const std::string_view digits = rest.substr(dot + 1);
-    if (dot == 0 || dot == std::string_view::npos || digits.empty() || digits.size() > 9
-        || digits.find_first_not_of("0123456789") != std::string_view::npos)
-        return std::nullopt;
-    return std::stoul(std::string(digits));
 }
 
 // No write permission for anyone: a rename would still replace the file, so it is refused here.
@@ -200,19 +141,6 @@ bool processRunning(unsigned long id)
     return running;
 }
 
-std::uint64_t linkCount(const fs::path &target)
-{
-    const HANDLE handle
-        = CreateFileW(target.c_str(), 0, FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE,
-                      nullptr, OPEN_EXISTING, FILE_FLAG_BACKUP_SEMANTICS, nullptr);
-    if (handle == INVALID_HANDLE_VALUE)
-        return 1;
-    BY_HANDLE_FILE_INFORMATION info {};
-    const bool known = GetFileInformationByHandle(handle, &info);
-    CloseHandle(handle);
-    return known ? info.nNumberOfLinks : 1;
-}
-
 Status overwrite(const fs::path &target, const fs::path &shown, std::string_view bytes)
 {
     return writeStream(target, shown, bytes, true);
@@ -227,7 +155,7 @@ Status replaceRegular(const fs::path &target, const fs::path &shown, std::string
     fs::path temporary;
     HANDLE handle = INVALID_HANDLE_VALUE;
     for (int i = 0; i < kTemporaryAttempts && handle == INVALID_HANDLE_VALUE; ++i) {
-        temporary = temporaryName(target, random);
+        temporary = temporaryName(target, processId(), random());
         handle = CreateFileW(temporary.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_NEW,
                              FILE_ATTRIBUTE_NORMAL, nullptr);
         if (handle == INVALID_HANDLE_VALUE && GetLastError() != ERROR_FILE_EXISTS)
@@ -443,14 +371,6 @@ bool processRunning(unsigned long id)
     return ::kill(static_cast<pid_t>(id), 0) == 0 || errno == EPERM;
 }
 
-std::uint64_t linkCount(const fs::path &target)
-{
-    struct stat info
-    {
-    };
-    return ::stat(target.c_str(), &info) == 0 ? info.st_nlink : 1;
-}
-
 // From the first byte on, cut to the new size, flushed to disk.
 Status overwrite(const fs::path &target, const fs::path &shown, std::string_view bytes)
 {
@@ -494,7 +414,7 @@ Status replaceRegular(const fs::path &target, const fs::path &shown, std::string
     TemporaryFile guard;
     int fd = -1;
     for (int i = 0; i < kTemporaryAttempts && fd < 0; ++i) {
-        temporary = temporaryName(target, random);
+        temporary = temporaryName(target, processId(), random());
         fd = guard.create(temporary, mode);
         if (fd < 0 && errno != EEXIST)
             break;
@@ -530,7 +450,7 @@ Status writeInPlace(const fs::path &target, const fs::path &shown, std::string_v
     if (!old)
         return Status::failure(old.message);
     std::mt19937 random(std::random_device {}());
-    const fs::path copy = temporaryName(target, random, ".old");
+    const fs::path copy = temporaryName(target, processId(), random(), kKeptCopyEnding);
     if (Status kept = replaceRegular(copy, shown, *old, false, true); !kept)
         return Status::failure(kept.message + "; the file was left as it was");
     std::error_code ignored;
@@ -578,7 +498,7 @@ Status writeFileAtomically(const fs::path &path, std::string_view bytes)
     case fs::file_type::regular:
         if (!mayWrite(*target, status))
             return Status::failure(fileProblem(path, "the file is read-only"));
-        if (linkCount(*target) > 1)
+        if (const auto identity = fileIdentityOf(*target); identity && identity->links > 1)
             return writeInPlace(*target, path, bytes);
         return replaceRegular(*target, path, bytes, true);
     case fs::file_type::directory:

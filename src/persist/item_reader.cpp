@@ -1,5 +1,6 @@
 #include "persist/item_reader.h"
 
+#include "model/code_page.h"
 #include "model/line_breaks.h"
 
 namespace kovrin {
@@ -65,20 +66,36 @@ ItemSpan ItemReader::peek() const
 
 void ItemReader::take(const ItemSpan &span, Item &item)
 {
+    decode(span, item);
+    skip(span);
+}
+
+void ItemReader::decode(const ItemSpan &span, Item &item)
+{
     item.quoted = span.quoted;
     item.unclosed = span.unclosed;
     // Cleared and appended: for short texts far cheaper than assigning through a replace.
     item.dropped.clear();
-    item.dropped.append(span.dropped);
+    appendDecodedCp1252(item.dropped, span.dropped);
     item.text.clear();
+    const std::size_t decoded = decodedCp1252Size(span.text);
+    if (decoded == span.text.size()) {
+        // ASCII, the common case, reads as it stands.
+        if (span.quoted)
+            appendWithCrlfLineBreaks(item.text, span.text);
+        else
+            item.text.append(span.text);
+        return;
+    }
     if (span.quoted) {
         // Records hold line breaks as CRLF, as the file does; a lone CR or LF from a file edited
         // by hand becomes one too.
-        appendWithCrlfLineBreaks(item.text, span.text);
+        item.text.reserve(decoded + crlfGrowth(span.text));
+        appendDecodedWithCrlfLineBreaks(item.text, span.text);
     } else {
-        item.text.append(span.text);
+        item.text.reserve(decoded);
+        appendDecodedCp1252(item.text, span.text);
     }
-    skip(span);
 }
 
 std::size_t ItemReader::itemEnd(std::size_t from) const

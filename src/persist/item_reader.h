@@ -1,9 +1,10 @@
 #pragma once
-// Splits the text of a design file into items. Items end at a line end or at a comma outside
-// quotes; blanks before an item are skipped. An item that opens with a double quote is a text
-// item running to the next double quote, across line ends, and whatever follows its closing
-// quote up to the next comma or line end is skipped; the item keeps note of what was dropped, so
-// that a text cut short can be told. An empty line is an empty item.
+// Splits the bytes of a design file (Windows-1252) into items, decoding each to UTF-8 only as it
+// is taken; the separators are ASCII, which reads the same in both. Items end at a line end or at a
+// comma outside quotes; blanks before an item are skipped. An item that opens with a double quote
+// is a text item running to the next double quote, across line ends, and whatever follows its
+// closing quote up to the next comma or line end is skipped; the item keeps note of what was
+// dropped, so that a text cut short can be told. An empty line is an empty item.
 
 #include <cstddef>
 #include <string>
@@ -17,7 +18,7 @@ std::string_view withoutBlanksAround(std::string_view text);
 
 struct Item
 {
-    std::string text; // line breaks inside a text item are CRLF
+    std::string text; // UTF-8; line breaks inside a text item are CRLF
     bool quoted = false;
     // A text item only: the non-blank characters dropped between its closing quote and the end of
     // the item (a double quote inside a text ends it early), and whether it ran to the end of the
@@ -29,7 +30,8 @@ struct Item
 // Where the next item stands, found without copying any of it.
 struct ItemSpan
 {
-    std::string_view text; // as it stands: a text item's line breaks are not made CRLF yet
+    // The bytes as they stand: not decoded, and a text item's line breaks not made CRLF yet.
+    std::string_view text;
     std::string_view dropped;
     bool quoted = false;
     bool unclosed = false;
@@ -39,8 +41,8 @@ struct ItemSpan
 class ItemReader
 {
 public:
-    explicit ItemReader(std::string_view text)
-        : m_text(text)
+    explicit ItemReader(std::string_view bytes)
+        : m_text(bytes)
     {
     }
 
@@ -52,9 +54,13 @@ public:
 
     // The next item found but not taken, so a caller can look before it copies.
     ItemSpan peek() const;
-    // Past a found item, copying it into `item` or not.
+    // Past a found item, decoding it into `item` or not.
     void take(const ItemSpan &span, Item &item);
     void skip(const ItemSpan &span) { m_pos = span.next; }
+
+    // A found item decoded into `item`, whose texts are overwritten; the reading stays where it
+    // is. Its room is made at once, so a long text is never held twice while it grows.
+    static void decode(const ItemSpan &span, Item &item);
 
 private:
     std::size_t itemEnd(std::size_t from) const; // the next comma or line end

@@ -129,9 +129,9 @@ std::string replacedAll(std::string text, std::string_view what, std::string_vie
     return text;
 }
 
-std::string readAction(const std::string &stored, bool olderFormat)
+std::string readAction(std::string stored, bool olderFormat)
 {
-    std::string action = replacedAll(stored, kQuoteEntity, "\"");
+    std::string action = replacedAll(std::move(stored), kQuoteEntity, "\"");
     // The current format keeps every quote as "&quot", so a doubled quote there is a real empty
     // string of the script; only the older format doubled its quotes.
     if (olderFormat)
@@ -164,25 +164,25 @@ float readGridSize(const RecordSlots &slots, std::string_view dialog, ProblemLis
     return step;
 }
 
-void readControl(const RecordSlots &slots, const FieldReading &how, std::string_view dialog,
+void readControl(ScannedRecord &scanned, const FieldReading &how, std::string_view dialog,
                  std::size_t number, ProblemList &problems, ControlRecord &r)
 {
-    const SlotReader in(slots, dialog, number, slots[Name].text, problems);
-    r.CtrlType = in.text(CtrlType);
-    r.Name = in.text(Name);
+    r.Name = scanned.takeText(Name);
+    const SlotReader in(scanned.slots, dialog, number, r.Name, problems);
+    r.CtrlType = scanned.takeText(CtrlType);
     r.IDC = in.integer(IDC);
     r.Width = in.single(Width);
     r.Height = in.single(Height);
-    r.Style = in.text(Style);
+    r.Style = scanned.takeText(Style);
     in.colour(ForeColor, how.separator, r.ForeColor);
     in.colour(BackColor, how.separator, r.BackColor);
-    r.Font = in.text(Font);
+    r.Font = scanned.takeText(Font);
     r.FontSize = in.single(FontSize);
-    r.Text = in.text(Text);
+    r.Text = scanned.takeText(Text);
     in.colour(ActiveColor, how.separator, r.ActiveColor);
     in.colour(SelectionColor, how.separator, r.SelectionColor);
     in.colour(SelectionBGColor, how.separator, r.SelectionBGColor);
-    r.Action = readAction(in.text(Action), how.olderFormat);
+    r.Action = readAction(scanned.takeText(Action), how.olderFormat);
     r.Enter = in.integer(Enter);
     r.RowHeight = in.single(RowHeight);
     r.WholeHeight = in.single(WholeHeight);

@@ -22,8 +22,9 @@ struct FieldReading
 float readGridSize(const RecordSlots &slots, std::string_view dialog, ProblemList &problems);
 
 // A control record from fields 1..36, filled into a fresh record where it is to be kept; its Tag
-// is left empty. `number` is its 1-based place in the dialog, for reports.
-void readControl(const RecordSlots &slots, const FieldReading &how, std::string_view dialog,
+// is left empty. `number` is its 1-based place in the dialog, for reports. The texts the record
+// keeps are taken from the scanned record, not copied.
+void readControl(ScannedRecord &scanned, const FieldReading &how, std::string_view dialog,
                  std::size_t number, ProblemList &problems, ControlRecord &record);
 
 } // namespace kovrin

@@ -1,21 +1,20 @@
 #include "persist/record_scanner.h"
 
-#include "model/code_page.h"
-
 namespace kovrin {
 
 using namespace design;
 
 RecordScanner::RecordScanner(std::string_view bytes)
-    : m_text(decodeCp1252(bytes))
-    , m_items(m_text)
+    : m_bytes(bytes)
+    , m_items(m_bytes)
 {
     readFormat();
 }
 
-RecordScanner::RecordScanner(Decoded decoded)
-    : m_text(std::move(decoded.text))
-    , m_items(m_text)
+RecordScanner::RecordScanner(Owned owned)
+    : m_owned(std::move(owned.bytes))
+    , m_bytes(m_owned)
+    , m_items(m_bytes)
 {
     readFormat();
 }
@@ -28,14 +27,17 @@ void RecordScanner::readFormat()
     // item is already data.
     if (m_items.next().text.find('.') == std::string::npos) {
         m_olderFormat = true;
-        m_items = ItemReader(m_text);
+        m_items = ItemReader(m_bytes);
     }
 }
 
-const ScannedRecord *RecordScanner::next()
+ScannedRecord *RecordScanner::next()
 {
     while (!m_items.atEnd()) {
         if (m_olderFormat ? readOlderRecord() : readCurrentRecord()) {
+            // The fields this record did not supply keep the values of the record before.
+            for (std::size_t field = 0; m_record.taken.any() && field < kFieldCount; ++field)
+                slotText(field);
             placeInDialog();
             return &m_record;
         }
@@ -50,7 +52,6 @@ const ScannedRecord *RecordScanner::next()
 // name: it is not taken.
 bool RecordScanner::readCurrentRecord()
 {
-    RecordSlots &slots = m_record.slots;
     m_record.supplied = 0;
     m_record.additions.clear();
     bool filled = false;
@@ -63,16 +64,16 @@ bool RecordScanner::readCurrentRecord()
             break;
         }
         const bool holdsMore = item.quoted || !item.text.empty();
-        if (item.next >= m_text.size()) {
+        if (item.next >= m_bytes.size()) {
             m_items.skip(item);
             if (filled || holdsMore)
                 m_endsInsideRecord
-                    = ScannedPlace {slots[DialogName].text, slots[Name].text, field, item.unclosed};
+                    = ScannedPlace {slotText(DialogName), slotText(Name), field, item.unclosed};
             break;
         }
         if (field < kFieldCount) {
             filled = filled || holdsMore;
-            m_items.take(item, slots[field]);
+            store(item, field);
             m_record.supplied = field + 1;
         } else {
             m_items.take(item, m_record.additions.emplace_back());
@@ -89,12 +90,29 @@ bool RecordScanner::readOlderRecord()
     bool onlyBlank = true;
     std::size_t field = 0;
     for (; field < kOlderFieldCount && !m_items.atEnd(); ++field) {
-        m_items.next(slots[field]);
+        store(m_items.peek(), field);
         onlyBlank = onlyBlank && slots[field].text.empty();
     }
     slots[LineSpacing] = Item {"0", false, {}, false};
+    m_record.taken.reset(LineSpacing);
     m_record.supplied = field;
     return field == kOlderFieldCount || !onlyBlank;
+}
+
+void RecordScanner::store(const ItemSpan &item, std::size_t field)
+{
+    m_items.take(item, m_record.slots[field]);
+    m_stored[field] = item;
+    m_record.taken.reset(field);
+}
+
+const std::string &RecordScanner::slotText(std::size_t field)
+{
+    if (m_record.taken.test(field)) {
+        ItemReader::decode(m_stored[field], m_record.slots[field]);
+        m_record.taken.reset(field);
+    }
+    return m_record.slots[field].text;
 }
 
 void RecordScanner::placeInDialog()

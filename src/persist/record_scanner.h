@@ -7,10 +7,12 @@
 #include "persist/item_reader.h"
 
 #include <array>
+#include <bitset>
 #include <cstddef>
 #include <optional>
 #include <string>
 #include <string_view>
+#include <utility>
 #include <vector>
 
 namespace kovrin {
@@ -20,7 +22,16 @@ using RecordSlots = std::array<Item, design::kFieldCount>;
 
 struct ScannedRecord
 {
+    // A field's text moved out, for a record that keeps it: the scanner decodes it again from the
+    // file should a later record not supply that field, so the text is never held twice.
+    std::string takeText(std::size_t field)
+    {
+        taken.set(field);
+        return std::exchange(slots[field].text, {});
+    }
+
     RecordSlots slots {};
+    std::bitset<design::kFieldCount> taken; // slots whose text was moved out
     std::size_t supplied = 0; // fields 0 .. supplied - 1 came from this record itself
     // The items after the last field (record_additions.h); this record's own, never kept over.
     std::vector<Item> additions;
@@ -42,22 +53,23 @@ struct ScannedPlace
 class RecordScanner
 {
 public:
-    // bytes: the whole file, Windows-1252.
+    // bytes: the whole file, Windows-1252, kept until the scanner goes.
     explicit RecordScanner(std::string_view bytes);
-    // The whole file already decoded to UTF-8, taken over rather than copied.
-    struct Decoded
+    // The same bytes taken over rather than copied; they go with the scanner.
+    struct Owned
     {
-        std::string text;
+        std::string bytes;
     };
-    explicit RecordScanner(Decoded decoded);
+    explicit RecordScanner(Owned owned);
     RecordScanner(const RecordScanner &) = delete;
     RecordScanner &operator=(const RecordScanner &) = delete;
 
     bool olderFormat() const { return m_olderFormat; }
 
-    // The next record the reader takes, or null at the end of the file. Valid until the next call.
-    // A record of blank lines only is passed over.
-    const ScannedRecord *next();
+    // The next record the reader takes, or null at the end of the file. Valid until the next call,
+    // and its texts may be taken (ScannedRecord::takeText) until then. A record of blank lines
+    // only is passed over.
+    ScannedRecord *next();
 
     // Current format: the file ends before the end mark of a record that holds more than blank
     // lines, and the item it ends on is not stored. Known once next() gave null.
@@ -68,8 +80,12 @@ private:
     bool readCurrentRecord();
     bool readOlderRecord();
     void placeInDialog();
+    void store(const ItemSpan &item, std::size_t field);
+    const std::string &slotText(std::size_t field); // decoded again if it was taken
 
-    std::string m_text;
+    std::string m_owned;
+    std::string_view m_bytes;
+    std::array<ItemSpan, design::kFieldCount> m_stored {}; // where each slot's item stands
     ItemReader m_items;
     bool m_olderFormat = false;
     ScannedRecord m_record;

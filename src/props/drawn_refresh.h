@@ -25,7 +25,7 @@ struct EditorLook
 {
     std::string widthText; // the fields as typed (a lone "-" counts as 0)
     std::string heightText;
-    std::string caption; // the record's Text as written
+    SharedText caption; // the record's Text as written
     Rgb8 foreSample;
     Rgb8 backSample;
 };

@@ -78,7 +78,8 @@ ControlRecord savedRecord(const ControlRecord &current, const EditorFields &open
         && *now.font < kFontNames.size())
         r.Font = std::string(kFontNames[*now.font]);
     r.FontSize = numberOf(now.fontSize, opened.fontSize, current.FontSize);
-    r.Text = textOf(now.text, opened.text, current.Text);
+    if (now.text != opened.text)
+        r.Text = withCrlfLineBreaks(now.text); // unchanged, it stays shared with the caption
     for (ColourGroup group : kColourGroups) {
         const std::size_t g = groupIndex(group);
         recordColour(r, group)

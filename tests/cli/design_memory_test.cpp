@@ -62,14 +62,14 @@ void manyControls(DesignFile &file)
     }
 }
 
-// One text of 32 MB, quoted or running bare to the end of its line.
-void hugeField(DesignFile &file, bool quoted)
+// One text of 32 MB (or as many as asked), quoted or running bare to the end of its line.
+void hugeField(DesignFile &file, bool quoted, char byte = 'x', int megabytes = 32)
 {
     file.header("\"D\"");
-    const std::string piece(kMegabyte, 'x');
+    const std::string piece(kMegabyte, byte);
     file << "\"D\",\"c\",1,0.1,0.05,\"ST\",0.5,0.5,0.5,1,0.5,0.5,0.5,1,\"Tahoma\",0.02,"
          << (quoted ? "\"" : "");
-    for (int i = 0; i < 32; ++i)
+    for (int i = 0; i < megabytes; ++i)
         file << piece;
     file << (quoted ? "\"" : "") << ",1,1,1,1,1,1,1,1,1,1,1,1,\"\",0,0,0,\"BUTTON\",0.1,0.1,0\r\n"
          << "\"###\"\r\n";
@@ -116,6 +116,10 @@ const std::map<std::string, Writer> &inputs()
         {"long_line",
          [](DesignFile &f) {
              hugeField(f, false);
+         }},
+        {"high_text",
+         [](DesignFile &f) {
+             hugeField(f, true, '\x80', 40); // each byte three of UTF-8 in memory
          }},
         {"tiny_records", tinyRecords},
         {"many_problems", manyProblems},
@@ -168,8 +172,10 @@ INSTANTIATE_TEST_SUITE_P(
     testing::Values(Row {"check", "many_controls"}, Row {"convert", "many_controls"},
                     Row {"generate", "many_controls"}, Row {"check", "huge_text"},
                     Row {"convert", "huge_text"}, Row {"generate", "long_line"},
-                    Row {"check", "tiny_records"}, Row {"check", "many_problems"},
-                    Row {"convert", "many_problems"}, Row {"check", "cut_texts"}),
+                    Row {"check", "high_text"}, Row {"convert", "high_text"},
+                    Row {"generate", "high_text"}, Row {"check", "tiny_records"},
+                    Row {"check", "many_problems"}, Row {"convert", "many_problems"},
+                    Row {"check", "cut_texts"}),
     [](const testing::TestParamInfo<Row> &row) {
         return row.param.command + "_" + row.param.input;
     });

@@ -2,8 +2,10 @@
 // golden files (the worked example and the shipped examples); these are the cases they miss.
 #include "codegen/control_class.h"
 #include "codegen/generate_code.h"
+#include "model/code_page.h"
 #include "model/creation_defaults.h"
 #include "model/dialog_set.h"
+#include "model/line_breaks.h"
 
 #include <gtest/gtest.h>
 
@@ -136,4 +138,37 @@ TEST(ControlClass, PositionFormsAreWrittenInTheirForms)
     std::ifstream golden(KOVRIN_TEST_DATA "/codegen/forms_classes.txt", std::ios::binary);
     const std::string expected {std::istreambuf_iterator<char>(golden), {}};
     EXPECT_EQ(dialogClassesText(set), expected);
+}
+
+// Texts far larger than the pieces code is handed on in come out as if written whole, wherever a
+// piece ends: no character and no CRLF is cut in two, and an action's quotes are all doubled.
+TEST(GenerateCode, CodeEncodedAsItIsMadeIsTheWholeCodeEncoded)
+{
+    const std::string pattern = "ab\r\n\xE2\x82\xAC\"\n\r\xC3\xA9\xD0\x96"; // 14 bytes
+    for (std::size_t shift = 0; shift < pattern.size(); ++shift) {
+        SCOPED_TRACE(shift);
+        std::string text(shift, 'x');
+        while (text.size() < 200000)
+            text += pattern;
+        DialogSet set;
+        set.insertDialog();
+        ControlRecord button = recordOf(ControlKind::Button, "b");
+        button.Tag = "1";
+        button.Text = text;
+        button.Action = text;
+        ASSERT_TRUE(set.adoptControls(0, {button}, SurfaceSize {12000, 9000}));
+
+        const std::string code = generateCode(set);
+        const std::string crlf = withCrlfLineBreaks(text);
+        std::string doubled;
+        for (char c : crlf)
+            doubled += c == '"' ? std::string(2, c) : std::string(1, c);
+        EXPECT_NE(code.find(" text = \"" + crlf + "\"\r\n"), std::string::npos);
+        EXPECT_NE(code.find(" action = \"" + doubled + "\"\r\n"), std::string::npos);
+        EncodingSink sink;
+        writeCode(set, sink);
+        const EncodedText whole = encodeCp1252(code);
+        EXPECT_TRUE(sink.bytes() == whole.bytes);
+        EXPECT_EQ(sink.replaced(), whole.replaced);
+    }
 }

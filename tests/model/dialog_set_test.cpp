@@ -219,3 +219,23 @@ TEST(ContentChange, RedoAndUndoTurnOneStateIntoTheOtherForEveryGesture)
         same.addControl(0, ControlRecord {}, 0, 0, kSurface);
     expectStep("repeated neighbours", same, 1, false, [](DialogSet &s) { s.removeRecord(0, 1); });
 }
+
+// A loaded design holds each text once: the caption drawn is the record's text itself, and a
+// caption changed later leaves the record's text as it was.
+TEST(DialogSet, TheCaptionSharesItsRecordsText)
+{
+    DialogSet set;
+    set.insertDialog();
+    ControlRecord button = defaultRecord(ControlKind::Button);
+    button.Tag = "1";
+    button.Text = std::string(1000, 'x');
+    ASSERT_TRUE(set.adoptControls(0, {button}, kSurface));
+    const ControlRecord &record = set.dialog(0).cControls.at(0);
+    DrawnControl drawn = *set.drawnControls(0).findByTag(record.Tag);
+    EXPECT_EQ(drawn.caption.str().data(), record.Text.str().data());
+
+    drawn.caption = "Start";
+    set.refreshDrawnControl(0, drawn);
+    EXPECT_EQ(set.drawnControls(0).findByTag(record.Tag)->caption, "Start");
+    EXPECT_EQ(set.dialog(0).cControls.at(0).Text, std::string(1000, 'x'));
+}

@@ -22,6 +22,10 @@ TEST(CodePage, WindowsCharactersRoundTripAndOthersBecomeQuestionMarks)
     for (int b = 0; b < 256; ++b)
         all += static_cast<char>(b);
     EXPECT_EQ(encodeCp1252(decodeCp1252(all)).bytes, all);
+    // The room made for a decoding is exactly what it takes, one byte at a time or all at once.
+    EXPECT_EQ(decodedCp1252Size(all), decodeCp1252(all).size());
+    for (char b : all)
+        EXPECT_EQ(decodedCp1252Size({&b, 1}), decodeCp1252({&b, 1}).size()) << int(b);
 
     // Outside the page, and ill-formed UTF-8, is replaced, not trusted.
     for (const auto &[in, out] :
@@ -49,8 +53,17 @@ TEST(LineBreaks, EveryKindOfBreakBecomesCrlfOrForATextWidgetLf)
            {"\rmiddle\r", "\r\nmiddle\r\n"},
            {"plain, \"quoted\"", "plain, \"quoted\""},
            {"", ""}};
-    for (const auto &[in, out] : cases)
+    for (const auto &[in, out] : cases) {
         EXPECT_EQ(withCrlfLineBreaks(in), out) << in;
+        EXPECT_EQ(crlfGrowth(in), std::string_view(out).size() - std::string_view(in).size());
+        std::string decoded;
+        appendDecodedWithCrlfLineBreaks(decoded, in);
+        EXPECT_EQ(decoded, out) << in;
+    }
+    // Windows-1252 bytes decode run by run between the breaks.
+    std::string decoded = "x";
+    appendDecodedWithCrlfLineBreaks(decoded, "\x80\n\xE9\r\x80\xE9");
+    EXPECT_EQ(decoded, "x\xE2\x82\xAC\r\n\xC3\xA9\r\n\xE2\x82\xAC\xC3\xA9");
     EXPECT_EQ(withLfLineBreaks("a\r\nb\rc\nd"), "a\nb\nc\nd");
 }
 

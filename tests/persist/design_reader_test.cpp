@@ -219,6 +219,32 @@ TEST(DesignReader, DamagedRecordsAreReadAsFarAsTheyGoAndEachProblemIsReported)
                       "double quote; it runs to the end of the file and was not read."}));
 }
 
+TEST(DesignReader, FieldsARecordLeavesOutKeepTheTextsOfTheRecordBefore)
+{
+    // A record's texts are moved into its control; one that stops early must still find them.
+    const Lines full = control("D1", "a", "TEXT",
+                               {{5, "\"ST\""}, {16, "\"caf\xE9\r\n\x80\""}, {29, "\"go &quot\""}});
+    const Lines shortRecord {"\"D1\"", "\"b\"", "\"###\""};
+    const Lines nameless {"\"D1\"", "\"###\""};
+    const auto design = parse(current({full, shortRecord, shortRecord, nameless}));
+    const auto &controls = design.dialogs.at(0).controls;
+    ASSERT_EQ(controls.size(), 4u);
+    EXPECT_EQ(controls[0].Text, "caf\xC3\xA9\r\n\xE2\x82\xAC");
+    EXPECT_EQ(controls[0].Action, "go \"");
+    for (std::size_t i = 1; i < controls.size(); ++i) {
+        ControlRecord same = controls[i];
+        same.Name = "a";
+        EXPECT_EQ(same, controls[0]) << i;
+    }
+    EXPECT_EQ(controls[3].Name, "b");
+
+    // The file ends on the name of a record: the place names the control before.
+    EXPECT_EQ(parse(current({full, {"\"D1\"", "\"b"}})).problems.lines(),
+              std::vector<std::string> {"dialog \"D1\", the record of control \"a\", Name has no "
+                                        "closing double quote; it runs to the end of the file and "
+                                        "was not read."});
+}
+
 TEST(DesignReader, TheCountLimitStopsTheReadingAtTheFirstRecordPastIt)
 {
     const auto many = [](int count, const char *type) {

@@ -2,6 +2,7 @@
 #include "../cli/cli_run.h"
 #include "persist/design_writer.h"
 #include "persist/file_io.h"
+#include "persist/temporary_name.h"
 
 #include "persist_support.h"
 
@@ -125,6 +126,29 @@ TEST(FileReplace, TheTemporaryFilesOfGoneProcessesAreRemoved)
     auto sorted = kept;
     std::sort(sorted.begin(), sorted.end());
     EXPECT_EQ(namesIn(folder), sorted);
+}
+
+// Every name a save makes is read back as its maker's, within the name limit; the kept copy of a
+// save in place is no temporary to remove.
+TEST(FileReplace, ATemporaryNameTellsTheProcessThatMadeIt)
+{
+    const std::string accented = "\xC3\xA9";
+    for (const std::string &name : {std::string("a.kvx"), std::string(300, 'n'),
+                                    std::string(240, 'a') + accented + std::string(20, 'a')}) {
+        for (const unsigned long process : {1ul, 4194304ul, 4294967295ul}) {
+            for (const std::uint32_t random : {0u, 0x1a2b3c4du, 0xffffffffu}) {
+                SCOPED_TRACE(name + " " + std::to_string(process));
+                const fs::path target
+                    = fs::path("folder") / fs::path(std::u8string(name.begin(), name.end()));
+                const fs::path made = temporaryName(target, process, random);
+                EXPECT_EQ(made.parent_path(), target.parent_path());
+                EXPECT_LE(made.filename().native().size(), kLongestFileName);
+                EXPECT_EQ(temporaryOwner(made), process);
+                EXPECT_EQ(temporaryOwner(temporaryName(target, process, random, kKeptCopyEnding)),
+                          std::nullopt);
+            }
+        }
+    }
 }
 
 // Reading stops at its limit: a file from its size, a device as soon as more has come.
