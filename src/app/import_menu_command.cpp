@@ -91,6 +91,9 @@ bool ImportCommand::importFile(const QString &path, char decimalSeparator)
             + QStringLiteral("Properties without a field in Kovrin, left to the game's "
                              "defaults:\r\n")
             + linesOf(imported.unusedLines());
+    if (const std::string forms = imported.formsLine(); !forms.empty())
+        report += (report.isEmpty() ? QString() : QStringLiteral("\r\n"))
+            + QString::fromStdString(forms) + QStringLiteral("\r\n");
     if (!report.isEmpty())
         m_prompts.message(
             problems.empty() ? QStringLiteral("Import dialog code") : kWarning, report,

@@ -3,9 +3,11 @@
 #include "classdef/expression.h"
 #include "classdef/lexer.h"
 #include "model/creation_defaults.h"
+#include "model/form_rules.h"
 #include "model/ignoring_case.h"
 #include "model/message_text.h"
 #include "model/number_text.h"
+#include "model/position_expression.h"
 
 #include <algorithm>
 #include <array>
@@ -50,6 +52,21 @@ std::string shown(const ClassValue &value)
     else if (text.size() > kLongest || text.size() < whole.size())
         text = text.substr(0, kLongest) + "...";
     return text;
+}
+
+// The value as the code will spell it again: a string between its quotes, each quote inside
+// doubled; anything else as its macros expanded.
+std::string expressionText(const ClassValue &value)
+{
+    if (value.kind != ClassValue::Kind::String)
+        return value.text;
+    std::string out = "\"";
+    for (char c : value.text) {
+        out += c;
+        if (c == '"')
+            out += '"';
+    }
+    return out + "\"";
 }
 
 std::string colourText(const ColourValue &colour)
@@ -108,6 +125,43 @@ public:
         report(*property,
                (value ? std::string("the number is too large") : why) + "; kept "
                    + singleText(field, '.'));
+    }
+
+    // A position or size: a number is a screen fraction as always; the safe-zone form of the
+    // field's axis keeps its F; any other value the reference screen gives a number, built from
+    // the screen's variables, is kept as written.
+    void readPlaced(std::string_view name, FormField form, ControlRecord &record) const
+    {
+        const ClassProperty *property = find(name);
+        if (!property)
+            return;
+        float &field = screenValue(record, form);
+        const ClassValue &value = property->value;
+        std::string why;
+        if (const auto number = numberOf(value, &why)) {
+            if (std::fabs(*number) <= std::numeric_limits<float>::max()) {
+                field = static_cast<float>(*number);
+                ++m_source.forms.screen;
+                return;
+            }
+            why = "the number is too large";
+        } else if (value.kind != ClassValue::Kind::Array && value.kind != ClassValue::Kind::Empty) {
+            const std::string written = expressionText(value);
+            const PositionAxis axis = axisOf(form);
+            if (const auto fraction = recognizeSafeZone(written, axis)) {
+                record.Forms.set(form, {PositionForm::SafeZone, *fraction, {}});
+                field = static_cast<float>(screenFromSafeZone(*fraction, axis, m_source.screen));
+                ++m_source.forms.safeZone;
+                return;
+            }
+            if (const Result<double> placed = evaluatePosition(written, m_source.screen)) {
+                record.Forms.set(form, {PositionForm::Expression, 0, written});
+                field = static_cast<float>(*placed);
+                ++m_source.forms.expression;
+                return;
+            }
+        }
+        report(*property, why + "; kept " + singleText(field, '.'));
     }
 
     void readInteger(std::string_view name, std::int16_t &field) const
@@ -310,10 +364,10 @@ std::optional<ControlRecord> importControl(const ControlSource &source, std::uin
     record.Name = control.name;
     const ControlReader reader(source, node, chain);
     reader.readInteger("idc", record.IDC);
-    reader.readFloat("x", record.X);
-    reader.readFloat("y", record.Y);
-    reader.readFloat("w", record.Width);
-    reader.readFloat("h", record.Height);
+    reader.readPlaced("x", FormField::X, record);
+    reader.readPlaced("y", FormField::Y, record);
+    reader.readPlaced("w", FormField::Width, record);
+    reader.readPlaced("h", FormField::Height, record);
     if (style) {
         const ClassValue &value = style->value;
         if (value.kind == ClassValue::Kind::Array || value.kind == ClassValue::Kind::Empty)
@@ -335,7 +389,7 @@ std::optional<ControlRecord> importControl(const ControlSource &source, std::uin
     reader.readColour("colorSelectBackground", {}, record.SelectionBGColor, used);
     reader.readColour("colorActive", {}, record.ActiveColor, used);
     reader.readText("font", record.Font);
-    reader.readFloat("sizeEx", record.FontSize);
+    reader.readPlaced("sizeEx", FormField::FontSize, record);
     reader.readText("text", record.Text);
     reader.readText("action", record.Action);
     reader.readEnter(record.Enter);

@@ -6,6 +6,7 @@
 #include "classdef/class_lookup.h"
 #include "classdef/source_place.h"
 #include "model/control_record.h"
+#include "model/reference_screen.h"
 
 #include <map>
 #include <optional>
@@ -16,12 +17,24 @@ namespace kovrin {
 // Properties without a field, by lower-case name: the name as first met and how many controls.
 using UnusedCount = std::map<std::string, std::pair<std::string, std::size_t>>;
 
+// How many positions and sizes came in each form.
+struct FormCounts
+{
+    std::size_t screen = 0;
+    std::size_t safeZone = 0;
+    std::size_t expression = 0;
+};
+
 struct ControlSource
 {
     const ClassLookup &lookup;
     ReadProblems &problems;
+    FormCounts &forms;
     char separator;
     std::string dialog; // named in reports
+    // Where the safe-zone form and expressions are placed; the set moves them to its own
+    // reference screen when they are added to it.
+    ReferenceScreen screen {};
 };
 
 // None when the control is left out (reported). unused may be null: nothing is counted.

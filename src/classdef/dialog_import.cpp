@@ -61,11 +61,12 @@ class DialogReader
 {
 public:
     DialogReader(const ClassLookup &lookup, ReadProblems &problems, char separator,
-                 UnusedCount &unused)
+                 UnusedCount &unused, FormCounts &forms)
         : m_lookup(lookup)
         , m_problems(problems)
         , m_separator(separator)
         , m_unused(unused)
+        , m_forms(forms)
     {
     }
 
@@ -83,7 +84,7 @@ public:
         std::vector<Entry> entries;
         listed(node.name, chain, "controlsBackground", true, entries);
         listed(node.name, chain, "controls", false, entries);
-        const ControlSource source {m_lookup, m_problems, m_separator, node.name};
+        const ControlSource source {m_lookup, m_problems, m_forms, m_separator, node.name};
         std::optional<ControlRecord> background;
         std::uint32_t backgroundNode = 0;
         if (entries.size() > 1 && entries[0].background && entries[1].background
@@ -100,8 +101,11 @@ public:
                 break;
             }
             if (auto record
-                = importControl(source, entries[i].node, entries[i].background, &m_unused))
+                = importControl(source, entries[i].node, entries[i].background, &m_unused)) {
+                if (!record->Forms.allScreen())
+                    dialog.layout = DialogLayout::SafeZone;
                 dialog.controls.push_back(std::move(*record));
+            }
         }
         if (background)
             checkBackground(dialog, *background, backgroundNode);
@@ -262,6 +266,7 @@ private:
     ReadProblems &m_problems;
     char m_separator;
     UnusedCount &m_unused;
+    FormCounts &m_forms;
     std::size_t m_controls = 0;
     std::size_t m_inheritedItems = 0;
     std::optional<ReadProblem> m_stop;
@@ -276,7 +281,7 @@ DialogImport importFrom(ClassRead read, char separator)
         return result;
     const ClassLookup lookup(read.tree);
     UnusedCount unused;
-    DialogReader dialogs(lookup, read.problems, separator, unused);
+    DialogReader dialogs(lookup, read.problems, separator, unused, result.forms);
     // Classes are walked in the order written; a dialog's own classes are its controls.
     std::vector<std::uint32_t> pending(read.tree.nodes[0].classes.rbegin(),
                                        read.tree.nodes[0].classes.rend());
@@ -325,6 +330,15 @@ std::vector<std::string> DialogImport::unusedLines() const
         lines.push_back(property.name + " (" + std::to_string(property.controls)
                         + (property.controls == 1 ? " control)" : " controls)"));
     return lines;
+}
+
+std::string DialogImport::formsLine() const
+{
+    if (forms.safeZone == 0 && forms.expression == 0)
+        return {};
+    return "positions and sizes: " + std::to_string(forms.screen) + " screen fractions, "
+        + std::to_string(forms.safeZone) + " in the safe-zone form, "
+        + std::to_string(forms.expression) + " kept as expressions";
 }
 
 DialogImport importDialogs(const std::filesystem::path &path, const SourceLoader &loader,

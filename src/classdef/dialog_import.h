@@ -5,6 +5,7 @@
 // cannot come in whole is reported with its place and what was kept instead; properties Kovrin
 // has no field for are only counted, since the game's defaults stand in for them.
 
+#include "classdef/control_import.h"
 #include "classdef/source_place.h"
 #include "classdef/source_text.h"
 #include "model/control_record.h"
@@ -20,6 +21,8 @@ struct ImportedDialog
     std::string name;
     SourcePlace place;
     std::vector<ControlRecord> controls; // stacking order, back first; Tag left empty
+    // Safe zone when any of its controls is placed in that form, so that new ones follow.
+    DialogLayout layout = DialogLayout::Screen;
 };
 
 struct UnusedProperty
@@ -37,6 +40,7 @@ struct DialogImport
     std::vector<ReadProblem> problems;
     std::size_t problemsLeftOut = 0;
     std::vector<UnusedProperty> unused; // by name
+    FormCounts forms; // positions and sizes read, by the form they came in
 
     // Every dialog came in whole: nothing left out, nothing replaced.
     bool whole() const { return problems.empty() && problemsLeftOut == 0; }
@@ -44,6 +48,8 @@ struct DialogImport
     std::vector<std::string> problemLines() const;
     // The count of properties without a field, one line each; not a problem.
     std::vector<std::string> unusedLines() const;
+    // How many positions and sizes came in each form; empty when all were screen fractions.
+    std::string formsLine() const;
 };
 
 // Colour components become texts with the given decimal separator, as Load stores them.

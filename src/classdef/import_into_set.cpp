@@ -1,6 +1,7 @@
 #include "classdef/import_into_set.h"
 
 #include "model/dialog_name_check.h"
+#include "model/form_rules.h"
 #include "model/ignoring_case.h"
 #include "model/limits.h"
 
@@ -79,7 +80,10 @@ SetAddition addImportedDialogs(DialogSet &set, const std::vector<ImportedDialog>
             return addition;
         }
         addition.indices.push_back(*index);
+        set.setLayout(*index, imported.layout);
         for (ControlRecord record : imported.controls) {
+            // Safe-zone values were placed on the default reference screen; the set's may differ.
+            followReferenceScreen(record, set.referenceScreen());
             const auto tag = set.issueTag();
             if (!tag) {
                 addition.status = Status::failure(tag.message);

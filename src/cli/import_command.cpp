@@ -46,6 +46,8 @@ int runImport(const CliRequest &request, const CommandIo &io)
         for (const std::string &line : imported.unusedLines())
             io.err << "  " << line << '\n';
     }
+    if (const std::string forms = imported.formsLine(); !forms.empty())
+        io.say(forms);
 
     const DesignBytes design = designBytes(set);
     for (const std::string &where : design.replacedTexts)

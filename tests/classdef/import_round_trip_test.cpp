@@ -1,4 +1,4 @@
-// Code Kovrin generates, imported again, generates the same bytes.
+// Code Kovrin generates, imported again, generates the same bytes, in every position form.
 // The designs are random but stay within what the editor can make: names that are identifiers
 // and apart in case, each kind's own styles and suffixes, texts without double quotes.
 #include "classdef/dialog_import.h"
@@ -19,6 +19,14 @@ using namespace kovrin;
 namespace {
 
 constexpr SurfaceSize kSurface {12000, 9000};
+
+// Values only an expression holds, as newer dialogs write them.
+constexpr std::string_view kExpressions[] {"safezoneX + 0.01",
+                                           "pixelW * 4",
+                                           "safezoneY + safezoneH - 0.05",
+                                           "16 * (0.025 * safezoneW)",
+                                           "(profileNamespace getVariable ['GUI_W', 0.3])",
+                                           "\"safezoneX + 0.1 * safezoneW - pixelW\""};
 
 DialogSet randomDesign(unsigned seed)
 {
@@ -92,6 +100,17 @@ DialogSet randomDesign(unsigned seed)
             r.Action = text(true);
             r.Enter = static_cast<std::int16_t>(pick(-1, 1));
             r.LineSpacing = static_cast<float>(pick(0, 1000)) / 100.0f;
+            set.writeRecord(index, *made, r);
+            // Fields in the safe-zone form or kept as an expression. The screen values stay as
+            // they are, so the forms are kept as given.
+            for (FormField field : kAllFormFields) {
+                const int form = pick(0, 2);
+                if (form == 1)
+                    r.Forms.set(field, {PositionForm::SafeZone, fraction() * 2 - 0.5f, {}});
+                else if (form == 2)
+                    r.Forms.set(field,
+                                {PositionForm::Expression, 0, std::string(any(kExpressions))});
+            }
             set.writeRecord(index, *made, r);
         }
     }

@@ -11,7 +11,7 @@ class RscTitles
         controls[] = {Clock, Map, Ticker, Missing};
         class Clock: MyText
         {
-            x = safezoneX + 0.01; // the screen's edge is known only in the game
+            x = safezoneX + 0.01; // kept as written, placed on the reference screen
             y = 0.01; w = 0.2; h = 0.04;
             colorBackground[] = {0, 0, 0, "0.5 * 0.8"};
             colorText[] = {1, 1, 1};
