@@ -10,6 +10,7 @@
 #include <cstdint>
 #include <optional>
 #include <string>
+#include <string_view>
 
 namespace kovrin {
 
@@ -50,5 +51,12 @@ struct DrawnControl
     }
     bool operator==(const DrawnControl &) const = default;
 };
+
+// The most of a caption a surface draws: far more than the largest control can show, so that a
+// caption of megabytes is never laid out whole on every repaint.
+inline constexpr std::size_t kDrawnCaptionBytes = 4096;
+
+// The start of the caption a surface draws, cut between characters.
+std::string_view drawnCaption(const DrawnControl &control);
 
 } // namespace kovrin

@@ -6,6 +6,17 @@
 
 namespace kovrin {
 
+std::string_view drawnCaption(const DrawnControl &control)
+{
+    const std::string_view caption = control.caption;
+    if (caption.size() <= kDrawnCaptionBytes)
+        return caption;
+    std::size_t end = kDrawnCaptionBytes;
+    while (end > 0 && (static_cast<unsigned char>(caption[end]) & 0xC0) == 0x80)
+        --end;
+    return caption.substr(0, end);
+}
+
 bool DrawnControls::canMakeElement(ControlKind kind) const
 {
     return lastElement[kindIndex(kind)] < kCounterLimit;

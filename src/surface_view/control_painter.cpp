@@ -25,7 +25,8 @@ QString shownText(const DrawnControl &control)
     const std::string_view word = fixedWord(control.kind);
     if (!word.empty())
         return QString::fromLatin1(word.data(), static_cast<qsizetype>(word.size()));
-    return QString::fromStdString(control.caption);
+    const std::string_view caption = drawnCaption(control);
+    return QString::fromUtf8(caption.data(), static_cast<qsizetype>(caption.size()));
 }
 
 } // namespace
@@ -121,7 +122,7 @@ void ControlPainter::paintTextBox(const DrawnControl &control, const QRect &rect
 void ControlPainter::paintButton(const DrawnControl &control, const QRect &rect)
 {
     m_button.rect = rect;
-    m_button.text = QString::fromStdString(control.caption);
+    m_button.text = shownText(control);
     m_style.drawControl(QStyle::CE_PushButton, &m_button, &m_painter, &m_widget);
 }
 
@@ -136,7 +137,7 @@ void ControlPainter::paintFrame(const DrawnControl &control, const QRect &rect)
     const QRect border = rect.adjusted(0, metrics.height() / 2, 0, 0);
     qDrawShadeRect(&m_painter, border, palette, true, 1, 0);
 
-    const QString caption = QString::fromStdString(control.caption);
+    const QString caption = shownText(control);
     if (caption.isEmpty())
         return;
     const QRect label(8, 0, metrics.horizontalAdvance(caption) + 4, metrics.height());

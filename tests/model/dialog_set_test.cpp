@@ -238,4 +238,13 @@ TEST(DialogSet, TheCaptionSharesItsRecordsText)
     set.refreshDrawnControl(0, drawn);
     EXPECT_EQ(set.drawnControls(0).findByTag(record.Tag)->caption, "Start");
     EXPECT_EQ(set.dialog(0).cControls.at(0).Text, std::string(1000, 'x'));
+
+    // A surface draws only a caption's start, cut between characters ("\u20AC" is 3 bytes).
+    std::string euros;
+    for (int i = 0; i < 2000; ++i)
+        euros += "\xE2\x82\xAC";
+    drawn.caption = SharedText(euros);
+    EXPECT_EQ(drawnCaption(drawn), std::string_view(euros).substr(0, kDrawnCaptionBytes - 1));
+    drawn.caption = "Start";
+    EXPECT_EQ(drawnCaption(drawn), "Start");
 }
