@@ -43,6 +43,10 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size
     // The code of what came in must read back as as many dialogs.
     const std::string code = kovrin::generateCode(set);
     const kovrin::DialogImport again = kovrin::importDialogs("fuzz/main.ext", loaderOf(code), '.');
+    // Code spells out every value of every control, so the code of a design near the controls'
+    // budget may pass the values' budget when read again: a sound stop, not a misreading.
+    if (!again.readable && again.failure.find(kovrin::kBudgetStopWords) != std::string::npos)
+        return 0;
     if (again.dialogs.size() != set.count() && again.whole()) {
         std::fprintf(stderr,
                      "fuzz_class_reader: generated code read back as %zu dialogs, not %zu\n",
