@@ -65,4 +65,29 @@ std::string placeText(std::string_view dialog, std::size_t control, std::string_
     return out;
 }
 
+std::string replacedAll(std::string_view text, std::string_view what, std::string_view with)
+{
+    std::string out;
+    out.reserve(text.size());
+    std::size_t from = 0;
+    for (std::size_t at = text.find(what); at != std::string_view::npos;
+         at = text.find(what, from)) {
+        out.append(text.substr(from, at - from));
+        out.append(with);
+        from = at + what.size();
+    }
+    out.append(text.substr(from));
+    return out;
+}
+
+std::string withQuoteEntities(std::string_view text)
+{
+    return replacedAll(text, "\"", kQuoteEntity);
+}
+
+std::string withoutQuoteEntities(std::string_view stored)
+{
+    return replacedAll(stored, kQuoteEntity, "\"");
+}
+
 } // namespace kovrin::design

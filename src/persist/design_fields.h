@@ -14,6 +14,14 @@ inline constexpr std::string_view kEndMark = "###";
 // How a double quote of an Action is stored, so that the text item stays one item.
 inline constexpr std::string_view kQuoteEntity = "&quot";
 
+// A script or an expression as the file stores it: every double quote as kQuoteEntity.
+std::string withQuoteEntities(std::string_view text);
+// The stored text back: every kQuoteEntity as a double quote.
+std::string withoutQuoteEntities(std::string_view stored);
+// Every occurrence of `what` in the text as `with`, left to right, never re-reading a
+// replacement.
+std::string replacedAll(std::string_view text, std::string_view what, std::string_view with);
+
 enum Field : std::size_t {
     DialogName = 0,
     Name = 1,

@@ -23,24 +23,6 @@ std::size_t expectedSize(const DialogSet &set)
     return bytes;
 }
 
-// Every double quote of an Action is stored as "&quot", so the script stays one text item.
-void writeAction(ItemWriter &out, std::string_view action, const Place &where)
-{
-    if (action.find('"') == std::string_view::npos) {
-        out.text(action, where);
-        return;
-    }
-    std::string escaped;
-    escaped.reserve(action.size() + 16);
-    for (char c : action) {
-        if (c == '"')
-            escaped += kQuoteEntity;
-        else
-            escaped += c;
-    }
-    out.text(escaped, where);
-}
-
 void writeControl(ItemWriter &out, const Dialog &dialog, std::size_t number, const ControlRecord &r)
 {
     const auto where = [&](std::size_t field) {
@@ -63,7 +45,7 @@ void writeControl(ItemWriter &out, const Dialog &dialog, std::size_t number, con
     out.colour(r.ActiveColor, where(ActiveColor));
     out.colour(r.SelectionColor, where(SelectionColor));
     out.colour(r.SelectionBGColor, where(SelectionBGColor));
-    writeAction(out, r.Action, where(Action));
+    out.text(withQuoteEntities(r.Action), where(Action));
     // A "&quot" typed into the script would come back as a double quote.
     if (r.Action.find(kQuoteEntity) != std::string::npos)
         out.noteUnreadable(where(Action));

@@ -32,22 +32,6 @@ std::optional<FormField> fieldOfWord(std::string_view word)
     return std::nullopt;
 }
 
-std::string replacedAll(std::string_view text, std::string_view what, std::string_view with)
-{
-    std::string out;
-    out.reserve(text.size());
-    std::size_t from = 0;
-    std::size_t at = text.find(what);
-    while (at != std::string_view::npos) {
-        out.append(text.substr(from, at - from));
-        out.append(with);
-        from = at + what.size();
-        at = text.find(what, from);
-    }
-    out.append(text.substr(from));
-    return out;
-}
-
 struct Section
 {
     std::string_view key;
@@ -109,8 +93,8 @@ void readFieldForm(std::span<const Item> three, const Place &where, ProblemList 
         return;
     }
     if (form == kExpressionWord) {
-        record.Forms.set(
-            *field, {PositionForm::Expression, 0, replacedAll(three[2].text, kQuoteEntity, "\"")});
+        record.Forms.set(*field,
+                         {PositionForm::Expression, 0, withoutQuoteEntities(three[2].text)});
         return;
     }
     const auto value = parseFileNumber(withoutBlanksAround(three[2].text));
@@ -147,7 +131,7 @@ void writeFormsAddition(ItemWriter &out, const ControlRecord &record, const Plac
         } else {
             out.mark(kExpressionWord);
             const Place place {where.dialog, where.control, where.controlName, fieldWord(field)};
-            out.text(replacedAll(form.expression, "\"", kQuoteEntity), place);
+            out.text(withQuoteEntities(form.expression), place);
             if (form.expression.find(kQuoteEntity) != std::string::npos)
                 out.noteUnreadable(place);
         }

@@ -119,23 +119,13 @@ private:
     ProblemList &m_problems;
 };
 
-std::string replacedAll(std::string text, std::string_view what, std::string_view with)
-{
-    std::size_t at = 0;
-    while ((at = text.find(what, at)) != std::string::npos) {
-        text.replace(at, what.size(), with);
-        at += with.size();
-    }
-    return text;
-}
-
 std::string readAction(std::string stored, bool olderFormat)
 {
-    std::string action = replacedAll(std::move(stored), kQuoteEntity, "\"");
+    std::string action = withoutQuoteEntities(stored);
     // The current format keeps every quote as "&quot", so a doubled quote there is a real empty
     // string of the script; only the older format doubled its quotes.
     if (olderFormat)
-        action = replacedAll(std::move(action), "\"\"", "\"");
+        action = replacedAll(action, "\"\"", "\"");
     return action;
 }
 
