@@ -1,49 +1,40 @@
 #include "model/form_rules.h"
 
+#include <array>
+
 namespace kovrin {
 namespace {
+
+// The record field that holds each form field's screen value, in FormField order.
+constexpr std::array<float ControlRecord::*, kAllFormFields.size()> kScreenFields {
+    &ControlRecord::X, &ControlRecord::Y, &ControlRecord::Width, &ControlRecord::Height,
+    &ControlRecord::FontSize};
+
+// The screen value a safe-zone fraction of the field gives on the screen.
+float screenValueOf(float fraction, FormField field, const ReferenceScreen &screen)
+{
+    return static_cast<float>(screenFromSafeZone(fraction, axisOf(field), screen));
+}
 
 // The field as a safe-zone fraction that gives the value on the screen, and the value it gives.
 void placeInSafeZone(ControlRecord &record, FormField field, const ReferenceScreen &screen)
 {
-    const PositionAxis axis = axisOf(field);
     float &value = screenValue(record, field);
-    const auto fraction = static_cast<float>(safeZoneFromScreen(value, axis, screen));
-    value = static_cast<float>(screenFromSafeZone(fraction, axis, screen));
+    const auto fraction = static_cast<float>(safeZoneFromScreen(value, axisOf(field), screen));
+    value = screenValueOf(fraction, field, screen);
     record.Forms.set(field, FieldForm {PositionForm::SafeZone, fraction, {}});
-}
-
-} // namespace
-
-namespace {
-
-template<typename Record> auto &fieldOf(Record &record, FormField field)
-{
-    switch (field) {
-    case FormField::X:
-        return record.X;
-    case FormField::Y:
-        return record.Y;
-    case FormField::Width:
-        return record.Width;
-    case FormField::Height:
-        return record.Height;
-    case FormField::FontSize:
-        break;
-    }
-    return record.FontSize;
 }
 
 } // namespace
 
 float screenValue(const ControlRecord &record, FormField field)
 {
-    return fieldOf(record, field);
+    return record.*kScreenFields.at(static_cast<std::size_t>(field));
 }
 
 float &screenValue(ControlRecord &record, FormField field)
 {
-    return fieldOf(record, field);
+    return record.*kScreenFields.at(static_cast<std::size_t>(field));
 }
 
 void followScreenValues(const ControlRecord &before, ControlRecord &after,
@@ -75,8 +66,7 @@ bool followReferenceScreen(ControlRecord &record, const ReferenceScreen &screen)
         const FieldForm &form = record.Forms[field];
         if (form.form != PositionForm::SafeZone)
             continue;
-        const auto value
-            = static_cast<float>(screenFromSafeZone(form.fraction, axisOf(field), screen));
+        const float value = screenValueOf(form.fraction, field, screen);
         float &held = screenValue(record, field);
         changed = changed || held != value;
         held = value;
