@@ -563,22 +563,17 @@ private slots:
         QTest::addColumn<QString>("file");
         QTest::addColumn<QString>("kind");
         QTest::addColumn<QString>("asked");
-        const QString reported = QStringLiteral("message WARNING!, ");
         const QString question = QStringLiteral("yesno Recover unsaved work");
-        QTest::newRow("note linked to /dev/zero") << "gone.source"
-                                                  << "zero" << reported + question;
-        QTest::newRow("note a named pipe") << "gone.source"
-                                           << "pipe" << reported + question;
-        QTest::newRow("note of 1 MB noise") << "gone.source"
-                                            << "1048576" << reported + question;
-        QTest::newRow("note of 60 KB noise") << "gone.source"
-                                             << "61440" << question;
-        QTest::newRow("work linked to /dev/zero") << "gone.kvx"
-                                                  << "zero"
-                                                  << "message WARNING!";
-        QTest::newRow("work a named pipe") << "gone.kvx"
-                                           << "pipe"
-                                           << "message WARNING!";
+        const QString reported = "message WARNING!, " + question;
+        const auto row = [](const char *name, const char *file, const char *kind, QString asked) {
+            QTest::newRow(name) << QString(file) << QString(kind) << asked;
+        };
+        row("note linked to /dev/zero", "gone.source", "zero", reported);
+        row("note a named pipe", "gone.source", "pipe", reported);
+        row("note of 1 MB noise", "gone.source", "1048576", reported);
+        row("note of 60 KB noise", "gone.source", "61440", question);
+        row("work linked to /dev/zero", "gone.kvx", "zero", "message WARNING!");
+        row("work a named pipe", "gone.kvx", "pipe", "message WARNING!");
     }
     void leftFilesThatCannotBeUsedAreReportedOnceAndSetAside()
     {

@@ -156,8 +156,6 @@ TEST(Creation, EveryKindOnAnEmptyDialog)
     const DrawnControl &text = *set.drawnControls(0).findByTag("2");
     EXPECT_NEAR(text.width, 2400, 0.001);
     EXPECT_NEAR(text.height, 900, 0.001);
-    EXPECT_EQ(static_cast<double>(defaultRecord(ControlKind::Frame).Width), 0.6000000238418579);
-    EXPECT_EQ(std::get<double>((*defaultRecord(ControlKind::Frame).BackColor)[3]), 0.75);
 }
 
 TEST(DialogContent, RestoringPutsBackRecordsDrawnControlsAndGridStepButNotTheNameOrTags)

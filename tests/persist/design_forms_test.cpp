@@ -1,7 +1,6 @@
 // Position forms and dialog layouts in the design file: written after the definition's fields,
 // read back whole, and harmless to a reader that drops what stands there.
 #include "model/form_rules.h"
-#include "persist/design_loader.h"
 #include "persist/design_writer.h"
 
 #include "persist_support.h"
@@ -12,17 +11,6 @@ using namespace kovrin;
 using namespace kovrin::testing;
 
 namespace {
-
-DialogSet loaded(std::string_view bytes, ProblemList *problems = nullptr)
-{
-    DialogSet set;
-    LoadedDesign design = parseDesign(bytes, '.');
-    if (problems)
-        *problems = design.problems;
-    const Status status = loadIntoSet(set, std::move(design), kSurface, "f.kvx");
-    EXPECT_TRUE(status) << status.message;
-    return set;
-}
 
 // A safe-zone dialog whose controls took every field as a safe-zone fraction, and a screen
 // dialog mixing screen, safe-zone and expression fields, with a control of no form between.
@@ -67,7 +55,7 @@ TEST(DesignForms, MixedFormsAndLayoutsRoundTripByteForByte)
 {
     const DialogSet set = mixedForms();
     ProblemList problems;
-    const DialogSet back = loaded(designBytes(set).bytes, &problems);
+    const DialogSet back = loaded(designBytes(set).bytes, '.', &problems);
     EXPECT_TRUE(problems.empty()) << problemLines(problems.lines());
     // Number colours come back as texts once; from then on a save is what it loaded.
     const std::string bytes = designBytes(back).bytes;
@@ -127,8 +115,8 @@ TEST(DesignForms, ADamagedAdditionIsReportedAndLosesNothingElse)
         Lines record = control("D", "T1");
         record.insert(record.end() - 1, row.additions.begin(), row.additions.end());
         ProblemList problems;
-        const DialogSet set
-            = loaded(fileOf(current({header("D", "0"), record, control("D", "T2")})), &problems);
+        const DialogSet set = loaded(
+            fileOf(current({header("D", "0"), record, control("D", "T2")})), '.', &problems);
         EXPECT_EQ(problems.count(), 1u) << problemLines(problems.lines());
         const auto &controls = set.dialog(0).cControls;
         ASSERT_EQ(controls.size(), 2u);

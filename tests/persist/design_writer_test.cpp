@@ -1,6 +1,5 @@
 // Writing design files, and reading back what was written; the golden file holds every layout.
 #include "../cli/cli_run.h"
-#include "persist/design_loader.h"
 #include "persist/design_writer.h"
 
 #include "persist_support.h"
@@ -12,14 +11,6 @@ using namespace kovrin::testing;
 using kovrin::test::dataBytes;
 
 namespace {
-
-DialogSet loaded(std::string_view bytes, char separator = '.')
-{
-    DialogSet set;
-    const Status status = loadIntoSet(set, parseDesign(bytes, separator), kSurface, "f.kvx");
-    EXPECT_TRUE(status) << status.message;
-    return set;
-}
 
 // A record as loading gives it back: colour values compared, the fresh tag ignored; an unset
 // colour comes back as four zeros.

@@ -1,5 +1,9 @@
 #include "persist_support.h"
 
+#include "persist/design_loader.h"
+
+#include <gtest/gtest.h>
+
 #include <algorithm>
 #include <sstream>
 
@@ -13,6 +17,17 @@ std::vector<std::string> crlfLines(std::string_view bytes)
         lines.emplace_back(bytes.substr(at, end - at));
     }
     return lines;
+}
+
+DialogSet loaded(std::string_view bytes, char separator, ProblemList *problems)
+{
+    DialogSet set;
+    LoadedDesign design = parseDesign(bytes, separator);
+    if (problems)
+        *problems = design.problems;
+    const Status status = loadIntoSet(set, std::move(design), kSurface, "f.kvx");
+    EXPECT_TRUE(status) << status.message;
+    return set;
 }
 
 std::string fileOf(const std::vector<std::string> &lines)

@@ -2,6 +2,7 @@
 // Shared by the design-file tests: sets made as the editor makes them, and files line by line.
 
 #include "model/dialog_set.h"
+#include "model/problem_list.h"
 
 #include <string>
 #include <string_view>
@@ -27,6 +28,10 @@ void place(DialogSet &set, std::size_t dialog, ControlKind kind, double x, doubl
     edit(record);
     set.writeRecord(dialog, *index, record);
 }
+
+// The set a load of these bytes gives (the load must succeed); the reader's problems go to
+// `problems` when given.
+DialogSet loaded(std::string_view bytes, char separator = '.', ProblemList *problems = nullptr);
 
 // A realistic set with every kind, scripts with quotes, a multi-line text, typed colours and
 // characters of the code page: what tests/data/main_menu.kvx holds.
