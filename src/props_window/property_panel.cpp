@@ -113,7 +113,8 @@ void PropertyPanel::buildForm(char separator)
             addRow({field}, edit, label, problem);
             if (formFieldOf(field)) {
                 auto *words = new QLabel(box);
-                words->setObjectName(fromStd(info.objectName) + QStringLiteral("_form"));
+                words->setObjectName(fromStd(info.objectName).replace(0, 3, QStringLiteral("lbl"))
+                                     + QStringLiteral("_form"));
                 words->setWordWrap(true);
                 words->hide();
                 grid->addWidget(words, row++, 1);

@@ -159,7 +159,7 @@ private slots:
         s.f.set().convertForms(0, {0, 1}, DialogLayout::SafeZone);
         s.f.workspace().recordSurfaceChange(*s.view, QStringLiteral("Convert"));
         QLineEdit *width = panel.field(QStringLiteral("txt_width"));
-        auto *words = panel.findChild<QLabel *>(QStringLiteral("txt_width_form"));
+        auto *words = panel.findChild<QLabel *>(QStringLiteral("lbl_width_form"));
         QVERIFY(words);
 
         pick(s, {0, 1});
