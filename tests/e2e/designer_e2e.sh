@@ -243,7 +243,7 @@ clipboard_holds_safe_zone()
 }
 x_until "$X_WAIT_SECONDS" "the code of the safe-zone dialog holds no '* safezoneW + safezoneX'" \
     clipboard_holds_safe_zone
-x_log "the safe-zone button's X: $(grep -m 1 -E '^ *x = ' "$clipboard" | tr -d '\r')"
+x_log "the safe-zone button's X: $(grep -m 1 'safezoneX' "$clipboard" | tr -d '\r')"
 xdotool key --delay 100 Tab Tab space
 x_wait_gone "$code_window" "$code_title"
 quit_designer third
