@@ -4,12 +4,14 @@
 
 namespace kovrin::bench {
 
-DialogSet makeDesign(std::size_t dialogs, std::size_t controlsInAll)
+DialogSet makeDesign(std::size_t dialogs, std::size_t controlsInAll, DialogLayout layout)
 {
     constexpr SurfaceSize size {12030, 7575};
     DialogSet set;
-    for (std::size_t d = 0; d < dialogs; ++d)
+    for (std::size_t d = 0; d < dialogs; ++d) {
         set.insertDialog();
+        set.setLayout(d, layout);
+    }
     for (std::size_t i = 0; i < controlsInAll; ++i) {
         const std::size_t dialog = i % dialogs;
         const ControlKind kind = kAllKinds[i % kAllKinds.size()];

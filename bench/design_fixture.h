@@ -8,6 +8,8 @@
 
 namespace kovrin::bench {
 
-DialogSet makeDesign(std::size_t dialogs, std::size_t controlsInAll);
+// With the safe-zone layout every control holds all five of its positions in the safe-zone form.
+DialogSet makeDesign(std::size_t dialogs, std::size_t controlsInAll,
+                     DialogLayout layout = DialogLayout::Screen);
 
 } // namespace kovrin::bench

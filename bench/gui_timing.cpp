@@ -2,9 +2,10 @@
 // QT_QPA_PLATFORM says otherwise): start-up from launch to the first shown main window, Load of a
 // 10,000-control design until every surface is drawn, Save, Generate until the code window
 // shows its text, a full repaint of the largest surface, an autosave's share of the
-// user-interface thread, and the Problems list made again after a change. Each figure is the median
-// of the runs, as wall time and as this process's CPU time, printed beside its target (judged on
-// the wall time). Run: build/bench/gui_timing [runs]
+// user-interface thread, and the Problems list made again after a change; Load, repaint and
+// Generate again with every control in the safe-zone form. Each figure is the median of the runs,
+// as wall time and as this process's CPU time, printed beside its target (judged on the wall time).
+// Run: build/bench/gui_timing [runs]
 
 #include "app/autosave.h"
 #include "app/code_view.h"
@@ -194,10 +195,13 @@ struct DesignTimings
 };
 
 bool timeDesign(MainWindow &window, const QString &folder, std::size_t controls, int runs,
-                DesignTimings &t)
+                DesignTimings &t, DialogLayout layout = DialogLayout::Screen)
 {
-    const QString design = folder + QStringLiteral("/design%1.kvx").arg(controls);
-    if (!writeDesign(bench::makeDesign(10, controls), design.toStdString()).status) {
+    const QString design = folder
+        + QStringLiteral("/design%1%2.kvx")
+              .arg(controls)
+              .arg(layout == DialogLayout::SafeZone ? QStringLiteral("-safezone") : QString());
+    if (!writeDesign(bench::makeDesign(10, controls, layout), design.toStdString()).status) {
         std::fprintf(stderr, "could not write the design\n");
         return false;
     }
@@ -312,6 +316,10 @@ int main(int argc, char *argv[])
     if (!timeDesign(*window, folder.path(), 10000, runs, large))
         return 2;
     const double peakMegabytes = statusMegabytes("VmHWM");
+    // The same design with every control in the safe-zone form, timed right after it.
+    DesignTimings safeZone;
+    if (!timeDesign(*window, folder.path(), 10000, runs, safeZone, DialogLayout::SafeZone))
+        return 2;
     Timing problems;
     if (!timeProblems(*window, folder.path(), 1000, runs, problems))
         return 2;
@@ -328,6 +336,12 @@ int main(int argc, char *argv[])
     met = reportMemory("resident memory with the design loaded", large.loadedMegabytes, 150) && met;
     std::printf("%-50s %8.1f MB\n", "  of which the empty main window", baseMegabytes);
     met = reportMemory("peak resident memory until then", peakMegabytes, 150) && met;
+
+    std::printf("\nThe same 10,000 controls, every one in the safe-zone form\n");
+    met = report("Load until every surface is drawn", safeZone.load, 500) && met;
+    met = report("full repaint of the largest surface (1,000 controls)", safeZone.repaint, 100)
+        && met;
+    met = report("Generate until the code window shows its text", safeZone.generate, 300) && met;
 
     // The same on a quarter of the controls and on twice as many, CPU time.
     DesignTimings quarter, twice;

@@ -61,7 +61,7 @@ ArrangeMenu::ArrangeMenu(QMenuBar &bar, std::function<void(ArrangeCommand, const
                          QObject *parent)
     : QObject(parent)
 {
-    auto *menu = new QMenu(QStringLiteral("&Arrange"), &bar);
+    auto *menu = m_menu = new QMenu(QStringLiteral("&Arrange"), &bar);
     menu->setObjectName(QStringLiteral("mnu_arrange"));
     bar.insertMenu(placeBefore(bar), menu);
     for (const EntryText &entry : kEntries) {

@@ -11,6 +11,7 @@
 #include <functional>
 
 class QAction;
+class QMenu;
 class QMenuBar;
 
 namespace kovrin {
@@ -26,6 +27,7 @@ public:
     // Enables the entries that this many picked controls allow.
     void enableFor(std::size_t picked);
     QAction *action(ArrangeCommand command) const;
+    QMenu &menu() const { return *m_menu; }
 
 private:
     struct Entry
@@ -34,6 +36,7 @@ private:
         QAction *action;
     };
     QList<Entry> m_entries;
+    QMenu *m_menu = nullptr;
 };
 
 } // namespace kovrin

@@ -118,6 +118,16 @@ void DialogWorkspace::setGridSize(std::int16_t frmIndex, float gridSize)
     recordContentStep(frmIndex, QStringLiteral("Grid size"));
 }
 
+void DialogWorkspace::setLayout(std::int16_t frmIndex, DialogLayout layout)
+{
+    const auto index = m_set.indexOfFrmIndex(frmIndex);
+    if (!index || m_set.dialog(*index).Layout == layout)
+        return;
+    const DialogLayout before = m_set.dialog(*index).Layout;
+    m_set.setLayout(*index, layout);
+    m_history.stack().push(new LayoutStep(*this, frmIndex, before, layout));
+}
+
 void DialogWorkspace::markSaved(const std::filesystem::path &path)
 {
     m_set.CurrentFile = path;

@@ -72,6 +72,8 @@ public:
     SetAddition addImportedDialogs(const std::vector<ImportedDialog> &dialogs);
     void renameDialog(std::int16_t frmIndex, const QString &name);
     void setGridSize(std::int16_t frmIndex, float gridSize);
+    // The form new controls of the dialog take; one undo step, none when it already has it.
+    void setLayout(std::int16_t frmIndex, DialogLayout layout);
     // Remove current dialog: its window closes through the two questions.
     void removeCurrentDialog();
     // A surface (or the property editor on it) changed its dialog: one undo step of that name,
@@ -102,6 +104,7 @@ public:
     std::optional<RemovedDialog> takeDialog(std::int16_t frmIndex);
     void bringBackDialog(const RemovedDialog &removed);
     void putName(std::int16_t frmIndex, const std::string &name);
+    void putLayout(std::int16_t frmIndex, DialogLayout layout);
 
 signals:
     // The modified state or the current file changed.

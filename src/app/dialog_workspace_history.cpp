@@ -102,4 +102,14 @@ void DialogWorkspace::putName(std::int16_t frmIndex, const std::string &name)
     }
 }
 
+void DialogWorkspace::putLayout(std::int16_t frmIndex, DialogLayout layout)
+{
+    const auto index = m_set.indexOfFrmIndex(frmIndex);
+    if (!index)
+        return;
+    m_set.setLayout(*index, layout);
+    if (DialogSubWindow *window = windowOf(frmIndex))
+        m_area.setActiveSubWindow(window);
+}
+
 } // namespace kovrin

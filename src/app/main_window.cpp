@@ -16,6 +16,7 @@
 #include "app/grid_menu_commands.h"
 #include "app/import_menu_command.h"
 #include "app/include_folders_window.h"
+#include "app/layout_menu.h"
 #include "app/modal_focus_return.h"
 #include "app/problems_dock.h"
 #include "app/product.h"
@@ -116,6 +117,7 @@ MainWindow::MainWindow(UserPrompts *prompts, QWidget *parent)
                 view->arrange(command, stepName);
         },
         this);
+    m_layout = new LayoutMenu(m_arrange->menu(), *m_workspace, *this, this);
     m_recent = new RecentFilesMenu(m_menus.recentSeparator, m_menus.recentFiles, this);
     m_windowMenu = new WindowMenu(*m_menus.window, m_menus.cascade, m_menus.tile, *m_workspace,
                                   *m_area, this);

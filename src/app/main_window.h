@@ -23,6 +23,7 @@ class QMdiArea;
 namespace kovrin {
 
 class ArrangeMenu;
+class LayoutMenu;
 class Autosave;
 class ProblemsDock;
 class PropertyPanel;
@@ -101,6 +102,7 @@ public:
     ControlMenu &controlMenu() { return *m_controlMenu; }
     RecentFilesMenu &recentFiles() { return *m_recent; }
     ArrangeMenu &arrangeMenu() { return *m_arrange; }
+    LayoutMenu &layoutMenu() { return *m_layout; }
     Autosave &autosave() { return *m_autosave; }
     WindowMenu &windowMenu() { return *m_windowMenu; }
     Toolbox *toolbox() const { return m_toolbox; }
@@ -141,6 +143,7 @@ private:
     ControlMenu *m_controlMenu = nullptr;
     RecentFilesMenu *m_recent = nullptr;
     ArrangeMenu *m_arrange = nullptr;
+    LayoutMenu *m_layout = nullptr;
     QLabel *m_surfaceStatus = nullptr;
     WindowMenu *m_windowMenu = nullptr;
     ProblemsDock *m_problems = nullptr;

@@ -41,8 +41,12 @@ void followScreenValues(const ControlRecord &before, ControlRecord &after,
                         const ReferenceScreen &screen)
 {
     for (FormField field : kAllFormFields) {
-        if (after.Forms[field].form != PositionForm::Screen
-            && screenValue(after, field) != screenValue(before, field))
+        const FieldForm &form = after.Forms[field];
+        if (form.form == PositionForm::SafeZone && form != before.Forms[field])
+            screenValue(after, field)
+                = static_cast<float>(screenFromSafeZone(form.fraction, axisOf(field), screen));
+        else if (form.form != PositionForm::Screen
+                 && screenValue(after, field) != screenValue(before, field))
             placeInSafeZone(after, field, screen);
     }
 }

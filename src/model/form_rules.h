@@ -10,9 +10,10 @@ namespace kovrin {
 float screenValue(const ControlRecord &record, FormField field);
 float &screenValue(ControlRecord &record, FormField field);
 
-// After a gesture or the editor: each field whose screen value differs from `before` takes the
-// safe-zone F that gives the new value, and an expression becomes a safe-zone fraction where the
-// user left it. A field whose screen value did not change keeps its form, F and text.
+// After a gesture or the editor: a safe-zone field whose F differs from `before` (the editor typed
+// it) takes the screen value of that F. Any other field whose screen value differs from `before`
+// takes the safe-zone F that gives the new value, and an expression becomes a safe-zone fraction
+// where the user left it. A field whose screen value did not change keeps its form, F and text.
 void followScreenValues(const ControlRecord &before, ControlRecord &after,
                         const ReferenceScreen &screen);
 

@@ -1,5 +1,6 @@
 #include "props/drawn_refresh.h"
 
+#include "model/form_rules.h"
 #include "model/number_text.h"
 
 namespace kovrin {
@@ -26,6 +27,16 @@ DrawnRefresh drawnRefreshOf(ControlKind kind)
         break;
     }
     return {};
+}
+
+void takeSizesOfForms(EditorLook &look, const ControlRecord &held)
+{
+    const auto take = [&held](FormField field, std::string &text) {
+        if (held.Forms[field].form != PositionForm::Screen)
+            text = singleText(screenValue(held, field), '.');
+    };
+    take(FormField::Width, look.widthText);
+    take(FormField::Height, look.heightText);
 }
 
 void refreshDrawnControl(DrawnControl &control, ControlKind kind, const EditorLook &look,

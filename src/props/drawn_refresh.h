@@ -4,6 +4,7 @@
 
 #include "model/colour_value.h"
 #include "model/control_kind.h"
+#include "model/control_record.h"
 #include "model/drawn_control.h"
 
 #include <string>
@@ -29,6 +30,10 @@ struct EditorLook
     Rgb8 foreSample;
     Rgb8 backSample;
 };
+
+// A width or height the record holds as a safe-zone fraction or an expression: its field shows F
+// or the text, so the look takes the screen value of the record as the set holds it.
+void takeSizesOfForms(EditorLook &look, const ControlRecord &held);
 
 // Sizes the control against the surface's outer size and sets what its kind takes; its place,
 // stacking and visibility are left alone.

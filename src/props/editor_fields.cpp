@@ -5,6 +5,7 @@
 #include "model/number_text.h"
 #include "props/colour_groups.h"
 #include "props/field_table.h"
+#include "props/form_look.h"
 #include "props/style_text.h"
 
 namespace kovrin {
@@ -35,8 +36,8 @@ EditorFields fieldsFromRecord(const ControlRecord &record, char separator)
     EditorFields f;
     f.name = record.Name;
     f.idc = std::to_string(record.IDC);
-    f.width = singleText(record.Width, separator);
-    f.height = singleText(record.Height, separator);
+    f.width = formFieldText(record, FormField::Width, separator);
+    f.height = formFieldText(record, FormField::Height, separator);
     f.style = findStyleChoice(kind, style.base);
     f.multiline = style.multiline;
     f.shadow = style.shadow;
@@ -44,7 +45,7 @@ EditorFields fieldsFromRecord(const ControlRecord &record, char separator)
         f.lineSpacing = singleText(record.LineSpacing, separator);
     if (!record.Font.empty())
         f.font = findFontEntry(record.Font);
-    f.fontSize = singleText(record.FontSize, separator);
+    f.fontSize = formFieldText(record, FormField::FontSize, separator);
     f.text = withLfLineBreaks(record.Text);
     for (ColourGroup group : kColourGroups)
         f.colours[groupIndex(group)] = colourTexts(recordColour(record, group), separator);
@@ -52,6 +53,8 @@ EditorFields fieldsFromRecord(const ControlRecord &record, char separator)
     f.enter = record.Enter == 1;
     f.rowHeight = singleText(record.RowHeight, separator);
     f.wholeHeight = singleText(record.WholeHeight, separator);
+    for (FormField field : kAllFormFields)
+        f.forms[static_cast<std::size_t>(field)] = record.Forms[field].form;
     return f;
 }
 

@@ -32,13 +32,18 @@ struct EditorFields
     bool enter = false;
     std::string rowHeight;
     std::string wholeHeight;
+    // The forms the record holds its sizes in (X and Y have no field): a safe-zone field holds
+    // its F, an expression field its text, which is neither typed nor checked as a number.
+    std::array<PositionForm, kAllFormFields.size()> forms {};
 
+    PositionForm formOf(FormField field) const { return forms[static_cast<std::size_t>(field)]; }
     bool operator==(const EditorFields &) const = default;
 };
 
 // The fields as opening fills them from a record: numbers in their locale text in full (the
-// guard cuts only what the user types), colour numbers in their 15-digit form and colour texts
-// as they are, absent colours as empty fields, line spacing only for a multi-line style.
+// guard cuts only what the user types), sizes in their forms, colour numbers in their 15-digit form
+// and colour texts as they are, absent colours as empty fields, line spacing only for a multi-line
+// style.
 EditorFields fieldsFromRecord(const ControlRecord &record, char separator);
 
 } // namespace kovrin

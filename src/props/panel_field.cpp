@@ -69,6 +69,20 @@ const PanelFieldInfo &panelFieldInfo(PanelField field)
     return found != kTextFields.end() ? *found : kTextFields.front();
 }
 
+std::optional<FormField> formFieldOf(PanelField field)
+{
+    switch (field) {
+    case PanelField::Width:
+        return FormField::Width;
+    case PanelField::Height:
+        return FormField::Height;
+    case PanelField::FontSize:
+        return FormField::FontSize;
+    default:
+        return std::nullopt;
+    }
+}
+
 std::string &fieldText(EditorFields &fields, const FieldPlace &place)
 {
     return textAt(fields, place);
@@ -125,9 +139,10 @@ void refreshTypedField(DrawnControl &control, ControlKind kind, const TypedRecor
 {
     const DrawnControl before = control;
     const auto &colours = typed.fields.colours;
-    const EditorLook look {typed.fields.width, typed.fields.height, typed.record.Text,
-                           sampleColour(colours[groupIndex(ColourGroup::Fore)]),
-                           sampleColour(colours[groupIndex(ColourGroup::Back)])};
+    EditorLook look {typed.fields.width, typed.fields.height, typed.record.Text,
+                     sampleColour(colours[groupIndex(ColourGroup::Fore)]),
+                     sampleColour(colours[groupIndex(ColourGroup::Back)])};
+    takeSizesOfForms(look, typed.record);
     refreshDrawnControl(control, kind, look, surface);
     const auto typedColour = [&place](ColourGroup group) {
         return place.field == PanelField::Colour && place.group == group;

@@ -48,6 +48,9 @@ struct PanelFieldInfo
 std::span<const PanelFieldInfo> panelTextFields();
 const PanelFieldInfo &panelFieldInfo(PanelField field);
 
+// The position form a field may hold (Width, Height, Font Size); none for the others.
+std::optional<FormField> formFieldOf(PanelField field);
+
 // One text of the fields: a text field, or a component (0 to 3) of a colour group.
 struct FieldPlace
 {
@@ -81,7 +84,8 @@ TypedRecord typeIntoRecord(const ControlRecord &record, const FieldPlace &place,
 
 // What the typed field gives the drawn control: its width, height, caption or one colour as OK
 // would set them, each only when the field typed is its own, so a name typed in the panel does
-// not move a control whose size the grid or a drag left between two fractions.
+// not move a control whose size the grid or a drag left between two fractions. A size in another
+// form is taken from typed.record, which must then be the record as the set holds it.
 void refreshTypedField(DrawnControl &control, ControlKind kind, const TypedRecord &typed,
                        const FieldPlace &place, SurfaceSize surface);
 

@@ -36,11 +36,15 @@ std::string checkFields(const EditorFields &f, std::optional<ControlKind> kind)
 
     fail(f.name.empty(), "You must enter a name.");
     fail(holdsNoDigit(f.idc), "You must enter an IDc or set it to -1.");
-    fail(holdsNoDigit(f.width), "You must enter a width.");
-    fail(holdsNoDigit(f.height), "You must enter a height.");
+    // An expression is kept as written ("safezoneW" holds no digit) and never typed.
+    const auto sizeMissing = [&f](FormField field, const std::string &text) {
+        return f.formOf(field) != PositionForm::Expression && holdsNoDigit(text);
+    };
+    fail(sizeMissing(FormField::Width, f.width), "You must enter a width.");
+    fail(sizeMissing(FormField::Height, f.height), "You must enter a height.");
     fail(colourMissing(ColourGroup::Fore), "You must enter a foreground/font color.");
     fail(colourMissing(ColourGroup::Back), "You must enter a background color.");
-    fail(holdsNoDigit(f.fontSize), "You must enter a size for the font.");
+    fail(sizeMissing(FormField::FontSize, f.fontSize), "You must enter a size for the font.");
     fail(colourMissing(ColourGroup::Active), "You must enter a color for the active selection.");
     fail(colourMissing(ColourGroup::Select), "You must enter a selection color.");
     fail(colourMissing(ColourGroup::SelectBG), "You must enter a selection background color.");

@@ -1,7 +1,7 @@
 #include "props/record_save.h"
 
+#include "model/form_rules.h"
 #include "model/line_breaks.h"
-
 #include "model/number_text.h"
 #include "props/colour_groups.h"
 #include "props/field_table.h"
@@ -24,6 +24,24 @@ std::int16_t idcOf(const std::string &text)
 float numberOf(const std::string &now, const std::string &opened, float current)
 {
     return now == opened ? current : typedSingle(now);
+}
+
+// A size typed in the form its field shows: a screen fraction as it is, a safe-zone fraction as
+// its F, whose screen value the set gives it as it takes the record. An expression is kept.
+void typeSize(ControlRecord &r, FormField field, const std::string &now, const std::string &opened)
+{
+    if (now == opened)
+        return;
+    switch (r.Forms[field].form) {
+    case PositionForm::Screen:
+        screenValue(r, field) = typedSingle(now);
+        break;
+    case PositionForm::SafeZone:
+        r.Forms.set(field, FieldForm {PositionForm::SafeZone, typedSingle(now), {}});
+        break;
+    case PositionForm::Expression:
+        break;
+    }
 }
 
 std::string textOf(const std::string &now, const std::string &opened, const std::string &current)
@@ -66,8 +84,8 @@ ControlRecord savedRecord(const ControlRecord &current, const EditorFields &open
     ControlRecord r = current;
     r.Name = now.name == opened.name ? current.Name : now.name;
     r.IDC = now.idc == opened.idc ? current.IDC : idcOf(now.idc);
-    r.Width = numberOf(now.width, opened.width, current.Width);
-    r.Height = numberOf(now.height, opened.height, current.Height);
+    typeSize(r, FormField::Width, now.width, opened.width);
+    typeSize(r, FormField::Height, now.height, opened.height);
     r.Style = styleOf(current, opened, now, kind);
     if (now.multiline) {
         r.LineSpacing = opened.multiline
@@ -77,7 +95,7 @@ ControlRecord savedRecord(const ControlRecord &current, const EditorFields &open
     if (isUsable(kind, KindField::Font) && now.font != opened.font && now.font
         && *now.font < kFontNames.size())
         r.Font = std::string(kFontNames[*now.font]);
-    r.FontSize = numberOf(now.fontSize, opened.fontSize, current.FontSize);
+    typeSize(r, FormField::FontSize, now.fontSize, opened.fontSize);
     if (now.text != opened.text)
         r.Text = withCrlfLineBreaks(now.text); // unchanged, it stays shared with the caption
     for (ColourGroup group : kColourGroups) {

@@ -14,8 +14,9 @@ namespace kovrin {
 // own value, so numbers keep their full precision, colour numbers stay numbers and an odd style
 // or font text is not rewritten; when nothing changed at all the record comes back as it was.
 // Changed fields follow the writing rules: the style rebuilt from the choice with its suffixes,
-// line spacing only when multi-line, font and Enter only where the kind uses them, colours as
-// their four field texts, line breaks as "\r\n", and a lone "-" stored as 0.
+// sizes in their forms (a safe-zone size takes the typed F), line spacing only when multi-line,
+// font and Enter only where the kind uses them, colours as their four field texts, line breaks
+// as "\r\n", and a lone "-" stored as 0.
 ControlRecord savedRecord(const ControlRecord &current, const EditorFields &opened,
                           const EditorFields &now, std::optional<ControlKind> kind);
 

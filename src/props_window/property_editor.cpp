@@ -4,6 +4,7 @@
 
 #include "model/dialog_set.h"
 #include "props/field_table.h"
+#include "props/form_look.h"
 #include "props_window/colour_group_box.h"
 #include "props_window/field_look.h"
 #include "props_window/font_preview.h"
@@ -14,6 +15,7 @@
 
 #include <QCheckBox>
 #include <QComboBox>
+#include <QLabel>
 #include <QPlainTextEdit>
 #include <QPushButton>
 
@@ -96,7 +98,9 @@ void PropertyEditor::Form_Load()
         m_style->setPlaceholderText(qtext(current->Style.substr(0, current->Style.find(' '))));
     if (!filled.font)
         m_font->setPlaceholderText(qtext(current->Font));
+    m_forms = filled.forms;
     showFields(filled);
+    showForms(*current);
     UpdateSample(SampleChoice::All);
     m_opened = fields();
 }
@@ -154,9 +158,29 @@ void PropertyEditor::showFields(const EditorFields &f)
     m_wholeHeight->showValue(QString::fromStdString(f.wholeHeight));
 }
 
+void PropertyEditor::showForms(const ControlRecord &record)
+{
+    const std::pair<NumberField *, FormField> sizes[] = {{m_width, FormField::Width},
+                                                         {m_height, FormField::Height},
+                                                         {m_fontSize, FormField::FontSize}};
+    for (std::size_t i = 0; i < m_formWords.size(); ++i) {
+        const auto &[field, form] = sizes[i];
+        const FormLook look
+            = formLook(record, form, m_host.document().referenceScreen(), m_separator);
+        m_formWords[i]->setText(qtext(look.beside));
+        m_formWords[i]->setToolTip(qtext(look.hint));
+        m_formWords[i]->setVisible(!look.beside.empty());
+        if (!look.takesTyping()) {
+            field->setReadOnly(true);
+            setBackground(field, kUnusableBackground);
+        }
+    }
+}
+
 EditorFields PropertyEditor::fields() const
 {
     EditorFields f;
+    f.forms = m_forms;
     f.name = m_name->text().toStdString();
     f.idc = m_idc->text().toStdString();
     f.width = m_width->text().toStdString();

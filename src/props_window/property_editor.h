@@ -20,6 +20,7 @@
 
 class QCheckBox;
 class QComboBox;
+class QLabel;
 class QLineEdit;
 class QPlainTextEdit;
 class QPushButton;
@@ -79,6 +80,9 @@ private:
     void Form_Load();
     void applyKindRules();
     void showFields(const EditorFields &fields);
+    // Width, Height and Font Size in a form other than a screen fraction: the words beside them,
+    // and an expression kept from typing.
+    void showForms(const ControlRecord &record);
 
     // Check and write (property_editor_save.cpp).
     bool checkPasses();
@@ -93,6 +97,7 @@ private:
     std::optional<ControlKind> m_kind;
     char m_separator;
     EditorFields m_opened; // the fields as filled, or as the last Apply wrote them
+    std::array<PositionForm, kAllFormFields.size()> m_forms {}; // as filled
     QColor m_lastPicked; // the colour dialog starts from the last colour it gave
 
     QLineEdit *m_name = nullptr;
@@ -112,6 +117,7 @@ private:
     NumberField *m_wholeHeight = nullptr;
     QPlainTextEdit *m_action = nullptr;
     QCheckBox *m_enter = nullptr;
+    std::array<QLabel *, 3> m_formWords {}; // beside Width, Height and Font Size
     QPushButton *m_ok = nullptr;
     QPushButton *m_apply = nullptr;
     QPushButton *m_delete = nullptr;

@@ -130,13 +130,24 @@ QLayout *PropertyEditor::buildLeftColumn(char separator)
         grid->addWidget(label(text, this), row, 0);
         grid->addWidget(field, row++, 1, Qt::AlignLeft);
     };
+    // A size with the words of its form beside it, hidden while it is a screen fraction.
+    auto addSizeRow = [&](const char *text, QWidget *field, QLabel *&words, const char *name) {
+        words = named(new QLabel(this), name);
+        words->hide();
+        auto *cell = new QHBoxLayout;
+        cell->addWidget(field);
+        cell->addWidget(words);
+        cell->addStretch();
+        grid->addWidget(label(text, this), row, 0);
+        grid->addLayout(cell, row++, 1);
+    };
     addRow("Name", m_name);
     addRow("IDc", m_idc);
-    addRow("Width", m_width);
-    addRow("Height", m_height);
+    addSizeRow("Width", m_width, m_formWords[0], "lbl_width_form");
+    addSizeRow("Height", m_height, m_formWords[1], "lbl_height_form");
     addRow("Font", m_font);
     grid->addWidget(m_fontPreview, row++, 1, Qt::AlignLeft);
-    addRow("Font Size", m_fontSize);
+    addSizeRow("Font Size", m_fontSize, m_formWords[2], "lbl_fontsize_form");
     addRow("Style", m_style);
     grid->addLayout(checks, row++, 1);
     addRow("Line Spacing", m_lineSpacing);

@@ -77,9 +77,10 @@ bool PropertyEditor::SaveProperties()
 
     const DrawnControl *drawn = document.drawnControls(*dialog).findByTag(written.Tag);
     if (drawn && m_kind) {
-        const EditorLook look {now.width, now.height, written.Text,
-                               bytesOf(colourGroup(ColourGroup::Fore)->sampleColour()),
-                               bytesOf(colourGroup(ColourGroup::Back)->sampleColour())};
+        EditorLook look {now.width, now.height, written.Text,
+                         bytesOf(colourGroup(ColourGroup::Fore)->sampleColour()),
+                         bytesOf(colourGroup(ColourGroup::Back)->sampleColour())};
+        takeSizesOfForms(look, document.dialog(*dialog).cControls[m_recordIndex]);
         DrawnControl refreshed = *drawn;
         refreshDrawnControl(refreshed, *m_kind, look, m_itemForm.outerSize());
         document.refreshDrawnControl(*dialog, refreshed);

@@ -1,6 +1,7 @@
 #include "props_window/property_panel.h"
 
 #include "model/dialog_set.h"
+#include "props/form_look.h"
 #include "props/panel_field.h"
 #include "props_window/number_field.h"
 #include "surface_view/surface_host.h"
@@ -61,6 +62,7 @@ struct PropertyPanel::Row
     QWidget *label = nullptr; // hidden with the field when no picked kind uses it
     QLabel *problem = nullptr;
     QString shown; // what the records gave the field
+    QLabel *form = nullptr; // a size's form beside it, hidden while a screen fraction
 };
 
 PropertyPanel::PropertyPanel(SurfaceHost &host, QWidget *parent)
@@ -109,6 +111,15 @@ void PropertyPanel::buildForm(char separator)
             grid->addWidget(edit, row++, 1);
             grid->addWidget(problem, row++, 0, 1, 2);
             addRow({field}, edit, label, problem);
+            if (formFieldOf(field)) {
+                auto *words = new QLabel(box);
+                words->setObjectName(fromStd(info.objectName).replace(0, 3, QStringLiteral("lbl"))
+                                     + QStringLiteral("_form"));
+                words->setWordWrap(true);
+                words->hide();
+                grid->addWidget(words, row++, 1);
+                m_rows.back().form = words;
+            }
         }
         form->addWidget(box);
     };
@@ -176,14 +187,30 @@ std::vector<std::size_t> PropertyPanel::recordIndices(std::size_t &dialog) const
     return records;
 }
 
+bool PropertyPanel::showForm(QLabel &words, std::span<const ControlRecord *const> picked,
+                             const FieldPlace &place) const
+{
+    std::vector<FormLook> looks;
+    for (const ControlRecord *record : picked)
+        looks.push_back(formLook(*record, *formFieldOf(place.field),
+                                 m_host.document().referenceScreen(), m_separator));
+    const FormLook look = sharedFormLook(looks);
+    words.setText(fromStd(look.beside));
+    words.setToolTip(fromStd(look.hint));
+    words.setVisible(!look.beside.empty());
+    return look.takesTyping();
+}
+
 void PropertyPanel::refill()
 {
     std::size_t dialog = 0;
     const std::vector<std::size_t> records = recordIndices(dialog);
     std::vector<EditorFields> fields;
     std::vector<std::optional<ControlKind>> kinds;
+    std::vector<const ControlRecord *> picked;
     for (std::size_t record : records) {
         const ControlRecord &r = m_host.document().dialog(dialog).cControls[record];
+        picked.push_back(&r);
         fields.push_back(fieldsFromRecord(r, m_separator));
         kinds.push_back(kindFromWord(r.CtrlType));
     }
@@ -207,7 +234,8 @@ void PropertyPanel::refill()
         const QString text = shared ? QString::fromStdString(*shared) : QString();
         // Several lines are the editor's to change; the panel's field holds one.
         const bool lines = text.contains(QLatin1Char('\n'));
-        row.edit->setReadOnly(lines);
+        const bool typable = !row.form || showForm(*row.form, picked, row.place);
+        row.edit->setReadOnly(lines || !typable);
         row.edit->setPlaceholderText(shared ? QString() : QStringLiteral("mixed"));
         const bool typing = row.edit->hasFocus() && row.edit->text() != row.shown;
         row.shown = lines ? QString(text).replace(QLatin1Char('\n'), QLatin1Char(' ')) : text;
@@ -298,6 +326,7 @@ void PropertyPanel::commit(Row &row)
     for (auto &[record, typed] : written) {
         const auto kind = kindFromWord(typed.record.CtrlType);
         set.writeRecord(dialog, record, typed.record);
+        typed.record = set.dialog(dialog).cControls[record]; // with the screen values of its F
         const DrawnControl *drawn = set.drawnControls(dialog).findByTag(typed.record.Tag);
         if (drawn && kind) {
             DrawnControl refreshed = *drawn;

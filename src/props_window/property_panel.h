@@ -9,6 +9,7 @@
 #include <QWidget>
 
 #include <cstddef>
+#include <span>
 #include <string>
 #include <vector>
 
@@ -17,6 +18,7 @@ class QLineEdit;
 
 namespace kovrin {
 
+struct ControlRecord;
 struct FieldPlace;
 
 class SurfaceHost;
@@ -49,6 +51,9 @@ private:
     Row *rowOf(const QObject *edit);
     void commit(Row &row);
     void restore(Row &row);
+    // The form of a size over the picked records beside it; false when it takes no typing.
+    bool showForm(QLabel &words, std::span<const ControlRecord *const> picked,
+                  const FieldPlace &place) const;
     // The dialog's index and the records' indices of the controls shown; empty when gone.
     std::vector<std::size_t> recordIndices(std::size_t &dialog) const;
 

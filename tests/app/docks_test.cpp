@@ -9,6 +9,8 @@
 #include <QListWidget>
 #include <QUndoStack>
 
+#include <cmath>
+
 using namespace kovrin;
 
 namespace {
@@ -28,6 +30,13 @@ QStringList lines(QListWidget &list)
     for (int i = 0; i < list.count(); ++i)
         out << list.item(i)->text();
     return out;
+}
+
+// Picks the controls of these records with Ctrl+click.
+void pick(WindowSurface &s, std::initializer_list<std::size_t> records)
+{
+    for (std::size_t record : records)
+        s.click(s.middleOf(record), Qt::ControlModifier);
 }
 
 // A text typed into a panel field as the user types it, replacing what it held, then a key.
@@ -138,6 +147,39 @@ private slots:
             QCOMPARE(record.FontSize, 0.05f);
         QCOMPARE(s.f.workspace().history().index(), steps + 1);
         QCOMPARE(panel.field(QStringLiteral("txt_fontsize"))->text(), QStringLiteral("0.05"));
+    }
+
+    // Sizes in the safe-zone form show and take their F; picked controls of different forms
+    // take no typing there.
+    void sizesOfOtherFormsShowTheirFormBesideThem()
+    {
+        WindowSurface s;
+        QVERIFY(s.view);
+        PropertyPanel &panel = s.f.window->propertyPanel();
+        s.f.set().convertForms(0, {0, 1}, DialogLayout::SafeZone);
+        s.f.workspace().recordSurfaceChange(*s.view, QStringLiteral("Convert"));
+        QLineEdit *width = panel.field(QStringLiteral("txt_width"));
+        auto *words = panel.findChild<QLabel *>(QStringLiteral("lbl_width_form"));
+        QVERIFY(words);
+
+        pick(s, {0, 1});
+        QCOMPARE(words->text(), QStringLiteral("\u00d7 safe zone width"));
+        typeInto(width, QStringLiteral("0.5"));
+        for (std::size_t record : {0u, 1u}) {
+            const ControlRecord &r = s.dialog().cControls[record];
+            QCOMPARE(r.Forms[FormField::Width].fraction, 0.5f);
+            QCOMPARE(r.Width,
+                     static_cast<float>(screenFromSafeZone(0.5, PositionAxis::Width,
+                                                           s.f.set().referenceScreen())));
+            QVERIFY(std::abs(s.drawn(record).width - r.Width * s.view->outerSize().width) < 1);
+        }
+
+        s.view->selectAll(); // the third is on screen
+        QCOMPARE(words->text(), QStringLiteral("mixed forms"));
+        QVERIFY(width->isReadOnly());
+        s.view->selectOnly(s.tags[2]);
+        QVERIFY(!words->isVisibleTo(&panel));
+        QVERIFY(!width->isReadOnly());
     }
 
     void theDocksStandAsTheLastRunLeftThem()

@@ -4,6 +4,7 @@
 // and redo give back exactly what stood before and after.
 #include "app/arrange_menu.h"
 #include "app/autosave.h"
+#include "app/layout_menu.h"
 #include "props_window/property_editor.h"
 #include "shell_fixture.h"
 #include "surface/grid_lines.h"
@@ -38,6 +39,15 @@ void typeWidth(PropertyEditor &editor, const char *text)
     auto *width = editor.findChild<QLineEdit *>("txt_width");
     width->selectAll();
     QTest::keyClicks(width, QString::fromLatin1(text));
+}
+
+// An entry of the layout menu on DIALOG1, as opening the Arrange menu shows it.
+void layoutEntry(Surface &s, QAction *(LayoutMenu::*entry)(DialogLayout) const, DialogLayout layout)
+{
+    s.f.makeCurrent("DIALOG1");
+    LayoutMenu &menu = s.f.window->layoutMenu();
+    menu.showCurrent();
+    (menu.*entry)(layout)->trigger();
 }
 
 // Picks the controls of these records with Ctrl+click.
@@ -137,6 +147,21 @@ private slots:
             QTest::keyClick(s.view, Qt::Key_Delete);
             QCOMPARE(s.dialog().cControls.size(), 1u);
             QVERIFY(s.picked().empty());
+        });
+        row("Convert to Safe Zone/convert the dialog", [](Surface &s) {
+            layoutEntry(s, &LayoutMenu::convertAction, DialogLayout::SafeZone);
+            for (const ControlRecord &record : s.dialog().cControls)
+                QCOMPARE(record.Forms[FormField::Width].form, PositionForm::SafeZone);
+        });
+        row("Convert to Safe Zone/convert the picked", [](Surface &s) {
+            pick(s, {0, 2});
+            layoutEntry(s, &LayoutMenu::convertAction, DialogLayout::SafeZone);
+            QVERIFY(!s.dialog().cControls[0].Forms.allScreen());
+            QVERIFY(s.dialog().cControls[1].Forms.allScreen());
+        });
+        row("Dialog layout/layout", [](Surface &s) {
+            layoutEntry(s, &LayoutMenu::layoutAction, DialogLayout::SafeZone);
+            QCOMPARE(s.dialog().Layout, DialogLayout::SafeZone);
         });
         row("Paste controls/paste of several", [](Surface &s) {
             pick(s, {0, 1});

@@ -123,7 +123,8 @@ private slots:
             "P&roblems [ ], &Properties panel [x]",
             "&Arrange: Align &Left, Align &Right, Align &Top, Align &Bottom, "
             "Align Centres &Horizontally, Align Centres &Vertically, -, Distribute H&orizontally, "
-            "Distribute Verti&cally, -, Same &Width, Same H&eight, Same &Size",
+            "Distribute Verti&cally, -, Same &Width, Same H&eight, Same &Size, -, "
+            "Convert to Safe &Zone, Convert to Scree&n, Dialog La&yout",
             "&Window: &Cascade, &Tile",
             "&Help: View &readme.txt, -, &About KOVRIN",
             "mnu_ControlManager: Bring control to Front, Send control to Back, -, &Copy control, "

@@ -136,6 +136,7 @@ struct SetPicture
     Names names;
     std::vector<std::int16_t> numbers;
     std::vector<DialogContent> contents;
+    std::vector<DialogLayout> layouts;
     QStringList windowTitles;
     std::string code;
     bool operator==(const SetPicture &) const = default;
@@ -143,10 +144,11 @@ struct SetPicture
 
 inline SetPicture pictureOf(ShellFixture &f)
 {
-    SetPicture picture {f.names(), {}, {}, f.windowTitles(), generateCode(f.set())};
+    SetPicture picture {f.names(), {}, {}, {}, f.windowTitles(), generateCode(f.set())};
     for (std::size_t i = 0; i < f.set().count(); ++i) {
         picture.numbers.push_back(f.set().dialog(i).FrmIndex);
         picture.contents.push_back(f.set().content(i));
+        picture.layouts.push_back(f.set().dialog(i).Layout);
     }
     return picture;
 }

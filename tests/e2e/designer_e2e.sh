@@ -7,7 +7,8 @@
 # read back with the program's own reader, and the clipboard must hold what the command line
 # generates from that file. A third run places four buttons, clicks two of them quickly (no
 # editor opens), picks three with a rubber band, lines them up with Arrange > Align Left and takes
-# that back with one Ctrl+Z.
+# that back with one Ctrl+Z; then lays a new dialog out in the safe zone, places a button there
+# and finds its place in the generated code written in the safe zone's terms.
 #
 # KOVRIN_E2E_DISPLAYS (default 60-69) is the range of display numbers tried.
 set -euo pipefail
@@ -222,6 +223,29 @@ focus_main
 xdotool key ctrl+z
 restored="$X_WORK/files/restored.kvx"
 save_as "$restored"
+
+x_step "a dialog laid out in the safe zone: Arrange > Dialog Layout > Safe Zone, a button, Ctrl+G"
+insert_dialog
+focus_main
+xdotool key --delay 150 alt+a y z
+place_button 100 100
+safe_zone="$X_WORK/files/safe zone.kvx"
+save_as "$safe_zone"
+focus_main
+xdotool key ctrl+g
+code_window=$(x_wait_window "^$code_title\$" "the code window")
+x_focus "$code_window" || x_fail "the code window would not take the keyboard focus"
+xdotool key --delay 100 Tab space
+clipboard_holds_safe_zone()
+{
+    timeout 10 xclip -selection clipboard -o >"$clipboard" 2>/dev/null || true
+    grep -q '\* safezoneW + safezoneX' "$clipboard"
+}
+x_until "$X_WAIT_SECONDS" "the code of the safe-zone dialog holds no '* safezoneW + safezoneX'" \
+    clipboard_holds_safe_zone
+x_log "the safe-zone button's X: $(grep -m 1 'safezoneX' "$clipboard" | tr -d '\r')"
+xdotool key --delay 100 Tab Tab space
+x_wait_gone "$code_window" "$code_title"
 quit_designer third
 
 # The X of each button, in the order of the file.

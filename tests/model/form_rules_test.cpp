@@ -103,6 +103,19 @@ TEST(FormRules, ChangedScreenValuesTakeSafeZoneFormsAndUnchangedOnesKeepTheirs)
     }
 }
 
+TEST(FormRules, AFractionTypedInTheEditorMovesItsScreenValueAndKeepsItsOwnF)
+{
+    DialogSet set = mixedControl();
+    ControlRecord typed = only(set);
+    typed.Forms.set(FormField::Height, safeZone(0.125f));
+    typed.Height = 0.9f; // what the editor leaves there does not count
+    set.writeRecord(0, 0, typed);
+    EXPECT_EQ(only(set).Forms[FormField::Height], safeZone(0.125f));
+    EXPECT_EQ(only(set).Height,
+              static_cast<float>(screenFromSafeZone(0.125, PositionAxis::Height, kWide)));
+    EXPECT_EQ(only(set).X, typed.X);
+}
+
 TEST(FormRules, NewControlsOfASafeZoneDialogTakeTheSafeZoneFormInAllFiveFields)
 {
     const DialogSet set = mixedControl(DialogLayout::SafeZone);

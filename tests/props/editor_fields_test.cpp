@@ -1,6 +1,8 @@
 // The editor's fields as opening fills them from a record, and the record OK writes from them.
 #include "model/creation_defaults.h"
+#include "model/number_text.h"
 #include "props/editor_fields.h"
+#include "props/form_look.h"
 #include "props/property_check.h"
 #include "props/record_save.h"
 #include "props/style_text.h"
@@ -219,4 +221,70 @@ TEST(PropertyCheck, OneLinePerProblemInAFixedOrder)
     }
     for (ControlKind kind : kAllKinds)
         EXPECT_EQ(checkFields(fieldsFromRecord(record(kind), '.'), kind), "") << kindWord(kind);
+}
+
+TEST(EditorFields, SizesShowTheirFormsAndATypedSafeZoneSizeIsItsF)
+{
+    ControlRecord r = record(ControlKind::Text);
+    r.Forms.set(FormField::Width, FieldForm {PositionForm::SafeZone, 0.25f, {}});
+    r.Forms.set(FormField::Height, FieldForm {PositionForm::Expression, 0, "safezoneH"});
+    const EditorFields opened = fieldsFromRecord(r, ',');
+    EXPECT_EQ(opened.width, "0,25");
+    EXPECT_EQ(opened.height, "safezoneH");
+    EXPECT_EQ(opened.fontSize, singleText(r.FontSize, ','));
+    EXPECT_EQ(checkFields(opened, ControlKind::Text), ""); // an expression needs no digit
+
+    const ControlRecord typed = saveAfter(
+        r,
+        [](EditorFields &now) {
+            now.width = "0,5";
+            now.height = "0,3"; // cannot be typed; kept all the same
+            now.fontSize = "0,05";
+        },
+        ',');
+    EXPECT_EQ(typed.Forms[FormField::Width], (FieldForm {PositionForm::SafeZone, 0.5f, {}}));
+    EXPECT_EQ(typed.Width, r.Width); // the set gives it the screen value of F
+    EXPECT_EQ(typed.Forms[FormField::Height], r.Forms[FormField::Height]);
+    EXPECT_EQ(typed.Height, r.Height);
+    EXPECT_EQ(typed.FontSize, 0.05f);
+    EXPECT_EQ(typed.Forms[FormField::FontSize].form, PositionForm::Screen);
+}
+
+TEST(FormLook, TheWordsBesideASizeNameItsFormAndSeveralRecordsShareOnlyWhatTheyAgreeOn)
+{
+    const ReferenceScreen screen;
+    ControlRecord r = record(ControlKind::Text);
+    r.Forms.set(FormField::Width, FieldForm {PositionForm::SafeZone, 0.25f, {}});
+    r.Forms.set(FormField::Height, FieldForm {PositionForm::Expression, 0, "0.1 + 0.2"});
+    const FormLook safeZone = formLook(r, FormField::Width, screen, ',');
+    const FormLook expression = formLook(r, FormField::Height, screen, ',');
+    const FormLook plain = formLook(r, FormField::FontSize, screen, ',');
+    EXPECT_EQ(safeZone.beside, "\u00d7 safe zone width");
+    EXPECT_TRUE(safeZone.takesTyping());
+    EXPECT_EQ(expression.beside, "= 0,3 of the screen");
+    EXPECT_FALSE(expression.takesTyping());
+    EXPECT_EQ(plain, FormLook {});
+
+    ControlRecord other = r;
+    other.Width = 0.5f; // another place, so another hint
+    other.Forms.set(FormField::Height, FieldForm {PositionForm::Expression, 0, "0.2"});
+    struct Row
+    {
+        std::vector<FormLook> looks;
+        std::string beside;
+        bool typing;
+    };
+    const Row rows[] = {
+        {{safeZone, safeZone}, safeZone.beside, true},
+        {{safeZone, formLook(other, FormField::Width, screen, ',')}, safeZone.beside, true},
+        {{plain, plain}, "", true},
+        {{expression, formLook(other, FormField::Height, screen, ',')}, "expressions", false},
+        {{plain, safeZone}, "mixed forms", false},
+        {{expression, plain}, "mixed forms", false},
+    };
+    for (const Row &row : rows) {
+        const FormLook shared = sharedFormLook(row.looks);
+        EXPECT_EQ(shared.beside, row.beside);
+        EXPECT_EQ(shared.takesTyping(), row.typing) << row.beside;
+    }
 }

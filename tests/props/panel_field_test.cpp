@@ -1,6 +1,8 @@
 // One field typed in the Properties panel: the editor's check and writing, and what the drawn
 // control takes from it.
 #include "model/creation_defaults.h"
+#include "model/dialog_set.h"
+#include "model/number_text.h"
 #include "props/panel_field.h"
 
 #include <gtest/gtest.h>
@@ -121,4 +123,23 @@ TEST(PanelField, TheDrawnControlTakesOnlyWhatTheTypedFieldGives)
     EXPECT_EQ(reddened.textColour->red, 255);
     EXPECT_EQ(reddened.backColour, drawn.backColour);
     EXPECT_EQ(reddened.width, drawn.width);
+}
+
+TEST(PanelField, ASafeZoneWidthTakesTheTypedFAndIsDrawnAtTheScreenValueItGives)
+{
+    constexpr SurfaceSize kSurface {12000, 9000};
+    DialogSet set;
+    set.insertDialog();
+    set.setLayout(0, DialogLayout::SafeZone);
+    set.createControl(0, ControlKind::Button, 1200, 900, kSurface);
+    const FieldPlace width {PanelField::Width};
+    TypedRecord typed = typeIntoRecord(set.dialog(0).cControls[0], width, "0.5", '.');
+    set.writeRecord(0, 0, typed.record);
+    typed.record = set.dialog(0).cControls[0];
+    EXPECT_EQ(typed.record.Forms[FormField::Width].fraction, 0.5f);
+
+    DrawnControl drawn = *set.drawnControls(0).findByTag(typed.record.Tag);
+    refreshTypedField(drawn, ControlKind::Button, typed, width, kSurface);
+    EXPECT_DOUBLE_EQ(drawn.width,
+                     *parseTypedNumber(singleText(typed.record.Width, '.')) * kSurface.width);
 }

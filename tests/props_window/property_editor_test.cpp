@@ -2,6 +2,7 @@
 // themselves (reading, guards, check, saving) are tested in the core; these drive the widgets.
 #include "../support/fake_surface_host.h"
 #include "model/dialog_set.h"
+#include "model/number_text.h"
 #include "props/field_table.h"
 #include "props_window/colour_group_box.h"
 #include "props_window/field_look.h"
@@ -13,6 +14,7 @@
 #include <QApplication>
 #include <QCheckBox>
 #include <QComboBox>
+#include <QLabel>
 #include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QPushButton>
@@ -20,6 +22,7 @@
 #include <QTest>
 #include <QTimer>
 
+#include <cmath>
 #include <memory>
 
 using namespace kovrin;
@@ -440,6 +443,43 @@ private slots:
         f.type("txt_wholeheight", QStringLiteral("0,45"));
         f.click("cmd_OK");
         QCOMPARE(f.record(combo).WholeHeight, 0.45f);
+    }
+
+    // A safe-zone size shows its F with the measure beside it and takes a typed F; an expression
+    // shows its text, untyped, with its value beside it. Screen sizes show no words.
+    void sizesInOtherFormsShowTheirWordsAndASafeZoneSizeTakesItsF()
+    {
+        EditorFixture f;
+        f.host.set.setLayout(0, DialogLayout::SafeZone);
+        const std::size_t i = f.add(ControlKind::Text);
+        f.editRecord(i, [](ControlRecord &r) {
+            r.Forms.set(FormField::FontSize, FieldForm {PositionForm::Expression, 0, "0.02 * 2"});
+        });
+        const SurfaceSize surface = f.view->outerSize();
+        f.open(i);
+        const float opened = f.record(i).Forms[FormField::Width].fraction;
+        QCOMPARE(f.at("txt_width")->text(), QString::fromStdString(singleText(opened, '.')));
+        QCOMPARE(f.at<QLabel>("lbl_width_form")->text(), QStringLiteral("\u00d7 safe zone width"));
+        QVERIFY(f.at<QLabel>("lbl_height_form")->isVisibleTo(f.editor.get()));
+        QCOMPARE(f.at("txt_fontsize")->text(), QStringLiteral("0.02 * 2"));
+        QVERIFY(f.at("txt_fontsize")->isReadOnly());
+        QCOMPARE(f.at<QLabel>("lbl_fontsize_form")->text(), QStringLiteral("= 0.04 of the screen"));
+
+        f.type("txt_width", QStringLiteral("0.5"));
+        f.click("cmd_OK");
+        const ControlRecord &r = f.record(i);
+        QCOMPARE(r.Forms[FormField::Width].fraction, 0.5f);
+        QCOMPARE(r.Width,
+                 static_cast<float>(
+                     screenFromSafeZone(0.5, PositionAxis::Width, f.host.set.referenceScreen())));
+        QCOMPARE(r.Forms[FormField::FontSize].expression, std::string("0.02 * 2"));
+        QVERIFY(std::abs(f.drawn(i)->width - r.Width * surface.width) < 1);
+
+        f.host.set.setLayout(0, DialogLayout::Screen);
+        f.open(f.add(ControlKind::Text));
+        for (const char *words : {"lbl_width_form", "lbl_height_form", "lbl_fontsize_form"})
+            QVERIFY(!f.at<QLabel>(words)->isVisibleTo(f.editor.get()));
+        QVERIFY(!f.at("txt_fontsize")->isReadOnly());
     }
 
     void deleteRemovesTheMiddleOfThreeWithoutAsking()

@@ -1,5 +1,6 @@
 // The context menu's commands, the clipboard and the "Organize controls" order.
 #include "surface/control_order.h"
+#include "surface/form_conversion.h"
 #include "surface/surface_commands.h"
 #include "surface/surface_gestures.h"
 #include "surface_fixture.h"
@@ -46,6 +47,23 @@ TEST_F(Stacking, BackAndFrontMoveTheRecordAndTheDrawnControlTogether)
         EXPECT_EQ(drawnNames(), k.after);
         EXPECT_EQ(interaction.menu.CtrlIndexToPos, aimed); // not updated to the new place
     }
+}
+
+TEST_F(Stacking, ConversionTakesThePickedControlsOrTheWholeDialogWhenNoneIsPicked)
+{
+    const auto safeZone = [this] {
+        std::string out;
+        for (const ControlRecord &r : dialog().cControls)
+            out += r.Forms.allScreen() ? '-' : 'z';
+        return out;
+    };
+    EXPECT_TRUE(convertControlForms(set, 0, {tags[1]}, DialogLayout::SafeZone));
+    EXPECT_EQ(safeZone(), "-z-");
+    EXPECT_FALSE(convertControlForms(set, 0, {tags[1]}, DialogLayout::SafeZone));
+    EXPECT_TRUE(convertControlForms(set, 0, {}, DialogLayout::SafeZone));
+    EXPECT_EQ(safeZone(), "zzz");
+    EXPECT_TRUE(convertControlForms(set, 0, {tags[0], tags[2]}, DialogLayout::Screen));
+    EXPECT_EQ(safeZone(), "-z-");
 }
 
 TEST_F(Stacking, TheOnlyControlStaysAndTheBackgroundMenuLeavesNoControlToActOn)
