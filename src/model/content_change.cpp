@@ -52,13 +52,14 @@ bool sameButForATwip(const DrawnControl &a, const DrawnControl &b)
 
 bool ContentChange::empty() const
 {
-    return gridBefore == gridAfter && countersBefore == countersAfter && records.before.empty()
-        && records.after.empty() && drawn.before.empty() && drawn.after.empty();
+    return gridBefore == gridAfter && countersBefore == countersAfter && frameBefore == frameAfter
+        && records.before.empty() && records.after.empty() && drawn.before.empty()
+        && drawn.after.empty();
 }
 
 bool ContentChange::belowATwip() const
 {
-    if (gridBefore != gridAfter || countersBefore != countersAfter
+    if (gridBefore != gridAfter || countersBefore != countersAfter || frameBefore != frameAfter
         || records.before != records.after || drawn.before.size() != drawn.after.size())
         return false;
     return std::equal(drawn.before.begin(), drawn.before.end(), drawn.after.begin(),
@@ -72,6 +73,8 @@ ContentChange changeBetween(const DialogContent &before, const Dialog &after)
     change.gridAfter = after.GridSize;
     change.countersBefore = before.drawn.lastElement;
     change.countersAfter = after.drawn.lastElement;
+    change.frameBefore = before.drawn.frame;
+    change.frameAfter = after.drawn.frame;
     change.records = stretchBetween(before.cControls, after.cControls);
     change.drawn = stretchBetween(before.drawn.stack, after.drawn.stack);
     return change;
@@ -81,6 +84,7 @@ void redoChange(DialogContent &content, const ContentChange &change)
 {
     content.GridSize = change.gridAfter;
     content.drawn.lastElement = change.countersAfter;
+    content.drawn.frame = change.frameAfter;
     replaceStretch(content.cControls, change.records.at, change.records.before,
                    change.records.after);
     replaceStretch(content.drawn.stack, change.drawn.at, change.drawn.before, change.drawn.after);
@@ -90,6 +94,7 @@ void undoChange(DialogContent &content, const ContentChange &change)
 {
     content.GridSize = change.gridBefore;
     content.drawn.lastElement = change.countersBefore;
+    content.drawn.frame = change.frameBefore;
     replaceStretch(content.cControls, change.records.at, change.records.after,
                    change.records.before);
     replaceStretch(content.drawn.stack, change.drawn.at, change.drawn.after, change.drawn.before);

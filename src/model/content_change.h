@@ -27,6 +27,8 @@ struct ContentChange
     float gridAfter = 0;
     std::array<std::int16_t, 9> countersBefore {};
     std::array<std::int16_t, 9> countersAfter {};
+    SurfaceFrame frameBefore; // the frame the drawn controls stand on
+    SurfaceFrame frameAfter;
     Stretch<ControlRecord> records;
     Stretch<DrawnControl> drawn;
 

@@ -1,5 +1,7 @@
 #include "model/form_rules.h"
 
+#include "model/position_expression.h"
+
 namespace kovrin {
 namespace {
 
@@ -73,10 +75,18 @@ bool followReferenceScreen(ControlRecord &record, const ReferenceScreen &screen)
     bool changed = false;
     for (FormField field : kAllFormFields) {
         const FieldForm &form = record.Forms[field];
-        if (form.form != PositionForm::SafeZone)
+        float value = 0;
+        if (form.form == PositionForm::SafeZone) {
+            value = static_cast<float>(screenFromSafeZone(form.fraction, axisOf(field), screen));
+        } else if (form.form == PositionForm::Expression) {
+            // An expression that has no value on this screen keeps the one it had.
+            const Result<double> evaluated = evaluatePosition(form.expression, screen);
+            if (!evaluated)
+                continue;
+            value = static_cast<float>(*evaluated);
+        } else {
             continue;
-        const auto value
-            = static_cast<float>(screenFromSafeZone(form.fraction, axisOf(field), screen));
+        }
         float &held = screenValue(record, field);
         changed = changed || held != value;
         held = value;

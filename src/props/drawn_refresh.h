@@ -30,8 +30,8 @@ struct EditorLook
     Rgb8 backSample;
 };
 
-// Sizes the control against the surface's outer size and sets what its kind takes; its place,
-// stacking and visibility are left alone.
+// Sizes the control against the surface's outer size and frame and sets what its kind takes; its
+// place, stacking and visibility are left alone.
 void refreshDrawnControl(DrawnControl &control, ControlKind kind, const EditorLook &look,
                          SurfaceSize surface);
 
