@@ -118,6 +118,17 @@ void DialogWorkspace::setGridSize(std::int16_t frmIndex, float gridSize)
     recordContentStep(frmIndex, QStringLiteral("Grid size"));
 }
 
+void DialogWorkspace::setReferenceScreen(const ReferenceScreen &screen)
+{
+    m_set.setReferenceScreen(screen, surfaceOuterSize());
+    // Not a step of its own (the forms are unchanged and nothing is left to save): the next step
+    // of each dialog starts from where it stands on this screen.
+    for (std::size_t i = 0; i < m_set.count(); ++i)
+        m_history.keep(m_set.dialog(i).FrmIndex, m_set.content(i));
+    for (SurfaceView *view : views())
+        view->refresh();
+}
+
 void DialogWorkspace::markSaved(const std::filesystem::path &path)
 {
     m_set.CurrentFile = path;

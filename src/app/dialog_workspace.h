@@ -72,6 +72,9 @@ public:
     SetAddition addImportedDialogs(const std::vector<ImportedDialog> &dialogs);
     void renameDialog(std::int16_t frmIndex, const QString &name);
     void setGridSize(std::int16_t frmIndex, float gridSize);
+    // The monitor the surfaces stand for: safe-zone fields and expressions take its values and
+    // every surface that shows the safe zone follows. Not an undo step.
+    void setReferenceScreen(const ReferenceScreen &screen);
     // Remove current dialog: its window closes through the two questions.
     void removeCurrentDialog();
     // A surface (or the property editor on it) changed its dialog: one undo step of that name,

@@ -32,6 +32,7 @@ class FileCommands;
 class GridCommands;
 class QtUserPrompts;
 class RecentFilesMenu;
+class ReferenceScreenMenu;
 class WindowMenu;
 
 class MainWindow : public QMainWindow, public SurfaceHost
@@ -140,6 +141,7 @@ private:
     MainMenus m_menus;
     ControlMenu *m_controlMenu = nullptr;
     RecentFilesMenu *m_recent = nullptr;
+    ReferenceScreenMenu *m_referenceScreen = nullptr;
     ArrangeMenu *m_arrange = nullptr;
     QLabel *m_surfaceStatus = nullptr;
     WindowMenu *m_windowMenu = nullptr;
