@@ -123,9 +123,20 @@ void DialogWorkspace::setLayout(std::int16_t frmIndex, DialogLayout layout)
     const auto index = m_set.indexOfFrmIndex(frmIndex);
     if (!index || m_set.dialog(*index).Layout == layout)
         return;
-    const DialogLayout before = m_set.dialog(*index).Layout;
     m_set.setLayout(*index, layout);
-    m_history.stack().push(new LayoutStep(*this, frmIndex, before, layout));
+    // The surface may turn to or from the safe zone: its controls move in the same step.
+    recordContentStep(frmIndex, QStringLiteral("Dialog layout"));
+}
+
+void DialogWorkspace::setReferenceScreen(const ReferenceScreen &screen)
+{
+    m_set.setReferenceScreen(screen, surfaceOuterSize());
+    // Not a step of its own (the forms are unchanged and nothing is left to save): the next step
+    // of each dialog starts from where it stands on this screen.
+    for (std::size_t i = 0; i < m_set.count(); ++i)
+        m_history.keep(m_set.dialog(i).FrmIndex, m_set.content(i));
+    for (SurfaceView *view : views())
+        view->refresh();
 }
 
 void DialogWorkspace::markSaved(const std::filesystem::path &path)

@@ -74,6 +74,9 @@ public:
     void setGridSize(std::int16_t frmIndex, float gridSize);
     // The form new controls of the dialog take; one undo step, none when it already has it.
     void setLayout(std::int16_t frmIndex, DialogLayout layout);
+    // The monitor the surfaces stand for: safe-zone fields and expressions take its values and
+    // every surface that shows the safe zone follows. Not an undo step.
+    void setReferenceScreen(const ReferenceScreen &screen);
     // Remove current dialog: its window closes through the two questions.
     void removeCurrentDialog();
     // A surface (or the property editor on it) changed its dialog: one undo step of that name,
@@ -104,7 +107,6 @@ public:
     std::optional<RemovedDialog> takeDialog(std::int16_t frmIndex);
     void bringBackDialog(const RemovedDialog &removed);
     void putName(std::int16_t frmIndex, const std::string &name);
-    void putLayout(std::int16_t frmIndex, DialogLayout layout);
 
 signals:
     // The modified state or the current file changed.

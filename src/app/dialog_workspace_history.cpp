@@ -21,6 +21,12 @@ void DialogWorkspace::recordSurfaceChange(const SurfaceView &view, const QString
 void DialogWorkspace::recordContentStep(std::int16_t frmIndex, const QString &stepName, int run)
 {
     if (const auto index = m_set.indexOfFrmIndex(frmIndex)) {
+        // A change of layout or forms may have turned the surface to or from the safe zone: its
+        // controls are laid out again in the same step.
+        if (m_set.followSurfaceFrame(*index, surfaceOuterSize())) {
+            if (DialogSubWindow *window = windowOf(frmIndex))
+                window->view()->refresh();
+        }
         m_history.recordContent(frmIndex, m_set.dialog(*index), stepName, run);
         emit contentRecorded();
     }
@@ -41,6 +47,8 @@ void DialogWorkspace::putContent(std::int16_t frmIndex, const ContentChange &cha
         return;
     const float gridBefore = m_set.dialog(*index).GridSize;
     m_set.restoreContent(*index, *content);
+    // Kept on another reference screen, or before the dialog's surface turned.
+    m_set.followSurfaceFrame(*index, surfaceOuterSize());
 
     DialogSubWindow *window = windowOf(frmIndex);
     if (!window)
@@ -100,16 +108,6 @@ void DialogWorkspace::putName(std::int16_t frmIndex, const std::string &name)
         window->showName(name);
         m_area.setActiveSubWindow(window);
     }
-}
-
-void DialogWorkspace::putLayout(std::int16_t frmIndex, DialogLayout layout)
-{
-    const auto index = m_set.indexOfFrmIndex(frmIndex);
-    if (!index)
-        return;
-    m_set.setLayout(*index, layout);
-    if (DialogSubWindow *window = windowOf(frmIndex))
-        m_area.setActiveSubWindow(window);
 }
 
 } // namespace kovrin

@@ -89,24 +89,4 @@ void RenameDialogStep::redoStep()
     m_workspace.putName(m_frmIndex, m_after);
 }
 
-LayoutStep::LayoutStep(DialogWorkspace &workspace, std::int16_t frmIndex, DialogLayout before,
-                       DialogLayout after)
-    : MadeStep(QStringLiteral("Dialog layout"))
-    , m_workspace(workspace)
-    , m_frmIndex(frmIndex)
-    , m_before(before)
-    , m_after(after)
-{
-}
-
-void LayoutStep::undo()
-{
-    m_workspace.putLayout(m_frmIndex, m_before);
-}
-
-void LayoutStep::redoStep()
-{
-    m_workspace.putLayout(m_frmIndex, m_after);
-}
-
 } // namespace kovrin

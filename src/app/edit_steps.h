@@ -102,21 +102,4 @@ private:
     std::string m_after;
 };
 
-class LayoutStep : public MadeStep
-{
-public:
-    LayoutStep(DialogWorkspace &workspace, std::int16_t frmIndex, DialogLayout before,
-               DialogLayout after);
-    void undo() override;
-
-protected:
-    void redoStep() override;
-
-private:
-    DialogWorkspace &m_workspace;
-    std::int16_t m_frmIndex;
-    DialogLayout m_before;
-    DialogLayout m_after;
-};
-
 } // namespace kovrin

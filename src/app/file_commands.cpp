@@ -193,6 +193,8 @@ bool FileCommands::loadAs(const QString &path, const QString &standsFor, const Q
     BusyCursor busy;
     // Read into a set of its own first: the dialogs on screen go only once the file is in.
     DialogSet loaded;
+    // Its safe-zone fields and surfaces are placed on the reference screen in use.
+    loaded.setReferenceScreen(m_workspace.set().referenceScreen(), m_workspace.surfaceOuterSize());
     const LoadOutcome outcome
         = loadGuarded(loaded, toFsPath(path), decimalSeparator, m_workspace.surfaceOuterSize());
     if (!outcome.status) {

@@ -1,6 +1,7 @@
 #include "app/main_menus.h"
 
 #include "model/recent_files.h"
+#include "model/reference_screen.h"
 
 #include <QAction>
 #include <QActionGroup>
@@ -27,6 +28,29 @@ QAction *addEntry(QMenu &menu, const char *name, const QString &text, const QStr
     action->setStatusTip(tip);
     action->setShortcut(shortcut);
     return action;
+}
+
+QString fromView(std::string_view text)
+{
+    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
+}
+
+// One exclusive, checkable choice per item, named prefix1, prefix2, ...
+template<typename Items, typename Name>
+QList<QAction *> addChoices(QMenu &menu, const char *prefix, const Items &items, Name name,
+                            const QString &tip)
+{
+    QList<QAction *> entries;
+    auto *group = new QActionGroup(&menu);
+    for (const auto item : items) {
+        QAction *entry = menu.addAction(fromView(name(item)));
+        entry->setObjectName(QLatin1String(prefix) + QString::number(entries.size() + 1));
+        entry->setStatusTip(tip);
+        entry->setCheckable(true);
+        group->addAction(entry);
+        entries << entry;
+    }
+    return entries;
 }
 
 } // namespace
@@ -136,6 +160,15 @@ MainMenus buildMainMenus(QMenuBar &bar, QUndoStack &history)
         = addEntry(*view, "mnu_propertiespanel", QStringLiteral("&Properties panel"),
                    QStringLiteral("Show the fields of the picked controls beside the dialogs."));
     menus.propertiesPanel->setCheckable(true);
+    menus.referenceScreen = view->addMenu(QStringLiteral("Reference &screen"));
+    menus.referenceScreen->setObjectName(QStringLiteral("mnu_refscreen"));
+    menus.referenceAspects = addChoices(
+        *menus.referenceScreen, "mnu_refaspect", kAllAspects, aspectName,
+        QStringLiteral("Show the safe zone of the dialogs on a monitor of this shape."));
+    menus.referenceScreen->addSeparator();
+    menus.referenceSizes = addChoices(
+        *menus.referenceScreen, "mnu_refsize", kAllInterfaceSizes, interfaceSizeName,
+        QStringLiteral("Show the safe zone of the dialogs at this interface size of the game."));
 
     menus.window = addMenu(bar, "mnu_window", QStringLiteral("&Window"));
     menus.cascade = addEntry(*menus.window, "mnu_cascade", QStringLiteral("&Cascade"),

@@ -42,6 +42,11 @@ struct MainMenus
     QAction *snapWhileDragging = nullptr; // checkable, kept between runs
     QAction *problems = nullptr; // the Problems dock, checkable
     QAction *propertiesPanel = nullptr; // the Properties dock, checkable
+    // "Reference &screen": the aspects (in the order of kAllAspects), then the interface sizes
+    // (kAllInterfaceSizes), one of each checked
+    QMenu *referenceScreen = nullptr;
+    QList<QAction *> referenceAspects;
+    QList<QAction *> referenceSizes;
     // &Window: the two commands; the list of dialogs follows them (see WindowMenu)
     QMenu *window = nullptr;
     QAction *cascade = nullptr;

@@ -25,6 +25,7 @@
 #include "app/recent_files_menu.h"
 #include "app/recovery_offer.h"
 #include "app/recovery_slot.h"
+#include "app/reference_screen_menu.h"
 #include "app/toolbox.h"
 #include "app/unsaved_work.h"
 #include "app/view_grid_setting.h"
@@ -118,6 +119,8 @@ MainWindow::MainWindow(UserPrompts *prompts, QWidget *parent)
         },
         this);
     m_layout = new LayoutMenu(m_arrange->menu(), *m_workspace, *this, this);
+    m_referenceScreen = new ReferenceScreenMenu(m_menus.referenceAspects, m_menus.referenceSizes,
+                                                *m_workspace, this);
     m_recent = new RecentFilesMenu(m_menus.recentSeparator, m_menus.recentFiles, this);
     m_windowMenu = new WindowMenu(*m_menus.window, m_menus.cascade, m_menus.tile, *m_workspace,
                                   *m_area, this);

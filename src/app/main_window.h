@@ -33,6 +33,7 @@ class FileCommands;
 class GridCommands;
 class QtUserPrompts;
 class RecentFilesMenu;
+class ReferenceScreenMenu;
 class WindowMenu;
 
 class MainWindow : public QMainWindow, public SurfaceHost
@@ -142,6 +143,7 @@ private:
     MainMenus m_menus;
     ControlMenu *m_controlMenu = nullptr;
     RecentFilesMenu *m_recent = nullptr;
+    ReferenceScreenMenu *m_referenceScreen = nullptr;
     ArrangeMenu *m_arrange = nullptr;
     LayoutMenu *m_layout = nullptr;
     QLabel *m_surfaceStatus = nullptr;

@@ -90,14 +90,19 @@ SetAddition addImportedDialogs(DialogSet &set, const std::vector<ImportedDialog>
                 return addition;
             }
             record.Tag = *tag;
-            const double left = static_cast<double>(record.X) * surfaceSize.width;
-            const double top = static_cast<double>(record.Y) * surfaceSize.height;
+            // On the surface as the controls added so far have turned it.
+            const SurfaceSize surface(surfaceSize.width, surfaceSize.height,
+                                      set.drawnControls(*index).frame);
+            const double left = twipsFromScreen(record.X, PositionAxis::X, surface);
+            const double top = twipsFromScreen(record.Y, PositionAxis::Y, surface);
             const auto added = set.addControl(*index, std::move(record), left, top, surfaceSize);
             if (!added) {
                 addition.status = Status::failure(added.message);
                 return addition;
             }
         }
+        // A safe-zone dialog without controls shows the safe zone too.
+        set.followSurfaceFrame(*index, surfaceSize);
     }
     return addition;
 }

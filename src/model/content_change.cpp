@@ -52,14 +52,16 @@ bool sameButForATwip(const DrawnControl &a, const DrawnControl &b)
 
 bool ContentChange::empty() const
 {
-    return gridBefore == gridAfter && countersBefore == countersAfter && records.before.empty()
-        && records.after.empty() && drawn.before.empty() && drawn.after.empty();
+    return gridBefore == gridAfter && layoutBefore == layoutAfter && countersBefore == countersAfter
+        && frameBefore == frameAfter && records.before.empty() && records.after.empty()
+        && drawn.before.empty() && drawn.after.empty();
 }
 
 bool ContentChange::belowATwip() const
 {
-    if (gridBefore != gridAfter || countersBefore != countersAfter
-        || records.before != records.after || drawn.before.size() != drawn.after.size())
+    if (gridBefore != gridAfter || layoutBefore != layoutAfter || countersBefore != countersAfter
+        || frameBefore != frameAfter || records.before != records.after
+        || drawn.before.size() != drawn.after.size())
         return false;
     return std::equal(drawn.before.begin(), drawn.before.end(), drawn.after.begin(),
                       sameButForATwip);
@@ -70,8 +72,12 @@ ContentChange changeBetween(const DialogContent &before, const Dialog &after)
     ContentChange change;
     change.gridBefore = before.GridSize;
     change.gridAfter = after.GridSize;
+    change.layoutBefore = before.Layout;
+    change.layoutAfter = after.Layout;
     change.countersBefore = before.drawn.lastElement;
     change.countersAfter = after.drawn.lastElement;
+    change.frameBefore = before.drawn.frame;
+    change.frameAfter = after.drawn.frame;
     change.records = stretchBetween(before.cControls, after.cControls);
     change.drawn = stretchBetween(before.drawn.stack, after.drawn.stack);
     return change;
@@ -80,7 +86,9 @@ ContentChange changeBetween(const DialogContent &before, const Dialog &after)
 void redoChange(DialogContent &content, const ContentChange &change)
 {
     content.GridSize = change.gridAfter;
+    content.Layout = change.layoutAfter;
     content.drawn.lastElement = change.countersAfter;
+    content.drawn.frame = change.frameAfter;
     replaceStretch(content.cControls, change.records.at, change.records.before,
                    change.records.after);
     replaceStretch(content.drawn.stack, change.drawn.at, change.drawn.before, change.drawn.after);
@@ -89,7 +97,9 @@ void redoChange(DialogContent &content, const ContentChange &change)
 void undoChange(DialogContent &content, const ContentChange &change)
 {
     content.GridSize = change.gridBefore;
+    content.Layout = change.layoutBefore;
     content.drawn.lastElement = change.countersBefore;
+    content.drawn.frame = change.frameBefore;
     replaceStretch(content.cControls, change.records.at, change.records.after,
                    change.records.before);
     replaceStretch(content.drawn.stack, change.drawn.at, change.drawn.after, change.drawn.before);

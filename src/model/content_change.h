@@ -25,8 +25,12 @@ struct ContentChange
 {
     float gridBefore = 0;
     float gridAfter = 0;
+    DialogLayout layoutBefore = DialogLayout::Screen;
+    DialogLayout layoutAfter = DialogLayout::Screen;
     std::array<std::int16_t, 9> countersBefore {};
     std::array<std::int16_t, 9> countersAfter {};
+    SurfaceFrame frameBefore; // the frame the drawn controls stand on
+    SurfaceFrame frameAfter;
     Stretch<ControlRecord> records;
     Stretch<DrawnControl> drawn;
 

@@ -26,4 +26,11 @@ struct Dialog
     std::optional<std::size_t> recordIndexByTag(std::string_view tag) const;
 };
 
+// Whether the dialog lays itself out on the visible monitor: its layout is the safe zone, or a
+// control holds a form other than a plain screen fraction.
+bool usesSafeZone(const Dialog &dialog);
+// What its surface shows on the reference screen: the safe zone when it uses it, else the
+// definition's screen area.
+SurfaceFrame surfaceFrameOf(const Dialog &dialog, const ReferenceScreen &screen);
+
 } // namespace kovrin

@@ -1,6 +1,6 @@
 #pragma once
-// What undo keeps of one dialog between two steps: its grid step, its records and its drawn
-// controls with their counters. The name is a step of its own; what a gesture leaves on the
+// What undo keeps of one dialog between two steps: its grid step, its layout, its records and its
+// drawn controls with their counters. The name is a step of its own; what a gesture leaves on the
 // surface (drag, outline, focus, grid lines) is the view's and is not kept.
 
 #include "model/control_record.h"
@@ -13,6 +13,7 @@ namespace kovrin {
 struct DialogContent
 {
     float GridSize = 0;
+    DialogLayout Layout = DialogLayout::Screen;
     std::vector<ControlRecord> cControls;
     DrawnControls drawn;
     bool operator==(const DialogContent &) const = default;

@@ -5,9 +5,27 @@
 #include "model/limits.h"
 
 #include <algorithm>
+#include <unordered_map>
 
 namespace kovrin {
 namespace {
+
+// The size with the frame the dialog's drawn controls stand on: a caller's own frame is not
+// read, the dialog's surface is what it is.
+SurfaceSize onFrameOf(const Dialog &dialog, SurfaceSize size)
+{
+    size.frame = dialog.drawn.frame;
+    return size;
+}
+
+// Where a record's screen fractions put its drawn control on the surface.
+TwipRect rectOnSurface(const ControlRecord &record, const SurfaceSize &surface)
+{
+    return {twipsFromScreen(record.X, PositionAxis::X, surface),
+            twipsFromScreen(record.Y, PositionAxis::Y, surface),
+            twipsFromScreen(record.Width, PositionAxis::Width, surface),
+            twipsFromScreen(record.Height, PositionAxis::Height, surface)};
+}
 
 const char *const kTooManyDialogs
     = "Too many dialogs in one session (32767). Save your work and start a new one with New.";
@@ -97,15 +115,20 @@ void DialogSet::discardAll()
 DialogContent DialogSet::content(std::size_t index) const
 {
     const Dialog &dialog = m_forms.at(index);
-    return {dialog.GridSize, dialog.cControls, dialog.drawn};
+    return {dialog.GridSize, dialog.Layout, dialog.cControls, dialog.drawn};
 }
 
 void DialogSet::restoreContent(std::size_t index, DialogContent content)
 {
     Dialog &dialog = mutableDialog(index);
     dialog.GridSize = content.GridSize;
+    dialog.Layout = content.Layout;
     dialog.cControls = std::move(content.cControls);
     dialog.drawn = std::move(content.drawn);
+    // Kept on another reference screen, safe-zone fields and expressions take this one's values;
+    // the surface follows with followSurfaceFrame.
+    for (ControlRecord &record : dialog.cControls)
+        followReferenceScreen(record, m_referenceScreen);
 }
 
 Result<std::string> DialogSet::issueTag()
@@ -134,8 +157,11 @@ Result<std::size_t> DialogSet::createControl(std::size_t dialogIndex, ControlKin
     ControlRecord record = defaultRecord(kind);
     record.Tag = *tag;
     record.Name = defaultName(kind, dialog.cControls.size());
-    record.X = static_cast<float>(x / size.width);
-    record.Y = static_cast<float>(y / size.height);
+    // The click is read on the surface as it stands once it has followed the dialog's frame.
+    followSurfaceFrame(dialogIndex, size);
+    const SurfaceSize surface = onFrameOf(dialog, size);
+    record.X = static_cast<float>(screenFromTwips(x, PositionAxis::X, surface));
+    record.Y = static_cast<float>(screenFromTwips(y, PositionAxis::Y, surface));
     if (dialog.Layout == DialogLayout::SafeZone)
         kovrin::convertForms(record, DialogLayout::SafeZone, m_referenceScreen);
     return addControl(dialogIndex, std::move(record), x, y, size);
@@ -145,9 +171,16 @@ Result<std::size_t> DialogSet::addControl(std::size_t dialogIndex, ControlRecord
                                           double left, double top, SurfaceSize size)
 {
     Dialog &dialog = mutableDialog(dialogIndex);
-    if (const Status drawn = drawRecord(dialog, record, left, top, size); !drawn)
+    if (const Status drawn = drawRecord(dialog, record, left, top, onFrameOf(dialog, size)); !drawn)
         return Result<std::size_t>::failure(drawn.message);
+    // A control with a form other than the screen's turns a screen dialog's surface to the safe
+    // zone. A plain one added to a plain dialog cannot: an import of thousands is not walked
+    // again for each.
+    const bool mayTurn = !record.Forms.allScreen() || dialog.Layout == DialogLayout::SafeZone
+        || dialog.drawn.frame.area == SurfaceArea::SafeZone;
     dialog.cControls.push_back(std::move(record));
+    if (mayTurn)
+        followSurfaceFrame(dialogIndex, size);
     return Result<std::size_t>::of(dialog.cControls.size() - 1);
 }
 
@@ -156,10 +189,10 @@ Status DialogSet::adoptControls(std::size_t dialogIndex, std::vector<ControlReco
 {
     Dialog &dialog = mutableDialog(dialogIndex);
     const DrawnControls before = dialog.drawn;
+    const SurfaceSize surface = onFrameOf(dialog, size);
     for (const ControlRecord &record : records) {
-        const double left = static_cast<double>(record.X) * size.width;
-        const double top = static_cast<double>(record.Y) * size.height;
-        if (Status drawn = drawRecord(dialog, record, left, top, size); !drawn) {
+        const TwipRect rect = rectOnSurface(record, surface);
+        if (Status drawn = drawRecord(dialog, record, rect.left, rect.top, surface); !drawn) {
             dialog.drawn = before;
             return drawn;
         }
@@ -169,11 +202,12 @@ Status DialogSet::adoptControls(std::size_t dialogIndex, std::vector<ControlReco
     else
         dialog.cControls.insert(dialog.cControls.end(), std::make_move_iterator(records.begin()),
                                 std::make_move_iterator(records.end()));
+    followSurfaceFrame(dialogIndex, size);
     return Status::success();
 }
 
 Status DialogSet::drawRecord(Dialog &dialog, const ControlRecord &record, double left, double top,
-                             SurfaceSize size)
+                             const SurfaceSize &surface)
 {
     const auto kind = kindFromWord(record.CtrlType);
     if (!kind)
@@ -186,8 +220,8 @@ Status DialogSet::drawRecord(Dialog &dialog, const ControlRecord &record, double
     drawn.left = left;
     drawn.top = top;
     drawn.visible = true;
-    drawn.width = static_cast<double>(record.Width) * size.width;
-    drawn.height = static_cast<double>(record.Height) * size.height;
+    drawn.width = twipsFromScreen(record.Width, PositionAxis::Width, surface);
+    drawn.height = twipsFromScreen(record.Height, PositionAxis::Height, surface);
     if (showsTextColour(*kind))
         drawn.textColour = displayColour(record.ForeColor);
     if (showsBackColour(*kind))
@@ -276,19 +310,42 @@ bool DialogSet::setReferenceScreen(const ReferenceScreen &screen, SurfaceSize si
 {
     m_referenceScreen = screen;
     bool changed = false;
-    for (Dialog &dialog : m_forms) {
+    for (std::size_t index = 0; index < m_forms.size(); ++index) {
+        Dialog &dialog = m_forms[index];
+        std::vector<const ControlRecord *> moved;
         for (ControlRecord &record : dialog.cControls) {
-            if (!followReferenceScreen(record, screen))
-                continue;
-            changed = true;
-            if (DrawnControl *drawn = dialog.drawn.findByTag(record.Tag))
-                drawn->setRect({static_cast<double>(record.X) * size.width,
-                                static_cast<double>(record.Y) * size.height,
-                                static_cast<double>(record.Width) * size.width,
-                                static_cast<double>(record.Height) * size.height});
+            if (followReferenceScreen(record, screen))
+                moved.push_back(&record);
+        }
+        changed = changed || !moved.empty();
+        if (followSurfaceFrame(index, size))
+            continue;
+        const SurfaceSize surface = onFrameOf(dialog, size);
+        for (const ControlRecord *record : moved) {
+            if (DrawnControl *drawn = dialog.drawn.findByTag(record->Tag))
+                drawn->setRect(rectOnSurface(*record, surface));
         }
     }
     return changed;
+}
+
+bool DialogSet::followSurfaceFrame(std::size_t dialogIndex, SurfaceSize size)
+{
+    Dialog &dialog = mutableDialog(dialogIndex);
+    const SurfaceFrame frame = surfaceFrameOf(dialog, m_referenceScreen);
+    if (frame == dialog.drawn.frame)
+        return false;
+    dialog.drawn.frame = frame;
+    size.frame = frame;
+    // Looked up by tag once each, so that a dialog of thousands of controls follows at once.
+    std::unordered_map<std::string_view, DrawnControl *> byTag;
+    for (DrawnControl &drawn : dialog.drawn.stack)
+        byTag.emplace(drawn.tag, &drawn);
+    for (const ControlRecord &record : dialog.cControls) {
+        if (const auto found = byTag.find(record.Tag); found != byTag.end())
+            found->second->setRect(rectOnSurface(record, size));
+    }
+    return true;
 }
 
 void DialogSet::restackControl(std::size_t dialogIndex, std::string_view drawnTag,

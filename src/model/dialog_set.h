@@ -54,7 +54,8 @@ public:
     // --- undo ----------------------------------------------------------------------------
     // The dialog's grid step, records and drawn controls as they stand.
     DialogContent content(std::size_t index) const;
-    // Puts content kept earlier back; the dialog's name and number stay.
+    // Puts content kept earlier back; the dialog's name and number stay. Its records take their
+    // values on the reference screen.
     void restoreContent(std::size_t index, DialogContent content);
 
     // --- controls ------------------------------------------------------------------------
@@ -62,7 +63,8 @@ public:
     Result<std::string> issueTag();
     bool canIssueTags(std::size_t howMany) const;
 
-    // Creation at a point (twips, relative to the surface) on a surface of the given outer size:
+    // Creation at a point (twips, relative to the surface) on a surface of the given outer size
+    // (a size's frame is never read: the dialog's is used):
     // a new record with the kind's defaults and its drawn control in front. Returns the record's
     // index.
     Result<std::size_t> createControl(std::size_t dialogIndex, ControlKind kind, double x, double y,
@@ -111,10 +113,17 @@ public:
     bool convertForms(std::size_t dialogIndex, const std::vector<std::size_t> &recordIndices,
                       DialogLayout to);
 
-    // Another reference screen: safe-zone fields take the screen values their F gives on it and
-    // their drawn controls (on surfaces of the given outer size) follow. True when a record
-    // changed.
+    // Another reference screen: safe-zone fields take the screen values their F gives on it,
+    // expressions their values on it, and their drawn controls (on surfaces of the given outer
+    // size) follow, as does every surface that shows the safe zone. True when a record changed.
     bool setReferenceScreen(const ReferenceScreen &screen, SurfaceSize size);
+
+    // A dialog's surface shows the screen area, or the reference screen's safe zone once the
+    // dialog uses it (surfaceFrameOf). When that changed since its drawn controls were laid out
+    // (its layout, a control's forms, undo), they are laid out again from their records on a
+    // surface of the given outer size. True when so. The sized operations above do it
+    // themselves; after the others the shell does it before it records the change.
+    bool followSurfaceFrame(std::size_t dialogIndex, SurfaceSize size);
 
     // The property editor's OK: the drawn control of control.tag takes the size, caption and
     // colours given; its place, kind and element stay.
@@ -123,7 +132,7 @@ public:
 private:
     // The drawn control of a record of one of the nine kinds, in front of the others.
     static Status drawRecord(Dialog &dialog, const ControlRecord &record, double left, double top,
-                             SurfaceSize size);
+                             const SurfaceSize &surface);
     Dialog &mutableDialog(std::size_t index) { return m_forms.at(index); }
     std::vector<Dialog> m_forms;
     ReferenceScreen m_referenceScreen;

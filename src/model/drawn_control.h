@@ -5,6 +5,7 @@
 #include "model/colour_value.h"
 #include "model/control_kind.h"
 #include "model/shared_text.h"
+#include "model/surface_frame.h"
 #include "model/twip_rect.h"
 
 #include <cstdint>
@@ -13,13 +14,6 @@
 #include <string_view>
 
 namespace kovrin {
-
-// The outer width and height of a dialog window in twips: the base of every fraction.
-struct SurfaceSize
-{
-    double width = 0;
-    double height = 0;
-};
 
 inline constexpr double kTwipsPerPixel = 15.0;
 

@@ -21,6 +21,8 @@ struct DrawnControls
     std::array<std::int16_t, 9> lastElement;
     // Back first; hidden (deleted) controls stay in the order but are never painted or hit.
     std::vector<DrawnControl> stack;
+    // The frame their twips stand on: the dialog's, unless it changed since they were laid out.
+    SurfaceFrame frame;
 
     std::int16_t nextElement(ControlKind kind) const { return lastElement[kindIndex(kind)]; }
     bool canMakeElement(ControlKind kind) const;

@@ -1,5 +1,7 @@
 #include "model/form_rules.h"
 
+#include "model/position_expression.h"
+
 #include <array>
 
 namespace kovrin {
@@ -43,8 +45,7 @@ void followScreenValues(const ControlRecord &before, ControlRecord &after,
     for (FormField field : kAllFormFields) {
         const FieldForm &form = after.Forms[field];
         if (form.form == PositionForm::SafeZone && form != before.Forms[field])
-            screenValue(after, field)
-                = static_cast<float>(screenFromSafeZone(form.fraction, axisOf(field), screen));
+            screenValue(after, field) = screenValueOf(form.fraction, field, screen);
         else if (form.form != PositionForm::Screen
                  && screenValue(after, field) != screenValue(before, field))
             placeInSafeZone(after, field, screen);
@@ -68,9 +69,18 @@ bool followReferenceScreen(ControlRecord &record, const ReferenceScreen &screen)
     bool changed = false;
     for (FormField field : kAllFormFields) {
         const FieldForm &form = record.Forms[field];
-        if (form.form != PositionForm::SafeZone)
+        float value = 0;
+        if (form.form == PositionForm::SafeZone) {
+            value = screenValueOf(form.fraction, field, screen);
+        } else if (form.form == PositionForm::Expression) {
+            // An expression that has no value on this screen keeps the one it had.
+            const Result<double> evaluated = evaluatePosition(form.expression, screen);
+            if (!evaluated)
+                continue;
+            value = static_cast<float>(*evaluated);
+        } else {
             continue;
-        const float value = screenValueOf(form.fraction, field, screen);
+        }
         float &held = screenValue(record, field);
         changed = changed || held != value;
         held = value;

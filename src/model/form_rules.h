@@ -22,8 +22,9 @@ void followScreenValues(const ControlRecord &before, ControlRecord &after,
 // anything changed.
 bool convertForms(ControlRecord &record, DialogLayout to, const ReferenceScreen &screen);
 
-// Safe-zone fields take the screen values their F gives on the screen; F never changes, nor do
-// screen and expression fields. True when a screen value changed.
+// Safe-zone fields take the screen values their F gives on the screen and expressions their
+// values on it; F and the expression texts never change, nor do screen fields. True when a
+// screen value changed.
 bool followReferenceScreen(ControlRecord &record, const ReferenceScreen &screen);
 
 } // namespace kovrin

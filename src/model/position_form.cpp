@@ -9,14 +9,10 @@ bool isOffset(PositionAxis axis)
     return axis == PositionAxis::X || axis == PositionAxis::Y;
 }
 
-namespace {
-
 bool isAcross(PositionAxis axis)
 {
     return axis == PositionAxis::X || axis == PositionAxis::Width;
 }
-
-} // namespace
 
 double safeZoneExtent(const ReferenceScreen &screen, PositionAxis axis)
 {

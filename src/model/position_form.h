@@ -17,6 +17,8 @@ enum class PositionAxis { X, Y, Width, Height };
 
 // X and Y are offsets from the safe zone's corner; Width and Height are lengths only.
 bool isOffset(PositionAxis axis);
+// X and Width follow the width of the screen, Y and Height its height.
+bool isAcross(PositionAxis axis);
 
 // The safe zone's extent and origin along the axis (origin 0 for a length).
 double safeZoneExtent(const ReferenceScreen &screen, PositionAxis axis);

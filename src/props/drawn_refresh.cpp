@@ -42,8 +42,10 @@ void takeSizesOfForms(EditorLook &look, const ControlRecord &held)
 void refreshDrawnControl(DrawnControl &control, ControlKind kind, const EditorLook &look,
                          SurfaceSize surface)
 {
-    control.width = parseTypedNumber(look.widthText).value_or(0.0) * surface.width;
-    control.height = parseTypedNumber(look.heightText).value_or(0.0) * surface.height;
+    control.width = twipsFromScreen(parseTypedNumber(look.widthText).value_or(0.0),
+                                    PositionAxis::Width, surface);
+    control.height = twipsFromScreen(parseTypedNumber(look.heightText).value_or(0.0),
+                                     PositionAxis::Height, surface);
     const DrawnRefresh refresh = drawnRefreshOf(kind);
     if (refresh.text)
         control.caption = look.caption;

@@ -35,8 +35,8 @@ struct EditorLook
 // or the text, so the look takes the screen value of the record as the set holds it.
 void takeSizesOfForms(EditorLook &look, const ControlRecord &held);
 
-// Sizes the control against the surface's outer size and sets what its kind takes; its place,
-// stacking and visibility are left alone.
+// Sizes the control against the surface's outer size and frame and sets what its kind takes; its
+// place, stacking and visibility are left alone.
 void refreshDrawnControl(DrawnControl &control, ControlKind kind, const EditorLook &look,
                          SurfaceSize surface);
 

@@ -13,7 +13,8 @@ std::pair<double, double> topLeftOf(const SurfaceRef &s, const ControlRecord &re
 {
     if (const DrawnControl *drawn = s.drawn().findByTag(record.Tag))
         return {drawn->left, drawn->top};
-    return {record.X * s.size.width, record.Y * s.size.height};
+    return {twipsFromScreen(record.X, PositionAxis::X, s.size),
+            twipsFromScreen(record.Y, PositionAxis::Y, s.size)};
 }
 
 } // namespace
@@ -50,8 +51,8 @@ Result<std::size_t> pasteRecordAt(SurfaceRef s, const ControlRecord &copied, dou
     if (!tag)
         return Result<std::size_t>::failure(tag.message);
     ControlRecord record = pastedRecord(copied, s.dialog().cControls.size(), *tag);
-    record.X = static_cast<float>(px / s.size.width);
-    record.Y = static_cast<float>(py / s.size.height);
+    record.X = static_cast<float>(screenFromTwips(px, PositionAxis::X, s.size));
+    record.Y = static_cast<float>(screenFromTwips(py, PositionAxis::Y, s.size));
     // A pasted control keeps the forms it was copied with, at the place it is pasted.
     followScreenValues(copied, record, s.set.referenceScreen());
     return s.set.addControl(s.dialogIndex, std::move(record), px, py, s.size);

@@ -22,14 +22,24 @@ float roundedFraction(double twips, double base)
     return static_cast<float>(roundDecimals(twips / base, kFractionDecimals));
 }
 
+namespace {
+
+float roundedScreenValue(double twips, PositionAxis axis, const SurfaceSize &surface)
+{
+    return static_cast<float>(
+        roundDecimals(screenFromTwips(twips, axis, surface), kFractionDecimals));
+}
+
+} // namespace
+
 RecordPlace placeOf(const TwipRect &rect, SurfaceSize surface, bool withSize)
 {
     RecordPlace place;
-    place.X = roundedFraction(rect.left, surface.width);
-    place.Y = roundedFraction(rect.top, surface.height);
+    place.X = roundedScreenValue(rect.left, PositionAxis::X, surface);
+    place.Y = roundedScreenValue(rect.top, PositionAxis::Y, surface);
     if (withSize) {
-        place.Width = roundedFraction(rect.width, surface.width);
-        place.Height = roundedFraction(rect.height, surface.height);
+        place.Width = roundedScreenValue(rect.width, PositionAxis::Width, surface);
+        place.Height = roundedScreenValue(rect.height, PositionAxis::Height, surface);
     }
     return place;
 }

@@ -17,7 +17,8 @@ TwipRect limitToSurface(TwipRect rect, SurfaceSize surface);
 // round(twips / base, 5), halves to even, as a 32-bit float.
 float roundedFraction(double twips, double base);
 
-// X and Y (and Width and Height when withSize) of a rectangle on a surface.
+// X and Y (and Width and Height when withSize) of a rectangle on a surface: the screen fractions
+// it stands for, rounded like roundedFraction.
 RecordPlace placeOf(const TwipRect &rect, SurfaceSize surface, bool withSize);
 
 } // namespace kovrin

@@ -7,8 +7,18 @@ namespace kovrin {
 
 std::string pointerStatusText(double x, double y, SurfaceSize surface, char separator)
 {
-    return fixedText(x / surface.width, kFractionDecimals, separator) + ", "
-        + fixedText(y / surface.height, kFractionDecimals, separator);
+    const auto pair = [separator](double across, double down) {
+        return fixedText(across, kFractionDecimals, separator) + ", "
+            + fixedText(down, kFractionDecimals, separator);
+    };
+    std::string text = pair(screenFromTwips(x, PositionAxis::X, surface),
+                            screenFromTwips(y, PositionAxis::Y, surface));
+    if (surface.frame.area == SurfaceArea::SafeZone)
+        text += " (safe zone "
+            + pair(surfaceShare(x, PositionAxis::X, surface),
+                   surfaceShare(y, PositionAxis::Y, surface))
+            + ")";
+    return text;
 }
 
 std::string controlStatusText(const ControlRecord &record, const RecordPlace &place, char separator)

@@ -11,7 +11,8 @@
 
 namespace kovrin {
 
-// "0.25000, 0.50000": the point as fractions of the surface's width and height.
+// "0.25000, 0.50000": the point as screen fractions; on a surface that shows the safe zone also
+// as fractions of it: "0.25000, 0.50000 (safe zone 0.36875, 0.50000)".
 std::string pointerStatusText(double x, double y, SurfaceSize surface, char separator);
 
 // "BUTTON1 (BUTTON)  X 0.25000  Y 0.10000  Width 0.20000  Height 0.04000". `place` holds the

@@ -16,6 +16,9 @@ namespace kovrin {
 namespace {
 
 const QColor kGridColour(160, 160, 160);
+// The screen area within a safe zone: a blue that stands out from the grey grid and from the
+// black outline of a drag.
+const QColor kScreenAreaColour(0, 90, 200);
 // The handles of a picked control: squares of this many pixels on its corners and edge
 // midpoints, reaching 2 pixels outside it.
 constexpr int kHandleSize = 5;
@@ -135,6 +138,8 @@ void paintSurface(QPainter &painter, const SurfacePaint &surface, const QRegion 
 {
     const QRect area = exposed.boundingRect();
     paintGrid(painter, surface.interaction.grid, area);
+    if (surface.screenArea)
+        paintBand(painter, *surface.screenArea, kScreenAreaColour);
 
     ControlPainter controls(painter, surface.widget);
     for (const DrawnControl &control : surface.drawn.stackingOrder()) {

@@ -1,7 +1,7 @@
 #pragma once
-// Paints a surface from its core state: grid lines behind, then the visible drawn controls back
-// to front, the keyboard focus mark, and the outline of a drag on top. Only what meets the
-// exposed region is painted.
+// Paints a surface from its core state: grid lines behind, the screen area's outline on a surface
+// that shows the safe zone, then the visible drawn controls back to front, the keyboard focus mark,
+// and the outline of a drag on top. Only what meets the exposed region is painted.
 
 #include "model/drawn_controls.h"
 #include "surface/selection.h"
@@ -26,6 +26,9 @@ struct SurfacePaint
     bool showFocus = false; // the view has the keyboard focus
     const Selection *picked = nullptr; // their handles are drawn
     std::optional<TwipRect> band; // the rubber band being drawn
+    // Where the screen area lies on a surface that shows the safe zone: outlined under the
+    // controls.
+    std::optional<TwipRect> screenArea;
 };
 
 void paintSurface(QPainter &painter, const SurfacePaint &surface, const QRegion &exposed);

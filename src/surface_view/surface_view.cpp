@@ -46,8 +46,17 @@ SurfaceView::SurfaceView(SurfaceHost &host, std::int16_t frmIndex, QWidget *pare
 
 SurfaceSize SurfaceView::outerSize() const
 {
+    SurfaceSize size = windowSize();
+    const DialogSet &set = m_host.document();
+    if (const auto index = set.indexOfFrmIndex(m_frmIndex))
+        size.frame = set.drawnControls(*index).frame;
+    return size;
+}
+
+SurfaceSize SurfaceView::windowSize() const
+{
     if (m_outerOverride)
-        return *m_outerOverride;
+        return {m_outerOverride->width, m_outerOverride->height};
     for (const QWidget *w = parentWidget(); w; w = w->parentWidget()) {
         if (const auto *sub = qobject_cast<const QMdiSubWindow *>(w)) {
             // Before it is first shown, a child window only knows its size from its hint.
@@ -198,9 +207,13 @@ void SurfaceView::paintEvent(QPaintEvent *event)
         std::optional<TwipRect> band;
         if (m_selection.band.active && m_selection.band.drawn())
             band = m_selection.band.rect();
-        paintSurface(painter,
-                     {s->drawn(), m_interaction, *this, hasFocus(), &m_selection.picked, band},
-                     event->region());
+        std::optional<TwipRect> screenArea;
+        if (s->size.frame.area == SurfaceArea::SafeZone)
+            screenArea = screenAreaRect(s->size);
+        paintSurface(
+            painter,
+            {s->drawn(), m_interaction, *this, hasFocus(), &m_selection.picked, band, screenArea},
+            event->region());
     }
 }
 

@@ -39,7 +39,8 @@ public:
     SurfaceView(SurfaceHost &host, std::int16_t frmIndex, QWidget *parent = nullptr);
 
     std::int16_t frmIndex() const { return m_frmIndex; }
-    // The window's outer size (client plus the real frame and title bar) in twips.
+    // The window's outer size (client plus the real frame and title bar) in twips, with the
+    // frame its dialog's drawn controls stand on.
     SurfaceSize outerSize() const;
     // A fixed outer size for a view shown without its child window (tests, benchmarks).
     void setOuterSizeOverride(std::optional<SurfaceSize> size) { m_outerOverride = size; }
@@ -99,6 +100,7 @@ protected:
 
 private:
     std::optional<SurfaceRef> surfaceRef();
+    SurfaceSize windowSize() const;
     const DrawnControl *pressedControl();
     std::string hitTag(const QPointF &pixel);
 

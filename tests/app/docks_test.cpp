@@ -171,7 +171,12 @@ private slots:
             QCOMPARE(r.Width,
                      static_cast<float>(screenFromSafeZone(0.5, PositionAxis::Width,
                                                            s.f.set().referenceScreen())));
-            QVERIFY(std::abs(s.drawn(record).width - r.Width * s.view->outerSize().width) < 1);
+            const SurfaceSize size = s.view->outerSize();
+            const SurfaceSize onFrame {size.width, size.height,
+                                       surfaceFrameOf(s.dialog(), s.f.set().referenceScreen())};
+            QVERIFY(std::abs(s.drawn(record).width
+                             - twipsFromScreen(r.Width, PositionAxis::Width, onFrame))
+                    < 1);
         }
 
         s.view->selectAll(); // the third is on screen

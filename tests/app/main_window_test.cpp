@@ -120,7 +120,7 @@ private slots:
             "&Organize control order for current dialog, Change &Grid Size for current dialog, -, "
             "&Undo [Ctrl+Z], Re&do [Ctrl+Y; Ctrl+Shift+Z], -, Select &All [Ctrl+Shift+A]",
             "&View: Show &Toolbar [Ctrl+T], Visible &grid [x], Snap to grid while &dragging [ ], "
-            "P&roblems [ ], &Properties panel [x]",
+            "P&roblems [ ], &Properties panel [x], Reference &screen",
             "&Arrange: Align &Left, Align &Right, Align &Top, Align &Bottom, "
             "Align Centres &Horizontally, Align Centres &Vertically, -, Distribute H&orizontally, "
             "Distribute Verti&cally, -, Same &Width, Same H&eight, Same &Size, -, "

@@ -120,9 +120,10 @@ TEST(FormRules, NewControlsOfASafeZoneDialogTakeTheSafeZoneFormInAllFiveFields)
 {
     const DialogSet set = mixedControl(DialogLayout::SafeZone);
     const ControlRecord &r = only(set);
-    expectSafeZoneAt(r, FormField::X, 0.1f);
-    expectSafeZoneAt(r, FormField::Y, 0.1f);
-    for (FormField field : {FormField::Width, FormField::Height, FormField::FontSize})
+    // Clicked at a tenth of a surface that shows the safe zone: a tenth of the safe zone.
+    EXPECT_FLOAT_EQ(r.Forms[FormField::X].fraction, 0.1f);
+    EXPECT_FLOAT_EQ(r.Forms[FormField::Y].fraction, 0.1f);
+    for (FormField field : kAllFormFields)
         expectSafeZoneAt(r, field, screenValue(r, field));
 
     DialogSet screen = mixedControl(DialogLayout::Screen);
@@ -146,7 +147,7 @@ TEST(FormRules, ConversionKeepsWhereControlsStandAndReportsWhetherAnythingChange
     EXPECT_FALSE(set.convertForms(0, {0}, DialogLayout::Screen));
 }
 
-TEST(FormRules, AnotherReferenceScreenMovesSafeZoneFieldsOnlyAndTheirDrawnControls)
+TEST(FormRules, AnotherReferenceScreenMovesSafeZoneFieldsAndExpressionsAndTheirDrawnControls)
 {
     DialogSet set = mixedControl();
     const ControlRecord before = only(set);
@@ -159,12 +160,14 @@ TEST(FormRules, AnotherReferenceScreenMovesSafeZoneFieldsOnlyAndTheirDrawnContro
                     static_cast<float>(screenFromSafeZone(0.35, PositionAxis::X, kSquare)));
     EXPECT_FLOAT_EQ(after.Height,
                     static_cast<float>(screenFromSafeZone(0.25, PositionAxis::Height, kSquare)));
-    EXPECT_EQ(after.Y, before.Y);
+    EXPECT_FLOAT_EQ(after.Y, 0.102f); // "0.1 + 0.002", its value on any screen
     EXPECT_EQ(after.Width, before.Width);
-    EXPECT_EQ(after.FontSize, before.FontSize);
+    EXPECT_FLOAT_EQ(after.FontSize, 0.025f); // "0.02 * 1.25"
+    // The dialog uses the safe zone: its surface shows the new screen's.
     const double leftAfter = set.drawnControls(0).findByTag(after.Tag)->left;
     EXPECT_NE(leftAfter, leftBefore);
-    EXPECT_DOUBLE_EQ(leftAfter, static_cast<double>(after.X) * kSurface.width);
+    const SurfaceSize onSafeZone(kSurface.width, kSurface.height, safeZoneFrame(kSquare));
+    EXPECT_DOUBLE_EQ(leftAfter, twipsFromScreen(after.X, PositionAxis::X, onSafeZone));
 
     EXPECT_FALSE(set.setReferenceScreen(kSquare, kSurface));
     EXPECT_EQ(set.referenceScreen(), kSquare);

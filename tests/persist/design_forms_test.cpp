@@ -25,11 +25,13 @@ DialogSet mixedForms()
     place(set, 1, ControlKind::Text, 600, 600, [](ControlRecord &r) {
         r.Forms.set(FormField::Y, {PositionForm::Expression, 0, "(0.1 + 0.02) * \"1\""});
         r.Forms.set(FormField::FontSize, {PositionForm::Expression, 0, "0.04 * safezoneH"});
+        followReferenceScreen(r, {}); // each expression at its value, as import and load give
     });
     set.createControl(1, ControlKind::Input, 3000, 3000, kSurface);
     set.convertForms(1, {0}, DialogLayout::SafeZone);
     place(set, 1, ControlKind::List, 900, 4000, [](ControlRecord &r) {
         r.Forms.set(FormField::Width, {PositionForm::Expression, 0, "0.3 - 2 * 0.01"});
+        followReferenceScreen(r, {});
     });
     return set;
 }
@@ -103,7 +105,7 @@ TEST(DesignForms, ADamagedAdditionIsReportedAndLosesNothingElse)
         {{"\"KOVRIN_FORMS\"", "9", "\"X\"", "\"SAFEZONE\"", "0.5"}, PositionForm::Screen},
         {{"\"KOVRIN_FORMS\"", "6", "\"X\"", "\"SAFEZONE\"", "0.5", "\"Q\"", "\"SAFEZONE\"", "1"},
          PositionForm::SafeZone},
-        {{"\"KOVRIN_FORMS\"", "4", "\"X\"", "\"EXPRESSION\"", "\"0.2\"", "\"Y\""},
+        {{"\"KOVRIN_FORMS\"", "4", "\"X\"", "\"EXPRESSION\"", "\"0.125\"", "\"Y\""},
          PositionForm::Expression},
         {{"\"KOVRIN_NEWER\"", "1", "\"a\"", "\"KOVRIN_FORMS\"", "3", "\"X\"", "\"SAFEZONE\"",
           "0.5"},

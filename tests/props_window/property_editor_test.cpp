@@ -473,7 +473,11 @@ private slots:
                  static_cast<float>(
                      screenFromSafeZone(0.5, PositionAxis::Width, f.host.set.referenceScreen())));
         QCOMPARE(r.Forms[FormField::FontSize].expression, std::string("0.02 * 2"));
-        QVERIFY(std::abs(f.drawn(i)->width - r.Width * surface.width) < 1);
+        const SurfaceSize onFrame {
+            surface.width, surface.height,
+            surfaceFrameOf(f.host.set.dialog(0), f.host.set.referenceScreen())};
+        QVERIFY(std::abs(f.drawn(i)->width - twipsFromScreen(r.Width, PositionAxis::Width, onFrame))
+                < 1);
 
         f.host.set.setLayout(0, DialogLayout::Screen);
         f.open(f.add(ControlKind::Text));

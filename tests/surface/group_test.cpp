@@ -293,4 +293,30 @@ TEST(StatusText, FractionsHaveFiveDecimalsInTheUsersSeparator)
               "BUTTON1 (BUTTON)  X 0.00000  Y 0.00000  Width 0.50000  Height 0.12500");
 }
 
+TEST_F(Band, OnASafeZoneSurfaceTwipsStandForTheSafeZoneAndThePointerShowsBothForms)
+{
+    const std::string a = addControl(ControlKind::Button, 1000, 1000, 1000, 500);
+    set.setLayout(0, DialogLayout::SafeZone);
+    ASSERT_TRUE(set.followSurfaceFrame(0, kSurface));
+    const ReferenceScreen screen = set.referenceScreen(); // 16:9 Normal
+    const SurfaceSize surface(kSurface.width, kSurface.height, safeZoneFrame(screen));
+    const SurfaceRef s {set, 0, surface, interaction};
+
+    // The surface's corner is the safe zone's; half the surface is half the safe zone.
+    const RecordPlace corner = placeOf({0, 0, 6000, 4500}, surface, true);
+    EXPECT_EQ(corner.X, static_cast<float>(roundDecimals(screen.safezoneX(), 5)));
+    EXPECT_EQ(corner.Y, static_cast<float>(roundDecimals(screen.safezoneY(), 5)));
+    EXPECT_EQ(*corner.Width, static_cast<float>(roundDecimals(screen.safezoneW() / 2, 5)));
+    EXPECT_EQ(pointerStatusText(3000, 4500, surface, '.'),
+              "0.02381, 0.50000 (safe zone 0.25000, 0.50000)");
+
+    // A paste lands where it is pasted, its record at the screen fraction of that place.
+    const auto copied = copyControls(s, {a});
+    const GroupPaste paste = pasteControls(s, copied, 6000, 3000);
+    ASSERT_EQ(paste.pasted.size(), 1u);
+    const ControlRecord &pasted = dialog().cControls[paste.pasted[0]];
+    EXPECT_EQ(drawn(pasted.Tag).left, 6000);
+    EXPECT_NEAR(pasted.X, 0.5, 1e-6);
+}
+
 } // namespace
