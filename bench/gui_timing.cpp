@@ -13,8 +13,8 @@
 #include "app/main_menus.h"
 #include "app/main_window.h"
 #include "app/problems_dock.h"
-#include "bench_clock.h"
 #include "design_fixture.h"
+#include "gui_figures.h"
 #include "persist/design_writer.h"
 #include "support/scripted_prompts.h"
 #include "surface_view/surface_view.h"
@@ -36,56 +36,12 @@
 using namespace kovrin;
 using bench::monotonicSeconds;
 using bench::processCpuSeconds;
+using bench::report;
+using bench::Timing;
 
 namespace {
 
 const char *const kStartUpOnly = "--start-up-only";
-
-QtMessageHandler g_defaultHandler = nullptr;
-
-// The offscreen platform says for every window what it cannot do; that is no news here.
-void quietPlatform(QtMsgType type, const QMessageLogContext &context, const QString &message)
-{
-    if (!message.startsWith(QLatin1String("This plugin does not support")))
-        g_defaultHandler(type, context, message);
-}
-
-double median(std::vector<double> values)
-{
-    if (values.empty())
-        return -1;
-    std::sort(values.begin(), values.end());
-    return values[values.size() / 2];
-}
-
-// Wall and CPU milliseconds of each run of one operation.
-class Timing
-{
-public:
-    void start()
-    {
-        m_wall = monotonicSeconds();
-        m_cpu = processCpuSeconds();
-    }
-    void stop()
-    {
-        m_wallMs.push_back((monotonicSeconds() - m_wall) * 1e3);
-        m_cpuMs.push_back((processCpuSeconds() - m_cpu) * 1e3);
-    }
-    void add(double wallMs, double cpuMs)
-    {
-        m_wallMs.push_back(wallMs);
-        m_cpuMs.push_back(cpuMs);
-    }
-    double wallMs() const { return median(m_wallMs); }
-    double cpuMs() const { return median(m_cpuMs); }
-
-private:
-    double m_wall = 0;
-    double m_cpu = 0;
-    std::vector<double> m_wallMs;
-    std::vector<double> m_cpuMs;
-};
 
 // A field of /proc/self/status in MB (VmRSS now, VmHWM the peak), where the system tells it.
 double statusMegabytes(const char *field)
@@ -98,15 +54,6 @@ double statusMegabytes(const char *field)
             return std::stod(line.substr(length + 1)) / 1024.0;
     }
     return -1;
-}
-
-bool report(const char *what, const Timing &timing, double target)
-{
-    const double wall = timing.wallMs();
-    const bool met = wall >= 0 && wall < target;
-    std::printf("%-50s %8.1f ms %8.1f ms  < %4.0f ms  %s\n", what, wall, timing.cpuMs(), target,
-                met ? "met" : "NOT MET");
-    return met;
 }
 
 bool reportMemory(const char *what, double megabytes, double target)
@@ -290,9 +237,7 @@ bool reportGrowth(const char *what, const Timing &small, const Timing &large, do
 
 int main(int argc, char *argv[])
 {
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
-        qputenv("QT_QPA_PLATFORM", "offscreen");
-    g_defaultHandler = qInstallMessageHandler(quietPlatform);
+    bench::useQuietOffscreenPlatform();
     if (argc > 1 && std::strcmp(argv[1], kStartUpOnly) == 0)
         return startUpOnly(argc, argv);
     const int runs = argc > 1 ? std::max(1, std::atoi(argv[1])) : 5;

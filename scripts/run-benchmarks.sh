@@ -3,7 +3,7 @@
 # write and generate against the line-splitting floor (core_bench), the design surface with
 # 5,000 controls (surface_bench), the selection's rules (selection_bench), the import of class
 # definitions (import_bench), the designer's own timings on a 10,000-control design (gui_timing),
-# all headless, and the peak memory of reading (bench/load_memory.sh). Arguments go to
+# the Properties panel on 1,000 controls (panel_timing), all headless, and the peak memory of reading (bench/load_memory.sh). Arguments go to
 # core_bench, e.g. --benchmark_filter=controls:10000.
 set -euo pipefail
 here="$(cd "$(dirname "$0")/.." && pwd)"
@@ -12,7 +12,7 @@ cd "$here"
 cmake -S . -B build-release -G Ninja -DCMAKE_BUILD_TYPE=Release -DKOVRIN_BENCH=ON >/dev/null
 # The build's own output goes to a log, shown only when the build fails.
 if ! cmake --build build-release --target core_bench import_bench surface_bench selection_bench \
-    gui_timing kovrin-cli \
+    gui_timing panel_timing kovrin-cli \
     >build-release/build.log 2>&1; then
     cat build-release/build.log
     exit 1
@@ -36,6 +36,9 @@ build-release/bench/selection_bench
 echo
 echo "== the designer on a 10,000-control design"
 build-release/bench/gui_timing "${KOVRIN_GUI_RUNS:-7}"
+echo
+echo "== the Properties panel on 1,000 controls"
+build-release/bench/panel_timing
 echo
 echo "== peak memory of reading a design file"
 "$here/bench/load_memory.sh" build-release/src/kovrin-cli

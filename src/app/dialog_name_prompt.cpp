@@ -22,7 +22,7 @@ DialogNamePrompt::DialogNamePrompt(UserPrompts &prompts, NameCheck check, QWidge
     auto *label = new QLabel(QStringLiteral("Dialog's Name"), this);
     m_name = new QLineEdit(this);
     m_name->setObjectName(QStringLiteral("txt_name"));
-    m_name->setMaxLength(kMaxNameLength);
+    m_name->setMaxLength(kDialogNameLength);
     m_name->setToolTip(QStringLiteral(
         "Name for this dialog. The name you will use in your scripts to refer to this dialog."));
     m_name->setMinimumWidth(260);
@@ -46,7 +46,7 @@ QString DialogNamePrompt::name() const
 void DialogNamePrompt::setName(const QString &name)
 {
     // A longer name read from a file is shown whole rather than silently cut.
-    m_name->setMaxLength(std::max<int>(kMaxNameLength, static_cast<int>(name.size())));
+    m_name->setMaxLength(std::max<int>(kDialogNameLength, static_cast<int>(name.size())));
     m_name->setText(name);
     m_name->selectAll();
 }

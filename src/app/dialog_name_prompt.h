@@ -19,8 +19,6 @@ public:
     // Why a name cannot be taken, as "- " lines; empty when it can.
     using NameCheck = std::function<QString(const QString &name)>;
 
-    static constexpr int kMaxNameLength = 30;
-
     // Without a check only the empty name is refused.
     explicit DialogNamePrompt(UserPrompts &prompts, NameCheck check = {},
                               QWidget *parent = nullptr);

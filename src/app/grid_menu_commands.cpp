@@ -54,16 +54,21 @@ void GridCommands::changeGridSize(char decimalSeparator, bool gridVisible)
     if (prompt.Cancelled || prompt.result() != QDialog::Accepted)
         return;
 
-    const auto step = enteredGridStep(prompt.sizeText().toStdString());
+    enterGridSize(*view, prompt.sizeText(), gridVisible);
+}
+
+void GridCommands::enterGridSize(SurfaceView &view, const QString &text, bool gridVisible)
+{
+    const auto step = enteredGridStep(text.toStdString());
     if (!step) {
-        view->removeGrid();
+        view.removeGrid();
         return;
     }
-    m_workspace.setGridSize(view->frmIndex(), *step);
+    m_workspace.setGridSize(view.frmIndex(), *step);
     if (gridVisible) {
         BusyCursor busy;
-        view->removeGrid();
-        view->buildGrid();
+        view.removeGrid();
+        view.buildGrid();
     }
 }
 

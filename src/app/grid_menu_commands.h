@@ -3,12 +3,14 @@
 // lines of every dialog, and "Change &Grid Size for current dialog", which asks for the current
 // dialog's step.
 
+class QString;
 class QWidget;
 
 namespace kovrin {
 
 class DialogWorkspace;
 class ModalRunner;
+class SurfaceView;
 class UserPrompts;
 
 class GridCommands
@@ -24,6 +26,10 @@ public:
 
     // Asks for the current dialog's step; nothing when there is no current dialog.
     void changeGridSize(char decimalSeparator, bool gridVisible);
+    // The step entered for the view's dialog, from the prompt or the Properties panel: a step
+    // greater than 0 becomes one undo step and the lines are drawn again; any other takes the
+    // lines away and keeps the step.
+    void enterGridSize(SurfaceView &view, const QString &text, bool gridVisible);
 
 private:
     DialogWorkspace &m_workspace;

@@ -2,8 +2,8 @@
 
 #include "app/prompt_buttons.h"
 #include "model/number_guard.h"
-#include "model/number_text.h"
 #include "props_window/number_field.h"
+#include "surface/grid_step.h"
 #include "surface_view/user_prompts.h"
 
 #include <QGridLayout>
@@ -59,9 +59,9 @@ void GridSizePrompt::setSizeText(const QString &text)
 
 void GridSizePrompt::ok()
 {
-    if (holdsNoDigit(m_size->text().toStdString())) { // "" or a lone "-" or separator
-        m_prompts.message(QStringLiteral("WARNING"),
-                          QStringLiteral("- You must enter a grid size!"),
+    const std::string problems = gridSizeProblems(m_size->text().toStdString());
+    if (!problems.empty()) {
+        m_prompts.message(QStringLiteral("WARNING"), QString::fromStdString(problems),
                           UserPrompts::Icon::Warning);
         m_size->setFocus();
         return;

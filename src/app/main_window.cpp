@@ -8,6 +8,7 @@
 #include "app/control_menu.h"
 #include "app/design_file_drop.h"
 #include "app/dialog_name_prompt.h"
+#include "app/dialog_sub_window.h"
 #include "app/dialog_workspace.h"
 #include "app/dock_layout_setting.h"
 #include "app/file_commands.h"
@@ -218,6 +219,12 @@ void MainWindow::buildDocks()
             &MainWindow::documentWasChanged);
     connect(m_workspace, &DialogWorkspace::contentRecorded, this, &MainWindow::documentWasChanged);
     connect(m_workspace, &DialogWorkspace::selectionChanged, this, &MainWindow::showPanelControls);
+    connect(m_panel, &PropertyPanel::dialogRenamed, m_workspace, &DialogWorkspace::renameDialog);
+    connect(m_panel, &PropertyPanel::gridStepTyped, this,
+            [this](std::int16_t frmIndex, const QString &step) {
+                if (DialogSubWindow *window = m_workspace->windowOf(frmIndex))
+                    m_grid->enterGridSize(*window->view(), step, gridVisible());
+            });
     connect(m_area, &QMdiArea::subWindowActivated, this, &MainWindow::showPanelControls);
 
     auto *focusPanel = new QAction(this);
@@ -237,7 +244,7 @@ void MainWindow::documentWasChanged()
 {
     m_problems->scheduleRefresh();
     if (!m_properties->isHidden())
-        m_panel->refill();
+        m_panel->scheduleRefill();
 }
 
 void MainWindow::focusPropertyPanel()

@@ -11,6 +11,9 @@
 
 namespace kovrin {
 
+// The most characters a name can be typed with, in the name prompt and the Properties panel.
+inline constexpr int kDialogNameLength = 30;
+
 // Why the name cannot be used, as "- " lines each ended by CR LF; empty when it can.
 std::string dialogNameProblems(std::string_view name);
 

@@ -4,6 +4,7 @@
 #include "props/drawn_refresh.h"
 #include "props/property_check.h"
 #include "props/record_save.h"
+#include "props/style_text.h"
 
 #include <algorithm>
 #include <array>
@@ -93,14 +94,28 @@ const std::string &fieldText(const EditorFields &fields, const FieldPlace &place
     return textAt(fields, place);
 }
 
-bool isUsable(std::optional<ControlKind> kind, const EditorFields &fields, const FieldPlace &place)
+namespace {
+
+bool isUsable(std::optional<ControlKind> kind, bool multiline, const FieldPlace &place)
 {
     if (place.field == PanelField::Colour)
         return isUsable(kind, place.group);
-    if (place.field == PanelField::LineSpacing && !fields.multiline)
+    if (place.field == PanelField::LineSpacing && !multiline)
         return false;
     const auto needs = panelFieldInfo(place.field).needs;
     return !needs || isUsable(kind, *needs);
+}
+
+} // namespace
+
+bool isUsable(std::optional<ControlKind> kind, const EditorFields &fields, const FieldPlace &place)
+{
+    return isUsable(kind, fields.multiline, place);
+}
+
+bool isUsable(const ControlRecord &record, const FieldPlace &place)
+{
+    return isUsable(kindFromWord(record.CtrlType), parseStyle(record.Style).multiline, place);
 }
 
 std::string_view stepName(const FieldPlace &place)
@@ -121,17 +136,49 @@ std::optional<std::string> sharedText(std::span<const EditorFields> fields, cons
     return first;
 }
 
-TypedRecord typeIntoRecord(const ControlRecord &record, const FieldPlace &place,
-                           const std::string &text, char separator)
+namespace {
+
+// The record as OK writes it after the edit, made on the fields as opening filled them.
+template<typename Edit>
+TypedRecord editedRecord(const ControlRecord &record, char separator, const Edit &edit)
 {
     const auto kind = kindFromWord(record.CtrlType);
     const EditorFields opened = fieldsFromRecord(record, separator);
     TypedRecord typed {{}, record, opened};
-    fieldText(typed.fields, place) = text;
+    if (!edit(typed.fields))
+        return typed;
     typed.problems = checkFields(typed.fields, kind);
     if (typed.problems.empty())
         typed.record = savedRecord(record, opened, typed.fields, kind);
     return typed;
+}
+
+} // namespace
+
+TypedRecord typeIntoRecord(const ControlRecord &record, const FieldPlace &place,
+                           const std::string &text, char separator)
+{
+    return editedRecord(record, separator, [&](EditorFields &fields) {
+        fieldText(fields, place) = text;
+        return true;
+    });
+}
+
+TypedRecord typeIntoRecord(const ControlRecord &record, ColourGroup group,
+                           const std::array<std::string, 3> &redGreenBlue, char separator)
+{
+    return editedRecord(record, separator, [&](EditorFields &fields) {
+        std::ranges::copy(redGreenBlue, fields.colours[groupIndex(group)].begin());
+        return true;
+    });
+}
+
+TypedRecord chooseIntoRecord(const ControlRecord &record, PanelChoice choice, std::string_view text,
+                             char separator)
+{
+    return editedRecord(record, separator, [&](EditorFields &fields) {
+        return chooseText(fields, record, choice, text, separator);
+    });
 }
 
 void refreshTypedField(DrawnControl &control, ControlKind kind, const TypedRecord &typed,

@@ -11,7 +11,9 @@
 #include "props/colour_groups.h"
 #include "props/editor_fields.h"
 #include "props/field_table.h"
+#include "props/panel_choice.h"
 
+#include <array>
 #include <cstddef>
 #include <optional>
 #include <span>
@@ -64,6 +66,8 @@ const std::string &fieldText(const EditorFields &fields, const FieldPlace &place
 
 // Whether the kind's editor lets the user type there; Line Spacing also needs Multiline checked.
 bool isUsable(std::optional<ControlKind> kind, const EditorFields &fields, const FieldPlace &place);
+// The same for the fields a record opens with.
+bool isUsable(const ControlRecord &record, const FieldPlace &place);
 
 // The undo step of a typed field: the field's label, or the colour group's.
 std::string_view stepName(const FieldPlace &place);
@@ -81,6 +85,12 @@ struct TypedRecord
 };
 TypedRecord typeIntoRecord(const ControlRecord &record, const FieldPlace &place,
                            const std::string &text, char separator);
+// The same for a picked colour: the group's red, green and blue at once, alpha as it was.
+TypedRecord typeIntoRecord(const ControlRecord &record, ColourGroup group,
+                           const std::array<std::string, 3> &redGreenBlue, char separator);
+// The same for an entry of a list or a check box; a list that lacks the entry writes nothing.
+TypedRecord chooseIntoRecord(const ControlRecord &record, PanelChoice choice, std::string_view text,
+                             char separator);
 
 // What the typed field gives the drawn control: its width, height, caption or one colour as OK
 // would set them, each only when the field typed is its own, so a name typed in the panel does

@@ -92,6 +92,18 @@ ColourGroupBox::ColourGroupBox(ColourGroup group, char separator, QWidget *paren
     m_sampleColour = m_sample->palette().color(QPalette::Button);
 }
 
+void ColourGroupBox::shareWidth()
+{
+    const int least = fontMetrics().horizontalAdvance(QStringLiteral("0.000")) + 8;
+    for (NumberField *field : m_fields) {
+        field->setMinimumWidth(least);
+        field->setMaximumWidth(QWIDGETSIZE_MAX);
+    }
+    const int height = m_sample->height();
+    m_sample->setMinimumSize(least / 2, height);
+    m_sample->setMaximumSize(QWIDGETSIZE_MAX, height);
+}
+
 void ColourGroupBox::showTexts(const ColourTexts &texts)
 {
     for (std::size_t i = 0; i < 4; ++i)
@@ -127,6 +139,12 @@ void ColourGroupBox::paintSample()
 {
     const Rgb8 colour = kovrin::sampleColour(texts());
     setSampleColour(QColor(colour.red, colour.green, colour.blue));
+}
+
+void ColourGroupBox::showNoColour()
+{
+    resetBackground(m_sample);
+    m_sampleColour = m_sample->palette().color(QPalette::Button);
 }
 
 void ColourGroupBox::applyPick(Rgb8 picked, char separator)

@@ -27,6 +27,10 @@ public:
     NumberField *component(std::size_t index) const { return m_fields.at(index); }
     QPushButton *sampleButton() const { return m_sample; }
 
+    // The fields and the sample share the width the group is given, down to a value's width
+    // (the docked panel is narrower than the editor).
+    void shareWidth();
+
     // Fills the four fields with stored texts, shown whole.
     void showTexts(const ColourTexts &texts);
     ColourTexts texts() const;
@@ -37,6 +41,8 @@ public:
 
     // Paints the sample from the red, green and blue fields.
     void paintSample();
+    // Shows no colour: the platform's own button face (the panel's picked controls differ).
+    void showNoColour();
     // The sample's current background: painted, grey while disabled, or the platform's own.
     QColor sampleColour() const { return m_sampleColour; }
 

@@ -1,50 +1,35 @@
 #include "props_window/property_panel.h"
 
+#include "model/dialog_name_check.h"
 #include "model/dialog_set.h"
+#include "model/number_text.h"
 #include "props/form_look.h"
-#include "props/panel_field.h"
+#include "props_window/colour_group_box.h"
+#include "props_window/font_preview.h"
 #include "props_window/number_field.h"
+#include "props_window/property_panel_rows.h"
+#include "surface/grid_step.h"
 #include "surface_view/surface_host.h"
 #include "surface_view/surface_view.h"
+#include "surface_view/user_prompts.h"
 
+#include <QCheckBox>
+#include <QComboBox>
 #include <QEvent>
-#include <QGridLayout>
 #include <QGroupBox>
 #include <QKeyEvent>
 #include <QLabel>
-#include <QVBoxLayout>
+#include <QLineEdit>
+#include <QTimer>
+
+#include <algorithm>
+#include <array>
+#include <iterator>
+#include <string_view>
+#include <unordered_set>
 
 namespace kovrin {
 namespace {
-
-// A colour component holds "0.xyz" at most, as in the editor.
-constexpr int kComponentCharacters = 5;
-constexpr std::string_view kComponentHeads[] = {"R", "G", "B", "A"};
-
-QString fromStd(std::string_view text)
-{
-    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
-}
-
-QLineEdit *makeField(const PanelFieldInfo &info, char separator, QWidget *parent)
-{
-    QLineEdit *edit = info.bounds ? new NumberField(*info.bounds, separator, info.selectAll, parent)
-                                  : new LineField(info.selectAll, parent);
-    edit->setObjectName(fromStd(info.objectName));
-    return edit;
-}
-
-QLabel *problemLabel(QWidget *parent)
-{
-    auto *label = new QLabel(parent);
-    label->setObjectName(QStringLiteral("lbl_problem"));
-    label->setWordWrap(true);
-    QPalette palette = label->palette();
-    palette.setColor(QPalette::WindowText, QColor(176, 0, 0));
-    label->setPalette(palette);
-    label->hide();
-    return label;
-}
 
 // The check's report as the panel shows it: its lines without the "\r\n" after each.
 QString reportText(const std::string &report)
@@ -53,17 +38,13 @@ QString reportText(const std::string &report)
     return text.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
 }
 
-} // namespace
-
-struct PropertyPanel::Row
+void showProblem(QLabel *problem, const std::string &report)
 {
-    FieldPlace place;
-    QLineEdit *edit = nullptr;
-    QWidget *label = nullptr; // hidden with the field when no picked kind uses it
-    QLabel *problem = nullptr;
-    QString shown; // what the records gave the field
-    QLabel *form = nullptr; // a size's form beside it, hidden while a screen fraction
-};
+    problem->setText(reportText(report));
+    problem->setVisible(!report.empty());
+}
+
+} // namespace
 
 PropertyPanel::PropertyPanel(SurfaceHost &host, QWidget *parent)
     : QWidget(parent)
@@ -77,83 +58,32 @@ PropertyPanel::PropertyPanel(SurfaceHost &host, QWidget *parent)
 
 PropertyPanel::~PropertyPanel() = default;
 
-void PropertyPanel::addRow(const FieldPlace &place, QLineEdit *edit, QWidget *label,
-                           QLabel *problem)
-{
-    edit->installEventFilter(this);
-    m_rows.push_back({place, edit, label, problem, {}});
-}
-
-void PropertyPanel::buildForm(char separator)
-{
-    auto *main = new QVBoxLayout(this);
-    m_caption = new QLabel(this);
-    m_caption->setObjectName(QStringLiteral("lbl_controls"));
-    m_caption->setWordWrap(true);
-    main->addWidget(m_caption);
-    m_form = new QWidget(this);
-    main->addWidget(m_form);
-    main->addStretch();
-    auto *form = new QVBoxLayout(m_form);
-    form->setContentsMargins(0, 0, 0, 0);
-
-    // The editor's left column, its colour groups and heights, then the action below.
-    const auto group = [&](const char *title, std::initializer_list<PanelField> fields) {
-        auto *box = new QGroupBox(QString::fromLatin1(title), m_form);
-        auto *grid = new QGridLayout(box);
-        int row = 0;
-        for (PanelField field : fields) {
-            const PanelFieldInfo &info = panelFieldInfo(field);
-            auto *label = new QLabel(fromStd(info.label), box);
-            QLineEdit *edit = makeField(info, separator, box);
-            QLabel *problem = problemLabel(box);
-            grid->addWidget(label, row, 0);
-            grid->addWidget(edit, row++, 1);
-            grid->addWidget(problem, row++, 0, 1, 2);
-            addRow({field}, edit, label, problem);
-            if (formFieldOf(field)) {
-                auto *words = new QLabel(box);
-                words->setObjectName(fromStd(info.objectName).replace(0, 3, QStringLiteral("lbl"))
-                                     + QStringLiteral("_form"));
-                words->setWordWrap(true);
-                words->hide();
-                grid->addWidget(words, row++, 1);
-                m_rows.back().form = words;
-            }
-        }
-        form->addWidget(box);
-    };
-    group("Control", {PanelField::Name, PanelField::Idc, PanelField::Width, PanelField::Height});
-    group("Font and text", {PanelField::FontSize, PanelField::LineSpacing, PanelField::Text});
-    for (ColourGroup colour : kColourGroups) {
-        const ColourGroupInfo &info = colourGroupInfo(colour);
-        auto *box = new QGroupBox(fromStd(info.label), m_form);
-        auto *grid = new QGridLayout(box);
-        QLabel *problem = problemLabel(box);
-        for (std::size_t i = 0; i < 4; ++i) {
-            const int column = static_cast<int>(i);
-            auto *head = new QLabel(fromStd(kComponentHeads[i]), box);
-            auto *edit = new NumberField(kFractionBounds, separator, true, box);
-            edit->setObjectName(QString::fromStdString(componentFieldName(colour, i)));
-            edit->setTypingLimit(kComponentCharacters);
-            grid->addWidget(head, 0, column);
-            grid->addWidget(edit, 1, column);
-            addRow({PanelField::Colour, colour, i}, edit, box, problem);
-        }
-        grid->addWidget(problem, 2, 0, 1, 4);
-        form->addWidget(box);
-    }
-    group("Heights", {PanelField::RowHeight, PanelField::WholeHeight});
-    group("Script", {PanelField::Action});
-}
-
 QLineEdit *PropertyPanel::field(const QString &objectName) const
 {
+    for (QLineEdit *edit : {m_dialogName, m_gridStep}) {
+        if (edit->objectName() == objectName)
+            return edit;
+    }
     for (const Row &row : m_rows) {
         if (row.edit->objectName() == objectName)
             return row.edit;
     }
     return nullptr;
+}
+
+QComboBox *PropertyPanel::list(const QString &objectName) const
+{
+    return findChild<QComboBox *>(objectName);
+}
+
+QCheckBox *PropertyPanel::checkBox(const QString &objectName) const
+{
+    return findChild<QCheckBox *>(objectName);
+}
+
+ColourGroupBox *PropertyPanel::colourGroup(ColourGroup group) const
+{
+    return m_colours.at(groupIndex(group));
 }
 
 void PropertyPanel::showControlsOf(SurfaceView *view)
@@ -165,26 +95,94 @@ void PropertyPanel::showControlsOf(SurfaceView *view)
         if (m_tags.empty() && !view->interaction().focusTag.empty())
             m_tags.push_back(view->interaction().focusTag);
     }
+    // A new choice of controls forgets what was typed.
     for (Row &row : m_rows)
-        row.edit->setText(QString()); // a new choice of controls forgets what was typed
+        row.edit->setText(QString());
+    m_dialogName->setText(QString());
+    m_gridStep->setText(QString());
     refill();
+}
+
+std::optional<std::size_t> PropertyPanel::dialogIndex() const
+{
+    if (!m_view)
+        return std::nullopt;
+    return m_host.document().indexOfFrmIndex(m_view->frmIndex());
 }
 
 std::vector<std::size_t> PropertyPanel::recordIndices(std::size_t &dialog) const
 {
     std::vector<std::size_t> records;
-    if (!m_view)
-        return records;
-    const DialogSet &set = m_host.document();
-    const auto index = set.indexOfFrmIndex(m_view->frmIndex());
+    const auto index = dialogIndex();
     if (!index)
         return records;
     dialog = *index;
-    for (const std::string &tag : m_tags) {
-        if (const auto record = set.dialog(dialog).recordIndexByTag(tag))
+    const Dialog &shown = m_host.document().dialog(dialog);
+    if (m_tags.size() == 1) {
+        if (const auto record = shown.recordIndexByTag(m_tags.front()))
             records.push_back(*record);
+        return records;
+    }
+    // One walk over the records, in their order, whatever the number picked.
+    const std::unordered_set<std::string_view> picked(m_tags.begin(), m_tags.end());
+    for (std::size_t i = 0; i < shown.cControls.size(); ++i) {
+        if (picked.contains(shown.cControls[i].Tag))
+            records.push_back(i);
     }
     return records;
+}
+
+void PropertyPanel::scheduleRefill()
+{
+    if (m_refillPending)
+        return;
+    m_refillPending = true;
+    QTimer::singleShot(0, this, [this] {
+        if (m_refillPending)
+            refill();
+    });
+}
+
+void PropertyPanel::refill()
+{
+    m_refillPending = false;
+    std::size_t dialog = 0;
+    const std::vector<std::size_t> records = recordIndices(dialog);
+    const bool ownFields = records.empty() && dialogIndex().has_value();
+    if (ownFields)
+        m_caption->setText(
+            QStringLiteral("Dialog %1").arg(panelText(m_host.document().dialog(dialog).Tag)));
+    else if (records.empty())
+        m_caption->setText(QStringLiteral("No control is picked."));
+    else if (records.size() == 1)
+        m_caption->setText(QStringLiteral("%1 %2").arg(
+            QString::fromStdString(m_host.document().dialog(dialog).cControls[records[0]].CtrlType),
+            QString::fromStdString(m_host.document().dialog(dialog).cControls[records[0]].Name)));
+    else
+        m_caption->setText(QStringLiteral("%1 controls").arg(records.size()));
+    m_form->setVisible(!records.empty());
+    m_dialogForm->setVisible(ownFields);
+    Shown shown;
+    for (std::size_t record : records) {
+        const ControlRecord &r = m_host.document().dialog(dialog).cControls[record];
+        shown.fields.push_back(fieldsFromRecord(r, m_separator));
+        shown.kinds.push_back(kindFromWord(r.CtrlType));
+        shown.records.push_back(&r);
+    }
+    m_filling = true;
+    refillRows(shown);
+    refillChoices(shown);
+    refillDialog();
+    m_filling = false;
+    // A group of fields none of the shown kinds has is not shown either.
+    for (QGroupBox *group : m_form->findChildren<QGroupBox *>(Qt::FindDirectChildrenOnly)) {
+        const QList<QWidget *> fields = group->findChildren<QWidget *>();
+        group->setVisible(std::ranges::any_of(fields, [group](const QWidget *field) {
+            return (qobject_cast<const QLineEdit *>(field) || qobject_cast<const QComboBox *>(field)
+                    || qobject_cast<const QCheckBox *>(field))
+                && field->isVisibleTo(group);
+        }));
+    }
 }
 
 bool PropertyPanel::showForm(QLabel &words, std::span<const ControlRecord *const> picked,
@@ -195,35 +193,17 @@ bool PropertyPanel::showForm(QLabel &words, std::span<const ControlRecord *const
         looks.push_back(formLook(*record, *formFieldOf(place.field),
                                  m_host.document().referenceScreen(), m_separator));
     const FormLook look = sharedFormLook(looks);
-    words.setText(fromStd(look.beside));
-    words.setToolTip(fromStd(look.hint));
+    words.setText(panelText(look.beside));
+    words.setToolTip(panelText(look.hint));
     words.setVisible(!look.beside.empty());
     return look.takesTyping();
 }
 
-void PropertyPanel::refill()
+void PropertyPanel::refillRows(const Shown &shown)
 {
-    std::size_t dialog = 0;
-    const std::vector<std::size_t> records = recordIndices(dialog);
-    std::vector<EditorFields> fields;
-    std::vector<std::optional<ControlKind>> kinds;
-    std::vector<const ControlRecord *> picked;
-    for (std::size_t record : records) {
-        const ControlRecord &r = m_host.document().dialog(dialog).cControls[record];
-        picked.push_back(&r);
-        fields.push_back(fieldsFromRecord(r, m_separator));
-        kinds.push_back(kindFromWord(r.CtrlType));
-    }
-    if (records.empty())
-        m_caption->setText(QStringLiteral("No control is picked."));
-    else if (records.size() == 1)
-        m_caption->setText(QStringLiteral("%1 %2").arg(
-            QString::fromStdString(m_host.document().dialog(dialog).cControls[records[0]].CtrlType),
-            QString::fromStdString(fields[0].name)));
-    else
-        m_caption->setText(QStringLiteral("%1 controls").arg(records.size()));
-    m_form->setVisible(!records.empty());
-
+    const auto &fields = shown.fields;
+    const auto &kinds = shown.kinds;
+    std::array<bool, 5> groupShared {true, true, true, true, true};
     for (Row &row : m_rows) {
         bool used = false;
         for (std::size_t i = 0; i < fields.size(); ++i)
@@ -231,10 +211,12 @@ void PropertyPanel::refill()
         row.edit->setVisible(used);
         row.label->setVisible(used);
         const auto shared = sharedText(fields, row.place);
+        if (row.place.field == PanelField::Colour && row.place.component < 3 && !shared)
+            groupShared[groupIndex(row.place.group)] = false;
         const QString text = shared ? QString::fromStdString(*shared) : QString();
         // Several lines are the editor's to change; the panel's field holds one.
         const bool lines = text.contains(QLatin1Char('\n'));
-        const bool typable = !row.form || showForm(*row.form, picked, row.place);
+        const bool typable = !row.form || showForm(*row.form, shown.records, row.place);
         row.edit->setReadOnly(lines || !typable);
         row.edit->setPlaceholderText(shared ? QString() : QStringLiteral("mixed"));
         const bool typing = row.edit->hasFocus() && row.edit->text() != row.shown;
@@ -247,14 +229,94 @@ void PropertyPanel::refill()
             row.problem->hide();
         }
     }
+    // A sample shows the colour the fields give, or none while the controls differ in it.
+    for (ColourGroupBox *box : m_colours) {
+        if (groupShared[groupIndex(box->group())])
+            box->paintSample();
+        else
+            box->showNoColour();
+    }
+}
+
+void PropertyPanel::refillChoices(const Shown &shown)
+{
+    const auto &fields = shown.fields;
+    const auto &kinds = shown.kinds;
+    for (ChoiceRow &row : m_choices) {
+        std::vector<std::optional<ControlKind>> users;
+        std::ranges::copy_if(kinds, std::back_inserter(users),
+                             [&row](auto kind) { return isUsable(kind, row.choice); });
+        row.widget->setVisible(!users.empty());
+        row.label->setVisible(!users.empty());
+        row.problem->hide();
+        const auto shared = sharedChoice(fields, kinds, row.choice);
+        if (auto *box = qobject_cast<QCheckBox *>(row.widget)) {
+            if (shared) {
+                box->setTristate(false);
+                box->setChecked(*shared == kChecked);
+            } else {
+                box->setCheckState(Qt::PartiallyChecked);
+            }
+            continue;
+        }
+        auto *list = static_cast<QComboBox *>(row.widget);
+        QStringList entries;
+        for (std::string_view entry : commonChoices(users, row.choice))
+            entries << panelText(entry);
+        QStringList now;
+        for (int i = 0; i < list->count(); ++i)
+            now << list->itemText(i);
+        if (now != entries) {
+            list->clear();
+            list->addItems(entries);
+        }
+        const int at
+            = shared ? static_cast<int>(entries.indexOf(QString::fromStdString(*shared))) : -1;
+        list->setCurrentIndex(at);
+        // A style or font the list does not offer is kept on writing; say which one.
+        list->setPlaceholderText(!shared      ? QStringLiteral("mixed")
+                                     : at < 0 ? QStringLiteral("(other)")
+                                              : QString());
+        list->setEnabled(!entries.isEmpty());
+        if (row.choice == PanelChoice::Font) {
+            if (at >= 0 && row.widget->isVisibleTo(this))
+                m_fontPreview->showFont(entries[at]);
+            else
+                m_fontPreview->clearFont();
+            m_fontPreview->setVisible(at >= 0 && !users.empty());
+        }
+    }
+}
+
+void PropertyPanel::refillDialog(bool keepTyping)
+{
+    const auto dialog = dialogIndex();
+    if (!dialog || !m_dialogForm->isVisibleTo(this))
+        return;
+    const Dialog &shown = m_host.document().dialog(*dialog);
+    const QString name = QString::fromStdString(shown.Tag);
+    if (!(keepTyping && m_dialogName->hasFocus() && m_dialogName->text() != m_dialogNameShown)) {
+        // A longer name read from a file is shown whole rather than cut.
+        m_dialogName->setMaxLength(std::max<int>(kDialogNameLength, static_cast<int>(name.size())));
+        m_dialogName->setText(name);
+    }
+    m_dialogNameShown = name;
+    const QString step = QString::fromStdString(singleText(shown.GridSize, m_separator));
+    if (!(keepTyping && m_gridStep->hasFocus() && m_gridStep->text() != m_gridStepShown))
+        static_cast<NumberField *>(m_gridStep)->showValue(step);
+    m_gridStepShown = step;
+    m_dialogProblem->hide();
 }
 
 void PropertyPanel::focusFirstField()
 {
-    if (m_rows.empty() || !m_form->isVisible())
+    QLineEdit *first = m_form->isVisible() ? m_rows.front().edit
+        : m_dialogForm->isVisible()        ? m_dialogName
+                                           : nullptr;
+    if (!first)
         return;
-    m_rows.front().edit->setFocus(Qt::ShortcutFocusReason);
-    m_rows.front().edit->selectAll();
+    first->setFocus(Qt::ShortcutFocusReason);
+    first->selectAll();
 }
 
 PropertyPanel::Row *PropertyPanel::rowOf(const QObject *edit)
@@ -268,19 +330,32 @@ PropertyPanel::Row *PropertyPanel::rowOf(const QObject *edit)
 
 bool PropertyPanel::eventFilter(QObject *watched, QEvent *event)
 {
-    Row *row = rowOf(watched);
-    if (!row)
+    const bool dialogField = watched == m_dialogName || watched == m_gridStep;
+    Row *row = dialogField ? nullptr : rowOf(watched);
+    if (!row && !dialogField)
         return QWidget::eventFilter(watched, event);
+    const auto commitHere = [&] {
+        if (row)
+            commit(*row);
+        else
+            commitDialogField(static_cast<QLineEdit *>(watched));
+    };
     if (event->type() == QEvent::FocusOut) {
-        commit(*row);
+        commitHere();
     } else if (event->type() == QEvent::KeyPress) {
         const int key = static_cast<QKeyEvent *>(event)->key();
         if (key == Qt::Key_Return || key == Qt::Key_Enter) {
-            commit(*row);
+            commitHere();
             return true;
         }
         if (key == Qt::Key_Escape) {
-            restore(*row);
+            if (row) {
+                restore(*row);
+            } else {
+                auto *edit = static_cast<QLineEdit *>(watched);
+                edit->setText(edit == m_dialogName ? m_dialogNameShown : m_gridStepShown);
+                m_dialogProblem->hide();
+            }
             return true;
         }
     }
@@ -293,6 +368,51 @@ void PropertyPanel::restore(Row &row)
     row.problem->hide();
 }
 
+bool PropertyPanel::writeAll(const Make &make,
+                             const std::function<bool(const ControlRecord &)> &uses,
+                             const std::optional<FieldPlace> &typed, const QString &stepName,
+                             QLabel *problem)
+{
+    std::size_t dialog = 0;
+    const std::vector<std::size_t> records = recordIndices(dialog);
+    if (records.empty() || !m_view)
+        return false;
+    DialogSet &set = m_host.document();
+    std::vector<std::pair<std::size_t, TypedRecord>> written;
+    written.reserve(records.size());
+    for (std::size_t record : records) {
+        const ControlRecord &r = set.dialog(dialog).cControls[record];
+        if (!uses(r))
+            continue;
+        TypedRecord made = make(r);
+        if (!made.problems.empty()) {
+            // Nothing is written: the field keeps what was put there until Escape or a new value.
+            showProblem(problem, made.problems);
+            return false;
+        }
+        if (!(made.record == r))
+            written.emplace_back(record, std::move(made));
+    }
+    problem->hide();
+    if (written.empty())
+        return false;
+    const SurfaceSize surface = m_view->outerSize();
+    for (auto &[record, made] : written) {
+        set.writeRecord(dialog, record, made.record);
+        made.record = set.dialog(dialog).cControls[record]; // with the screen values of its F
+        const auto kind = kindFromWord(made.record.CtrlType);
+        const DrawnControl *drawn = set.drawnControls(dialog).findByTag(made.record.Tag);
+        if (typed && drawn && kind) {
+            DrawnControl refreshed = *drawn;
+            refreshTypedField(refreshed, *kind, made, *typed, surface);
+            set.refreshDrawnControl(dialog, refreshed);
+        }
+    }
+    m_view->refresh();
+    m_host.documentChanged(*m_view, stepName);
+    return true;
+}
+
 void PropertyPanel::commit(Row &row)
 {
     const QString text = row.edit->text();
@@ -300,44 +420,73 @@ void PropertyPanel::commit(Row &row)
         row.problem->hide();
         return;
     }
-    std::size_t dialog = 0;
-    const std::vector<std::size_t> records = recordIndices(dialog);
-    if (records.empty() || !m_view)
-        return;
-    DialogSet &set = m_host.document();
     const std::string typedText = text.toStdString();
-    std::vector<std::pair<std::size_t, TypedRecord>> written;
-    for (std::size_t record : records) {
-        const ControlRecord &r = set.dialog(dialog).cControls[record];
-        const auto kind = kindFromWord(r.CtrlType);
-        if (!isUsable(kind, fieldsFromRecord(r, m_separator), row.place))
-            continue;
-        TypedRecord typed = typeIntoRecord(r, row.place, typedText, m_separator);
-        if (!typed.problems.empty()) {
-            // Nothing is written: the field keeps what was typed until Escape or a new value.
-            row.problem->setText(reportText(typed.problems));
-            row.problem->show();
-            return;
-        }
-        written.emplace_back(record, std::move(typed));
-    }
-    row.problem->hide();
-    const SurfaceSize surface = m_view->outerSize();
-    for (auto &[record, typed] : written) {
-        const auto kind = kindFromWord(typed.record.CtrlType);
-        set.writeRecord(dialog, record, typed.record);
-        typed.record = set.dialog(dialog).cControls[record]; // with the screen values of its F
-        const DrawnControl *drawn = set.drawnControls(dialog).findByTag(typed.record.Tag);
-        if (drawn && kind) {
-            DrawnControl refreshed = *drawn;
-            refreshTypedField(refreshed, *kind, typed, row.place, surface);
-            set.refreshDrawnControl(dialog, refreshed);
-        }
-    }
-    row.shown = text;
-    m_view->refresh();
-    m_host.documentChanged(*m_view, fromStd(stepName(row.place)));
+    const FieldPlace place = row.place;
+    const bool wrote = writeAll(
+        [&](const ControlRecord &r) { return typeIntoRecord(r, place, typedText, m_separator); },
+        [&](const ControlRecord &r) { return isUsable(r, place); }, place,
+        panelText(stepName(place)), row.problem);
+    if (wrote)
+        refill();
+}
+
+void PropertyPanel::commitChoice(ChoiceRow &row, const QString &text)
+{
+    const std::string chosen = text.toStdString();
+    const PanelChoice choice = row.choice;
+    writeAll(
+        [&](const ControlRecord &r) { return chooseIntoRecord(r, choice, chosen, m_separator); },
+        [&](const ControlRecord &r) { return isUsable(kindFromWord(r.CtrlType), choice); },
+        std::nullopt, panelText(panelChoiceInfo(choice).label), row.problem);
+    refill(); // also a refused choice shows the records' values again
+}
+
+void PropertyPanel::pickColour(ColourGroup group)
+{
+    ColourGroupBox *box = colourGroup(group);
+    const QString title = panelText(colourGroupInfo(group).pickerTitle);
+    const std::optional<QColor> picked = m_host.prompts().pickColour(title, box->sampleColour());
+    if (!picked || !picked->isValid())
+        return;
+    box->applyPick(Rgb8 {static_cast<std::uint8_t>(picked->red()),
+                         static_cast<std::uint8_t>(picked->green()),
+                         static_cast<std::uint8_t>(picked->blue())},
+                   m_separator);
+    const std::array<std::string, 3> redGreenBlue {box->component(0)->text().toStdString(),
+                                                   box->component(1)->text().toStdString(),
+                                                   box->component(2)->text().toStdString()};
+    const FieldPlace place {PanelField::Colour, group, 0};
+    Row *first = rowOf(box->component(0));
+    writeAll(
+        [&](const ControlRecord &r) { return typeIntoRecord(r, group, redGreenBlue, m_separator); },
+        [&](const ControlRecord &r) { return isUsable(kindFromWord(r.CtrlType), group); }, place,
+        panelText(stepName(place)), first->problem);
     refill();
+}
+
+void PropertyPanel::commitDialogField(QLineEdit *edit)
+{
+    const auto dialog = dialogIndex();
+    const QString &shown = edit == m_dialogName ? m_dialogNameShown : m_gridStepShown;
+    if (!dialog || !m_view || edit->text() == shown) {
+        m_dialogProblem->hide();
+        return;
+    }
+    const std::int16_t frmIndex = m_view->frmIndex();
+    const std::string text = edit->text().toStdString();
+    const std::string problems = edit == m_dialogName
+        ? dialogNameProblems(text, m_host.document(), frmIndex)
+        : gridSizeProblems(text);
+    showProblem(m_dialogProblem, problems);
+    if (!problems.empty())
+        return;
+    if (edit == m_dialogName)
+        emit dialogRenamed(frmIndex, edit->text());
+    else
+        emit gridStepTyped(frmIndex, edit->text());
+    // A step of 0 takes only the lines away: the field shows the step that stays.
+    refill();
+    refillDialog(false);
 }
 
 } // namespace kovrin

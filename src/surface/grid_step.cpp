@@ -22,4 +22,9 @@ std::optional<float> enteredGridStep(std::string_view text)
     return step;
 }
 
+std::string gridSizeProblems(std::string_view text)
+{
+    return holdsNoDigit(text) ? "- You must enter a grid size!" : "";
+}
+
 } // namespace kovrin

@@ -5,6 +5,7 @@
 #include "model/limits.h"
 
 #include <optional>
+#include <string>
 #include <string_view>
 
 namespace kovrin {
@@ -19,5 +20,9 @@ float gridStepTwips(double extent, float gridSize);
 // either separator. None for anything else (0, a lone "-"): then the dialog's lines go and its
 // step stays.
 std::optional<float> enteredGridStep(std::string_view text);
+
+// Why an entered text cannot be taken at all: one "- " line when it holds no digit (empty, a
+// lone "-" or separator); empty when it can.
+std::string gridSizeProblems(std::string_view text);
 
 } // namespace kovrin

@@ -1,12 +1,16 @@
 // The docks beside the dialogs: the Problems list, live, and the way from a line to its control;
 // the Properties panel on one and on several picked controls.
 #include "app/problems_dock.h"
+#include "props_window/colour_group_box.h"
 #include "props_window/property_panel.h"
 #include "shell_fixture.h"
 
+#include <QCheckBox>
+#include <QComboBox>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
+#include <QPushButton>
 #include <QUndoStack>
 
 #include <cmath>
@@ -185,6 +189,95 @@ private slots:
         s.view->selectOnly(s.tags[2]);
         QVERIFY(!words->isVisibleTo(&panel));
         QVERIFY(!width->isReadOnly());
+    }
+
+    void listsBoxesAndColoursGoToEveryPickedControlThatHasThem()
+    {
+        WindowSurface s;
+        QVERIFY(s.view);
+        PropertyPanel &panel = s.f.window->propertyPanel();
+        QUndoStack &history = s.f.workspace().history();
+        s.view->selectAll(); // a button, a text and an input box
+        QComboBox *style = panel.list(QStringLiteral("cmb_style"));
+        QCOMPARE(style->count(), 3);
+        QCOMPARE(style->currentIndex(), -1); // centred button, left text and input
+        QCOMPARE(style->placeholderText(), QStringLiteral("mixed"));
+        QCheckBox *multi = panel.checkBox(QStringLiteral("chk_multi"));
+        QVERIFY(multi->isVisible()); // the text has it
+        QVERIFY(panel.checkBox(QStringLiteral("chk_enter"))->isVisible()); // the button has it
+
+        const int steps = history.index();
+        style->setCurrentIndex(2);
+        emit style->activated(2);
+        for (const ControlRecord &record : s.dialog().cControls)
+            QCOMPARE(record.Style, std::string("ST_RIGHT"));
+        QCOMPARE(history.index(), steps + 1);
+        QCOMPARE(history.undoText(), QStringLiteral("Style"));
+        QCOMPARE(style->currentText(), QStringLiteral("ST_RIGHT"));
+
+        multi->click();
+        QCOMPARE(s.dialog().cControls[1].Style, std::string("ST_RIGHT + ST_MULTI + ST_NO_RECT"));
+        QCOMPARE(s.dialog().cControls[0].Style, std::string("ST_RIGHT")); // a button has none
+        QCOMPARE(history.index(), steps + 2);
+
+        // The sample follows what is typed; a picked colour reaches every control, in one step.
+        s.view->selectOnly(s.tags[1]);
+        ColourGroupBox *back = panel.colourGroup(ColourGroup::Back);
+        panel.field(QStringLiteral("txt_bg_r"))->setFocus();
+        QTest::keyClicks(panel.field(QStringLiteral("txt_bg_r")), QStringLiteral("1"));
+        QCOMPARE(back->sampleColour(), QColor(255, 0, 0));
+        QTest::keyClick(panel.field(QStringLiteral("txt_bg_r")), Qt::Key_Escape);
+        QCOMPARE(back->sampleColour(), QColor(0, 0, 0));
+
+        s.view->selectAll();
+        QVERIFY(back->isVisible()); // the input box has no background, the text has one
+        s.f.prompts.colours.push_back(QColor(0, 128, 255));
+        back->sampleButton()->click();
+        QCOMPARE(history.undoText(), QStringLiteral("BackColor"));
+        const Rgba expected {std::string("0"), std::string("0.501"), std::string("1"),
+                             std::string("0")};
+        QCOMPARE(s.dialog().cControls[1].BackColor, ColourValue(expected));
+        // An input box has none: the earlier steps wrote its empty fields, as the editor does.
+        const Rgba empty {std::string(), std::string(), std::string(), std::string()};
+        QCOMPARE(s.dialog().cControls[2].BackColor, ColourValue(empty));
+        QCOMPARE(s.drawn(1).backColour, (Rgb8 {0, 128, 255}));
+    }
+
+    void theDialogsOwnFieldsShowWhenNoControlIs()
+    {
+        WindowSurface s;
+        QVERIFY(s.view);
+        PropertyPanel &panel = s.f.window->propertyPanel();
+        QUndoStack &history = s.f.workspace().history();
+        s.click(s.onWindow(QPoint(600, 20))); // the background
+        QLineEdit *name = panel.field(QStringLiteral("txt_dialogname"));
+        QVERIFY(name->isVisible());
+        QVERIFY(!panel.field(QStringLiteral("txt_name"))->isVisible());
+        QCOMPARE(name->text(), QStringLiteral("DIALOG1"));
+
+        const int steps = history.index();
+        s.f.window->insertDialog();
+        s.f.makeCurrent("DIALOG1");
+        typeInto(name, QStringLiteral("dialog2")); // another dialog's name, in another case
+        auto *problem = name->parentWidget()->findChild<QLabel *>(QStringLiteral("lbl_problem"));
+        QVERIFY(problem->isVisible());
+        QCOMPARE(s.f.names(), (Names {"DIALOG1", "DIALOG2"}));
+        QTest::keyClick(name, Qt::Key_Escape);
+        QCOMPARE(name->text(), QStringLiteral("DIALOG1"));
+
+        typeInto(name, QStringLiteral("MENU"));
+        QCOMPARE(s.f.names(), (Names {"MENU", "DIALOG2"}));
+        QCOMPARE(history.index(), steps + 2); // the insert and the rename
+
+        QLineEdit *grid = panel.field(QStringLiteral("txt_size"));
+        typeInto(grid, QString());
+        QVERIFY(problem->isVisible());
+        QCOMPARE(problem->text(), QStringLiteral("- You must enter a grid size!"));
+        typeInto(grid, QStringLiteral("0.05"));
+        QCOMPARE(s.dialog().GridSize, 0.05f);
+        QCOMPARE(history.undoText(), QStringLiteral("Grid size"));
+        history.undo();
+        QTRY_COMPARE(grid->text(), QStringLiteral("0"));
     }
 
     void theDocksStandAsTheLastRunLeftThem()

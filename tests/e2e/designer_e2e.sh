@@ -7,8 +7,9 @@
 # read back with the program's own reader, and the clipboard must hold what the command line
 # generates from that file. A third run places four buttons, clicks two of them quickly (no
 # editor opens), picks three with a rubber band, lines them up with Arrange > Align Left and takes
-# that back with one Ctrl+Z; then lays a new dialog out in the safe zone, places a button there
-# and finds its place in the generated code written in the safe zone's terms.
+# that back with one Ctrl+Z; then F4 and a colour typed in the Properties panel reaches all three;
+# then lays a new dialog out in the safe zone, places a button there and finds its place in the
+# generated code written in the safe zone's terms.
 #
 # KOVRIN_E2E_DISPLAYS (default 60-69) is the range of display numbers tried.
 set -euo pipefail
@@ -224,6 +225,17 @@ xdotool key ctrl+z
 restored="$X_WORK/files/restored.kvx"
 save_as "$restored"
 
+x_step "F4 and the foreground's red of the three picked buttons in the Properties panel"
+focus_main
+xdotool key F4
+# The focus starts in Name; for buttons the fields after it are IDc, Width, Height, Font,
+# Font Size, Style, Text and then the foreground's red.
+xdotool key --delay 60 Tab Tab Tab Tab Tab Tab Tab Tab
+xdotool type --delay 40 "0.5"
+xdotool key Return
+coloured="$X_WORK/files/coloured.kvx"
+save_as "$coloured"
+
 x_step "a dialog laid out in the safe zone: Arrange > Dialog Layout > Safe Zone, a button, Ctrl+G"
 insert_dialog
 focus_main
@@ -266,6 +278,10 @@ for i in 0 1 2; do
     near "${restored_x[$i]}" "$(awk -v p=$((100 + 50 * i)) -v w="$outer_w" 'BEGIN { print p / w }')" \
         "$slack_x" || x_fail "after Ctrl+Z button $((i + 1)) stands at X ${restored_x[$i]}"
 done
+
+reds=$("$kovrin" generate "$coloured" | grep -c 'colorText\[\] = {0.5,' || true)
+x_log "controls with the red typed in the panel: $reds"
+[[ $reds -eq 3 ]] || x_fail "$reds controls, not the three picked buttons, took the red 0.5"
 
 x_step "done"
 x_log "passed"

@@ -143,3 +143,72 @@ TEST(PanelField, ASafeZoneWidthTakesTheTypedFAndIsDrawnAtTheScreenValueItGives)
     EXPECT_DOUBLE_EQ(drawn.width,
                      *parseTypedNumber(singleText(typed.record.Width, '.')) * kSurface.width);
 }
+
+TEST(PanelField, AChoiceIsWrittenAsTheEditorWritesIt)
+{
+    struct Row
+    {
+        ControlKind kind;
+        PanelChoice choice;
+        std::string_view text;
+        std::string style; // the record's style after
+        std::string font;
+        std::int16_t enter;
+    };
+    const Row rows[] = {
+        {ControlKind::Button, PanelChoice::Style, "ST_RIGHT", "ST_RIGHT", "CourierNewB64", 0},
+        // Multiline brings the record's line spacing, so the check passes.
+        {ControlKind::Text, PanelChoice::Multiline, kChecked, "ST_LEFT + ST_MULTI + ST_NO_RECT",
+         "tahomaB36", 0},
+        {ControlKind::Text, PanelChoice::Shadow, kChecked, "ST_LEFT + ST_SHADOW", "tahomaB36", 0},
+        {ControlKind::Button, PanelChoice::Font, "TahomaB24", "ST_CENTER", "TahomaB24", 0},
+        {ControlKind::Link, PanelChoice::Enter, kChecked, "ST_LEFT", "tahomaB36", 1},
+        // An entry the kind's list lacks writes nothing.
+        {ControlKind::Frame, PanelChoice::Style, "ST_LEFT", "ST_FRAME", "", 0},
+        {ControlKind::Text, PanelChoice::Multiline, "yes", "ST_LEFT", "tahomaB36", 0},
+    };
+    for (const Row &row : rows) {
+        ControlRecord before = record(row.kind);
+        before.LineSpacing = 1.5f;
+        const TypedRecord typed = chooseIntoRecord(before, row.choice, row.text, '.');
+        EXPECT_EQ(typed.problems, "") << row.text;
+        EXPECT_EQ(typed.record.Style, row.style) << row.text;
+        EXPECT_EQ(typed.record.Font, row.font) << row.text;
+        EXPECT_EQ(typed.record.Enter, row.enter) << row.text;
+        EXPECT_EQ(typed.record.LineSpacing, 1.5f) << row.text;
+    }
+}
+
+TEST(PanelField, SeveralKindsShareTheEntriesAndValuesTheyHaveInCommon)
+{
+    const std::optional<ControlKind> buttonText[] = {ControlKind::Button, ControlKind::Text};
+    EXPECT_EQ(commonChoices(buttonText, PanelChoice::Style),
+              (std::vector<std::string_view> {"ST_LEFT", "ST_CENTER", "ST_RIGHT"}));
+    const std::optional<ControlKind> buttonFrame[] = {ControlKind::Button, ControlKind::Frame};
+    EXPECT_TRUE(commonChoices(buttonFrame, PanelChoice::Style).empty());
+
+    const EditorFields fields[] = {fieldsFromRecord(record(ControlKind::Link), '.'),
+                                   fieldsFromRecord(record(ControlKind::Text), '.'),
+                                   fieldsFromRecord(record(ControlKind::Frame), '.')};
+    const std::optional<ControlKind> kinds[]
+        = {ControlKind::Link, ControlKind::Text, ControlKind::Frame};
+    EXPECT_EQ(sharedChoice(fields, kinds, PanelChoice::Style), std::nullopt);
+    // The frame has no font: the link's and the text's are compared alone.
+    EXPECT_EQ(sharedChoice(fields, kinds, PanelChoice::Font), "TahomaB36");
+    EXPECT_EQ(sharedChoice(fields, kinds, PanelChoice::Multiline), std::string(kUnchecked));
+    EXPECT_EQ(
+        sharedChoice(std::span(fields).first(2), std::span(kinds).first(2), PanelChoice::Enter),
+        std::string(kUnchecked));
+}
+
+TEST(PanelField, APickedColourWritesRedGreenAndBlueAndKeepsAlpha)
+{
+    const TypedRecord typed
+        = typeIntoRecord(record(ControlKind::Text), ColourGroup::Back, {"1", "0.501", "0"}, '.');
+    ASSERT_TRUE(typed.record.BackColor);
+    const Rgba &back = *typed.record.BackColor;
+    EXPECT_EQ(back[0], ColourComponent(std::string("1")));
+    EXPECT_EQ(back[1], ColourComponent(std::string("0.501")));
+    EXPECT_EQ(back[3], ColourComponent(std::string("0"))); // the default's alpha, as a text
+    EXPECT_EQ(typed.record.ForeColor, record(ControlKind::Text).ForeColor);
+}

@@ -121,6 +121,10 @@ TEST(EnteredGridStep, OnlyANumberAboveZeroIsAStep)
         EXPECT_FALSE(enteredGridStep(text)) << text;
     EXPECT_EQ(enteredGridStep("0,1"), 0.1f);
     EXPECT_EQ(enteredGridStep("0.025"), 0.025f);
+    // Without a digit the text is refused at once; "0" is taken and keeps the step.
+    for (const char *text : {"", "-", ","})
+        EXPECT_EQ(gridSizeProblems(text), "- You must enter a grid size!") << text;
+    EXPECT_EQ(gridSizeProblems("0"), "");
 }
 
 } // namespace
