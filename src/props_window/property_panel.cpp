@@ -305,6 +305,7 @@ void PropertyPanel::refillDialog(bool keepTyping)
     if (!(keepTyping && m_gridStep->hasFocus() && m_gridStep->text() != m_gridStepShown))
         static_cast<NumberField *>(m_gridStep)->showValue(step);
     m_gridStepShown = step;
+    m_layout->setCurrentIndex(static_cast<int>(shown.Layout));
     m_dialogProblem->hide();
 }
 

@@ -7,6 +7,8 @@
 // field; Escape puts a text back. A value the picked controls do not share shows empty with
 // "mixed" in grey (a check box half checked), and what is put there goes to all of them.
 
+#include "model/control_forms.h"
+
 #include <QPointer>
 #include <QWidget>
 
@@ -69,6 +71,7 @@ signals:
     // the owner makes the step.
     void dialogRenamed(std::int16_t frmIndex, const QString &name);
     void gridStepTyped(std::int16_t frmIndex, const QString &step);
+    void layoutChosen(std::int16_t frmIndex, DialogLayout layout);
 
 protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
@@ -120,6 +123,7 @@ private:
     QWidget *m_dialogForm = nullptr;
     QLineEdit *m_dialogName = nullptr;
     QLineEdit *m_gridStep = nullptr;
+    QComboBox *m_layout = nullptr; // Screen, then Safe Zone, in DialogLayout's order
     QLabel *m_dialogProblem = nullptr;
     QString m_dialogNameShown; // what the dialog gave its two fields
     QString m_gridStepShown;

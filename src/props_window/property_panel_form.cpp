@@ -9,6 +9,7 @@
 #include "props_window/font_preview.h"
 #include "props_window/number_field.h"
 #include "props_window/property_panel_rows.h"
+#include "surface_view/surface_view.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -192,7 +193,18 @@ void PropertyPanel::buildDialogForm(char separator)
     grid->addWidget(m_dialogName, 0, 1);
     grid->addWidget(new QLabel(QStringLiteral("Grid Size"), m_dialogForm), 1, 0);
     grid->addWidget(m_gridStep, 1, 1);
-    grid->addWidget(m_dialogProblem, 2, 0, 1, 2);
+    m_layout = new QComboBox(m_dialogForm);
+    m_layout->setObjectName(QStringLiteral("cmb_layout"));
+    m_layout->addItems({QStringLiteral("Screen"), QStringLiteral("Safe Zone")});
+    m_layout->setToolTip(QStringLiteral("The form new controls take: fractions of the screen area "
+                                        "or of the visible monitor"));
+    grid->addWidget(new QLabel(QStringLiteral("Layout"), m_dialogForm), 2, 0);
+    grid->addWidget(m_layout, 2, 1);
+    connect(m_layout, &QComboBox::activated, this, [this](int index) {
+        if (m_view && dialogIndex())
+            emit layoutChosen(m_view->frmIndex(), static_cast<DialogLayout>(index));
+    });
+    grid->addWidget(m_dialogProblem, 3, 0, 1, 2);
     m_dialogName->installEventFilter(this);
     m_gridStep->installEventFilter(this);
 }

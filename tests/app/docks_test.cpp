@@ -278,6 +278,17 @@ private slots:
         QCOMPARE(history.undoText(), QStringLiteral("Grid size"));
         history.undo();
         QTRY_COMPARE(grid->text(), QStringLiteral("0"));
+
+        // The layout is a step of its own, and undo shows the one before.
+        QComboBox *layout = panel.list(QStringLiteral("cmb_layout"));
+        QCOMPARE(layout->currentIndex(), 0);
+        layout->setCurrentIndex(1);
+        emit layout->activated(1);
+        QCOMPARE(s.dialog().Layout, DialogLayout::SafeZone);
+        QCOMPARE(history.undoText(), QStringLiteral("Dialog layout"));
+        history.undo();
+        QCOMPARE(s.dialog().Layout, DialogLayout::Screen);
+        QTRY_COMPARE(layout->currentIndex(), 0);
     }
 
     void theDocksStandAsTheLastRunLeftThem()
