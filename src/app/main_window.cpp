@@ -198,7 +198,7 @@ void MainWindow::buildDocks()
     scroll->setWidgetResizable(true);
     // Wide enough for a colour's four fields and a name of some length side by side; the
     // scroll area alone would ask only for its scroll bars' room.
-    scroll->setMinimumWidth(scroll->fontMetrics().averageCharWidth() * 36);
+    scroll->setMinimumWidth(scroll->fontMetrics().averageCharWidth() * 42);
     m_properties = new QDockWidget(QStringLiteral("Properties"), this);
     m_properties->setObjectName(QStringLiteral("dock_properties"));
     m_properties->setWidget(scroll);
