@@ -27,6 +27,19 @@ TwipRect rectOnSurface(const ControlRecord &record, const SurfaceSize &surface)
             twipsFromScreen(record.Height, PositionAxis::Height, surface)};
 }
 
+// Every drawn control where its record's screen fractions put it on the surface. Looked up by tag
+// once each, so that a dialog of thousands of controls follows at once.
+void placeDrawnControls(Dialog &dialog, const SurfaceSize &surface)
+{
+    std::unordered_map<std::string_view, DrawnControl *> byTag;
+    for (DrawnControl &drawn : dialog.drawn.stack)
+        byTag.emplace(drawn.tag, &drawn);
+    for (const ControlRecord &record : dialog.cControls) {
+        if (const auto found = byTag.find(record.Tag); found != byTag.end())
+            found->second->setRect(rectOnSurface(record, surface));
+    }
+}
+
 const char *const kTooManyDialogs
     = "Too many dialogs in one session (32767). Save your work and start a new one with New.";
 const char *const kTooManyControls
@@ -312,19 +325,13 @@ bool DialogSet::setReferenceScreen(const ReferenceScreen &screen, SurfaceSize si
     bool changed = false;
     for (std::size_t index = 0; index < m_forms.size(); ++index) {
         Dialog &dialog = m_forms[index];
-        std::vector<const ControlRecord *> moved;
-        for (ControlRecord &record : dialog.cControls) {
-            if (followReferenceScreen(record, screen))
-                moved.push_back(&record);
-        }
-        changed = changed || !moved.empty();
-        if (followSurfaceFrame(index, size))
-            continue;
-        const SurfaceSize surface = onFrameOf(dialog, size);
-        for (const ControlRecord *record : moved) {
-            if (DrawnControl *drawn = dialog.drawn.findByTag(record->Tag))
-                drawn->setRect(rectOnSurface(*record, surface));
-        }
+        bool moved = false;
+        for (ControlRecord &record : dialog.cControls)
+            moved = followReferenceScreen(record, screen) || moved;
+        changed = changed || moved;
+        // A surface that turned lays out every control; one that did not, the moved ones too.
+        if (!followSurfaceFrame(index, size) && moved)
+            placeDrawnControls(dialog, onFrameOf(dialog, size));
     }
     return changed;
 }
@@ -337,14 +344,7 @@ bool DialogSet::followSurfaceFrame(std::size_t dialogIndex, SurfaceSize size)
         return false;
     dialog.drawn.frame = frame;
     size.frame = frame;
-    // Looked up by tag once each, so that a dialog of thousands of controls follows at once.
-    std::unordered_map<std::string_view, DrawnControl *> byTag;
-    for (DrawnControl &drawn : dialog.drawn.stack)
-        byTag.emplace(drawn.tag, &drawn);
-    for (const ControlRecord &record : dialog.cControls) {
-        if (const auto found = byTag.find(record.Tag); found != byTag.end())
-            found->second->setRect(rectOnSurface(record, size));
-    }
+    placeDrawnControls(dialog, size);
     return true;
 }
 
