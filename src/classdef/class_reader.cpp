@@ -45,7 +45,10 @@ private:
     void skipStatement();
     void skipBraces();
     void classStatement(std::vector<std::uint32_t> &open);
+    void importStatement(std::uint32_t owner);
+    void addClass(std::uint32_t owner, ClassNode node);
     void property(std::uint32_t owner);
+    void property(std::uint32_t owner, const Token &name);
     ClassValue array(std::size_t depth);
     ClassValue scalar(bool inArray);
     ClassValue valueOf(const std::vector<Token> &tokens, SourcePlace place);
@@ -123,6 +126,8 @@ void Parser::run()
             endStatement();
         } else if (m_token.kind == TokenKind::Word && m_token.text == "class") {
             classStatement(open);
+        } else if (m_token.kind == TokenKind::Word && m_token.text == "import") {
+            importStatement(open.back());
         } else if (m_token.kind == TokenKind::Word && m_token.text == "delete") {
             m_problems.add(m_token.place, "delete is not applied; the statement is left out");
             skipStatement();
@@ -185,28 +190,89 @@ void Parser::classStatement(std::vector<std::uint32_t> &open)
         endStatement();
         return;
     }
-    ClassTree &tree = m_read.tree;
-    if (tree.nodes.size() > kMaxClasses) {
-        m_source.stop(budgetStop(place, "classes", kMaxClasses));
+    if (!body) {
+        addClass(open.back(), std::move(node));
+        endStatement();
         return;
     }
-    const auto index = static_cast<std::uint32_t>(tree.nodes.size());
-    tree.nodes[open.back()].classes.push_back(index);
-    tree.nodes.push_back(std::move(node));
-    if (body) {
+    const auto index = static_cast<std::uint32_t>(m_read.tree.nodes.size());
+    addClass(open.back(), std::move(node));
+    if (m_read.tree.nodes.size() > index) {
         open.push_back(index);
         advance();
-    } else {
-        endStatement();
     }
+}
+
+void Parser::addClass(std::uint32_t owner, ClassNode node)
+{
+    ClassTree &tree = m_read.tree;
+    if (tree.nodes.size() > kMaxClasses) {
+        m_source.stop(budgetStop(node.place, "classes", kMaxClasses));
+        return;
+    }
+    tree.nodes[owner].classes.push_back(static_cast<std::uint32_t>(tree.nodes.size()));
+    tree.nodes.push_back(std::move(node));
+}
+
+// import Name; brings a class of the game into the file, as class Name; declares one; "from
+// Path" names where the game keeps it and "as Alias" the name it takes here. A property may be
+// called import too.
+void Parser::importStatement(std::uint32_t owner)
+{
+    const Token keyword = m_token;
+    advance();
+    if (m_token.kind != TokenKind::Word || m_token.startsLine) {
+        property(owner, keyword);
+        return;
+    }
+    ClassNode node;
+    node.name = m_token.text;
+    node.place = keyword.place;
+    node.parent = owner;
+    node.declarationOnly = true;
+    advance();
+    if (m_token.kind == TokenKind::Word && m_token.text == "from" && !m_token.startsLine) {
+        advance();
+        while (m_token.kind == TokenKind::Word && !m_token.startsLine && m_token.text != "as")
+            advance();
+    }
+    if (m_token.kind == TokenKind::Word && m_token.text == "as" && !m_token.startsLine) {
+        advance();
+        if (m_token.kind != TokenKind::Word || m_token.startsLine) {
+            m_problems.add(keyword.place,
+                           "import " + node.name
+                               + " needs a name after \"as\"; the statement is left out");
+            skipStatement();
+            return;
+        }
+        node.gameName = std::move(node.name);
+        node.name = m_token.text;
+        advance();
+    }
+    if (!m_token.is(';') && !atStatementEnd()) {
+        m_problems.add(m_token.place,
+                       "import " + node.name + " needs \";\", not " + quotedSpelling(m_token.text)
+                           + "; the statement is left out");
+        skipStatement();
+        return;
+    }
+    addClass(owner, std::move(node));
+    endStatement();
 }
 
 void Parser::property(std::uint32_t owner)
 {
-    ClassProperty property;
-    property.name = m_token.text;
-    property.place = m_token.place;
+    const Token name = m_token;
     advance();
+    property(owner, name);
+}
+
+// The rest of a property, past its name.
+void Parser::property(std::uint32_t owner, const Token &name)
+{
+    ClassProperty property;
+    property.name = name.text;
+    property.place = name.place;
     bool isArray = false;
     if (m_token.is('[')) {
         advance();

@@ -42,7 +42,10 @@ struct ClassNode
     std::string base; // empty: none
     SourcePlace place;
     std::uint32_t parent = kNoClass;
-    bool declarationOnly = false; // class Name; without a body
+    // class Name; or import Name; without a body: a class of the game, unless one of that name
+    // was written before it in the same class.
+    bool declarationOnly = false;
+    std::string gameName; // import Name as Alias: Name; empty when it is the class's own name
     std::vector<ClassProperty> properties;
     std::vector<std::uint32_t> classes; // nested, in the order written
 };

@@ -1,6 +1,7 @@
 #include "classdef/control_import.h"
 
 #include "classdef/expression.h"
+#include "classdef/game_classes.h"
 #include "classdef/lexer.h"
 #include "model/creation_defaults.h"
 #include "model/form_rules.h"
@@ -251,12 +252,12 @@ private:
     const std::vector<std::uint32_t> &m_chain;
 };
 
-std::optional<ControlKind> kindOfType(double type, bool background, const ClassValue *style)
+std::optional<ControlKind> kindOfType(double type, bool background,
+                                      std::optional<double> styleValue)
 {
     if (type == 0) {
         if (background)
             return ControlKind::Frame;
-        const auto styleValue = style ? numberOf(*style) : std::nullopt;
         const bool picture = styleValue && *styleValue >= 0 && *styleValue < 65536
             && (static_cast<long>(*styleValue) & 0xF0) == 48;
         return picture ? ControlKind::Picture : ControlKind::Text;
@@ -343,19 +344,30 @@ std::optional<ControlRecord> importControl(const ControlSource &source, std::uin
     if (!chain.problem.empty())
         source.problems.add(control.place, where + chain.problem);
 
+    // A type or style the file does not give, or gives through a constant only the game
+    // defines, is that of the game's class the chain ends at.
     const ClassProperty *type = lookup.find(chain.classes, "type");
-    if (!type) {
+    const ClassProperty *style = lookup.find(chain.classes, "style");
+    const GameClass *game
+        = chain.declared != kNoClass ? findGameClass(lookup.gameName(chain.declared)) : nullptr;
+    auto typeValue = type ? numberOf(type->value) : std::nullopt;
+    auto styleValue = style ? numberOf(style->value) : std::nullopt;
+    if (game && !typeValue)
+        typeValue = game->type;
+    if (game && !styleValue)
+        styleValue = game->style;
+    if (!typeValue && !type) {
         source.problems.add(control.place, where + "it has no type; the control is left out");
         return std::nullopt;
     }
-    const auto typeValue = numberOf(type->value);
-    const ClassProperty *style = lookup.find(chain.classes, "style");
-    const auto kind = typeValue
-        ? kindOfType(*typeValue, background, style ? &style->value : nullptr)
-        : std::nullopt;
+    const auto kind = typeValue ? kindOfType(*typeValue, background, styleValue) : std::nullopt;
     if (!kind) {
-        source.problems.add(type->place,
-                            where + "type = " + shown(type->value)
+        const bool own = type && numberOf(type->value);
+        source.problems.add(own || !game ? type->place : control.place,
+                            where + "type = "
+                                + (own || !game ? shown(type->value)
+                                                : doubleText(game->type, '.')
+                                           + " of the game's class " + std::string(game->name))
                                 + " is none of Kovrin's kinds; the control is left out");
         return std::nullopt;
     }

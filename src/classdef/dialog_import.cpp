@@ -3,11 +3,14 @@
 #include "classdef/class_lookup.h"
 #include "classdef/class_reader.h"
 #include "classdef/control_import.h"
+#include "classdef/dialog_classes.h"
+#include "classdef/game_classes.h"
 #include "classdef/import_limits.h"
 #include "model/colour_value.h"
 #include "model/ignoring_case.h"
 
 #include <algorithm>
+#include <map>
 
 namespace kovrin {
 namespace {
@@ -17,21 +20,6 @@ struct Entry
     std::uint32_t node;
     bool background;
 };
-
-bool holdsControls(const ClassLookup &lookup, const ClassNode &node)
-{
-    for (const ClassProperty &property : node.properties) {
-        if (equalIgnoringCase(property.name, "controls")
-            || equalIgnoringCase(property.name, "controlsBackground"))
-            return true;
-    }
-    for (std::uint32_t nested : node.classes) {
-        const std::string &name = lookup.node(nested).name;
-        if (equalIgnoringCase(name, "controls") || equalIgnoringCase(name, "controlsBackground"))
-            return true;
-    }
-    return false;
-}
 
 // Kovrin writes a background class DLG_BACK and the dialog's number in front of the first frame.
 bool isKovrinBackground(std::string_view name)
@@ -79,6 +67,7 @@ public:
         const ClassChain chain = m_lookup.chain(index);
         if (!chain.problem.empty())
             m_problems.add(node.place, "dialog " + node.name + ": " + chain.problem);
+        countGameClass(chain);
         checkDialogValues(node.name, chain);
 
         std::vector<Entry> entries;
@@ -100,6 +89,7 @@ public:
                 stop(budgetStop(m_lookup.node(entries[i].node).place, "controls", kMaxControls));
                 break;
             }
+            countGameClass(m_lookup.chain(entries[i].node));
             if (auto record
                 = importControl(source, entries[i].node, entries[i].background, &m_unused)) {
                 if (!record->Forms.allScreen())
@@ -139,8 +129,14 @@ private:
     {
         const auto list = m_lookup.list(chain.classes, name);
         if (!list) {
-            if (const auto holder = m_lookup.nested(chain.classes, name))
-                nestedControls(dialog, *holder, background, entries);
+            const HeldControls held = heldControls(m_lookup, chain.classes, name);
+            if (held.inherited > 0
+                && !spendBudget(m_inheritedItems, held.inherited, kMaxInheritedItems)) {
+                stop(budgetStop(m_lookup.node(chain.classes.front()).place,
+                                "list items taken from base classes", kMaxInheritedItems));
+                return;
+            }
+            nestedControls(dialog, held.classes, background, entries);
             return;
         }
         // Items read through base classes are copies: each dialog deriving from a long list
@@ -170,10 +166,10 @@ private:
         }
     }
 
-    void nestedControls(const std::string &dialog, std::uint32_t holder, bool background,
-                        std::vector<Entry> &entries)
+    void nestedControls(const std::string &dialog, const std::vector<std::uint32_t> &classes,
+                        bool background, std::vector<Entry> &entries)
     {
-        for (std::uint32_t nested : m_lookup.node(holder).classes) {
+        for (std::uint32_t nested : classes) {
             const ClassNode &control = m_lookup.node(nested);
             if (control.declarationOnly)
                 m_problems.add(control.place,
@@ -252,10 +248,34 @@ private:
     }
 
 public:
+    // Once for each class of the game that dialogs or controls derive from: what they do not set
+    // themselves is the game's, which the file does not hold.
+    void reportGameClasses() const
+    {
+        for (const auto &[index, count] : m_gameClasses) {
+            const std::string &name = m_lookup.gameName(index);
+            const std::string users = " (" + std::to_string(count)
+                + (count == 1 ? " class derives from it)" : " classes derive from it)");
+            m_problems.add(m_lookup.node(index).place,
+                           findGameClass(name)
+                               ? "class " + name + " is the game's; its values are not in the file"
+                                   + users + ": kept the kind it gives and Kovrin's defaults"
+                               : "class " + name
+                                   + " is only declared; its values are the game's or a mod's"
+                                   + users + ": kept Kovrin's defaults");
+        }
+    }
+
     // Where a budget ran out; the import keeps nothing then.
     const std::optional<ReadProblem> &stopped() const { return m_stop; }
 
 private:
+    void countGameClass(const ClassChain &chain)
+    {
+        if (chain.declared != kNoClass)
+            ++m_gameClasses[chain.declared];
+    }
+
     void stop(ReadProblem report)
     {
         if (!m_stop)
@@ -270,6 +290,7 @@ private:
     std::size_t m_controls = 0;
     std::size_t m_inheritedItems = 0;
     std::optional<ReadProblem> m_stop;
+    std::map<std::uint32_t, std::size_t> m_gameClasses; // how many classes derive from each
 };
 
 DialogImport importFrom(ClassRead read, char separator)
@@ -280,29 +301,23 @@ DialogImport importFrom(ClassRead read, char separator)
     if (!read.readable)
         return result;
     const ClassLookup lookup(read.tree);
+    if (const auto &stopped = lookup.stopped()) {
+        result.readable = false;
+        result.failure = readProblemText(*stopped, read.files);
+        return result;
+    }
     UnusedCount unused;
     DialogReader dialogs(lookup, read.problems, separator, unused, result.forms);
-    // Classes are walked in the order written; a dialog's own classes are its controls.
-    std::vector<std::uint32_t> pending(read.tree.nodes[0].classes.rbegin(),
-                                       read.tree.nodes[0].classes.rend());
-    while (!pending.empty()) {
-        const std::uint32_t index = pending.back();
-        pending.pop_back();
-        const ClassNode &node = lookup.node(index);
-        if (node.declarationOnly)
-            continue;
-        if (holdsControls(lookup, node)) {
-            result.dialogs.push_back(dialogs.read(index));
-            if (const auto &stopped = dialogs.stopped()) {
-                result.readable = false;
-                result.failure = readProblemText(*stopped, read.files);
-                result.dialogs.clear();
-                return result;
-            }
-            continue;
+    for (std::uint32_t index : dialogClasses(lookup)) {
+        result.dialogs.push_back(dialogs.read(index));
+        if (const auto &stopped = dialogs.stopped()) {
+            result.readable = false;
+            result.failure = readProblemText(*stopped, read.files);
+            result.dialogs.clear();
+            return result;
         }
-        pending.insert(pending.end(), node.classes.rbegin(), node.classes.rend());
     }
+    dialogs.reportGameClasses();
     result.files = std::move(read.files);
     result.problems = read.problems.problems();
     result.problemsLeftOut = read.problems.leftOut();

@@ -1,7 +1,7 @@
 #pragma once
-// The import of dialogs from class definitions. Every class that holds a controls[] or
-// controlsBackground[] list, or a nested class controls or controlsBackground, is a dialog named
-// after its class; its controls, background ones first, become records of Kovrin's kinds. What
+// The import of dialogs from class definitions. The classes dialog_classes.h finds are dialogs
+// named after their class; their controls, background ones first, those of base dialogs among
+// them, become records of Kovrin's kinds. What
 // cannot come in whole is reported with its place and what was kept instead; properties Kovrin
 // has no field for are only counted, since the game's defaults stand in for them.
 
