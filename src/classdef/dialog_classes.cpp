@@ -1,5 +1,6 @@
 #include "classdef/dialog_classes.h"
 
+#include "classdef/game_classes.h"
 #include "model/ignoring_case.h"
 
 #include <algorithm>
@@ -43,8 +44,9 @@ std::vector<Found> candidates(const ClassLookup &lookup)
             = node.parent != 0 && equalIgnoringCase(tree.nodes[node.parent].name, "RscTitles");
         const bool idd = lookup.find(chain.classes, "idd") != nullptr;
         if (idd || inTitles || holdsControls(lookup, chain.classes)) {
-            found.push_back(
-                {index, idd || inTitles, lookup.find(chain.classes, "type") != nullptr});
+            const bool control = lookup.find(chain.classes, "type")
+                || (chain.declared != kNoClass && findGameClass(lookup.gameName(chain.declared)));
+            found.push_back({index, idd || inTitles, control});
             continue;
         }
         pending.insert(pending.end(), node.classes.rbegin(), node.classes.rend());

@@ -254,15 +254,15 @@ public:
     {
         for (const auto &[index, count] : m_gameClasses) {
             const std::string &name = m_lookup.gameName(index);
-            const std::string users = " (" + std::to_string(count)
-                + (count == 1 ? " class derives from it)" : " classes derive from it)");
+            const std::string users = " (used by " + std::to_string(count)
+                + (count == 1 ? " control or dialog)" : " controls or dialogs)");
             m_problems.add(m_lookup.node(index).place,
-                           findGameClass(name)
-                               ? "class " + name + " is the game's; its values are not in the file"
-                                   + users + ": kept the kind it gives and Kovrin's defaults"
-                               : "class " + name
-                                   + " is only declared; its values are the game's or a mod's"
-                                   + users + ": kept Kovrin's defaults");
+                           "class " + name
+                               + (findGameClass(name)
+                                      ? " is the game's and its values are not in the file"
+                                      : " is only declared; its values are the game's or a mod's")
+                               + users
+                               + ": kept Kovrin's defaults for what they do not set themselves");
         }
     }
 
