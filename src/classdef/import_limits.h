@@ -46,9 +46,9 @@ inline constexpr std::size_t kMaxControls = 30'000;
 // List items a class takes from its bases (controls[] += ...), summed over the import.
 inline constexpr std::size_t kMaxInheritedItems = 300'000;
 // Classes looked into to find the bases named: each enclosing class and each class it inherits
-// from. A real mission looks into about 20 for each of its few thousand classes; nesting deep
-// within classes of long chains would multiply the two.
-inline constexpr std::size_t kMaxLookupSteps = 20'000'000;
+// from. A real mission looks into about 20 for each of its few thousand classes; classes nested
+// deep in classes with long chains of bases would multiply the two.
+inline constexpr std::size_t kMaxLookupSteps = 4'000'000;
 
 // Spends MORE from a budget of which USED is spent; false, spending nothing, when it would pass.
 bool spendBudget(std::size_t &used, std::size_t more, std::size_t budget);

@@ -43,6 +43,15 @@ inline std::string doublingMacros(const std::string &first)
     return text;
 }
 
+// class T0 {}; then class T1: T0 {}; and so on, one a line.
+inline std::string chainOfBases(int count)
+{
+    std::string out = "class T0 {};\n";
+    for (int i = 1; i < count; ++i)
+        out += "class T" + std::to_string(i) + ": T" + std::to_string(i - 1) + " {};\n";
+    return out;
+}
+
 inline std::vector<HostileImport> hostileImports()
 {
     const std::string control = "class c { type = 0; x = 0; y = 0; w = 0.1; h = 0.1; };\n";
@@ -120,6 +129,14 @@ inline std::vector<HostileImport> hostileImports()
          {{"main.hpp", "class D { controls[] = {}; };\n" + numbered("class C", " {};\n", 110000)}},
          "classes",
          "main.hpp:100001:"});
+    // Classes nested in classes with long chains of bases: each base named is looked for in
+    // every enclosing class and all it inherits.
+    cases.push_back(
+        {"deep_lookup",
+         {{"main.hpp",
+           chainOfBases(1000) + repeated("class A: T999 {\n", 250) + repeated("};\n", 250)}},
+         "classes looked into",
+         "main.hpp:1090:"});
     return cases;
 }
 
