@@ -9,13 +9,38 @@
 namespace kovrin {
 namespace {
 
-bool holdsControls(const ClassLookup &lookup, std::span<const std::uint32_t> chain)
+// What a class has, its own or through its bases.
+struct Traits
 {
-    for (std::string_view name : {"controls", "controlsBackground"}) {
-        if (lookup.find(chain, name) || lookup.nested(chain, name))
-            return true;
+    bool idd = false;
+    bool type = false; // a type, or a base of the game's that gives one
+    bool controls = false; // lists or holds controls
+};
+
+bool ownProperty(const ClassNode &node, std::string_view name)
+{
+    return std::any_of(node.properties.begin(), node.properties.end(),
+                       [name](const ClassProperty &p) { return equalIgnoringCase(p.name, name); });
+}
+
+// Each class's traits, from its own and its base's: a base stands before the class deriving from
+// it, so one pass in the order written takes every chain whole, however long.
+std::vector<Traits> traitsOf(const ClassLookup &lookup)
+{
+    const ClassTree &tree = lookup.tree();
+    std::vector<Traits> traits(tree.nodes.size());
+    for (std::uint32_t i = 1; i < tree.nodes.size(); ++i) {
+        const ClassNode &node = tree.nodes[i];
+        Traits &own = traits[i];
+        if (const std::uint32_t base = lookup.baseOf(i); base != kNoClass)
+            own = traits[base];
+        own.idd = own.idd || ownProperty(node, "idd");
+        own.type = own.type || ownProperty(node, "type")
+            || (node.declarationOnly && findGameClass(lookup.gameName(i)));
+        for (std::string_view name : {"controls", "controlsBackground"})
+            own.controls = own.controls || ownProperty(node, name) || lookup.ownNested(i, name);
     }
-    return false;
+    return traits;
 }
 
 struct Found
@@ -29,6 +54,7 @@ struct Found
 // or inside classes that are neither.
 std::vector<Found> candidates(const ClassLookup &lookup)
 {
+    const std::vector<Traits> traits = traitsOf(lookup);
     std::vector<Found> found;
     const ClassTree &tree = lookup.tree();
     std::vector<std::uint32_t> pending(tree.nodes[0].classes.rbegin(),
@@ -39,14 +65,11 @@ std::vector<Found> candidates(const ClassLookup &lookup)
         const ClassNode &node = tree.nodes[index];
         if (node.declarationOnly)
             continue;
-        const ClassChain chain = lookup.chain(index);
+        const Traits &has = traits[index];
         const bool inTitles
             = node.parent != 0 && equalIgnoringCase(tree.nodes[node.parent].name, "RscTitles");
-        const bool idd = lookup.find(chain.classes, "idd") != nullptr;
-        if (idd || inTitles || holdsControls(lookup, chain.classes)) {
-            const bool control = lookup.find(chain.classes, "type")
-                || (chain.declared != kNoClass && findGameClass(lookup.gameName(chain.declared)));
-            found.push_back({index, idd || inTitles, control});
+        if (has.idd || inTitles || has.controls) {
+            found.push_back({index, has.idd || inTitles, has.type});
             continue;
         }
         pending.insert(pending.end(), node.classes.rbegin(), node.classes.rend());
