@@ -128,6 +128,15 @@ void DialogWorkspace::setLayout(std::int16_t frmIndex, DialogLayout layout)
     recordContentStep(frmIndex, QStringLiteral("Dialog layout"));
 }
 
+void DialogWorkspace::setDialogProperties(std::int16_t frmIndex, const OtherProperties &others)
+{
+    const auto index = m_set.indexOfFrmIndex(frmIndex);
+    if (!index || m_set.dialog(*index).Others == others)
+        return;
+    m_set.setDialogProperties(*index, others);
+    recordContentStep(frmIndex, QStringLiteral("Dialog properties"));
+}
+
 void DialogWorkspace::setReferenceScreen(const ReferenceScreen &screen)
 {
     m_set.setReferenceScreen(screen, surfaceOuterSize());

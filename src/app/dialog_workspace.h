@@ -74,6 +74,7 @@ public:
     void setGridSize(std::int16_t frmIndex, float gridSize);
     // The form new controls of the dialog take; one undo step, none when it already has it.
     void setLayout(std::int16_t frmIndex, DialogLayout layout);
+    void setDialogProperties(std::int16_t frmIndex, const OtherProperties &others);
     // The monitor the surfaces stand for: safe-zone fields and expressions take its values and
     // every surface that shows the safe zone follows. Not an undo step.
     void setReferenceScreen(const ReferenceScreen &screen);

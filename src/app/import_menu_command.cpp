@@ -86,11 +86,6 @@ bool ImportCommand::importFile(const QString &path, char decimalSeparator)
         report = QStringLiteral("The dialogs were added, but not everything came in as "
                                 "written:\r\n")
             + linesOf(problems);
-    if (!imported.unused.empty())
-        report += (report.isEmpty() ? QString() : QStringLiteral("\r\n"))
-            + QStringLiteral("Properties without a field in Kovrin, left to the game's "
-                             "defaults:\r\n")
-            + linesOf(imported.unusedLines());
     if (const std::string forms = imported.formsLine(); !forms.empty())
         report += (report.isEmpty() ? QString() : QStringLiteral("\r\n"))
             + QString::fromStdString(forms) + QStringLiteral("\r\n");

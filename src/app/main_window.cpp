@@ -221,6 +221,8 @@ void MainWindow::buildDocks()
     connect(m_workspace, &DialogWorkspace::selectionChanged, this, &MainWindow::showPanelControls);
     connect(m_panel, &PropertyPanel::dialogRenamed, m_workspace, &DialogWorkspace::renameDialog);
     connect(m_panel, &PropertyPanel::layoutChosen, m_workspace, &DialogWorkspace::setLayout);
+    connect(m_panel, &PropertyPanel::dialogPropertiesTyped, m_workspace,
+            &DialogWorkspace::setDialogProperties);
     connect(m_panel, &PropertyPanel::gridStepTyped, this,
             [this](std::int16_t frmIndex, const QString &step) {
                 if (DialogSubWindow *window = m_workspace->windowOf(frmIndex))

@@ -3,6 +3,7 @@
 #include "classdef/expression.h"
 #include "classdef/game_classes.h"
 #include "classdef/lexer.h"
+#include "classdef/other_entries.h"
 #include "model/creation_defaults.h"
 #include "model/form_rules.h"
 #include "model/ignoring_case.h"
@@ -18,31 +19,6 @@
 namespace kovrin {
 namespace {
 
-// The names the record has a field for. color and colorSelection stand in for colorText and
-// colorSelect when a class sets only the older names.
-constexpr std::array<std::string_view, 22> kFieldNames {"type",
-                                                        "idc",
-                                                        "x",
-                                                        "y",
-                                                        "w",
-                                                        "h",
-                                                        "style",
-                                                        "colorText",
-                                                        "color",
-                                                        "colorBackground",
-                                                        "colorSelect",
-                                                        "colorSelection",
-                                                        "colorSelectBackground",
-                                                        "colorActive",
-                                                        "font",
-                                                        "sizeEx",
-                                                        "text",
-                                                        "action",
-                                                        "default",
-                                                        "lineSpacing",
-                                                        "rowHeight",
-                                                        "wholeHeight"};
-
 std::string shown(const ClassValue &value)
 {
     constexpr std::size_t kLongest = 60;
@@ -53,21 +29,6 @@ std::string shown(const ClassValue &value)
     else if (text.size() > kLongest || text.size() < whole.size())
         text = text.substr(0, kLongest) + "...";
     return text;
-}
-
-// The value as the code will spell it again: a string between its quotes, each quote inside
-// doubled; anything else as its macros expanded.
-std::string expressionText(const ClassValue &value)
-{
-    if (value.kind != ClassValue::Kind::String)
-        return value.text;
-    std::string out = "\"";
-    for (char c : value.text) {
-        out += c;
-        if (c == '"')
-            out += '"';
-    }
-    return out + "\"";
 }
 
 std::string colourText(const ColourValue &colour)
@@ -147,7 +108,7 @@ public:
             }
             why = "the number is too large";
         } else if (value.kind != ClassValue::Kind::Array && value.kind != ClassValue::Kind::Empty) {
-            const std::string written = expressionText(value);
+            const std::string written = valueCode(value);
             const PositionAxis axis = axisOf(form);
             if (const auto fraction = recognizeSafeZone(written, axis)) {
                 record.Forms.set(form, {PositionForm::SafeZone, *fraction, {}});
@@ -277,29 +238,42 @@ std::optional<ControlKind> kindOfType(double type, bool background,
     return std::nullopt;
 }
 
-void countUnused(const ClassLookup &lookup, const ClassChain &chain,
-                 const std::array<const ClassProperty *, 2> &unusedFallbacks, UnusedCount &unused)
+// The classes the generated code derives from, and the game's own classes of those names: what
+// they set stands in the base the generated class names, so a control does not carry it.
+constexpr std::array<std::string_view, 10> kGeneratedBases {
+    "RscText", "RscPicture", "RscActiveText", "RscButton", "RscFrame",
+    "RscEdit", "RscLB_C",    "RscListBox",    "RscCombo",  "RscSliderH"};
+
+bool isGeneratedBase(const ClassNode &node)
 {
-    std::vector<std::string> seen;
-    for (std::uint32_t index : chain.classes) {
-        for (const ClassProperty &property : lookup.node(index).properties) {
-            bool field = false;
-            for (std::string_view name : kFieldNames)
-                field = field || equalIgnoringCase(name, property.name);
-            for (const ClassProperty *fallback : unusedFallbacks)
-                field = field && !(fallback && equalIgnoringCase(fallback->name, property.name));
-            if (field)
-                continue;
-            std::string key = caseKey(property.name);
-            if (std::find(seen.begin(), seen.end(), key) != seen.end())
-                continue;
-            auto &entry = unused[key];
-            if (entry.second == 0)
-                entry.first = property.name;
-            ++entry.second;
-            seen.push_back(std::move(key));
-        }
-    }
+    return node.declarationOnly
+        || std::any_of(
+               kGeneratedBases.begin(), kGeneratedBases.end(),
+               [&node](std::string_view name) { return equalIgnoringCase(name, node.name); });
+}
+
+// Everything the class chain sets that no field took, up to the first base the generated code
+// stands on. color and colorSelection stand in for colorText and colorSelect when a class sets
+// only the older names, and are kept beside the newer ones otherwise.
+OtherProperties keptOthers(const ClassLookup &lookup, const ClassChain &chain,
+                           const std::array<const ClassProperty *, 2> &olderNamesKept)
+{
+    std::size_t own = 0;
+    while (own < chain.classes.size() && !isGeneratedBase(lookup.node(chain.classes[own])))
+        ++own;
+    const EntryFilter filter {[&olderNamesKept](const ClassProperty &property) {
+                                  for (const ClassProperty *older : olderNamesKept) {
+                                      if (older && equalIgnoringCase(older->name, property.name))
+                                          return false;
+                                  }
+                                  return isControlFieldName(property.name)
+                                      || equalIgnoringCase(property.name, "color")
+                                      || equalIgnoringCase(property.name, "colorSelection");
+                              },
+                              [](std::uint32_t) {
+                                  return false;
+                              }};
+    return OtherProperties(otherEntries(lookup, std::span(chain.classes).first(own), filter));
 }
 
 } // namespace
@@ -335,7 +309,7 @@ std::optional<double> numberOf(const ClassValue &value, std::string *why)
 }
 
 std::optional<ControlRecord> importControl(const ControlSource &source, std::uint32_t node,
-                                           bool background, UnusedCount *unused)
+                                           bool background)
 {
     const ClassLookup &lookup = source.lookup;
     const ClassNode &control = lookup.node(node);
@@ -408,8 +382,7 @@ std::optional<ControlRecord> importControl(const ControlSource &source, std::uin
     reader.readFloat("lineSpacing", record.LineSpacing);
     reader.readFloat("rowHeight", record.RowHeight);
     reader.readFloat("wholeHeight", record.WholeHeight);
-    if (unused)
-        countUnused(lookup, chain, olderNames, *unused);
+    record.Others = keptOthers(lookup, chain, olderNames);
     return record;
 }
 

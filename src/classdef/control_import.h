@@ -1,21 +1,17 @@
 #pragma once
 // One control class to one record: its kind from type (and, for a static control, from the list
 // it stands in and its style), then every field the class chain gives; a field it does not give
-// keeps the kind's creation default.
+// keeps the kind's creation default. The rest of what the chain sets is kept as code.
 
 #include "classdef/class_lookup.h"
 #include "classdef/source_place.h"
 #include "model/control_record.h"
 #include "model/reference_screen.h"
 
-#include <map>
 #include <optional>
 #include <string>
 
 namespace kovrin {
-
-// Properties without a field, by lower-case name: the name as first met and how many controls.
-using UnusedCount = std::map<std::string, std::pair<std::string, std::size_t>>;
 
 // How many positions and sizes came in each form.
 struct FormCounts
@@ -37,9 +33,10 @@ struct ControlSource
     ReferenceScreen screen {};
 };
 
-// None when the control is left out (reported). unused may be null: nothing is counted.
+// None when the control is left out (reported). What the class sets beyond the record's fields
+// is kept in its other properties.
 std::optional<ControlRecord> importControl(const ControlSource &source, std::uint32_t node,
-                                           bool background, UnusedCount *unused);
+                                           bool background);
 
 // The number a value stands for: arithmetic, or a string holding arithmetic ("0.5").
 std::optional<double> numberOf(const ClassValue &value, std::string *why = nullptr);

@@ -48,6 +48,7 @@ struct Found
     std::uint32_t index;
     bool named; // has an idd or sits in RscTitles
     bool control; // has a type
+    bool controls; // lists or holds controls
 };
 
 // The classes that could be dialogs: those that hold controls or have an idd, at the top level
@@ -69,7 +70,7 @@ std::vector<Found> candidates(const ClassLookup &lookup)
         const bool inTitles
             = node.parent != 0 && equalIgnoringCase(tree.nodes[node.parent].name, "RscTitles");
         if (has.idd || inTitles || has.controls) {
-            found.push_back({index, has.idd || inTitles, has.type});
+            found.push_back({index, has.idd || inTitles, has.type, has.controls});
             continue;
         }
         pending.insert(pending.end(), node.classes.rbegin(), node.classes.rend());
@@ -106,6 +107,10 @@ std::vector<std::uint32_t> dialogClasses(const ClassLookup &lookup)
     std::vector<std::uint32_t> dialogs;
     for (const Found &each : found) {
         if (baseOfControl[each.index])
+            continue;
+        // A class that other classes derive from and that holds no control is their template
+        // (idd = -1, event handlers shared by a mission's dialogs), not a dialog of its own.
+        if (derivedFrom[each.index] && !each.controls)
             continue;
         if (each.named || (!each.control && !derivedFrom[each.index]))
             dialogs.push_back(each.index);

@@ -4,7 +4,8 @@
 // A class is a dialog when it has an idd (its own or inherited) or sits in RscTitles, or when it
 // lists or holds controls (controls[], controlsBackground[], or a nested class of either name),
 // has no idd and no type (nor a base of the game's that gives one), and no class derives from
-// it: a file of dialogs written without idd still comes in. A class that a control derives from,
+// it: a file of dialogs written without idd still comes in. A class that others derive from and
+// that holds no control is their template, not a dialog. A class that a control derives from,
 // directly or through other classes, is a base of controls (a controls group's template), never
 // a dialog. Classes are looked for at the top level and inside classes that are none of these,
 // such as RscTitles.

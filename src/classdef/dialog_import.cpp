@@ -6,6 +6,7 @@
 #include "classdef/dialog_classes.h"
 #include "classdef/game_classes.h"
 #include "classdef/import_limits.h"
+#include "classdef/other_entries.h"
 #include "model/colour_value.h"
 #include "model/ignoring_case.h"
 
@@ -49,11 +50,10 @@ class DialogReader
 {
 public:
     DialogReader(const ClassLookup &lookup, ReadProblems &problems, char separator,
-                 UnusedCount &unused, FormCounts &forms)
+                 FormCounts &forms)
         : m_lookup(lookup)
         , m_problems(problems)
         , m_separator(separator)
-        , m_unused(unused)
         , m_forms(forms)
     {
     }
@@ -68,7 +68,6 @@ public:
         if (!chain.problem.empty())
             m_problems.add(node.place, "dialog " + node.name + ": " + chain.problem);
         countGameClass(chain);
-        checkDialogValues(node.name, chain);
 
         std::vector<Entry> entries;
         listed(node.name, chain, "controlsBackground", true, entries);
@@ -79,10 +78,11 @@ public:
         if (entries.size() > 1 && entries[0].background && entries[1].background
             && isKovrinBackground(m_lookup.node(entries[0].node).name)) {
             backgroundNode = entries[0].node;
-            background = importControl(source, backgroundNode, true, nullptr);
+            background = importControl(source, backgroundNode, true);
             if (background)
                 entries.erase(entries.begin());
         }
+        dialog.others = keptValues(chain, entries, backgroundNode);
         keepWrittenOrder(index, entries);
         for (std::size_t i = 0; i < entries.size() && !m_stop; ++i) {
             if (!spendBudget(m_controls, 1, kMaxControls)) {
@@ -90,8 +90,12 @@ public:
                 break;
             }
             countGameClass(m_lookup.chain(entries[i].node));
-            if (auto record
-                = importControl(source, entries[i].node, entries[i].background, &m_unused)) {
+            if (auto record = importControl(source, entries[i].node, entries[i].background)) {
+                if (!spendBudget(m_keptBytes, record->Others.textBytes(), kMaxKeptCodeBytes)) {
+                    stop(budgetStop(m_lookup.node(entries[i].node).place,
+                                    "bytes of other properties kept", kMaxKeptCodeBytes));
+                    break;
+                }
                 if (!record->Forms.allScreen())
                     dialog.layout = DialogLayout::SafeZone;
                 dialog.controls.push_back(std::move(*record));
@@ -180,49 +184,29 @@ private:
         }
     }
 
-    // What the dialog class itself sets: Kovrin writes idd = -1, movingEnable = true and no
-    // objects, and keeps nothing else.
-    void checkDialogValues(const std::string &dialog, const ClassChain &chain)
+    // What the dialog class sets beyond its lists, kept as code: idd, movingEnable and objects[]
+    // in place of the lines Kovrin writes for them (unless they say the same), the rest after.
+    // Nested classes that are controls or hold them are taken apart instead.
+    OtherProperties keptValues(const ClassChain &chain, const std::vector<Entry> &entries,
+                               std::uint32_t background) const
     {
-        if (const ClassProperty *idd = m_lookup.find(chain.classes, "idd")) {
-            const auto value = numberOf(idd->value);
-            if (!value || *value != -1)
-                m_problems.add(idd->place,
-                               "dialog " + dialog + ": idd = " + idd->value.written
-                                   + " is not kept; Kovrin writes idd = -1");
-        }
-        if (const ClassProperty *moving = m_lookup.find(chain.classes, "movingEnable")) {
-            const ClassValue &value = moving->value;
-            const bool movable
-                = (value.kind == ClassValue::Kind::Bare && equalIgnoringCase(value.text, "true"))
-                || (value.number && *value.number != 0);
-            if (!movable)
-                m_problems.add(moving->place,
-                               "dialog " + dialog + ": movingEnable = " + value.written
-                                   + " is not kept; Kovrin writes true");
-        }
-        if (const auto objects = m_lookup.list(chain.classes, "objects")) {
-            std::size_t count = 0;
-            for (const ClassValue &item : objects->items)
-                count += item.kind != ClassValue::Kind::Empty ? 1 : 0;
-            if (count > 0)
-                m_problems.add(objects->place,
-                               "dialog " + dialog + ": the " + std::to_string(count)
-                                   + " entries of objects[] are left out; Kovrin has no objects");
-        }
-        for (std::uint32_t index : chain.classes) {
-            for (const ClassProperty &property : m_lookup.node(index).properties) {
-                constexpr std::string_view kKept[]
-                    = {"idd", "movingEnable", "objects", "controls", "controlsBackground"};
-                bool kept = false;
-                for (std::string_view name : kKept)
-                    kept = kept || equalIgnoringCase(name, property.name);
-                if (!kept)
-                    m_problems.add(property.place,
-                                   "dialog " + dialog + ": " + property.name
-                                       + " is not kept; Kovrin has no field for it");
-            }
-        }
+        const EntryFilter filter {
+            [](const ClassProperty &property) {
+                const ClassValue &value = property.value;
+                return isDialogListName(property.name)
+                    || (equalIgnoringCase(property.name, "idd") && valueCode(value) == "-1")
+                    || (equalIgnoringCase(property.name, "movingEnable")
+                        && valueCode(value) == "true")
+                    || (equalIgnoringCase(property.name, "objects")
+                        && value.kind == ClassValue::Kind::Array && value.items.empty());
+            },
+            [this, &entries, background](std::uint32_t nested) {
+                const std::string &name = m_lookup.node(nested).name;
+                return nested == background || isDialogListName(name)
+                    || std::any_of(entries.begin(), entries.end(),
+                                   [nested](const Entry &entry) { return entry.node == nested; });
+            }};
+        return OtherProperties(otherEntries(m_lookup, chain.classes, filter));
     }
 
     // The background class is written again from the first frame; say so when it held more.
@@ -285,9 +269,9 @@ private:
     const ClassLookup &m_lookup;
     ReadProblems &m_problems;
     char m_separator;
-    UnusedCount &m_unused;
     FormCounts &m_forms;
     std::size_t m_controls = 0;
+    std::size_t m_keptBytes = 0;
     std::size_t m_inheritedItems = 0;
     std::optional<ReadProblem> m_stop;
     std::map<std::uint32_t, std::size_t> m_gameClasses; // how many classes derive from each
@@ -306,8 +290,7 @@ DialogImport importFrom(ClassRead read, char separator)
         result.failure = readProblemText(*stopped, read.files);
         return result;
     }
-    UnusedCount unused;
-    DialogReader dialogs(lookup, read.problems, separator, unused, result.forms);
+    DialogReader dialogs(lookup, read.problems, separator, result.forms);
     for (std::uint32_t index : dialogClasses(lookup)) {
         result.dialogs.push_back(dialogs.read(index));
         if (const auto &stopped = dialogs.stopped()) {
@@ -321,8 +304,6 @@ DialogImport importFrom(ClassRead read, char separator)
     result.files = std::move(read.files);
     result.problems = read.problems.problems();
     result.problemsLeftOut = read.problems.leftOut();
-    for (auto &[key, entry] : unused)
-        result.unused.push_back({entry.first, entry.second});
     return result;
 }
 
@@ -335,15 +316,6 @@ std::vector<std::string> DialogImport::problemLines() const
         lines.push_back(readProblemText(problem, files));
     if (problemsLeftOut > 0)
         lines.push_back(std::to_string(problemsLeftOut) + " more problems are not listed");
-    return lines;
-}
-
-std::vector<std::string> DialogImport::unusedLines() const
-{
-    std::vector<std::string> lines;
-    for (const UnusedProperty &property : unused)
-        lines.push_back(property.name + " (" + std::to_string(property.controls)
-                        + (property.controls == 1 ? " control)" : " controls)"));
     return lines;
 }
 

@@ -3,7 +3,7 @@
 // named after their class; their controls, background ones first, those of base dialogs among
 // them, become records of Kovrin's kinds. What
 // cannot come in whole is reported with its place and what was kept instead; properties Kovrin
-// has no field for are only counted, since the game's defaults stand in for them.
+// has no field for are kept as code with their control or dialog.
 
 #include "classdef/control_import.h"
 #include "classdef/source_place.h"
@@ -23,12 +23,7 @@ struct ImportedDialog
     std::vector<ControlRecord> controls; // stacking order, back first; Tag left empty
     // Safe zone when any of its controls is placed in that form, so that new ones follow.
     DialogLayout layout = DialogLayout::Screen;
-};
-
-struct UnusedProperty
-{
-    std::string name; // as first met
-    std::size_t controls = 0; // how many controls carry it, their own or inherited
+    OtherProperties others; // idd, movingEnable, onLoad ... as the class sets them
 };
 
 struct DialogImport
@@ -39,15 +34,12 @@ struct DialogImport
     std::vector<std::string> files; // the files read, as the problems name them
     std::vector<ReadProblem> problems;
     std::size_t problemsLeftOut = 0;
-    std::vector<UnusedProperty> unused; // by name
     FormCounts forms; // positions and sizes read, by the form they came in
 
     // Every dialog came in whole: nothing left out, nothing replaced.
     bool whole() const { return problems.empty() && problemsLeftOut == 0; }
     // The problems, one line each with file, line and column.
     std::vector<std::string> problemLines() const;
-    // The count of properties without a field, one line each; not a problem.
-    std::vector<std::string> unusedLines() const;
     // How many positions and sizes came in each form; empty when all were screen fractions.
     std::string formsLine() const;
 };

@@ -81,6 +81,7 @@ SetAddition addImportedDialogs(DialogSet &set, const std::vector<ImportedDialog>
         }
         addition.indices.push_back(*index);
         set.setLayout(*index, imported.layout);
+        set.setDialogProperties(*index, imported.others);
         for (ControlRecord record : imported.controls) {
             // Safe-zone values were placed on the default reference screen; the set's may differ.
             followReferenceScreen(record, set.referenceScreen());

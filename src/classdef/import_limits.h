@@ -49,6 +49,9 @@ inline constexpr std::size_t kMaxInheritedItems = 300'000;
 // from. A real mission looks into about 20 for each of its few thousand classes; classes nested
 // deep in classes with long chains of bases would multiply the two.
 inline constexpr std::size_t kMaxLookupSteps = 4'000'000;
+// Code of the properties kept beyond Kovrin's fields, summed over the controls: each carries its
+// own copy of what it inherits. A large mission keeps about 3 MB.
+inline constexpr std::size_t kMaxKeptCodeBytes = 32u * 1024u * 1024u;
 
 // Spends MORE from a budget of which USED is spent; false, spending nothing, when it would pass.
 bool spendBudget(std::size_t &used, std::size_t more, std::size_t budget);

@@ -41,11 +41,6 @@ int runImport(const CliRequest &request, const CommandIo &io)
     }
     for (const std::string &line : added.renamed)
         io.say(line);
-    if (!imported.unused.empty()) {
-        io.say("properties without a field in Kovrin, left to the game's defaults:");
-        for (const std::string &line : imported.unusedLines())
-            io.err << "  " << line << '\n';
-    }
     if (const std::string forms = imported.formsLine(); !forms.empty())
         io.say(forms);
 

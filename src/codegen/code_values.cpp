@@ -1,9 +1,11 @@
 #include "codegen/code_values.h"
 
 #include "model/form_rules.h"
+#include "model/ignoring_case.h"
 #include "model/line_breaks.h"
 #include "model/number_text.h"
 
+#include <algorithm>
 #include <charconv>
 
 namespace kovrin {
@@ -95,6 +97,23 @@ void appendFormValue(CodeOut &out, const ControlRecord &record, FormField field)
     case PositionForm::Expression:
         appendRawText(out, form.expression);
         return;
+    }
+}
+
+void appendOtherProperties(CodeOut &out, const OtherProperties &others,
+                           std::span<const std::string_view> skipped)
+{
+    for (const OtherProperty &property : others.list()) {
+        const bool skip = !isClassEntry(property)
+            && std::any_of(skipped.begin(), skipped.end(), [&property](std::string_view name) {
+                   return equalIgnoringCase(entryKey(property), name);
+               });
+        if (skip)
+            continue;
+        out += "  ";
+        appendRawText(out, otherPropertyLine(property));
+        out += ';';
+        endLine(out);
     }
 }
 

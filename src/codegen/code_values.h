@@ -6,9 +6,11 @@
 #include "codegen/code_out.h"
 #include "model/colour_value.h"
 #include "model/control_record.h"
+#include "model/other_properties.h"
 
 #include <cstdint>
 #include <initializer_list>
+#include <span>
 #include <string_view>
 
 namespace kovrin {
@@ -30,6 +32,11 @@ void appendColourList(CodeOut &out, const ColourValue &colour);
 void appendRawText(CodeOut &out, std::string_view text);
 // An action text to stand between double quotes: each double quote doubled.
 void appendActionText(CodeOut &out, std::string_view action);
+
+// The properties Kovrin has no field for, one line each after two blanks, as the class's own
+// lines stand; skipped: the ones written in place of a fixed line.
+void appendOtherProperties(CodeOut &out, const OtherProperties &others,
+                           std::span<const std::string_view> skipped = {});
 
 // Appends the pieces and then CRLF.
 void appendLine(CodeOut &out, std::initializer_list<std::string_view> pieces);

@@ -186,6 +186,7 @@ void appendControlClass(CodeOut &out, const ControlRecord &r)
     endLine(out);
     for (Section section : layout.sections)
         appendSection(out, section, r);
+    appendOtherProperties(out, r.Others);
     appendLine(out, {"  };"});
 }
 

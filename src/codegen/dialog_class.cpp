@@ -55,6 +55,24 @@ void appendControlList(CodeOut &out, const Dialog &dialog)
     }
 }
 
+// The dialog's own line of a value Kovrin writes, in the kept form when the dialog keeps one.
+void appendFixedLine(CodeOut &out, const Dialog &dialog, std::string_view name,
+                     std::string_view fixed)
+{
+    const OtherProperty *kept = dialog.Others.find(name);
+    if (kept && isClassEntry(*kept))
+        kept = nullptr;
+    if (!kept) {
+        appendLine(out, {fixed});
+        return;
+    }
+    out += "  ";
+    appendRawText(out, otherPropertyLine(*kept));
+    appendLine(out, {";"});
+}
+
+constexpr std::string_view kFixedNames[] = {"idd", "movingEnable", "objects"};
+
 void appendBackgroundClass(CodeOut &out, const ControlRecord &frame, std::size_t position)
 {
     endLine(out);
@@ -88,15 +106,16 @@ void appendDialogClass(CodeOut &out, const Dialog &dialog, std::size_t position)
     appendRawText(out, dialog.Tag);
     endLine(out);
     appendLine(out, {"{"});
-    appendLine(out, {"  idd = -1;"});
-    appendLine(out, {"  movingEnable = true;"});
+    appendFixedLine(out, dialog, kFixedNames[0], "  idd = -1;");
+    appendFixedLine(out, dialog, kFixedNames[1], "  movingEnable = true;");
     out += "  controlsBackground[] = {";
     appendBackgroundList(out, dialog, position);
     appendLine(out, {"};"});
-    appendLine(out, {"  objects[] = { };"});
+    appendFixedLine(out, dialog, kFixedNames[2], "  objects[] = { };");
     out += "  controls[] = {";
     appendControlList(out, dialog);
     appendLine(out, {"};"});
+    appendOtherProperties(out, dialog.Others, kFixedNames);
     if (const ControlRecord *frame = firstFrameOf(dialog))
         appendBackgroundClass(out, *frame, position);
     for (const ControlRecord &record : dialog.cControls)

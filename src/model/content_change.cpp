@@ -52,16 +52,16 @@ bool sameButForATwip(const DrawnControl &a, const DrawnControl &b)
 
 bool ContentChange::empty() const
 {
-    return gridBefore == gridAfter && layoutBefore == layoutAfter && countersBefore == countersAfter
-        && frameBefore == frameAfter && records.before.empty() && records.after.empty()
-        && drawn.before.empty() && drawn.after.empty();
+    return gridBefore == gridAfter && layoutBefore == layoutAfter && othersBefore == othersAfter
+        && countersBefore == countersAfter && frameBefore == frameAfter && records.before.empty()
+        && records.after.empty() && drawn.before.empty() && drawn.after.empty();
 }
 
 bool ContentChange::belowATwip() const
 {
-    if (gridBefore != gridAfter || layoutBefore != layoutAfter || countersBefore != countersAfter
-        || frameBefore != frameAfter || records.before != records.after
-        || drawn.before.size() != drawn.after.size())
+    if (gridBefore != gridAfter || layoutBefore != layoutAfter || othersBefore != othersAfter
+        || countersBefore != countersAfter || frameBefore != frameAfter
+        || records.before != records.after || drawn.before.size() != drawn.after.size())
         return false;
     return std::equal(drawn.before.begin(), drawn.before.end(), drawn.after.begin(),
                       sameButForATwip);
@@ -74,6 +74,8 @@ ContentChange changeBetween(const DialogContent &before, const Dialog &after)
     change.gridAfter = after.GridSize;
     change.layoutBefore = before.Layout;
     change.layoutAfter = after.Layout;
+    change.othersBefore = before.Others;
+    change.othersAfter = after.Others;
     change.countersBefore = before.drawn.lastElement;
     change.countersAfter = after.drawn.lastElement;
     change.frameBefore = before.drawn.frame;
@@ -87,6 +89,7 @@ void redoChange(DialogContent &content, const ContentChange &change)
 {
     content.GridSize = change.gridAfter;
     content.Layout = change.layoutAfter;
+    content.Others = change.othersAfter;
     content.drawn.lastElement = change.countersAfter;
     content.drawn.frame = change.frameAfter;
     replaceStretch(content.cControls, change.records.at, change.records.before,
@@ -98,6 +101,7 @@ void undoChange(DialogContent &content, const ContentChange &change)
 {
     content.GridSize = change.gridBefore;
     content.Layout = change.layoutBefore;
+    content.Others = change.othersBefore;
     content.drawn.lastElement = change.countersBefore;
     content.drawn.frame = change.frameBefore;
     replaceStretch(content.cControls, change.records.at, change.records.after,

@@ -27,6 +27,8 @@ struct ContentChange
     float gridAfter = 0;
     DialogLayout layoutBefore = DialogLayout::Screen;
     DialogLayout layoutAfter = DialogLayout::Screen;
+    OtherProperties othersBefore; // shared with the dialog, so a step costs no copy of them
+    OtherProperties othersAfter;
     std::array<std::int16_t, 9> countersBefore {};
     std::array<std::int16_t, 9> countersAfter {};
     SurfaceFrame frameBefore; // the frame the drawn controls stand on

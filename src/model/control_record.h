@@ -4,6 +4,7 @@
 
 #include "model/colour_value.h"
 #include "model/control_forms.h"
+#include "model/other_properties.h"
 #include "model/shared_text.h"
 
 #include <cstddef>
@@ -40,6 +41,8 @@ struct ControlRecord
     float X = 0;
     float Y = 0;
     float LineSpacing = 0;
+    // What the class sets beyond these fields, written back after them.
+    OtherProperties Others;
 
     bool operator==(const ControlRecord &) const = default;
 };

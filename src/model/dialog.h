@@ -4,6 +4,7 @@
 
 #include "model/control_record.h"
 #include "model/drawn_controls.h"
+#include "model/other_properties.h"
 
 #include <cstdint>
 #include <optional>
@@ -19,6 +20,8 @@ struct Dialog
     std::string Tag; // the dialog's name and window title
     float GridSize = 0; // grid step as a fraction of the window; 0: no grid
     DialogLayout Layout = DialogLayout::Screen; // the form new controls take
+    // What the dialog class sets beyond its lists (idd, movingEnable, onLoad, ...).
+    OtherProperties Others;
     std::vector<ControlRecord> cControls;
     DrawnControls drawn;
 

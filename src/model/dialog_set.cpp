@@ -100,6 +100,11 @@ void DialogSet::setLayout(std::size_t index, DialogLayout layout)
     mutableDialog(index).Layout = layout;
 }
 
+void DialogSet::setDialogProperties(std::size_t index, OtherProperties others)
+{
+    mutableDialog(index).Others = std::move(others);
+}
+
 bool DialogSet::removeDialog(std::int16_t frmIndex)
 {
     const auto index = indexOfFrmIndex(frmIndex);
@@ -128,7 +133,7 @@ void DialogSet::discardAll()
 DialogContent DialogSet::content(std::size_t index) const
 {
     const Dialog &dialog = m_forms.at(index);
-    return {dialog.GridSize, dialog.Layout, dialog.cControls, dialog.drawn};
+    return {dialog.GridSize, dialog.Layout, dialog.Others, dialog.cControls, dialog.drawn};
 }
 
 void DialogSet::restoreContent(std::size_t index, DialogContent content)
@@ -136,6 +141,7 @@ void DialogSet::restoreContent(std::size_t index, DialogContent content)
     Dialog &dialog = mutableDialog(index);
     dialog.GridSize = content.GridSize;
     dialog.Layout = content.Layout;
+    dialog.Others = std::move(content.Others);
     dialog.cControls = std::move(content.cControls);
     dialog.drawn = std::move(content.drawn);
     // Kept on another reference screen, safe-zone fields and expressions take this one's values;

@@ -44,6 +44,7 @@ public:
     void renameDialog(std::size_t index, std::string name);
     void setGridSize(std::size_t index, float gridSize);
     void setLayout(std::size_t index, DialogLayout layout);
+    void setDialogProperties(std::size_t index, OtherProperties others);
     // Removes the dialog whose FrmIndex is given; false when there is none.
     bool removeDialog(std::int16_t frmIndex);
     // Puts a removed dialog back at its index (used by undo).

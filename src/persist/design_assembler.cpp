@@ -17,15 +17,18 @@ std::optional<Place> DesignAssembler::add(ScannedRecord &record)
     if (record.opensDialog) {
         if (refused(m_limits.admitDialog(slots[DialogName].text)))
             return std::nullopt;
-        m_design.dialogs.push_back(LoadedDialog {slots[DialogName].text, 0.0f, {}, {}});
+        m_design.dialogs.push_back(LoadedDialog {slots[DialogName].text, 0.0f, {}, {}, {}});
     }
     LoadedDialog &dialog = m_design.dialogs.back();
 
     if (record.header) {
         dialog.gridSize = readGridSize(slots, dialog.name, m_design.problems);
         const Place place {dialog.name, 0, {}, "header"};
-        // Like the grid step, the layout is the last header's when adjacent dialogs merge.
-        dialog.layout = readLayoutAddition(record.additions, place, m_design.problems);
+        // Like the grid step, the layout and the other properties are the last header's when
+        // adjacent dialogs merge.
+        HeaderAdditions additions = readHeaderAdditions(record.additions, place, m_design.problems);
+        dialog.layout = additions.layout;
+        dialog.others = std::move(additions.others);
         return place;
     }
     if (refused(m_limits.admitControl(slots[CtrlType].text)))
@@ -35,7 +38,7 @@ std::optional<Place> DesignAssembler::add(ScannedRecord &record)
     readControl(record, m_how, dialog.name, number, m_design.problems, control);
     const Place place {dialog.name, number, control.Name, "record"};
     if (!record.additions.empty())
-        readFormsAddition(record.additions, place, m_design.problems, control);
+        readControlAdditions(record.additions, place, m_design.problems, control);
     return place;
 }
 

@@ -62,10 +62,13 @@ inline constexpr std::size_t kOlderFieldCount = 36;
 //       the value: F as a number item, or the expression as a text item with each double quote
 //       stored as "&quot" like an Action.
 //   "KOVRIN_LAYOUT", 1, "SAFEZONE": in a header, new controls take the safe-zone form.
+//   "KOVRIN_OTHER", 2 x n, then per property Kovrin has no field for two text items, its name
+//       and its value as code, double quotes stored as "&quot"; in a control record or a header.
 //
 // A design that uses no addition is written without any.
 inline constexpr std::string_view kFormsKey = "KOVRIN_FORMS";
 inline constexpr std::string_view kLayoutKey = "KOVRIN_LAYOUT";
+inline constexpr std::string_view kOtherKey = "KOVRIN_OTHER";
 inline constexpr std::string_view kSafeZoneWord = "SAFEZONE";
 inline constexpr std::string_view kExpressionWord = "EXPRESSION";
 

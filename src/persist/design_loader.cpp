@@ -38,6 +38,7 @@ Status loadIntoSet(DialogSet &set, LoadedDesign &&design, SurfaceSize surfaceSiz
             return Status::failure(index.message);
         set.setGridSize(*index, loaded.gridSize);
         set.setLayout(*index, loaded.layout);
+        set.setDialogProperties(*index, std::move(loaded.others));
         for (ControlRecord &record : loaded.controls) {
             // Saved on another reference screen, a safe-zone field stands elsewhere on this one.
             followReferenceScreen(record, set.referenceScreen());

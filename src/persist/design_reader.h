@@ -21,6 +21,7 @@ struct LoadedDialog
     float gridSize = 0;
     std::vector<ControlRecord> controls; // Tag left empty: loading issues fresh tags
     DialogLayout layout = DialogLayout::Screen;
+    OtherProperties others;
 };
 
 struct LoadedDesign

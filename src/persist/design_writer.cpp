@@ -16,7 +16,7 @@ std::size_t expectedSize(const DialogSet &set)
 {
     std::size_t bytes = 64;
     for (const Dialog &dialog : set.cForms()) {
-        bytes += 96 + dialog.Tag.size();
+        bytes += 96 + dialog.Tag.size() + dialog.Others.textBytes();
         for (const ControlRecord &record : dialog.cControls)
             bytes += 256 + dialog.Tag.size() + textBytes(record);
     }
@@ -56,7 +56,7 @@ void writeControl(ItemWriter &out, const Dialog &dialog, std::size_t number, con
     out.number(r.X);
     out.number(r.Y);
     out.number(r.LineSpacing);
-    writeFormsAddition(out, r, Place {dialog.Tag, number, r.Name, {}});
+    writeControlAdditions(out, r, Place {dialog.Tag, number, r.Name, {}});
     out.mark(kEndMark);
 }
 
@@ -71,7 +71,7 @@ DesignBytes designBytes(const DialogSet &set)
         out.text(dialog.Tag, Place {dialog.Tag, 0, {}, "name"});
         out.mark(kGridKey);
         out.number(dialog.GridSize);
-        writeLayoutAddition(out, dialog.Layout);
+        writeHeaderAdditions(out, dialog);
         out.mark(kEndMark);
         for (std::size_t i = 0; i < dialog.cControls.size(); ++i)
             writeControl(out, dialog, i + 1, dialog.cControls[i]);

@@ -108,7 +108,40 @@ void readFieldForm(std::span<const Item> three, const Place &where, ProblemList 
     record.Forms.set(*field, {PositionForm::SafeZone, static_cast<float>(*value), {}});
 }
 
-} // namespace
+// Two text items per entry: the name and the value, double quotes stored as in an Action.
+void writeOtherSection(ItemWriter &out, const OtherProperties &others, const Place &where)
+{
+    if (others.empty())
+        return;
+    out.mark(kOtherKey);
+    out.number(static_cast<float>(others.list().size() * 2));
+    for (const OtherProperty &property : others.list()) {
+        const Place place {where.dialog, where.control, where.controlName, entryKey(property)};
+        for (const std::string *text : {&property.name, &property.value}) {
+            out.text(withQuoteEntities(*text), place);
+            if (text->find(kQuoteEntity) != std::string::npos)
+                out.noteUnreadable(place);
+        }
+    }
+}
+
+OtherProperties readOtherSection(std::span<const Item> items, const Place &where,
+                                 ProblemList &problems)
+{
+    if (items.size() % 2 != 0)
+        report(where, kOtherKey, "its last property is cut short; it was passed over.", problems);
+    std::vector<OtherProperty> list;
+    for (std::size_t at = 0; at + 2 <= items.size(); at += 2) {
+        OtherProperty property {withoutQuoteEntities(items[at].text),
+                                withoutQuoteEntities(items[at + 1].text)};
+        if (property.name.empty()) {
+            report(where, kOtherKey, "a property without a name was passed over.", problems);
+            continue;
+        }
+        list.push_back(std::move(property));
+    }
+    return OtherProperties(std::move(list));
+}
 
 void writeFormsAddition(ItemWriter &out, const ControlRecord &record, const Place &where)
 {
@@ -138,21 +171,36 @@ void writeFormsAddition(ItemWriter &out, const ControlRecord &record, const Plac
     }
 }
 
-void writeLayoutAddition(ItemWriter &out, DialogLayout layout)
+} // namespace
+
+void writeControlAdditions(ItemWriter &out, const ControlRecord &record, const Place &where)
 {
-    if (layout == DialogLayout::Screen)
+    writeFormsAddition(out, record, where);
+    writeOtherSection(out, record.Others, where);
+}
+
+void writeHeaderAdditions(ItemWriter &out, const Dialog &dialog)
+{
+    if (dialog.Layout == DialogLayout::Screen && dialog.Others.empty())
         return;
     for (std::size_t field = kGridField + 1; field < kFieldCount; ++field)
         out.mark("");
-    out.mark(kLayoutKey);
-    out.number(std::int16_t {1});
-    out.mark(kSafeZoneWord);
+    if (dialog.Layout != DialogLayout::Screen) {
+        out.mark(kLayoutKey);
+        out.number(std::int16_t {1});
+        out.mark(kSafeZoneWord);
+    }
+    writeOtherSection(out, dialog.Others, Place {dialog.Tag, 0, {}, {}});
 }
 
-void readFormsAddition(const std::vector<Item> &items, const Place &where, ProblemList &problems,
-                       ControlRecord &record)
+void readControlAdditions(const std::vector<Item> &items, const Place &where, ProblemList &problems,
+                          ControlRecord &record)
 {
     for (const Section &section : sectionsOf(items, where, problems)) {
+        if (section.key == kOtherKey) {
+            record.Others = readOtherSection(section.items, where, problems);
+            continue;
+        }
         if (section.key != kFormsKey) {
             reportUnknown(where, section.key, problems);
             continue;
@@ -165,11 +213,16 @@ void readFormsAddition(const std::vector<Item> &items, const Place &where, Probl
     }
 }
 
-DialogLayout readLayoutAddition(const std::vector<Item> &items, const Place &where,
-                                ProblemList &problems)
+HeaderAdditions readHeaderAdditions(const std::vector<Item> &items, const Place &where,
+                                    ProblemList &problems)
 {
-    DialogLayout layout = DialogLayout::Screen;
+    HeaderAdditions additions;
+    DialogLayout &layout = additions.layout;
     for (const Section &section : sectionsOf(items, where, problems)) {
+        if (section.key == kOtherKey) {
+            additions.others = readOtherSection(section.items, where, problems);
+            continue;
+        }
         if (section.key != kLayoutKey) {
             reportUnknown(where, section.key, problems);
             continue;
@@ -181,7 +234,7 @@ DialogLayout readLayoutAddition(const std::vector<Item> &items, const Place &whe
                    "is not a layout this program reads; new controls take the screen form.",
                    problems);
     }
-    return layout;
+    return additions;
 }
 
 } // namespace kovrin

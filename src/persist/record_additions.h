@@ -1,7 +1,8 @@
 #pragma once
-// The additions of a record after field 36 (design_fields.h): a control's position forms and a
-// dialog's layout, written after the definition's fields and read back from the items the
-// scanner kept there. A section that cannot be read is reported and loses nothing else.
+// The additions of a record after field 36 (design_fields.h): a control's position forms, a
+// dialog's layout, and the other properties of both, written after the definition's fields and
+// read back from the items the scanner kept there. A section that cannot be read is reported and
+// loses nothing else.
 
 #include "model/control_record.h"
 #include "model/dialog.h"
@@ -14,15 +15,24 @@
 
 namespace kovrin {
 
-// Nothing for a record of screen fractions only.
-void writeFormsAddition(ItemWriter &out, const ControlRecord &record, const design::Place &where);
-// Nothing for a dialog of the screen layout; otherwise the header's padding and its section.
-void writeLayoutAddition(ItemWriter &out, DialogLayout layout);
+// Nothing for a record of screen fractions only and without other properties.
+void writeControlAdditions(ItemWriter &out, const ControlRecord &record,
+                           const design::Place &where);
+// Nothing for a dialog of the screen layout without other properties; otherwise the header's
+// padding and its sections.
+void writeHeaderAdditions(ItemWriter &out, const Dialog &dialog);
 
-// The forms of the items after field 36 into the record; its screen values stay as read.
-void readFormsAddition(const std::vector<Item> &items, const design::Place &where,
-                       ProblemList &problems, ControlRecord &record);
-DialogLayout readLayoutAddition(const std::vector<Item> &items, const design::Place &where,
-                                ProblemList &problems);
+// The forms and other properties of the items after field 36 into the record; its screen values
+// stay as read.
+void readControlAdditions(const std::vector<Item> &items, const design::Place &where,
+                          ProblemList &problems, ControlRecord &record);
+
+struct HeaderAdditions
+{
+    DialogLayout layout = DialogLayout::Screen;
+    OtherProperties others;
+};
+HeaderAdditions readHeaderAdditions(const std::vector<Item> &items, const design::Place &where,
+                                    ProblemList &problems);
 
 } // namespace kovrin

@@ -6,6 +6,7 @@
 #include "props/colour_groups.h"
 #include "props/field_table.h"
 #include "props/form_look.h"
+#include "props/other_lines.h"
 #include "props/style_text.h"
 
 namespace kovrin {
@@ -53,6 +54,7 @@ EditorFields fieldsFromRecord(const ControlRecord &record, char separator)
     f.enter = record.Enter == 1;
     f.rowHeight = singleText(record.RowHeight, separator);
     f.wholeHeight = singleText(record.WholeHeight, separator);
+    f.others = otherLinesText(record.Others);
     for (FormField field : kAllFormFields)
         f.forms[static_cast<std::size_t>(field)] = record.Forms[field].form;
     return f;

@@ -32,6 +32,7 @@ struct EditorFields
     bool enter = false;
     std::string rowHeight;
     std::string wholeHeight;
+    std::string others; // the other properties, one "name = value" line each, joined by "\n"
     // The forms the record holds its sizes in (X and Y have no field): a safe-zone field holds
     // its F, an expression field its text, which is neither typed nor checked as a number.
     std::array<PositionForm, kAllFormFields.size()> forms {};

@@ -3,6 +3,7 @@
 #include "model/number_text.h"
 #include "props/colour_groups.h"
 #include "props/field_table.h"
+#include "props/other_lines.h"
 
 #include <algorithm>
 #include <string_view>
@@ -65,6 +66,7 @@ std::string checkFields(const EditorFields &f, std::optional<ControlKind> kind)
     fail(f.name == kRecordEndMark, "The name cannot be ###.");
     fail(textUsable && f.text == kRecordEndMark, "The text cannot be ###.");
     fail(actionUsable && f.action == kRecordEndMark, "The action cannot be ###.");
+    report += readOtherLines(f.others, OwnNames::Control).report;
     return report;
 }
 

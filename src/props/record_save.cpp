@@ -1,4 +1,5 @@
 #include "props/record_save.h"
+#include "props/other_lines.h"
 
 #include "model/form_rules.h"
 #include "model/line_breaks.h"
@@ -108,6 +109,9 @@ ControlRecord savedRecord(const ControlRecord &current, const EditorFields &open
         r.Enter = now.enter ? 1 : 0;
     r.RowHeight = numberOf(now.rowHeight, opened.rowHeight, current.RowHeight);
     r.WholeHeight = numberOf(now.wholeHeight, opened.wholeHeight, current.WholeHeight);
+    // The check has passed the lines; unchanged, they stay as kept.
+    if (now.others != opened.others)
+        r.Others = readOtherLines(now.others, OwnNames::Control).others;
     return r;
 }
 

@@ -16,7 +16,7 @@ namespace kovrin {
 // Changed fields follow the writing rules: the style rebuilt from the choice with its suffixes,
 // sizes in their forms (a safe-zone size takes the typed F), line spacing only when multi-line,
 // font and Enter only where the kind uses them, colours as their four field texts, line breaks
-// as "\r\n", and a lone "-" stored as 0.
+// as "\r\n", a lone "-" stored as 0, and the other properties read from their lines.
 ControlRecord savedRecord(const ControlRecord &current, const EditorFields &opened,
                           const EditorFields &now, std::optional<ControlKind> kind);
 

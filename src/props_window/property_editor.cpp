@@ -156,6 +156,7 @@ void PropertyEditor::showFields(const EditorFields &f)
     m_enter->setChecked(f.enter);
     m_rowHeight->showValue(QString::fromStdString(f.rowHeight));
     m_wholeHeight->showValue(QString::fromStdString(f.wholeHeight));
+    m_others->setPlainText(QString::fromStdString(f.others));
 }
 
 void PropertyEditor::showForms(const ControlRecord &record)
@@ -198,6 +199,7 @@ EditorFields PropertyEditor::fields() const
     f.enter = m_enter->isChecked();
     f.rowHeight = m_rowHeight->text().toStdString();
     f.wholeHeight = m_wholeHeight->text().toStdString();
+    f.others = plainTextOf(m_others);
     return f;
 }
 

@@ -4,6 +4,7 @@
 #include "model/dialog_set.h"
 #include "model/number_text.h"
 #include "props/form_look.h"
+#include "props/other_lines.h"
 #include "props_window/colour_group_box.h"
 #include "props_window/font_preview.h"
 #include "props_window/number_field.h"
@@ -20,6 +21,7 @@
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
+#include <QPlainTextEdit>
 #include <QTimer>
 
 #include <algorithm>
@@ -169,6 +171,14 @@ void PropertyPanel::refill()
         shown.kinds.push_back(kindFromWord(r.CtrlType));
         shown.records.push_back(&r);
     }
+    // The other properties when the shown controls have the same, else nothing.
+    const bool sameOthers = !shown.records.empty()
+        && std::ranges::all_of(shown.records, [&shown](const ControlRecord *r) {
+               return r->Others == shown.records.front()->Others;
+           });
+    m_others->setPlainText(
+        sameOthers ? QString::fromStdString(otherLinesText(shown.records.front()->Others))
+                   : QString());
     m_filling = true;
     refillRows(shown);
     refillChoices(shown);
@@ -179,7 +189,8 @@ void PropertyPanel::refill()
         const QList<QWidget *> fields = group->findChildren<QWidget *>();
         group->setVisible(std::ranges::any_of(fields, [group](const QWidget *field) {
             return (qobject_cast<const QLineEdit *>(field) || qobject_cast<const QComboBox *>(field)
-                    || qobject_cast<const QCheckBox *>(field))
+                    || qobject_cast<const QCheckBox *>(field)
+                    || qobject_cast<const QPlainTextEdit *>(field))
                 && field->isVisibleTo(group);
         }));
     }
@@ -306,6 +317,11 @@ void PropertyPanel::refillDialog(bool keepTyping)
         static_cast<NumberField *>(m_gridStep)->showValue(step);
     m_gridStepShown = step;
     m_layout->setCurrentIndex(static_cast<int>(shown.Layout));
+    const QString others = QString::fromStdString(otherLinesText(shown.Others));
+    if (!(keepTyping && m_dialogOthers->hasFocus()
+          && m_dialogOthers->toPlainText() != m_dialogOthersShown))
+        m_dialogOthers->setPlainText(others);
+    m_dialogOthersShown = others;
     m_dialogProblem->hide();
 }
 
@@ -331,6 +347,17 @@ PropertyPanel::Row *PropertyPanel::rowOf(const QObject *edit)
 
 bool PropertyPanel::eventFilter(QObject *watched, QEvent *event)
 {
+    if (watched == m_dialogOthers) {
+        if (event->type() == QEvent::FocusOut) {
+            commitDialogOthers();
+        } else if (event->type() == QEvent::KeyPress
+                   && static_cast<QKeyEvent *>(event)->key() == Qt::Key_Escape) {
+            m_dialogOthers->setPlainText(m_dialogOthersShown);
+            m_dialogProblem->hide();
+            return true;
+        }
+        return QWidget::eventFilter(watched, event);
+    }
     const bool dialogField = watched == m_dialogName || watched == m_gridStep;
     Row *row = dialogField ? nullptr : rowOf(watched);
     if (!row && !dialogField)
@@ -486,6 +513,23 @@ void PropertyPanel::commitDialogField(QLineEdit *edit)
     else
         emit gridStepTyped(frmIndex, edit->text());
     // A step of 0 takes only the lines away: the field shows the step that stays.
+    refill();
+    refillDialog(false);
+}
+
+void PropertyPanel::commitDialogOthers()
+{
+    const auto dialog = dialogIndex();
+    const QString text = m_dialogOthers->toPlainText();
+    if (!dialog || !m_view || text == m_dialogOthersShown) {
+        m_dialogProblem->hide();
+        return;
+    }
+    const OtherLinesRead read = readOtherLines(text.toStdString(), OwnNames::Dialog);
+    showProblem(m_dialogProblem, read.report);
+    if (!read.report.empty())
+        return;
+    emit dialogPropertiesTyped(m_view->frmIndex(), read.others);
     refill();
     refillDialog(false);
 }

@@ -8,6 +8,7 @@
 // "mixed" in grey (a check box half checked), and what is put there goes to all of them.
 
 #include "model/control_forms.h"
+#include "model/other_properties.h"
 
 #include <QPointer>
 #include <QWidget>
@@ -26,6 +27,7 @@ class QCheckBox;
 class QComboBox;
 class QLabel;
 class QLineEdit;
+class QPlainTextEdit;
 
 namespace kovrin {
 
@@ -72,6 +74,8 @@ signals:
     void dialogRenamed(std::int16_t frmIndex, const QString &name);
     void gridStepTyped(std::int16_t frmIndex, const QString &step);
     void layoutChosen(std::int16_t frmIndex, DialogLayout layout);
+    // The dialog's other properties typed in the panel and checked.
+    void dialogPropertiesTyped(std::int16_t frmIndex, const kovrin::OtherProperties &others);
 
 protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
@@ -105,6 +109,7 @@ private:
     void commitChoice(ChoiceRow &row, const QString &text);
     void pickColour(ColourGroup group);
     void commitDialogField(QLineEdit *edit);
+    void commitDialogOthers();
     void restore(Row &row);
     // Writes what make gives every shown control that can use it as one step; a report stops
     // all and shows in the problem line. A typed place refreshes what it gives the drawn control.
@@ -124,9 +129,12 @@ private:
     QLineEdit *m_dialogName = nullptr;
     QLineEdit *m_gridStep = nullptr;
     QComboBox *m_layout = nullptr; // Screen, then Safe Zone, in DialogLayout's order
+    QPlainTextEdit *m_dialogOthers = nullptr;
     QLabel *m_dialogProblem = nullptr;
+    QPlainTextEdit *m_others = nullptr; // the shown controls' other properties, read only
     QString m_dialogNameShown; // what the dialog gave its two fields
     QString m_gridStepShown;
+    QString m_dialogOthersShown;
     FontPreview *m_fontPreview = nullptr;
     std::vector<Row> m_rows;
     std::vector<ChoiceRow> m_choices;

@@ -17,6 +17,7 @@
 #include <QGroupBox>
 #include <QHBoxLayout>
 #include <QLabel>
+#include <QPlainTextEdit>
 #include <QVBoxLayout>
 
 #include <variant>
@@ -46,6 +47,16 @@ QLabel *problemLabel(QWidget *parent)
 
 // One line of a group: a text field, a list, or check boxes side by side.
 using Item = std::variant<PanelField, PanelChoice, std::vector<PanelChoice>>;
+
+QPlainTextEdit *othersField(QWidget *parent, const char *name)
+{
+    auto *edit = new QPlainTextEdit(parent);
+    edit->setObjectName(QString::fromLatin1(name));
+    edit->setTabChangesFocus(true);
+    edit->setLineWrapMode(QPlainTextEdit::NoWrap);
+    edit->setFixedHeight(edit->fontMetrics().lineSpacing() * 4 + 12);
+    return edit;
+}
 
 } // namespace
 
@@ -155,6 +166,17 @@ void PropertyPanel::buildForm(char separator)
     }
     group("Heights", {PanelField::RowHeight, PanelField::WholeHeight});
     group("Script", {PanelField::Action, std::vector {PanelChoice::Enter}});
+
+    // Shown, not typed in: the editor's field changes them.
+    auto *othersBox = new QGroupBox(QStringLiteral("Other properties"), m_form);
+    othersBox->setObjectName(QStringLiteral("fra_others"));
+    auto *othersLayout = new QVBoxLayout(othersBox);
+    m_others = othersField(othersBox, "txt_others");
+    m_others->setReadOnly(true);
+    m_others->setToolTip(QStringLiteral("What the control's class sets beyond the fields above; "
+                                        "the Control Properties window changes it."));
+    othersLayout->addWidget(m_others);
+    form->addWidget(othersBox);
 }
 
 void PropertyPanel::addChoice(PanelChoice choice, QWidget *widget, QWidget *label, QLabel *problem)
@@ -204,9 +226,16 @@ void PropertyPanel::buildDialogForm(char separator)
         if (m_view && dialogIndex())
             emit layoutChosen(m_view->frmIndex(), static_cast<DialogLayout>(index));
     });
-    grid->addWidget(m_dialogProblem, 3, 0, 1, 2);
+    m_dialogOthers = othersField(m_dialogForm, "txt_dialogothers");
+    m_dialogOthers->setToolTip(QStringLiteral(
+        "What the dialog's class sets beyond its lists (idd, movingEnable, onLoad ...), one "
+        "\"name = value\" line each; taken when the field is left."));
+    grid->addWidget(new QLabel(QStringLiteral("Other"), m_dialogForm), 3, 0, Qt::AlignTop);
+    grid->addWidget(m_dialogOthers, 3, 1);
+    grid->addWidget(m_dialogProblem, 4, 0, 1, 2);
     m_dialogName->installEventFilter(this);
     m_gridStep->installEventFilter(this);
+    m_dialogOthers->installEventFilter(this);
 }
 
 } // namespace kovrin

@@ -10,6 +10,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
+#include <QPlainTextEdit>
 #include <QPushButton>
 #include <QUndoStack>
 
@@ -289,6 +290,23 @@ private slots:
         history.undo();
         QCOMPARE(s.dialog().Layout, DialogLayout::Screen);
         QTRY_COMPARE(layout->currentIndex(), 0);
+
+        // The other properties are taken when the field is left: a bad line is only reported.
+        auto *others = panel.findChild<QPlainTextEdit *>(QStringLiteral("txt_dialogothers"));
+        QVERIFY(others->isVisible());
+        others->setFocus();
+        others->setPlainText(QStringLiteral("idd = 65440\nonLoad \"f\""));
+        grid->setFocus();
+        QVERIFY(problem->isVisible());
+        QVERIFY(s.dialog().Others.empty());
+        others->setFocus();
+        others->setPlainText(QStringLiteral("idd = 65440\nonLoad = \"f\""));
+        grid->setFocus();
+        QVERIFY(s.dialog().Others == OtherProperties({{"idd", "65440"}, {"onLoad", "\"f\""}}));
+        QCOMPARE(history.undoText(), QStringLiteral("Dialog properties"));
+        history.undo();
+        QVERIFY(s.dialog().Others.empty());
+        QTRY_COMPARE(others->toPlainText(), QString());
     }
 
     void theDocksStandAsTheLastRunLeftThem()

@@ -423,11 +423,12 @@ private slots:
         QCOMPARE(f.windowTitles(), QStringList({"RadioDialog", "TerminalDialog", "RadioDialog_2"}));
         QCOMPARE(f.set().dialog(2).drawn.stackingOrder().size(), 4u);
         QCOMPARE(f.workspace().history().count(), steps + 1);
-        // One message: the free name, and the properties left to the game.
+        // One message: the free name. The properties without a field come in with the controls.
         QCOMPARE(f.prompts.shown.size(), 2);
         QCOMPARE(f.last().title, QStringLiteral("WARNING"));
         QVERIFY(f.last().text.contains(QStringLiteral("it was imported as RadioDialog_2")));
-        QVERIFY(f.last().text.contains(QStringLiteral("- soundPush (3 controls)")));
+        QVERIFY(!f.last().text.contains(QStringLiteral("soundPush")));
+        QVERIFY(f.set().dialog(2).cControls.back().Others.find("soundPush"));
         f.workspace().history().undo();
         QCOMPARE(f.windowTitles(), QStringList {"RadioDialog"});
         f.workspace().history().redo();

@@ -28,6 +28,21 @@ constexpr std::string_view kExpressions[] {"safezoneX + 0.01",
                                            "(profileNamespace getVariable ['GUI_W', 0.3])",
                                            "\"safezoneX + 0.1 * safezoneW - pixelW\""};
 
+// Properties Kovrin has no field for, as the editor takes them; the first four only for dialogs.
+const OtherProperty kOthers[] {
+    {"idd", "65440"},
+    {"movingEnable", "false"},
+    {"onLoad", "\"uiNamespace setVariable ['d', _this select 0]\""},
+    {"onUnload", "\"[] call f\""},
+    {"onButtonClick", "\"hint \"\"a {b}\"\"\""},
+    {"shadow", "0"},
+    {"soundClick[]", "{\"\\a3\\ui_f\\click\", 0.09, 1}"},
+    {"sliderRange[] +", "{0, 10}"},
+    {"class Attributes", "{font = \"PuristaLight\"; class Inner {a[] = {1, {2}};};}"},
+    {"class Sounds", ""},
+    {"tooltip", "$STR_shop_tip"},
+};
+
 DialogSet randomDesign(unsigned seed)
 {
     std::mt19937 random(seed);
@@ -73,9 +88,20 @@ DialogSet randomDesign(unsigned seed)
         return quotes && pick(0, 1) ? out + "hint \"a\"\"b\"" : out;
     };
 
+    // A few of the properties, each once, in any order.
+    const auto others = [&](std::size_t from) {
+        std::vector<OtherProperty> list;
+        for (std::size_t i = from; i < std::size(kOthers); ++i) {
+            if (pick(0, 2) == 0)
+                list.insert(list.begin() + pick(0, static_cast<int>(list.size())), kOthers[i]);
+        }
+        return OtherProperties(std::move(list));
+    };
+
     DialogSet set;
     for (int d = pick(1, 4); d > 0; --d) {
         const std::size_t index = *set.appendDialog(name());
+        set.setDialogProperties(index, others(0));
         for (int c = pick(0, 12); c > 0; --c) {
             const ControlKind kind = any(kAllKinds);
             const auto made = set.createControl(index, kind, 0, 0, kSurface);
@@ -100,6 +126,7 @@ DialogSet randomDesign(unsigned seed)
             r.Action = text(true);
             r.Enter = static_cast<std::int16_t>(pick(-1, 1));
             r.LineSpacing = static_cast<float>(pick(0, 1000)) / 100.0f;
+            r.Others = others(4);
             set.writeRecord(index, *made, r);
             // Fields in the safe-zone form or kept as an expression. The screen values stay as
             // they are, so the forms are kept as given.

@@ -26,7 +26,7 @@ ControlRecord control(std::string name, ControlKind kind = ControlKind::Button)
 
 LoadedDialog dialog(std::string name, std::vector<ControlRecord> controls = {})
 {
-    return LoadedDialog {std::move(name), 0.05f, std::move(controls)};
+    return LoadedDialog {std::move(name), 0.05f, std::move(controls), {}, {}};
 }
 
 } // namespace

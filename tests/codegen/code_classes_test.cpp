@@ -140,6 +140,42 @@ TEST(ControlClass, PositionFormsAreWrittenInTheirForms)
     EXPECT_EQ(dialogClassesText(set), expected);
 }
 
+// Kept idd, movingEnable and objects[] stand in place of the fixed lines; the other properties
+// follow the dialog's lists and each control's own lines, one a line.
+TEST(OtherProperties, AreWrittenBackInTheirClassAfterItsOwnLines)
+{
+    DialogSet set;
+    set.insertDialog();
+    set.setDialogProperties(0,
+                            OtherProperties({{"IDD", "65440"},
+                                             {"onLoad", "\"[] call f\""},
+                                             {"class Mine", "{a = 1;}"},
+                                             {"movingEnable", "false"}}));
+    const auto made = set.createControl(0, ControlKind::Slider, 0, 0, SurfaceSize {12000, 9000});
+    ControlRecord r = set.dialog(0).cControls.at(*made);
+    r.Name = "s";
+    r.Others = OtherProperties({{"onSliderPosChanged", "\"hint str (_this # 1)\""},
+                                {"sliderRange[] +", "{0, 10}"},
+                                {"class RscText", ""}});
+    set.writeRecord(0, *made, r);
+    const std::string text = dialogClassesText(set);
+    EXPECT_TRUE(text.starts_with("class DIALOG1\r\n{\r\n  IDD = 65440;\r\n"
+                                 "  movingEnable = false;\r\n  controlsBackground[] = {};\r\n"
+                                 "  objects[] = { };\r\n  controls[] = {s};\r\n"
+                                 "  onLoad = \"[] call f\";\r\n  class Mine {a = 1;};\r\n"
+                                 " class s : RscSliderH\r\n"))
+        << text;
+    EXPECT_TRUE(
+        text.ends_with("  SizeEX = 0.025\r\n  onSliderPosChanged = \"hint str (_this # 1)\";\r\n"
+                       "  sliderRange[] += {0, 10};\r\n  class RscText;\r\n  };\r\n};\r\n"))
+        << text;
+    set.setDialogProperties(0, OtherProperties({{"objects[]", "{o1}"}, {"class o1", "{}"}}));
+    EXPECT_NE(dialogClassesText(set).find("  movingEnable = true;\r\n  controlsBackground[] = {};"
+                                          "\r\n  objects[] = {o1};\r\n  controls[] = {s};\r\n"
+                                          "  class o1 {};\r\n"),
+              std::string::npos);
+}
+
 // Texts far larger than the pieces code is handed on in come out as if written whole, wherever a
 // piece ends: no character and no CRLF is cut in two, and an action's quotes are all doubled.
 TEST(GenerateCode, CodeEncodedAsItIsMadeIsTheWholeCodeEncoded)

@@ -197,6 +197,9 @@ TEST(ContentChange, RedoAndUndoTurnOneStateIntoTheOtherForEveryGesture)
             s.moveRecord(0, 9, i);
     });
     expectStep("grid step", ten, 0, false, [](DialogSet &s) { s.setGridSize(0, 0.05f); });
+    expectStep("dialog properties", ten, 0, false, [](DialogSet &s) {
+        s.setDialogProperties(0, OtherProperties(std::vector<OtherProperty> {{"onLoad", "\"f\""}}));
+    });
     expectStep("a record alone", ten, 1, false, [](DialogSet &s) { s.writeRecord(0, 0, {}); });
     expectStep("a whole twip", ten, 0, false,
                [](DialogSet &s) { reshapeDrawn(s, "3", [](TwipRect &r) { r.width += 1; }); });

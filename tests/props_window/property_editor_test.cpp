@@ -127,8 +127,9 @@ private slots:
                  {"txt_%1_r", "txt_%1_g", "txt_%1_b", "txt_%1_a", "cmd_%1sample"})
                 order << QString::fromLatin1(part).arg(QLatin1String(group));
         }
-        order << QStringLiteral("txt_rowheight txt_wholeheight txt_action chk_enter cmd_OK "
-                                "cmd_apply cmd_delete cmd_Cancel")
+        order << QStringLiteral(
+                     "txt_rowheight txt_wholeheight txt_action chk_enter txt_others cmd_OK "
+                     "cmd_apply cmd_delete cmd_Cancel")
                      .split(' ');
         QStringList chain;
         QWidget *w = f.at("txt_name");
@@ -398,6 +399,32 @@ private slots:
         QVERIFY(f.editor->isVisible());
         QVERIFY(f.record(i) == before);
         QCOMPARE(f.host.changes, 0);
+    }
+
+    void otherPropertiesAreShownAndABadLineKeepsThemAsTheyWere()
+    {
+        EditorFixture f;
+        const std::size_t i = f.add(ControlKind::Button);
+        f.editRecord(i, [](ControlRecord &r) {
+            r.Others = OtherProperties({{"onButtonClick", "\"a\""}, {"class A", "{b = 1;}"}});
+        });
+        const ControlRecord before = f.record(i);
+        f.open(i);
+        QCOMPARE(f.at<QPlainTextEdit>("txt_others")->toPlainText(),
+                 QStringLiteral("onButtonClick = \"a\"\nclass A {b = 1;}"));
+        f.setText("txt_others", QStringLiteral("onButtonClick = \"b\"\nshadow 0"));
+        f.click("cmd_apply");
+        QCOMPARE(f.host.scripted.shown.size(), 1);
+        QVERIFY(f.host.scripted.shown.front().text.contains(QStringLiteral("line 2")));
+        QVERIFY(f.record(i) == before);
+        QCOMPARE(f.host.changes, 0);
+        f.setText("txt_others", QStringLiteral("onButtonClick = \"b\";\n\nshadow = 0"));
+        f.click("cmd_OK");
+        QCOMPARE(f.host.scripted.shown.size(), 1);
+        QCOMPARE(f.host.changes, 1);
+        const OtherProperties expected({{"onButtonClick", "\"b\""}, {"shadow", "0"}});
+        QVERIFY(f.record(i).Others == expected);
+        QCOMPARE(f.record(i).Text, before.Text);
     }
 
     void applyOnButtonChangesCaptionNotColours()
