@@ -78,7 +78,8 @@ public:
         dialog.place = node.place;
         const ClassChain chain = m_lookup.chain(index);
         if (!chain.problem.empty())
-            m_problems.add(node.place, "dialog " + node.name + ": " + chain.problem);
+            m_problems.add(node.place, "dialog " + node.name + ": " + chain.problem,
+                           ReadCause::BaseClass);
         checkDialogValues(node.name, chain);
 
         std::vector<Entry> entries;
@@ -156,14 +157,16 @@ private:
                 if (item.kind != ClassValue::Kind::Empty)
                     m_problems.add(item.place,
                                    "dialog " + dialog + ": " + std::string(name)
-                                       + "[] holds something that is no class name; left out");
+                                       + "[] holds something that is no class name; left out",
+                                   ReadCause::ControlLeftOut);
                 continue;
             }
             const auto control = m_lookup.nested(chain.classes, item.text);
             if (!control) {
                 m_problems.add(item.place,
                                "dialog " + dialog + ": " + item.text + " of " + std::string(name)
-                                   + "[] is not a class of the dialog; it is left out");
+                                   + "[] is not a class of the dialog; it is left out",
+                               ReadCause::ControlLeftOut);
                 continue;
             }
             entries.push_back({*control, background});
@@ -178,7 +181,8 @@ private:
             if (control.declarationOnly)
                 m_problems.add(control.place,
                                "dialog " + dialog + ": class " + control.name
-                                   + " is only declared; it is left out");
+                                   + " is only declared; it is left out",
+                               ReadCause::ControlLeftOut);
             else
                 entries.push_back({nested, background});
         }
@@ -192,8 +196,9 @@ private:
             const auto value = numberOf(idd->value);
             if (!value || *value != -1)
                 m_problems.add(idd->place,
-                               "dialog " + dialog + ": idd = " + idd->value.written
-                                   + " is not kept; Kovrin writes idd = -1");
+                               "dialog " + dialog + ": idd = " + shown(idd->value)
+                                   + " is not kept; Kovrin writes idd = -1",
+                               ReadCause::DialogValue);
         }
         if (const ClassProperty *moving = m_lookup.find(chain.classes, "movingEnable")) {
             const ClassValue &value = moving->value;
@@ -202,8 +207,9 @@ private:
                 || (value.number && *value.number != 0);
             if (!movable)
                 m_problems.add(moving->place,
-                               "dialog " + dialog + ": movingEnable = " + value.written
-                                   + " is not kept; Kovrin writes true");
+                               "dialog " + dialog + ": movingEnable = " + shown(value)
+                                   + " is not kept; Kovrin writes true",
+                               ReadCause::DialogValue);
         }
         if (const auto objects = m_lookup.list(chain.classes, "objects")) {
             std::size_t count = 0;
@@ -212,7 +218,8 @@ private:
             if (count > 0)
                 m_problems.add(objects->place,
                                "dialog " + dialog + ": the " + std::to_string(count)
-                                   + " entries of objects[] are left out; Kovrin has no objects");
+                                   + " entries of objects[] are left out; Kovrin has no objects",
+                               ReadCause::DialogValue);
         }
         for (std::uint32_t index : chain.classes) {
             for (const ClassProperty &property : m_lookup.node(index).properties) {
@@ -224,7 +231,8 @@ private:
                 if (!kept)
                     m_problems.add(property.place,
                                    "dialog " + dialog + ": " + property.name
-                                       + " is not kept; Kovrin has no field for it");
+                                       + " is not kept; Kovrin has no field for it",
+                                   ReadCause::DialogValue);
             }
         }
     }
@@ -248,7 +256,8 @@ private:
                            "dialog " + dialog.name + ": the background class " + background.Name
                                + " is not kept; Kovrin writes it again from the first frame"
                                + (frame ? " (" + frame->Name + "), whose colour or place differs"
-                                        : ", and there is none"));
+                                        : ", and there is none"),
+                           ReadCause::DialogValue);
     }
 
 public:
@@ -306,6 +315,7 @@ DialogImport importFrom(ClassRead read, char separator)
     result.files = std::move(read.files);
     result.problems = read.problems.problems();
     result.problemsLeftOut = read.problems.leftOut();
+    result.counts = read.problems.counts();
     for (auto &[key, entry] : unused)
         result.unused.push_back({entry.first, entry.second});
     return result;

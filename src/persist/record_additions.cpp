@@ -5,6 +5,7 @@
 
 #include <array>
 #include <cmath>
+#include <limits>
 #include <optional>
 #include <span>
 #include <string>
@@ -108,15 +109,32 @@ void readFieldForm(std::span<const Item> three, const Place &where, ProblemList 
     record.Forms.set(*field, {PositionForm::SafeZone, static_cast<float>(*value), {}});
 }
 
+// The whole IDC; a value no 32-bit field holds leaves the definition's field.
+void readIdc(std::span<const Item> items, const Place &where, ProblemList &problems,
+             ControlRecord &record)
+{
+    const auto value
+        = items.size() == 1 ? parseFileNumber(withoutBlanksAround(items[0].text)) : std::nullopt;
+    if (!value || std::floor(*value) != *value || *value < std::numeric_limits<std::int32_t>::min()
+        || *value > std::numeric_limits<std::int32_t>::max()) {
+        report(where, "IDC",
+               (items.empty() ? std::string("nothing") : quotedText(items[0].text))
+                   + " is not a whole IDC; it keeps " + std::to_string(record.IDC) + ".",
+               problems);
+        return;
+    }
+    record.IDC = static_cast<std::int32_t>(*value);
+}
+
 } // namespace
 
 void writeFormsAddition(ItemWriter &out, const ControlRecord &record, const Place &where)
 {
     if (record.Forms.allScreen())
         return;
-    std::int16_t count = 0;
+    std::int32_t count = 0;
     for (FormField field : kAllFormFields)
-        count = static_cast<std::int16_t>(
+        count = static_cast<std::int32_t>(
             count + (record.Forms[field].form == PositionForm::Screen ? 0 : 3));
     out.mark(kFormsKey);
     out.number(count);
@@ -138,6 +156,23 @@ void writeFormsAddition(ItemWriter &out, const ControlRecord &record, const Plac
     }
 }
 
+std::int16_t idcField(std::int32_t idc)
+{
+    return idc >= std::numeric_limits<std::int16_t>::min()
+            && idc <= std::numeric_limits<std::int16_t>::max()
+        ? static_cast<std::int16_t>(idc)
+        : std::int16_t {-1};
+}
+
+void writeIdcAddition(ItemWriter &out, const ControlRecord &record)
+{
+    if (idcField(record.IDC) == record.IDC)
+        return;
+    out.mark(kIdcKey);
+    out.number(std::int32_t {1});
+    out.number(record.IDC);
+}
+
 void writeLayoutAddition(ItemWriter &out, DialogLayout layout)
 {
     if (layout == DialogLayout::Screen)
@@ -145,7 +180,7 @@ void writeLayoutAddition(ItemWriter &out, DialogLayout layout)
     for (std::size_t field = kGridField + 1; field < kFieldCount; ++field)
         out.mark("");
     out.mark(kLayoutKey);
-    out.number(std::int16_t {1});
+    out.number(std::int32_t {1});
     out.mark(kSafeZoneWord);
 }
 
@@ -153,6 +188,10 @@ void readFormsAddition(const std::vector<Item> &items, const Place &where, Probl
                        ControlRecord &record)
 {
     for (const Section &section : sectionsOf(items, where, problems)) {
+        if (section.key == kIdcKey) {
+            readIdc(section.items, where, problems, record);
+            continue;
+        }
         if (section.key != kFormsKey) {
             reportUnknown(where, section.key, problems);
             continue;

@@ -16,10 +16,16 @@ namespace kovrin {
 
 // Nothing for a record of screen fractions only.
 void writeFormsAddition(ItemWriter &out, const ControlRecord &record, const design::Place &where);
+// The IDC as the definition's 16-bit field holds it: the value itself, or -1 (no control looked
+// up) when it needs more bits, and then the addition carries it whole.
+std::int16_t idcField(std::int32_t idc);
+// Nothing for an IDC the definition's field holds.
+void writeIdcAddition(ItemWriter &out, const ControlRecord &record);
 // Nothing for a dialog of the screen layout; otherwise the header's padding and its section.
 void writeLayoutAddition(ItemWriter &out, DialogLayout layout);
 
-// The forms of the items after field 36 into the record; its screen values stay as read.
+// The forms and the whole IDC of the items after field 36 into the record; its screen values
+// stay as read.
 void readFormsAddition(const std::vector<Item> &items, const design::Place &where,
                        ProblemList &problems, ControlRecord &record);
 DialogLayout readLayoutAddition(const std::vector<Item> &items, const design::Place &where,
