@@ -3,8 +3,11 @@
 #include "app/dialog_workspace.h"
 #include "app/file_dialog_folders.h"
 #include "app/fs_path.h"
+#include "app/import_report_window.h"
 #include "app/include_folders_setting.h"
+#include "app/modal_runner.h"
 #include "classdef/dialog_import.h"
+#include "classdef/import_report.h"
 #include "model/problem_list.h"
 #include "surface_view/busy_cursor.h"
 #include "surface_view/user_prompts.h"
@@ -31,9 +34,12 @@ QString linesOf(std::vector<std::string> lines)
 
 } // namespace
 
-ImportCommand::ImportCommand(DialogWorkspace &workspace, UserPrompts &prompts)
+ImportCommand::ImportCommand(DialogWorkspace &workspace, UserPrompts &prompts,
+                             const ModalRunner &runner, QWidget *parent)
     : m_workspace(workspace)
     , m_prompts(prompts)
+    , m_runner(runner)
+    , m_parent(parent)
 {
 }
 
@@ -78,21 +84,23 @@ bool ImportCommand::importFile(const QString &path, char decimalSeparator)
         return false;
     }
 
-    std::vector<std::string> problems = added.renamed;
-    const std::vector<std::string> read = imported.problemLines();
-    problems.insert(problems.end(), read.begin(), read.end());
-    QString report;
-    if (!problems.empty())
-        report = QStringLiteral("The dialogs were added, but not everything came in as "
-                                "written:\r\n")
-            + linesOf(problems);
+    ImportReport problems = importReport(imported);
+    for (const ReadProblem &problem : added.renamed)
+        problems.add(problem.cause, readProblemText(problem, imported.files));
+    QString notes;
     if (const std::string forms = imported.formsLine(); !forms.empty())
-        report += (report.isEmpty() ? QString() : QStringLiteral("\r\n"))
+        notes += (notes.isEmpty() ? QString() : QStringLiteral("\r\n"))
             + QString::fromStdString(forms) + QStringLiteral("\r\n");
-    if (!report.isEmpty())
-        m_prompts.message(
-            problems.empty() ? QStringLiteral("Import dialog code") : kWarning, report,
-            problems.empty() ? UserPrompts::Icon::Information : UserPrompts::Icon::Warning);
+    if (!problems.empty()) {
+        ImportReportWindow window(std::move(problems),
+                                  QStringLiteral("The dialogs were added, but not everything came "
+                                                 "in as written:"),
+                                  notes, m_prompts, m_workspace.filesRead(), m_parent);
+        m_runner.run(window);
+    } else if (!notes.isEmpty()) {
+        m_prompts.message(QStringLiteral("Import dialog code"), notes,
+                          UserPrompts::Icon::Information);
+    }
     return true;
 }
 

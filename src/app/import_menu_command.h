@@ -1,19 +1,24 @@
 #pragma once
 // "&Import dialog code...": the dialogs of a file of class definitions (a mission's
-// DESCRIPTION.EXT or a file it includes) join the set as inserted dialogs, in one undo step,
-// with one message that says what did not come in as written.
+// DESCRIPTION.EXT or a file it includes) join the set as inserted dialogs, in one undo step;
+// what did not come in as written is shown in one report, grouped by cause.
 
 #include <QString>
+
+class QWidget;
 
 namespace kovrin {
 
 class DialogWorkspace;
+class ModalRunner;
 class UserPrompts;
 
 class ImportCommand
 {
 public:
-    ImportCommand(DialogWorkspace &workspace, UserPrompts &prompts);
+    // The report window opens over parent.
+    ImportCommand(DialogWorkspace &workspace, UserPrompts &prompts, const ModalRunner &runner,
+                  QWidget *parent);
 
     // Asks for the file first; true when dialogs were added.
     bool run(char decimalSeparator);
@@ -25,6 +30,8 @@ public:
 private:
     DialogWorkspace &m_workspace;
     UserPrompts &m_prompts;
+    const ModalRunner &m_runner;
+    QWidget *m_parent;
 };
 
 } // namespace kovrin

@@ -385,7 +385,7 @@ void MainWindow::load()
 
 void MainWindow::importCode()
 {
-    ImportCommand(*m_workspace, m_prompts).run(decimalSeparator());
+    ImportCommand(*m_workspace, m_prompts, m_runner, this).run(decimalSeparator());
 }
 
 void MainWindow::openFile(const QString &path)

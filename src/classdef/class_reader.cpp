@@ -70,7 +70,8 @@ void Parser::endStatement()
     }
     if (atStatementEnd())
         return; // a missing semicolon at a line end is accepted
-    m_problems.add(m_token.place, "a semicolon is missing before " + quotedSpelling(m_token.text));
+    m_problems.add(m_token.place, "a semicolon is missing before " + quotedSpelling(m_token.text),
+                   ReadCause::Syntax);
     skipStatement();
 }
 
@@ -119,7 +120,8 @@ void Parser::run()
             const SourcePlace place = m_token.place;
             advance();
             if (open.size() == 1) {
-                m_problems.add(place, "a closing brace without a class to close");
+                m_problems.add(place, "a closing brace without a class to close",
+                               ReadCause::Syntax);
                 continue;
             }
             open.pop_back();
@@ -129,20 +131,22 @@ void Parser::run()
         } else if (m_token.kind == TokenKind::Word && m_token.text == "import") {
             importStatement(open.back());
         } else if (m_token.kind == TokenKind::Word && m_token.text == "delete") {
-            m_problems.add(m_token.place, "delete is not applied; the statement is left out");
+            m_problems.add(m_token.place, "delete is not applied; the statement is left out",
+                           ReadCause::Syntax);
             skipStatement();
         } else if (m_token.kind == TokenKind::Word) {
             property(open.back());
         } else {
             m_problems.add(m_token.place,
                            "unexpected " + quotedSpelling(m_token.text)
-                               + "; the statement is left out");
+                               + "; the statement is left out",
+                           ReadCause::Syntax);
             skipStatement();
         }
     }
     for (std::size_t i = open.size(); i-- > 1;) {
         const ClassNode &node = tree.nodes[open[i]];
-        m_problems.add(node.place, "class " + node.name + " is never closed");
+        m_problems.add(node.place, "class " + node.name + " is never closed", ReadCause::Syntax);
     }
 }
 
@@ -151,7 +155,7 @@ void Parser::classStatement(std::vector<std::uint32_t> &open)
     const SourcePlace place = m_token.place;
     advance();
     if (m_token.kind != TokenKind::Word || m_token.startsLine) {
-        m_problems.add(place, "class needs a name; the statement is left out");
+        m_problems.add(place, "class needs a name; the statement is left out", ReadCause::Syntax);
         if (!m_token.startsLine)
             skipStatement();
         return;
@@ -164,7 +168,8 @@ void Parser::classStatement(std::vector<std::uint32_t> &open)
     if (m_token.is(':')) {
         advance();
         if (m_token.kind != TokenKind::Word) {
-            m_problems.add(place, "class " + node.name + " needs a base class name after \":\"");
+            m_problems.add(place, "class " + node.name + " needs a base class name after \":\"",
+                           ReadCause::Syntax);
             skipStatement();
             return;
         }
@@ -176,7 +181,8 @@ void Parser::classStatement(std::vector<std::uint32_t> &open)
         if (!m_token.is(';') && !atStatementEnd()) {
             m_problems.add(m_token.place,
                            "class " + node.name + " needs \"{\" or \";\", not "
-                               + quotedSpelling(m_token.text));
+                               + quotedSpelling(m_token.text),
+                           ReadCause::Syntax);
             skipStatement();
             return;
         }
@@ -185,7 +191,8 @@ void Parser::classStatement(std::vector<std::uint32_t> &open)
     if (body && open.size() > kMaxNesting) {
         m_problems.add(place,
                        "classes nest more than " + std::to_string(kMaxNesting) + " deep; class "
-                           + node.name + " is left out");
+                           + node.name + " is left out",
+                       ReadCause::Limit);
         skipBraces();
         endStatement();
         return;
@@ -241,7 +248,8 @@ void Parser::importStatement(std::uint32_t owner)
         if (m_token.kind != TokenKind::Word || m_token.startsLine) {
             m_problems.add(keyword.place,
                            "import " + node.name
-                               + " needs a name after \"as\"; the statement is left out");
+                               + " needs a name after \"as\"; the statement is left out",
+                           ReadCause::Syntax);
             skipStatement();
             return;
         }
@@ -252,7 +260,8 @@ void Parser::importStatement(std::uint32_t owner)
     if (!m_token.is(';') && !atStatementEnd()) {
         m_problems.add(m_token.place,
                        "import " + node.name + " needs \";\", not " + quotedSpelling(m_token.text)
-                           + "; the statement is left out");
+                           + "; the statement is left out",
+                       ReadCause::Syntax);
         skipStatement();
         return;
     }
@@ -278,7 +287,8 @@ void Parser::property(std::uint32_t owner, const Token &name)
         advance();
         if (!m_token.is(']')) {
             m_problems.add(property.place,
-                           property.name + "[ needs \"]\"; the statement is left out");
+                           property.name + "[ needs \"]\"; the statement is left out",
+                           ReadCause::Syntax);
             skipStatement();
             return;
         }
@@ -293,7 +303,8 @@ void Parser::property(std::uint32_t owner, const Token &name)
         m_problems.add(property.place,
                        property.name
                            + " needs \"=\" and a value; the statement "
-                             "is left out");
+                             "is left out",
+                       ReadCause::Syntax);
         skipStatement();
         return;
     }
@@ -301,7 +312,8 @@ void Parser::property(std::uint32_t owner, const Token &name)
     if (isArray) {
         if (!m_token.is('{')) {
             m_problems.add(property.place,
-                           property.name + "[] needs a list in braces; the statement is left out");
+                           property.name + "[] needs a list in braces; the statement is left out",
+                           ReadCause::Syntax);
             skipStatement();
             return;
         }
@@ -330,14 +342,15 @@ ClassValue Parser::array(std::size_t depth)
     if (depth >= kMaxNesting) {
         m_problems.add(m_token.place,
                        "lists nest more than " + std::to_string(kMaxNesting)
-                           + " deep; this one is left empty");
+                           + " deep; this one is left empty",
+                       ReadCause::Limit);
         skipBraces();
         return list;
     }
     advance(); // past "{"
     for (;;) {
         if (m_token.kind == TokenKind::End) {
-            m_problems.add(list.place, "the list opened here is never closed");
+            m_problems.add(list.place, "the list opened here is never closed", ReadCause::Syntax);
             return list;
         }
         if (m_token.is('}')) {
@@ -355,11 +368,13 @@ ClassValue Parser::array(std::size_t depth)
         if (m_token.is(',')) {
             advance();
         } else if (m_token.is(';')) {
-            m_problems.add(list.place, "the list opened here is not closed before \";\"");
+            m_problems.add(list.place, "the list opened here is not closed before \";\"",
+                           ReadCause::Syntax);
             return list;
         } else if (!m_token.is('}') && m_token.kind != TokenKind::End) {
             m_problems.add(m_token.place,
-                           "a comma is missing before " + quotedSpelling(m_token.text));
+                           "a comma is missing before " + quotedSpelling(m_token.text),
+                           ReadCause::Syntax);
         }
     }
 }
@@ -392,7 +407,8 @@ ClassValue Parser::scalar(bool inArray)
         } else if (m_value.size() == kMaxValueTokens) {
             m_problems.add(place,
                            "the value is longer than " + std::to_string(kMaxValueTokens)
-                               + " tokens; the rest is left out");
+                               + " tokens; the rest is left out",
+                           ReadCause::Limit);
             m_value.push_back(m_token);
         }
         advance();

@@ -19,18 +19,6 @@
 namespace kovrin {
 namespace {
 
-std::string shown(const ClassValue &value)
-{
-    constexpr std::size_t kLongest = 60;
-    const std::string &whole = value.written.empty() ? value.text : value.written;
-    std::string text(firstLine(whole));
-    if (value.kind == ClassValue::Kind::Array)
-        text = "{...}";
-    else if (text.size() > kLongest || text.size() < whole.size())
-        text = text.substr(0, kLongest) + "...";
-    return text;
-}
-
 std::string colourText(const ColourValue &colour)
 {
     if (!colour)
@@ -64,7 +52,8 @@ public:
         const bool list = property.value.kind == ClassValue::Kind::Array;
         m_source.problems.add(property.place,
                               where() + property.name + (list ? "[] = " : " = ")
-                                  + shown(property.value) + ": " + what);
+                                  + shown(property.value) + ": " + what,
+                              ReadCause::ValueReplaced);
     }
 
     std::string where() const
@@ -126,19 +115,23 @@ public:
         report(*property, why + "; kept " + singleText(field, '.'));
     }
 
-    void readInteger(std::string_view name, std::int16_t &field) const
+    // The game's whole 32-bit range: large missions number their controls past 32767.
+    void readInteger(std::string_view name, std::int32_t &field) const
     {
+        using Limits = std::numeric_limits<std::int32_t>;
         const ClassProperty *property = find(name);
         if (!property)
             return;
         std::string why;
         const auto value = numberOf(property->value, &why);
-        if (value && *value == std::trunc(*value) && *value >= -32768 && *value <= 32767) {
-            field = static_cast<std::int16_t>(*value);
+        if (value && *value == std::trunc(*value) && *value >= Limits::min()
+            && *value <= Limits::max()) {
+            field = static_cast<std::int32_t>(*value);
             return;
         }
         if (value)
-            why = "a whole number from -32768 to 32767 is needed";
+            why = "a whole number from " + std::to_string(Limits::min()) + " to "
+                + std::to_string(Limits::max()) + " is needed";
         report(*property, why + "; kept " + std::to_string(field));
     }
 
@@ -278,6 +271,24 @@ OtherProperties keptOthers(const ClassLookup &lookup, const ClassChain &chain,
 
 } // namespace
 
+std::string shown(const ClassValue &value)
+{
+    constexpr std::size_t kLongest = 60;
+    const std::string &whole = value.written.empty() ? value.text : value.written;
+    std::string text(firstLine(whole));
+    if (value.kind == ClassValue::Kind::Array)
+        return "{...}";
+    if (text.size() > kLongest || text.size() < whole.size())
+        text = text.substr(0, kLongest) + "...";
+    // A value made by macros or arithmetic shows what it came to, as the game reads it.
+    if (value.number) {
+        const std::string number = doubleText(*value.number, '.');
+        if (number != whole)
+            text += " (" + number + ")";
+    }
+    return text;
+}
+
 std::optional<double> numberOf(const ClassValue &value, std::string *why)
 {
     if (value.number)
@@ -316,7 +327,7 @@ std::optional<ControlRecord> importControl(const ControlSource &source, std::uin
     const ClassChain chain = lookup.chain(node);
     const std::string where = "dialog " + source.dialog + ", control " + control.name + ": ";
     if (!chain.problem.empty())
-        source.problems.add(control.place, where + chain.problem);
+        source.problems.add(control.place, where + chain.problem, ReadCause::BaseClass);
 
     // A type or style the file does not give, or gives through a constant only the game
     // defines, is that of the game's class the chain ends at.
@@ -331,7 +342,8 @@ std::optional<ControlRecord> importControl(const ControlSource &source, std::uin
     if (game && !styleValue)
         styleValue = game->style;
     if (!typeValue && !type) {
-        source.problems.add(control.place, where + "it has no type; the control is left out");
+        source.problems.add(control.place, where + "it has no type; the control is left out",
+                            ReadCause::ControlLeftOut);
         return std::nullopt;
     }
     const auto kind = typeValue ? kindOfType(*typeValue, background, styleValue) : std::nullopt;
@@ -342,7 +354,8 @@ std::optional<ControlRecord> importControl(const ControlSource &source, std::uin
                                 + (own || !game ? shown(type->value)
                                                 : doubleText(game->type, '.')
                                            + " of the game's class " + std::string(game->name))
-                                + " is none of Kovrin's kinds; the control is left out");
+                                + " is none of Kovrin's kinds; the control is left out",
+                            ReadCause::ControlLeftOut);
         return std::nullopt;
     }
 

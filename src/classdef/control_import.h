@@ -38,6 +38,10 @@ struct ControlSource
 std::optional<ControlRecord> importControl(const ControlSource &source, std::uint32_t node,
                                            bool background);
 
+// A value as a report quotes it: as written, cut to its first line, with the number it comes to
+// when that is spelled otherwise ("R3F_IDC (65440)").
+std::string shown(const ClassValue &value);
+
 // The number a value stands for: arithmetic, or a string holding arithmetic ("0.5").
 std::optional<double> numberOf(const ClassValue &value, std::string *why = nullptr);
 

@@ -66,7 +66,8 @@ public:
         dialog.place = node.place;
         const ClassChain chain = m_lookup.chain(index);
         if (!chain.problem.empty())
-            m_problems.add(node.place, "dialog " + node.name + ": " + chain.problem);
+            m_problems.add(node.place, "dialog " + node.name + ": " + chain.problem,
+                           ReadCause::BaseClass);
         countGameClass(chain);
 
         std::vector<Entry> entries;
@@ -156,14 +157,16 @@ private:
                 if (item.kind != ClassValue::Kind::Empty)
                     m_problems.add(item.place,
                                    "dialog " + dialog + ": " + std::string(name)
-                                       + "[] holds something that is no class name; left out");
+                                       + "[] holds something that is no class name; left out",
+                                   ReadCause::ControlLeftOut);
                 continue;
             }
             const auto control = m_lookup.nested(chain.classes, item.text);
             if (!control) {
                 m_problems.add(item.place,
                                "dialog " + dialog + ": " + item.text + " of " + std::string(name)
-                                   + "[] is not a class of the dialog; it is left out");
+                                   + "[] is not a class of the dialog; it is left out",
+                               ReadCause::ControlLeftOut);
                 continue;
             }
             entries.push_back({*control, background});
@@ -178,7 +181,8 @@ private:
             if (control.declarationOnly)
                 m_problems.add(control.place,
                                "dialog " + dialog + ": class " + control.name
-                                   + " is only declared; it is left out");
+                                   + " is only declared; it is left out",
+                               ReadCause::ControlLeftOut);
             else
                 entries.push_back({nested, background});
         }
@@ -228,7 +232,8 @@ private:
                            "dialog " + dialog.name + ": the background class " + background.Name
                                + " is not kept; Kovrin writes it again from the first frame"
                                + (frame ? " (" + frame->Name + "), whose colour or place differs"
-                                        : ", and there is none"));
+                                        : ", and there is none"),
+                           ReadCause::DialogValue);
     }
 
 public:
@@ -246,7 +251,8 @@ public:
                                       ? " is the game's and its values are not in the file"
                                       : " is only declared; its values are the game's or a mod's")
                                + users
-                               + ": kept Kovrin's defaults for what they do not set themselves");
+                               + ": kept Kovrin's defaults for what they do not set themselves",
+                           ReadCause::GameClass);
         }
     }
 
@@ -304,6 +310,7 @@ DialogImport importFrom(ClassRead read, char separator)
     result.files = std::move(read.files);
     result.problems = read.problems.problems();
     result.problemsLeftOut = read.problems.leftOut();
+    result.counts = read.problems.counts();
     return result;
 }
 

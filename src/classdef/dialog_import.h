@@ -33,7 +33,8 @@ struct DialogImport
     std::vector<ImportedDialog> dialogs;
     std::vector<std::string> files; // the files read, as the problems name them
     std::vector<ReadProblem> problems;
-    std::size_t problemsLeftOut = 0;
+    std::size_t problemsLeftOut = 0; // past the bounds of import_limits.h, counted only
+    ReadCauseCounts counts {}; // every problem by cause, those left out of the list too
     FormCounts forms; // positions and sizes read, by the form they came in
 
     // Every dialog came in whole: nothing left out, nothing replaced.

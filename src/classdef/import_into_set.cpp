@@ -72,8 +72,10 @@ SetAddition addImportedDialogs(DialogSet &set, const std::vector<ImportedDialog>
     for (const ImportedDialog &imported : dialogs) {
         const std::string name = names.take(imported.name);
         if (name != imported.name)
-            addition.renamed.push_back("the dialog " + imported.name
-                                       + " is already in the set; it was imported as " + name);
+            addition.renamed.push_back({imported.place,
+                                        "the dialog " + imported.name
+                                            + " is already in the set; it was imported as " + name,
+                                        ReadCause::Renamed});
         const auto index = set.appendDialog(name);
         if (!index) {
             addition.status = Status::failure(index.message);

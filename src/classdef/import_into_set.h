@@ -20,7 +20,7 @@ struct SetAddition
 {
     Status status; // refused whole when a counter would pass its limit; the set is untouched
     std::vector<std::size_t> indices; // of the dialogs added
-    std::vector<std::string> renamed; // one line for each dialog that took a free name
+    std::vector<ReadProblem> renamed; // one for each dialog that took a free name
 };
 
 SetAddition addImportedDialogs(DialogSet &set, const std::vector<ImportedDialog> &dialogs,

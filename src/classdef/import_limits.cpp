@@ -16,7 +16,8 @@ ReadProblem budgetStop(SourcePlace place, std::string_view what, std::size_t bud
 {
     return {place,
             std::string(kBudgetStopWords) + "more than " + std::to_string(budget) + " "
-                + std::string(what)};
+                + std::string(what),
+            ReadCause::Limit};
 }
 
 } // namespace kovrin

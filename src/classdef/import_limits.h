@@ -53,6 +53,13 @@ inline constexpr std::size_t kMaxLookupSteps = 4'000'000;
 // own copy of what it inherits. A large mission keeps about 3 MB.
 inline constexpr std::size_t kMaxKeptCodeBytes = 32u * 1024u * 1024u;
 
+// --- reports: every one is counted; those past these bounds are not kept, and a last line says
+// how many more there were. A report holds about 150 bytes, so the bound stays under 24 MB. ---
+inline constexpr std::size_t kKeptProblems = 100'000;
+inline constexpr std::size_t kKeptProblemBytes = 8u * 1024u * 1024u; // of their messages
+// The screen shows this many; the report file holds all that were kept.
+inline constexpr std::size_t kShownProblems = 100;
+
 // Spends MORE from a budget of which USED is spent; false, spending nothing, when it would pass.
 bool spendBudget(std::size_t &used, std::size_t more, std::size_t budget);
 // What every report of a budget stop starts with.

@@ -83,7 +83,8 @@ void Lexer::skipBlanksAndComments(Token &token)
                 }
             }
             if (!closed)
-                m_problems.add(opened, "the comment opened here is never closed");
+                m_problems.add(opened, "the comment opened here is never closed",
+                               ReadCause::Syntax);
             token.spaceBefore = true;
         } else {
             return;
@@ -156,7 +157,7 @@ Token Lexer::next()
             }
         }
         if (!closed)
-            m_problems.add(opened, "the string opened here is never closed");
+            m_problems.add(opened, "the string opened here is never closed", ReadCause::Syntax);
     } else {
         token.kind = TokenKind::Punct;
         ++m_pos;

@@ -107,7 +107,8 @@ void Preprocessor::closeFile()
     const FileFrame &frame = m_files.back();
     // A condition left open at the end of its file ends there.
     while (m_conditions.size() > frame.conditionsAtStart) {
-        m_problems.add(m_conditions.back().place, "this #ifdef has no #endif in its file");
+        m_problems.add(m_conditions.back().place, "this #ifdef has no #endif in its file",
+                       ReadCause::Preprocessor);
         m_conditions.pop_back();
     }
     m_files.pop_back();
@@ -234,10 +235,12 @@ void Preprocessor::directive(const Token &hash)
                 if (!value.value)
                     m_problems.add(hash.place,
                                    "#if needs a number here; the lines it guards "
-                                   "are read");
+                                   "are read",
+                                   ReadCause::Preprocessor);
                 condition.taken = !value.value || *value.value != 0;
             } else if (line.size() < 2 || line[1].kind != TokenKind::Word) {
-                m_problems.add(hash.place, "#" + std::string(name) + " needs a macro name");
+                m_problems.add(hash.place, "#" + std::string(name) + " needs a macro name",
+                               ReadCause::Preprocessor);
                 condition.taken = false;
             } else {
                 const bool defined = m_macros.contains(std::string(line[1].text));
@@ -250,9 +253,10 @@ void Preprocessor::directive(const Token &hash)
     const bool ownCondition = m_conditions.size() > m_files.back().conditionsAtStart;
     if (name == "else") {
         if (!ownCondition)
-            m_problems.add(hash.place, "#else without #ifdef");
+            m_problems.add(hash.place, "#else without #ifdef", ReadCause::Preprocessor);
         else if (m_conditions.back().sawElse)
-            m_problems.add(hash.place, "a second #else for the same #ifdef");
+            m_problems.add(hash.place, "a second #else for the same #ifdef",
+                           ReadCause::Preprocessor);
         else {
             m_conditions.back().sawElse = true;
             m_conditions.back().taken = !m_conditions.back().taken;
@@ -261,7 +265,7 @@ void Preprocessor::directive(const Token &hash)
     }
     if (name == "endif") {
         if (!ownCondition)
-            m_problems.add(hash.place, "#endif without #ifdef");
+            m_problems.add(hash.place, "#endif without #ifdef", ReadCause::Preprocessor);
         else
             m_conditions.pop_back();
         return;
@@ -272,21 +276,22 @@ void Preprocessor::directive(const Token &hash)
         define(line, hash);
     } else if (name == "undef") {
         if (line.size() < 2 || line[1].kind != TokenKind::Word)
-            m_problems.add(hash.place, "#undef needs a macro name");
+            m_problems.add(hash.place, "#undef needs a macro name", ReadCause::Preprocessor);
         else
             m_macros.erase(std::string(line[1].text));
     } else if (name == "include") {
         include(line, hash);
     } else {
         m_problems.add(hash.place,
-                       "unknown directive #" + std::string(name) + "; the line is left out");
+                       "unknown directive #" + std::string(name) + "; the line is left out",
+                       ReadCause::Preprocessor);
     }
 }
 
 void Preprocessor::define(const std::vector<Token> &line, const Token &hash)
 {
     if (line.size() < 2 || line[1].kind != TokenKind::Word) {
-        m_problems.add(hash.place, "#define needs a macro name");
+        m_problems.add(hash.place, "#define needs a macro name", ReadCause::Preprocessor);
         return;
     }
     auto macro = std::make_shared<Macro>();
@@ -308,12 +313,14 @@ void Preprocessor::define(const std::vector<Token> &line, const Token &hash)
             else if (!token.is(','))
                 m_problems.add(token.place,
                                "unexpected " + inQuotes(token.text)
-                                   + " among the arguments of macro " + macro->name);
+                                   + " among the arguments of macro " + macro->name,
+                               ReadCause::Preprocessor);
         }
         if (!closed) {
             m_problems.add(hash.place,
                            "the arguments of macro " + macro->name
-                               + " are never closed; the macro is not defined");
+                               + " are never closed; the macro is not defined",
+                           ReadCause::Preprocessor);
             return;
         }
     }
@@ -332,7 +339,8 @@ void Preprocessor::include(const std::vector<Token> &line, const Token &hash)
             target += line[i].text;
     }
     if (target.empty()) {
-        m_problems.add(hash.place, "#include needs a file name in double quotes");
+        m_problems.add(hash.place, "#include needs a file name in double quotes",
+                       ReadCause::Include);
         return;
     }
     // Mission files are written on Windows: a backslash separates folders there.
@@ -342,7 +350,8 @@ void Preprocessor::include(const std::vector<Token> &line, const Token &hash)
     if (m_files.size() > kMaxIncludeDepth) {
         m_problems.add(hash.place,
                        "\"" + target + "\" is not read: includes nest more than "
-                           + std::to_string(kMaxIncludeDepth) + " deep");
+                           + std::to_string(kMaxIncludeDepth) + " deep",
+                       ReadCause::Include);
         return;
     }
     for (const FileFrame &open : m_files) {
@@ -350,7 +359,8 @@ void Preprocessor::include(const std::vector<Token> &line, const Token &hash)
             m_problems.add(hash.place,
                            "\"" + target
                                + "\" is not read again: it includes "
-                                 "itself (an include cycle)");
+                                 "itself (an include cycle)",
+                           ReadCause::Include);
             return;
         }
     }
@@ -368,7 +378,7 @@ void Preprocessor::include(const std::vector<Token> &line, const Token &hash)
     }
     auto bytes = m_loader.read(path);
     if (!bytes) {
-        m_problems.add(hash.place, "\"" + target + "\" " + bytes.message);
+        m_problems.add(hash.place, "\"" + target + "\" " + bytes.message, ReadCause::Include);
         return;
     }
     if (overBudget(m_sourceBytes, bytes.value->size(), kMaxSourceBytes, hash.place,
@@ -414,7 +424,8 @@ bool Preprocessor::expand(const Token &name, const std::shared_ptr<Macro> &macro
         for (;;) {
             Token token = pull();
             if (token.kind == TokenKind::End) {
-                m_problems.add(name.place, "the call of macro " + macro->name + " is never closed");
+                m_problems.add(name.place, "the call of macro " + macro->name + " is never closed",
+                               ReadCause::Preprocessor);
                 return false;
             }
             if (overBudget(m_expandedTokens, 1, kMaxExpandedTokens, name.place,
@@ -439,7 +450,8 @@ bool Preprocessor::expand(const Token &name, const std::shared_ptr<Macro> &macro
         if (args.size() != macro->params.size()) {
             m_problems.add(name.place,
                            "macro " + macro->name + " takes " + std::to_string(macro->params.size())
-                               + " arguments, not " + std::to_string(args.size()));
+                               + " arguments, not " + std::to_string(args.size()),
+                           ReadCause::Preprocessor);
             args.resize(macro->params.size());
         }
     }

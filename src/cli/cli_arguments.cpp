@@ -43,7 +43,8 @@ std::string filesWanted(Action action)
     case Action::Check:
         return "check needs one design file (check FILE.kvx)";
     case Action::Import:
-        return "import needs one file of class definitions (import FILE [-I DIR]... [-o OUT.kvx])";
+        return "import needs one file of class definitions (import FILE [-I DIR]... [-o OUT.kvx] "
+               "[--report FILE])";
     default:
         return {};
     }
@@ -78,6 +79,16 @@ Result<CliRequest> parseSubcommand(Action action, const std::vector<std::string>
                     word.empty() ? std::string("--encoding needs windows-1252 or utf-8")
                                  : "unknown encoding \"" + word + "\" (use windows-1252 or utf-8)");
             request.encoding = *encoding;
+        } else if (!optionsEnded && action == Action::Import
+                   && (arg == "--report" || arg.starts_with("--report="))) {
+            if (request.report)
+                return Result<CliRequest>::failure("the report file is given twice");
+            const std::string file = arg.size() > 8 ? arg.substr(9)
+                : i + 1 < args.size()               ? args[++i]
+                                                    : std::string();
+            if (file.empty())
+                return Result<CliRequest>::failure("--report needs a file name");
+            request.report = pathFromArgument(file);
         } else if (!optionsEnded && action == Action::Import && arg.starts_with("-I")) {
             // "-I DIR" or "-IDIR", as compilers take it.
             const std::string folder = arg.size() > 2 ? arg.substr(2)

@@ -19,6 +19,7 @@ struct CliRequest
     std::optional<std::filesystem::path> output; // generate -o, import -o
     std::vector<std::filesystem::path> includeFolders; // import -I, in the order given
     CodeEncoding encoding = CodeEncoding::Windows1252; // generate --encoding
+    std::optional<std::filesystem::path> report = std::nullopt; // import --report FILE
 };
 
 // None: no argument, or a first argument that is neither a subcommand nor a "--" option (a

@@ -169,7 +169,7 @@ public:
 
 private:
     std::map<std::string, std::string> m_names; // by caseKey, as first written
-    std::map<std::int16_t, std::string> m_idcs;
+    std::map<std::int32_t, std::string> m_idcs;
 };
 
 void checkDialogName(Report &report, std::string_view name)

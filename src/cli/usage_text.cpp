@@ -53,12 +53,14 @@ std::string usageText(std::string_view program, bool designer)
           "utf-8 (--encoding windows-1252 is the default). Numbers use \".\".\n"
           "\n"
           "import writes the design file to standard output unless -o names a file, and its\n"
-          "report to standard error. An #include is read only from the folder of FILE or from a\n"
-          "folder given with -I DIR (repeatable, before or after FILE).\n"
+          "report to standard error: the first 100 problems and a count by cause. --report FILE\n"
+          "writes every problem, one a line (file:line:column: what: kept instead). An #include\n"
+          "is read only from the folder of FILE or from a folder given with -I DIR (repeatable,\n"
+          "before or after FILE).\n"
           "\n"
-          "Exit status: 0 done; 1 no dialogs to generate, problems found by check, or a control\n"
-          "or value import left out or replaced; 2 a bad argument, a file that cannot be read\n"
-          "or written, or a file without dialogs to import.\n";
+          "Exit status: 0 done; 1 no dialogs to generate, problems found by check, or a value\n"
+          "import replaced; 2 a bad argument, a file that cannot be read or written, or a file\n"
+          "without dialogs to import; 3 import left out a dialog or a control.\n";
 }
 
 } // namespace kovrin

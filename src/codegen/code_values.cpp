@@ -28,9 +28,9 @@ void appendNumber(CodeOut &out, float value)
     appendSingleText(out.line(), value, '.');
 }
 
-void appendNumber(CodeOut &out, std::int16_t value)
+void appendNumber(CodeOut &out, std::int32_t value)
 {
-    char digits[8];
+    char digits[12];
     const auto end = std::to_chars(digits, digits + sizeof digits, value);
     out += std::string_view(digits, end.ptr);
 }

@@ -20,8 +20,8 @@ void appendNumber(CodeOut &out, float value);
 // X, Y, Width, Height or FontSize in its form: a screen fraction as a number, a safe-zone one as
 // "F * safezoneW + safezoneX" and the like, an expression as written.
 void appendFormValue(CodeOut &out, const ControlRecord &record, FormField field);
-// A 16-bit field as plain decimal digits.
-void appendNumber(CodeOut &out, std::int16_t value);
+// A whole number as plain decimal digits.
+void appendNumber(CodeOut &out, std::int32_t value);
 // The style text with every "." and "," made ".".
 void appendStyle(CodeOut &out, std::string_view style);
 

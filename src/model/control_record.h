@@ -16,7 +16,9 @@ namespace kovrin {
 struct ControlRecord
 {
     std::string Name;
-    std::int16_t IDC = 0;
+    // The game's whole range; the design file's own field holds 16 bits, the rest goes in an
+    // addition after field 36.
+    std::int32_t IDC = 0;
     float Width = 0;
     float Height = 0;
     // Ahead of its place in the definition's order, where it fills the room Height leaves before

@@ -69,6 +69,7 @@ inline constexpr std::size_t kOlderFieldCount = 36;
 inline constexpr std::string_view kFormsKey = "KOVRIN_FORMS";
 inline constexpr std::string_view kLayoutKey = "KOVRIN_LAYOUT";
 inline constexpr std::string_view kOtherKey = "KOVRIN_OTHER";
+inline constexpr std::string_view kIdcKey = "KOVRIN_IDC"; // an IDC past the field's 16 bits
 inline constexpr std::string_view kSafeZoneWord = "SAFEZONE";
 inline constexpr std::string_view kExpressionWord = "EXPRESSION";
 

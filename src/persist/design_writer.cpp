@@ -33,7 +33,7 @@ void writeControl(ItemWriter &out, const Dialog &dialog, std::size_t number, con
     // A control named like the grid key would be read back as a dialog header.
     if (r.Name == kGridKey)
         out.noteUnreadable(where(Name));
-    out.number(r.IDC);
+    out.number(idcField(r.IDC));
     out.number(r.Width);
     out.number(r.Height);
     out.text(r.Style, where(Style));

@@ -49,9 +49,9 @@ void ItemWriter::number(float value)
     endLine();
 }
 
-void ItemWriter::number(std::int16_t value)
+void ItemWriter::number(std::int32_t value)
 {
-    char digits[8];
+    char digits[12];
     const auto end = std::to_chars(digits, digits + sizeof digits, value);
     m_bytes.append(digits, end.ptr);
     endLine();

@@ -39,9 +39,9 @@ public:
     void text(std::string_view utf8, const design::Place &where);
     // A fixed text of the format (version, grid key, end mark), never reported.
     void mark(std::string_view text);
-    // A 32-bit field in its 7-digit form, a 16-bit field as decimal digits.
+    // A 32-bit field in its 7-digit form, a whole number as decimal digits.
     void number(float value);
-    void number(std::int16_t value);
+    void number(std::int32_t value);
     // A number component as a number item, a text component as a text item unchanged, an unset
     // colour as four items 0.
     void colour(const ColourValue &colour, const design::Place &where);

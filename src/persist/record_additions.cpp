@@ -5,6 +5,7 @@
 
 #include <array>
 #include <cmath>
+#include <limits>
 #include <optional>
 #include <span>
 #include <string>
@@ -171,11 +172,47 @@ void writeFormsAddition(ItemWriter &out, const ControlRecord &record, const Plac
     }
 }
 
+// The whole IDC; a value no 32-bit field holds leaves the definition's field.
+void readIdc(std::span<const Item> items, const Place &where, ProblemList &problems,
+             ControlRecord &record)
+{
+    const auto value
+        = items.size() == 1 ? parseFileNumber(withoutBlanksAround(items[0].text)) : std::nullopt;
+    if (!value || std::floor(*value) != *value || *value < std::numeric_limits<std::int32_t>::min()
+        || *value > std::numeric_limits<std::int32_t>::max()) {
+        report(where, "IDC",
+               (items.empty() ? std::string("nothing") : quotedText(items[0].text))
+                   + " is not a whole IDC; it keeps " + std::to_string(record.IDC) + ".",
+               problems);
+        return;
+    }
+    record.IDC = static_cast<std::int32_t>(*value);
+}
+
+// Nothing for an IDC the definition's field holds.
+void writeIdcAddition(ItemWriter &out, const ControlRecord &record)
+{
+    if (idcField(record.IDC) == record.IDC)
+        return;
+    out.mark(kIdcKey);
+    out.number(std::int32_t {1});
+    out.number(record.IDC);
+}
+
 } // namespace
+
+std::int16_t idcField(std::int32_t idc)
+{
+    return idc >= std::numeric_limits<std::int16_t>::min()
+            && idc <= std::numeric_limits<std::int16_t>::max()
+        ? static_cast<std::int16_t>(idc)
+        : std::int16_t {-1};
+}
 
 void writeControlAdditions(ItemWriter &out, const ControlRecord &record, const Place &where)
 {
     writeFormsAddition(out, record, where);
+    writeIdcAddition(out, record);
     writeOtherSection(out, record.Others, where);
 }
 
@@ -187,7 +224,7 @@ void writeHeaderAdditions(ItemWriter &out, const Dialog &dialog)
         out.mark("");
     if (dialog.Layout != DialogLayout::Screen) {
         out.mark(kLayoutKey);
-        out.number(std::int16_t {1});
+        out.number(std::int32_t {1});
         out.mark(kSafeZoneWord);
     }
     writeOtherSection(out, dialog.Others, Place {dialog.Tag, 0, {}, {}});
@@ -199,6 +236,10 @@ void readControlAdditions(const std::vector<Item> &items, const Place &where, Pr
     for (const Section &section : sectionsOf(items, where, problems)) {
         if (section.key == kOtherKey) {
             record.Others = readOtherSection(section.items, where, problems);
+            continue;
+        }
+        if (section.key == kIdcKey) {
+            readIdc(section.items, where, problems, record);
             continue;
         }
         if (section.key != kFormsKey) {

@@ -15,15 +15,18 @@
 
 namespace kovrin {
 
-// Nothing for a record of screen fractions only and without other properties.
+// The IDC as the definition's 16-bit field holds it: the value itself, or -1 (no control looked
+// up) when it needs more bits, and then the addition carries it whole.
+std::int16_t idcField(std::int32_t idc);
+// Nothing for a record of screen fractions only, with a 16-bit IDC and without other properties.
 void writeControlAdditions(ItemWriter &out, const ControlRecord &record,
                            const design::Place &where);
 // Nothing for a dialog of the screen layout without other properties; otherwise the header's
 // padding and its sections.
 void writeHeaderAdditions(ItemWriter &out, const Dialog &dialog);
 
-// The forms and other properties of the items after field 36 into the record; its screen values
-// stay as read.
+// The forms, the whole IDC and other properties of the items after field 36 into the record; its
+// screen values stay as read.
 void readControlAdditions(const std::vector<Item> &items, const design::Place &where,
                           ProblemList &problems, ControlRecord &record);
 

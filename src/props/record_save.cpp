@@ -17,7 +17,8 @@ std::string componentToStore(const std::string &text)
     return text == "-" ? std::string("0") : text;
 }
 
-std::int16_t idcOf(const std::string &text)
+// What the user types stays within 16 bits; a wider value read from a file is kept until then.
+std::int32_t idcOf(const std::string &text)
 {
     return toInt16Clamped(parseTypedNumber(text).value_or(0.0));
 }

@@ -16,9 +16,12 @@
 
 #include <QDesktopServices>
 #include <QDropEvent>
+#include <QLabel>
 #include <QLockFile>
 #include <QMimeData>
+#include <QPushButton>
 #include <QRandomGenerator>
+#include <QTreeWidget>
 #include <QUndoStack>
 
 #include <functional>
@@ -416,19 +419,39 @@ private slots:
         f.insert();
         f.workspace().renameDialog(f.set().dialog(0).FrmIndex, QStringLiteral("RadioDialog"));
         const int steps = f.workspace().history().count();
-        f.prompts.fileNames = {KOVRIN_TEST_DATA "/import/mission.ext"};
+        f.prompts.fileNames = {KOVRIN_TEST_DATA "/import/mission.ext", path("report.txt")};
+        // One report window: the free name under its cause, the properties left to the game
+        // below; Save Report writes its lines.
+        QStringList tree;
+        f.windows.steps.push_back([&](QDialog &dialog) {
+            const auto *shown = dialog.findChild<QTreeWidget *>(QStringLiteral("tre_report"));
+            for (int i = 0; i < shown->topLevelItemCount(); ++i) {
+                const QTreeWidgetItem *cause = shown->topLevelItem(i);
+                tree << cause->text(0);
+                for (int j = 0; j < cause->childCount(); ++j)
+                    tree << "  " + cause->child(j)->text(0);
+            }
+            // Other properties come in with their controls: nothing is left to note.
+            QVERIFY(!dialog.findChild<QLabel *>(QStringLiteral("lbl_notes")));
+            dialog.findChild<QPushButton *>(QStringLiteral("cmd_save"))->click();
+            dialog.accept();
+        });
         f.menus().importCode->trigger();
         QCOMPARE(f.prompts.shown.at(0).kind, QStringLiteral("open"));
         QVERIFY(f.prompts.shown.at(0).text.contains(QStringLiteral("*.hpp")));
         QCOMPARE(f.windowTitles(), QStringList({"RadioDialog", "TerminalDialog", "RadioDialog_2"}));
         QCOMPARE(f.set().dialog(2).drawn.stackingOrder().size(), 4u);
         QCOMPARE(f.workspace().history().count(), steps + 1);
-        // One message: the free name. The properties without a field come in with the controls.
-        QCOMPARE(f.prompts.shown.size(), 2);
-        QCOMPARE(f.last().title, QStringLiteral("WARNING"));
-        QVERIFY(f.last().text.contains(QStringLiteral("it was imported as RadioDialog_2")));
-        QVERIFY(!f.last().text.contains(QStringLiteral("soundPush")));
+        QCOMPARE(f.windows.shown, QStringList {"frm_ImportReport"});
+        const QString renamed = KOVRIN_TEST_DATA "/import/mission.ext:90:1: the dialog "
+                                                 "RadioDialog is already in the set; it was "
+                                                 "imported as RadioDialog_2";
+        QCOMPARE(tree, QStringList({"dialogs renamed (1)", "  " + renamed}));
+        // The properties without a field come in with the controls.
         QVERIFY(f.set().dialog(2).cControls.back().Others.find("soundPush"));
+        QCOMPARE(f.prompts.shown.size(), 2);
+        QCOMPARE(f.last().kind, QStringLiteral("save"));
+        QCOMPARE(fileContents(path("report.txt")), (renamed + '\n').toUtf8());
         f.workspace().history().undo();
         QCOMPARE(f.windowTitles(), QStringList {"RadioDialog"});
         f.workspace().history().redo();
@@ -442,7 +465,8 @@ private slots:
         // The file dialog opens in the folder of the file imported before.
         QVERIFY(f.prompts.shown.at(asked).text.startsWith(KOVRIN_TEST_DATA "/import|"));
         QCOMPARE(f.names().back(), "HudClock");
-        QVERIFY(f.last().text.contains(QStringLiteral("type = 101")));
+        // Not saved: the window was closed.
+        QCOMPARE(f.windows.unexpected, 1);
         f.menus().importCode->trigger();
         QCOMPARE(f.names().size(), 4u);
         QVERIFY(f.last().text.startsWith(QStringLiteral("No dialog was imported")));

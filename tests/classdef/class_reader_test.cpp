@@ -8,6 +8,9 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <cstring>
+
 using namespace kovrin;
 
 namespace {
@@ -101,38 +104,50 @@ TEST(ClassReader, DamagedInputEndsInAReportWithAPlace)
     std::string nested;
     for (int i = 0; i < 100000; ++i)
         nested += "class A {";
-    const std::pair<std::string, const char *> damages[] = {
-        {dialog + "class Open {\n x = 1;\n", "description.ext:2:1: class Open is never closed"},
+    // Each report names its cause.
+    using C = ReadCause;
+    const std::tuple<std::string, const char *, ReadCause> damages[] = {
+        {dialog + "class Open {\n x = 1;\n", "description.ext:2:1: class Open is never closed",
+         C::Syntax},
         {dialog + "class T { text = \"no end;\n};\n",
-         ":2:18: the string opened here is never closed"},
-        {dialog + "/* to the end", ":2:1: the comment opened here is never closed"},
+         ":2:18: the string opened here is never closed", C::Syntax},
+        {dialog + "/* to the end", ":2:1: the comment opened here is never closed", C::Syntax},
         {"#include \"a.hpp\"\n" + dialog,
-         "b.hpp:1:1: \"a.hpp\" is not read again: it includes itself"},
-        {"#include \"gone.hpp\"\n" + dialog, ":1:1: \"gone.hpp\" cannot be read"},
-        {"#include \"0.h\"\n" + dialog, "is not read: includes nest more than 16 deep"},
+         "b.hpp:1:1: \"a.hpp\" is not read again: it includes itself", C::Include},
+        {"#include \"gone.hpp\"\n" + dialog, ":1:1: \"gone.hpp\" cannot be read", C::Include},
+        {"#include \"0.h\"\n" + dialog, "is not read: includes nest more than 16 deep", C::Include},
         {"#define X X + 1\n#define F(a) F(a)\nclass D { controls[] = {C}; class C { type = 0; x = "
          "X; y = F(1); }; };",
-         ":3:49: dialog D, control C: x = X: \"X\" is not a number; kept 0"},
-        {dialog + std::string(100000, '{'), ":2:1: unexpected \"{\""},
-        {dialog + "class Q { a[] = " + std::string(100000, '{'), "lists nest more than 256 deep"},
-        {dialog + nested, "classes nest more than 256 deep"},
+         ":3:49: dialog D, control C: x = X: \"X\" is not a number; kept 0", C::ValueReplaced},
+        {dialog + std::string(100000, '{'), ":2:1: unexpected \"{\"", C::Syntax},
+        {dialog + "class Q { a[] = " + std::string(100000, '{'), "lists nest more than 256 deep",
+         C::Limit},
+        {dialog + nested, "classes nest more than 256 deep", C::Limit},
         {"class D { controls[] = {Q}; class Q { type = 0; x = " + std::string(100000, '(')
              + "1; }; };",
-         "parentheses nest more than 64 deep"},
+         "parentheses nest more than 64 deep", C::ValueReplaced},
         // A quotation stops at the end of the line the report names.
         {"class D { controls[] = {C}; class C { type = 0; x = 1 \"one\nprivate\"; }; };",
-         ":1:49: dialog D, control C: x = 1 \"one...: \"\"one...\" is not arithmetic; kept 0\n"},
-        {"#pragma once\n" + dialog, ":1:1: unknown directive #pragma"},
-        {"#endif\n" + dialog, ":1:1: #endif without #ifdef"},
-        {"#ifdef X\n" + dialog, ":1:1: this #ifdef has no #endif"},
+         ":1:49: dialog D, control C: x = 1 \"one...: \"\"one...\" is not arithmetic; kept 0\n",
+         C::ValueReplaced},
+        {"#pragma once\n" + dialog, ":1:1: unknown directive #pragma", C::Preprocessor},
+        {"#endif\n" + dialog, ":1:1: #endif without #ifdef", C::Preprocessor},
+        {"#ifdef X\n" + dialog, ":1:1: this #ifdef has no #endif", C::Preprocessor},
         {"#define F(a) a\n" + dialog + "class Q { x = F(1; };",
-         ":3:15: the call of macro F is never closed"},
+         ":3:15: the call of macro F is never closed", C::Preprocessor},
     };
-    for (const auto &[text, report] : damages) {
+    for (const auto &[text, report, cause] : damages) {
         const DialogImport imported = importText(text, files);
         EXPECT_TRUE(imported.readable && !imported.whole()) << report;
         EXPECT_NE(problemsOf(imported).find(report), std::string::npos) << report << "\n"
                                                                         << problemsOf(imported);
+        const std::string_view line
+            = std::string_view(report).substr(0, std::strcspn(report, "\n"));
+        const auto named = std::find_if(
+            imported.problems.begin(), imported.problems.end(), [&](const ReadProblem &problem) {
+                return readProblemText(problem, imported.files).find(line) != std::string::npos;
+            });
+        EXPECT_TRUE(named != imported.problems.end() && named->cause == cause) << report;
     }
     const DialogImport none = importDialogs("nowhere/x.ext", memorySourceLoader({}), '.');
     EXPECT_FALSE(none.readable);

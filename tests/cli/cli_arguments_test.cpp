@@ -15,6 +15,7 @@ TEST(CliArguments, EachListMakesItsRequestOrIsRefused)
         std::optional<Action> action; // none: refused
         std::vector<std::filesystem::path> files = {};
         std::optional<std::filesystem::path> output = {};
+        std::optional<std::filesystem::path> report = {};
     };
     const Case cases[] = {
         {{}, Action::None},
@@ -44,6 +45,12 @@ TEST(CliArguments, EachListMakesItsRequestOrIsRefused)
         {{"check"}, {}},
         {{"check", "a.kvx", "b.kvx"}, {}},
         {{"check", ""}, {}},
+        {{"import", "d.hpp", "--report", "r.txt"}, Action::Import, {"d.hpp"}, {}, "r.txt"},
+        {{"import", "--report=r", "d.hpp", "-o", "o"}, Action::Import, {"d.hpp"}, "o", "r"},
+        {{"import", "d.hpp", "--report"}, {}},
+        {{"import", "d.hpp", "--report="}, {}},
+        {{"import", "d.hpp", "--report", "a", "--report", "b"}, {}},
+        {{"generate", "a.kvx", "--report", "r"}, {}},
     };
     for (const Case &c : cases) {
         const auto result = parseArguments(c.args);
@@ -57,6 +64,7 @@ TEST(CliArguments, EachListMakesItsRequestOrIsRefused)
         EXPECT_EQ((*result).action, c.action);
         EXPECT_EQ((*result).files, c.files);
         EXPECT_EQ((*result).output, c.output);
+        EXPECT_EQ((*result).report, c.report);
     }
     EXPECT_NE(parseArguments({"--frobnicate"}).message.find("--frobnicate"), std::string::npos);
 }

@@ -138,6 +138,57 @@ TEST(Import, AnOutputThatIsAFileReadExitsTwoAndKeepsIt)
     EXPECT_EQ(run.status, 0) << run.err;
 }
 
+// The exit status tells a script whether something was replaced (1) or left out (3); the report
+// file holds every line, each also on the screen here, and the screen ends with the causes.
+TEST(Import, TheExitStatusAndTheReportFileFollowWhatCameIn)
+{
+    TempFolder folder;
+    const std::string control = "class C { type = 0; };";
+    const std::tuple<std::string, int, std::string, std::string> cases[] = {
+        {"class D { controls[] = {C}; " + control + " };", 0, "", ""},
+        {"class D { controls[] = {C}; class C { type = 0; default = 7; }; };", 1,
+         "d.hpp:1:49: dialog D, control C: default = 7: true or false is needed; kept false\n",
+         "  1 values of controls replaced"},
+        {"class D { controls[] = {C}; class C { type = 77; }; };", 3,
+         "d.hpp:1:39: dialog D, control C: type = 77 is none of Kovrin's kinds; the control is "
+         "left out\n",
+         "  1 controls left out"},
+        {"class D { controls[] = {C}; " + control + " }; class d { controls[] = {C}; " + control
+             + " };",
+         1, "d.hpp:1:55: the dialog d is already in the set; it was imported as d_2\n",
+         "  1 dialogs renamed"},
+    };
+    for (const auto &[text, status, lines, cause] : cases) {
+        const std::string input = folder.write("d.hpp", text);
+        const CliRun run = runCli(
+            {"import", input, "--report", folder.path("r.txt"), "-o", folder.path("d.kvx")});
+        EXPECT_EQ(run.status, status) << text;
+        const auto here = [&folder](std::string said) {
+            for (auto at = said.find(folder.path("")); at != std::string::npos;
+                 at = said.find(folder.path("")))
+                said.erase(at, folder.path("").size());
+            return said;
+        };
+        EXPECT_EQ(here(folder.read("r.txt")), lines);
+        EXPECT_NE(here(run.err).find(lines), std::string::npos) << run.err;
+        EXPECT_TRUE(cause.empty() ? run.err.empty() : run.err.ends_with(cause + "\n")) << run.err;
+    }
+    // A report file that is a file read or the design's output is refused before anything is
+    // written.
+    const std::string main = folder.write("main.hpp", "#include \"inc.hpp\"\n");
+    const std::string inc
+        = folder.write("inc.hpp", "class D { controls[] = {C}; " + control + " };");
+    for (const std::string &report : {main, inc, folder.path("new.kvx")}) {
+        const CliRun run
+            = runCli({"import", main, "--report", report, "-o", folder.path("new.kvx")});
+        EXPECT_EQ(run.status, 2) << report;
+        EXPECT_NE(run.err.find("choose another"), std::string::npos) << run.err;
+    }
+    EXPECT_EQ(folder.read("main.hpp"), "#include \"inc.hpp\"\n");
+    EXPECT_EQ(folder.read("inc.hpp"), "class D { controls[] = {C}; " + control + " };");
+    EXPECT_FALSE(std::filesystem::exists(folder.path("new.kvx")));
+}
+
 TEST(Generate, WritesTheCodeInWindows1252AndReportsWhatTheReaderReplaced)
 {
     const std::string example = dataBytes("cli/worked_example.kvx");

@@ -84,6 +84,10 @@ TEST(ControlClass, EachFieldIsWrittenInTheFormTheCodeReads)
          [](ControlRecord &r) { r.Action = r.Text = R"(hint "hi")", r.ForeColor.reset(); },
          {"\r\n action = \"hint \"\"hi\"\"\"\r\n", "\r\n text = \"hint \"hi\"\"\r\n",
           "\r\n  colorText[] = {0, 0, 0, 0};\r\n"}},
+        // The game's whole 32-bit range.
+        {ControlKind::Text,
+         [](ControlRecord &r) { r.IDC = -2147483647 - 1; },
+         {"\r\n  idc = -2147483648\r\n"}},
         {ControlKind::Link, [](ControlRecord &r) { r.Enter = 1; }, {"\r\n default = true\r\n"}},
         {ControlKind::Link, [](ControlRecord &r) { r.Enter = 0; }, {"\r\n default = false\r\n"}},
         {ControlKind::Link, [](ControlRecord &r) { r.Enter = -1; }, {"\r\n default = false\r\n"}},

@@ -111,6 +111,8 @@ TEST(DesignForms, ADamagedAdditionIsReportedAndLosesNothingElse)
           "0.5"},
          PositionForm::SafeZone},
         {{"\"KOVRIN_FORMS\"", "3", "\"X\"", "\"SOMEWHERE\"", "0.5"}, PositionForm::Screen},
+        {{"\"KOVRIN_IDC\"", "1", "65440.5"}, PositionForm::Screen},
+        {{"\"KOVRIN_IDC\"", "1", "2147483648"}, PositionForm::Screen},
     };
     for (const Row &row : rows) {
         SCOPED_TRACE(row.additions.at(1));
@@ -128,5 +130,31 @@ TEST(DesignForms, ADamagedAdditionIsReportedAndLosesNothingElse)
         }
         EXPECT_EQ(controls[0].Text, "hello");
         EXPECT_TRUE(controls[1].Forms.allScreen()); // additions are never kept over
+    }
+}
+
+// An IDC past the definition's 16-bit field: the field holds -1, which an older reader takes, and
+// the addition the whole value; one the field holds is written as it always was.
+TEST(DesignForms, AnIdcPastSixteenBitsIsKeptInAnAddition)
+{
+    const std::string plain = designBytes(mixedForms()).bytes;
+    for (const std::int32_t idc : {-1, 32767, -32768, 32768, 65440, -40000, 2147483647}) {
+        SCOPED_TRACE(idc);
+        DialogSet set = mixedForms();
+        ControlRecord record = set.dialog(1).cControls.at(1);
+        record.IDC = idc;
+        set.writeRecord(1, 1, record);
+        const std::string bytes = designBytes(set).bytes;
+        const bool wide = idc < -32768 || idc > 32767;
+        EXPECT_EQ(bytes.find("\"KOVRIN_IDC\"\r\n1\r\n" + std::to_string(idc) + "\r\n")
+                      != std::string::npos,
+                  wide);
+        ProblemList problems;
+        EXPECT_EQ(loaded(bytes, '.', &problems).dialog(1).cControls.at(1).IDC, idc);
+        EXPECT_TRUE(problems.empty()) << problemLines(problems.lines());
+        EXPECT_EQ(loaded(withoutAdditions(bytes)).dialog(1).cControls.at(1).IDC, wide ? -1 : idc);
+        if (idc == -1) {
+            EXPECT_EQ(bytes, plain);
+        }
     }
 }

@@ -89,7 +89,7 @@ TEST(EditorFields, OpeningShowsTheRecordInFullInTheUsersSeparator)
 TEST(RecordSave, NothingChangedKeepsTheRecordAndUntouchedFieldsKeepTheirValues)
 {
     ControlRecord r = record(ControlKind::Link);
-    r.IDC = 1500;
+    r.IDC = 65440; // read from a file, past what the IDc guard lets the user type
     r.Style = "ST_LEFT + ST_SHADOW + ST_MULTI"; // not the order the editor writes
     r.Text = "a\nb"; // a lone line feed
     r.Enter = 5;
