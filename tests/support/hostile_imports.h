@@ -120,6 +120,16 @@ inline std::vector<HostileImport> hostileImports()
          {{"main.hpp", "class D { controls[] = {}; };\n" + numbered("class C", " {};\n", 110000)}},
          "classes",
          "main.hpp:100001:"});
+    // Texts a script doubles and keeps, each shorter than a script's longest text, many of them.
+    std::string doubled = "__EXEC(_h = \"" + longWord + "\")\n";
+    for (int i = 0; i < 7; ++i)
+        doubled += "__EXEC(_h = _h + _h)\n";
+    cases.push_back({"script_texts",
+                     {{"main.hpp",
+                       "class D { controls[] = {}; };\n" + doubled
+                           + numbered("__EXEC(_v", " = _h + _h + _h)\n", 400)}},
+                     "bytes expanded, in __EXEC",
+                     "main.hpp:"});
     return cases;
 }
 
