@@ -223,7 +223,9 @@ Token Preprocessor::next()
             token.painted = true;
             return token;
         }
-        if (!expand(token, found->second))
+        // Held here: a directive read among the call's arguments may undefine the macro.
+        const std::shared_ptr<Macro> macro = found->second;
+        if (!expand(token, macro))
             return token;
     }
 }
@@ -642,6 +644,23 @@ void Preprocessor::scriptProblem(const Token &word, const std::string &text, con
 
 bool Preprocessor::script(const Token &word)
 {
+    // A call inside a call is read by a call of this function inside this one.
+    if (m_aloneDepth >= kMaxMacroNesting) {
+        if (m_reported.insert("nesting").second)
+            m_problems.add(word.place,
+                           std::string(word.text) + " and macros nest more than "
+                               + std::to_string(kMaxMacroNesting) + " deep; left as written");
+        return false;
+    }
+    struct Nesting
+    {
+        std::size_t &depth;
+        explicit Nesting(std::size_t &d)
+            : depth(++d)
+        {
+        }
+        ~Nesting() { --depth; }
+    } nesting(m_aloneDepth);
     const Token open = pull();
     if (!open.is('(')) {
         pushBack(open);

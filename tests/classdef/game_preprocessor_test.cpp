@@ -159,4 +159,12 @@ TEST(GamePreprocessor, MacrosNestedPastTheLimitAreLeftAsWritten)
     const Read read = readT("#define F(x) x##1\nclass T { v = " + calls + "; };");
     EXPECT_NE(read.problems.find("macros nest more than 64 deep"), std::string::npos)
         << read.problems;
+    std::string evals;
+    for (int i = 0; i < 20000; ++i)
+        evals += "__EVAL(";
+    const Read nested = readT("class T { v = " + evals + "; };");
+    EXPECT_NE(nested.problems.find(":1:463: __EVAL and macros nest more than 64 deep; left as "
+                                   "written\n"),
+              std::string::npos)
+        << nested.problems.substr(0, 300);
 }
