@@ -11,7 +11,8 @@ cd "$here"
 "$here/scripts/install-deps.sh"
 cmake -S . -B build-release -G Ninja -DCMAKE_BUILD_TYPE=Release -DKOVRIN_BENCH=ON >/dev/null
 # The build's own output goes to a log, shown only when the build fails.
-if ! cmake --build build-release --target core_bench import_bench surface_bench selection_bench \
+if ! cmake --build build-release --target core_bench import_bench mission_tree_bench surface_bench \
+    selection_bench \
     gui_timing panel_timing kovrin-cli \
     >build-release/build.log 2>&1; then
     cat build-release/build.log
@@ -27,6 +28,9 @@ build-release/bench/core_bench "$@"
 echo
 echo "== the import of 11 MB of class definitions"
 build-release/bench/import_bench
+echo
+echo "== the import of a mission's folder tree: 200 files, 2,000 macros"
+build-release/bench/mission_tree_bench
 echo
 echo "== the design surface with 5,000 controls"
 build-release/bench/surface_bench

@@ -4,6 +4,8 @@
 #include "classdef/preprocessor.h"
 #include "model/number_text.h"
 
+#include <algorithm>
+
 namespace kovrin {
 namespace {
 
@@ -21,6 +23,14 @@ std::string unquote(std::string_view spelling)
             ++i;
     }
     return out;
+}
+
+// The game takes any run of letters, digits and "_" for a class name, digits first too:
+// class 21001, or a name that macros made of a number.
+bool isClassName(const Token &token)
+{
+    return token.kind == TokenKind::Word
+        || (token.kind == TokenKind::Number && std::ranges::all_of(token.text, isWordChar));
 }
 
 class Parser
@@ -154,7 +164,7 @@ void Parser::classStatement(std::vector<std::uint32_t> &open)
 {
     const SourcePlace place = m_token.place;
     advance();
-    if (m_token.kind != TokenKind::Word || m_token.startsLine) {
+    if (!isClassName(m_token) || m_token.startsLine) {
         m_problems.add(place, "class needs a name; the statement is left out", ReadCause::Syntax);
         if (!m_token.startsLine)
             skipStatement();
@@ -167,7 +177,7 @@ void Parser::classStatement(std::vector<std::uint32_t> &open)
     advance();
     if (m_token.is(':')) {
         advance();
-        if (m_token.kind != TokenKind::Word) {
+        if (!isClassName(m_token)) {
             m_problems.add(place, "class " + node.name + " needs a base class name after \":\"",
                            ReadCause::Syntax);
             skipStatement();

@@ -21,6 +21,9 @@ inline constexpr std::size_t kMaxIncludeDepth = 16;
 inline constexpr std::size_t kMaxNesting = 256; // classes and lists
 inline constexpr std::size_t kMaxChain = 1000; // base classes of one class
 inline constexpr std::size_t kMaxValueTokens = 100'000; // tokens of one value
+// Macros expanded inside an argument or beside ## of another, one inside the next: real macro
+// sets nest about five deep (a name made of a prefix made of a prefix ...).
+inline constexpr std::size_t kMaxMacroNesting = 64;
 
 // --- budgets: the import stops and nothing is kept ---
 // A source file is refused before it is read whole.

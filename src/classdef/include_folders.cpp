@@ -1,5 +1,6 @@
 #include "classdef/include_folders.h"
 
+#include "model/ignoring_case.h"
 #include "model/path_text.h"
 
 #include <algorithm>
@@ -51,6 +52,41 @@ resolvedFolders(const std::vector<std::filesystem::path> &folders)
             resolved.push_back(std::move(real));
     }
     return resolved;
+}
+
+std::optional<std::filesystem::path> existingIgnoringCase(const std::filesystem::path &path,
+                                                          FolderListings &listings)
+{
+    std::error_code error;
+    if (std::filesystem::exists(path, error))
+        return path;
+    std::filesystem::path found = path.root_path();
+    for (const auto &step : path.relative_path()) {
+        std::filesystem::path exact = found / step;
+        if (step == "." || step == ".." || std::filesystem::exists(exact, error)) {
+            found = std::move(exact);
+            continue;
+        }
+        auto listed = listings.find(found);
+        if (listed == listings.end()) {
+            std::map<std::string, std::filesystem::path> names;
+            std::filesystem::directory_iterator entries(found.empty() ? "." : found, error);
+            for (; !error && entries != std::filesystem::directory_iterator();
+                 entries.increment(error)) {
+                // Of names that differ only in case, the same one every time.
+                std::filesystem::path name = entries->path().filename();
+                auto [at, added] = names.emplace(caseKey(pathText(name)), name);
+                if (!added && name < at->second)
+                    at->second = std::move(name);
+            }
+            listed = listings.emplace(found, std::move(names)).first;
+        }
+        const auto match = listed->second.find(caseKey(pathText(step)));
+        if (match == listed->second.end())
+            return std::nullopt;
+        found /= match->second;
+    }
+    return found;
 }
 
 std::optional<std::string> includeRefusal(const std::filesystem::path &path,

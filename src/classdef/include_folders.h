@@ -6,6 +6,7 @@
 // into a design.
 
 #include <filesystem>
+#include <map>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -29,5 +30,16 @@ resolvedFolders(const std::vector<std::filesystem::path> &folders);
 std::optional<std::string> includeRefusal(const std::filesystem::path &path,
                                           const std::vector<std::filesystem::path> &resolved,
                                           std::string_view howToAdd);
+
+// The names in folders listed so far, by their caseKey, kept for the lookups of one import.
+using FolderListings
+    = std::map<std::filesystem::path, std::map<std::string, std::filesystem::path>>;
+
+// What the path names, found as the game's file system finds it: the exact name of each folder
+// step and of the file where it exists, else an entry that equals it ignoring the case of A to
+// Z. None when a step matches nothing. It only looks names up: whether the file found may be
+// read is includeRefusal's to say.
+std::optional<std::filesystem::path> existingIgnoringCase(const std::filesystem::path &path,
+                                                          FolderListings &listings);
 
 } // namespace kovrin

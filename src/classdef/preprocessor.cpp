@@ -1,8 +1,12 @@
 #include "classdef/preprocessor.h"
 
 #include "classdef/expression.h"
+#include "model/ignoring_case.h"
+#include "model/number_text.h"
 
 #include <algorithm>
+#include <cmath>
+#include <span>
 #include <system_error>
 
 namespace kovrin {
@@ -191,13 +195,16 @@ Token Preprocessor::pull()
         m_lookahead.reset();
         return token;
     }
-    while (!m_expansions.empty()) {
+    while (m_expansions.size() > m_floor.value_or(0)) {
         Expansion &top = m_expansions.back();
         if (top.pos < top.tokens.size())
             return top.tokens[top.pos++];
-        top.macro->expanding = false;
+        if (top.macro)
+            top.macro->expanding = false;
         m_expansions.pop_back();
     }
+    if (m_floor)
+        return Token {}; // the tokens expanded alone end here
     return pullFromFiles();
 }
 
@@ -208,13 +215,18 @@ Token Preprocessor::next()
         if (token.kind != TokenKind::Word || token.painted)
             return token;
         const auto found = m_macros.find(std::string(token.text));
-        if (found == m_macros.end())
+        if (found == m_macros.end()) {
+            if ((token.text == "__EVAL" || token.text == "__EXEC") && script(token))
+                continue;
             return token;
+        }
         if (found->second->expanding) {
             token.painted = true;
             return token;
         }
-        if (!expand(token, found->second))
+        // Held here: a directive read among the call's arguments may undefine the macro.
+        const std::shared_ptr<Macro> macro = found->second;
+        if (!expand(token, macro))
             return token;
     }
 }
@@ -343,10 +355,20 @@ void Preprocessor::include(const std::vector<Token> &line, const Token &hash)
                        ReadCause::Include);
         return;
     }
-    // Mission files are written on Windows: a backslash separates folders there.
-    std::replace(target.begin(), target.end(), '\\', '/');
-    const std::filesystem::path path
-        = includePath(pathOf(target), angled, m_paths[m_files.back().file]);
+    const auto found = includePath(target, angled, m_paths[m_files.back().file]);
+    if (!found) {
+        // Reported once: a mission includes the same macros of a mod in file after file.
+        if (m_reported.insert("#include " + caseKey(target)).second) {
+            m_problems.add(hash.place,
+                           "#include \"" + target
+                               + "\": no include folder holds this file of the game or a mod "
+                                 "(add the folder of unpacked game and mod files "
+                               + m_loader.howToAdd + "); left out here and wherever included",
+                           ReadCause::Include);
+        }
+        return;
+    }
+    const std::filesystem::path &path = *found;
     if (m_files.size() > kMaxIncludeDepth) {
         m_problems.add(hash.place,
                        "\"" + target + "\" is not read: includes nest more than "
@@ -388,23 +410,56 @@ void Preprocessor::include(const std::vector<Token> &line, const Token &hash)
     pushFile(decodeSourceBytes(*bytes), pathText(path), path);
 }
 
-std::filesystem::path Preprocessor::includePath(const std::filesystem::path &target, bool angled,
-                                                const std::filesystem::path &includer) const
+std::optional<std::filesystem::path>
+Preprocessor::includePath(const std::string &target, bool angled,
+                          const std::filesystem::path &includer)
 {
-    // "file" beside the including file first; then, as <file>, the imported file's folder and
-    // the include folders in order. The first that exists is taken, else the first looked for.
+    // Mission files are written on Windows: a backslash separates folders there.
+    std::string slashed = target;
+    std::replace(slashed.begin(), slashed.end(), '\\', '/');
     std::vector<std::filesystem::path> candidates;
-    if (!angled)
-        candidates.push_back(includer.parent_path() / target);
-    candidates.push_back(m_paths.front().parent_path() / target);
-    for (const std::filesystem::path &folder : m_loader.folders)
-        candidates.push_back(folder / target);
-    for (const std::filesystem::path &candidate : candidates) {
-        std::error_code error;
-        if (std::filesystem::exists(candidate, error))
-            return candidate.lexically_normal();
+    if (slashed.starts_with('/')) {
+        // A path of the game or a mod, from the root of the game's files: the include folders
+        // stand for that root. The path itself last, so a folder given by its whole path still
+        // reads (or is refused as outside the include folders).
+        const std::filesystem::path inRoot = pathOf(std::string_view(slashed).substr(1));
+        for (const std::filesystem::path &folder : m_loader.folders)
+            candidates.push_back(folder / inRoot);
+        candidates.push_back(pathOf(slashed));
+    } else {
+        // "file" beside the including file first; then, as <file>, the imported file's folder
+        // and the include folders in order.
+        const std::filesystem::path relative = pathOf(slashed);
+        if (!angled)
+            candidates.push_back(includer.parent_path() / relative);
+        candidates.push_back(m_paths.front().parent_path() / relative);
+        for (const std::filesystem::path &folder : m_loader.folders)
+            candidates.push_back(folder / relative);
     }
+    // The first that exists is taken, else the first looked for, whose read then says why not.
+    for (const std::filesystem::path &candidate : candidates) {
+        if (auto found = located(candidate.lexically_normal()))
+            return found;
+    }
+    if (slashed.starts_with('/'))
+        return std::nullopt;
     return candidates.front().lexically_normal();
+}
+
+std::optional<std::filesystem::path> Preprocessor::located(const std::filesystem::path &candidate)
+{
+    // Each name is looked up once: a folder is listed only for a name whose case differs.
+    const auto known = m_located.find(candidate);
+    if (known != m_located.end())
+        return known->second;
+    std::optional<std::filesystem::path> found;
+    if (m_loader.find) {
+        found = m_loader.find(candidate);
+        if (found)
+            found = found->lexically_normal();
+    }
+    m_located.emplace(candidate, found);
+    return found;
 }
 
 bool Preprocessor::expand(const Token &name, const std::shared_ptr<Macro> &macro)
@@ -475,6 +530,20 @@ bool Preprocessor::expand(const Token &name, const std::shared_ptr<Macro> &macro
                    macro->name))
         return false;
     constexpr std::string_view kSpells = "bytes expanded, at ";
+    // The game expands an argument before it quotes it with # or joins it with ##, and a macro
+    // name of the body beside ## too, where C takes both as written: GVAR(x) defined as
+    // PREFIX##_##x gives mod_x when PREFIX is mod, not PREFIX_x.
+    std::vector<std::optional<std::vector<Token>>> alone(args.size());
+    const auto expandedArg = [&](std::ptrdiff_t p) -> const std::vector<Token> & {
+        auto &held = alone[static_cast<std::size_t>(p)];
+        if (!held)
+            held = expandAlone(args[static_cast<std::size_t>(p)], name);
+        return *held;
+    };
+    const auto besidePaste = [&body](std::size_t i) {
+        return (i + 2 < body.size() && body[i + 1].is('#') && body[i + 2].is('#'))
+            || (i >= 2 && body[i - 1].is('#') && body[i - 2].is('#'));
+    };
     std::vector<Token> out;
     out.reserve(size);
     bool paste = false;
@@ -489,8 +558,7 @@ bool Preprocessor::expand(const Token &name, const std::shared_ptr<Macro> &macro
         if (token.is('#') && i + 1 < body.size() && paramIndex(body[i + 1]) >= 0) {
             Token made = token;
             made.kind = TokenKind::String;
-            std::string quoted
-                = inQuotes(spellingOf(args[static_cast<std::size_t>(paramIndex(body[i + 1]))]));
+            std::string quoted = inQuotes(spellingOf(expandedArg(paramIndex(body[i + 1]))));
             if (overBudget(m_expandedBytes, quoted.size(), kMaxExpandedBytes, name.place, kSpells,
                            macro->name))
                 return false;
@@ -498,12 +566,20 @@ bool Preprocessor::expand(const Token &name, const std::shared_ptr<Macro> &macro
             piece.push_back(made);
             ++i;
         } else if (const auto p = paramIndex(token); p >= 0) {
-            piece = args[static_cast<std::size_t>(p)];
+            piece = besidePaste(i) ? expandedArg(p) : args[static_cast<std::size_t>(p)];
             if (!piece.empty())
                 piece.front().spaceBefore = token.spaceBefore;
+        } else if (token.kind == TokenKind::Word && besidePaste(i)
+                   && m_macros.contains(std::string(token.text))) {
+            // The macro's own name beside ## stays as written, as it would anywhere in its body.
+            macro->expanding = true;
+            piece = expandAlone({token}, name);
+            macro->expanding = false;
         } else {
             piece.push_back(token);
         }
+        if (m_stop)
+            return false;
         if (paste && !out.empty() && !piece.empty()) {
             // Two spellings made one: read again as a single token of the joined text.
             if (overBudget(m_expandedBytes, out.back().text.size() + piece.front().text.size(),
@@ -517,11 +593,16 @@ bool Preprocessor::expand(const Token &name, const std::shared_ptr<Macro> &macro
             Token &target = out.back();
             target.text = joined;
             target.kind = first.text.size() == joined.size() ? first.kind : TokenKind::Word;
+            target.painted = false; // a new name, whatever its parts were
             piece.erase(piece.begin());
         }
         paste = false;
         out.insert(out.end(), piece.begin(), piece.end());
     }
+    if (out.size() > size
+        && overBudget(m_expandedTokens, out.size() - size, kMaxExpandedTokens, name.place,
+                      "tokens expanded, at ", macro->name))
+        return false;
     std::size_t bytes = 0;
     for (std::size_t i = 0; i < out.size(); ++i) {
         Token &token = out[i];
@@ -538,6 +619,167 @@ bool Preprocessor::expand(const Token &name, const std::shared_ptr<Macro> &macro
         return false;
     macro->expanding = true;
     m_expansions.push_back({std::move(out), 0, macro});
+    return true;
+}
+
+std::vector<Token> Preprocessor::expandAlone(std::vector<Token> tokens, const Token &at)
+{
+    if (m_aloneDepth >= kMaxMacroNesting) {
+        m_problems.add(at.place,
+                       "macros nest more than " + std::to_string(kMaxMacroNesting)
+                           + " deep inside arguments and ##; " + quotedSpelling(spellingOf(tokens))
+                           + " is left as written",
+                       ReadCause::Limit);
+        return tokens;
+    }
+    const std::optional<std::size_t> floor = m_floor;
+    const std::optional<Token> lookahead = m_lookahead;
+    m_lookahead.reset();
+    m_floor = m_expansions.size();
+    ++m_aloneDepth;
+    m_expansions.push_back({std::move(tokens), 0, nullptr});
+    std::vector<Token> out;
+    for (Token token = next(); token.kind != TokenKind::End; token = next())
+        out.push_back(token);
+    --m_aloneDepth;
+    m_floor = floor;
+    m_lookahead = lookahead;
+    return out;
+}
+
+void Preprocessor::scriptProblem(const Token &word, const std::string &text, const std::string &why,
+                                 std::string_view kept)
+{
+    // Once for each text: a macro may write the same call in every control.
+    const std::string what = std::string(word.text) + "(" + text + ")";
+    if (m_reported.insert(what).second)
+        m_problems.add(word.place, what + ": " + why + "; " + std::string(kept),
+                       ReadCause::Preprocessor);
+}
+
+bool Preprocessor::script(const Token &word)
+{
+    // A call inside a call is read by a call of this function inside this one.
+    if (m_aloneDepth >= kMaxMacroNesting) {
+        if (m_reported.insert("nesting").second)
+            m_problems.add(word.place,
+                           std::string(word.text) + " and macros nest more than "
+                               + std::to_string(kMaxMacroNesting) + " deep; left as written",
+                           ReadCause::Limit);
+        return false;
+    }
+    struct Nesting
+    {
+        std::size_t &depth;
+        explicit Nesting(std::size_t &d)
+            : depth(++d)
+        {
+        }
+        ~Nesting() { --depth; }
+    } nesting(m_aloneDepth);
+    const Token open = pull();
+    if (!open.is('(')) {
+        pushBack(open);
+        return false;
+    }
+    // The game's reader ends __EXEC at its first ")", __EVAL at the one that closes it.
+    const bool exec = word.text == "__EXEC";
+    std::vector<Token> inside;
+    Token close;
+    for (int depth = 0;;) {
+        Token token = next();
+        if (token.kind == TokenKind::End) {
+            m_problems.add(word.place, std::string(word.text) + "( is never closed",
+                           ReadCause::Preprocessor);
+            return true;
+        }
+        if (token.is(')') && (exec || depth == 0)) {
+            close = token;
+            break;
+        }
+        depth += token.is('(') ? 1 : token.is(')') ? -1 : 0;
+        if (overBudget(m_expandedTokens, 1, kMaxExpandedTokens, word.place, "tokens expanded, in ",
+                       word.text))
+            return true;
+        inside.push_back(token);
+    }
+    const std::string text = spellingOf(inside);
+    // A call the screen's values or a stored value cannot work out stands as written.
+    const auto asWritten = [&] {
+        std::vector<Token> written {word, open};
+        written.front().painted = true;
+        written.insert(written.end(), inside.begin(), inside.end());
+        written.push_back(close);
+        m_expansions.push_back({std::move(written), 0, nullptr});
+    };
+    if (exec) {
+        // Assignments, one after another: name = value; ...
+        std::size_t from = 0;
+        while (from < inside.size()) {
+            auto to = static_cast<std::size_t>(
+                std::find_if(inside.begin() + static_cast<std::ptrdiff_t>(from), inside.end(),
+                             [](const Token &t) { return t.is(';'); })
+                - inside.begin());
+            const std::span<const Token> statement(inside.data() + from, to - from);
+            from = to + 1;
+            if (statement.empty())
+                continue;
+            if (statement.size() < 3 || statement[0].kind != TokenKind::Word
+                || !statement[1].is('=') || statement[2].is('=')) {
+                scriptProblem(word, text, "only assignments (name = value) are run", "left out");
+                return true;
+            }
+            const auto value = evaluateScript(spellingOf({statement.begin() + 2, statement.end()}),
+                                              {}, m_scriptVariables);
+            if (!value) {
+                scriptProblem(word, text, value.message, "left out");
+                return true;
+            }
+            if (overBudget(m_expandedBytes, value.value->text.size(), kMaxExpandedBytes, word.place,
+                           "bytes expanded, in ", word.text))
+                return true;
+            m_scriptVariables[caseKey(statement[0].text)] = *value.value;
+        }
+        return true;
+    }
+    const auto value = evaluateScript(text, {}, m_scriptVariables);
+    if (!value) {
+        scriptProblem(word, text, value.message, "left as written");
+        asWritten();
+        return true;
+    }
+    // The value in place of the call, as if written there: a number, or a text in quotes.
+    std::vector<Token> made;
+    Token token = word;
+    token.expanded = true;
+    if (close.place.file == word.place.file)
+        token.end = std::max(word.end, close.end);
+    std::string spelling;
+    if (value.value->number) {
+        token.kind = TokenKind::Number;
+        const double number = *value.value->number;
+        spelling = doubleText(std::fabs(number), '.');
+        if (number < 0) {
+            Token minus = token;
+            minus.kind = TokenKind::Punct;
+            minus.text = "-";
+            made.push_back(minus);
+            token.spaceBefore = false;
+            token.startsLine = false;
+        }
+    } else {
+        token.kind = TokenKind::String;
+        spelling = "\"";
+        for (const char c : value.value->text)
+            spelling += c == '"' ? std::string("\"\"") : std::string(1, c);
+        spelling += "\"";
+    }
+    if (overBudget(m_expandedBytes, spelling.size(), kMaxExpandedBytes, word.place,
+                   "bytes expanded, in ", word.text))
+        return true;
+    token.text = keep(std::move(spelling));
+    made.push_back(token);
+    m_expansions.push_back({std::move(made), 0, nullptr});
     return true;
 }
 

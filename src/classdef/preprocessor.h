@@ -1,8 +1,13 @@
 #pragma once
-// The preprocessor of the class-definition dialect: #define of constants and of macros with
-// arguments (with # and ##), #undef, #ifdef, #ifndef, #if of a number, #else, #endif, and
+// The preprocessor of the class-definition dialect, as the game has it: #define of constants and
+// of macros with arguments, #undef, #ifdef, #ifndef, #if of a number, #else, #endif, and
 // #include "file" relative to the including file or in the include folders, and <file> in those
-// folders. It hands the parser a stream of tokens with directives done and macros expanded.
+// folders. Where the game differs from C, the game's rule holds: an argument beside # and ##,
+// and a macro name of the body beside ##, are expanded before they are quoted or joined; file
+// names match without regard to letter case when the exact name is missing; a path of the game
+// or a mod (\a3\..., \x\...) is looked for in the include folders only. The game's reader
+// also works out __EVAL(...) in place and runs the assignments of __EXEC(...); so does this.
+// It hands the parser a stream of tokens with directives done and macros expanded.
 // Every limit ends in a report, never in a crash or a hang: includes nest at most 16 deep, a file
 // including itself is refused, a macro never expands inside itself, and the read stops at the
 // budgets of import_limits.h (files included, macro calls, tokens and bytes expanded), checked as
@@ -13,11 +18,14 @@
 #include "classdef/source_place.h"
 #include "classdef/source_text.h"
 #include "classdef/token.h"
+#include "model/position_expression.h"
 
 #include <deque>
 #include <filesystem>
+#include <map>
 #include <memory>
 #include <optional>
+#include <set>
 #include <string>
 #include <unordered_map>
 #include <vector>
@@ -63,12 +71,19 @@ private:
     std::vector<Token> restOfLine();
     void define(const std::vector<Token> &line, const Token &hash);
     void include(const std::vector<Token> &line, const Token &hash);
-    std::filesystem::path includePath(const std::filesystem::path &target, bool angled,
-                                      const std::filesystem::path &includer) const;
+    std::optional<std::filesystem::path> includePath(const std::string &target, bool angled,
+                                                     const std::filesystem::path &includer);
+    std::optional<std::filesystem::path> located(const std::filesystem::path &candidate);
     void pushFile(std::string text, std::string name, std::filesystem::path path);
     void closeFile();
     bool active() const;
     bool expand(const Token &name, const std::shared_ptr<Macro> &macro);
+    // The tokens with every macro in them expanded, read from them alone.
+    std::vector<Token> expandAlone(std::vector<Token> tokens, const Token &at);
+    // __EVAL(...) and __EXEC(...); false when the word is no call of them.
+    bool script(const Token &word);
+    void scriptProblem(const Token &word, const std::string &text, const std::string &why,
+                       std::string_view kept);
     std::string_view keep(std::string text);
     // Spends from a budget; past it, stops the read with "more WHAT NAME than BUDGET".
     bool overBudget(std::size_t &used, std::size_t more, std::size_t budget, SourcePlace place,
@@ -85,6 +100,12 @@ private:
     std::unordered_map<std::string, std::shared_ptr<Macro>> m_macros;
     std::deque<std::string> m_made; // spellings that ## and # made
     std::optional<Token> m_lookahead;
+    // While expandAlone reads: the expansions below this many are not its to read.
+    std::optional<std::size_t> m_floor;
+    std::size_t m_aloneDepth = 0;
+    ScriptVariables m_scriptVariables; // set by __EXEC
+    std::set<std::string> m_reported; // reports given once: scripts, game paths
+    std::map<std::filesystem::path, std::optional<std::filesystem::path>> m_located;
     std::size_t m_expandedTokens = 0;
     std::size_t m_inclusions = 0;
     std::size_t m_expandedBytes = 0;

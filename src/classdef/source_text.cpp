@@ -2,12 +2,14 @@
 #include "classdef/import_limits.h"
 
 #include "model/code_page.h"
+#include "model/ignoring_case.h"
 #include "model/utf8_sequence.h"
 #include "persist/file_identity.h"
 
 #include <algorithm>
 #include <cstdint>
 #include <fstream>
+#include <memory>
 #include <system_error>
 
 namespace kovrin {
@@ -50,9 +52,13 @@ SourceLoader diskSourceLoader(const std::filesystem::path &mainFile, IncludeFold
     const std::filesystem::path main = mainFile.lexically_normal();
     folders.folders.insert(folders.folders.begin(), std::filesystem::absolute(main).parent_path());
     SourceLoader loader;
+    loader.find
+        = [listings = std::make_shared<FolderListings>()](const std::filesystem::path &path) {
+              return existingIgnoringCase(path, *listings);
+          };
     loader.folders = folders.folders;
-    loader.read = [main, allowed = resolvedFolders(folders.folders),
-                   howToAdd = std::move(folders.howToAdd),
+    loader.howToAdd = folders.howToAdd;
+    loader.read = [main, allowed = resolvedFolders(folders.folders), howToAdd = folders.howToAdd,
                    read](const std::filesystem::path &path) {
         using Bytes = Result<std::string>;
         std::error_code error;
@@ -83,14 +89,28 @@ SourceLoader diskSourceLoader(const std::filesystem::path &mainFile, IncludeFold
 
 SourceLoader memorySourceLoader(std::map<std::string, std::string> files)
 {
-    return {[files = std::move(files)](const std::filesystem::path &path) {
-                const auto found = files.find(path.generic_string());
-                if (found == files.end())
-                    return Result<std::string>::failure("cannot be read (looked for "
-                                                        + pathText(path) + ")");
-                return Result<std::string>::of(found->second);
-            },
-            {}};
+    auto held = std::make_shared<const std::map<std::string, std::string>>(std::move(files));
+    SourceLoader loader;
+    loader.read = [held](const std::filesystem::path &path) {
+        const auto found = held->find(path.generic_string());
+        if (found == held->end())
+            return Result<std::string>::failure("cannot be read (looked for " + pathText(path)
+                                                + ")");
+        return Result<std::string>::of(found->second);
+    };
+    loader.find
+        = [held](const std::filesystem::path &path) -> std::optional<std::filesystem::path> {
+        const std::string wanted = path.generic_string();
+        if (held->contains(wanted))
+            return path;
+        for (const auto &[name, text] : *held) {
+            if (equalIgnoringCase(name, wanted))
+                return pathOf(name);
+        }
+        return std::nullopt;
+    };
+    loader.howToAdd = "with -I DIR";
+    return loader;
 }
 
 } // namespace kovrin

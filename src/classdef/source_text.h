@@ -30,9 +30,14 @@ struct SourceLoader
 {
     // One file's bytes, or why not, said as it goes on after the include's name.
     std::function<Result<std::string>(const std::filesystem::path &)> read;
+    // The file a path names as the game's file system finds it, letter case aside where the
+    // exact name is missing (existingIgnoringCase); none when there is none.
+    std::function<std::optional<std::filesystem::path>(const std::filesystem::path &)> find;
     // Where an include is looked for when it is not beside the including file, and <file>
-    // after the folder of the file imported.
+    // after the folder of the file imported; a path of the game or a mod (\a3\..., \x\...)
+    // only there.
     std::vector<std::filesystem::path> folders;
+    std::string howToAdd; // how a folder is added to them, for reports
 };
 
 // The files on disk: the file imported when it is a regular file, an include only when it is a

@@ -59,7 +59,7 @@ std::optional<std::size_t> closingQuote(std::string_view text, std::size_t open,
 class Scanner
 {
 public:
-    explicit Scanner(std::string_view text)
+    Scanner(std::string_view text, QuotedWhole quoted)
         : m_text(text)
         , m_end(text.size())
     {
@@ -69,7 +69,7 @@ public:
             --m_end;
         // A value written as one quoted string holds its expression inside; a string within it
         // is then written between doubled quotes.
-        if (m_end - m_pos >= 2 && m_text[m_pos] == '"'
+        if (quoted == QuotedWhole::Expression && m_end - m_pos >= 2 && m_text[m_pos] == '"'
             && closingQuote(m_text.substr(0, m_end), m_pos, "\"") == m_end) {
             ++m_pos;
             --m_end;
@@ -171,8 +171,8 @@ constexpr std::array kOperators {
 class Parser
 {
 public:
-    explicit Parser(std::string_view text)
-        : m_scanner(text)
+    Parser(std::string_view text, QuotedWhole quoted)
+        : m_scanner(text, quoted)
     {
         advance();
     }
@@ -342,9 +342,9 @@ private:
 
 } // namespace
 
-ExpressionTree parseExpression(std::string_view text)
+ExpressionTree parseExpression(std::string_view text, QuotedWhole quoted)
 {
-    return Parser(text).run();
+    return Parser(text, quoted).run();
 }
 
 std::string_view operatorSpelling(BinaryOp op)

@@ -4,7 +4,8 @@
 // every other binary command such as select, then + - min max, then * /; signs bind tightest).
 // A run of one precedence is one node and brackets nest at most kExpressionNesting deep, so a
 // walk of the tree recurses no deeper than the brackets do, whatever the length of the text.
-// A whole value in double quotes reads as the text inside, "" standing for one quote.
+// A whole value in double quotes reads as the text inside, "" standing for one quote, where a
+// position's value is read; a script's value in quotes is a text.
 
 #include <cstddef>
 #include <cstdint>
@@ -68,7 +69,13 @@ struct ExpressionTree
     std::optional<ExpressionProblem> problem; // the text is no expression; nodes are then unusable
 };
 
-ExpressionTree parseExpression(std::string_view text);
+// How a value written wholly between double quotes reads.
+enum class QuotedWhole : std::uint8_t {
+    Expression, // the expression inside, as a position's value holds it
+    Text, // a text, as a script's value is one
+};
+
+ExpressionTree parseExpression(std::string_view text, QuotedWhole quoted = QuotedWhole::Expression);
 
 // How the operator is written: "*", "select".
 std::string_view operatorSpelling(BinaryOp op);

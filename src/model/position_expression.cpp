@@ -20,6 +20,7 @@ struct Value
     double number = 0;
     bool flag = false;
     std::vector<Value> items;
+    std::string text; // Text
 
     bool isNumber() const { return type == Type::Number; }
 };
@@ -33,12 +34,12 @@ Value ofType(Value::Type type)
 
 Value number(double v)
 {
-    return {Value::Type::Number, v, false, {}};
+    return {Value::Type::Number, v, false, {}, {}};
 }
 
 Value boolean(bool b)
 {
-    return {Value::Type::Boolean, 0, b, {}};
+    return {Value::Type::Boolean, 0, b, {}, {}};
 }
 
 Value numbers(std::initializer_list<double> list)
@@ -132,9 +133,12 @@ const std::array kNames {
 class Evaluator
 {
 public:
-    Evaluator(const ExpressionTree &tree, const ReferenceScreen &screen)
-        : m_tree(tree)
+    Evaluator(std::string_view text, const ExpressionTree &tree, const ReferenceScreen &screen,
+              const ScriptVariables *variables = nullptr)
+        : m_text(text)
+        , m_tree(tree)
         , m_screen(screen)
+        , m_variables(variables)
     {
     }
 
@@ -149,9 +153,14 @@ public:
                 if (equalIgnoringCase(named.name, node.spelling))
                     return named.of(m_screen);
             }
+            if (m_variables) {
+                const auto found = m_variables->find(caseKey(node.spelling));
+                if (found != m_variables->end())
+                    return scriptValue(found->second);
+            }
             return fail(node.at, "unknown name " + quotedText(node.spelling));
         case NodeKind::Text:
-            return ofType(Value::Type::Text);
+            return textOf(node);
         case NodeKind::Array: {
             Value array = ofType(Value::Type::Array);
             for (const std::size_t item : node.items) {
@@ -205,6 +214,15 @@ private:
                 || right.items.size() != 2 || right.items[0].type != Value::Type::Text)
                 return fail(at, spelling + " needs a namespace and [name, default]");
             return right.items[1];
+        }
+        if (op == BinaryOp::Plus && left.type == Value::Type::Text
+            && right.type == Value::Type::Text) {
+            if (left.text.size() + right.text.size() > kMaxScriptText)
+                return fail(at,
+                            "the text joined is longer than " + std::to_string(kMaxScriptText)
+                                + " bytes");
+            left.text += right.text;
+            return left;
         }
         if (!left.isNumber() || !right.isNumber())
             return fail(at, spelling + " needs a number on each side");
@@ -269,8 +287,33 @@ private:
         return std::move(left.items[static_cast<std::size_t>(index)]);
     }
 
+    static Value scriptValue(const ScriptValue &stored)
+    {
+        if (stored.number)
+            return number(*stored.number);
+        Value text = ofType(Value::Type::Text);
+        text.text = stored.text;
+        return text;
+    }
+
+    // The text between the quotes, the quote doubled standing for one.
+    Value textOf(const ExpressionNode &node) const
+    {
+        const char quote = node.at < m_text.size() ? m_text[node.at] : '"';
+        Value text = ofType(Value::Type::Text);
+        for (std::size_t i = 0; i < node.spelling.size(); ++i) {
+            text.text += node.spelling[i];
+            if (node.spelling[i] == quote && i + 1 < node.spelling.size()
+                && node.spelling[i + 1] == quote)
+                ++i;
+        }
+        return text;
+    }
+
+    std::string_view m_text;
     const ExpressionTree &m_tree;
     const ReferenceScreen &m_screen;
+    const ScriptVariables *m_variables;
     std::optional<ExpressionProblem> m_problem;
 };
 
@@ -328,7 +371,7 @@ Result<double> evaluatePosition(std::string_view text, const ReferenceScreen &sc
     const ExpressionTree tree = parseExpression(text);
     if (tree.problem)
         return Result<double>::failure(problemText(text, *tree.problem));
-    Evaluator evaluator(tree, screen);
+    Evaluator evaluator(text, tree, screen);
     const auto value = evaluator.valueOf(tree.root);
     if (!value)
         return Result<double>::failure(problemText(text, *evaluator.problem()));
@@ -339,6 +382,24 @@ Result<double> evaluatePosition(std::string_view text, const ReferenceScreen &sc
     if (!(std::fabs(value->number) <= std::numeric_limits<float>::max()))
         return Result<double>::failure(problemText(text, {at, "the value is too large"}));
     return Result<double>::of(value->number);
+}
+
+Result<ScriptValue> evaluateScript(std::string_view text, const ReferenceScreen &screen,
+                                   const ScriptVariables &variables)
+{
+    using Outcome = Result<ScriptValue>;
+    const ExpressionTree tree = parseExpression(text, QuotedWhole::Text);
+    if (tree.problem)
+        return Outcome::failure(tree.problem->why);
+    Evaluator evaluator(text, tree, screen, &variables);
+    const auto value = evaluator.valueOf(tree.root);
+    if (!value)
+        return Outcome::failure(evaluator.problem()->why);
+    if (value->type == Value::Type::Text)
+        return Outcome::of({std::nullopt, value->text});
+    if (!value->isNumber())
+        return Outcome::failure("the value is not a number or a text");
+    return Outcome::of({value->number, {}});
 }
 
 std::optional<float> recognizeSafeZone(std::string_view text, PositionAxis axis)

@@ -7,7 +7,10 @@
 #include "model/reference_screen.h"
 #include "model/status.h"
 
+#include <cstddef>
+#include <map>
 #include <optional>
+#include <string>
 #include <string_view>
 
 namespace kovrin {
@@ -20,6 +23,29 @@ namespace kovrin {
 // getVariable [name, default], which the game answers with the default on a fresh profile.
 // A value beyond the 32-bit range a position is held in is refused.
 Result<double> evaluatePosition(std::string_view text, const ReferenceScreen &screen);
+
+// A value the game works out as it reads class definitions (__EVAL): a number or a text.
+struct ScriptValue
+{
+    std::optional<double> number; // none for a text
+    std::string text;
+
+    bool operator==(const ScriptValue &) const = default;
+};
+
+// Values a script stored before (__EXEC), by the caseKey of their names: the game's variable
+// names ignore case.
+using ScriptVariables = std::map<std::string, ScriptValue>;
+
+// Texts joined longer than this are refused, so that a text doubled again and again stops.
+inline constexpr std::size_t kMaxScriptText = 100'000;
+
+// The value of an expression of the game's script as it stands in class definitions: all that
+// evaluatePosition knows, texts in double or single quotes (a whole value in quotes is a text)
+// joined with +, and the variables given, after the screen's own names. Why there is none is
+// said without a place: such a text is short.
+Result<ScriptValue> evaluateScript(std::string_view text, const ReferenceScreen &screen,
+                                   const ScriptVariables &variables);
 
 // F of "F * safezoneW + safezoneX" (X), "F * safezoneH + safezoneY" (Y), "F * safezoneW"
 // (Width) or "F * safezoneH" (Height), in any order of terms and of factors, any case, extra

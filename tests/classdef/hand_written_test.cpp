@@ -47,3 +47,21 @@ TEST(ImportCommand, HandWrittenFilesImportToTheExpectedDesignAndReport)
         EXPECT_NE(run.err.find(message), std::string::npos) << run.err;
     }
 }
+
+// A mod's dialog made by the mod's macros, taken from the include folder by the game's absolute
+// path: whole with the folder, and without it one report for the path, however often included.
+TEST(ImportCommand, ModFilesComeFromTheIncludeFolderByTheGamesPath)
+{
+    const std::string file = dataPath("import/mod_style.hpp");
+    CliRun run = runCli({"import", file, "-I", dataPath("import/game_files")});
+    EXPECT_EQ(run.status, 0);
+    EXPECT_EQ(run.out, dataBytes("import/mod_style.kvx"));
+    EXPECT_EQ(reportOf(run.err), dataBytes("import/mod_style.report"));
+    run = runCli({"import", file});
+    EXPECT_EQ(run.status, 2);
+    const std::string once
+        = "mod_style.hpp:3:1: #include \"\\x\\tools\\addons\\main\\script_macros."
+          "hpp\": no include folder holds this file";
+    EXPECT_NE(run.err.find(once), std::string::npos) << run.err;
+    EXPECT_EQ(run.err.find(once, run.err.find(once) + 1), std::string::npos) << run.err;
+}

@@ -145,3 +145,35 @@ TEST(PositionExpression, ErrorsNameLineAndColumnAndNeverCrash)
         EXPECT_EQ(result.message, message);
     }
 }
+
+// __EVAL's values: numbers as positions have them, texts joined, variables a script stored.
+TEST(PositionExpression, ScriptValuesAreNumbersOrTextsWithTheVariablesGiven)
+{
+    const ScriptVariables variables {{"_idc", {65400.0, {}}}, {"_name", {std::nullopt, "Main"}}};
+    const std::string longText(kMaxScriptText / 2 + 1, 'x');
+    struct Row
+    {
+        std::string text;
+        std::optional<ScriptValue> value;
+        std::string why; // when there is none
+    };
+    const Row rows[] = {
+        {"_IDC + 40", ScriptValue {65440.0, {}}, ""},
+        {"\"Dlg_\" + _name + 'Group'", ScriptValue {std::nullopt, "Dlg_MainGroup"}, ""},
+        {"\"0.5\"", ScriptValue {std::nullopt, "0.5"}, ""}, // a text here, not its inside
+        {"\"say \"\"hi\"\"\"", ScriptValue {std::nullopt, "say \"hi\""}, ""},
+        {"'it''s'", ScriptValue {std::nullopt, "it's"}, ""},
+        {"safezoneH max 1", ScriptValue {kNormalH, {}}, ""},
+        {"_name + 1", std::nullopt, "\"+\" needs a number on each side"},
+        {"_other", std::nullopt, "unknown name \"_other\""},
+        {"1 > 0", std::nullopt, "the value is not a number or a text"},
+        {"'" + longText + "' + '" + longText + "'", std::nullopt,
+         "the text joined is longer than 100000 bytes"},
+    };
+    for (const Row &row : rows) {
+        SCOPED_TRACE(row.text.substr(0, 60));
+        const auto result = evaluateScript(row.text, kSquareNormal, variables);
+        EXPECT_EQ(result.value, row.value);
+        EXPECT_EQ(result.message, row.why);
+    }
+}

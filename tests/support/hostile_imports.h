@@ -137,6 +137,16 @@ inline std::vector<HostileImport> hostileImports()
            chainOfBases(1000) + repeated("class A: T999 {\n", 250) + repeated("};\n", 250)}},
          "classes looked into",
          "main.hpp:1090:"});
+    // Texts a script doubles and keeps, each shorter than a script's longest text, many of them.
+    std::string doubled = "__EXEC(_h = \"" + longWord + "\")\n";
+    for (int i = 0; i < 7; ++i)
+        doubled += "__EXEC(_h = _h + _h)\n";
+    cases.push_back({"script_texts",
+                     {{"main.hpp",
+                       "class D { controls[] = {}; };\n" + doubled
+                           + numbered("__EXEC(_v", " = _h + _h + _h)\n", 400)}},
+                     "bytes expanded, in __EXEC",
+                     "main.hpp:"});
     return cases;
 }
 
