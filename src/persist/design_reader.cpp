@@ -83,8 +83,7 @@ LoadedDesign parseDesign(ByteSource &bytes, char separator)
     return parseScanned(records, separator, shown);
 }
 
-Result<LoadedDesign> readDesign(const std::filesystem::path &path, char separator,
-                                std::size_t pieceSize)
+Result<OpenedDesign> openDesign(const std::filesystem::path &path, std::size_t pieceSize)
 {
     // The whole file is looked at before anything is made of it, so what no design file holds
     // is refused wherever it stands.
@@ -96,15 +95,30 @@ Result<LoadedDesign> readDesign(const std::filesystem::path &path, char separato
                                     empty.see(piece);
                                 });
     if (!source)
-        return Result<LoadedDesign>::failure(source.message);
+        return Result<OpenedDesign>::failure(source.message);
     if (const auto reason = undecodable.reason())
-        return Result<LoadedDesign>::failure(notADesignFile(path, *reason));
-    ByteSource &bytes = **source.value;
-    RecordScanner records(bytes);
-    auto design = readScanned(records, empty.holdsEmptyDesign(), path, separator);
-    if (const std::string failure = bytes.failure(); !failure.empty())
+        return Result<OpenedDesign>::failure(notADesignFile(path, *reason));
+    return Result<OpenedDesign>::of(
+        OpenedDesign {std::move(*source.value), empty.holdsEmptyDesign()});
+}
+
+Result<LoadedDesign> readDesign(OpenedDesign &opened, const std::filesystem::path &path,
+                                char separator)
+{
+    RecordScanner records(*opened.bytes);
+    auto design = readScanned(records, opened.empty, path, separator);
+    if (const std::string failure = opened.bytes->failure(); !failure.empty())
         return Result<LoadedDesign>::failure(fileProblem(path, failure));
     return design;
+}
+
+Result<LoadedDesign> readDesign(const std::filesystem::path &path, char separator,
+                                std::size_t pieceSize)
+{
+    auto opened = openDesign(path, pieceSize);
+    if (!opened)
+        return Result<LoadedDesign>::failure(opened.message);
+    return readDesign(*opened.value, path, separator);
 }
 
 Result<LoadedDesign> readDesign(std::string &&bytes, const std::filesystem::path &path,

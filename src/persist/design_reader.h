@@ -10,6 +10,7 @@
 #include "persist/byte_source.h"
 
 #include <filesystem>
+#include <memory>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -47,6 +48,18 @@ LoadedDesign parseDesign(ByteSource &bytes, char separator);
 // the reading holds one piece of the file's bytes beside the records it has made.
 Result<LoadedDesign> readDesign(const std::filesystem::path &path, char separator,
                                 std::size_t pieceSize = kReadPieceBytes);
+// The same in two steps, so that the bytes can be read again in between (the check scans them):
+// the file opened to be read a piece at a time, refused when it cannot be read or cannot be a
+// design file at all; then its records.
+struct OpenedDesign
+{
+    std::unique_ptr<ByteSource> bytes;
+    bool empty = false; // nothing, or the version line alone: an empty design
+};
+Result<OpenedDesign> openDesign(const std::filesystem::path &path,
+                                std::size_t pieceSize = kReadPieceBytes);
+Result<LoadedDesign> readDesign(OpenedDesign &opened, const std::filesystem::path &path,
+                                char separator);
 // The same for the bytes of the file at path, already read.
 Result<LoadedDesign> readDesign(std::string_view bytes, const std::filesystem::path &path,
                                 char separator);

@@ -46,7 +46,7 @@ std::optional<std::string> UndecodableBytes::reason() const
     if (m_undefined < 0)
         return std::nullopt;
     char hex[8];
-    std::snprintf(hex, sizeof hex, "0x%02X", static_cast<unsigned>(m_undefined));
+    std::snprintf(hex, sizeof hex, "0x%02X", static_cast<unsigned>(m_undefined) & 0xFFu);
     return "it holds the byte " + std::string(hex) + ", which Windows-1252 does not define";
 }
 
