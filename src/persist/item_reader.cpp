@@ -72,12 +72,14 @@ std::string_view withoutBlanksAround(std::string_view text)
 ItemReader::ItemReader(std::string_view bytes)
     : m_held(bytes)
     , m_source(&m_held)
+    , m_size(m_source->size())
 {
 }
 
 ItemReader::ItemReader(ByteSource &source)
     : m_held({})
     , m_source(&source)
+    , m_size(source.size())
 {
 }
 
@@ -102,6 +104,7 @@ ItemSpan ItemReader::peek()
         // The piece that starts with the item.
         m_piece = m_source->bytesAt(m_at, m_source->pieceSize());
         m_pieceAt = m_at;
+        m_size = m_source->size();
         if (findInPiece(span))
             return span;
     }
@@ -113,7 +116,7 @@ bool ItemReader::findInPiece(ItemSpan &span) const
     if (m_at < m_pieceAt || m_at - m_pieceAt > m_piece.size())
         return false;
     const std::string_view text = m_piece;
-    const bool endsFile = m_pieceAt + text.size() >= m_source->size();
+    const bool endsFile = m_pieceAt + text.size() >= m_size;
     std::size_t pos = m_at - m_pieceAt;
     while (pos < text.size() && isBlank(text[pos]))
         ++pos;

@@ -62,9 +62,9 @@ public:
     ItemReader(const ItemReader &) = delete;
     ItemReader &operator=(const ItemReader &) = delete;
 
-    bool atEnd() const { return m_at >= m_source->size(); }
+    bool atEnd() const { return m_at >= m_size; }
     // Whether the file ends right after the item.
-    bool endsFile(const ItemSpan &span) const { return span.next >= m_source->size(); }
+    bool endsFile(const ItemSpan &span) const { return span.next >= m_size; }
     // Back to the first item.
     void restart() { m_at = 0; }
 
@@ -88,10 +88,16 @@ private:
     ItemSpan findLong();
     void decode(const ItemSpan &span, Item &item);
     void decodeFromBytes(const ItemSpan &span, Item &item);
-    void dropPiece() { m_piece = {}; }
+    // After the source was read elsewhere: its piece is gone, and a file that shrank is shorter.
+    void dropPiece()
+    {
+        m_piece = {};
+        m_size = m_source->size();
+    }
 
     MemoryBytes m_held;
     ByteSource *m_source;
+    std::size_t m_size; // of the bytes, asked once rather than at every item
     std::string_view m_piece; // the piece at hand
     std::size_t m_pieceAt = 0; // where it starts in the bytes
     std::size_t m_at = 0; // where the next item starts
