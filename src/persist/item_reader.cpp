@@ -97,6 +97,7 @@ void ItemReader::next(Item &item)
 
 ItemSpan ItemReader::peek()
 {
+    // One span returned on every path, so that it is made in place rather than copied.
     ItemSpan span;
     if (findInPiece(span))
         return span;
@@ -105,10 +106,12 @@ ItemSpan ItemReader::peek()
         m_piece = m_source->bytesAt(m_at, m_source->pieceSize());
         m_pieceAt = m_at;
         m_size = m_source->size();
+        span = ItemSpan {};
         if (findInPiece(span))
             return span;
     }
-    return findLong();
+    span = findLong();
+    return span;
 }
 
 bool ItemReader::findInPiece(ItemSpan &span) const
@@ -120,7 +123,6 @@ bool ItemReader::findInPiece(ItemSpan &span) const
     std::size_t pos = m_at - m_pieceAt;
     while (pos < text.size() && isBlank(text[pos]))
         ++pos;
-    span = ItemSpan {};
     std::size_t begin = pos;
     std::size_t end = pos;
     if (pos < text.size() && text[pos] == '"') {

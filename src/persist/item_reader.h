@@ -84,7 +84,8 @@ public:
     void decodeAgain(const ItemSpan &span, Item &item);
 
 private:
-    bool findInPiece(ItemSpan &span) const; // false when the item runs past the piece
+    // Into a span as made: false, when the item runs past the piece, with the span half written.
+    bool findInPiece(ItemSpan &span) const;
     ItemSpan findLong();
     void decode(const ItemSpan &span, Item &item);
     void decodeFromBytes(const ItemSpan &span, Item &item);
