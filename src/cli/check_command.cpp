@@ -17,14 +17,15 @@ namespace kovrin {
 int runCheck(const CliRequest &request, const CommandIo &io)
 {
     const std::filesystem::path &path = request.files.front();
-    auto bytes = readWholeFile(path, kMaxDesignFileBytes);
-    if (!bytes) {
-        io.say(bytes.message);
+    // Opened once, so that a pipe is read once too; the scan and the reading each take it a
+    // piece at a time.
+    auto opened = openDesign(path);
+    if (!opened) {
+        io.say(opened.message);
         return kExitFailed;
     }
-    // The scan first: the reading then takes the bytes over and lets them go once decoded.
-    const FileScan scan = scanDesignFile(*bytes);
-    auto read = readDesign(std::move(*bytes.value), path, '.');
+    const FileScan scan = scanDesignFile(*opened.value->bytes);
+    auto read = readDesign(*opened.value, path, '.');
     if (!read) {
         io.say(read.message);
         return kExitFailed;

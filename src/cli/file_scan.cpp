@@ -34,6 +34,12 @@ void noteCutTexts(const ScannedRecord &record, std::set<std::string> &seen,
 
 FileScan scanDesignFile(std::string_view bytes)
 {
+    MemoryBytes source(bytes);
+    return scanDesignFile(source);
+}
+
+FileScan scanDesignFile(ByteSource &bytes)
+{
     RecordScanner records(bytes);
     FileScan scan;
     std::set<std::string> seen;

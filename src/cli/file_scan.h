@@ -37,5 +37,7 @@ struct FileScan
 };
 
 FileScan scanDesignFile(std::string_view bytes);
+// The same from bytes that come a piece at a time.
+FileScan scanDesignFile(ByteSource &bytes);
 
 } // namespace kovrin

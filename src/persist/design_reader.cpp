@@ -76,12 +76,49 @@ LoadedDesign parseDesign(std::string_view bytes, char separator)
     return parseScanned(records, separator, shown);
 }
 
-Result<LoadedDesign> readDesign(const std::filesystem::path &path, char separator)
+LoadedDesign parseDesign(ByteSource &bytes, char separator)
 {
-    auto bytes = readWholeFile(path, kMaxDesignFileBytes);
-    if (!bytes)
-        return Result<LoadedDesign>::failure(bytes.message);
-    return readDesign(std::move(*bytes.value), path, separator);
+    RecordScanner records(bytes);
+    bool shown = false;
+    return parseScanned(records, separator, shown);
+}
+
+Result<OpenedDesign> openDesign(const std::filesystem::path &path, std::size_t pieceSize)
+{
+    // The whole file is looked at before anything is made of it, so what no design file holds
+    // is refused wherever it stands.
+    UndecodableBytes undecodable;
+    EmptyDesignWatch empty;
+    auto source = openFileBytes(path, kMaxDesignFileBytes, pieceSize,
+                                [&undecodable, &empty](std::string_view piece) {
+                                    undecodable.see(piece);
+                                    empty.see(piece);
+                                });
+    if (!source)
+        return Result<OpenedDesign>::failure(source.message);
+    if (const auto reason = undecodable.reason())
+        return Result<OpenedDesign>::failure(notADesignFile(path, *reason));
+    return Result<OpenedDesign>::of(
+        OpenedDesign {std::move(*source.value), empty.holdsEmptyDesign()});
+}
+
+Result<LoadedDesign> readDesign(OpenedDesign &opened, const std::filesystem::path &path,
+                                char separator)
+{
+    RecordScanner records(*opened.bytes);
+    auto design = readScanned(records, opened.empty, path, separator);
+    if (const std::string failure = opened.bytes->failure(); !failure.empty())
+        return Result<LoadedDesign>::failure(fileProblem(path, failure));
+    return design;
+}
+
+Result<LoadedDesign> readDesign(const std::filesystem::path &path, char separator,
+                                std::size_t pieceSize)
+{
+    auto opened = openDesign(path, pieceSize);
+    if (!opened)
+        return Result<LoadedDesign>::failure(opened.message);
+    return readDesign(*opened.value, path, separator);
 }
 
 Result<LoadedDesign> readDesign(std::string &&bytes, const std::filesystem::path &path,

@@ -19,9 +19,12 @@
 //  - a folder or any other kind of file is refused.
 
 #include "model/status.h"
+#include "persist/byte_source.h"
 
 #include <cstddef>
 #include <filesystem>
+#include <functional>
+#include <memory>
 #include <string>
 #include <string_view>
 
@@ -34,6 +37,17 @@ inline constexpr std::size_t kMaxDesignFileBytes = 256u * 1024u * 1024u;
 // The whole file, refused when it holds more than maxBytes: a regular file from its size, before
 // anything is read; a device or a pipe as soon as more has come, so /dev/zero ends too.
 Result<std::string> readWholeFile(const std::filesystem::path &path, std::size_t maxBytes);
+// The same file to be read a piece at a time (byte_source.h): a regular file stays on disk and is
+// read as the reader asks, so only a piece of it is held; a device or a pipe, which cannot be read
+// twice, is read whole first. Refused as readWholeFile refuses it. Before the source is given,
+// each piece passes through `see` once, in order, so whatever must be known of the whole file (a
+// byte no design holds) is known before anything is made of it.
+Result<std::unique_ptr<ByteSource>> openFileBytes(const std::filesystem::path &path,
+                                                  std::size_t maxBytes, std::size_t pieceSize,
+                                                  const std::function<void(std::string_view)> &see);
+// "it is larger than 256 MB, the most Kovrin reads", naming the file.
+std::string tooLargeProblem(const std::filesystem::path &path, std::size_t maxBytes);
+
 // The note of which design file a piece of autosaved work belongs to: one path, far below this.
 inline constexpr std::size_t kMaxSourceNoteBytes = 64u * 1024u;
 

@@ -4,17 +4,24 @@ namespace kovrin {
 
 using namespace design;
 
+RecordScanner::RecordScanner(ByteSource &source)
+    : m_memory({})
+    , m_items(source)
+{
+    readFormat();
+}
+
 RecordScanner::RecordScanner(std::string_view bytes)
-    : m_bytes(bytes)
-    , m_items(m_bytes)
+    : m_memory(bytes)
+    , m_items(m_memory)
 {
     readFormat();
 }
 
 RecordScanner::RecordScanner(Owned owned)
     : m_owned(std::move(owned.bytes))
-    , m_bytes(m_owned)
-    , m_items(m_bytes)
+    , m_memory(m_owned)
+    , m_items(m_memory)
 {
     readFormat();
 }
@@ -27,7 +34,7 @@ void RecordScanner::readFormat()
     // item is already data.
     if (m_items.next().text.find('.') == std::string::npos) {
         m_olderFormat = true;
-        m_items = ItemReader(m_bytes);
+        m_items.restart();
     }
 }
 
@@ -59,12 +66,12 @@ bool RecordScanner::readCurrentRecord()
         // Looked at before it is copied: neither the end mark nor an item past the last field
         // is kept, and the slot it would land in keeps its value.
         const ItemSpan item = m_items.peek();
-        if (item.text == kEndMark) {
+        if (item.textSize == kEndMark.size() && item.text == kEndMark) {
             m_items.skip(item);
             break;
         }
-        const bool holdsMore = item.quoted || !item.text.empty();
-        if (item.next >= m_bytes.size()) {
+        const bool holdsMore = item.quoted || item.textSize != 0;
+        if (m_items.endsFile(item)) {
             m_items.skip(item);
             if (filled || holdsMore)
                 m_endsInsideRecord
@@ -109,7 +116,7 @@ void RecordScanner::store(const ItemSpan &item, std::size_t field)
 const std::string &RecordScanner::slotText(std::size_t field)
 {
     if (m_record.taken.test(field)) {
-        ItemReader::decode(m_stored[field], m_record.slots[field]);
+        m_items.decodeAgain(m_stored[field], m_record.slots[field]);
         m_record.taken.reset(field);
     }
     return m_record.slots[field].text;

@@ -3,6 +3,7 @@
 // format from the first item, the record slots filled item by item, and each record's place in
 // the grouping into dialogs by the dialog name that opens it. Nothing here judges a value.
 
+#include "persist/byte_source.h"
 #include "persist/design_fields.h"
 #include "persist/item_reader.h"
 
@@ -53,7 +54,9 @@ struct ScannedPlace
 class RecordScanner
 {
 public:
-    // bytes: the whole file, Windows-1252, kept until the scanner goes.
+    // The file's bytes, Windows-1252, read a piece at a time; the source outlives the scanner.
+    explicit RecordScanner(ByteSource &source);
+    // bytes: the whole file, kept until the scanner goes.
     explicit RecordScanner(std::string_view bytes);
     // The same bytes taken over rather than copied; they go with the scanner.
     struct Owned
@@ -84,7 +87,7 @@ private:
     const std::string &slotText(std::size_t field); // decoded again if it was taken
 
     std::string m_owned;
-    std::string_view m_bytes;
+    MemoryBytes m_memory;
     std::array<ItemSpan, design::kFieldCount> m_stored {}; // where each slot's item stands
     ItemReader m_items;
     bool m_olderFormat = false;
