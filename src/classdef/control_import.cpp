@@ -206,14 +206,14 @@ private:
     const std::vector<std::uint32_t> &m_chain;
 };
 
-std::optional<ControlKind> kindOfType(double type, bool background,
-                                      std::optional<double> styleValue)
+// The style is NaN when none is given: numbers rather than optionals, which an optimising
+// compiler takes for values that may be read unset.
+std::optional<ControlKind> kindOfType(double type, bool background, double style)
 {
     if (type == 0) {
         if (background)
             return ControlKind::Frame;
-        const bool picture = styleValue && *styleValue >= 0 && *styleValue < 65536
-            && (static_cast<long>(*styleValue) & 0xF0) == 48;
+        const bool picture = style >= 0 && style < 65536 && (static_cast<long>(style) & 0xF0) == 48;
         return picture ? ControlKind::Picture : ControlKind::Text;
     }
     if (type == 1)
@@ -335,18 +335,20 @@ std::optional<ControlRecord> importControl(const ControlSource &source, std::uin
     const ClassProperty *style = lookup.find(chain.classes, "style");
     const GameClass *game
         = chain.declared != kNoClass ? findGameClass(lookup.gameName(chain.declared)) : nullptr;
-    auto typeValue = type ? numberOf(type->value) : std::nullopt;
-    auto styleValue = style ? numberOf(style->value) : std::nullopt;
-    if (game && !typeValue)
+    constexpr double kNone = std::numeric_limits<double>::quiet_NaN();
+    double typeValue = type ? numberOf(type->value).value_or(kNone) : kNone;
+    double styleValue = style ? numberOf(style->value).value_or(kNone) : kNone;
+    if (game && std::isnan(typeValue))
         typeValue = game->type;
-    if (game && !styleValue)
+    if (game && std::isnan(styleValue))
         styleValue = game->style;
-    if (!typeValue && !type) {
+    if (std::isnan(typeValue) && !type) {
         source.problems.add(control.place, where + "it has no type; the control is left out",
                             ReadCause::ControlLeftOut);
         return std::nullopt;
     }
-    const auto kind = typeValue ? kindOfType(*typeValue, background, styleValue) : std::nullopt;
+    const auto kind
+        = std::isnan(typeValue) ? std::nullopt : kindOfType(typeValue, background, styleValue);
     if (!kind) {
         const bool own = type && numberOf(type->value);
         source.problems.add(own || !game ? type->place : control.place,
