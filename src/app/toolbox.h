@@ -34,7 +34,7 @@ private:
     void placeAtTheRightEdge();
 
     std::optional<ControlKind> m_armed;
-    std::array<QPushButton *, 9> m_kindButtons {}; // in the kind table's order
+    std::array<QPushButton *, kAllKinds.size()> m_kindButtons {}; // in the kind table's order
     bool m_placed = false;
 };
 

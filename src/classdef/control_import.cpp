@@ -2,6 +2,7 @@
 
 #include "classdef/expression.h"
 #include "classdef/game_classes.h"
+#include "classdef/group_import.h"
 #include "classdef/lexer.h"
 #include "classdef/other_entries.h"
 #include "model/creation_defaults.h"
@@ -228,14 +229,16 @@ std::optional<ControlKind> kindOfType(double type, bool background, double style
         return ControlKind::List;
     if (type == 11)
         return ControlKind::Link;
+    if (type == kGroupType)
+        return ControlKind::Group;
     return std::nullopt;
 }
 
 // The classes the generated code derives from, and the game's own classes of those names: what
 // they set stands in the base the generated class names, so a control does not carry it.
-constexpr std::array<std::string_view, 10> kGeneratedBases {
-    "RscText", "RscPicture", "RscActiveText", "RscButton", "RscFrame",
-    "RscEdit", "RscLB_C",    "RscListBox",    "RscCombo",  "RscSliderH"};
+constexpr std::array<std::string_view, 11> kGeneratedBases {
+    "RscText", "RscPicture", "RscActiveText", "RscButton",  "RscFrame", "RscEdit",
+    "RscLB_C", "RscListBox", "RscCombo",      "RscSliderH", kGroupBase};
 
 bool isGeneratedBase(const ClassNode &node)
 {
@@ -337,6 +340,8 @@ std::optional<ControlRecord> importControl(const ControlSource &source, std::uin
         = chain.declared != kNoClass ? findGameClass(lookup.gameName(chain.declared)) : nullptr;
     constexpr double kNone = std::numeric_limits<double>::quiet_NaN();
     double typeValue = type ? numberOf(type->value).value_or(kNone) : kNone;
+    if (type && std::isnan(typeValue) && isGroupTypeWord(type->value))
+        typeValue = kGroupType;
     double styleValue = style ? numberOf(style->value).value_or(kNone) : kNone;
     if (game && std::isnan(typeValue))
         typeValue = game->type;

@@ -5,9 +5,11 @@
 #include "classdef/control_import.h"
 #include "classdef/dialog_classes.h"
 #include "classdef/game_classes.h"
+#include "classdef/group_import.h"
 #include "classdef/import_limits.h"
 #include "classdef/other_entries.h"
 #include "model/colour_value.h"
+#include "model/control_groups.h"
 #include "model/ignoring_case.h"
 
 #include <algorithm>
@@ -85,29 +87,60 @@ public:
         }
         dialog.others = keptValues(chain, entries, backgroundNode);
         keepWrittenOrder(index, entries);
-        for (std::size_t i = 0; i < entries.size() && !m_stop; ++i) {
-            if (!spendBudget(m_controls, 1, kMaxControls)) {
-                stop(budgetStop(m_lookup.node(entries[i].node).place, "controls", kMaxControls));
-                break;
-            }
-            countGameClass(m_lookup.chain(entries[i].node));
-            if (auto record = importControl(source, entries[i].node, entries[i].background)) {
-                if (!spendBudget(m_keptBytes, record->Others.textBytes(), kMaxKeptCodeBytes)) {
-                    stop(budgetStop(m_lookup.node(entries[i].node).place,
-                                    "bytes of other properties kept", kMaxKeptCodeBytes));
-                    break;
-                }
-                if (!record->Forms.allScreen())
-                    dialog.layout = DialogLayout::SafeZone;
-                dialog.controls.push_back(std::move(*record));
-            }
-        }
+        for (std::size_t i = 0; i < entries.size() && !m_stop; ++i)
+            importEntry(source, entries[i], {}, 0, dialog);
         if (background)
             checkBackground(dialog, *background, backgroundNode);
         return dialog;
     }
 
 private:
+    // One control and, for a controls group, the controls of its class Controls after it, to any
+    // depth; group: the holder's index in the dialog's controls as text, empty for the dialog's.
+    void importEntry(const ControlSource &source, const Entry &entry, const std::string &group,
+                     std::size_t depth, ImportedDialog &dialog)
+    {
+        if (!spendBudget(m_controls, 1, kMaxControls)) {
+            stop(budgetStop(m_lookup.node(entry.node).place, "controls", kMaxControls));
+            return;
+        }
+        countGameClass(m_lookup.chain(entry.node));
+        auto record = importControl(source, entry.node, entry.background);
+        if (!record)
+            return;
+        const bool isGroup = isGroupRecord(*record);
+        if (isGroup)
+            record->Others = withoutControlsClass(record->Others);
+        if (!spendBudget(m_keptBytes, record->Others.textBytes(), kMaxKeptCodeBytes)) {
+            stop(budgetStop(m_lookup.node(entry.node).place, "bytes of other properties kept",
+                            kMaxKeptCodeBytes));
+            return;
+        }
+        if (!record->Forms.allScreen())
+            dialog.layout = DialogLayout::SafeZone;
+        record->Group = group;
+        dialog.controls.push_back(std::move(*record));
+        if (!isGroup)
+            return;
+        const std::string holder = std::to_string(dialog.controls.size() - 1);
+        const auto held = heldControls(m_lookup, m_lookup.chain(entry.node).classes, "controls");
+        if (!held.classes.empty() && depth >= kMaxGroupDepth) {
+            m_problems.add(m_lookup.node(entry.node).place,
+                           "dialog " + dialog.name + ": controls group "
+                               + m_lookup.node(entry.node).name + " lies deeper than "
+                               + std::to_string(kMaxGroupDepth)
+                               + " groups; its controls are left out",
+                           ReadCause::Limit);
+            return;
+        }
+        std::vector<Entry> inner;
+        nestedControls(dialog.name, held.classes, false, inner);
+        for (Entry &control : inner)
+            control.background = isFrameInGroup(m_lookup, control.node);
+        for (std::size_t i = 0; i < inner.size() && !m_stop; ++i)
+            importEntry(source, inner[i], holder, depth + 1, dialog);
+    }
+
     // The game draws the background list first and then the other list. Kovrin's own code lists
     // frames in the background and writes the control classes in the order of its records, so
     // when both lists follow the order the classes are written in, that order is the records'
@@ -219,7 +252,7 @@ private:
     {
         const ControlRecord *frame = nullptr;
         for (const ControlRecord &record : dialog.controls) {
-            if (record.CtrlType == "FRAME") {
+            if (record.CtrlType == "FRAME" && record.Group.empty()) { // the dialog's own
                 frame = &record;
                 break;
             }

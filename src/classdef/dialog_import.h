@@ -20,7 +20,9 @@ struct ImportedDialog
 {
     std::string name;
     SourcePlace place;
-    std::vector<ControlRecord> controls; // stacking order, back first; Tag left empty
+    // Stacking order, back first; Tag left empty. A control of a controls group follows its
+    // group, its Group the group's index here as decimal text until the set issues Tags.
+    std::vector<ControlRecord> controls;
     // Safe zone when any of its controls is placed in that form, so that new ones follow.
     DialogLayout layout = DialogLayout::Screen;
     OtherProperties others; // idd, movingEnable, onLoad ... as the class sets them

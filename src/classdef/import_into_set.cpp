@@ -1,11 +1,13 @@
 #include "classdef/import_into_set.h"
 
+#include "model/control_groups.h"
 #include "model/dialog_name_check.h"
 #include "model/form_rules.h"
 #include "model/ignoring_case.h"
 #include "model/limits.h"
 
 #include <array>
+#include <charconv>
 
 namespace kovrin {
 namespace {
@@ -36,6 +38,20 @@ Status checkRoom(const DialogSet &set, const std::vector<ImportedDialog> &dialog
                                + " controls, more than the set can still take. Nothing was "
                                  "imported.");
     return Status::success();
+}
+
+// The index of the record's group among those added before it; the Group the import gave it
+// is that index as text.
+std::optional<std::size_t> importedHolder(ControlRecord &record, std::size_t added)
+{
+    if (record.Group.empty())
+        return std::nullopt;
+    std::size_t holder = 0;
+    const char *last = record.Group.data() + record.Group.size();
+    const auto [end, error] = std::from_chars(record.Group.data(), last, holder);
+    const bool known = error == std::errc() && end == last && holder < added;
+    record.Group.clear();
+    return known ? std::optional(holder) : std::nullopt;
 }
 
 } // namespace
@@ -84,6 +100,9 @@ SetAddition addImportedDialogs(DialogSet &set, const std::vector<ImportedDialog>
         addition.indices.push_back(*index);
         set.setLayout(*index, imported.layout);
         set.setDialogProperties(*index, imported.others);
+        // The Tags and screen places of the records added so far, for the controls of groups.
+        std::vector<std::string> tags;
+        std::vector<ScreenPoint> places;
         for (ControlRecord record : imported.controls) {
             // Safe-zone values were placed on the default reference screen; the set's may differ.
             followReferenceScreen(record, set.referenceScreen());
@@ -93,11 +112,19 @@ SetAddition addImportedDialogs(DialogSet &set, const std::vector<ImportedDialog>
                 return addition;
             }
             record.Tag = *tag;
+            ScreenPoint place {record.X, record.Y};
+            if (const auto holder = importedHolder(record, tags.size())) {
+                record.Group = tags[*holder];
+                place.x += places[*holder].x;
+                place.y += places[*holder].y;
+            }
+            tags.push_back(record.Tag);
+            places.push_back(place);
             // On the surface as the controls added so far have turned it.
             const SurfaceSize surface(surfaceSize.width, surfaceSize.height,
                                       set.drawnControls(*index).frame);
-            const double left = twipsFromScreen(record.X, PositionAxis::X, surface);
-            const double top = twipsFromScreen(record.Y, PositionAxis::Y, surface);
+            const double left = twipsFromScreen(place.x, PositionAxis::X, surface);
+            const double top = twipsFromScreen(place.y, PositionAxis::Y, surface);
             const auto added = set.addControl(*index, std::move(record), left, top, surfaceSize);
             if (!added) {
                 addition.status = Status::failure(added.message);

@@ -69,6 +69,17 @@ void CodeOut::endLine()
     m_line += "\r\n";
     if (m_line.size() >= kPieceBytes)
         flush();
+    m_indentAt = m_line.size();
+    m_line += m_indent;
+}
+
+void CodeOut::setIndent(std::string indent)
+{
+    if (m_line.size() == m_indentAt + m_indent.size()) {
+        m_line.resize(m_indentAt);
+        m_line += indent;
+    }
+    m_indent = std::move(indent);
 }
 
 void CodeOut::flush()
@@ -77,6 +88,7 @@ void CodeOut::flush()
         return;
     m_sink.write(m_line);
     m_line.clear();
+    m_indentAt = 0;
 }
 
 } // namespace kovrin

@@ -78,12 +78,17 @@ public:
     void appendText(std::string_view text, bool doubleQuotes);
     // CRLF; what is made so far is handed on once it has grown past a piece.
     void endLine();
+    // The blanks that open every line from the next one on (the current one too while nothing
+    // was written on it): the classes inside a controls group stand deeper than the dialog's.
+    void setIndent(std::string indent);
     // Hands on all that is made: the last call of whoever writes the code.
     void flush();
 
 private:
     CodeSink &m_sink;
     std::string m_line;
+    std::string m_indent;
+    std::size_t m_indentAt = 0; // where the indent of the line being made starts in m_line
 };
 
 } // namespace kovrin

@@ -1,6 +1,7 @@
 #include "codegen/control_class.h"
 
 #include "codegen/code_values.h"
+#include "codegen/group_class.h"
 #include "model/control_kind.h"
 
 #include <span>
@@ -66,6 +67,8 @@ KindLayout layoutOf(ControlKind kind)
         return {"RscText", kPicture};
     case ControlKind::Slider:
         return {"RscSliderH", kSlider};
+    case ControlKind::Group: // written by group_class.cpp
+        break;
     }
     return {};
 }
@@ -169,6 +172,10 @@ void appendControlClass(CodeOut &out, const ControlRecord &r)
         appendOneLine(out, r.CtrlType);
         out += '"';
         endLine(out);
+        return;
+    }
+    if (*kind == ControlKind::Group) {
+        appendEmptyGroupClass(out, r);
         return;
     }
     const KindLayout layout = layoutOf(*kind);

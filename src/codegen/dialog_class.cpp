@@ -2,6 +2,8 @@
 
 #include "codegen/code_values.h"
 #include "codegen/control_class.h"
+#include "codegen/group_class.h"
+#include "model/control_groups.h"
 
 namespace kovrin {
 namespace {
@@ -17,20 +19,37 @@ void appendBackgroundName(CodeOut &out, std::size_t position)
     out += std::to_string(position);
 }
 
-const ControlRecord *firstFrameOf(const Dialog &dialog)
+// The records of the dialog's own list: all of them unless groups hold some.
+std::vector<const ControlRecord *> ownControls(const Dialog &dialog)
 {
-    for (const ControlRecord &record : dialog.cControls) {
-        if (isFrame(record))
-            return &record;
+    std::vector<const ControlRecord *> own;
+    if (!holdsGroups(dialog.cControls)) {
+        own.reserve(dialog.cControls.size());
+        for (const ControlRecord &record : dialog.cControls)
+            own.push_back(&record);
+        return own;
+    }
+    for (std::size_t index : controlsOf(dialog.cControls, {}))
+        own.push_back(&dialog.cControls[index]);
+    return own;
+}
+
+const ControlRecord *firstFrameOf(const std::vector<const ControlRecord *> &own)
+{
+    for (const ControlRecord *record : own) {
+        if (isFrame(*record))
+            return record;
     }
     return nullptr;
 }
 
 // The background list: the background class, then every frame.
-void appendBackgroundList(CodeOut &out, const Dialog &dialog, std::size_t position)
+void appendBackgroundList(CodeOut &out, const std::vector<const ControlRecord *> &own,
+                          std::size_t position)
 {
     bool first = true;
-    for (const ControlRecord &record : dialog.cControls) {
+    for (const ControlRecord *held : own) {
+        const ControlRecord &record = *held;
         if (!isFrame(record))
             continue;
         if (first)
@@ -42,10 +61,11 @@ void appendBackgroundList(CodeOut &out, const Dialog &dialog, std::size_t positi
 }
 
 // The control list: every other control of a known kind.
-void appendControlList(CodeOut &out, const Dialog &dialog)
+void appendControlList(CodeOut &out, const std::vector<const ControlRecord *> &own)
 {
     bool first = true;
-    for (const ControlRecord &record : dialog.cControls) {
+    for (const ControlRecord *held : own) {
+        const ControlRecord &record = *held;
         if (isFrame(record) || !hasControlClass(record))
             continue;
         if (!first)
@@ -108,18 +128,23 @@ void appendDialogClass(CodeOut &out, const Dialog &dialog, std::size_t position)
     appendLine(out, {"{"});
     appendFixedLine(out, dialog, kFixedNames[0], "  idd = -1;");
     appendFixedLine(out, dialog, kFixedNames[1], "  movingEnable = true;");
+    const std::vector<const ControlRecord *> own = ownControls(dialog);
     out += "  controlsBackground[] = {";
-    appendBackgroundList(out, dialog, position);
+    appendBackgroundList(out, own, position);
     appendLine(out, {"};"});
     appendFixedLine(out, dialog, kFixedNames[2], "  objects[] = { };");
     out += "  controls[] = {";
-    appendControlList(out, dialog);
+    appendControlList(out, own);
     appendLine(out, {"};"});
     appendOtherProperties(out, dialog.Others, kFixedNames);
-    if (const ControlRecord *frame = firstFrameOf(dialog))
+    if (const ControlRecord *frame = firstFrameOf(own))
         appendBackgroundClass(out, *frame, position);
-    for (const ControlRecord &record : dialog.cControls)
-        appendControlClass(out, record);
+    if (holdsGroups(dialog.cControls)) {
+        appendControlTree(out, dialog);
+    } else {
+        for (const ControlRecord &record : dialog.cControls)
+            appendControlClass(out, record);
+    }
     appendLine(out, {"};"});
 }
 

@@ -1,6 +1,7 @@
 #include "codegen/generate_code.h"
 
 #include "codegen/dialog_class.h"
+#include "codegen/group_class.h"
 
 namespace kovrin {
 namespace {
@@ -49,6 +50,8 @@ void writeCode(const DialogSet &set, CodeSink &sink)
 {
     CodeOut out(sink);
     appendPreamble(out);
+    if (setHoldsGroups(set))
+        appendGroupBase(out);
     appendDialogClasses(out, set);
     out.flush();
 }

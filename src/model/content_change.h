@@ -29,8 +29,8 @@ struct ContentChange
     DialogLayout layoutAfter = DialogLayout::Screen;
     OtherProperties othersBefore; // shared with the dialog, so a step costs no copy of them
     OtherProperties othersAfter;
-    std::array<std::int16_t, 9> countersBefore {};
-    std::array<std::int16_t, 9> countersAfter {};
+    std::array<std::int16_t, kAllKinds.size()> countersBefore {};
+    std::array<std::int16_t, kAllKinds.size()> countersAfter {};
     SurfaceFrame frameBefore; // the frame the drawn controls stand on
     SurfaceFrame frameAfter;
     Stretch<ControlRecord> records;

@@ -23,6 +23,8 @@ std::string_view kindWord(ControlKind kind)
         return "PICTURE";
     case ControlKind::Slider:
         return "SLIDER";
+    case ControlKind::Group:
+        return "GROUP";
     }
     return "";
 }
@@ -54,6 +56,7 @@ bool showsTextColour(ControlKind kind)
 bool showsBackColour(ControlKind kind)
 {
     switch (kind) {
+    case ControlKind::Group:
     case ControlKind::Text:
     case ControlKind::Combo:
     case ControlKind::Frame:

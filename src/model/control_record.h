@@ -39,6 +39,9 @@ struct ControlRecord
     float RowHeight = 0;
     float WholeHeight = 0;
     std::string Tag; // pairs the record with its drawn control
+    // The Tag of the controls group whose list holds the record; empty for the dialog's own list.
+    // Inside a group X and Y are offsets from the group's top-left corner.
+    std::string Group;
     std::string CtrlType; // the kind's code word; any text when read from a file
     float X = 0;
     float Y = 0;

@@ -96,6 +96,13 @@ ControlRecord defaultRecord(ControlKind kind)
         r.FontSize = 0.025f;
         r.ForeColor = colourOf(0.2, 0.2, 0.2, 1);
         break;
+    case ControlKind::Group:
+        // A group shows nothing of its own but what its controls draw.
+        r.Width = 0.4f;
+        r.Height = 0.3f;
+        r.Style = "ST_LEFT"; // as its base class sets it
+        r.BackColor = colourOf(0, 0, 0, 0);
+        break;
     }
     return r;
 }

@@ -1,5 +1,6 @@
 #include "model/dialog_set.h"
 
+#include "model/control_groups.h"
 #include "model/creation_defaults.h"
 #include "model/form_rules.h"
 #include "model/limits.h"
@@ -18,13 +19,26 @@ SurfaceSize onFrameOf(const Dialog &dialog, SurfaceSize size)
     return size;
 }
 
-// Where a record's screen fractions put its drawn control on the surface.
-TwipRect rectOnSurface(const ControlRecord &record, const SurfaceSize &surface)
+// Where a record's screen fractions put its drawn control on the surface, its top-left corner
+// standing at `place` (its X and Y through its groups).
+TwipRect rectOnSurface(const ControlRecord &record, ScreenPoint place, const SurfaceSize &surface)
 {
-    return {twipsFromScreen(record.X, PositionAxis::X, surface),
-            twipsFromScreen(record.Y, PositionAxis::Y, surface),
+    return {twipsFromScreen(place.x, PositionAxis::X, surface),
+            twipsFromScreen(place.y, PositionAxis::Y, surface),
             twipsFromScreen(record.Width, PositionAxis::Width, surface),
             twipsFromScreen(record.Height, PositionAxis::Height, surface)};
+}
+
+// The screen places of the records: their own X and Y unless groups add theirs.
+std::vector<ScreenPoint> placesOf(const std::vector<ControlRecord> &records)
+{
+    if (holdsGroups(records))
+        return screenPlaces(records);
+    std::vector<ScreenPoint> places;
+    places.reserve(records.size());
+    for (const ControlRecord &record : records)
+        places.push_back({record.X, record.Y});
+    return places;
 }
 
 // Every drawn control where its record's screen fractions put it on the surface. Looked up by tag
@@ -34,9 +48,11 @@ void placeDrawnControls(Dialog &dialog, const SurfaceSize &surface)
     std::unordered_map<std::string_view, DrawnControl *> byTag;
     for (DrawnControl &drawn : dialog.drawn.stack)
         byTag.emplace(drawn.tag, &drawn);
-    for (const ControlRecord &record : dialog.cControls) {
+    const std::vector<ScreenPoint> places = placesOf(dialog.cControls);
+    for (std::size_t i = 0; i < dialog.cControls.size(); ++i) {
+        const ControlRecord &record = dialog.cControls[i];
         if (const auto found = byTag.find(record.Tag); found != byTag.end())
-            found->second->setRect(rectOnSurface(record, surface));
+            found->second->setRect(rectOnSurface(record, places[i], surface));
     }
 }
 
@@ -209,8 +225,11 @@ Status DialogSet::adoptControls(std::size_t dialogIndex, std::vector<ControlReco
     Dialog &dialog = mutableDialog(dialogIndex);
     const DrawnControls before = dialog.drawn;
     const SurfaceSize surface = onFrameOf(dialog, size);
-    for (const ControlRecord &record : records) {
-        const TwipRect rect = rectOnSurface(record, surface);
+    // Groups hold records of this batch only: a loaded or imported dialog brings its groups whole.
+    const std::vector<ScreenPoint> places = placesOf(records);
+    for (std::size_t i = 0; i < records.size(); ++i) {
+        const ControlRecord &record = records[i];
+        const TwipRect rect = rectOnSurface(record, places[i], surface);
         if (Status drawn = drawRecord(dialog, record, rect.left, rect.top, surface); !drawn) {
             dialog.drawn = before;
             return drawn;
@@ -297,14 +316,29 @@ void DialogSet::setControlGeometry(std::size_t dialogIndex, std::string_view tag
                                    const TwipRect &rect, const RecordPlace &place)
 {
     Dialog &dialog = mutableDialog(dialogIndex);
-    if (DrawnControl *drawn = dialog.drawn.findByTag(tag))
+    if (DrawnControl *drawn = dialog.drawn.findByTag(tag)) {
+        // A group's controls go where it goes: they stand at offsets from its corner.
+        const double dx = rect.left - drawn->left;
+        const double dy = rect.top - drawn->top;
         drawn->setRect(rect);
+        if ((dx != 0 || dy != 0) && holdsGroups(dialog.cControls)) {
+            for (std::size_t inner : contentOf(dialog.cControls, tag)) {
+                if (DrawnControl *held = dialog.drawn.findByTag(dialog.cControls[inner].Tag)) {
+                    held->left += dx;
+                    held->top += dy;
+                }
+            }
+        }
+    }
     if (const auto index = dialog.recordIndexByTag(tag)) {
         ControlRecord &record = dialog.cControls[*index];
         // Only a record with forms needs its values from before.
         const auto before = record.Forms.allScreen() ? std::nullopt : std::optional(record);
-        record.X = place.X;
-        record.Y = place.Y;
+        const ScreenPoint own = record.Group.empty()
+            ? ScreenPoint {place.X, place.Y}
+            : placeInList(dialog.cControls, record.Group, {place.X, place.Y});
+        record.X = static_cast<float>(own.x);
+        record.Y = static_cast<float>(own.y);
         if (place.Width)
             record.Width = *place.Width;
         if (place.Height)
@@ -312,6 +346,26 @@ void DialogSet::setControlGeometry(std::size_t dialogIndex, std::string_view tag
         if (before)
             followScreenValues(*before, record, m_referenceScreen);
     }
+}
+
+bool DialogSet::setControlGroup(std::size_t dialogIndex, std::string_view tag,
+                                std::string_view groupTag)
+{
+    Dialog &dialog = mutableDialog(dialogIndex);
+    const auto index = dialog.recordIndexByTag(tag);
+    if (!index || !canJoinList(dialog.cControls, tag, groupTag))
+        return false;
+    ControlRecord &record = dialog.cControls[*index];
+    if (record.Group == groupTag)
+        return false;
+    const ScreenPoint screen = screenPlace(dialog.cControls, record);
+    const ScreenPoint own = placeInList(dialog.cControls, groupTag, screen);
+    const ControlRecord before = record;
+    record.Group = std::string(groupTag);
+    record.X = static_cast<float>(own.x);
+    record.Y = static_cast<float>(own.y);
+    followScreenValues(before, record, m_referenceScreen);
+    return true;
 }
 
 bool DialogSet::convertForms(std::size_t dialogIndex, const std::vector<std::size_t> &recordIndices,

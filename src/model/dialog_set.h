@@ -90,7 +90,8 @@ public:
     // Replaces every field of a record (the property editor): forms follow the screen values it
     // changed.
     void writeRecord(std::size_t dialogIndex, std::size_t recordIndex, ControlRecord record);
-    // Removes a record; its drawn control is hidden, as delete does.
+    // Removes a record; its drawn control is hidden, as delete does. A group's content stays
+    // (contentOf of model/control_groups.h lists it for a delete that takes it too).
     ControlRecord removeRecord(std::size_t dialogIndex, std::size_t recordIndex);
     // Puts a record at an index without touching drawn controls (undo of a removal).
     void insertRecord(std::size_t dialogIndex, std::size_t recordIndex, ControlRecord record);
@@ -100,8 +101,17 @@ public:
     // A move, resize, snap or keyboard step: the drawn control of the tag takes the new place
     // and size, and the record of the tag the fractions (X and Y, and Width and Height when the
     // place holds them); its forms follow them.
+    // The place is the control's on the screen: a record inside a controls group takes it as the
+    // offset from its group's corner. Moving a group moves the drawn controls inside it (their
+    // records keep their offsets); resizing one moves nothing inside.
     void setControlGeometry(std::size_t dialogIndex, std::string_view tag, const TwipRect &rect,
                             const RecordPlace &place);
+
+    // Puts the record of a tag into the list of the controls group of groupTag ("" for the
+    // dialog's own list), where it stands on the screen: its X and Y become offsets from the new
+    // holder's corner and its forms follow; its drawn control stays. False when nothing changed:
+    // no such record, already there, or groupTag is no group, the record itself or inside it.
+    bool setControlGroup(std::size_t dialogIndex, std::string_view tag, std::string_view groupTag);
 
     enum class StackEnd { Front, Back };
     // Front/back: the drawn control of drawnTag ("" for none) to the front or the back of the

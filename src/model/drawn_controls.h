@@ -17,8 +17,9 @@ struct DrawnControls
 {
     DrawnControls() { lastElement.fill(1); }
 
-    // The next free element number of each kind (LastINPUT ... LastSLIDER); starts at 1.
-    std::array<std::int16_t, 9> lastElement;
+    // The next free element number of each kind (LastINPUT ... LastSLIDER, then the groups');
+    // starts at 1.
+    std::array<std::int16_t, kAllKinds.size()> lastElement;
     // Back first; hidden (deleted) controls stay in the order but are never painted or hit.
     std::vector<DrawnControl> stack;
     // The frame their twips stand on: the dialog's, unless it changed since they were laid out.

@@ -22,6 +22,8 @@ DrawnRefresh drawnRefreshOf(ControlKind kind)
         return {true, true, true};
     case ControlKind::List:
         return {false, true, true};
+    case ControlKind::Group:
+        return {false, false, true};
     case ControlKind::Picture:
     case ControlKind::Slider:
         break;

@@ -27,6 +27,7 @@ enum class KindField {
     WholeHeight,
     Multiline,
     Shadow,
+    ScrollBars, // a controls group's: groupScrollBars of model/group_scroll_bars.h
 };
 
 // Whether a kind can edit the field; a CtrlType that is no kind (nullopt) can edit everything.

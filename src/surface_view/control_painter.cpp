@@ -87,6 +87,9 @@ void ControlPainter::paint(const DrawnControl &control, const QRect &where)
     case ControlKind::Slider:
         paintSlider(rect);
         break;
+    case ControlKind::Group:
+        paintGroup(control, rect);
+        break;
     }
     m_painter.translate(-origin);
 }
@@ -148,6 +151,14 @@ void ControlPainter::paintFrame(const DrawnControl &control, const QRect &rect)
                                         : palette.color(QPalette::WindowText));
     m_painter.drawText(label, Qt::AlignCenter, caption);
     m_painter.restore();
+}
+
+void ControlPainter::paintGroup(const DrawnControl &control, const QRect &rect)
+{
+    // A plain frame on the group's background: its controls are painted over it.
+    if (control.backColour)
+        m_painter.fillRect(rect, qtColour(*control.backColour));
+    qDrawPlainRect(&m_painter, rect, m_widget.palette().color(QPalette::Mid), 1);
 }
 
 void ControlPainter::paintPicture(const QRect &rect)

@@ -27,6 +27,7 @@ private:
     void paintFrame(const DrawnControl &control, const QRect &rect);
     void paintPicture(const QRect &rect);
     void paintSlider(const QRect &rect);
+    void paintGroup(const DrawnControl &control, const QRect &rect);
 
     QPainter &m_painter;
     const QWidget &m_widget;

@@ -1,10 +1,12 @@
-// Code Kovrin generates, imported again, generates the same bytes, in every position form.
+// Code Kovrin generates, imported again, generates the same bytes, in every position form and
+// with controls groups nested.
 // The designs are random but stay within what the editor can make: names that are identifiers
 // and apart in case, each kind's own styles and suffixes, texts without double quotes.
 #include "classdef/dialog_import.h"
 #include "classdef/import_into_set.h"
 #include "codegen/generate_code.h"
 #include "model/code_page.h"
+#include "model/control_groups.h"
 #include "model/creation_defaults.h"
 #include "model/line_breaks.h"
 #include "props/field_table.h"
@@ -102,6 +104,7 @@ DialogSet randomDesign(unsigned seed)
     for (int d = pick(1, 4); d > 0; --d) {
         const std::size_t index = *set.appendDialog(name());
         set.setDialogProperties(index, others(0));
+        std::vector<std::string> groups; // the tags of the groups made so far
         for (int c = pick(0, 12); c > 0; --c) {
             const ControlKind kind = any(kAllKinds);
             const auto made = set.createControl(index, kind, 0, 0, kSurface);
@@ -127,6 +130,11 @@ DialogSet randomDesign(unsigned seed)
             r.Enter = static_cast<std::int16_t>(pick(-1, 1));
             r.LineSpacing = static_cast<float>(pick(0, 1000)) / 100.0f;
             r.Others = others(4);
+            // In one of the groups made before it, or in the dialog's own list.
+            if (!groups.empty() && pick(0, 1))
+                r.Group = any(groups);
+            if (kind == ControlKind::Group)
+                groups.push_back(r.Tag);
             set.writeRecord(index, *made, r);
             // Fields in the safe-zone form or kept as an expression. The screen values stay as
             // they are, so the forms are kept as given.
@@ -157,13 +165,16 @@ TEST(ImportRoundTrip, GeneratedCodeImportsToTheSameTextsAndCode)
         ASSERT_TRUE(imported.whole()) << testing::PrintToString(imported.problemLines());
         // Texts come back with CR LF line breaks, where the kind has a text.
         ASSERT_EQ(imported.dialogs.size(), original.count());
+        // They come in the order the code writes them: each group's controls after it.
         for (std::size_t d = 0; d < original.count(); ++d) {
             const auto &was = original.dialog(d).cControls;
+            const auto order = treeOrder(was);
             ASSERT_EQ(imported.dialogs[d].controls.size(), was.size());
             for (std::size_t i = 0; i < was.size(); ++i) {
-                EXPECT_TRUE(!isUsable(kindFromWord(was[i].CtrlType), KindField::Text)
+                const ControlRecord &from = was[order[i].index];
+                EXPECT_TRUE(!isUsable(kindFromWord(from.CtrlType), KindField::Text)
                             || imported.dialogs[d].controls[i].Text
-                                == withCrlfLineBreaks(was[i].Text));
+                                == withCrlfLineBreaks(from.Text));
             }
         }
         DialogSet copy;

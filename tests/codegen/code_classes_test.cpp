@@ -1,10 +1,13 @@
 // The whole code of ordinary designs, each kind's base class and sections among it, is held by
-// golden files (the worked example and the shipped examples); these are the cases they miss.
+// golden files (the worked example and the shipped examples); these are the cases they miss,
+// controls groups among them.
 #include "codegen/control_class.h"
+#include "codegen/dialog_class.h"
 #include "codegen/generate_code.h"
 #include "model/code_page.h"
 #include "model/creation_defaults.h"
 #include "model/dialog_set.h"
+#include "model/group_scroll_bars.h"
 #include "model/line_breaks.h"
 
 #include <gtest/gtest.h>
@@ -196,7 +199,12 @@ TEST(GenerateCode, CodeEncodedAsItIsMadeIsTheWholeCodeEncoded)
         button.Tag = "1";
         button.Text = text;
         button.Action = text;
-        ASSERT_TRUE(set.adoptControls(0, {button}, SurfaceSize {12000, 9000}));
+        // Every other time inside a group, whose lines stand deeper but whose texts do not.
+        ControlRecord group = recordOf(ControlKind::Group, "g");
+        group.Tag = "2";
+        if (shift % 2)
+            button.Group = group.Tag;
+        ASSERT_TRUE(set.adoptControls(0, {button, group}, SurfaceSize {12000, 9000}));
 
         const std::string code = generateCode(set);
         const std::string crlf = withCrlfLineBreaks(text);
@@ -211,4 +219,76 @@ TEST(GenerateCode, CodeEncodedAsItIsMadeIsTheWholeCodeEncoded)
         EXPECT_TRUE(sink.bytes() == whole.bytes);
         EXPECT_EQ(sink.replaced(), whole.replaced);
     }
+}
+
+// A group's controls stand in its class Controls, two blanks deeper for each group around them;
+// its lines end with semicolons; texts inside keep their line breaks as they are; the base class
+// comes after the preamble only when a design holds a group.
+TEST(GroupClass, NestedGroupsWriteTheirControlsInClassControlsDeeperEachLevel)
+{
+    DialogSet set;
+    set.insertDialog();
+    ControlRecord outer = recordOf(ControlKind::Group, "outer");
+    outer.Tag = "1";
+    outer.X = 0.1f;
+    outer.Y = 0.2f;
+    ControlRecord inner = recordOf(ControlKind::Group, "inner");
+    inner.Tag = "2";
+    inner.Group = "1";
+    inner.IDC = 7;
+    setGroupScrollBars(inner, false);
+    ControlRecord text = recordOf(ControlKind::Text, "t");
+    text.Tag = "3";
+    text.Group = "2";
+    text.Text = "a\nb";
+    ControlRecord frame = recordOf(ControlKind::Frame, "f");
+    frame.Tag = "4";
+    // Listed first, written after its group.
+    ASSERT_TRUE(set.adoptControls(0, {text, outer, inner, frame}, SurfaceSize {12000, 9000}));
+    const std::string code = dialogClassText(set.dialog(0), 1);
+    const std::string head = "  controlsBackground[] = {DLG_BACK1, f};\r\n"
+                             "  objects[] = { };\r\n"
+                             "  controls[] = {outer};\r\n";
+    EXPECT_NE(code.find(head), std::string::npos) << code;
+    const std::string groups = " class outer: KovrinControlsGroup\r\n"
+                               " {\r\n"
+                               "  idc = -1;\r\n"
+                               "  x = 0.1;\r\n"
+                               "  y = 0.2;\r\n"
+                               "  w = 0.4;\r\n"
+                               "  h = 0.3;\r\n"
+                               "  colorBackground[] = {0, 0, 0, 0};\r\n"
+                               "  class Controls\r\n"
+                               "  {\r\n"
+                               "   class inner: KovrinControlsGroup\r\n"
+                               "   {\r\n"
+                               "    idc = 7;\r\n"
+                               "    x = 0;\r\n"
+                               "    y = 0;\r\n"
+                               "    w = 0.4;\r\n"
+                               "    h = 0.3;\r\n"
+                               "    colorBackground[] = {0, 0, 0, 0};\r\n"
+                               "    class VScrollbar {width = 0;};\r\n"
+                               "    class HScrollbar {height = 0;};\r\n"
+                               "    class Controls\r\n"
+                               "    {\r\n"
+                               "     class t : RscText\r\n"
+                               "     {\r\n";
+    EXPECT_NE(code.find(groups), std::string::npos) << code;
+    const std::string closing = "     text = \"a\r\nb\"\r\n"
+                                "      };\r\n"
+                                "    };\r\n"
+                                "    };\r\n"
+                                "  };\r\n"
+                                "  };\r\n"
+                                " class f : RscText\r\n";
+    EXPECT_NE(code.find(closing), std::string::npos) << code;
+
+    EXPECT_NE(generateCode(set).find("\r\n};\r\n\r\n#define CT_CONTROLS_GROUP 15\r\n\r\nclass "
+                                     "KovrinControlsGroup\r\n"),
+              std::string::npos);
+    set.removeRecord(0, 0);
+    set.removeRecord(0, 0);
+    set.removeRecord(0, 0);
+    EXPECT_EQ(generateCode(set).find("KovrinControlsGroup"), std::string::npos);
 }

@@ -135,7 +135,8 @@ TEST(Creation, EveryKindOnAnEmptyDialog)
                  lighter = Rgb8 {102, 102, 102}, none = std::nullopt;
     const std::pair<Colour, Colour> colours[] // Input, Text, Combo, Button, Frame, Link, List...
         = {{black, none}, {white, black},  {grey, lighter}, {none, none}, {black, lighter},
-           {white, none}, {grey, lighter}, {none, none},    {none, none}};
+           {white, none}, {grey, lighter}, {none, none},    {none, none}, {none, black}};
+    static_assert(std::size(colours) == kAllKinds.size());
     DialogSet set = withControls({});
     for (std::size_t k = 0; k < std::size(kAllKinds); ++k) {
         const auto index = set.createControl(0, kAllKinds[k], 1500, 900, kSurface);

@@ -1,0 +1,43 @@
+#include "classdef/group_import.h"
+
+#include "classdef/control_import.h"
+#include "model/ignoring_case.h"
+
+#include <vector>
+
+namespace kovrin {
+
+bool isGroupTypeWord(const ClassValue &value)
+{
+    return value.kind == ClassValue::Kind::Bare
+        && equalIgnoringCase(value.text, "CT_CONTROLS_GROUP");
+}
+
+bool isFrameInGroup(const ClassLookup &lookup, std::uint32_t node)
+{
+    constexpr long kFrameStyle = 0x40; // ST_FRAME among the style's kind bits
+    const ClassChain chain = lookup.chain(node);
+    const ClassProperty *type = lookup.find(chain.classes, "type");
+    const ClassProperty *style = lookup.find(chain.classes, "style");
+    const auto typeValue = type ? numberOf(type->value) : std::nullopt;
+    const auto styleValue = style ? numberOf(style->value) : std::nullopt;
+    return typeValue && *typeValue == 0 && styleValue && *styleValue >= 0 && *styleValue < 65536
+        && (static_cast<long>(*styleValue) & 0xF0) == kFrameStyle;
+}
+
+OtherProperties withoutControlsClass(const OtherProperties &others)
+{
+    std::vector<OtherProperty> kept;
+    bool dropped = false;
+    for (const OtherProperty &entry : others.list()) {
+        if (isClassEntry(entry) && equalIgnoringCase(entryKey(entry), "controls"))
+            dropped = true;
+        else
+            kept.push_back(entry);
+    }
+    if (!dropped)
+        return others;
+    return kept.empty() ? OtherProperties() : OtherProperties(std::move(kept));
+}
+
+} // namespace kovrin
