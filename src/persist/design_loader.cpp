@@ -1,6 +1,7 @@
 #include "persist/design_loader.h"
 
 #include "model/form_rules.h"
+#include "persist/group_addition.h"
 #include "persist/load_limits.h"
 
 namespace kovrin {
@@ -27,7 +28,7 @@ Status checkCounters(const LoadedDesign &design)
 } // namespace
 
 Status loadIntoSet(DialogSet &set, LoadedDesign &&design, SurfaceSize surfaceSize,
-                   const std::filesystem::path &path)
+                   const std::filesystem::path &path, std::vector<std::string> *groupNotes)
 {
     if (Status checked = checkCounters(design); !checked)
         return checked;
@@ -47,6 +48,9 @@ Status loadIntoSet(DialogSet &set, LoadedDesign &&design, SurfaceSize surfaceSiz
                 return Status::failure(tag.message);
             record.Tag = *tag;
         }
+        std::vector<std::string> notes = linkGroupNames(loaded.controls, loaded.name);
+        if (groupNotes)
+            groupNotes->insert(groupNotes->end(), notes.begin(), notes.end());
         // The records the reader made become the set's: a load holds one copy of them.
         if (Status adopted = set.adoptControls(*index, std::move(loaded.controls), surfaceSize);
             !adopted)
@@ -72,7 +76,8 @@ LoadOutcome loadDesignFile(DialogSet &set, const std::filesystem::path &path, ch
         return {Status::failure(design.message), {}};
     LoadOutcome outcome;
     outcome.problems = (*design).problems.lines();
-    outcome.status = loadIntoSet(set, std::move(*design.value), surfaceSize, path);
+    outcome.status
+        = loadIntoSet(set, std::move(*design.value), surfaceSize, path, &outcome.problems);
     if (!outcome.status)
         outcome.problems.clear();
     return outcome;

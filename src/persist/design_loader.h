@@ -13,8 +13,11 @@ namespace kovrin {
 
 // Checks the counters first: a design that would pass a 16-bit counter is refused and the set
 // is left as it was. Sets CurrentFile to the given path. The records are moved into the set.
+// Controls naming a group the dialog does not hold go to the dialog's list, a line each in
+// groupNotes when given.
 Status loadIntoSet(DialogSet &set, LoadedDesign &&design, SurfaceSize surfaceSize,
-                   const std::filesystem::path &path);
+                   const std::filesystem::path &path,
+                   std::vector<std::string> *groupNotes = nullptr);
 // The same from a design that stays as it is.
 Status loadIntoSet(DialogSet &set, const LoadedDesign &design, SurfaceSize surfaceSize,
                    const std::filesystem::path &path);

@@ -2,6 +2,7 @@
 
 #include "persist/design_fields.h"
 #include "persist/file_io.h"
+#include "persist/group_addition.h"
 #include "persist/item_writer.h"
 #include "persist/record_additions.h"
 
@@ -23,7 +24,8 @@ std::size_t expectedSize(const DialogSet &set)
     return bytes;
 }
 
-void writeControl(ItemWriter &out, const Dialog &dialog, std::size_t number, const ControlRecord &r)
+void writeControl(ItemWriter &out, const Dialog &dialog, std::size_t number, const ControlRecord &r,
+                  std::string_view groupName)
 {
     const auto where = [&](std::size_t field) {
         return Place {dialog.Tag, number, r.Name, fieldName(field)};
@@ -57,6 +59,8 @@ void writeControl(ItemWriter &out, const Dialog &dialog, std::size_t number, con
     out.number(r.Y);
     out.number(r.LineSpacing);
     writeControlAdditions(out, r, Place {dialog.Tag, number, r.Name, {}});
+    if (!groupName.empty())
+        writeGroupAddition(out, groupName, Place {dialog.Tag, number, r.Name, {}});
     out.mark(kEndMark);
 }
 
@@ -73,8 +77,14 @@ DesignBytes designBytes(const DialogSet &set)
         out.number(dialog.GridSize);
         writeHeaderAdditions(out, dialog);
         out.mark(kEndMark);
-        for (std::size_t i = 0; i < dialog.cControls.size(); ++i)
-            writeControl(out, dialog, i + 1, dialog.cControls[i]);
+        const auto groupNames = groupNamesByTag(dialog.cControls);
+        for (std::size_t i = 0; i < dialog.cControls.size(); ++i) {
+            const ControlRecord &record = dialog.cControls[i];
+            const auto group
+                = record.Group.empty() ? groupNames.end() : groupNames.find(record.Group);
+            writeControl(out, dialog, i + 1, record,
+                         group == groupNames.end() ? std::string_view {} : group->second);
+        }
     }
     DesignBytes result;
     result.replacedTexts = out.replacedTexts();

@@ -2,6 +2,7 @@
 
 #include "model/message_text.h"
 #include "model/number_text.h"
+#include "persist/group_addition.h"
 
 #include <array>
 #include <cmath>
@@ -240,6 +241,10 @@ void readControlAdditions(const std::vector<Item> &items, const Place &where, Pr
         }
         if (section.key == kIdcKey) {
             readIdc(section.items, where, problems, record);
+            continue;
+        }
+        if (section.key == kGroupKey) {
+            readGroupAddition(section.items, where, problems, record);
             continue;
         }
         if (section.key != kFormsKey) {
