@@ -4,6 +4,7 @@
 #include "model/creation_defaults.h"
 #include "model/form_rules.h"
 #include "model/limits.h"
+#include "model/list_stacking.h"
 
 #include <algorithm>
 #include <unordered_map>
@@ -412,15 +413,13 @@ void DialogSet::restackControl(std::size_t dialogIndex, std::string_view drawnTa
                                std::size_t recordIndex, StackEnd end)
 {
     Dialog &dialog = mutableDialog(dialogIndex);
-    if (!drawnTag.empty()) {
-        if (end == StackEnd::Front)
-            dialog.drawn.bringToFront(drawnTag);
-        else
-            dialog.drawn.sendToBack(drawnTag);
-    }
+    if (!drawnTag.empty())
+        restackInList(dialog.drawn, dialog.cControls, drawnTag,
+                      end == StackEnd::Front ? ListEnd::Front : ListEnd::Back);
     if (recordIndex < dialog.cControls.size())
         moveRecord(dialogIndex, recordIndex,
-                   end == StackEnd::Front ? dialog.cControls.size() - 1 : 0);
+                   listEndIndex(dialog.cControls, recordIndex,
+                                end == StackEnd::Front ? ListEnd::Front : ListEnd::Back));
 }
 
 void DialogSet::refreshDrawnControl(std::size_t dialogIndex, const DrawnControl &control)

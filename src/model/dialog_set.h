@@ -114,8 +114,9 @@ public:
     bool setControlGroup(std::size_t dialogIndex, std::string_view tag, std::string_view groupTag);
 
     enum class StackEnd { Front, Back };
-    // Front/back: the drawn control of drawnTag ("" for none) to the front or the back of the
-    // stacking order, and record recordIndex (0-based) to the end or the start of cControls.
+    // Front/back: the drawn control of drawnTag ("" for none) to the front or the back of its
+    // list's place in the stacking order, its content with it, and record recordIndex (0-based)
+    // to the end or the start of its list in cControls (model/list_stacking.h).
     void restackControl(std::size_t dialogIndex, std::string_view drawnTag, std::size_t recordIndex,
                         StackEnd end);
 

@@ -1,6 +1,7 @@
 #include "surface/arrange.h"
 
 #include "surface/drag.h"
+#include "surface/with_content.h"
 
 #include <algorithm>
 #include <numeric>
@@ -118,8 +119,9 @@ bool arrangeControls(SurfaceRef s, const std::vector<std::string> &tags, Arrange
         return false;
     // Every picked record is written, the reference too, so that the lined-up controls share one
     // rounded fraction even where a record held more decimals than the rounding keeps.
+    // A group goes first: it takes the controls inside it along, and they then go to their own.
     bool changed = false;
-    for (std::size_t i = 0; i < shown.size(); ++i)
+    for (std::size_t i : holdersFirst(s.dialog().cControls, shown))
         changed = applyGeometry(s, shown[i], arranged[i], changesSize(command)) || changed;
     return changed;
 }

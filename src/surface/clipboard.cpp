@@ -41,6 +41,7 @@ ControlRecord pastedRecord(const ControlRecord &copyCtrl, std::size_t recordsBef
     record.Tag = std::move(tag);
     record.X = 0;
     record.Y = 0;
+    record.Group.clear();
     record.LineSpacing = 0;
     return record;
 }

@@ -44,7 +44,7 @@ private:
 // Every field of source into copyCtrl but LineSpacing, which copyCtrl keeps.
 void copyControlRecord(const ControlRecord &source, ControlRecord &copyCtrl);
 // A pasted record: CopyCtrl's fields with the name "<Name>_<recordsBefore + 1>", the given tag
-// and LineSpacing 0. X and Y are left for the caller, who knows the paste point.
+// and LineSpacing 0. X, Y and Group are left for the caller, who knows the paste point.
 ControlRecord pastedRecord(const ControlRecord &copyCtrl, std::size_t recordsBefore,
                            std::string tag);
 

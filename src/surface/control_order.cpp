@@ -1,15 +1,19 @@
 #include "surface/control_order.h"
 
+#include "model/control_groups.h"
+
 #include <utility>
 
 namespace kovrin {
 
-ControlOrderList::ControlOrderList(const std::vector<ControlRecord> &records)
-    : m_selected(records.size(), false)
+ControlOrderList::ControlOrderList(const std::vector<ControlRecord> &records,
+                                   std::string_view groupTag)
 {
-    m_entries.reserve(records.size());
-    for (std::size_t k = 0; k < records.size(); ++k)
+    const std::vector<std::size_t> list = controlsOf(records, groupTag);
+    m_entries.reserve(list.size());
+    for (std::size_t k : list)
         m_entries.push_back({records[k].Name, static_cast<int>(k + 1)});
+    m_selected.assign(m_entries.size(), false);
 }
 
 void ControlOrderList::exchange(std::size_t from, std::size_t to)
@@ -46,6 +50,19 @@ ControlOrderList::tagsInOrder(const std::vector<ControlRecord> &records) const
             tags.push_back(records[index].Tag);
     }
     return tags;
+}
+
+std::string orderedListOf(const std::vector<ControlRecord> &records, std::string_view tag)
+{
+    if (tag.empty())
+        return {};
+    for (const ControlRecord &record : records) {
+        if (record.Tag == tag) {
+            const auto holder = holderOf(records, record);
+            return holder ? records[*holder].Tag : std::string();
+        }
+    }
+    return {};
 }
 
 } // namespace kovrin

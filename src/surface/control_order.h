@@ -1,12 +1,14 @@
 #pragma once
-// The list of the control order window: one entry per record of a dialog, back (place 0) to
-// front, each holding the record's name and the position it had when the list was filled. A
-// selection mark belongs to a place, not to the entry standing in it.
+// The list of the control order window: one entry per record of one list of a dialog (its own
+// controls, or a controls group's), back (place 0) to front, each holding the record's name and
+// the position it had in cControls when the list was filled. A selection mark belongs to a
+// place, not to the entry standing in it.
 
 #include "model/control_record.h"
 
 #include <cstddef>
 #include <string>
+#include <string_view>
 #include <vector>
 
 namespace kovrin {
@@ -21,8 +23,10 @@ struct OrderEntry
 class ControlOrderList
 {
 public:
-    // One entry per record, in order; nothing selected.
-    explicit ControlOrderList(const std::vector<ControlRecord> &records);
+    // One entry per record of the list of groupTag ("" for the dialog's own), in order; nothing
+    // selected.
+    explicit ControlOrderList(const std::vector<ControlRecord> &records,
+                              std::string_view groupTag = {});
 
     const std::vector<OrderEntry> &entries() const { return m_entries; }
     std::size_t count() const { return m_entries.size(); }
@@ -44,5 +48,9 @@ private:
     std::vector<OrderEntry> m_entries;
     std::vector<bool> m_selected;
 };
+
+// The list the order window shows for a control: the Tag of the group holding the record of
+// tag, "" for the dialog's own list (also for no tag or no such record).
+std::string orderedListOf(const std::vector<ControlRecord> &records, std::string_view tag);
 
 } // namespace kovrin

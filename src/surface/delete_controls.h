@@ -1,6 +1,7 @@
 #pragma once
 // The Delete key on a surface: the picked controls go, or with none picked the control with
-// the keyboard focus, as the property editor's Delete removes one.
+// the keyboard focus, as the property editor's Delete removes one. A controls group goes with its
+// whole content.
 
 #include "surface/surface_ref.h"
 

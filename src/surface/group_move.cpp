@@ -6,6 +6,7 @@
 #include "surface/move_limits.h"
 #include "surface/selection.h"
 #include "surface/snap.h"
+#include "surface/with_content.h"
 
 #include <algorithm>
 #include <unordered_map>
@@ -50,7 +51,8 @@ bool moveControls(SurfaceRef s, const std::vector<std::string> &tags, TwipOffset
     if (offset == TwipOffset {})
         return false;
     bool changed = false;
-    for (const std::string &tag : tags) {
+    // A picked control inside a picked group moves with its group.
+    for (const std::string &tag : outermostTags(s.dialog().cControls, tags)) {
         const DrawnControl *drawn = s.drawn().findByTag(tag);
         if (!drawn || !drawn->visible)
             continue;

@@ -1,5 +1,7 @@
 #include "surface/surface_commands.h"
 
+#include "model/control_groups.h"
+
 #include "surface/clipboard.h"
 #include "surface/grid_step.h"
 #include "surface/group_clipboard.h"
@@ -75,7 +77,10 @@ bool copyMenuControl(SurfaceRef s, ControlClipboard &clipboard)
     const auto index = tag.empty() ? std::nullopt : s.dialog().recordIndexByTag(tag);
     if (!index)
         return false;
-    clipboard.copyOne(s.dialog().cControls[*index]);
+    if (isGroupRecord(s.dialog().cControls[*index]))
+        clipboard.copyGroup(copyControls(s, {tag})); // the group with its content
+    else
+        clipboard.copyOne(s.dialog().cControls[*index]);
     return true;
 }
 

@@ -22,6 +22,15 @@ const std::vector<ControlRecord> &recordsOf(SurfaceHost &host, const SurfaceView
     return index ? set.dialog(*index).cControls : none;
 }
 
+// The list of the first picked control or, with none picked, of the focused one: the dialog's
+// own when neither stands in a controls group.
+std::string shownList(SurfaceHost &host, const SurfaceView &view)
+{
+    const std::vector<std::string> picked = view.selection().tags();
+    const std::string tag = picked.empty() ? view.interaction().focusTag : picked.front();
+    return orderedListOf(recordsOf(host, view), tag);
+}
+
 QPushButton *addButton(QVBoxLayout *column, const char *name, const QString &caption)
 {
     auto *button = new QPushButton(caption);
@@ -37,7 +46,7 @@ OrderWindow::OrderWindow(SurfaceHost &host, SurfaceView &view, QWidget *parent)
     : QDialog(parent)
     , m_host(host)
     , m_view(view)
-    , m_list(recordsOf(host, view))
+    , m_list(recordsOf(host, view), shownList(host, view))
     , m_entries(new QListWidget)
 {
     setObjectName(QStringLiteral("frm_organize"));

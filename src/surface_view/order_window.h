@@ -1,7 +1,7 @@
 #pragma once
-// frm_organize, the "Organize controls" window: the records of one dialog from back (top) to
-// front (bottom), rearranged with Front and Back and applied by OK. Nothing changes in the
-// dialog before OK.
+// frm_organize, the "Organize controls" window: the records of one list of a dialog (the picked
+// or focused control's: its own, or a controls group's) from back (top) to front (bottom),
+// rearranged with Front and Back and applied by OK. Nothing changes in the dialog before OK.
 
 #include "surface/control_order.h"
 

@@ -362,9 +362,9 @@ void SurfaceView::pasteAt(double x, double y)
     const GroupPaste paste = pasteControls(*s, copied, x, y);
     if (!paste.pasted.empty()) {
         changed(plural(paste.pasted.size(), "Paste control", "Paste controls"));
-        if (paste.pasted.size() >= 2) {
+        if (paste.dropped.size() >= 2) { // a pasted group's content comes with the group
             m_selection.picked.clear();
-            for (std::size_t index : paste.pasted)
+            for (std::size_t index : paste.dropped)
                 m_selection.picked.add(s->dialog().cControls.at(index).Tag);
             emit selectionChanged();
         }
