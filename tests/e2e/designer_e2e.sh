@@ -9,7 +9,8 @@
 # editor opens), picks three with a rubber band, lines them up with Arrange > Align Left and takes
 # that back with one Ctrl+Z; then F4 and a colour typed in the Properties panel reaches all three;
 # then lays a new dialog out in the safe zone, places a button there and finds its place in the
-# generated code written in the safe zone's terms.
+# generated code written in the safe zone's terms; last it places a controls group, a button
+# into it and moves the group: the button keeps its offset and its class sits in the group's.
 #
 # KOVRIN_E2E_DISPLAYS (default 60-69) is the range of display numbers tried.
 set -euo pipefail
@@ -258,6 +259,20 @@ x_until "$X_WAIT_SECONDS" "the code of the safe-zone dialog holds no '* safezone
 x_log "the safe-zone button's X: $(grep -m 1 'safezoneX' "$clipboard" | tr -d '\r')"
 xdotool key --delay 100 Tab Tab space
 x_wait_gone "$code_window" "$code_title"
+
+x_step "a controls group: place it, place a button into it, move the group by its background"
+insert_dialog
+group_w=$(awk -v w="$CHILD_W" 'BEGIN { print int(0.4 * w) }') # a new group's size
+group_h=$(awk -v h="$CHILD_H" 'BEGIN { print int(0.3 * h) }')
+place_group 60 60
+place_button 80 80 # its top-left point inside the group: the group's control
+grouped_before="$X_WORK/files/grouped before.kvx"
+save_as "$grouped_before"
+# Grabbed on the group's own background, well inside its edges and below the button.
+grab_x=$((CLIENT_X + 60 + group_w - 12)) grab_y=$((CLIENT_Y + 60 + group_h - 12))
+drag $grab_x $grab_y $((grab_x + 100)) $((grab_y + 50))
+grouped="$X_WORK/files/grouped.kvx"
+save_as "$grouped"
 quit_designer third
 
 # The X of each button, in the order of the file.
@@ -282,6 +297,41 @@ done
 reds=$("$kovrin" generate "$coloured" | grep -c 'colorText\[\] = {0.5,' || true)
 x_log "controls with the red typed in the panel: $reds"
 [[ $reds -eq 3 ]] || x_fail "$reds controls, not the three picked buttons, took the red 0.5"
+
+x_step "the moved group's button: its offset kept, its class inside the group's class Controls"
+# NAME CTRLTYPE X Y of each control of the last dialog, in the order of the file.
+controls_of_last_dialog()
+{
+    "$design_dump" "$1" | awk -F'\t' '$1 == "dialog" { n = 0; delete rows }
+        $1 == "control" { rows[++n] = $3 " " $4 " " $5 " " $6 }
+        END { for (i = 1; i <= n; i++) print rows[i] }'
+}
+mapfile -t before_rows < <(controls_of_last_dialog "$grouped_before")
+mapfile -t after_rows < <(controls_of_last_dialog "$grouped")
+x_log "before the move: ${before_rows[*]}; after: ${after_rows[*]}"
+[[ ${#after_rows[@]} -eq 2 ]] || x_fail "the dialog holds ${#after_rows[@]} controls, not 2"
+read -r group_name group_type group_x _ <<<"${after_rows[0]}"
+read -r button_name button_type button_x button_y <<<"${after_rows[1]}"
+read -r _ _ before_group_x _ <<<"${before_rows[0]}"
+read -r _ _ before_button_x before_button_y <<<"${before_rows[1]}"
+[[ "$group_type $button_type" == "GROUP BUTTON" ]] \
+    || x_fail "the dialog holds $group_type and $button_type, not a GROUP and a BUTTON"
+near "$group_x" "$(awk -v x="$before_group_x" -v w="$outer_w" 'BEGIN { print x + 100 / w }')" \
+    "$slack_x" || x_fail "the group stands at X $group_x after the drag, from $before_group_x"
+[[ "$button_x $button_y" == "$before_button_x $before_button_y" ]] \
+    || x_fail "the button's offset went from $before_button_x $before_button_y to" \
+        "$button_x $button_y when its group moved"
+near "$button_x" "$(awk -v w="$outer_w" 'BEGIN { print 20 / w }')" "$slack_x" \
+    || x_fail "the button's X $button_x is no offset from its group's corner"
+"$kovrin" generate "$grouped" >"$X_WORK/grouped.hpp" 2>"$X_WORK/generate.err" \
+    || x_fail "'kovrin generate' failed on the grouped file: $(cat "$X_WORK/generate.err")"
+# The button's class comes after the group's class Controls, deeper than the group's class.
+awk -v g="$group_name" -v b="$button_name" '
+    match($0, "class " g "([ :{]|$)") && !depth { depth = RSTART; next }
+    depth && /class Controls/ { controls = 1; next }
+    controls && match($0, "class " b "([ :{]|$)") { inside = RSTART > depth; exit }
+    END { exit !inside }' "$X_WORK/grouped.hpp" \
+    || x_fail "the class $button_name is not inside the class Controls of $group_name"
 
 x_step "done"
 x_log "passed"

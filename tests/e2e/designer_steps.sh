@@ -104,13 +104,29 @@ insert_dialog()
 toolbox_armed() { (($(x_yellow_pixels "$toolbox") > 100)); }
 toolbox_idle() { (($(x_yellow_pixels "$toolbox") == 0)); }
 
-# Arms Button in the toolbox: a click on it, and it turns yellow.
-arm_button()
+# Arms a kind in the toolbox: a click on its button at (X, Y) pixels of the toolbox window, and
+# it turns yellow. The buttons are 570 x 480 twips in columns from left 60 and rows from top 180;
+# 15 twips to the pixel.
+arm_kind()
 {
     x_geometry "$toolbox"
-    # "Button" is row 2, column 1: 570 x 480 twips at left 60, top 660; 15 twips to the pixel.
-    xdotool mousemove $((WIN_X + 23)) $((WIN_Y + 60)) click 1
-    x_until "$X_WAIT_SECONDS" "the Button button of the toolbox did not turn yellow" toolbox_armed
+    xdotool mousemove $((WIN_X + $1)) $((WIN_Y + $2)) click 1
+    x_until "$X_WAIT_SECONDS" "the $3 button of the toolbox did not turn yellow" toolbox_armed
+}
+
+# "Button" is row 2, column 1.
+arm_button() { arm_kind 23 60 Button; }
+
+# The controls group, the tenth kind, opens row 4 under the nine: column 1.
+arm_group() { arm_kind 23 124 "Controls group"; }
+
+# Arms the controls group and places one with a click at (X, Y) of the surface.
+place_group()
+{
+    arm_group
+    xdotool mousemove $((CLIENT_X + $1)) $((CLIENT_Y + $2)) click 1
+    x_until "$X_WAIT_SECONDS" "the toolbox was still armed after the click on the surface" \
+        toolbox_idle
 }
 
 # Arms Button and places a button with a click at (X, Y) of the surface.

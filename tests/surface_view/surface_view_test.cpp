@@ -374,6 +374,38 @@ private slots:
         QCOMPARE(empty.result(), int(QDialog::Accepted));
         QCOMPARE(host->changes, changes);
     }
+    void organizeShowsAndOrdersTheListOfThePickedControl()
+    {
+        // a | panel { b, c }: on c the window lists panel's controls, and OK orders only those.
+        std::vector<std::string> tags;
+        for (const auto &[kind, name] : {std::pair {ControlKind::Button, "a"},
+                                         {ControlKind::Group, "panel"},
+                                         {ControlKind::Button, "b"},
+                                         {ControlKind::Button, "c"}}) {
+            tags.push_back(addControl(kind, 150.0 * (tags.size() + 1), 150.0 * (tags.size() + 1)));
+            const_cast<Dialog &>(dialog()).cControls.back().Name = name;
+        }
+        QVERIFY(host->set.setControlGroup(0, tags[2], tags[1]));
+        QVERIFY(host->set.setControlGroup(0, tags[3], tags[1]));
+        view->selectOnly(tags[3]);
+        organizer = new OrderWindow(*host, *view);
+        organizer->show();
+        QVERIFY(QTest::qWaitForWindowExposed(organizer));
+        QCOMPARE(listed(), QStringLiteral("b,c"));
+        list()->item(1)->setSelected(true);
+        QTest::mouseClick(button("cmd_back"), Qt::LeftButton);
+        QCOMPARE(listed(), QStringLiteral("c*,b"));
+        QTest::mouseClick(button("cmd_OK"), Qt::LeftButton);
+        QCOMPARE(records(), QStringLiteral("a,panel,c,b"));
+        QCOMPARE(drawnNames(), QStringLiteral("a,panel,c,b"));
+        QVERIFY(host->changes > 0);
+
+        view->clearSelection(); // nothing picked or focused: the dialog's own list
+        OrderWindow own(*host, *view);
+        const QListWidget *ownList = own.findChild<QListWidget *>(QStringLiteral("lst_ctrls"));
+        QCOMPARE(ownList->count(), 2);
+        QCOMPARE(ownList->item(0)->text(), QStringLiteral("a"));
+    }
 };
 
 QTEST_MAIN(SurfaceViewTest)
