@@ -13,6 +13,7 @@
 #include "persist/design_loader.h"
 #include "persist/design_reader.h"
 #include "persist/design_writer.h"
+#include "send_mouse.h"
 #include "support/fake_surface_host.h"
 #include "surface_view/surface_view.h"
 #include "target_reporter.h"
@@ -51,9 +52,7 @@ public:
     }
     void mouse(QEvent::Type type, QPoint at, Qt::MouseButton button, Qt::MouseButtons held)
     {
-        QMouseEvent event(type, QPointF(at), QPointF(view->mapToGlobal(at)), button, held,
-                          Qt::NoModifier);
-        QApplication::sendEvent(view.get(), &event);
+        sendMouse(*view, type, at, button, held);
     }
 
     FakeSurfaceHost host;

@@ -5,6 +5,7 @@
 // outline repaint under 8 ms, a full repaint under 100 ms, placing under 1 ms, switching the
 // grid on with step 0.0001 under 50 ms, a rubber band step over the 5,000 controls under 8 ms,
 // a drag step of 1,000 picked controls with their outlines under 8 ms.
+#include "send_mouse.h"
 #include "support/fake_surface_host.h"
 #include "surface/grid_step.h"
 #include "surface/move_limits.h"
@@ -58,9 +59,7 @@ public:
 
     void mouse(QEvent::Type type, QPoint at, Qt::MouseButton button, Qt::MouseButtons held)
     {
-        QMouseEvent event(type, QPointF(at), QPointF(view->mapToGlobal(at)), button, held,
-                          Qt::NoModifier);
-        QApplication::sendEvent(view.get(), &event);
+        bench::sendMouse(*view, type, at, button, held);
     }
 
     FakeSurfaceHost host;
