@@ -19,7 +19,6 @@
 #include "target_reporter.h"
 
 #include <QApplication>
-#include <QMouseEvent>
 
 #include <benchmark/benchmark.h>
 
@@ -50,10 +49,6 @@ public:
         view->show();
         QApplication::processEvents();
     }
-    void mouse(QEvent::Type type, QPoint at, Qt::MouseButton button, Qt::MouseButtons held)
-    {
-        sendMouse(*view, type, at, button, held);
-    }
 
     FakeSurfaceHost host;
     std::unique_ptr<SurfaceView> view;
@@ -81,17 +76,7 @@ GroupedSurface &surface(bool withGroups = true)
 void dragStepOfAGroupOf500(benchmark::State &state)
 {
     GroupedSurface &s = surface();
-    const QPoint grab(1925 / 15, 1000 / 15);
-    s.mouse(QEvent::MouseButtonPress, grab, Qt::LeftButton, Qt::LeftButton);
-    int n = 0;
-    for (auto _ : state) {
-        const QPoint at = grab + QPoint(3 + n % 40, 2 + n % 25);
-        ++n;
-        s.mouse(QEvent::MouseMove, at, Qt::NoButton, Qt::LeftButton);
-        QApplication::processEvents();
-    }
-    s.mouse(QEvent::MouseButtonRelease, grab, Qt::LeftButton, Qt::NoButton);
-    QApplication::processEvents();
+    dragSteps(state, *s.view, QPoint(1925 / 15, 1000 / 15));
     state.counters["inside"] = static_cast<double>(s.inFirstTree);
 }
 

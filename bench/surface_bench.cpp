@@ -101,18 +101,7 @@ void placeOneMoreControl(benchmark::State &state)
 // runs trackDrag and repaints the outline's old and new place.
 void dragStep(benchmark::State &state, const QPoint grab)
 {
-    BenchSurface &s = surface();
-    s.mouse(QEvent::MouseButtonPress, grab, Qt::LeftButton, Qt::LeftButton);
-    int n = 0;
-    for (auto _ : state) {
-        const QPoint at = grab + QPoint(3 + n % 40, 2 + n % 25);
-        ++n;
-        s.mouse(QEvent::MouseMove, at, Qt::NoButton, Qt::LeftButton);
-        s.settle();
-    }
-    // Released where it was grabbed: the control stays.
-    s.mouse(QEvent::MouseButtonRelease, grab, Qt::LeftButton, Qt::NoButton);
-    s.settle();
+    bench::dragSteps(state, *surface().view, grab);
 }
 
 void dragStepOfTheLargeFrame(benchmark::State &state)
