@@ -3,6 +3,7 @@
 #include "model/drawn_controls.h"
 #include "surface/drag.h"
 #include "surface/grid_step.h"
+#include "surface/list_drop.h"
 #include "surface/move_limits.h"
 #include "surface/selection.h"
 #include "surface/snap.h"
@@ -50,7 +51,9 @@ bool moveControls(SurfaceRef s, const std::vector<std::string> &tags, TwipOffset
     if (offset == TwipOffset {})
         return false;
     bool changed = false;
-    for (const std::string &tag : tags) {
+    // A control whose holder moves too rides along inside it.
+    const std::vector<std::string> outermost = outermostTags(s.dialog(), tags);
+    for (const std::string &tag : outermost) {
         const DrawnControl *drawn = s.drawn().findByTag(tag);
         if (!drawn || !drawn->visible)
             continue;
@@ -59,7 +62,7 @@ bool moveControls(SurfaceRef s, const std::vector<std::string> &tags, TwipOffset
         moved.top += offset.dy;
         changed = applyGeometry(s, tag, moved, false) || changed;
     }
-    return changed;
+    return dropIntoLists(s, outermost) || changed;
 }
 
 TwipOffset nudgeOffset(NudgeKey key, bool tenPixels)
