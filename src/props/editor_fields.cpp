@@ -1,6 +1,7 @@
 #include "props/editor_fields.h"
 
 #include "model/control_kind.h"
+#include "model/group_scroll_bars.h"
 #include "model/line_breaks.h"
 #include "model/number_text.h"
 #include "props/colour_groups.h"
@@ -52,6 +53,7 @@ EditorFields fieldsFromRecord(const ControlRecord &record, char separator)
         f.colours[groupIndex(group)] = colourTexts(recordColour(record, group), separator);
     f.action = withLfLineBreaks(record.Action);
     f.enter = record.Enter == 1;
+    f.scrollBars = kind && isUsable(kind, KindField::ScrollBars) && groupScrollBars(record);
     f.rowHeight = singleText(record.RowHeight, separator);
     f.wholeHeight = singleText(record.WholeHeight, separator);
     f.others = otherLinesText(record.Others);

@@ -30,6 +30,7 @@ struct EditorFields
     std::array<ColourTexts, 5> colours; // in the order of kColourGroups
     std::string action; // line breaks as "\n"
     bool enter = false;
+    bool scrollBars = false; // a controls group's
     std::string rowHeight;
     std::string wholeHeight;
     std::string others; // the other properties, one "name = value" line each, joined by "\n"

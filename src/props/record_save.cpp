@@ -2,6 +2,7 @@
 #include "props/other_lines.h"
 
 #include "model/form_rules.h"
+#include "model/group_scroll_bars.h"
 #include "model/line_breaks.h"
 #include "model/number_text.h"
 #include "props/colour_groups.h"
@@ -113,6 +114,9 @@ ControlRecord savedRecord(const ControlRecord &current, const EditorFields &open
     // The check has passed the lines; unchanged, they stay as kept.
     if (now.others != opened.others)
         r.Others = readOtherLines(now.others, OwnNames::Control).others;
+    // After the other lines, which hold the classes that take the scroll bars away.
+    if (kind && isUsable(kind, KindField::ScrollBars) && now.scrollBars != opened.scrollBars)
+        setGroupScrollBars(r, now.scrollBars);
     return r;
 }
 

@@ -109,10 +109,15 @@ void PropertyEditor::applyKindRules()
 {
     m_lineSpacing->setEnabled(false); // only multi-line text uses it
     const std::pair<QWidget *, KindField> kindFields[] = {
-        {m_font, KindField::Font},           {m_text, KindField::Text},
-        {m_action, KindField::Action},       {m_enter, KindField::Enter},
-        {m_rowHeight, KindField::RowHeight}, {m_wholeHeight, KindField::WholeHeight},
-        {m_multi, KindField::Multiline},     {m_shadow, KindField::Shadow},
+        {m_font, KindField::Font},
+        {m_text, KindField::Text},
+        {m_action, KindField::Action},
+        {m_enter, KindField::Enter},
+        {m_rowHeight, KindField::RowHeight},
+        {m_wholeHeight, KindField::WholeHeight},
+        {m_multi, KindField::Multiline},
+        {m_shadow, KindField::Shadow},
+        {m_scrollBars, KindField::ScrollBars},
     };
     for (const auto &[widget, field] : kindFields)
         widget->setEnabled(isUsable(m_kind, field));
@@ -122,9 +127,10 @@ void PropertyEditor::applyKindRules()
         m_style->addItem(qtext(style));
     m_style->setCurrentIndex(-1);
 
-    QWidget *const elements[] = {m_name,     m_idc,       m_width,       m_height, m_font,
-                                 m_fontSize, m_style,     m_multi,       m_shadow, m_lineSpacing,
-                                 m_text,     m_rowHeight, m_wholeHeight, m_action, m_enter};
+    QWidget *const elements[]
+        = {m_name,        m_idc,    m_width,  m_height,      m_font, m_fontSize,
+           m_style,       m_multi,  m_shadow, m_lineSpacing, m_text, m_rowHeight,
+           m_wholeHeight, m_action, m_enter,  m_scrollBars};
     for (QWidget *element : elements) {
         if (!element->isEnabled())
             setBackground(element, kUnusableBackground);
@@ -154,6 +160,7 @@ void PropertyEditor::showFields(const EditorFields &f)
         colourGroup(group)->showTexts(f.colours[groupIndex(group)]);
     m_action->setPlainText(QString::fromStdString(f.action));
     m_enter->setChecked(f.enter);
+    m_scrollBars->setChecked(f.scrollBars);
     m_rowHeight->showValue(QString::fromStdString(f.rowHeight));
     m_wholeHeight->showValue(QString::fromStdString(f.wholeHeight));
     m_others->setPlainText(QString::fromStdString(f.others));
@@ -197,6 +204,7 @@ EditorFields PropertyEditor::fields() const
         f.colours[groupIndex(box->group())] = box->texts();
     f.action = plainTextOf(m_action);
     f.enter = m_enter->isChecked();
+    f.scrollBars = m_scrollBars->isChecked();
     f.rowHeight = m_rowHeight->text().toStdString();
     f.wholeHeight = m_wholeHeight->text().toStdString();
     f.others = plainTextOf(m_others);

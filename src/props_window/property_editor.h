@@ -117,6 +117,7 @@ private:
     NumberField *m_wholeHeight = nullptr;
     QPlainTextEdit *m_action = nullptr;
     QCheckBox *m_enter = nullptr;
+    QCheckBox *m_scrollBars = nullptr;
     QPlainTextEdit *m_others = nullptr;
     std::array<QLabel *, 3> m_formWords {}; // beside Width, Height and Font Size
     QPushButton *m_ok = nullptr;

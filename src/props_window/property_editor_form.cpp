@@ -66,6 +66,8 @@ void PropertyEditor::buildForm(char separator)
                      "Script code to be run when this control is activated.");
     m_enter = named(new QCheckBox(QStringLiteral("ENTER key activates the control"), this),
                     "chk_enter", "Pressing the ENTER key will cause this control to be activated.");
+    m_scrollBars = named(new QCheckBox(QStringLiteral("Scroll bars"), this), "chk_scrollbars",
+                         "If checked, the group scrolls its controls when they overflow it.");
 
     m_others = named(multiLineField(this, 3), "txt_others",
                      "What the control's class sets beyond these fields, one \"name = value\" "
@@ -77,6 +79,7 @@ void PropertyEditor::buildForm(char separator)
     main->addWidget(label("Action", this));
     main->addWidget(m_action);
     main->addWidget(m_enter, 0, Qt::AlignLeft);
+    main->addWidget(m_scrollBars, 0, Qt::AlignLeft);
     main->addWidget(label("Other properties", this));
     main->addWidget(m_others);
     main->addSpacing(6);
@@ -224,8 +227,8 @@ void PropertyEditor::setTabOrderAndKeys()
             order << box->component(i);
         order << box->sampleButton();
     }
-    order << m_rowHeight << m_wholeHeight << m_action << m_enter << m_others << m_ok << m_apply
-          << m_delete << m_cancel;
+    order << m_rowHeight << m_wholeHeight << m_action << m_enter << m_scrollBars << m_others << m_ok
+          << m_apply << m_delete << m_cancel;
 
     m_keys = new EditorKeys([this] { cmd_OK_Click(); }, [this] { cmd_Cancel_Click(); }, this);
     m_keys->watch(this);

@@ -144,12 +144,19 @@ private slots:
     void usableFieldsFollowTheKindAndTheRestIsGrey()
     {
         const std::pair<const char *, KindField> fields[] = {
-            {"txt_bg_r", KindField::BackColor},      {"cmb_font", KindField::Font},
-            {"txt_text", KindField::Text},           {"txt_active_g", KindField::ActiveColor},
-            {"txt_action", KindField::Action},       {"chk_enter", KindField::Enter},
-            {"txt_sel_b", KindField::SelectColor},   {"txt_selbg_a", KindField::SelectBGColor},
-            {"txt_rowheight", KindField::RowHeight}, {"txt_wholeheight", KindField::WholeHeight},
-            {"chk_multi", KindField::Multiline},     {"chk_shadow", KindField::Shadow},
+            {"txt_bg_r", KindField::BackColor},
+            {"cmb_font", KindField::Font},
+            {"txt_text", KindField::Text},
+            {"txt_active_g", KindField::ActiveColor},
+            {"txt_action", KindField::Action},
+            {"chk_enter", KindField::Enter},
+            {"txt_sel_b", KindField::SelectColor},
+            {"txt_selbg_a", KindField::SelectBGColor},
+            {"txt_rowheight", KindField::RowHeight},
+            {"txt_wholeheight", KindField::WholeHeight},
+            {"chk_multi", KindField::Multiline},
+            {"chk_shadow", KindField::Shadow},
+            {"chk_scrollbars", KindField::ScrollBars},
         };
         for (ControlKind kind : kAllKinds) {
             EditorFixture f;
