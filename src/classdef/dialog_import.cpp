@@ -116,9 +116,11 @@ private:
                             kMaxKeptCodeBytes));
             return;
         }
+        record->Group = group;
+        if (!group.empty())
+            placeInGroup(*record, source.screen, m_forms);
         if (!record->Forms.allScreen())
             dialog.layout = DialogLayout::SafeZone;
-        record->Group = group;
         dialog.controls.push_back(std::move(*record));
         if (!isGroup)
             return;
