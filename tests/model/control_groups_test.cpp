@@ -123,6 +123,13 @@ TEST(ControlGroups, ControlsMoveIntoAndOutOfGroupsKeepingTheirPlaceOnTheScreen)
     set.setControlGeometry(0, "3", button, {0.25f, 0.5f, {}, {}});
     EXPECT_EQ(own(2), (std::pair {0.05f, 0.2f}));
 
+    // A group removed leaves its controls to the list that held it, where they stand.
+    const DialogSet kept = set;
+    set.removeRecord(0, 1);
+    EXPECT_EQ(set.dialog(0).cControls[1].Group, "1");
+    EXPECT_EQ(own(1), (std::pair {0.1f, 0.3f})); // from the outer group's corner at 0.15, 0.2
+    set = kept;
+
     // Out to the dialog again, where it stands.
     EXPECT_TRUE(set.setControlGroup(0, "3", ""));
     EXPECT_EQ(own(2), (std::pair {0.25f, 0.5f}));
