@@ -320,11 +320,10 @@ std::optional<double> numberOf(const ClassValue &value, std::string *why)
 }
 
 std::optional<ControlRecord> importControl(const ControlSource &source, std::uint32_t node,
-                                           bool background)
+                                           const ClassChain &chain, bool background)
 {
     const ClassLookup &lookup = source.lookup;
     const ClassNode &control = lookup.node(node);
-    const ClassChain chain = lookup.chain(node);
     const std::string where = "dialog " + source.dialog + ", control " + control.name + ": ";
     if (!chain.problem.empty())
         source.problems.add(control.place, where + chain.problem, ReadCause::BaseClass);
