@@ -1,5 +1,6 @@
 #include "props/other_lines.h"
 
+#include "model/generated_class.h"
 #include "model/ignoring_case.h"
 #include "model/line_breaks.h"
 
@@ -52,7 +53,7 @@ bool isPropertyName(std::string_view name)
 }
 
 // "class Name" or "class Name: Base".
-bool isClassName(std::string_view name)
+bool isClassHead(std::string_view name)
 {
     std::string_view rest = trimmed(name.substr(5));
     const std::string_view word = wordAt(rest);
@@ -106,7 +107,7 @@ Scan scanned(std::string_view line)
 
 bool isOwnName(std::string_view key, OwnNames own)
 {
-    return own == OwnNames::Control ? isControlFieldName(key) : isDialogListName(key);
+    return own == OwnNames::Control ? codeFieldOfName(key).has_value() : isDialogListName(key);
 }
 
 } // namespace
@@ -158,7 +159,7 @@ OtherLinesRead readOtherLines(std::string_view text, OwnNames own)
             const std::string_view body = scan.brace == std::string_view::npos
                 ? std::string_view()
                 : line.substr(scan.brace);
-            if (!isClassName(name) || (!body.empty() && !body.ends_with('}'))) {
+            if (!isClassHead(name) || (!body.empty() && !body.ends_with('}'))) {
                 fail(number, "a class is written \"class Name {...}\".");
                 continue;
             }
