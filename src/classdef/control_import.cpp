@@ -47,7 +47,13 @@ public:
     {
         return m_source.lookup.find(m_chain, name);
     }
-    const ClassProperty *find(CodeField field) const { return find(codeFieldName(field)); }
+    // None for a field the class does not write, once the shape is known: it stays code.
+    const ClassProperty *find(CodeField field) const
+    {
+        return writes(field) ? find(codeFieldName(field)) : nullptr;
+    }
+    bool writes(CodeField field) const { return !m_shape || writesField(*m_shape, field); }
+    void readOnly(const ClassShape &shape) { m_shape = &shape; }
 
     void report(const ClassProperty &property, const std::string &what) const
     {
@@ -156,7 +162,7 @@ public:
                     const ClassProperty *&used) const
     {
         const ClassProperty *property = find(name);
-        if (!property && !olderName.empty())
+        if (!property && !olderName.empty() && writes(name))
             property = find(olderName);
         used = property;
         if (!property)
@@ -206,6 +212,7 @@ private:
     const ControlSource &m_source;
     std::uint32_t m_node;
     const std::vector<std::uint32_t> &m_chain;
+    const ClassShape *m_shape = nullptr;
 };
 
 // The style is NaN when none is given: numbers rather than optionals, which an optimising
@@ -240,28 +247,41 @@ bool isGeneratedBase(const ClassNode &node)
     return node.declarationOnly || isPreambleClass(node.name);
 }
 
-// Everything the class chain sets that no field took, up to the first base the generated code
-// stands on. color and colorSelection stand in for colorText and colorSelect when a class sets
-// only the older names, and are kept beside the newer ones otherwise.
+// Everything the class chain sets that the control's class does not write, up to the first base
+// the generated code stands on: a value its kind never writes stays code rather than a field
+// whose value would be lost. color and colorSelection stand in for colorText and colorSelect when
+// a class sets only the older names, and are kept beside the newer ones otherwise.
 OtherProperties keptOthers(const ClassLookup &lookup, const ClassChain &chain,
+                           const ClassShape &shape,
                            const std::array<const ClassProperty *, 2> &olderNamesKept)
 {
     std::size_t own = 0;
     while (own < chain.classes.size() && !isGeneratedBase(lookup.node(chain.classes[own])))
         ++own;
-    const EntryFilter filter {[&olderNamesKept](const ClassProperty &property) {
+    const EntryFilter filter {[&shape, &olderNamesKept](const ClassProperty &property) {
                                   for (const ClassProperty *older : olderNamesKept) {
                                       if (older && equalIgnoringCase(older->name, property.name))
                                           return false;
                                   }
-                                  return codeFieldOfName(property.name).has_value()
-                                      || equalIgnoringCase(property.name, "color")
-                                      || equalIgnoringCase(property.name, "colorSelection");
+                                  if (equalIgnoringCase(property.name, "color"))
+                                      return writesField(shape, CodeField::ColorText);
+                                  if (equalIgnoringCase(property.name, "colorSelection"))
+                                      return writesField(shape, CodeField::ColorSelect);
+                                  return writesFieldName(shape, property.name);
                               },
                               [](std::uint32_t) {
                                   return false;
                               }};
     return OtherProperties(otherEntries(lookup, std::span(chain.classes).first(own), filter));
+}
+
+// The game's class the chain ends at, unless the generated code defines one of that name.
+std::string gameBase(const ClassLookup &lookup, const ClassChain &chain)
+{
+    if (chain.declared == kNoClass)
+        return {};
+    const std::string &name = lookup.gameName(chain.declared);
+    return isPreambleClass(name) ? std::string() : name;
 }
 
 } // namespace
@@ -357,7 +377,7 @@ std::optional<ControlRecord> importControl(const ControlSource &source, std::uin
 
     ControlRecord record = defaultRecord(*kind);
     record.Name = control.name;
-    const ControlReader reader(source, node, chain);
+    ControlReader reader(source, node, chain);
     reader.readInteger(CodeField::Idc, record.IDC);
     reader.readPlaced(CodeField::X, FormField::X, record);
     reader.readPlaced(CodeField::Y, FormField::Y, record);
@@ -370,6 +390,10 @@ std::optional<ControlRecord> importControl(const ControlSource &source, std::uin
         else
             record.Style = value.kind == ClassValue::Kind::String ? value.text : value.written;
     }
+    record.Base = gameBase(lookup, chain);
+    // Only what the class will write goes into fields; the rest stays code.
+    const ClassShape shape {*kind, record.Style, !record.Base.empty()};
+    reader.readOnly(shape);
     std::array<const ClassProperty *, 2> olderNames {};
     const ClassProperty *used = nullptr;
     reader.readColour(CodeField::ColorText, "color", record.ForeColor, used);
@@ -391,7 +415,7 @@ std::optional<ControlRecord> importControl(const ControlSource &source, std::uin
     reader.readFloat(CodeField::LineSpacing, record.LineSpacing);
     reader.readFloat(CodeField::RowHeight, record.RowHeight);
     reader.readFloat(CodeField::WholeHeight, record.WholeHeight);
-    record.Others = keptOthers(lookup, chain, olderNames);
+    record.Others = keptOthers(lookup, chain, shape, olderNames);
     return record;
 }
 

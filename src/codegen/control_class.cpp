@@ -126,7 +126,7 @@ void appendControlClass(CodeOut &out, const ControlRecord &r)
     }
     out += " class ";
     appendRawText(out, r.Name);
-    appendLine(out, {" : ", generatedBase(*kind)});
+    appendLine(out, {" : ", r.Base.empty() ? generatedBase(*kind) : std::string_view(r.Base)});
     appendLine(out, {" {"});
     formLine(out, "  x = ", r, FormField::X);
     formLine(out, "  y = ", r, FormField::Y);

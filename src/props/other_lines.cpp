@@ -1,6 +1,5 @@
 #include "props/other_lines.h"
 
-#include "model/generated_class.h"
 #include "model/ignoring_case.h"
 #include "model/line_breaks.h"
 
@@ -105,9 +104,9 @@ Scan scanned(std::string_view line)
     return scan;
 }
 
-bool isOwnName(std::string_view key, OwnNames own)
+bool isOwnName(std::string_view key, OwnNames own, const ClassShape &shape)
 {
-    return own == OwnNames::Control ? codeFieldOfName(key).has_value() : isDialogListName(key);
+    return own == OwnNames::Control ? writesFieldName(shape, key) : isDialogListName(key);
 }
 
 } // namespace
@@ -123,7 +122,7 @@ std::string otherLinesText(const OtherProperties &others)
     return text;
 }
 
-OtherLinesRead readOtherLines(std::string_view text, OwnNames own)
+OtherLinesRead readOtherLines(std::string_view text, OwnNames own, const ClassShape &shape)
 {
     OtherLinesRead read;
     std::vector<OtherProperty> list;
@@ -175,7 +174,7 @@ OtherLinesRead readOtherLines(std::string_view text, OwnNames own)
         }
         const std::string key(entryKey(property));
         // A dialog's class of that name would hold controls when the code is imported again.
-        if ((!isClassEntry(property) || own == OwnNames::Dialog) && isOwnName(key, own)) {
+        if ((!isClassEntry(property) || own == OwnNames::Dialog) && isOwnName(key, own, shape)) {
             fail(number, key + " is set by Kovrin's own fields.");
             continue;
         }
