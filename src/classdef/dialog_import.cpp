@@ -79,7 +79,8 @@ public:
         if (entries.size() > 1 && entries[0].background && entries[1].background
             && isKovrinBackground(m_lookup.node(entries[0].node).name)) {
             backgroundNode = entries[0].node;
-            background = importControl(source, backgroundNode, true);
+            background
+                = importControl(source, backgroundNode, m_lookup.chain(backgroundNode), true);
             if (background)
                 entries.erase(entries.begin());
         }
@@ -90,8 +91,10 @@ public:
                 stop(budgetStop(m_lookup.node(entries[i].node).place, "controls", kMaxControls));
                 break;
             }
-            countGameClass(m_lookup.chain(entries[i].node));
-            if (auto record = importControl(source, entries[i].node, entries[i].background)) {
+            const ClassChain controlChain = m_lookup.chain(entries[i].node);
+            countGameClass(controlChain);
+            if (auto record
+                = importControl(source, entries[i].node, controlChain, entries[i].background)) {
                 if (!spendBudget(m_keptBytes, record->Others.textBytes(), kMaxKeptCodeBytes)) {
                     stop(budgetStop(m_lookup.node(entries[i].node).place,
                                     "bytes of other properties kept", kMaxKeptCodeBytes));

@@ -2,6 +2,7 @@
 
 #include "codegen/code_values.h"
 #include "codegen/control_class.h"
+#include "model/generated_class.h"
 
 namespace kovrin {
 namespace {
@@ -78,7 +79,7 @@ void appendBackgroundClass(CodeOut &out, const ControlRecord &frame, std::size_t
     endLine(out);
     out += "  class ";
     appendBackgroundName(out, position);
-    appendLine(out, {": RscText"});
+    appendLine(out, {": ", generatedBase(ControlKind::Frame)}); // the frame's own base
     appendLine(out, {"  {"});
     out += "     colorBackground[] = {";
     appendColourList(out, frame.BackColor);

@@ -1,6 +1,7 @@
 #include "codegen/generate_code.h"
 
 #include "codegen/dialog_class.h"
+#include "codegen/game_bases.h"
 
 namespace kovrin {
 namespace {
@@ -49,6 +50,7 @@ void writeCode(const DialogSet &set, CodeSink &sink)
 {
     CodeOut out(sink);
     appendPreamble(out);
+    appendGameBases(out, set);
     appendDialogClasses(out, set);
     out.flush();
 }
