@@ -57,9 +57,16 @@ EditorFields fieldsFromRecord(const ControlRecord &record, char separator)
     f.rowHeight = singleText(record.RowHeight, separator);
     f.wholeHeight = singleText(record.WholeHeight, separator);
     f.others = otherLinesText(record.Others);
+    f.base = record.Base;
     for (FormField field : kAllFormFields)
         f.forms[static_cast<std::size_t>(field)] = record.Forms[field].form;
     return f;
+}
+
+ClassShape classShape(const EditorFields &fields, std::optional<ControlKind> kind)
+{
+    // The style the fields make holds ST_MULTI exactly when the box is ticked.
+    return {kind, fields.multiline ? "ST_MULTI" : "", !fields.base.empty()};
 }
 
 } // namespace kovrin

@@ -3,6 +3,7 @@
 #include "props_window/property_editor.h"
 
 #include "model/dialog_set.h"
+#include "model/generated_class.h"
 #include "props/field_table.h"
 #include "props/form_look.h"
 #include "props_window/colour_group_box.h"
@@ -16,6 +17,7 @@
 #include <QCheckBox>
 #include <QComboBox>
 #include <QLabel>
+#include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QPushButton>
 
@@ -126,6 +128,8 @@ void PropertyEditor::applyKindRules()
     for (std::string_view style : styleChoices(m_kind))
         m_style->addItem(qtext(style));
     m_style->setCurrentIndex(-1);
+    if (m_kind)
+        m_base->setPlaceholderText(qtext(generatedBase(*m_kind)));
 
     QWidget *const elements[]
         = {m_name,        m_idc,    m_width,  m_height,      m_font, m_fontSize,
@@ -164,6 +168,7 @@ void PropertyEditor::showFields(const EditorFields &f)
     m_rowHeight->showValue(QString::fromStdString(f.rowHeight));
     m_wholeHeight->showValue(QString::fromStdString(f.wholeHeight));
     m_others->setPlainText(QString::fromStdString(f.others));
+    m_base->setText(QString::fromStdString(f.base));
 }
 
 void PropertyEditor::showForms(const ControlRecord &record)
@@ -208,6 +213,7 @@ EditorFields PropertyEditor::fields() const
     f.rowHeight = m_rowHeight->text().toStdString();
     f.wholeHeight = m_wholeHeight->text().toStdString();
     f.others = plainTextOf(m_others);
+    f.base = m_base->text().toStdString();
     return f;
 }
 

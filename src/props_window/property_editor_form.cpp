@@ -5,6 +5,7 @@
 #include "props/field_table.h"
 #include "props_window/colour_group_box.h"
 #include "props_window/editor_keys.h"
+#include "props_window/field_look.h"
 #include "props_window/font_preview.h"
 #include "props_window/line_field.h"
 #include "props_window/number_field.h"
@@ -14,6 +15,7 @@
 #include <QGridLayout>
 #include <QHBoxLayout>
 #include <QLabel>
+#include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QVBoxLayout>
@@ -73,6 +75,15 @@ void PropertyEditor::buildForm(char separator)
                      "What the control's class sets beyond these fields, one \"name = value\" "
                      "line each, written back after its own lines.");
 
+    // Set by the import, where the control derives from a class of the game; shown so the
+    // user knows what the generated class stands on, but not typed.
+    m_base = named(new QLineEdit(this), "txt_base",
+                   "The game's class the generated class derives from; empty for Kovrin's own "
+                   "base of the kind.");
+    m_base->setReadOnly(true);
+    m_base->setFocusPolicy(Qt::ClickFocus);
+    setBackground(m_base, kUnusableBackground);
+
     auto *main = new QVBoxLayout(this);
     main->addLayout(columns);
     main->addSpacing(6);
@@ -80,6 +91,8 @@ void PropertyEditor::buildForm(char separator)
     main->addWidget(m_action);
     main->addWidget(m_enter, 0, Qt::AlignLeft);
     main->addWidget(m_scrollBars, 0, Qt::AlignLeft);
+    main->addWidget(label("Base class", this));
+    main->addWidget(m_base);
     main->addWidget(label("Other properties", this));
     main->addWidget(m_others);
     main->addSpacing(6);
