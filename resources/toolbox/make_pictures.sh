@@ -1,5 +1,5 @@
 #!/bin/sh
-# Draws the nine toolbox pictures (28 x 22 pixels, transparent background) with ImageMagick.
+# Draws the ten toolbox pictures (28 x 22 pixels, transparent background) with ImageMagick.
 # The PNG files are committed; run this again only to change a picture.
 set -eu
 cd "$(dirname "$0")"
@@ -51,3 +51,8 @@ canvas -fill none -stroke '#505050' -draw 'line 1,6 1,20' -draw 'line 1,20 26,20
 canvas -fill '#a8d0f0' -stroke '#505050' -draw 'rectangle 1,2 26,19' \
     -stroke none -fill '#f0c020' -draw 'circle 20,7 22,7' \
     -fill '#40a040' -draw 'polygon 2,18 9,9 15,15 19,12 25,18' picture.png
+
+# Controls group: a plain border holding a small button and a field, the second cut at its edge.
+canvas -fill '#e8e8e8' -stroke '#505050' -draw 'rectangle 1,2 26,19' \
+    -fill '#d4d0c8' -stroke '#404040' -draw 'rectangle 4,5 14,9' \
+    -fill white -stroke '#505050' -draw 'rectangle 4,12 26,16' group.png

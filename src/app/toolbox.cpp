@@ -28,8 +28,8 @@ struct KindButton
     int column;
 };
 
-// Three rows of three, as the user finds them.
-constexpr std::array<KindButton, 9> kButtons {{
+// Three rows of three, as the user finds them, and the controls group below them.
+constexpr std::array<KindButton, 10> kButtons {{
     {ControlKind::Text, "cmd_text", "text", "Static text", 0, 0},
     {ControlKind::Link, "cmd_linktext", "linktext", "Active text (link)", 0, 1},
     {ControlKind::Input, "cmd_input", "input", "Input box", 0, 2},
@@ -39,26 +39,27 @@ constexpr std::array<KindButton, 9> kButtons {{
     {ControlKind::Slider, "cmd_slider", "slider", "Slider", 2, 0},
     {ControlKind::Frame, "cmd_frame", "frame", "Frame", 2, 1},
     {ControlKind::Picture, "cmd_picture", "picture", "Picture", 2, 2},
+    {ControlKind::Group, "cmd_group", "group", "Controls group", 3, 0},
 }};
 
 // The layout in twips: columns, rows, button size, and "Cancel selection" below.
 constexpr std::array<int, 3> kColumnLeft {60, 705, 1350};
-constexpr std::array<int, 3> kRowTop {105, 660, 1230};
+constexpr std::array<int, 4> kRowTop {105, 660, 1230, 1800};
 constexpr int kButtonWidth = 570;
 constexpr int kButtonHeight = 480;
 constexpr int kCancelLeft = 45;
-constexpr int kCancelTop = 1800;
+constexpr int kCancelTop = 2370;
 constexpr int kCancelWidth = 1875;
 constexpr int kCancelHeight = 330;
 constexpr int kClientWidth = 1980;
-constexpr int kClientHeight = 2235;
+constexpr int kClientHeight = 2805;
 constexpr int kTopEdge = 1000;
 
 // The order in which disarming paints the kind buttons grey.
-constexpr std::array<ControlKind, 9> kDisarmOrder {
-    ControlKind::Combo,   ControlKind::Button, ControlKind::Frame,
-    ControlKind::Input,   ControlKind::Link,   ControlKind::List,
-    ControlKind::Picture, ControlKind::Slider, ControlKind::Text};
+constexpr std::array<ControlKind, 10> kDisarmOrder {
+    ControlKind::Combo, ControlKind::Button, ControlKind::Frame,   ControlKind::Input,
+    ControlKind::Link,  ControlKind::List,   ControlKind::Picture, ControlKind::Slider,
+    ControlKind::Text,  ControlKind::Group};
 
 const QColor kDisarmedGrey(210, 210, 210);
 const QColor kArmedYellow(255, 255, 0);

@@ -7,6 +7,7 @@
 #include "classdef/other_entries.h"
 #include "model/creation_defaults.h"
 #include "model/form_rules.h"
+#include "model/generated_class.h"
 #include "model/ignoring_case.h"
 #include "model/message_text.h"
 #include "model/number_text.h"
@@ -47,6 +48,13 @@ public:
     {
         return m_source.lookup.find(m_chain, name);
     }
+    // None for a field the class does not write, once the shape is known: it stays code.
+    const ClassProperty *find(CodeField field) const
+    {
+        return writes(field) ? find(codeFieldName(field)) : nullptr;
+    }
+    bool writes(CodeField field) const { return !m_shape || writesField(*m_shape, field); }
+    void readOnly(const ClassShape &shape) { m_shape = &shape; }
 
     void report(const ClassProperty &property, const std::string &what) const
     {
@@ -63,7 +71,7 @@ public:
             + ": ";
     }
 
-    void readFloat(std::string_view name, float &field) const
+    void readFloat(CodeField name, float &field) const
     {
         const ClassProperty *property = find(name);
         if (!property)
@@ -82,7 +90,7 @@ public:
     // A position or size: a number is a screen fraction as always; the safe-zone form of the
     // field's axis keeps its F; any other value the reference screen gives a number, built from
     // the screen's variables, is kept as written.
-    void readPlaced(std::string_view name, FormField form, ControlRecord &record) const
+    void readPlaced(CodeField name, FormField form, ControlRecord &record) const
     {
         const ClassProperty *property = find(name);
         if (!property)
@@ -117,7 +125,7 @@ public:
     }
 
     // The game's whole 32-bit range: large missions number their controls past 32767.
-    void readInteger(std::string_view name, std::int32_t &field) const
+    void readInteger(CodeField name, std::int32_t &field) const
     {
         using Limits = std::numeric_limits<std::int32_t>;
         const ClassProperty *property = find(name);
@@ -137,7 +145,7 @@ public:
     }
 
     // Strings as their content, bare words and numbers as spelled once macros are expanded.
-    template<typename Text> void readText(std::string_view name, Text &field) const
+    template<typename Text> void readText(CodeField name, Text &field) const
     {
         const ClassProperty *property = find(name);
         if (!property)
@@ -151,11 +159,11 @@ public:
         field = property->value.text;
     }
 
-    void readColour(std::string_view name, std::string_view olderName, ColourValue &field,
+    void readColour(CodeField name, std::string_view olderName, ColourValue &field,
                     const ClassProperty *&used) const
     {
         const ClassProperty *property = find(name);
-        if (!property && !olderName.empty())
+        if (!property && !olderName.empty() && writes(name))
             property = find(olderName);
         used = property;
         if (!property)
@@ -185,7 +193,7 @@ public:
 
     void readEnter(std::int16_t &field) const
     {
-        const ClassProperty *property = find("default");
+        const ClassProperty *property = find(CodeField::Default);
         if (!property)
             return;
         const ClassValue &value = property->value;
@@ -205,6 +213,7 @@ private:
     const ControlSource &m_source;
     std::uint32_t m_node;
     const std::vector<std::uint32_t> &m_chain;
+    const ClassShape *m_shape = nullptr;
 };
 
 // The style is NaN when none is given: numbers rather than optionals, which an optimising
@@ -234,42 +243,49 @@ std::optional<ControlKind> kindOfType(double type, bool background, double style
     return std::nullopt;
 }
 
-// The classes the generated code derives from, and the game's own classes of those names: what
-// they set stands in the base the generated class names, so a control does not carry it.
-constexpr std::array<std::string_view, 11> kGeneratedBases {
-    "RscText", "RscPicture", "RscActiveText", "RscButton",  "RscFrame", "RscEdit",
-    "RscLB_C", "RscListBox", "RscCombo",      "RscSliderH", kGroupBase};
-
+// What a class the generated code derives from sets stands in that base (the preamble's class of
+// that name, or the game's declared one), so a control does not carry it.
 bool isGeneratedBase(const ClassNode &node)
 {
-    return node.declarationOnly
-        || std::any_of(
-               kGeneratedBases.begin(), kGeneratedBases.end(),
-               [&node](std::string_view name) { return equalIgnoringCase(name, node.name); });
+    return node.declarationOnly || isPreambleClass(node.name)
+        || equalIgnoringCase(node.name, kGroupBase);
 }
 
-// Everything the class chain sets that no field took, up to the first base the generated code
-// stands on. color and colorSelection stand in for colorText and colorSelect when a class sets
-// only the older names, and are kept beside the newer ones otherwise.
+// Everything the class chain sets that the control's class does not write, up to the first base
+// the generated code stands on: a value its kind never writes stays code rather than a field
+// whose value would be lost. color and colorSelection stand in for colorText and colorSelect when
+// a class sets only the older names, and are kept beside the newer ones otherwise.
 OtherProperties keptOthers(const ClassLookup &lookup, const ClassChain &chain,
+                           const ClassShape &shape,
                            const std::array<const ClassProperty *, 2> &olderNamesKept)
 {
     std::size_t own = 0;
     while (own < chain.classes.size() && !isGeneratedBase(lookup.node(chain.classes[own])))
         ++own;
-    const EntryFilter filter {[&olderNamesKept](const ClassProperty &property) {
+    const EntryFilter filter {[&shape, &olderNamesKept](const ClassProperty &property) {
                                   for (const ClassProperty *older : olderNamesKept) {
                                       if (older && equalIgnoringCase(older->name, property.name))
                                           return false;
                                   }
-                                  return isControlFieldName(property.name)
-                                      || equalIgnoringCase(property.name, "color")
-                                      || equalIgnoringCase(property.name, "colorSelection");
+                                  if (equalIgnoringCase(property.name, "color"))
+                                      return writesField(shape, CodeField::ColorText);
+                                  if (equalIgnoringCase(property.name, "colorSelection"))
+                                      return writesField(shape, CodeField::ColorSelect);
+                                  return writesFieldName(shape, property.name);
                               },
                               [](std::uint32_t) {
                                   return false;
                               }};
     return OtherProperties(otherEntries(lookup, std::span(chain.classes).first(own), filter));
+}
+
+// The game's class the chain ends at, unless the generated code defines one of that name.
+std::string gameBase(const ClassLookup &lookup, const ClassChain &chain)
+{
+    if (chain.declared == kNoClass)
+        return {};
+    const std::string &name = lookup.gameName(chain.declared);
+    return isPreambleClass(name) ? std::string() : name;
 }
 
 } // namespace
@@ -323,19 +339,18 @@ std::optional<double> numberOf(const ClassValue &value, std::string *why)
 }
 
 std::optional<ControlRecord> importControl(const ControlSource &source, std::uint32_t node,
-                                           bool background)
+                                           const ClassChain &chain, bool background)
 {
     const ClassLookup &lookup = source.lookup;
     const ClassNode &control = lookup.node(node);
-    const ClassChain chain = lookup.chain(node);
     const std::string where = "dialog " + source.dialog + ", control " + control.name + ": ";
     if (!chain.problem.empty())
         source.problems.add(control.place, where + chain.problem, ReadCause::BaseClass);
 
     // A type or style the file does not give, or gives through a constant only the game
     // defines, is that of the game's class the chain ends at.
-    const ClassProperty *type = lookup.find(chain.classes, "type");
-    const ClassProperty *style = lookup.find(chain.classes, "style");
+    const ClassProperty *type = lookup.find(chain.classes, codeFieldName(CodeField::Type));
+    const ClassProperty *style = lookup.find(chain.classes, codeFieldName(CodeField::Style));
     const GameClass *game
         = chain.declared != kNoClass ? findGameClass(lookup.gameName(chain.declared)) : nullptr;
     constexpr double kNone = std::numeric_limits<double>::quiet_NaN();
@@ -368,12 +383,12 @@ std::optional<ControlRecord> importControl(const ControlSource &source, std::uin
 
     ControlRecord record = defaultRecord(*kind);
     record.Name = control.name;
-    const ControlReader reader(source, node, chain);
-    reader.readInteger("idc", record.IDC);
-    reader.readPlaced("x", FormField::X, record);
-    reader.readPlaced("y", FormField::Y, record);
-    reader.readPlaced("w", FormField::Width, record);
-    reader.readPlaced("h", FormField::Height, record);
+    ControlReader reader(source, node, chain);
+    reader.readInteger(CodeField::Idc, record.IDC);
+    reader.readPlaced(CodeField::X, FormField::X, record);
+    reader.readPlaced(CodeField::Y, FormField::Y, record);
+    reader.readPlaced(CodeField::W, FormField::Width, record);
+    reader.readPlaced(CodeField::H, FormField::Height, record);
     if (style) {
         const ClassValue &value = style->value;
         if (value.kind == ClassValue::Kind::Array || value.kind == ClassValue::Kind::Empty)
@@ -381,28 +396,32 @@ std::optional<ControlRecord> importControl(const ControlSource &source, std::uin
         else
             record.Style = value.kind == ClassValue::Kind::String ? value.text : value.written;
     }
+    record.Base = gameBase(lookup, chain);
+    // Only what the class will write goes into fields; the rest stays code.
+    const ClassShape shape {*kind, record.Style, !record.Base.empty()};
+    reader.readOnly(shape);
     std::array<const ClassProperty *, 2> olderNames {};
     const ClassProperty *used = nullptr;
-    reader.readColour("colorText", "color", record.ForeColor, used);
-    olderNames[0] = used && equalIgnoringCase(used->name, "colorText")
+    reader.readColour(CodeField::ColorText, "color", record.ForeColor, used);
+    olderNames[0] = used && equalIgnoringCase(used->name, codeFieldName(CodeField::ColorText))
         ? lookup.find(chain.classes, "color")
         : nullptr;
-    reader.readColour("colorBackground", {}, record.BackColor, used);
-    reader.readColour("colorSelect", "colorSelection", record.SelectionColor, used);
-    olderNames[1] = used && equalIgnoringCase(used->name, "colorSelect")
+    reader.readColour(CodeField::ColorBackground, {}, record.BackColor, used);
+    reader.readColour(CodeField::ColorSelect, "colorSelection", record.SelectionColor, used);
+    olderNames[1] = used && equalIgnoringCase(used->name, codeFieldName(CodeField::ColorSelect))
         ? lookup.find(chain.classes, "colorSelection")
         : nullptr;
-    reader.readColour("colorSelectBackground", {}, record.SelectionBGColor, used);
-    reader.readColour("colorActive", {}, record.ActiveColor, used);
-    reader.readText("font", record.Font);
-    reader.readPlaced("sizeEx", FormField::FontSize, record);
-    reader.readText("text", record.Text);
-    reader.readText("action", record.Action);
+    reader.readColour(CodeField::ColorSelectBackground, {}, record.SelectionBGColor, used);
+    reader.readColour(CodeField::ColorActive, {}, record.ActiveColor, used);
+    reader.readText(CodeField::Font, record.Font);
+    reader.readPlaced(CodeField::SizeEx, FormField::FontSize, record);
+    reader.readText(CodeField::Text, record.Text);
+    reader.readText(CodeField::Action, record.Action);
     reader.readEnter(record.Enter);
-    reader.readFloat("lineSpacing", record.LineSpacing);
-    reader.readFloat("rowHeight", record.RowHeight);
-    reader.readFloat("wholeHeight", record.WholeHeight);
-    record.Others = keptOthers(lookup, chain, olderNames);
+    reader.readFloat(CodeField::LineSpacing, record.LineSpacing);
+    reader.readFloat(CodeField::RowHeight, record.RowHeight);
+    reader.readFloat(CodeField::WholeHeight, record.WholeHeight);
+    record.Others = keptOthers(lookup, chain, shape, olderNames);
     return record;
 }
 

@@ -34,9 +34,9 @@ struct ControlSource
 };
 
 // None when the control is left out (reported). What the class sets beyond the record's fields
-// is kept in its other properties.
+// is kept in its other properties. The chain is the lookup's chain of the node.
 std::optional<ControlRecord> importControl(const ControlSource &source, std::uint32_t node,
-                                           bool background);
+                                           const ClassChain &chain, bool background);
 
 // A value as a report quotes it: as written, cut to its first line, with the number it comes to
 // when that is spelled otherwise ("R3F_IDC (65440)").

@@ -81,7 +81,8 @@ public:
         if (entries.size() > 1 && entries[0].background && entries[1].background
             && isKovrinBackground(m_lookup.node(entries[0].node).name)) {
             backgroundNode = entries[0].node;
-            background = importControl(source, backgroundNode, true);
+            background
+                = importControl(source, backgroundNode, m_lookup.chain(backgroundNode), true);
             if (background)
                 entries.erase(entries.begin());
         }
@@ -104,8 +105,9 @@ private:
             stop(budgetStop(m_lookup.node(entry.node).place, "controls", kMaxControls));
             return;
         }
-        countGameClass(m_lookup.chain(entry.node));
-        auto record = importControl(source, entry.node, entry.background);
+        const ClassChain chain = m_lookup.chain(entry.node);
+        countGameClass(chain);
+        auto record = importControl(source, entry.node, chain, entry.background);
         if (!record)
             return;
         const bool isGroup = isGroupRecord(*record);
@@ -116,14 +118,16 @@ private:
                             kMaxKeptCodeBytes));
             return;
         }
+        record->Group = group;
+        if (!group.empty())
+            placeInGroup(*record, source.screen, m_forms);
         if (!record->Forms.allScreen())
             dialog.layout = DialogLayout::SafeZone;
-        record->Group = group;
         dialog.controls.push_back(std::move(*record));
         if (!isGroup)
             return;
         const std::string holder = std::to_string(dialog.controls.size() - 1);
-        const auto held = heldControls(m_lookup, m_lookup.chain(entry.node).classes, "controls");
+        const auto held = heldControls(m_lookup, chain.classes, "controls");
         if (!held.classes.empty() && depth >= kMaxGroupDepth) {
             m_problems.add(m_lookup.node(entry.node).place,
                            "dialog " + dialog.name + ": controls group "

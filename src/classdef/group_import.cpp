@@ -1,7 +1,8 @@
 #include "classdef/group_import.h"
 
-#include "classdef/control_import.h"
+#include "model/form_rules.h"
 #include "model/ignoring_case.h"
+#include "model/position_expression.h"
 
 #include <vector>
 
@@ -23,6 +24,30 @@ bool isFrameInGroup(const ClassLookup &lookup, std::uint32_t node)
     const auto styleValue = style ? numberOf(style->value) : std::nullopt;
     return typeValue && *typeValue == 0 && styleValue && *styleValue >= 0 && *styleValue < 65536
         && (static_cast<long>(*styleValue) & 0xF0) == kFrameStyle;
+}
+
+void placeInGroup(ControlRecord &record, const ReferenceScreen &screen, FormCounts &forms)
+{
+    for (FormField field : {FormField::X, FormField::Y}) {
+        const FieldForm form = record.Forms[field];
+        if (form.form == PositionForm::SafeZone) {
+            record.Forms.set(
+                field, {PositionForm::Expression, 0, safeZoneText(form.fraction, axisOf(field))});
+            --forms.safeZone;
+            ++forms.expression;
+            continue;
+        }
+        if (form.form != PositionForm::Expression)
+            continue;
+        const PositionAxis axis = placedAxis(record, field);
+        if (const auto fraction = recognizeSafeZone(form.expression, axis)) {
+            record.Forms.set(field, {PositionForm::SafeZone, *fraction, {}});
+            screenValue(record, field)
+                = static_cast<float>(screenFromSafeZone(*fraction, axis, screen));
+            --forms.expression;
+            ++forms.safeZone;
+        }
+    }
 }
 
 OtherProperties withoutControlsClass(const OtherProperties &others)

@@ -5,6 +5,7 @@
 
 #include "classdef/class_lookup.h"
 #include "classdef/class_tree.h"
+#include "classdef/control_import.h"
 #include "model/control_groups.h"
 #include "model/other_properties.h"
 
@@ -22,6 +23,11 @@ bool isGroupTypeWord(const ClassValue &value);
 // Whether a control of a group is a frame: a group has no background list, so a static control
 // whose style is ST_FRAME is one, as Kovrin writes frames there.
 bool isFrameInGroup(const ClassLookup &lookup, std::uint32_t node);
+
+// A control read as the dialog's, put into a group: its X and Y are offsets from the group's
+// corner, so "F * safezoneW" is its safe-zone form there, and a place from the safe zone's
+// corner stays as written, an expression. The counts follow.
+void placeInGroup(ControlRecord &record, const ReferenceScreen &screen, FormCounts &forms);
 
 // A group's other properties without its class Controls, which becomes its records.
 OtherProperties withoutControlsClass(const OtherProperties &others);

@@ -7,35 +7,8 @@ namespace kovrin {
 
 ReadCauseInfo readCauseInfo(ReadCause cause)
 {
-    switch (cause) {
-    case ReadCause::Other:
-        break;
-    case ReadCause::Syntax:
-        return {"statements the reader could not follow", false};
-    case ReadCause::Preprocessor:
-        return {"directives and macro calls not applied", false};
-    case ReadCause::Include:
-        return {"included files not read", false};
-    case ReadCause::Limit:
-        return {"parts past a limit of the import", false};
-    case ReadCause::BaseClass:
-        return {"base classes not found", false};
-    case ReadCause::ValueReplaced:
-        return {"values of controls replaced", false};
-    case ReadCause::DialogValue:
-        return {"values of dialogs not kept", false};
-    case ReadCause::GameClass:
-        return {"base classes whose values are the game's", false};
-    case ReadCause::ControlLeftOut:
-        return {"controls left out", true};
-    case ReadCause::DialogLeftOut:
-        return {"dialogs left out", true};
-    case ReadCause::Renamed:
-        return {"dialogs renamed", false};
-    case ReadCause::CodePage:
-        return {"texts the code page cannot hold", false};
-    }
-    return {"other reports", false};
+    const auto index = static_cast<std::size_t>(cause);
+    return index < kReadCauseCount ? kReadCauses[index] : kReadCauses[0];
 }
 
 bool leavesSomethingOut(const ReadCauseCounts &counts)

@@ -5,6 +5,7 @@
 
 #include <array>
 #include <cstdint>
+#include <iterator>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -35,13 +36,31 @@ enum class ReadCause : std::uint8_t {
     Renamed, // a dialog renamed to join the set
     CodePage, // text the design file's code page cannot hold
 };
-inline constexpr std::size_t kReadCauseCount = 13;
-
 struct ReadCauseInfo
 {
     std::string_view summary; // "values replaced", after a count
     bool leftOut; // a dialog or a control was left out
 };
+
+// One row per cause, in the order of ReadCause.
+inline constexpr ReadCauseInfo kReadCauses[] {
+    {"other reports", false},
+    {"statements the reader could not follow", false},
+    {"directives and macro calls not applied", false},
+    {"included files not read", false},
+    {"parts past a limit of the import", false},
+    {"base classes not found", false},
+    {"values of controls replaced", false},
+    {"values of dialogs not kept", false},
+    {"base classes whose values are the game's", false},
+    {"controls left out", true},
+    {"dialogs left out", true},
+    {"dialogs renamed", false},
+    {"texts the code page cannot hold", false},
+};
+inline constexpr std::size_t kReadCauseCount = std::size(kReadCauses);
+static_assert(static_cast<std::size_t>(ReadCause::CodePage) + 1 == kReadCauseCount);
+
 ReadCauseInfo readCauseInfo(ReadCause cause);
 
 // Reports by cause, counted also past what is kept.

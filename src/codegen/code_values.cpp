@@ -92,7 +92,7 @@ void appendFormValue(CodeOut &out, const ControlRecord &record, FormField field)
         appendNumber(out, screenValue(record, field));
         return;
     case PositionForm::SafeZone:
-        out += safeZoneText(form.fraction, axisOf(field));
+        out += safeZoneText(form.fraction, placedAxis(record, field));
         return;
     case PositionForm::Expression:
         appendRawText(out, form.expression);

@@ -3,6 +3,7 @@
 #include "codegen/code_values.h"
 #include "codegen/group_class.h"
 #include "model/control_kind.h"
+#include "model/generated_class.h"
 
 #include <span>
 #include <string_view>
@@ -11,67 +12,7 @@
 namespace kovrin {
 namespace {
 
-enum class Section {
-    LineSpacing,
-    TextColour,
-    BackColour,
-    SelectColour,
-    SelectBackground,
-    ActiveColour,
-    Font,
-    Size,
-    Text,
-    Action,
-    RowHeight,
-    WholeHeight,
-};
-
-struct KindLayout
-{
-    std::string_view base;
-    std::span<const Section> sections;
-};
-
-using enum Section;
-constexpr Section kInput[] = {TextColour, Font, Size, SelectColour};
-constexpr Section kText[] = {LineSpacing, TextColour, BackColour, Font, Size, Text};
-constexpr Section kCombo[]
-    = {TextColour, BackColour, Font, Size, SelectColour, SelectBackground, RowHeight, WholeHeight};
-constexpr Section kButton[] = {TextColour, Font, Size, Text, Action};
-constexpr Section kFrame[] = {TextColour, BackColour, Size, Text};
-constexpr Section kLink[] = {TextColour, Font, Size, Text, ActiveColour, Action};
-constexpr Section kList[]
-    = {TextColour, BackColour, Font, Size, SelectColour, SelectBackground, RowHeight};
-constexpr Section kPicture[] = {TextColour, BackColour, Font, Size, Text};
-constexpr Section kSlider[] = {TextColour, Size};
-
-KindLayout layoutOf(ControlKind kind)
-{
-    switch (kind) {
-    case ControlKind::Input:
-        return {"RscEdit", kInput};
-    case ControlKind::Text:
-        return {"RscText", kText};
-    case ControlKind::Combo:
-        return {"RscCombo", kCombo};
-    case ControlKind::Button:
-        return {"RscButton", kButton};
-    // Frames and pictures take their look from the style text, so they derive from RscText.
-    case ControlKind::Frame:
-        return {"RscText", kFrame};
-    case ControlKind::Link:
-        return {"RscActiveText", kLink};
-    case ControlKind::List:
-        return {"RscListBox", kList};
-    case ControlKind::Picture:
-        return {"RscText", kPicture};
-    case ControlKind::Slider:
-        return {"RscSliderH", kSlider};
-    case ControlKind::Group: // written by group_class.cpp
-        break;
-    }
-    return {};
-}
+using enum CodeField;
 
 // One line: head, the value, tail, CRLF.
 template<typename Value>
@@ -101,32 +42,32 @@ void textLine(CodeOut &out, std::string_view head, std::string_view text)
     endLine(out);
 }
 
-void appendSection(CodeOut &out, Section section, const ControlRecord &r)
+void appendSection(CodeOut &out, CodeField section, const ControlRecord &r)
 {
     switch (section) {
     case LineSpacing:
-        if (r.Style.find("ST_MULTI") != std::string::npos)
+        if (writesLineSpacing(r.Style))
             valueLine(out, "   linespacing = ", r.LineSpacing);
         return;
-    case TextColour:
+    case ColorText:
         valueLine(out, "  colorText[] = {", r.ForeColor, "};");
         return;
-    case BackColour:
+    case ColorBackground:
         valueLine(out, "  colorBackground[] = {", r.BackColor, "};");
         return;
-    case SelectColour:
+    case ColorSelect:
         valueLine(out, "  colorSelect[] = {", r.SelectionColor, "};");
         return;
-    case SelectBackground:
+    case ColorSelectBackground:
         valueLine(out, "  colorSelectBackGround[] = {", r.SelectionBGColor, "};");
         return;
-    case ActiveColour:
+    case ColorActive:
         valueLine(out, "  colorActive[] = {", r.ActiveColor, "};");
         return;
     case Font:
         textLine(out, " font = \"", r.Font);
         return;
-    case Size:
+    case SizeEx:
         formLine(out, "  SizeEX = ", r, FormField::FontSize);
         return;
     case Text:
@@ -144,6 +85,16 @@ void appendSection(CodeOut &out, Section section, const ControlRecord &r)
         return;
     case WholeHeight:
         valueLine(out, " wholeHeight = ", r.WholeHeight);
+        return;
+    // The head's fields, and those that come with another or through the base.
+    case Type:
+    case Idc:
+    case X:
+    case Y:
+    case W:
+    case H:
+    case Style:
+    case Default:
         return;
     }
 }
@@ -178,10 +129,9 @@ void appendControlClass(CodeOut &out, const ControlRecord &r)
         appendEmptyGroupClass(out, r);
         return;
     }
-    const KindLayout layout = layoutOf(*kind);
     out += " class ";
     appendRawText(out, r.Name);
-    appendLine(out, {" : ", layout.base});
+    appendLine(out, {" : ", r.Base.empty() ? generatedBase(*kind) : std::string_view(r.Base)});
     appendLine(out, {" {"});
     formLine(out, "  x = ", r, FormField::X);
     formLine(out, "  y = ", r, FormField::Y);
@@ -191,7 +141,7 @@ void appendControlClass(CodeOut &out, const ControlRecord &r)
     out += "  style = ";
     appendStyle(out, r.Style);
     endLine(out);
-    for (Section section : layout.sections)
+    for (CodeField section : sectionFields(*kind))
         appendSection(out, section, r);
     appendOtherProperties(out, r.Others);
     appendLine(out, {"  };"});

@@ -4,6 +4,7 @@
 #include "codegen/control_class.h"
 #include "codegen/group_class.h"
 #include "model/control_groups.h"
+#include "model/generated_class.h"
 
 namespace kovrin {
 namespace {
@@ -98,7 +99,7 @@ void appendBackgroundClass(CodeOut &out, const ControlRecord &frame, std::size_t
     endLine(out);
     out += "  class ";
     appendBackgroundName(out, position);
-    appendLine(out, {": RscText"});
+    appendLine(out, {": ", generatedBase(ControlKind::Frame)}); // the frame's own base
     appendLine(out, {"  {"});
     out += "     colorBackground[] = {";
     appendColourList(out, frame.BackColor);

@@ -1,6 +1,7 @@
 #include "codegen/generate_code.h"
 
 #include "codegen/dialog_class.h"
+#include "codegen/game_bases.h"
 #include "codegen/group_class.h"
 
 namespace kovrin {
@@ -50,6 +51,7 @@ void writeCode(const DialogSet &set, CodeSink &sink)
 {
     CodeOut out(sink);
     appendPreamble(out);
+    appendGameBases(out, set);
     if (setHoldsGroups(set))
         appendGroupBase(out);
     appendDialogClasses(out, set);

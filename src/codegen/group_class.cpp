@@ -59,7 +59,7 @@ void appendGroupHead(CodeOut &out, const ControlRecord &group)
 {
     out += " class ";
     appendRawText(out, group.Name);
-    appendLine(out, {": ", kGroupBase});
+    appendLine(out, {": ", group.Base.empty() ? kGroupBase : std::string_view(group.Base)});
     appendLine(out, {" {"});
     out += "  idc = ";
     appendNumber(out, group.IDC);

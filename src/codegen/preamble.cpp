@@ -1,5 +1,6 @@
 #include "codegen/code_values.h"
 #include "codegen/generate_code.h"
+#include "model/generated_class.h"
 
 #include <iterator>
 #include <string_view>
@@ -157,6 +158,24 @@ constexpr FixedLine kPreamble[] = {
 };
 
 static_assert(std::size(kPreamble) == 128);
+
+// The classes the block defines are those the model names, in its order.
+constexpr bool definesPreambleClasses()
+{
+    constexpr std::string_view kClass = "class ";
+    std::size_t next = 0;
+    for (const FixedLine &line : kPreamble) {
+        if (!line.text.starts_with(kClass))
+            continue;
+        const std::string_view rest = line.text.substr(kClass.size());
+        if (next == kPreambleClasses.size()
+            || rest.substr(0, rest.find(':')) != kPreambleClasses[next])
+            return false;
+        ++next;
+    }
+    return next == kPreambleClasses.size();
+}
+static_assert(definesPreambleClasses());
 
 } // namespace
 

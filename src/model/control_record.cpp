@@ -24,7 +24,8 @@ std::size_t textBytes(const ControlRecord &r)
     return r.Name.size() + r.Style.size() + r.Font.size() + r.Text.size() + r.Action.size()
         + r.CtrlType.size() + colourTextBytes(r.ForeColor) + colourTextBytes(r.BackColor)
         + colourTextBytes(r.ActiveColor) + colourTextBytes(r.SelectionColor)
-        + colourTextBytes(r.SelectionBGColor) + r.Forms.textBytes() + r.Others.textBytes();
+        + colourTextBytes(r.SelectionBGColor) + r.Forms.textBytes() + r.Others.textBytes()
+        + r.Base.size();
 }
 
 } // namespace kovrin

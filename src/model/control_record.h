@@ -48,6 +48,9 @@ struct ControlRecord
     float LineSpacing = 0;
     // What the class sets beyond these fields, written back after them.
     OtherProperties Others;
+    // The game's class the control derives from in place of Kovrin's base for its kind (the
+    // generated code declares it); empty for Kovrin's.
+    std::string Base;
 
     bool operator==(const ControlRecord &) const = default;
 };

@@ -290,6 +290,17 @@ void DialogSet::writeRecord(std::size_t dialogIndex, std::size_t recordIndex, Co
 ControlRecord DialogSet::removeRecord(std::size_t dialogIndex, std::size_t recordIndex)
 {
     Dialog &dialog = mutableDialog(dialogIndex);
+    if (isGroupRecord(dialog.cControls.at(recordIndex))) {
+        // Its controls go to the list that held it, where they stand, rather than keep the
+        // offsets of a group that is gone.
+        const std::string tag = dialog.cControls[recordIndex].Tag;
+        const std::string holder = dialog.cControls[recordIndex].Group;
+        std::vector<std::string> members;
+        for (std::size_t index : controlsOf(dialog.cControls, tag))
+            members.push_back(dialog.cControls[index].Tag);
+        for (const std::string &member : members)
+            setControlGroup(dialogIndex, member, holder);
+    }
     ControlRecord record = std::move(dialog.cControls.at(recordIndex));
     dialog.cControls.erase(dialog.cControls.begin() + static_cast<std::ptrdiff_t>(recordIndex));
     if (DrawnControl *drawn = dialog.drawn.findByTag(record.Tag))

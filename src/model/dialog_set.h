@@ -90,8 +90,9 @@ public:
     // Replaces every field of a record (the property editor): forms follow the screen values it
     // changed.
     void writeRecord(std::size_t dialogIndex, std::size_t recordIndex, ControlRecord record);
-    // Removes a record; its drawn control is hidden, as delete does. A group's content stays
-    // (contentOf of model/control_groups.h lists it for a delete that takes it too).
+    // Removes a record; its drawn control is hidden, as delete does. A group's own controls go
+    // to the list that held it, where they stand (a delete that takes them too removes them
+    // first: contentOf of model/control_groups.h lists them).
     ControlRecord removeRecord(std::size_t dialogIndex, std::size_t recordIndex);
     // Puts a record at an index without touching drawn controls (undo of a removal).
     void insertRecord(std::size_t dialogIndex, std::size_t recordIndex, ControlRecord record);

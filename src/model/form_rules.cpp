@@ -12,22 +12,33 @@ constexpr std::array<float ControlRecord::*, kAllFormFields.size()> kScreenField
     &ControlRecord::X, &ControlRecord::Y, &ControlRecord::Width, &ControlRecord::Height,
     &ControlRecord::FontSize};
 
-// The screen value a safe-zone fraction of the field gives on the screen.
-float screenValueOf(float fraction, FormField field, const ReferenceScreen &screen)
+// The screen value a safe-zone fraction of the record's field gives on the screen.
+float screenValueOf(float fraction, const ControlRecord &record, FormField field,
+                    const ReferenceScreen &screen)
 {
-    return static_cast<float>(screenFromSafeZone(fraction, axisOf(field), screen));
+    return static_cast<float>(screenFromSafeZone(fraction, placedAxis(record, field), screen));
 }
 
 // The field as a safe-zone fraction that gives the value on the screen, and the value it gives.
 void placeInSafeZone(ControlRecord &record, FormField field, const ReferenceScreen &screen)
 {
     float &value = screenValue(record, field);
-    const auto fraction = static_cast<float>(safeZoneFromScreen(value, axisOf(field), screen));
-    value = screenValueOf(fraction, field, screen);
+    const auto fraction
+        = static_cast<float>(safeZoneFromScreen(value, placedAxis(record, field), screen));
+    value = screenValueOf(fraction, record, field, screen);
     record.Forms.set(field, FieldForm {PositionForm::SafeZone, fraction, {}});
 }
 
 } // namespace
+
+PositionAxis placedAxis(const ControlRecord &record, FormField field)
+{
+    if (!record.Group.empty() && field == FormField::X)
+        return PositionAxis::Width;
+    if (!record.Group.empty() && field == FormField::Y)
+        return PositionAxis::Height;
+    return axisOf(field);
+}
 
 float screenValue(const ControlRecord &record, FormField field)
 {
@@ -44,8 +55,12 @@ void followScreenValues(const ControlRecord &before, ControlRecord &after,
 {
     for (FormField field : kAllFormFields) {
         const FieldForm &form = after.Forms[field];
-        if (form.form == PositionForm::SafeZone && form != before.Forms[field])
-            screenValue(after, field) = screenValueOf(form.fraction, field, screen);
+        // Into or out of a group, a safe-zone place is measured from another corner.
+        if (form.form == PositionForm::SafeZone
+            && placedAxis(before, field) != placedAxis(after, field))
+            placeInSafeZone(after, field, screen);
+        else if (form.form == PositionForm::SafeZone && form != before.Forms[field])
+            screenValue(after, field) = screenValueOf(form.fraction, after, field, screen);
         else if (form.form != PositionForm::Screen
                  && screenValue(after, field) != screenValue(before, field))
             placeInSafeZone(after, field, screen);
@@ -71,7 +86,7 @@ bool followReferenceScreen(ControlRecord &record, const ReferenceScreen &screen)
         const FieldForm &form = record.Forms[field];
         float value = 0;
         if (form.form == PositionForm::SafeZone) {
-            value = screenValueOf(form.fraction, field, screen);
+            value = screenValueOf(form.fraction, record, field, screen);
         } else if (form.form == PositionForm::Expression) {
             // An expression that has no value on this screen keeps the one it had.
             const Result<double> evaluated = evaluatePosition(form.expression, screen);

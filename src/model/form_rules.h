@@ -7,6 +7,10 @@
 
 namespace kovrin {
 
+// The safe-zone measure a field of the record follows: inside a controls group X and Y are
+// offsets from the group's corner, so they follow the safe zone's width and height alone.
+PositionAxis placedAxis(const ControlRecord &record, FormField field);
+
 float screenValue(const ControlRecord &record, FormField field);
 float &screenValue(ControlRecord &record, FormField field);
 

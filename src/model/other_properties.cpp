@@ -8,27 +8,6 @@
 namespace kovrin {
 namespace {
 
-constexpr std::string_view kControlFieldNames[] {"type",
-                                                 "idc",
-                                                 "x",
-                                                 "y",
-                                                 "w",
-                                                 "h",
-                                                 "style",
-                                                 "colorText",
-                                                 "colorBackground",
-                                                 "colorSelect",
-                                                 "colorSelectBackground",
-                                                 "colorActive",
-                                                 "font",
-                                                 "sizeEx",
-                                                 "text",
-                                                 "action",
-                                                 "default",
-                                                 "lineSpacing",
-                                                 "rowHeight",
-                                                 "wholeHeight"};
-
 constexpr std::string_view kDialogListNames[] {"controls", "controlsBackground"};
 
 template<std::size_t N> bool among(const std::string_view (&names)[N], std::string_view name)
@@ -38,11 +17,6 @@ template<std::size_t N> bool among(const std::string_view (&names)[N], std::stri
 }
 
 } // namespace
-
-bool isControlFieldName(std::string_view name)
-{
-    return among(kControlFieldNames, name);
-}
 
 bool isDialogListName(std::string_view name)
 {

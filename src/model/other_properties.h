@@ -32,10 +32,8 @@ std::string otherPropertyLine(const OtherProperty &property);
 // The name a lookup compares: the word after "class", or the name without "[]".
 std::string_view entryKey(const OtherProperty &property);
 
-// The names a control record's fields stand for in a control class (type for its kind), which
-// its class holds as those fields; compared ignoring case.
-bool isControlFieldName(std::string_view name);
-// The same for a dialog class: the lists of its controls.
+// The names a dialog class holds as Kovrin's own: the lists of its controls; compared ignoring
+// case. A control class's are its fields (model/generated_class.h).
 bool isDialogListName(std::string_view name);
 
 class OtherProperties

@@ -64,12 +64,15 @@ inline constexpr std::size_t kOlderFieldCount = 36;
 //   "KOVRIN_LAYOUT", 1, "SAFEZONE": in a header, new controls take the safe-zone form.
 //   "KOVRIN_OTHER", 2 x n, then per property Kovrin has no field for two text items, its name
 //       and its value as code, double quotes stored as "&quot"; in a control record or a header.
+//   "KOVRIN_IDC", 1, the whole IDC as a number item, when the field's 16 bits do not hold it.
+//   "KOVRIN_BASE", 1, the name of the game's class a control derives from, as a text item.
 //
 // A design that uses no addition is written without any.
 inline constexpr std::string_view kFormsKey = "KOVRIN_FORMS";
 inline constexpr std::string_view kLayoutKey = "KOVRIN_LAYOUT";
 inline constexpr std::string_view kOtherKey = "KOVRIN_OTHER";
 inline constexpr std::string_view kIdcKey = "KOVRIN_IDC"; // an IDC past the field's 16 bits
+inline constexpr std::string_view kBaseKey = "KOVRIN_BASE"; // the game's base class
 inline constexpr std::string_view kSafeZoneWord = "SAFEZONE";
 inline constexpr std::string_view kExpressionWord = "EXPRESSION";
 

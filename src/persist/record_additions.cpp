@@ -1,5 +1,6 @@
 #include "persist/record_additions.h"
 
+#include "model/generated_class.h"
 #include "model/message_text.h"
 #include "model/number_text.h"
 #include "persist/group_addition.h"
@@ -200,6 +201,29 @@ void writeIdcAddition(ItemWriter &out, const ControlRecord &record)
     out.number(record.IDC);
 }
 
+// The game's class the control derives from; a text that is no class name leaves Kovrin's base.
+void readBase(std::span<const Item> items, const Place &where, ProblemList &problems,
+              ControlRecord &record)
+{
+    if (items.size() != 1 || !isClassName(items[0].text)) {
+        report(where, kBaseKey,
+               (items.empty() ? std::string("nothing") : quotedText(items[0].text))
+                   + " is not a class name; the control takes its kind's own base.",
+               problems);
+        return;
+    }
+    record.Base = items[0].text;
+}
+
+void writeBaseAddition(ItemWriter &out, const ControlRecord &record, const Place &where)
+{
+    if (record.Base.empty())
+        return;
+    out.mark(kBaseKey);
+    out.number(std::int32_t {1});
+    out.text(record.Base, Place {where.dialog, where.control, where.controlName, kBaseKey});
+}
+
 } // namespace
 
 std::int16_t idcField(std::int32_t idc)
@@ -215,6 +239,7 @@ void writeControlAdditions(ItemWriter &out, const ControlRecord &record, const P
     writeFormsAddition(out, record, where);
     writeIdcAddition(out, record);
     writeOtherSection(out, record.Others, where);
+    writeBaseAddition(out, record, where);
 }
 
 void writeHeaderAdditions(ItemWriter &out, const Dialog &dialog)
@@ -245,6 +270,10 @@ void readControlAdditions(const std::vector<Item> &items, const Place &where, Pr
         }
         if (section.key == kGroupKey) {
             readGroupAddition(section.items, where, problems, record);
+            continue;
+        }
+        if (section.key == kBaseKey) {
+            readBase(section.items, where, problems, record);
             continue;
         }
         if (section.key != kFormsKey) {

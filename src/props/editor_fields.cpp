@@ -1,6 +1,7 @@
 #include "props/editor_fields.h"
 
 #include "model/control_kind.h"
+#include "model/group_scroll_bars.h"
 #include "model/line_breaks.h"
 #include "model/number_text.h"
 #include "props/colour_groups.h"
@@ -52,12 +53,20 @@ EditorFields fieldsFromRecord(const ControlRecord &record, char separator)
         f.colours[groupIndex(group)] = colourTexts(recordColour(record, group), separator);
     f.action = withLfLineBreaks(record.Action);
     f.enter = record.Enter == 1;
+    f.scrollBars = kind && isUsable(kind, KindField::ScrollBars) && groupScrollBars(record);
     f.rowHeight = singleText(record.RowHeight, separator);
     f.wholeHeight = singleText(record.WholeHeight, separator);
     f.others = otherLinesText(record.Others);
+    f.base = record.Base;
     for (FormField field : kAllFormFields)
         f.forms[static_cast<std::size_t>(field)] = record.Forms[field].form;
     return f;
+}
+
+ClassShape classShape(const EditorFields &fields, std::optional<ControlKind> kind)
+{
+    // The style the fields make holds ST_MULTI exactly when the box is ticked.
+    return {kind, fields.multiline ? "ST_MULTI" : "", !fields.base.empty()};
 }
 
 } // namespace kovrin

@@ -4,6 +4,7 @@
 // the check and the record writing read them.
 
 #include "model/control_record.h"
+#include "model/generated_class.h"
 #include "props/colour_sample.h"
 
 #include <array>
@@ -30,9 +31,11 @@ struct EditorFields
     std::array<ColourTexts, 5> colours; // in the order of kColourGroups
     std::string action; // line breaks as "\n"
     bool enter = false;
+    bool scrollBars = false; // a controls group's
     std::string rowHeight;
     std::string wholeHeight;
     std::string others; // the other properties, one "name = value" line each, joined by "\n"
+    std::string base; // the game's class the control derives from, shown but not edited
     // The forms the record holds its sizes in (X and Y have no field): a safe-zone field holds
     // its F, an expression field its text, which is neither typed nor checked as a number.
     std::array<PositionForm, kAllFormFields.size()> forms {};
@@ -46,5 +49,8 @@ struct EditorFields
 // and colour texts as they are, absent colours as empty fields, line spacing only for a multi-line
 // style.
 EditorFields fieldsFromRecord(const ControlRecord &record, char separator);
+
+// What decides which names the control's class writes itself, as the fields stand.
+ClassShape classShape(const EditorFields &fields, std::optional<ControlKind> kind);
 
 } // namespace kovrin

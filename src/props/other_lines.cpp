@@ -52,7 +52,7 @@ bool isPropertyName(std::string_view name)
 }
 
 // "class Name" or "class Name: Base".
-bool isClassName(std::string_view name)
+bool isClassHead(std::string_view name)
 {
     std::string_view rest = trimmed(name.substr(5));
     const std::string_view word = wordAt(rest);
@@ -104,9 +104,9 @@ Scan scanned(std::string_view line)
     return scan;
 }
 
-bool isOwnName(std::string_view key, OwnNames own)
+bool isOwnName(std::string_view key, OwnNames own, const ClassShape &shape)
 {
-    return own == OwnNames::Control ? isControlFieldName(key) : isDialogListName(key);
+    return own == OwnNames::Control ? writesFieldName(shape, key) : isDialogListName(key);
 }
 
 } // namespace
@@ -122,7 +122,7 @@ std::string otherLinesText(const OtherProperties &others)
     return text;
 }
 
-OtherLinesRead readOtherLines(std::string_view text, OwnNames own)
+OtherLinesRead readOtherLines(std::string_view text, OwnNames own, const ClassShape &shape)
 {
     OtherLinesRead read;
     std::vector<OtherProperty> list;
@@ -158,7 +158,7 @@ OtherLinesRead readOtherLines(std::string_view text, OwnNames own)
             const std::string_view body = scan.brace == std::string_view::npos
                 ? std::string_view()
                 : line.substr(scan.brace);
-            if (!isClassName(name) || (!body.empty() && !body.ends_with('}'))) {
+            if (!isClassHead(name) || (!body.empty() && !body.ends_with('}'))) {
                 fail(number, "a class is written \"class Name {...}\".");
                 continue;
             }
@@ -174,7 +174,7 @@ OtherLinesRead readOtherLines(std::string_view text, OwnNames own)
         }
         const std::string key(entryKey(property));
         // A dialog's class of that name would hold controls when the code is imported again.
-        if ((!isClassEntry(property) || own == OwnNames::Dialog) && isOwnName(key, own)) {
+        if ((!isClassEntry(property) || own == OwnNames::Dialog) && isOwnName(key, own, shape)) {
             fail(number, key + " is set by Kovrin's own fields.");
             continue;
         }

@@ -5,6 +5,7 @@
 // name before "=", quotes closed and braces that balance, no name set twice, none the class
 // writes itself.
 
+#include "model/generated_class.h"
 #include "model/other_properties.h"
 
 #include <string>
@@ -26,6 +27,8 @@ struct OtherLinesRead
 };
 
 // Blank lines are skipped and a semicolon at a line's end is dropped.
-OtherLinesRead readOtherLines(std::string_view text, OwnNames own);
+// A control's own names are those its class writes (all of Kovrin's field names for a shape
+// without a kind).
+OtherLinesRead readOtherLines(std::string_view text, OwnNames own, const ClassShape &shape = {});
 
 } // namespace kovrin

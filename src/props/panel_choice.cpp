@@ -8,12 +8,13 @@
 namespace kovrin {
 namespace {
 
-constexpr std::array<PanelChoiceInfo, 5> kChoices {{
+constexpr std::array<PanelChoiceInfo, 6> kChoices {{
     {PanelChoice::Style, "Style", "cmb_style", std::nullopt},
     {PanelChoice::Multiline, "Multiline", "chk_multi", KindField::Multiline},
     {PanelChoice::Shadow, "Shadow", "chk_shadow", KindField::Shadow},
     {PanelChoice::Font, "Font", "cmb_font", KindField::Font},
     {PanelChoice::Enter, "ENTER key activates the control", "chk_enter", KindField::Enter},
+    {PanelChoice::ScrollBars, "Scroll bars", "chk_scrollbars", KindField::ScrollBars},
 }};
 
 constexpr std::array<std::string_view, 2> kBoxTexts {kChecked, kUnchecked};
@@ -27,6 +28,8 @@ template<typename Fields> auto boxOf(Fields &fields, PanelChoice choice) -> decl
         return &fields.shadow;
     case PanelChoice::Enter:
         return &fields.enter;
+    case PanelChoice::ScrollBars:
+        return &fields.scrollBars;
     default:
         return nullptr;
     }

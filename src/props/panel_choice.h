@@ -1,7 +1,8 @@
 #pragma once
 // The editor's lists and check boxes as the Properties panel shows them: the style and font
-// entries and the Multiline, Shadow and ENTER key boxes, each held as a text so that the values of
-// several picked controls compare alike (a style as its entry's text, a box as "1" or "0").
+// entries and the Multiline, Shadow, ENTER key and Scroll bars boxes, each held as a text so that
+// the values of several picked controls compare alike (a style as its entry's text, a box as "1" or
+// "0").
 
 #include "model/control_kind.h"
 #include "model/control_record.h"
@@ -16,7 +17,7 @@
 
 namespace kovrin {
 
-enum class PanelChoice { Style, Multiline, Shadow, Font, Enter };
+enum class PanelChoice { Style, Multiline, Shadow, Font, Enter, ScrollBars };
 
 struct PanelChoiceInfo
 {

@@ -66,7 +66,7 @@ std::string checkFields(const EditorFields &f, std::optional<ControlKind> kind)
     fail(f.name == kRecordEndMark, "The name cannot be ###.");
     fail(textUsable && f.text == kRecordEndMark, "The text cannot be ###.");
     fail(actionUsable && f.action == kRecordEndMark, "The action cannot be ###.");
-    report += readOtherLines(f.others, OwnNames::Control).report;
+    report += readOtherLines(f.others, OwnNames::Control, classShape(f, kind)).report;
     return report;
 }
 

@@ -2,6 +2,7 @@
 #include "props/other_lines.h"
 
 #include "model/form_rules.h"
+#include "model/group_scroll_bars.h"
 #include "model/line_breaks.h"
 #include "model/number_text.h"
 #include "props/colour_groups.h"
@@ -112,7 +113,10 @@ ControlRecord savedRecord(const ControlRecord &current, const EditorFields &open
     r.WholeHeight = numberOf(now.wholeHeight, opened.wholeHeight, current.WholeHeight);
     // The check has passed the lines; unchanged, they stay as kept.
     if (now.others != opened.others)
-        r.Others = readOtherLines(now.others, OwnNames::Control).others;
+        r.Others = readOtherLines(now.others, OwnNames::Control, classShape(now, kind)).others;
+    // After the other lines, which hold the classes that take the scroll bars away.
+    if (kind && isUsable(kind, KindField::ScrollBars) && now.scrollBars != opened.scrollBars)
+        setGroupScrollBars(r, now.scrollBars);
     return r;
 }
 

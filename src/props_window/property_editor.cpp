@@ -3,6 +3,7 @@
 #include "props_window/property_editor.h"
 
 #include "model/dialog_set.h"
+#include "model/generated_class.h"
 #include "props/field_table.h"
 #include "props/form_look.h"
 #include "props_window/colour_group_box.h"
@@ -16,6 +17,7 @@
 #include <QCheckBox>
 #include <QComboBox>
 #include <QLabel>
+#include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QPushButton>
 
@@ -109,10 +111,15 @@ void PropertyEditor::applyKindRules()
 {
     m_lineSpacing->setEnabled(false); // only multi-line text uses it
     const std::pair<QWidget *, KindField> kindFields[] = {
-        {m_font, KindField::Font},           {m_text, KindField::Text},
-        {m_action, KindField::Action},       {m_enter, KindField::Enter},
-        {m_rowHeight, KindField::RowHeight}, {m_wholeHeight, KindField::WholeHeight},
-        {m_multi, KindField::Multiline},     {m_shadow, KindField::Shadow},
+        {m_font, KindField::Font},
+        {m_text, KindField::Text},
+        {m_action, KindField::Action},
+        {m_enter, KindField::Enter},
+        {m_rowHeight, KindField::RowHeight},
+        {m_wholeHeight, KindField::WholeHeight},
+        {m_multi, KindField::Multiline},
+        {m_shadow, KindField::Shadow},
+        {m_scrollBars, KindField::ScrollBars},
     };
     for (const auto &[widget, field] : kindFields)
         widget->setEnabled(isUsable(m_kind, field));
@@ -121,10 +128,13 @@ void PropertyEditor::applyKindRules()
     for (std::string_view style : styleChoices(m_kind))
         m_style->addItem(qtext(style));
     m_style->setCurrentIndex(-1);
+    if (m_kind)
+        m_base->setPlaceholderText(qtext(generatedBase(*m_kind)));
 
-    QWidget *const elements[] = {m_name,     m_idc,       m_width,       m_height, m_font,
-                                 m_fontSize, m_style,     m_multi,       m_shadow, m_lineSpacing,
-                                 m_text,     m_rowHeight, m_wholeHeight, m_action, m_enter};
+    QWidget *const elements[]
+        = {m_name,        m_idc,    m_width,  m_height,      m_font, m_fontSize,
+           m_style,       m_multi,  m_shadow, m_lineSpacing, m_text, m_rowHeight,
+           m_wholeHeight, m_action, m_enter,  m_scrollBars};
     for (QWidget *element : elements) {
         if (!element->isEnabled())
             setBackground(element, kUnusableBackground);
@@ -154,9 +164,11 @@ void PropertyEditor::showFields(const EditorFields &f)
         colourGroup(group)->showTexts(f.colours[groupIndex(group)]);
     m_action->setPlainText(QString::fromStdString(f.action));
     m_enter->setChecked(f.enter);
+    m_scrollBars->setChecked(f.scrollBars);
     m_rowHeight->showValue(QString::fromStdString(f.rowHeight));
     m_wholeHeight->showValue(QString::fromStdString(f.wholeHeight));
     m_others->setPlainText(QString::fromStdString(f.others));
+    m_base->setText(QString::fromStdString(f.base));
 }
 
 void PropertyEditor::showForms(const ControlRecord &record)
@@ -197,9 +209,11 @@ EditorFields PropertyEditor::fields() const
         f.colours[groupIndex(box->group())] = box->texts();
     f.action = plainTextOf(m_action);
     f.enter = m_enter->isChecked();
+    f.scrollBars = m_scrollBars->isChecked();
     f.rowHeight = m_rowHeight->text().toStdString();
     f.wholeHeight = m_wholeHeight->text().toStdString();
     f.others = plainTextOf(m_others);
+    f.base = m_base->text().toStdString();
     return f;
 }
 

@@ -117,7 +117,9 @@ private:
     NumberField *m_wholeHeight = nullptr;
     QPlainTextEdit *m_action = nullptr;
     QCheckBox *m_enter = nullptr;
+    QCheckBox *m_scrollBars = nullptr;
     QPlainTextEdit *m_others = nullptr;
+    QLineEdit *m_base = nullptr; // the game's class the control derives from, read only
     std::array<QLabel *, 3> m_formWords {}; // beside Width, Height and Font Size
     QPushButton *m_ok = nullptr;
     QPushButton *m_apply = nullptr;

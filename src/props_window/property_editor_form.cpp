@@ -5,6 +5,7 @@
 #include "props/field_table.h"
 #include "props_window/colour_group_box.h"
 #include "props_window/editor_keys.h"
+#include "props_window/field_look.h"
 #include "props_window/font_preview.h"
 #include "props_window/line_field.h"
 #include "props_window/number_field.h"
@@ -14,6 +15,7 @@
 #include <QGridLayout>
 #include <QHBoxLayout>
 #include <QLabel>
+#include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QVBoxLayout>
@@ -66,10 +68,21 @@ void PropertyEditor::buildForm(char separator)
                      "Script code to be run when this control is activated.");
     m_enter = named(new QCheckBox(QStringLiteral("ENTER key activates the control"), this),
                     "chk_enter", "Pressing the ENTER key will cause this control to be activated.");
+    m_scrollBars = named(new QCheckBox(QStringLiteral("Scroll bars"), this), "chk_scrollbars",
+                         "If checked, the group scrolls its controls when they overflow it.");
 
     m_others = named(multiLineField(this, 3), "txt_others",
                      "What the control's class sets beyond these fields, one \"name = value\" "
                      "line each, written back after its own lines.");
+
+    // Set by the import, where the control derives from a class of the game; shown so the
+    // user knows what the generated class stands on, but not typed.
+    m_base = named(new QLineEdit(this), "txt_base",
+                   "The game's class the generated class derives from; empty for Kovrin's own "
+                   "base of the kind.");
+    m_base->setReadOnly(true);
+    m_base->setFocusPolicy(Qt::ClickFocus);
+    setBackground(m_base, kUnusableBackground);
 
     auto *main = new QVBoxLayout(this);
     main->addLayout(columns);
@@ -77,6 +90,9 @@ void PropertyEditor::buildForm(char separator)
     main->addWidget(label("Action", this));
     main->addWidget(m_action);
     main->addWidget(m_enter, 0, Qt::AlignLeft);
+    main->addWidget(m_scrollBars, 0, Qt::AlignLeft);
+    main->addWidget(label("Base class", this));
+    main->addWidget(m_base);
     main->addWidget(label("Other properties", this));
     main->addWidget(m_others);
     main->addSpacing(6);
@@ -224,8 +240,8 @@ void PropertyEditor::setTabOrderAndKeys()
             order << box->component(i);
         order << box->sampleButton();
     }
-    order << m_rowHeight << m_wholeHeight << m_action << m_enter << m_others << m_ok << m_apply
-          << m_delete << m_cancel;
+    order << m_rowHeight << m_wholeHeight << m_action << m_enter << m_scrollBars << m_others << m_ok
+          << m_apply << m_delete << m_cancel;
 
     m_keys = new EditorKeys([this] { cmd_OK_Click(); }, [this] { cmd_Cancel_Click(); }, this);
     m_keys->watch(this);

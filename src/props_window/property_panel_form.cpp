@@ -138,7 +138,9 @@ void PropertyPanel::buildForm(char separator)
         }
         form->addWidget(box);
     };
-    group("Control", {PanelField::Name, PanelField::Idc, PanelField::Width, PanelField::Height});
+    group("Control",
+          {PanelField::Name, PanelField::Idc, PanelField::Width, PanelField::Height,
+           std::vector {PanelChoice::ScrollBars}});
     group("Font and text",
           {PanelChoice::Font, PanelField::FontSize, PanelChoice::Style,
            std::vector {PanelChoice::Multiline, PanelChoice::Shadow}, PanelField::LineSpacing,

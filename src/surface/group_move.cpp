@@ -3,10 +3,10 @@
 #include "model/drawn_controls.h"
 #include "surface/drag.h"
 #include "surface/grid_step.h"
+#include "surface/list_drop.h"
 #include "surface/move_limits.h"
 #include "surface/selection.h"
 #include "surface/snap.h"
-#include "surface/with_content.h"
 
 #include <algorithm>
 #include <unordered_map>
@@ -51,8 +51,9 @@ bool moveControls(SurfaceRef s, const std::vector<std::string> &tags, TwipOffset
     if (offset == TwipOffset {})
         return false;
     bool changed = false;
-    // A picked control inside a picked group moves with its group.
-    for (const std::string &tag : outermostTags(s.dialog().cControls, tags)) {
+    // A control whose holder moves too rides along inside it.
+    const std::vector<std::string> outermost = outermostTags(s.dialog(), tags);
+    for (const std::string &tag : outermost) {
         const DrawnControl *drawn = s.drawn().findByTag(tag);
         if (!drawn || !drawn->visible)
             continue;
@@ -61,7 +62,7 @@ bool moveControls(SurfaceRef s, const std::vector<std::string> &tags, TwipOffset
         moved.top += offset.dy;
         changed = applyGeometry(s, tag, moved, false) || changed;
     }
-    return changed;
+    return dropIntoLists(s, outermost) || changed;
 }
 
 TwipOffset nudgeOffset(NudgeKey key, bool tenPixels)

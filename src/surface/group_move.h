@@ -30,7 +30,8 @@ TwipRect boundingBox(const std::vector<TwipRect> &rects);
 TwipOffset limitGroupOffset(const TwipRect &box, TwipOffset wanted, SurfaceSize surface);
 
 // Moves the drawn controls of the tags by the offset and writes their records' X and Y rounded
-// to 5 decimals. True when anything changed.
+// to 5 decimals; a control whose controls group moves too rides along inside it, the others
+// drop into the list under their new corner. True when anything changed.
 bool moveControls(SurfaceRef s, const std::vector<std::string> &tags, TwipOffset offset);
 
 // One press of an arrow key without Ctrl: one pixel, ten with Shift.

@@ -4,6 +4,7 @@
 #include "surface/drag_preview.h"
 #include "surface/grid_step.h"
 #include "surface/kind_gestures.h"
+#include "surface/list_drop.h"
 #include "surface/snap.h"
 #include "surface/surface_commands.h"
 
@@ -23,7 +24,10 @@ std::int16_t recordPosition(const SurfaceRef &s, std::string_view tag)
 Status placeArmedControl(SurfaceRef s, ControlKind armed, double x, double y)
 {
     const auto made = s.set.createControl(s.dialogIndex, armed, x, y, s.size);
-    return made ? Status::success() : Status::failure(made.message);
+    if (!made)
+        return Status::failure(made.message);
+    dropIntoLists(s, {s.dialog().cControls.at(*made).Tag});
+    return Status::success();
 }
 
 void pressControl(SurfaceRef s, std::string_view tag, double x, double y)
@@ -64,6 +68,9 @@ ReleaseOutcome releaseControl(SurfaceRef s, std::string_view tag, double x, doub
     outcome.pointerToArrow = end.pointerToArrow;
     if (end.rect)
         outcome.changed = applyGeometry(s, tag, *end.rect, end.sizeChanged);
+    // A move drops the control into the list under its new corner; a resize keeps its list.
+    if (outcome.changed && !end.sizeChanged)
+        dropIntoLists(s, {std::string(tag)});
     return outcome;
 }
 
@@ -121,7 +128,7 @@ bool nudgeControl(SurfaceRef s, NudgeKey key, int keys)
     bool changed = snapMenuControlToGrid(s);
     const TwipRect stepped = stepRect(s.drawn().findByTag(tag)->rect(), s.size, gridSize, key);
     changed = applyGeometry(s, tag, stepped, false) || changed;
-    return changed;
+    return dropIntoLists(s, {tag}) || changed;
 }
 
 } // namespace kovrin

@@ -64,21 +64,6 @@ std::vector<std::string> tagsWithContent(const std::vector<ControlRecord> &recor
     return taken;
 }
 
-std::vector<std::string> outermostTags(const std::vector<ControlRecord> &records,
-                                       const std::vector<std::string> &tags)
-{
-    if (!holdsGroups(records))
-        return tags;
-    const std::unordered_set<std::string> all(tags.begin(), tags.end());
-    std::vector<std::string> outermost;
-    for (const std::string &tag : tags) {
-        const ControlRecord *record = recordOf(records, tag);
-        if (!record || !insideAny(records, *record, all))
-            outermost.push_back(tag);
-    }
-    return outermost;
-}
-
 std::vector<std::size_t> holdersFirst(const std::vector<ControlRecord> &records,
                                       const std::vector<std::string> &tags)
 {

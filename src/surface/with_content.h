@@ -17,11 +17,6 @@ namespace kovrin {
 std::vector<std::string> tagsWithContent(const std::vector<ControlRecord> &records,
                                          const std::vector<std::string> &tags);
 
-// The tags of no control inside the group of another of the tags: what a move of them all moves
-// (the rest go with their groups).
-std::vector<std::string> outermostTags(const std::vector<ControlRecord> &records,
-                                       const std::vector<std::string> &tags);
-
 // The places 0 .. n-1 of the tags, each group before the controls it holds and otherwise in
 // their order: the order in which to put each at a place of its own on the screen.
 std::vector<std::size_t> holdersFirst(const std::vector<ControlRecord> &records,

@@ -1,5 +1,6 @@
 #include "surface_view/surface_painter.h"
 
+#include "surface/list_drawing.h"
 #include "surface_view/control_painter.h"
 #include "surface_view/pixel_geometry.h"
 
@@ -94,6 +95,43 @@ void paintGrid(QPainter &painter, const GridLines &grid, const QRect &area)
     painter.drawLines(lines);
 }
 
+void paintControls(QPainter &painter, const SurfacePaint &surface, const QRegion &exposed)
+{
+    ControlPainter controls(painter, surface.widget);
+    // The painter is clipped only while a group's controls are painted, and clipped again only
+    // when the clip changes: a group's controls share their clip.
+    std::optional<QRect> clipped;
+    for (const DrawingStep &step : drawingOrder(surface.dialog)) {
+        const DrawnControl &control = *step.control;
+        const QRect rect = pixelRect(control.rect());
+        const std::optional<QRect> clip
+            = step.clip ? std::optional(pixelRect(*step.clip)) : std::nullopt;
+        if (!exposed.intersects(clip ? rect & *clip : rect))
+            continue;
+        if (clip != clipped) {
+            if (clipped)
+                painter.restore();
+            if (clip) {
+                painter.save();
+                painter.setClipRect(*clip, Qt::IntersectClip);
+            }
+            clipped = clip;
+        }
+        if (control.kind == ControlKind::Group && step.record
+            && !showsGroupBackground(*step.record)) {
+            DrawnControl bare = control;
+            bare.backColour.reset();
+            controls.paint(bare, rect);
+        } else {
+            controls.paint(control, rect);
+        }
+        if (surface.showFocus && control.tag == surface.interaction.focusTag)
+            controls.paintFocus(rect);
+    }
+    if (clipped)
+        painter.restore();
+}
+
 } // namespace
 
 void paintBand(QPainter &painter, const TwipRect &band, const QColor &colour)
@@ -141,22 +179,12 @@ void paintSurface(QPainter &painter, const SurfacePaint &surface, const QRegion 
     if (surface.screenArea)
         paintBand(painter, *surface.screenArea, kScreenAreaColour);
 
-    ControlPainter controls(painter, surface.widget);
-    for (const DrawnControl &control : surface.drawn.stackingOrder()) {
-        if (!control.visible)
-            continue;
-        const QRect rect = pixelRect(control.rect());
-        if (!exposed.intersects(rect))
-            continue;
-        controls.paint(control, rect);
-        if (surface.showFocus && control.tag == surface.interaction.focusTag)
-            controls.paintFocus(rect);
-    }
+    paintControls(painter, surface, exposed);
     // Handles over every control, so that a control in front does not hide them.
     if (surface.picked && !surface.picked->empty()) {
         const QColor highlight = surface.widget.palette().color(QPalette::Highlight);
         const std::string &reference = surface.picked->tags().front();
-        for (const DrawnControl &control : surface.drawn.stackingOrder()) {
+        for (const DrawnControl &control : surface.dialog.drawn.stackingOrder()) {
             if (!control.visible || !surface.picked->contains(control.tag))
                 continue;
             const QRect rect = pixelRect(control.rect());

@@ -1,9 +1,10 @@
 #pragma once
 // Paints a surface from its core state: grid lines behind, the screen area's outline on a surface
-// that shows the safe zone, then the visible drawn controls back to front, the keyboard focus mark,
-// and the outline of a drag on top. Only what meets the exposed region is painted.
+// that shows the safe zone, then the visible drawn controls back to front (each controls group's
+// controls after it, clipped to it), the keyboard focus mark, and the outline of a drag on top.
+// Only what meets the exposed region is painted.
 
-#include "model/drawn_controls.h"
+#include "model/dialog.h"
 #include "surface/selection.h"
 #include "surface/surface_interaction.h"
 
@@ -20,7 +21,7 @@ namespace kovrin {
 
 struct SurfacePaint
 {
-    const DrawnControls &drawn;
+    const Dialog &dialog; // its drawn controls and the records that say which group holds each
     const SurfaceInteraction &interaction;
     const QWidget &widget;
     bool showFocus = false; // the view has the keyboard focus

@@ -212,7 +212,7 @@ void SurfaceView::paintEvent(QPaintEvent *event)
             screenArea = screenAreaRect(s->size);
         paintSurface(
             painter,
-            {s->drawn(), m_interaction, *this, hasFocus(), &m_selection.picked, band, screenArea},
+            {s->dialog(), m_interaction, *this, hasFocus(), &m_selection.picked, band, screenArea},
             event->region());
     }
 }

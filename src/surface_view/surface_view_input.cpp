@@ -3,6 +3,7 @@
 
 #include "surface/input_state.h"
 #include "surface/kind_gestures.h"
+#include "surface/list_drawing.h"
 #include "surface/surface_gestures.h"
 #include "surface_view/pixel_geometry.h"
 #include "surface_view/surface_host.h"
@@ -123,7 +124,7 @@ std::string SurfaceView::hitTag(const QPointF &pixel)
     if (!s)
         return {};
     const DrawnControl *hit
-        = s->drawn().hitTest(pixelsToTwips(pixel.x()), pixelsToTwips(pixel.y()));
+        = controlAtPoint(s->dialog(), pixelsToTwips(pixel.x()), pixelsToTwips(pixel.y()));
     return hit ? hit->tag : std::string();
 }
 

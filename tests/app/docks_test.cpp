@@ -206,6 +206,7 @@ private slots:
         QCheckBox *multi = panel.checkBox(QStringLiteral("chk_multi"));
         QVERIFY(multi->isVisible()); // the text has it
         QVERIFY(panel.checkBox(QStringLiteral("chk_enter"))->isVisible()); // the button has it
+        QVERIFY(!panel.checkBox(QStringLiteral("chk_scrollbars"))->isVisible()); // none has it
 
         const int steps = history.index();
         style->setCurrentIndex(2);

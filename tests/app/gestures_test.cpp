@@ -5,12 +5,14 @@
 #include "app/arrange_menu.h"
 #include "app/autosave.h"
 #include "app/layout_menu.h"
+#include "model/group_scroll_bars.h"
 #include "props_window/property_editor.h"
 #include "shell_fixture.h"
 #include "surface/grid_lines.h"
 #include "surface/held_keys.h"
 #include "surface_view/order_window.h"
 
+#include <QCheckBox>
 #include <QLabel>
 #include <QListWidget>
 #include <QStatusBar>
@@ -200,6 +202,57 @@ private slots:
         QVERIFY(pictureOf(s.f) == before);
         QCOMPARE(s.f.windows.unexpected, 0);
         QCOMPARE(s.f.prompts.unexpected, 0);
+    }
+
+    void aControlDroppedIntoAControlsGroupAndDraggedOutIsOneStepEach()
+    {
+        Surface s;
+        QVERIFY(s.view);
+        s.placeByClick(ControlKind::Group, QPoint(20, 230));
+        s.tags.push_back(s.dialog().cControls.back().Tag);
+        const std::string group = s.tags[3];
+        const auto holderOfButton = [&s] {
+            return s.dialog().cControls[0].Group;
+        };
+        QUndoStack &history = s.f.workspace().history();
+        const int steps = history.count();
+        const SetPicture outside = pictureOf(s.f);
+
+        // The button (at 100, 100) dragged with its corner 40, 30 pixels into the group.
+        s.drag(s.middleOf(0), s.middleOf(0) + QPoint(-40, 160));
+        QCOMPARE(holderOfButton(), group);
+        QCOMPARE(s.drawn(0).left, 60 * 15.0);
+        QCOMPARE(history.count(), steps + 1);
+        QCOMPARE(s.f.menus().undo->text(), QStringLiteral("&Undo Move control"));
+        const SetPicture inside = pictureOf(s.f);
+        // The group moves with its button, in one step.
+        s.drag(s.inside(3, 3000, 1500), s.inside(3, 3000, 1500) + QPoint(30, 15));
+        QCOMPARE(s.drawn(0).left, 90 * 15.0);
+        QCOMPARE(holderOfButton(), group);
+        // Dragged out, the dialog's own again where it was dropped.
+        s.drag(s.middleOf(0), s.middleOf(0) + QPoint(0, -200));
+        QCOMPARE(holderOfButton(), std::string());
+        QCOMPARE(s.drawn(0).left, 90 * 15.0);
+        QCOMPARE(history.count(), steps + 3);
+
+        s.f.menus().undo->trigger();
+        QCOMPARE(holderOfButton(), group);
+        s.f.menus().undo->trigger();
+        s.f.menus().undo->trigger();
+        QVERIFY(pictureOf(s.f) == outside);
+        s.f.menus().redo->trigger();
+        QVERIFY(pictureOf(s.f) == inside);
+        // A group's own fields in the editor: its background colour, not a text.
+        editRecord(s, 3, [](PropertyEditor &editor) {
+            QVERIFY(editor.findChild<QWidget *>("txt_bg_r")->isEnabled());
+            QVERIFY(!editor.findChild<QWidget *>("txt_text")->isEnabled());
+            QCOMPARE(editor.findChild<QLineEdit *>("txt_name")->text(), QStringLiteral("GROUP4"));
+            auto *scrollBars = editor.findChild<QCheckBox *>("chk_scrollbars");
+            QVERIFY(scrollBars->isEnabled() && scrollBars->isChecked());
+            scrollBars->click();
+            editor.cmd_OK_Click();
+        });
+        QVERIFY(!groupScrollBars(s.dialog().cControls[3]));
     }
 
     void editMenuEntriesAndShortcutsFollowTheHistory()

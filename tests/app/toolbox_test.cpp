@@ -10,8 +10,9 @@ using namespace kovrin;
 
 namespace {
 
-const QStringList kKindButtons {"cmd_text", "cmd_linktext", "cmd_input", "cmd_button", "cmd_combo",
-                                "cmd_list", "cmd_slider",   "cmd_frame", "cmd_picture"};
+const QStringList kKindButtons {"cmd_text",    "cmd_linktext", "cmd_input",  "cmd_button",
+                                "cmd_combo",   "cmd_list",     "cmd_slider", "cmd_frame",
+                                "cmd_picture", "cmd_group"};
 const QColor kGrey(210, 210, 210);
 const QColor kYellow(255, 255, 0);
 

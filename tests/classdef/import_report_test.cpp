@@ -70,7 +70,7 @@ TEST(ImportReport, EachReportHasItsCauseAndTheValueItCameTo)
          "control C: idc = BIG_IDC (4294967296): a whole number from -2147483648 to 2147483647 "
          "is needed; kept -1",
          ReadCause::ValueReplaced, false},
-        {"#define ON (1 + 1)\n" + dialogOf("default = ON;"),
+        {"#define ON (1 + 1)\nclass D { controls[] = {C}; class C { type = 1; default = ON; }; };",
          "default = ON (2): true or false is needed", ReadCause::ValueReplaced, false},
         {dialogOf("x = 0.5;") + "class E { controls[] = {B}; class B: Missing { type = 0; }; };",
          "its base class Missing", ReadCause::BaseClass, false},
@@ -108,7 +108,7 @@ TEST(ImportReport, TheScreenShowsTheFirstLinesAndTheFileAll)
     for (std::size_t i = 0; i < kShownProblems + 50; ++i) {
         const std::string name = "C" + std::to_string(i);
         text += (i ? ", " : "") + name;
-        classes += "class " + name + (i < 30 ? " { type = 0; default = 7; };" : " { type = 77; };");
+        classes += "class " + name + (i < 30 ? " { type = 1; default = 7; };" : " { type = 77; };");
     }
     const ImportReport report = importReport(importText(text + "}; " + classes + " };"));
     const std::vector<std::string> screen = screenLines(report);

@@ -146,7 +146,7 @@ TEST(Import, TheExitStatusAndTheReportFileFollowWhatCameIn)
     const std::string control = "class C { type = 0; };";
     const std::tuple<std::string, int, std::string, std::string> cases[] = {
         {"class D { controls[] = {C}; " + control + " };", 0, "", ""},
-        {"class D { controls[] = {C}; class C { type = 0; default = 7; }; };", 1,
+        {"class D { controls[] = {C}; class C { type = 1; default = 7; }; };", 1,
          "d.hpp:1:49: dialog D, control C: default = 7: true or false is needed; kept false\n",
          "  1 values of controls replaced"},
         {"class D { controls[] = {C}; class C { type = 77; }; };", 3,

@@ -292,3 +292,41 @@ TEST(GroupClass, NestedGroupsWriteTheirControlsInClassControlsDeeperEachLevel)
     set.removeRecord(0, 0);
     EXPECT_EQ(generateCode(set).find("KovrinControlsGroup"), std::string::npos);
 }
+
+// A control deriving from a class of the game names it as its base, and the code declares each
+// such class once, after the preamble; a class the preamble defines is not declared again, and
+// a design naming none has nothing between the preamble and its dialogs.
+TEST(GameBases, AreDeclaredOnceAfterThePreambleAndNamedByTheirControls)
+{
+    DialogSet set;
+    set.insertDialog();
+    EXPECT_EQ(generateCode(set), preambleText() + dialogClassesText(set));
+    const struct
+    {
+        ControlKind kind;
+        const char *name;
+        const char *base;
+        const char *head;
+    } rows[] = {
+        {ControlKind::Button, "b1", "RscButtonMenu", " class b1 : RscButtonMenu\r\n"},
+        {ControlKind::Button, "b2", "rscButtonMenu", " class b2 : rscButtonMenu\r\n"},
+        {ControlKind::Text, "t", "IGUIBack", " class t : IGUIBack\r\n"},
+        {ControlKind::Frame, "f", "RscFrame", " class f : RscFrame\r\n"},
+        {ControlKind::Input, "e", "", " class e : RscEdit\r\n"},
+    };
+    std::vector<ControlRecord> records;
+    for (const auto &row : rows) {
+        records.push_back(recordOf(row.kind, row.name));
+        records.back().Base = row.base;
+        records.back().Tag = row.name;
+    }
+    ASSERT_TRUE(set.adoptControls(0, records, SurfaceSize {12000, 9000}));
+    const std::string code = generateCode(set);
+    const std::string preamble = preambleText();
+    ASSERT_TRUE(code.starts_with(preamble));
+    EXPECT_TRUE(code.substr(preamble.size())
+                    .starts_with("import RscButtonMenu;\r\nimport IGUIBack;\r\n\r\nclass DIALOG1"))
+        << code.substr(preamble.size(), 80);
+    for (const auto &row : rows)
+        EXPECT_NE(code.find(row.head), std::string::npos) << row.head;
+}

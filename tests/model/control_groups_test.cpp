@@ -2,6 +2,7 @@
 // order the code is written in, and moving controls into and out of groups.
 #include "model/control_groups.h"
 #include "model/dialog_set.h"
+#include "model/form_rules.h"
 #include "model/group_scroll_bars.h"
 
 #include <gtest/gtest.h>
@@ -122,6 +123,13 @@ TEST(ControlGroups, ControlsMoveIntoAndOutOfGroupsKeepingTheirPlaceOnTheScreen)
     set.setControlGeometry(0, "3", button, {0.25f, 0.5f, {}, {}});
     EXPECT_EQ(own(2), (std::pair {0.05f, 0.2f}));
 
+    // A group removed leaves its controls to the list that held it, where they stand.
+    const DialogSet kept = set;
+    set.removeRecord(0, 1);
+    EXPECT_EQ(set.dialog(0).cControls[1].Group, "1");
+    EXPECT_EQ(own(1), (std::pair {0.1f, 0.3f})); // from the outer group's corner at 0.15, 0.2
+    set = kept;
+
     // Out to the dialog again, where it stands.
     EXPECT_TRUE(set.setControlGroup(0, "3", ""));
     EXPECT_EQ(own(2), (std::pair {0.25f, 0.5f}));
@@ -152,4 +160,29 @@ TEST(ControlGroups, ScrollBarsAreTakenAwayByTheirClassesAndComeBack)
     EXPECT_EQ(otherPropertyLine(group.Others.list()[1]), "class VScrollbar {width = 0;}");
     setGroupScrollBars(group, true);
     EXPECT_EQ(group.Others, OtherProperties(std::vector<OtherProperty> {{"onLoad", "\"a\""}}));
+}
+
+// The game adds a group's corner to the places of its controls, so inside a group a safe-zone X
+// is a share of the safe zone's width alone: the group's F and the control's add up to the F
+// the control had on the dialog.
+TEST(ControlGroups, InsideAGroupASafeZonePlaceIsALengthOfTheSafeZone)
+{
+    DialogSet set;
+    set.insertDialog();
+    set.setLayout(0, DialogLayout::SafeZone);
+    set.createControl(0, ControlKind::Group, 1000, 1000, kSurface);
+    set.createControl(0, ControlKind::Button, 3000, 4000, kSurface);
+    const auto fraction = [&set](std::size_t index, FormField field) {
+        const FieldForm &form = set.dialog(0).cControls[index].Forms[field];
+        EXPECT_EQ(form.form, PositionForm::SafeZone);
+        return form.fraction;
+    };
+    const float x = fraction(1, FormField::X);
+    const float y = fraction(1, FormField::Y);
+    ASSERT_TRUE(set.setControlGroup(0, "2", "1"));
+    EXPECT_EQ(placedAxis(set.dialog(0).cControls[1], FormField::X), PositionAxis::Width);
+    EXPECT_NEAR(fraction(0, FormField::X) + fraction(1, FormField::X), x, 1e-4);
+    EXPECT_NEAR(fraction(0, FormField::Y) + fraction(1, FormField::Y), y, 1e-4);
+    ASSERT_TRUE(set.setControlGroup(0, "2", ""));
+    EXPECT_NEAR(fraction(1, FormField::X), x, 1e-4);
 }

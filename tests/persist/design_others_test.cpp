@@ -27,6 +27,7 @@ DialogSet withOthers()
         0,
         othersOf({{"idd", "65440"}, {"onLoad", "\"uiNamespace setVariable ['d', _this # 0]\""}}));
     place(set, 0, ControlKind::Button, 600, 600, [](ControlRecord &r) {
+        r.Base = "RscButtonMenu";
         r.Others
             = othersOf({{"onButtonClick", "\"hint \"\"a\"\"\""},
                         {"class Attributes", "{font = \"PuristaMedium\"; align = \"center\";}"},
@@ -54,13 +55,16 @@ TEST(DesignOthers, OtherPropertiesRoundTripByteForByte)
     for (std::size_t d = 0; d < 2; ++d) {
         EXPECT_EQ(back.dialog(d).Others, set.dialog(d).Others);
         EXPECT_EQ(back.dialog(d).Layout, set.dialog(d).Layout);
-        for (std::size_t i = 0; i < set.dialog(d).cControls.size(); ++i)
+        for (std::size_t i = 0; i < set.dialog(d).cControls.size(); ++i) {
             EXPECT_EQ(back.dialog(d).cControls.at(i).Others, set.dialog(d).cControls[i].Others);
+            EXPECT_EQ(back.dialog(d).cControls.at(i).Base, set.dialog(d).cControls[i].Base);
+        }
     }
     const std::string again = designBytes(back).bytes;
     EXPECT_EQ(designBytes(loaded(again)).bytes, again);
     EXPECT_NE(bytes.find("\"onButtonClick\"\r\n\"&quothint &quot&quota&quot&quot&quot\""),
               std::string::npos);
+    EXPECT_NE(bytes.find("\"KOVRIN_BASE\"\r\n1\r\n\"RscButtonMenu\"\r\n"), std::string::npos);
 }
 
 TEST(DesignOthers, ADamagedSectionIsReportedAndLosesNothingElse)
@@ -70,6 +74,7 @@ TEST(DesignOthers, ADamagedSectionIsReportedAndLosesNothingElse)
         Lines additions;
         std::size_t kept; // entries of the first control
         bool safeZoneX;
+        std::string base = {};
     };
     const Row rows[] = {
         {{"\"KOVRIN_OTHER\"", "3", "\"a\"", "\"1\"", "\"b\""}, 1, false},
@@ -79,9 +84,19 @@ TEST(DesignOthers, ADamagedSectionIsReportedAndLosesNothingElse)
          1,
          true},
         {{"\"KOVRIN_OTHER\"", "5", "\"a\"", "\"1\""}, 0, false},
+        // A base that is no class name leaves the kind's own; the next section is still read.
+        {{"\"KOVRIN_BASE\"", "1", "\"Rsc Menu\"", "\"KOVRIN_OTHER\"", "2", "\"a\"", "\"1\""},
+         1,
+         false},
+        {{"\"KOVRIN_BASE\"", "0", "\"KOVRIN_OTHER\"", "2", "\"a\"", "\"1\""}, 1, false},
+        {{"\"KOVRIN_BASE\"", "1", "\"RscMenu_2\"", "\"KOVRIN_OTHER\"", "3", "\"a\"", "\"1\"",
+          "\"b\""},
+         1,
+         false,
+         "RscMenu_2"},
     };
     for (const Row &row : rows) {
-        SCOPED_TRACE(row.additions.at(1));
+        SCOPED_TRACE(row.additions.at(0) + row.additions.at(1));
         Lines record = control("D", "T1");
         record.insert(record.end() - 1, row.additions.begin(), row.additions.end());
         ProblemList problems;
@@ -93,6 +108,7 @@ TEST(DesignOthers, ADamagedSectionIsReportedAndLosesNothingElse)
         EXPECT_EQ(controls[0].Others.list().size(), row.kept);
         EXPECT_EQ(controls[0].Forms[FormField::X].form == PositionForm::SafeZone, row.safeZoneX);
         EXPECT_EQ(controls[0].Text, "hello");
+        EXPECT_EQ(controls[0].Base, row.base);
         EXPECT_TRUE(controls[1].Others.empty());
     }
 }

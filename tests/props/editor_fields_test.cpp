@@ -1,5 +1,6 @@
 // The editor's fields as opening fills them from a record, and the record OK writes from them.
 #include "model/creation_defaults.h"
+#include "model/group_scroll_bars.h"
 #include "model/number_text.h"
 #include "props/editor_fields.h"
 #include "props/form_look.h"
@@ -287,4 +288,22 @@ TEST(FormLook, TheWordsBesideASizeNameItsFormAndSeveralRecordsShareOnlyWhatTheyA
         EXPECT_EQ(shared.beside, row.beside);
         EXPECT_EQ(shared.takesTyping(), row.typing) << row.beside;
     }
+}
+
+TEST(RecordSave, AGroupsScrollBarsFollowTheirCheckBoxAndOtherKindsHaveNone)
+{
+    const ControlRecord group = record(ControlKind::Group);
+    EXPECT_TRUE(fieldsFromRecord(group, '.').scrollBars);
+    const ControlRecord bare = saveAfter(group, [](EditorFields &f) { f.scrollBars = false; });
+    EXPECT_FALSE(groupScrollBars(bare));
+    EXPECT_FALSE(fieldsFromRecord(bare, '.').scrollBars);
+    EXPECT_TRUE(groupScrollBars(saveAfter(bare, [](EditorFields &f) { f.scrollBars = true; })));
+
+    const ControlRecord button = record(ControlKind::Button);
+    EXPECT_FALSE(fieldsFromRecord(button, '.').scrollBars);
+    EditorFields opened = fieldsFromRecord(button, '.');
+    opened.scrollBars = true;
+    EditorFields now = opened;
+    now.scrollBars = false;
+    EXPECT_TRUE(savedRecord(button, opened, now, ControlKind::Button).Others.list().empty());
 }

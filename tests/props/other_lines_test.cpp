@@ -74,3 +74,28 @@ TEST(OtherLines, ABadLineIsReportedWithItsNumberAndNothingIsKept)
     EXPECT_EQ(readOtherLines("idc = 5\ntext = \"a\"", OwnNames::Dialog).report, "");
     EXPECT_EQ(readOtherLines("controls[] = {}", OwnNames::Control).report, "");
 }
+
+// A control's own names are those its kind's class writes: a value the class never writes may be
+// kept as a line (as the import keeps it), one it writes may not.
+TEST(OtherLines, AControlRefusesOnlyTheNamesItsClassWrites)
+{
+    const struct
+    {
+        ClassShape shape;
+        std::string_view typed;
+        bool kept;
+    } rows[] = {
+        {{ControlKind::Button, "ST_CENTER"}, "colorBackground[] = {0, 0, 0, 1}", true},
+        {{ControlKind::Button, "ST_CENTER"}, "colorText[] = {0, 0, 0, 1}", false},
+        {{ControlKind::Text, ""}, "lineSpacing = 1", true},
+        {{ControlKind::Text, "ST_MULTI"}, "lineSpacing = 1", false},
+        {{ControlKind::Input, ""}, "type = 2", false},
+        {{ControlKind::Input, "", true}, "type = 2", true}, // the game's base implies none
+    };
+    for (const auto &row : rows) {
+        SCOPED_TRACE(row.typed);
+        const OtherLinesRead read = readOtherLines(row.typed, OwnNames::Control, row.shape);
+        EXPECT_EQ(read.report.empty(), row.kept) << read.report;
+        EXPECT_EQ(read.others.empty(), !row.kept);
+    }
+}

@@ -2,6 +2,7 @@
 // control takes from it.
 #include "model/creation_defaults.h"
 #include "model/dialog_set.h"
+#include "model/group_scroll_bars.h"
 #include "model/number_text.h"
 #include "props/panel_field.h"
 
@@ -177,6 +178,11 @@ TEST(PanelField, AChoiceIsWrittenAsTheEditorWritesIt)
         EXPECT_EQ(typed.record.Enter, row.enter) << row.text;
         EXPECT_EQ(typed.record.LineSpacing, 1.5f) << row.text;
     }
+    // A controls group's scroll bars are a box of their own.
+    const TypedRecord bare
+        = chooseIntoRecord(record(ControlKind::Group), PanelChoice::ScrollBars, kUnchecked, '.');
+    EXPECT_EQ(bare.problems, "");
+    EXPECT_FALSE(groupScrollBars(bare.record));
 }
 
 TEST(PanelField, SeveralKindsShareTheEntriesAndValuesTheyHaveInCommon)

@@ -144,12 +144,19 @@ private slots:
     void usableFieldsFollowTheKindAndTheRestIsGrey()
     {
         const std::pair<const char *, KindField> fields[] = {
-            {"txt_bg_r", KindField::BackColor},      {"cmb_font", KindField::Font},
-            {"txt_text", KindField::Text},           {"txt_active_g", KindField::ActiveColor},
-            {"txt_action", KindField::Action},       {"chk_enter", KindField::Enter},
-            {"txt_sel_b", KindField::SelectColor},   {"txt_selbg_a", KindField::SelectBGColor},
-            {"txt_rowheight", KindField::RowHeight}, {"txt_wholeheight", KindField::WholeHeight},
-            {"chk_multi", KindField::Multiline},     {"chk_shadow", KindField::Shadow},
+            {"txt_bg_r", KindField::BackColor},
+            {"cmb_font", KindField::Font},
+            {"txt_text", KindField::Text},
+            {"txt_active_g", KindField::ActiveColor},
+            {"txt_action", KindField::Action},
+            {"chk_enter", KindField::Enter},
+            {"txt_sel_b", KindField::SelectColor},
+            {"txt_selbg_a", KindField::SelectBGColor},
+            {"txt_rowheight", KindField::RowHeight},
+            {"txt_wholeheight", KindField::WholeHeight},
+            {"chk_multi", KindField::Multiline},
+            {"chk_shadow", KindField::Shadow},
+            {"chk_scrollbars", KindField::ScrollBars},
         };
         for (ControlKind kind : kAllKinds) {
             EditorFixture f;
@@ -407,24 +414,33 @@ private slots:
         const std::size_t i = f.add(ControlKind::Button);
         f.editRecord(i, [](ControlRecord &r) {
             r.Others = OtherProperties({{"onButtonClick", "\"a\""}, {"class A", "{b = 1;}"}});
+            r.Base = "RscButtonMenu";
         });
         const ControlRecord before = f.record(i);
         f.open(i);
         QCOMPARE(f.at<QPlainTextEdit>("txt_others")->toPlainText(),
                  QStringLiteral("onButtonClick = \"a\"\nclass A {b = 1;}"));
+        // The game's base is shown, not typed.
+        QCOMPARE(f.at<QLineEdit>("txt_base")->text(), QStringLiteral("RscButtonMenu"));
+        QVERIFY(f.at<QLineEdit>("txt_base")->isReadOnly());
         f.setText("txt_others", QStringLiteral("onButtonClick = \"b\"\nshadow 0"));
         f.click("cmd_apply");
         QCOMPARE(f.host.scripted.shown.size(), 1);
         QVERIFY(f.host.scripted.shown.front().text.contains(QStringLiteral("line 2")));
         QVERIFY(f.record(i) == before);
         QCOMPARE(f.host.changes, 0);
-        f.setText("txt_others", QStringLiteral("onButtonClick = \"b\";\n\nshadow = 0"));
+        // A button's class writes no background colour, and one on the game's base no type.
+        f.setText(
+            "txt_others",
+            QStringLiteral("onButtonClick = \"b\";\n\ntype = 1\ncolorBackground[] = {0, 0, 0, 1}"));
         f.click("cmd_OK");
         QCOMPARE(f.host.scripted.shown.size(), 1);
         QCOMPARE(f.host.changes, 1);
-        const OtherProperties expected({{"onButtonClick", "\"b\""}, {"shadow", "0"}});
+        const OtherProperties expected(
+            {{"onButtonClick", "\"b\""}, {"type", "1"}, {"colorBackground[]", "{0, 0, 0, 1}"}});
         QVERIFY(f.record(i).Others == expected);
         QCOMPARE(f.record(i).Text, before.Text);
+        QCOMPARE(f.record(i).Base, before.Base);
     }
 
     void applyOnButtonChangesCaptionNotColours()

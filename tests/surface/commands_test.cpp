@@ -104,6 +104,7 @@ TEST_F(Clipboard, PasteInAnotherDialogTakesNameNumberPointAndEveryCopiedField)
         r.Enter = 1;
         r.IDC = 12;
         r.ForeColor = Rgba {std::string("0,2"), std::string("0.4"), 1.0, 1.0};
+        r.Base = "RscButtonMenu";
     });
     const ControlRecord &source = dialog().cControls.back();
     openMenuOnControl(ref(), button, 100, 50);

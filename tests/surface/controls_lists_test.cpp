@@ -8,6 +8,7 @@
 #include "surface/group_move.h"
 #include "surface/surface_commands.h"
 #include "surface/surface_gestures.h"
+#include "surface/list_drop.h"
 #include "surface/with_content.h"
 #include "surface_fixture.h"
 
@@ -192,7 +193,7 @@ TEST_F(ControlsLists, PickedControlsAcrossGroups)
     const auto &records = dialog().cControls;
     EXPECT_EQ(namesOf(tagsWithContent(records, {sub, a})), "sub,c1,a");
     EXPECT_EQ(namesOf(tagsWithContent(records, {c1, panel, c1})), "panel,b1,b2,sub,c1");
-    EXPECT_EQ(namesOf(outermostTags(records, {c1, z, sub, b1})), "z,sub,b1");
+    EXPECT_EQ(namesOf(outermostTags(dialog(), {c1, z, sub, b1})), "z,sub,b1");
     EXPECT_EQ(holdersFirst(records, {c1, a, sub, panel}), (std::vector<std::size_t> {1, 3, 2, 0}));
 
     // A picked control inside a picked group moves once, with it.

@@ -324,6 +324,36 @@ private slots:
         QCOMPARE(reloaded.grab().toImage().pixelColor(110, 110), QColor(0, 0, 255));
     }
 
+    // A controls group placed from the toolbox takes a control placed in it; the control's part
+    // past the group's edge is neither painted nor hit, and the group's background is the group.
+    void aControlsGroupTakesWhatIsPlacedInItAndClipsIt()
+    {
+        host->armed = ControlKind::Group; // 0.4 x 0.3 of the surface: 1500..6312 x 1500..3790
+        QTest::mouseClick(window(), Qt::LeftButton, {}, px(1500, 1500));
+        const std::string group = dialog().cControls.at(0).Tag;
+        QCOMPARE(record(group).CtrlType, std::string("GROUP"));
+        const QColor background = view->palette().color(QPalette::Window);
+        const QImage placed = view->grab().toImage(); // a new group has no background
+        QCOMPARE(placed.pixelColor(px(3000, 3000)), background);
+        QCOMPARE(placed.pixelColor(px(1500, 2500)).rgb(),
+                 view->palette().color(QPalette::Mid).rgb());
+        host->armed = ControlKind::Text; // black, 2406 wide: past the group's right edge
+        QTest::mouseClick(window(), Qt::LeftButton, {}, px(5700, 1800));
+        const std::string text = dialog().cControls.at(1).Tag;
+        QCOMPARE(record(text).Group, group);
+        QCOMPARE(drawn(text).left, 5700.0);
+
+        const QImage shot = view->grab().toImage();
+        QCOMPARE(shot.pixelColor(px(6000, 2100)), QColor(Qt::black));
+        QCOMPARE(shot.pixelColor(px(7000, 2100)), background);
+
+        QTest::mouseDClick(window(), Qt::LeftButton, {}, px(7000, 2100));
+        QCOMPARE(host->renames, 1); // the surface's background
+        QTest::mouseDClick(window(), Qt::LeftButton, {}, px(3000, 3000));
+        QTest::mouseDClick(window(), Qt::LeftButton, {}, px(6000, 2100));
+        QCOMPARE(host->editorsOpened, (std::vector<std::size_t> {0, 1}));
+    }
+
     // The "Organize controls" window on three buttons a, b, c, c picked and sent to the back.
     void organizeAppliesTheListOnOkOrEnterOnly_data()
     {
