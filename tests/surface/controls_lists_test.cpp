@@ -6,9 +6,9 @@
 #include "surface/delete_controls.h"
 #include "surface/group_clipboard.h"
 #include "surface/group_move.h"
+#include "surface/list_drop.h"
 #include "surface/surface_commands.h"
 #include "surface/surface_gestures.h"
-#include "surface/list_drop.h"
 #include "surface/with_content.h"
 #include "surface_fixture.h"
 
