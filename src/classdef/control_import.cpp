@@ -216,6 +216,15 @@ private:
     const ClassShape *m_shape = nullptr;
 };
 
+} // namespace
+
+long styleKindBits(double style)
+{
+    return style >= 0 && style < 65536 ? static_cast<long>(style) & 0xF0 : -1;
+}
+
+namespace {
+
 // The style is NaN when none is given: numbers rather than optionals, which an optimising
 // compiler takes for values that may be read unset.
 std::optional<ControlKind> kindOfType(double type, bool background, double style)
@@ -223,7 +232,7 @@ std::optional<ControlKind> kindOfType(double type, bool background, double style
     if (type == 0) {
         if (background)
             return ControlKind::Frame;
-        const bool picture = style >= 0 && style < 65536 && (static_cast<long>(style) & 0xF0) == 48;
+        const bool picture = styleKindBits(style) == 0x30;
         return picture ? ControlKind::Picture : ControlKind::Text;
     }
     if (type == 1)

@@ -44,5 +44,7 @@ std::string shown(const ClassValue &value);
 
 // The number a value stands for: arithmetic, or a string holding arithmetic ("0.5").
 std::optional<double> numberOf(const ClassValue &value, std::string *why = nullptr);
+// The kind bits of a style (0x30 a picture, 0x40 a frame ...); -1 for a style out of range or NaN.
+long styleKindBits(double style);
 
 } // namespace kovrin

@@ -4,6 +4,7 @@
 #include "model/ignoring_case.h"
 #include "model/position_expression.h"
 
+#include <limits>
 #include <vector>
 
 namespace kovrin {
@@ -20,10 +21,11 @@ bool isFrameInGroup(const ClassLookup &lookup, std::uint32_t node)
     const ClassChain chain = lookup.chain(node);
     const ClassProperty *type = lookup.find(chain.classes, "type");
     const ClassProperty *style = lookup.find(chain.classes, "style");
-    const auto typeValue = type ? numberOf(type->value) : std::nullopt;
-    const auto styleValue = style ? numberOf(style->value) : std::nullopt;
-    return typeValue && *typeValue == 0 && styleValue && *styleValue >= 0 && *styleValue < 65536
-        && (static_cast<long>(*styleValue) & 0xF0) == kFrameStyle;
+    // Numbers rather than optionals, which an optimising compiler takes for values read unset.
+    constexpr double kNone = std::numeric_limits<double>::quiet_NaN();
+    const double typeValue = type ? numberOf(type->value).value_or(kNone) : kNone;
+    const double styleValue = style ? numberOf(style->value).value_or(kNone) : kNone;
+    return typeValue == 0 && styleKindBits(styleValue) == kFrameStyle;
 }
 
 void placeInGroup(ControlRecord &record, const ReferenceScreen &screen, FormCounts &forms)
