@@ -106,7 +106,8 @@ bool dropIntoLists(SurfaceRef s, const std::vector<std::string> &tags)
             continue;
         const std::string list = finder->at(drawn->left, drawn->top, tag);
         const auto holder = finder->holderOf(*record);
-        const std::string_view now = holder ? s.dialog().cControls[*holder].Tag : "";
+        const std::string_view now
+            = holder ? std::string_view(s.dialog().cControls[*holder].Tag) : std::string_view();
         if (list == now || !s.set.setControlGroup(s.dialogIndex, tag, list))
             continue;
         changed = true;
