@@ -41,8 +41,6 @@ Status loadIntoSet(DialogSet &set, LoadedDesign &&design, SurfaceSize surfaceSiz
         set.setLayout(*index, loaded.layout);
         set.setDialogProperties(*index, std::move(loaded.others));
         for (ControlRecord &record : loaded.controls) {
-            // Saved on another reference screen, a safe-zone field stands elsewhere on this one.
-            followReferenceScreen(record, set.referenceScreen());
             const auto tag = set.issueTag();
             if (!tag)
                 return Status::failure(tag.message);
@@ -51,6 +49,11 @@ Status loadIntoSet(DialogSet &set, LoadedDesign &&design, SurfaceSize surfaceSiz
         std::vector<std::string> notes = linkGroupNames(loaded.controls, loaded.name);
         if (groupNotes)
             groupNotes->insert(groupNotes->end(), notes.begin(), notes.end());
+        // Saved on another reference screen, a safe-zone field stands elsewhere on this one.
+        // Only once the groups are known: a control whose group was not found is placed as the
+        // dialog's, from the safe zone's corner.
+        for (ControlRecord &record : loaded.controls)
+            followReferenceScreen(record, set.referenceScreen());
         // The records the reader made become the set's: a load holds one copy of them.
         if (Status adopted = set.adoptControls(*index, std::move(loaded.controls), surfaceSize);
             !adopted)

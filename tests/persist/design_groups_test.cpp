@@ -88,3 +88,19 @@ TEST(DesignGroups, AGroupNameThatFindsNoGroupLeavesTheControlInTheDialog)
     EXPECT_NE(notes[0].find("no group is named \"Missing\""), std::string::npos) << notes[0];
     EXPECT_TRUE(set.dialog(0).cControls[0].Group.empty());
 }
+
+// A control whose group is not found is placed as the dialog's own, its safe-zone place counted
+// from the safe zone's corner, so save -> load -> save keeps every byte.
+TEST(DesignGroups, AControlLeftInTheDialogIsPlacedAsTheDialogsOwn)
+{
+    DialogSet set = nestedGroups();
+    set.convertForms(0, {0, 1, 2, 3, 4}, DialogLayout::SafeZone);
+    std::string bytes = designBytes(set).bytes;
+    // The outer group turns into a frame: the text and the inner group it held lose their group.
+    const std::string word = "\"GROUP\"\r\n";
+    const auto at = bytes.find(word);
+    ASSERT_NE(at, std::string::npos);
+    bytes.replace(at, word.size(), "\"FRAME\"\r\n");
+    const std::string saved = designBytes(loaded(bytes)).bytes;
+    EXPECT_EQ(designBytes(loaded(saved)).bytes, saved);
+}
