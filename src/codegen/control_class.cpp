@@ -86,6 +86,9 @@ void appendSection(CodeOut &out, CodeField section, const ControlRecord &r)
     case WholeHeight:
         valueLine(out, " wholeHeight = ", r.WholeHeight);
         return;
+    case Size:
+        formLine(out, "  size = ", r, FormField::FontSize);
+        return;
     // The head's fields, and those that come with another or through the base.
     case Type:
     case Idc:
@@ -131,16 +134,25 @@ void appendControlClass(CodeOut &out, const ControlRecord &r)
     }
     out += " class ";
     appendRawText(out, r.Name);
-    appendLine(out, {" : ", r.Base.empty() ? generatedBase(*kind) : std::string_view(r.Base)});
+    const std::string_view base = r.Base.empty() ? generatedBase(*kind) : std::string_view(r.Base);
+    // A generic control without a base of the game's stands alone, as it came.
+    if (!base.empty()) {
+        out += " : ";
+        out += base;
+    }
+    endLine(out);
     appendLine(out, {" {"});
     formLine(out, "  x = ", r, FormField::X);
     formLine(out, "  y = ", r, FormField::Y);
     valueLine(out, "  idc = ", r.IDC);
     formLine(out, "  w = ", r, FormField::Width);
     formLine(out, "  h = ", r, FormField::Height);
-    out += "  style = ";
-    appendStyle(out, r.Style);
-    endLine(out);
+    // A generic control's style, like its type, is among what it keeps as it came.
+    if (*kind != ControlKind::Generic) {
+        out += "  style = ";
+        appendStyle(out, r.Style);
+        endLine(out);
+    }
     for (CodeField section : sectionFields(*kind))
         appendSection(out, section, r);
     appendOtherProperties(out, r.Others);

@@ -103,6 +103,81 @@ ControlRecord defaultRecord(ControlKind kind)
         r.Style = "ST_LEFT"; // as its base class sets it
         r.BackColor = colourOf(0, 0, 0, 0);
         break;
+    case ControlKind::StructuredText:
+        r.Width = 0.3f;
+        r.Height = 0.1f;
+        r.Style = "ST_LEFT";
+        r.FontSize = 0.04f; // written as its "size"
+        r.BackColor = colourOf(0, 0, 0, 0);
+        r.Text = SharedText("Structured <t color='#ffcc00'>text</t>");
+        break;
+    case ControlKind::ShortcutButton:
+        r.Width = 0.2f;
+        r.Height = 0.05f;
+        r.Style = "ST_LEFT";
+        r.Font = "tahomaB36";
+        r.FontSize = 0.04f;
+        r.Text = SharedText("Button");
+        break;
+    case ControlKind::Map:
+        r.Width = 0.5f;
+        r.Height = 0.5f;
+        r.Style = "ST_LEFT";
+        r.Font = "tahomaB36";
+        r.FontSize = 0.04f;
+        r.ForeColor = colourOf(0, 0, 0, 1);
+        r.BackColor = colourOf(0.969, 0.957, 0.949, 1);
+        break;
+    case ControlKind::ColumnList:
+        r.Width = 0.4f;
+        r.Height = 0.2f;
+        r.Style = "ST_LEFT";
+        r.Font = "tahomaB36";
+        r.FontSize = 0.04f;
+        r.ForeColor = colourOf(1, 1, 1, 1);
+        r.BackColor = colourOf(0, 0, 0, 0.5);
+        r.SelectionColor = colourOf(0, 0, 0, 1);
+        r.SelectionBGColor = colourOf(1, 1, 1, 0.5);
+        r.RowHeight = 0.04f;
+        break;
+    case ControlKind::Progress:
+        r.Width = 0.3f;
+        r.Height = 0.02f;
+        r.Style = "ST_LEFT";
+        break;
+    case ControlKind::CheckBox:
+        r.Width = 0.04f;
+        r.Height = 0.04f;
+        r.Style = "ST_LEFT";
+        break;
+    case ControlKind::CheckBoxRow:
+    case ControlKind::ToolboxRow:
+        r.Width = 0.4f;
+        r.Height = 0.04f;
+        r.Style = "ST_CENTER";
+        r.Font = "tahomaB36";
+        r.FontSize = 0.03f;
+        r.ForeColor = colourOf(1, 1, 1, 1);
+        r.BackColor = colourOf(0, 0, 0, 0.5);
+        break;
+    case ControlKind::ExtSlider:
+        r.Width = 0.3f;
+        r.Height = 0.03f;
+        r.Style = "ST_HPOS";
+        break;
+    case ControlKind::Tree:
+        r.Width = 0.3f;
+        r.Height = 0.4f;
+        r.Style = "ST_LEFT";
+        r.Font = "tahomaB36";
+        r.FontSize = 0.04f;
+        r.ForeColor = colourOf(1, 1, 1, 1);
+        r.BackColor = colourOf(0, 0, 0, 0.5);
+        break;
+    case ControlKind::Generic:
+        r.Width = 0.2f;
+        r.Height = 0.1f;
+        break;
     }
     return r;
 }

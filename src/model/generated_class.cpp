@@ -29,8 +29,9 @@ constexpr std::string_view kFieldNames[] {"type",
                                           "default",
                                           "lineSpacing",
                                           "rowHeight",
-                                          "wholeHeight"};
-static_assert(std::size(kFieldNames) == static_cast<std::size_t>(CodeField::WholeHeight) + 1);
+                                          "wholeHeight",
+                                          "size"};
+static_assert(std::size(kFieldNames) == static_cast<std::size_t>(CodeField::Size) + 1);
 
 using enum CodeField;
 constexpr CodeField kInput[] = {ColorText, Font, SizeEx, ColorSelect};
@@ -45,6 +46,11 @@ constexpr CodeField kList[]
 constexpr CodeField kPicture[] = {ColorText, ColorBackground, Font, SizeEx, Text};
 constexpr CodeField kSlider[] = {ColorText, SizeEx};
 constexpr CodeField kGroup[] = {ColorBackground};
+constexpr CodeField kStructuredText[] = {ColorBackground, Size, Text};
+constexpr CodeField kShortcutButton[] = {Font, SizeEx, Text, Action};
+constexpr CodeField kMap[] = {ColorBackground, ColorText, Font, SizeEx};
+// Rows of choices, trees and maps: their colours and font; their own values are other properties.
+constexpr CodeField kChoices[] = {ColorText, ColorBackground, Font, SizeEx};
 
 struct KindClass
 {
@@ -75,6 +81,28 @@ KindClass classOf(ControlKind kind)
         return {"RscSliderH", kSlider};
     case ControlKind::Group:
         return {kGroupBase, kGroup};
+    case ControlKind::StructuredText:
+        return {"KovrinStructuredText", kStructuredText};
+    case ControlKind::ShortcutButton:
+        return {"KovrinShortcutButton", kShortcutButton};
+    case ControlKind::Map:
+        return {"KovrinMap", kMap};
+    case ControlKind::ColumnList:
+        return {"KovrinColumnList", kList};
+    case ControlKind::Progress:
+        return {"KovrinProgress", {}};
+    case ControlKind::CheckBox:
+        return {"KovrinCheckBox", {}};
+    case ControlKind::CheckBoxRow:
+        return {"KovrinCheckBoxRow", kChoices};
+    case ControlKind::ExtSlider:
+        return {"KovrinXSlider", {}};
+    case ControlKind::Tree:
+        return {"KovrinTree", kChoices};
+    case ControlKind::ToolboxRow:
+        return {"KovrinToolbox", kChoices};
+    case ControlKind::Generic:
+        return {};
     }
     return {};
 }
@@ -130,6 +158,8 @@ bool writesField(const ClassShape &shape, CodeField field)
 {
     if (!shape.kind)
         return true;
+    if (shape.kind == ControlKind::Generic)
+        return field == Idc || field == X || field == Y || field == W || field == H;
     if (field == Type)
         return !shape.gameBase;
     if (field == LineSpacing && !writesLineSpacing(shape.style))

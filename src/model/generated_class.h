@@ -36,6 +36,7 @@ enum class CodeField : std::uint8_t {
     LineSpacing,
     RowHeight,
     WholeHeight,
+    Size, // the font size of structured text, which the game names "size"
 };
 
 // "type", "idc", "x", ..., "colorSelectBackground", ..., "sizeEx", "default", "lineSpacing".
@@ -44,8 +45,10 @@ std::string_view codeFieldName(CodeField field);
 std::optional<CodeField> codeFieldOfName(std::string_view name);
 
 // "RscEdit", "RscText", "RscCombo", "RscButton", "RscActiveText", "RscListBox", "RscSliderH",
-// "KovrinControlsGroup";
-// frames and pictures take their look from the style text, so they derive from RscText.
+// "KovrinControlsGroup", then "KovrinStructuredText" … "KovrinToolbox" for the newer kinds, whose
+// classes the code defines only when a design uses them; empty for the generic control, which
+// keeps the base it came with or none.
+// Frames and pictures take their look from the style text, so they derive from RscText.
 std::string_view generatedBase(ControlKind kind);
 
 // The classes the preamble defines, in its order; a mission's class of such a name stands in the
@@ -70,7 +73,9 @@ bool writesLineSpacing(std::string_view style);
 // What decides whether a control's class writes a field.
 struct ClassShape
 {
-    std::optional<ControlKind> kind; // none: a CtrlType that is no kind, which claims every field
+    // None: a CtrlType that is no kind, which claims every field. GENERIC claims only its place
+    // and IDC; everything else stays as it came.
+    std::optional<ControlKind> kind;
     std::string_view style;
     bool gameBase = false; // a base of the game stands in for Kovrin's: it implies no type
 };

@@ -24,8 +24,23 @@ DrawnRefresh drawnRefreshOf(ControlKind kind)
         return {false, true, true};
     case ControlKind::Group:
         return {false, false, true};
+    case ControlKind::StructuredText:
+        return {true, false, true};
+    case ControlKind::ShortcutButton:
+        return {true, false, false};
+    case ControlKind::Map:
+        return {false, false, true};
+    case ControlKind::ColumnList:
+    case ControlKind::CheckBoxRow:
+    case ControlKind::Tree:
+    case ControlKind::ToolboxRow:
+        return {false, true, true};
     case ControlKind::Picture:
     case ControlKind::Slider:
+    case ControlKind::Progress:
+    case ControlKind::CheckBox:
+    case ControlKind::ExtSlider:
+    case ControlKind::Generic:
         break;
     }
     return {};

@@ -9,20 +9,22 @@ namespace {
 constexpr bool Y = true;
 constexpr bool N = false;
 constexpr bool kUsable[13][kAllKinds.size()] = {
-    // INPUT, TEXT, COMBO, BUTTON, FRAME, LINK, LIST, PICTURE, SLIDER, GROUP
-    {N, Y, Y, N, Y, N, Y, Y, N, Y}, // BackColor
-    {Y, Y, Y, Y, N, Y, Y, Y, N, N}, // Font
-    {N, Y, N, Y, Y, Y, N, Y, N, N}, // Text
-    {N, N, N, N, N, Y, N, N, N, N}, // ActiveColor
-    {N, N, N, Y, N, Y, N, N, N, N}, // Action
-    {N, N, N, Y, N, Y, N, N, N, N}, // Enter
-    {Y, N, Y, N, N, N, Y, N, N, N}, // SelectColor
-    {N, N, Y, N, N, N, Y, N, N, N}, // SelectBGColor
-    {N, N, Y, N, N, N, Y, N, N, N}, // RowHeight
-    {N, N, Y, N, N, N, N, N, N, N}, // WholeHeight
-    {N, Y, N, N, N, N, N, N, N, N}, // Multiline
-    {N, Y, N, N, N, N, N, N, N, N}, // Shadow
-    {N, N, N, N, N, N, N, N, N, Y}, // ScrollBars
+    // INPUT, TEXT, COMBO, BUTTON, FRAME, LINK, LIST, PICTURE, SLIDER, GROUP,
+    // STRUCTUREDTEXT, SHORTCUTBUTTON, MAP, COLUMNLIST, PROGRESS, CHECKBOX, CHECKBOXROW, XSLIDER,
+    // TREE, TOOLBOXROW, GENERIC
+    {N, Y, Y, N, Y, N, Y, Y, N, Y, Y, N, Y, Y, N, N, Y, N, Y, Y, N}, // BackColor
+    {Y, Y, Y, Y, N, Y, Y, Y, N, N, N, Y, Y, Y, N, N, Y, N, Y, Y, N}, // Font
+    {N, Y, N, Y, Y, Y, N, Y, N, N, Y, Y, N, N, N, N, N, N, N, N, N}, // Text
+    {N, N, N, N, N, Y, N, N, N, N, N, N, N, N, N, N, N, N, N, N, N}, // ActiveColor
+    {N, N, N, Y, N, Y, N, N, N, N, N, Y, N, N, N, N, N, N, N, N, N}, // Action
+    {N, N, N, Y, N, Y, N, N, N, N, N, Y, N, N, N, N, N, N, N, N, N}, // Enter
+    {Y, N, Y, N, N, N, Y, N, N, N, N, N, N, Y, N, N, N, N, N, N, N}, // SelectColor
+    {N, N, Y, N, N, N, Y, N, N, N, N, N, N, Y, N, N, N, N, N, N, N}, // SelectBGColor
+    {N, N, Y, N, N, N, Y, N, N, N, N, N, N, Y, N, N, N, N, N, N, N}, // RowHeight
+    {N, N, Y, N, N, N, N, N, N, N, N, N, N, N, N, N, N, N, N, N, N}, // WholeHeight
+    {N, Y, N, N, N, N, N, N, N, N, N, N, N, N, N, N, N, N, N, N, N}, // Multiline
+    {N, Y, N, N, N, N, N, N, N, N, N, N, N, N, N, N, N, N, N, N, N}, // Shadow
+    {N, N, N, N, N, N, N, N, N, Y, N, N, N, N, N, N, N, N, N, N, N}, // ScrollBars
 };
 
 constexpr std::array<std::string_view, 3> kTextStyles {"ST_LEFT", "ST_CENTER", "ST_RIGHT"};

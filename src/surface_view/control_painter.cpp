@@ -73,6 +73,18 @@ void ControlPainter::paint(const DrawnControl &control, const QRect &where)
     case ControlKind::Combo:
     case ControlKind::Link:
     case ControlKind::List:
+    // Until each newer kind draws a look of its own.
+    case ControlKind::StructuredText:
+    case ControlKind::ShortcutButton:
+    case ControlKind::Map:
+    case ControlKind::ColumnList:
+    case ControlKind::Progress:
+    case ControlKind::CheckBox:
+    case ControlKind::CheckBoxRow:
+    case ControlKind::ExtSlider:
+    case ControlKind::Tree:
+    case ControlKind::ToolboxRow:
+    case ControlKind::Generic:
         paintTextBox(control, rect);
         break;
     case ControlKind::Button:
