@@ -2,6 +2,7 @@
 
 #include "model/control_groups.h"
 #include "model/creation_defaults.h"
+#include "model/drawn_detail.h"
 #include "model/form_rules.h"
 #include "model/limits.h"
 #include "model/list_stacking.h"
@@ -256,6 +257,7 @@ Status DialogSet::drawRecord(Dialog &dialog, const ControlRecord &record, double
     DrawnControl &drawn = dialog.drawn.makeElement(*kind);
     if (showsRecordText(*kind))
         drawn.caption = record.Text;
+    drawn.detail = drawnDetail(*kind, record);
     drawn.left = left;
     drawn.top = top;
     drawn.visible = true;
@@ -441,6 +443,7 @@ void DialogSet::refreshDrawnControl(std::size_t dialogIndex, const DrawnControl 
     drawn->width = control.width;
     drawn->height = control.height;
     drawn->caption = control.caption;
+    drawn->detail = control.detail;
     drawn->textColour = control.textColour;
     drawn->backColour = control.backColour;
 }

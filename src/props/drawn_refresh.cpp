@@ -70,6 +70,7 @@ void refreshDrawnControl(DrawnControl &control, ControlKind kind, const EditorLo
         control.textColour = look.foreSample;
     if (refresh.backColour)
         control.backColour = look.backSample;
+    control.detail = look.detail;
 }
 
 } // namespace kovrin

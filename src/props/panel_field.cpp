@@ -1,5 +1,6 @@
 #include "props/panel_field.h"
 
+#include "model/drawn_detail.h"
 #include "props/colour_sample.h"
 #include "props/drawn_refresh.h"
 #include "props/property_check.h"
@@ -17,7 +18,7 @@ constexpr std::array<PanelFieldInfo, 10> kTextFields {{
     {PanelField::Idc, "IDc", "txt_IDc", kIdcBounds, false, std::nullopt},
     {PanelField::Width, "Width", "txt_width", kFractionBounds, true, std::nullopt},
     {PanelField::Height, "Height", "txt_height", kFractionBounds, true, std::nullopt},
-    {PanelField::FontSize, "Font Size", "txt_fontsize", kFractionBounds, true, std::nullopt},
+    {PanelField::FontSize, "Font Size", "txt_fontsize", kFractionBounds, true, KindField::FontSize},
     {PanelField::LineSpacing, "Line Spacing", "txt_linespacing", kLineSpacingBounds, false,
      KindField::Multiline},
     {PanelField::Text, "Text", "txt_text", std::nullopt, false, KindField::Text},
@@ -186,9 +187,12 @@ void refreshTypedField(DrawnControl &control, ControlKind kind, const TypedRecor
 {
     const DrawnControl before = control;
     const auto &colours = typed.fields.colours;
-    EditorLook look {typed.fields.width, typed.fields.height, typed.record.Text,
+    EditorLook look {typed.fields.width,
+                     typed.fields.height,
+                     typed.record.Text,
                      sampleColour(colours[groupIndex(ColourGroup::Fore)]),
-                     sampleColour(colours[groupIndex(ColourGroup::Back)])};
+                     sampleColour(colours[groupIndex(ColourGroup::Back)]),
+                     drawnDetail(kind, typed.record)};
     takeSizesOfForms(look, typed.record);
     refreshDrawnControl(control, kind, look, surface);
     const auto typedColour = [&place](ColourGroup group) {

@@ -2,6 +2,7 @@
 #include "props_window/property_editor.h"
 
 #include "model/dialog_set.h"
+#include "model/drawn_detail.h"
 #include "props/drawn_refresh.h"
 #include "props/property_check.h"
 #include "props/record_save.h"
@@ -77,9 +78,12 @@ bool PropertyEditor::SaveProperties()
 
     const DrawnControl *drawn = document.drawnControls(*dialog).findByTag(written.Tag);
     if (drawn && m_kind) {
-        EditorLook look {now.width, now.height, written.Text,
+        EditorLook look {now.width,
+                         now.height,
+                         written.Text,
                          bytesOf(colourGroup(ColourGroup::Fore)->sampleColour()),
-                         bytesOf(colourGroup(ColourGroup::Back)->sampleColour())};
+                         bytesOf(colourGroup(ColourGroup::Back)->sampleColour()),
+                         drawnDetail(*m_kind, written)};
         takeSizesOfForms(look, document.dialog(*dialog).cControls[m_recordIndex]);
         DrawnControl refreshed = *drawn;
         refreshDrawnControl(refreshed, *m_kind, look, m_itemForm.outerSize());
