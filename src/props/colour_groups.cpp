@@ -54,8 +54,8 @@ const ColourValue &recordColour(const ControlRecord &record, ColourGroup group)
 bool isUsable(std::optional<ControlKind> kind, ColourGroup group)
 {
     switch (group) {
-    case ColourGroup::Fore: // every kind's but a group's, which draws nothing of its own
-        return kind != ControlKind::Group;
+    case ColourGroup::Fore:
+        return isUsable(kind, KindField::ForeColor);
     case ColourGroup::Back:
         return isUsable(kind, KindField::BackColor);
     case ColourGroup::Active:

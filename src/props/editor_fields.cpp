@@ -2,6 +2,7 @@
 
 #include "model/control_kind.h"
 #include "model/group_scroll_bars.h"
+#include "model/kind_properties.h"
 #include "model/line_breaks.h"
 #include "model/number_text.h"
 #include "props/colour_groups.h"
@@ -57,6 +58,10 @@ EditorFields fieldsFromRecord(const ControlRecord &record, char separator)
     f.rowHeight = singleText(record.RowHeight, separator);
     f.wholeHeight = singleText(record.WholeHeight, separator);
     f.others = otherLinesText(record.Others);
+    if (kind) {
+        for (const KindProperty &property : kindProperties(*kind))
+            f.kindValues.push_back(kindPropertyText(record.Others, property));
+    }
     f.base = record.Base;
     for (FormField field : kAllFormFields)
         f.forms[static_cast<std::size_t>(field)] = record.Forms[field].form;

@@ -12,6 +12,7 @@
 #include <optional>
 #include <string>
 #include <string_view>
+#include <vector>
 
 namespace kovrin {
 
@@ -35,6 +36,8 @@ struct EditorFields
     std::string rowHeight;
     std::string wholeHeight;
     std::string others; // the other properties, one "name = value" line each, joined by "\n"
+    // The kind's own values (model/kind_properties.h), one text per entry of its table.
+    std::vector<std::string> kindValues;
     std::string base; // the game's class the control derives from, shown but not edited
     // The forms the record holds its sizes in (X and Y have no field): a safe-zone field holds
     // its F, an expression field its text, which is neither typed nor checked as a number.

@@ -8,7 +8,7 @@ namespace {
 // One row per KindField, one column per kind in the order of kAllKinds.
 constexpr bool Y = true;
 constexpr bool N = false;
-constexpr bool kUsable[13][kAllKinds.size()] = {
+constexpr bool kUsable[16][kAllKinds.size()] = {
     // INPUT, TEXT, COMBO, BUTTON, FRAME, LINK, LIST, PICTURE, SLIDER, GROUP,
     // STRUCTUREDTEXT, SHORTCUTBUTTON, MAP, COLUMNLIST, PROGRESS, CHECKBOX, CHECKBOXROW, XSLIDER,
     // TREE, TOOLBOXROW, GENERIC
@@ -25,6 +25,11 @@ constexpr bool kUsable[13][kAllKinds.size()] = {
     {N, Y, N, N, N, N, N, N, N, N, N, N, N, N, N, N, N, N, N, N, N}, // Multiline
     {N, Y, N, N, N, N, N, N, N, N, N, N, N, N, N, N, N, N, N, N, N}, // Shadow
     {N, N, N, N, N, N, N, N, N, Y, N, N, N, N, N, N, N, N, N, N, N}, // ScrollBars
+    // A group's class writes no style, colour or size of its own; nor does a generic control,
+    // nor the newer kinds whose classes leave them to their base.
+    {Y, Y, Y, Y, Y, Y, Y, Y, Y, N, Y, Y, Y, Y, Y, Y, Y, Y, Y, Y, N}, // Style
+    {Y, Y, Y, Y, Y, Y, Y, Y, Y, N, N, N, Y, Y, N, N, Y, N, Y, Y, N}, // ForeColor
+    {Y, Y, Y, Y, Y, Y, Y, Y, Y, N, Y, Y, Y, Y, N, N, Y, N, Y, Y, N}, // FontSize
 };
 
 constexpr std::array<std::string_view, 3> kTextStyles {"ST_LEFT", "ST_CENTER", "ST_RIGHT"};
@@ -51,7 +56,10 @@ std::span<const std::string_view> styleChoices(std::optional<ControlKind> kind)
     case ControlKind::Picture:
         return kPictureStyles;
     case ControlKind::Slider:
+    case ControlKind::ExtSlider:
         return kSliderStyles;
+    case ControlKind::Generic:
+        return {}; // its style is one of its other properties
     default:
         return kTextStyles;
     }

@@ -12,8 +12,8 @@
 
 namespace kovrin {
 
-// The fields whose use depends on the kind. Name, IDc, Width, Height, Style, ForeColor and
-// Font Size are usable for every kind.
+// The fields whose use depends on the kind. Name, IDc, Width and Height are usable for every
+// kind.
 enum class KindField {
     BackColor,
     Font,
@@ -28,6 +28,9 @@ enum class KindField {
     Multiline,
     Shadow,
     ScrollBars, // a controls group's: groupScrollBars of model/group_scroll_bars.h
+    Style,
+    ForeColor,
+    FontSize, // a structured text's "size"
 };
 
 // Whether a kind can edit the field; a CtrlType that is no kind (nullopt) can edit everything.

@@ -9,7 +9,7 @@ namespace kovrin {
 namespace {
 
 constexpr std::array<PanelChoiceInfo, 6> kChoices {{
-    {PanelChoice::Style, "Style", "cmb_style", std::nullopt},
+    {PanelChoice::Style, "Style", "cmb_style", KindField::Style},
     {PanelChoice::Multiline, "Multiline", "chk_multi", KindField::Multiline},
     {PanelChoice::Shadow, "Shadow", "chk_shadow", KindField::Shadow},
     {PanelChoice::Font, "Font", "cmb_font", KindField::Font},

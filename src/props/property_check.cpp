@@ -45,7 +45,8 @@ std::string checkFields(const EditorFields &f, std::optional<ControlKind> kind)
     fail(sizeMissing(FormField::Height, f.height), "You must enter a height.");
     fail(colourMissing(ColourGroup::Fore), "You must enter a foreground/font color.");
     fail(colourMissing(ColourGroup::Back), "You must enter a background color.");
-    fail(sizeMissing(FormField::FontSize, f.fontSize), "You must enter a size for the font.");
+    fail(isUsable(kind, KindField::FontSize) && sizeMissing(FormField::FontSize, f.fontSize),
+         "You must enter a size for the font.");
     fail(colourMissing(ColourGroup::Active), "You must enter a color for the active selection.");
     fail(colourMissing(ColourGroup::Select), "You must enter a selection color.");
     fail(colourMissing(ColourGroup::SelectBG), "You must enter a selection background color.");

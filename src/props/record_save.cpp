@@ -3,6 +3,7 @@
 
 #include "model/form_rules.h"
 #include "model/group_scroll_bars.h"
+#include "model/kind_properties.h"
 #include "model/line_breaks.h"
 #include "model/number_text.h"
 #include "props/colour_groups.h"
@@ -114,6 +115,14 @@ ControlRecord savedRecord(const ControlRecord &current, const EditorFields &open
     // The check has passed the lines; unchanged, they stay as kept.
     if (now.others != opened.others)
         r.Others = readOtherLines(now.others, OwnNames::Control, classShape(now, kind)).others;
+    // After the other lines, which hold them too: a typed value wins over its line.
+    if (kind) {
+        const auto properties = kindProperties(*kind);
+        for (std::size_t i = 0; i < properties.size() && i < now.kindValues.size(); ++i) {
+            if (i >= opened.kindValues.size() || now.kindValues[i] != opened.kindValues[i])
+                r.Others = withKindProperty(r.Others, properties[i], now.kindValues[i]);
+        }
+    }
     // After the other lines, which hold the classes that take the scroll bars away.
     if (kind && isUsable(kind, KindField::ScrollBars) && now.scrollBars != opened.scrollBars)
         setGroupScrollBars(r, now.scrollBars);

@@ -94,6 +94,7 @@ void PropertyEditor::Form_Load()
         return; // nothing to edit; the buttons report it
     m_kind = kindFromWord(current->CtrlType);
     applyKindRules();
+    buildKindFields();
     const EditorFields filled = fieldsFromRecord(*current, m_separator);
     // An entry the lists do not hold is kept on writing; say which one.
     if (!filled.style)
@@ -111,14 +112,11 @@ void PropertyEditor::applyKindRules()
 {
     m_lineSpacing->setEnabled(false); // only multi-line text uses it
     const std::pair<QWidget *, KindField> kindFields[] = {
-        {m_font, KindField::Font},
-        {m_text, KindField::Text},
-        {m_action, KindField::Action},
-        {m_enter, KindField::Enter},
-        {m_rowHeight, KindField::RowHeight},
-        {m_wholeHeight, KindField::WholeHeight},
-        {m_multi, KindField::Multiline},
-        {m_shadow, KindField::Shadow},
+        {m_style, KindField::Style},           {m_font, KindField::Font},
+        {m_fontSize, KindField::FontSize},     {m_text, KindField::Text},
+        {m_action, KindField::Action},         {m_enter, KindField::Enter},
+        {m_rowHeight, KindField::RowHeight},   {m_wholeHeight, KindField::WholeHeight},
+        {m_multi, KindField::Multiline},       {m_shadow, KindField::Shadow},
         {m_scrollBars, KindField::ScrollBars},
     };
     for (const auto &[widget, field] : kindFields)
@@ -169,6 +167,8 @@ void PropertyEditor::showFields(const EditorFields &f)
     m_wholeHeight->showValue(QString::fromStdString(f.wholeHeight));
     m_others->setPlainText(QString::fromStdString(f.others));
     m_base->setText(QString::fromStdString(f.base));
+    for (std::size_t i = 0; i < m_kindFields.size() && i < f.kindValues.size(); ++i)
+        m_kindFields[i]->setText(QString::fromStdString(f.kindValues[i]));
 }
 
 void PropertyEditor::showForms(const ControlRecord &record)
@@ -214,6 +214,8 @@ EditorFields PropertyEditor::fields() const
     f.wholeHeight = m_wholeHeight->text().toStdString();
     f.others = plainTextOf(m_others);
     f.base = m_base->text().toStdString();
+    for (const QLineEdit *field : m_kindFields)
+        f.kindValues.push_back(field->text().toStdString());
     return f;
 }
 

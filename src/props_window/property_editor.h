@@ -17,6 +17,7 @@
 #include <cstddef>
 #include <cstdint>
 #include <optional>
+#include <vector>
 
 class QCheckBox;
 class QComboBox;
@@ -79,6 +80,9 @@ private:
     // Opening (property_editor.cpp).
     void Form_Load();
     void applyKindRules();
+    // A field per value of the kind's own (model/kind_properties.h), in the "Values of the kind"
+    // box, which stays hidden for kinds without any.
+    void buildKindFields();
     void showFields(const EditorFields &fields);
     // Width, Height and Font Size in a form other than a screen fraction: the words beside them,
     // and an expression kept from typing.
@@ -120,6 +124,9 @@ private:
     QCheckBox *m_scrollBars = nullptr;
     QPlainTextEdit *m_others = nullptr;
     QLineEdit *m_base = nullptr; // the game's class the control derives from, read only
+    QLabel *m_fontSizeLabel = nullptr; // "Size" for a structured text, which writes it so
+    QWidget *m_kindBox = nullptr;
+    std::vector<QLineEdit *> m_kindFields; // in the order of kindProperties(kind)
     std::array<QLabel *, 3> m_formWords {}; // beside Width, Height and Font Size
     QPushButton *m_ok = nullptr;
     QPushButton *m_apply = nullptr;

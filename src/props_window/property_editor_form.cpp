@@ -2,6 +2,7 @@
 // and the tab order, which follows the table of fields.
 #include "props_window/property_editor.h"
 
+#include "model/kind_properties.h"
 #include "props/field_table.h"
 #include "props_window/colour_group_box.h"
 #include "props_window/editor_keys.h"
@@ -12,7 +13,9 @@
 
 #include <QCheckBox>
 #include <QComboBox>
+#include <QFormLayout>
 #include <QGridLayout>
+#include <QGroupBox>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
@@ -84,6 +87,13 @@ void PropertyEditor::buildForm(char separator)
     m_base->setFocusPolicy(Qt::ClickFocus);
     setBackground(m_base, kUnusableBackground);
 
+    // Filled on opening, for the kinds that have values of their own.
+    m_kindBox = named(new QGroupBox(QStringLiteral("Values of the kind"), this), "fra_kindvalues",
+                      "Values the control's class sets under the game's own names; an empty "
+                      "field leaves them to its base class.");
+    new QFormLayout(m_kindBox);
+    m_kindBox->hide();
+
     auto *main = new QVBoxLayout(this);
     main->addLayout(columns);
     main->addSpacing(6);
@@ -91,6 +101,7 @@ void PropertyEditor::buildForm(char separator)
     main->addWidget(m_action);
     main->addWidget(m_enter, 0, Qt::AlignLeft);
     main->addWidget(m_scrollBars, 0, Qt::AlignLeft);
+    main->addWidget(m_kindBox);
     main->addWidget(label("Base class", this));
     main->addWidget(m_base);
     main->addWidget(label("Other properties", this));
@@ -170,6 +181,8 @@ QLayout *PropertyEditor::buildLeftColumn(char separator)
     addRow("Font", m_font);
     grid->addWidget(m_fontPreview, row++, 1, Qt::AlignLeft);
     addSizeRow("Font Size", m_fontSize, m_formWords[2], "lbl_fontsize_form");
+    m_fontSizeLabel
+        = named(qobject_cast<QLabel *>(grid->itemAtPosition(row - 1, 0)->widget()), "lbl_fontsize");
     addRow("Style", m_style);
     grid->addLayout(checks, row++, 1);
     addRow("Line Spacing", m_lineSpacing);
@@ -250,6 +263,47 @@ void PropertyEditor::setTabOrderAndKeys()
         if (i > 0)
             setTabOrder(order[i - 1], order[i]);
     }
+}
+
+} // namespace kovrin
+
+namespace kovrin {
+
+void PropertyEditor::buildKindFields()
+{
+    if (!m_kind)
+        return;
+    if (*m_kind == ControlKind::StructuredText)
+        m_fontSizeLabel->setText(QStringLiteral("Size"));
+    const auto properties = kindProperties(*m_kind);
+    if (properties.empty())
+        return;
+    auto *form = static_cast<QFormLayout *>(m_kindBox->layout());
+    QWidget *previous = m_scrollBars;
+    for (const KindProperty &property : properties) {
+        auto *field = new QLineEdit(m_kindBox);
+        const QString entry = QString::fromUtf8(property.entry.data(),
+                                                static_cast<qsizetype>(property.entry.size()));
+        field->setObjectName(QStringLiteral("txt_kind_") + entry);
+        field->setPlaceholderText(QStringLiteral("as the base class sets it"));
+        field->setToolTip(QStringLiteral("Written as \"%1\"%2.")
+                              .arg(entry,
+                                   property.inClass.empty() ? QString()
+                                                            : QStringLiteral(" in class ")
+                                           + QString::fromLatin1(property.inClass.data(),
+                                                                 static_cast<qsizetype>(
+                                                                     property.inClass.size()))));
+        field->setMinimumWidth(240);
+        form->addRow(QString::fromLatin1(property.label.data(),
+                                         static_cast<qsizetype>(property.label.size())),
+                     field);
+        m_keys->watch(field);
+        setTabOrder(previous, field);
+        previous = field;
+        m_kindFields.push_back(field);
+    }
+    setTabOrder(previous, m_others);
+    m_kindBox->show();
 }
 
 } // namespace kovrin
