@@ -28,8 +28,9 @@ struct KindButton
     int column;
 };
 
-// Three rows of three, as the user finds them, and the controls group below them.
-constexpr std::array<KindButton, 10> kButtons {{
+// Three rows of three, as the user finds them, the controls group below them, and the newer
+// game's ten after the group, three a row.
+constexpr std::array<KindButton, 20> kButtons {{
     {ControlKind::Text, "cmd_text", "text", "Static text", 0, 0},
     {ControlKind::Link, "cmd_linktext", "linktext", "Active text (link)", 0, 1},
     {ControlKind::Input, "cmd_input", "input", "Input box", 0, 2},
@@ -40,26 +41,41 @@ constexpr std::array<KindButton, 10> kButtons {{
     {ControlKind::Frame, "cmd_frame", "frame", "Frame", 2, 1},
     {ControlKind::Picture, "cmd_picture", "picture", "Picture", 2, 2},
     {ControlKind::Group, "cmd_group", "group", "Controls group", 3, 0},
+    {ControlKind::StructuredText, "cmd_structuredtext", "structuredtext", "Structured text", 3, 1},
+    {ControlKind::ShortcutButton, "cmd_shortcutbutton", "shortcutbutton", "Shortcut button", 3, 2},
+    {ControlKind::Map, "cmd_map", "map", "Map", 4, 0},
+    {ControlKind::ColumnList, "cmd_columnlist", "columnlist", "List with columns", 4, 1},
+    {ControlKind::Progress, "cmd_progress", "progress", "Progress bar", 4, 2},
+    {ControlKind::CheckBox, "cmd_checkbox", "checkbox", "Check box", 5, 0},
+    {ControlKind::CheckBoxRow, "cmd_checkboxrow", "checkboxrow", "Row of check boxes", 5, 1},
+    {ControlKind::ExtSlider, "cmd_xslider", "xslider", "Slider with arrows", 5, 2},
+    {ControlKind::Tree, "cmd_tree", "tree", "Tree", 6, 0},
+    {ControlKind::ToolboxRow, "cmd_toolboxrow", "toolboxrow", "Row of choices", 6, 1},
 }};
 
 // The layout in twips: columns, rows, button size, and "Cancel selection" below.
 constexpr std::array<int, 3> kColumnLeft {60, 705, 1350};
-constexpr std::array<int, 4> kRowTop {105, 660, 1230, 1800};
+constexpr std::array<int, 7> kRowTop {105, 660, 1230, 1800, 2370, 2940, 3510};
 constexpr int kButtonWidth = 570;
 constexpr int kButtonHeight = 480;
 constexpr int kCancelLeft = 45;
-constexpr int kCancelTop = 2370;
+constexpr int kCancelTop = 4080;
 constexpr int kCancelWidth = 1875;
 constexpr int kCancelHeight = 330;
 constexpr int kClientWidth = 1980;
-constexpr int kClientHeight = 2805;
+constexpr int kClientHeight = 4515;
 constexpr int kTopEdge = 1000;
 
-// The order in which disarming paints the kind buttons grey.
-constexpr std::array<ControlKind, 10> kDisarmOrder {
-    ControlKind::Combo, ControlKind::Button, ControlKind::Frame,   ControlKind::Input,
-    ControlKind::Link,  ControlKind::List,   ControlKind::Picture, ControlKind::Slider,
-    ControlKind::Text,  ControlKind::Group};
+// The order in which disarming paints the kind buttons grey: the first ten as they always were,
+// then the newer kinds in the toolbox's order.
+constexpr std::array<ControlKind, 20> kDisarmOrder {
+    ControlKind::Combo,    ControlKind::Button,         ControlKind::Frame,
+    ControlKind::Input,    ControlKind::Link,           ControlKind::List,
+    ControlKind::Picture,  ControlKind::Slider,         ControlKind::Text,
+    ControlKind::Group,    ControlKind::StructuredText, ControlKind::ShortcutButton,
+    ControlKind::Map,      ControlKind::ColumnList,     ControlKind::Progress,
+    ControlKind::CheckBox, ControlKind::CheckBoxRow,    ControlKind::ExtSlider,
+    ControlKind::Tree,     ControlKind::ToolboxRow};
 
 const QColor kDisarmedGrey(210, 210, 210);
 const QColor kArmedYellow(255, 255, 0);
