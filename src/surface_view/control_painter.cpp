@@ -1,5 +1,6 @@
 #include "surface_view/control_painter.h"
 
+#include "surface_view/kind_looks.h"
 #include "surface_view/paint_cache.h"
 
 #include <QPainter>
@@ -73,7 +74,8 @@ void ControlPainter::paint(const DrawnControl &control, const QRect &where)
     case ControlKind::Combo:
     case ControlKind::Link:
     case ControlKind::List:
-    // Until each newer kind draws a look of its own.
+        paintTextBox(control, rect);
+        break;
     case ControlKind::StructuredText:
     case ControlKind::ShortcutButton:
     case ControlKind::Map:
@@ -85,7 +87,7 @@ void ControlPainter::paint(const DrawnControl &control, const QRect &where)
     case ControlKind::Tree:
     case ControlKind::ToolboxRow:
     case ControlKind::Generic:
-        paintTextBox(control, rect);
+        paintKindLook(m_painter, m_widget, control, rect);
         break;
     case ControlKind::Button:
         paintButton(control, rect);

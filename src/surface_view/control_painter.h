@@ -1,7 +1,8 @@
 #pragma once
 // Paints drawn controls with the widget style, so that each looks like the control it stands
 // for: text boxes (with the fixed words of INPUT, COMBO and LIST), push buttons, titled frames,
-// sunken picture boxes and horizontal sliders. The style options are prepared once per paint.
+// sunken picture boxes and horizontal sliders; the newer kinds' looks are
+// surface_view/kind_looks.h. The style options are prepared once per paint.
 
 #include "model/drawn_control.h"
 
