@@ -28,9 +28,10 @@ struct DrawnControl
     double height = 0;
     bool visible = false;
     SharedText caption; // displayed text of TEXT and LINK, caption of BUTTON and FRAME
-    SharedText detail; // what a newer kind shows of its record beyond it (model/drawn_detail.h)
     std::optional<Rgb8> textColour; // unset: the kind's own default colour
     std::optional<Rgb8> backColour;
+    // What a newer kind shows of its record beyond its caption (model/drawn_detail.h).
+    SharedText detail {};
 
     TwipRect rect() const { return {left, top, width, height}; }
     void setRect(const TwipRect &r)

@@ -29,7 +29,7 @@ struct EditorLook
     SharedText caption; // the record's Text as written
     Rgb8 foreSample;
     Rgb8 backSample;
-    SharedText detail; // drawnDetail of the record as written
+    SharedText detail {}; // drawnDetail of the record as written
 };
 
 // A width or height the record holds as a safe-zone fraction or an expression: its field shows F

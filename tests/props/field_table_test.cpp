@@ -21,7 +21,8 @@ TEST(FieldTable, EachKindUsesTheFieldsItsCodeWrites)
         std::string key; // of the line in the code
     };
     const Row rows[] = {
-        {{}, ColourGroup::Fore, "colorText[]"},
+        {KindField::ForeColor, ColourGroup::Fore, "colorText[]"},
+        {KindField::Style, {}, "style"},
         {KindField::BackColor, ColourGroup::Back, "colorBackground[]"},
         {KindField::Font, {}, "font"},
         {KindField::Text, {}, "text"},
@@ -51,7 +52,8 @@ TEST(FieldTable, EachKindUsesTheFieldsItsCodeWrites)
         const auto choices = styleChoices(kind);
         for (std::size_t i = 0; i < choices.size(); ++i)
             EXPECT_EQ(findStyleChoice(kind, choices[i]), i);
-        EXPECT_TRUE(findStyleChoice(kind, parseStyle(defaultRecord(kind).Style).base));
+        EXPECT_TRUE(!isUsable(kind, KindField::Style)
+                    || findStyleChoice(kind, parseStyle(defaultRecord(kind).Style).base));
     }
     // Without a kind everything is open and no style offered.
     for (const Row &row : rows)
@@ -114,14 +116,14 @@ TEST(DrawnRefresh, SizesFromTheFieldsAndTakesWhatTheKindShows)
     control.left = 300;
     control.caption = "old";
     control.textColour = Rgb8 {1, 2, 3};
-    const EditorLook look {"0,5", "-", "New", Rgb8 {10, 20, 30}, Rgb8 {200, 200, 200}};
+    const EditorLook look {"0,5", "-", "New", Rgb8 {10, 20, 30}, Rgb8 {200, 200, 200}, "0\n0.5"};
     const auto refreshed = [&](ControlKind kind) {
         DrawnControl drawn = control;
         refreshDrawnControl(drawn, kind, look, SurfaceSize {12000, 9000});
         return drawn;
     };
     DrawnControl button = control;
-    button.width = 6000, button.height = 0, button.caption = "New";
+    button.width = 6000, button.height = 0, button.caption = "New", button.detail = "0\n0.5";
     EXPECT_EQ(refreshed(ControlKind::Button), button);
     DrawnControl link = button; // the grey of its disabled sample is its background
     link.textColour = Rgb8 {10, 20, 30}, link.backColour = Rgb8 {200, 200, 200};
