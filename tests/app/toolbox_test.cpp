@@ -10,9 +10,11 @@ using namespace kovrin;
 
 namespace {
 
-const QStringList kKindButtons {"cmd_text",    "cmd_linktext", "cmd_input",  "cmd_button",
-                                "cmd_combo",   "cmd_list",     "cmd_slider", "cmd_frame",
-                                "cmd_picture", "cmd_group"};
+const QStringList kKindButtons {
+    "cmd_text",           "cmd_linktext",       "cmd_input",   "cmd_button",     "cmd_combo",
+    "cmd_list",           "cmd_slider",         "cmd_frame",   "cmd_picture",    "cmd_group",
+    "cmd_structuredtext", "cmd_shortcutbutton", "cmd_map",     "cmd_columnlist", "cmd_progress",
+    "cmd_checkbox",       "cmd_checkboxrow",    "cmd_xslider", "cmd_tree",       "cmd_toolboxrow"};
 const QColor kGrey(210, 210, 210);
 const QColor kYellow(255, 255, 0);
 
@@ -69,6 +71,30 @@ private slots:
         QTest::mouseClick(button("cmd_Cancel"), Qt::LeftButton);
         QVERIFY(!toolbox->armedKind());
         QVERIFY(yellow().isEmpty());
+    }
+
+    // Each newer kind's button arms it, beside the others and inside the window.
+    void eachNewerKindHasAButtonThatArmsIt()
+    {
+        QList<QRect> places;
+        for (ControlKind kind : kNewerKinds) {
+            const QString name = QStringLiteral("cmd_")
+                + QString::fromLatin1(kindWord(kind).data(),
+                                      static_cast<qsizetype>(kindWord(kind).size()))
+                      .toLower();
+            QPushButton *pushed = button(name);
+            QVERIFY2(pushed, qPrintable(name));
+            QTest::mouseClick(pushed, Qt::LeftButton);
+            QCOMPARE(toolbox->armedKind(), kind);
+            QCOMPARE(yellow(), QStringList {name});
+            QVERIFY(toolbox->rect().contains(pushed->geometry()));
+            for (const QRect &other : places)
+                QVERIFY(!other.intersects(pushed->geometry()));
+            places << pushed->geometry();
+        }
+        QVERIFY(!toolbox->findChild<QPushButton *>(QStringLiteral("cmd_generic")));
+        QVERIFY(places.last().bottom()
+                < button("cmd_Cancel")->geometry().top()); // Cancel stays below them all
     }
 };
 

@@ -2,6 +2,7 @@
 // themselves (reading, guards, check, saving) are tested in the core; these drive the widgets.
 #include "../support/fake_surface_host.h"
 #include "model/dialog_set.h"
+#include "model/kind_properties.h"
 #include "model/number_text.h"
 #include "props/field_table.h"
 #include "props_window/colour_group_box.h"
@@ -620,6 +621,89 @@ private slots:
         openPropertyEditor(f.host, *f.view, 5, nullptr); // no such record: a message, no editor
         QCOMPARE(f.host.scripted.titles(), QStringList {"WARNING"});
         QCOMPARE(f.host.scripted.shown.front().text, "This control no longer exists.");
+    }
+
+    // Each newer kind opens with the fields its class writes and a field per value of its own;
+    // a typed value goes into the record's other properties under the game's name.
+    void eachNewerKindOpensWithItsFieldsAndValues_data()
+    {
+        QTest::addColumn<int>("kindIndex");
+        for (ControlKind kind : kNewerKinds)
+            QTest::newRow(kindWord(kind).data()) << static_cast<int>(kindIndex(kind));
+    }
+    void eachNewerKindOpensWithItsFieldsAndValues()
+    {
+        QFETCH(int, kindIndex);
+        const ControlKind kind = kAllKinds.at(static_cast<std::size_t>(kindIndex));
+        EditorFixture f;
+        const std::size_t index = f.add(kind);
+        f.open(index);
+        const std::pair<const char *, KindField> fields[] = {
+            {"cmb_style", KindField::Style},         {"cmb_font", KindField::Font},
+            {"txt_fontsize", KindField::FontSize},   {"txt_text", KindField::Text},
+            {"txt_action", KindField::Action},       {"chk_enter", KindField::Enter},
+            {"txt_rowheight", KindField::RowHeight}, {"txt_wholeheight", KindField::WholeHeight},
+            {"chk_multi", KindField::Multiline},     {"chk_shadow", KindField::Shadow},
+        };
+        for (const auto &[name, field] : fields)
+            QVERIFY2(f.at<QWidget>(name)->isEnabled() == isUsable(kind, field), name);
+        QCOMPARE(f.at<QLabel>("lbl_fontsize")->text(),
+                 kind == ControlKind::StructuredText ? QStringLiteral("Size")
+                                                     : QStringLiteral("Font Size"));
+
+        const auto properties = kindProperties(kind);
+        QCOMPARE(f.at<QWidget>("fra_kindvalues")->isVisibleTo(f.editor.get()), !properties.empty());
+        for (const KindProperty &property : properties)
+            QVERIFY(f.at(("txt_kind_" + std::string(property.entry)).c_str()));
+        if (properties.empty())
+            return;
+        const std::string first = "txt_kind_" + std::string(properties.front().entry);
+        f.type(first.c_str(), QStringLiteral("1"));
+        f.click("cmd_OK");
+        QCOMPARE(kindPropertyText(f.record(index).Others, properties.front()), std::string("1"));
+        // Emptied, it is left to the base class again.
+        f.open(index);
+        QCOMPARE(f.at(first.c_str())->text(), QStringLiteral("1"));
+        empty(f.at(first.c_str()));
+        f.click("cmd_OK");
+        QVERIFY(f.record(index).Others.empty());
+    }
+
+    // A column list drawn again from the columns typed for it.
+    void typedColumnsRedrawTheList()
+    {
+        EditorFixture f;
+        const std::size_t index = f.add(ControlKind::ColumnList);
+        f.open(index);
+        f.type("txt_kind_columns", QStringLiteral("0, 0.25, 0.75"));
+        f.click("cmd_apply");
+        QVERIFY(f.drawn(index)->detail == "0\n0.25\n0.75");
+    }
+
+    // A generic control edits its name, IDC, place and size only; the rest are its lines.
+    void aGenericControlEditsOnlyItsNameIdcAndSize()
+    {
+        EditorFixture f;
+        ControlRecord generic;
+        generic.CtrlType = "GENERIC";
+        generic.Name = "RscOddOne";
+        generic.Tag = *f.host.set.issueTag();
+        generic.Width = generic.Height = 0.1f;
+        generic.Others = OtherProperties(std::vector<OtherProperty> {{"type", "CT_ODD"}});
+        const std::size_t index = *f.host.set.addControl(0, generic, 0, 0, f.view->outerSize());
+        f.open(index);
+        for (const char *name : {"txt_name", "txt_IDc", "txt_width", "txt_height", "txt_others"})
+            QVERIFY2(f.at<QWidget>(name)->isEnabled(), name);
+        for (const char *name : {"cmb_style", "cmb_font", "txt_fontsize", "txt_text", "txt_action",
+                                 "chk_multi", "txt_rowheight"})
+            QVERIFY2(!f.at<QWidget>(name)->isEnabled(), name);
+        for (ColourGroup group : kColourGroups)
+            QVERIFY(!f.editor->colourGroup(group)->isUsable());
+        f.type("txt_name", QStringLiteral("RscOther"));
+        f.click("cmd_OK");
+        QCOMPARE(f.record(index).Name, std::string("RscOther"));
+        QVERIFY(f.record(index).Others == generic.Others);
+        QCOMPARE(f.record(index).Style, generic.Style);
     }
 };
 

@@ -5,6 +5,7 @@
 #include "surface/held_keys.h"
 #include "surface/move_limits.h"
 #include "surface_view/grid_switch.h"
+#include "surface_view/kind_looks.h"
 #include "surface_view/order_window.h"
 
 #include <QApplication>
@@ -322,6 +323,141 @@ private slots:
         SurfaceView reloaded(*host, host->set.dialog(0).FrmIndex);
         reloaded.setOuterSizeOverride(kOuter);
         QCOMPARE(reloaded.grab().toImage().pixelColor(110, 110), QColor(0, 0, 255));
+    }
+
+    // Each newer kind is placed as the toolbox arms it and shows what it is.
+    void eachNewerKindIsPlacedAndDrawnAsWhatItIs_data()
+    {
+        QTest::addColumn<int>("kindIndex");
+        for (ControlKind kind : kNewerKinds)
+            QTest::newRow(kindWord(kind).data()) << static_cast<int>(kindIndex(kind));
+    }
+    void eachNewerKindIsPlacedAndDrawnAsWhatItIs()
+    {
+        QFETCH(int, kindIndex);
+        const ControlKind kind = kAllKinds.at(static_cast<std::size_t>(kindIndex));
+        host->armed = kind;
+        QTest::mouseClick(window(), Qt::LeftButton, {}, px(1500, 1500));
+        QCOMPARE(dialog().cControls.size(), std::size_t(1));
+        const ControlRecord &placed = dialog().cControls.front();
+        QCOMPARE(placed.CtrlType, std::string(kindWord(kind)));
+        view->clearSelection();
+        const QRect rect = QRectF(drawn(placed.Tag).left / 15, drawn(placed.Tag).top / 15,
+                                  drawn(placed.Tag).width / 15, drawn(placed.Tag).height / 15)
+                               .toRect();
+        const QImage shot = view->grab().toImage().copy(rect);
+        const auto at = [&shot](double x, double y) {
+            return shot.pixelColor(static_cast<int>(x * (shot.width() - 1)),
+                                   static_cast<int>(y * (shot.height() - 1)));
+        };
+        const auto any = [&shot](QRect area, auto is) {
+            for (int y = area.top(); y <= area.bottom(); ++y) {
+                for (int x = area.left(); x <= area.right(); ++x) {
+                    if (is(shot.pixelColor(x, y)))
+                        return true;
+                }
+            }
+            return false;
+        };
+        const QRect whole = shot.rect();
+        switch (kind) {
+        case ControlKind::StructuredText: // its default text has a word in #ffcc00
+            QVERIFY(any(whole, [](QColor c) {
+                return c.red() > 200 && c.green() > 150 && c.green() < 230 && c.blue() < 90;
+            }));
+            break;
+        case ControlKind::ShortcutButton: // the picture beside its text
+            QVERIFY(any(whole.adjusted(0, 0, -whole.width() / 2, 0),
+                        [](QColor c) { return c == QColor(48, 112, 192); }));
+            break;
+        case ControlKind::Map: // grid lines darker than its land
+            QVERIFY(shot.pixelColor(40, 20).lightness() < shot.pixelColor(30, 20).lightness());
+            break;
+        case ControlKind::ColumnList: // three even columns in its text colour, white
+            QVERIFY(any(QRect(1 + (shot.width() - 4) / 3, shot.height() / 2, 3, 1),
+                        [](QColor c) { return c == Qt::white; }));
+            QVERIFY(shot.pixelColor(shot.width() / 6, shot.height() / 2) != QColor(Qt::white));
+            break;
+        case ControlKind::Progress: // filled to the sample share only
+            QCOMPARE(at(kSampleProgress / 2, 0.5), QColor(48, 160, 64));
+            QVERIFY(at((1 + kSampleProgress) / 2, 0.5) != QColor(48, 160, 64));
+            break;
+        case ControlKind::CheckBox: // an empty box: white inside a dark edge
+            QCOMPARE(at(0.5, 0.5), QColor(Qt::white));
+            QVERIFY(any(whole, [](QColor c) { return c == QColor(64, 64, 64); }));
+            break;
+        case ControlKind::CheckBoxRow: // three boxes, the second empty
+            QCOMPARE(shot.pixelColor(shot.width() / 3 + 4, shot.height() / 2), QColor(Qt::white));
+            break;
+        case ControlKind::ToolboxRow: // three choices, the first picked
+            QCOMPARE(at(1.0 / 6, 0.5), view->palette().color(QPalette::Highlight));
+            QVERIFY(at(0.5, 0.5) != view->palette().color(QPalette::Highlight));
+            break;
+        case ControlKind::ExtSlider: { // arrows in buttons at both ends
+            const int button = view->palette().color(QPalette::Button).lightness();
+            const auto arrow = [button](QColor c) {
+                return c.lightness() < button - 60;
+            };
+            const int side = shot.height();
+            QVERIFY(any(QRect(3, 3, side - 6, side - 6), arrow));
+            QVERIFY(any(QRect(shot.width() - side + 3, 3, side - 6, side - 6), arrow));
+            break;
+        }
+        case ControlKind::Tree: // rows in its white text colour, indented
+            QVERIFY(any(QRect(4, 0, 4, shot.height()), [](QColor c) { return c == Qt::white; }));
+            QVERIFY(any(QRect(32, 0, 4, shot.height()), [](QColor c) { return c == Qt::white; }));
+            break;
+        default:
+            QFAIL("a kind without a check");
+        }
+    }
+
+    // A control of a type Kovrin has no kind for is drawn hatched with its class name and type,
+    // and is moved, copied and deleted like any other.
+    void aGenericControlIsHatchedNamedAndHandledLikeAnyOther()
+    {
+        ControlRecord generic;
+        generic.CtrlType = "GENERIC";
+        generic.Name = "RscOddOne";
+        generic.Tag = *host->set.issueTag();
+        generic.Width = 0.3f;
+        generic.Height = 0.2f;
+        generic.Others = OtherProperties({{"type", "CT_ODD"}, {"style", "0"}});
+        host->set.addControl(0, generic, 1500, 1500, kOuter);
+        view->refresh();
+        QVERIFY(drawn(generic.Tag).detail == "RscOddOne\nCT_ODD");
+
+        const QImage shot = view->grab().toImage();
+        const int ground = view->palette().color(QPalette::Window).lightness();
+        int hatched = 0;
+        for (int x = 0; x < 20; ++x)
+            hatched += shot.pixelColor(px(1500, 1500) + QPoint(2 + x, 4)).lightness() < ground;
+        QVERIFY2(hatched > 0 && hatched < 20, qPrintable(QString::number(hatched)));
+        // The name stands in the middle, on a plain ground.
+        const QPoint middle = px(1500 + 0.15 * kOuter.width, 1500 + 0.1 * kOuter.height);
+        bool lettered = false;
+        for (int x = -20; x <= 20; ++x)
+            lettered = lettered || shot.pixelColor(middle + QPoint(x, -6)).lightness() < 80
+                || shot.pixelColor(middle + QPoint(x, 6)).lightness() < 80;
+        QVERIFY(lettered);
+
+        QTest::mousePress(window(), Qt::LeftButton, {}, px(2000, 2000));
+        QTest::mouseMove(window(), px(2600, 2300));
+        QTest::mouseRelease(window(), Qt::LeftButton, {}, px(2600, 2300));
+        QCOMPARE(drawn(generic.Tag).left, 1500.0 + 600);
+
+        view->selectOnly(generic.Tag);
+        QVERIFY(view->copySelection());
+        view->pasteAt(6000, 4500);
+        QCOMPARE(dialog().cControls.size(), std::size_t(2));
+        QVERIFY(dialog().cControls[1].CtrlType == "GENERIC");
+        QVERIFY(dialog().cControls[1].Others == generic.Others);
+        QVERIFY(drawn(dialog().cControls[1].Tag).detail == dialog().cControls[1].Name + "\nCT_ODD");
+
+        view->selectOnly(generic.Tag);
+        QTest::keyClick(view, Qt::Key_Delete);
+        QCOMPARE(dialog().cControls.size(), std::size_t(1));
+        QVERIFY(!dialog().recordIndexByTag(generic.Tag));
     }
 
     // A controls group placed from the toolbox takes a control placed in it; the control's part
