@@ -173,16 +173,24 @@ void paintColumnList(QPainter &painter, const QWidget &widget, const DrawnContro
                                            : widget.palette().color(QPalette::Base);
     paintSunkenBox(painter, widget, rect, back);
     const int header = std::min(QFontMetrics(widget.font()).height() + 2, rect.height() / 2);
-    painter.fillRect(QRect(2, 2, rect.width() - 4, header),
-                     back.lightness() < 128 ? back.lighter(180) : back.darker(115));
+    // The header a shade off the background, towards white on a dark list.
+    const QColor shade = back.lightness() < 128
+        ? QColor(back.red() / 2 + 48, back.green() / 2 + 48, back.blue() / 2 + 48)
+        : back.darker(115);
+    painter.fillRect(QRect(2, 2, rect.width() - 4, header), shade);
     const QColor ink = textColourOf(control, back);
     painter.setPen(ink);
     const std::vector<double> starts = columnStarts(control);
+    const auto edge = [&rect](double start) {
+        return 2 + static_cast<int>(std::lround(start * (rect.width() - 4)));
+    };
     for (std::size_t i = 0; i < starts.size(); ++i) {
-        const int x = 2 + static_cast<int>(std::lround(starts[i] * (rect.width() - 4)));
+        const int x = edge(starts[i]);
+        const int next = i + 1 < starts.size() ? edge(starts[i + 1]) : rect.width() - 2;
         if (i > 0)
             painter.drawLine(x, 2, x, rect.height() - 3);
-        painter.drawText(QRect(x + 3, 2, rect.width(), header), Qt::AlignVCenter,
+        painter.drawText(QRect(x + 3, 2, std::max(0, next - x - 4), header),
+                         Qt::AlignVCenter | Qt::TextSingleLine,
                          QStringLiteral("Column %1").arg(i + 1));
     }
 }
