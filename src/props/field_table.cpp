@@ -46,6 +46,11 @@ bool isUsable(std::optional<ControlKind> kind, KindField field)
     return kUsable[static_cast<std::size_t>(field)][kindIndex(*kind)];
 }
 
+std::string_view fontSizeLabel(std::optional<ControlKind> kind)
+{
+    return kind == ControlKind::StructuredText ? "Size" : "Font Size";
+}
+
 std::span<const std::string_view> styleChoices(std::optional<ControlKind> kind)
 {
     if (!kind)

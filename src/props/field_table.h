@@ -36,6 +36,10 @@ enum class KindField {
 // Whether a kind can edit the field; a CtrlType that is no kind (nullopt) can edit everything.
 bool isUsable(std::optional<ControlKind> kind, KindField field);
 
+// The label of the Font Size field: "Size" where the class writes it as its "size" (a
+// structured text), else "Font Size".
+std::string_view fontSizeLabel(std::optional<ControlKind> kind);
+
 // The style choices of a kind, in list order; none for a CtrlType that is no kind.
 std::span<const std::string_view> styleChoices(std::optional<ControlKind> kind);
 

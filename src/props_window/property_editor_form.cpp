@@ -273,8 +273,7 @@ void PropertyEditor::buildKindFields()
 {
     if (!m_kind)
         return;
-    if (*m_kind == ControlKind::StructuredText)
-        m_fontSizeLabel->setText(QStringLiteral("Size"));
+    m_fontSizeLabel->setText(QString::fromLatin1(fontSizeLabel(m_kind).data()));
     const auto properties = kindProperties(*m_kind);
     if (properties.empty())
         return;

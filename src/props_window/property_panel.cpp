@@ -221,6 +221,15 @@ void PropertyPanel::refillRows(const Shown &shown)
             used = used || isUsable(kinds[i], fields[i], row.place);
         row.edit->setVisible(used);
         row.label->setVisible(used);
+        if (row.place.field == PanelField::FontSize && !kinds.empty()) {
+            // "Size" only while every picked control writes it so.
+            const bool allSize = std::ranges::all_of(kinds, [&kinds](auto kind) {
+                return fontSizeLabel(kind) == fontSizeLabel(kinds.front());
+            });
+            if (auto *label = qobject_cast<QLabel *>(row.label))
+                label->setText(panelText(allSize ? fontSizeLabel(kinds.front())
+                                                 : fontSizeLabel(std::nullopt)));
+        }
         const auto shared = sharedText(fields, row.place);
         if (row.place.field == PanelField::Colour && row.place.component < 3 && !shared)
             groupShared[groupIndex(row.place.group)] = false;
