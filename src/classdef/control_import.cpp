@@ -227,18 +227,27 @@ namespace {
 
 // What a class the generated code derives from sets stands in that base (the preamble's class of
 // that name, a kind's own base such as KovrinMap, or the game's declared one), so a control does
-// not carry it. A generic control has
-// no base of Kovrin's: only a class of the game's stands in for what it does not set itself.
+// not carry it. A generic control has no base of Kovrin's kind, so only the game's class or the
+// preamble's, which it keeps as its base, stands in for what it does not set itself.
 bool isGeneratedBase(const ClassNode &node, const ClassShape &shape)
 {
-    if (shape.kind == ControlKind::Generic)
-        return node.declarationOnly;
+    if (node.declarationOnly || isPreambleClass(node.name))
+        return true;
     const auto kindBase = [&node](ControlKind kind) {
         const std::string_view base = generatedBase(kind);
         return !base.empty() && equalIgnoringCase(base, node.name);
     };
-    return node.declarationOnly || isPreambleClass(node.name)
-        || std::any_of(kAllKinds.begin(), kAllKinds.end(), kindBase);
+    return shape.kind != ControlKind::Generic
+        && std::any_of(kAllKinds.begin(), kAllKinds.end(), kindBase);
+}
+
+// How many classes of the chain, from the control's own, come before the base standing in.
+std::size_t ownClasses(const ClassLookup &lookup, const ClassChain &chain, const ClassShape &shape)
+{
+    std::size_t own = 0;
+    while (own < chain.classes.size() && !isGeneratedBase(lookup.node(chain.classes[own]), shape))
+        ++own;
+    return own;
 }
 
 // Everything the class chain sets that the control's class does not write, up to the first base
@@ -251,9 +260,7 @@ OtherProperties keptOthers(const ClassLookup &lookup, const ClassChain &chain,
                            const std::array<const ClassProperty *, 2> &olderNamesKept,
                            bool keepType)
 {
-    std::size_t own = 0;
-    while (own < chain.classes.size() && !isGeneratedBase(lookup.node(chain.classes[own]), shape))
-        ++own;
+    const std::size_t own = ownClasses(lookup, chain, shape);
     const EntryFilter filter {
         [&shape, &olderNamesKept, keepType](const ClassProperty &property) {
             for (const ClassProperty *older : olderNamesKept) {
@@ -275,13 +282,24 @@ OtherProperties keptOthers(const ClassLookup &lookup, const ClassChain &chain,
 }
 
 // The game's class the chain ends at, unless the generated code defines one of that name, which
-// then stands in for it. A generic control keeps even such a name: it has no base of Kovrin's.
-std::string gameBase(const ClassLookup &lookup, const ClassChain &chain, ControlKind kind)
+// then stands in for it.
+std::string gameBase(const ClassLookup &lookup, const ClassChain &chain)
 {
     if (chain.declared == kNoClass)
         return {};
     const std::string &name = lookup.gameName(chain.declared);
-    return isPreambleClass(name) && kind != ControlKind::Generic ? std::string() : name;
+    return isPreambleClass(name) ? std::string() : name;
+}
+
+// A generic control's base: the game's class or the preamble's standing in for what it does not
+// set itself, as the generated class derives from it; none when the chain reaches neither.
+std::string genericBase(const ClassLookup &lookup, const ClassChain &chain, const ClassShape &shape)
+{
+    const std::size_t own = ownClasses(lookup, chain, shape);
+    if (own == chain.classes.size())
+        return {};
+    const std::uint32_t base = chain.classes[own];
+    return base == chain.declared ? lookup.gameName(base) : lookup.node(base).name;
 }
 
 } // namespace
@@ -378,7 +396,7 @@ ControlRecord importControl(const ControlSource &source, std::uint32_t node,
         else
             record.Style = value.kind == ClassValue::Kind::String ? value.text : value.written;
     }
-    record.Base = gameBase(lookup, chain, kind);
+    record.Base = generic ? genericBase(lookup, chain, {kind, {}, false}) : gameBase(lookup, chain);
     // Only what the class will write goes into fields; the rest stays code.
     const ClassShape shape {kind, record.Style, !record.Base.empty()};
     reader.readOnly(shape);

@@ -182,4 +182,12 @@ TEST(NewerKindsImport, AnyOtherTypeComesInAsAGenericControl)
         EXPECT_EQ(imported.problemLines().size(), row.base.empty() ? 0u : 1u)
             << problemsOf(imported);
     }
+    // The preamble's class in the file, as generated code holds it, stands in the same way; the
+    // mission's classes between are kept.
+    const DialogImport generated = importText(
+        "class RscText { type = 0; shadow = 1; };\nclass Mine: RscText { font = \"f\"; };\n"
+        "class D { controls[] = {G}; class G: Mine { type = 99; }; };");
+    ASSERT_EQ(generated.dialogs.at(0).controls.size(), 1u);
+    EXPECT_EQ(generated.dialogs[0].controls[0].Base, "RscText");
+    EXPECT_EQ(othersOf(generated.dialogs[0].controls[0]), "type = 99; font = \"f\"");
 }
