@@ -233,12 +233,7 @@ bool isGeneratedBase(const ClassNode &node, const ClassShape &shape)
 {
     if (node.declarationOnly || isPreambleClass(node.name))
         return true;
-    const auto kindBase = [&node](ControlKind kind) {
-        const std::string_view base = generatedBase(kind);
-        return !base.empty() && equalIgnoringCase(base, node.name);
-    };
-    return shape.kind != ControlKind::Generic
-        && std::any_of(kAllKinds.begin(), kAllKinds.end(), kindBase);
+    return shape.kind != ControlKind::Generic && isGeneratedBaseName(node.name);
 }
 
 // How many classes of the chain, from the control's own, come before the base standing in.
@@ -288,7 +283,7 @@ std::string gameBase(const ClassLookup &lookup, const ClassChain &chain)
     if (chain.declared == kNoClass)
         return {};
     const std::string &name = lookup.gameName(chain.declared);
-    return isPreambleClass(name) ? std::string() : name;
+    return isGeneratedBaseName(name) ? std::string() : name;
 }
 
 // A generic control's base: the game's class or the preamble's standing in for what it does not
