@@ -1,8 +1,8 @@
 #include "classdef/control_import.h"
 
+#include "classdef/control_types.h"
 #include "classdef/expression.h"
 #include "classdef/game_classes.h"
-#include "classdef/group_import.h"
 #include "classdef/lexer.h"
 #include "classdef/other_entries.h"
 #include "model/creation_defaults.h"
@@ -225,76 +225,76 @@ long styleKindBits(double style)
 
 namespace {
 
-// The style is NaN when none is given: numbers rather than optionals, which an optimising
-// compiler takes for values that may be read unset.
-std::optional<ControlKind> kindOfType(double type, bool background, double style)
+// What a class the generated code derives from sets stands in that base (the preamble's class of
+// that name, a kind's own base such as KovrinMap, or the game's declared one), so a control does
+// not carry it. A generic control has no base of Kovrin's kind, so only the game's class or the
+// preamble's, which it keeps as its base, stands in for what it does not set itself.
+bool isGeneratedBase(const ClassNode &node, const ClassShape &shape)
 {
-    if (type == 0) {
-        if (background)
-            return ControlKind::Frame;
-        const bool picture = styleKindBits(style) == 0x30;
-        return picture ? ControlKind::Picture : ControlKind::Text;
-    }
-    if (type == 1)
-        return ControlKind::Button;
-    if (type == 2)
-        return ControlKind::Input;
-    if (type == 3)
-        return ControlKind::Slider;
-    if (type == 4)
-        return ControlKind::Combo;
-    if (type == 5)
-        return ControlKind::List;
-    if (type == 11)
-        return ControlKind::Link;
-    if (type == kGroupType)
-        return ControlKind::Group;
-    return std::nullopt;
+    if (node.declarationOnly || isPreambleClass(node.name))
+        return true;
+    return shape.kind != ControlKind::Generic && isGeneratedBaseName(node.name);
 }
 
-// What a class the generated code derives from sets stands in that base (the preamble's class of
-// that name, or the game's declared one), so a control does not carry it.
-bool isGeneratedBase(const ClassNode &node)
+// How many classes of the chain, from the control's own, come before the base standing in.
+std::size_t ownClasses(const ClassLookup &lookup, const ClassChain &chain, const ClassShape &shape)
 {
-    return node.declarationOnly || isPreambleClass(node.name)
-        || equalIgnoringCase(node.name, kGroupBase);
+    std::size_t own = 0;
+    while (own < chain.classes.size() && !isGeneratedBase(lookup.node(chain.classes[own]), shape))
+        ++own;
+    return own;
 }
 
 // Everything the class chain sets that the control's class does not write, up to the first base
 // the generated code stands on: a value its kind never writes stays code rather than a field
 // whose value would be lost. color and colorSelection stand in for colorText and colorSelect when
-// a class sets only the older names, and are kept beside the newer ones otherwise.
+// a class sets only the older names, and are kept beside the newer ones otherwise. A type the
+// kind's base does not give (a map's CT_MAP) is kept too.
 OtherProperties keptOthers(const ClassLookup &lookup, const ClassChain &chain,
                            const ClassShape &shape,
-                           const std::array<const ClassProperty *, 2> &olderNamesKept)
+                           const std::array<const ClassProperty *, 2> &olderNamesKept,
+                           bool keepType)
 {
-    std::size_t own = 0;
-    while (own < chain.classes.size() && !isGeneratedBase(lookup.node(chain.classes[own])))
-        ++own;
-    const EntryFilter filter {[&shape, &olderNamesKept](const ClassProperty &property) {
-                                  for (const ClassProperty *older : olderNamesKept) {
-                                      if (older && equalIgnoringCase(older->name, property.name))
-                                          return false;
-                                  }
-                                  if (equalIgnoringCase(property.name, "color"))
-                                      return writesField(shape, CodeField::ColorText);
-                                  if (equalIgnoringCase(property.name, "colorSelection"))
-                                      return writesField(shape, CodeField::ColorSelect);
-                                  return writesFieldName(shape, property.name);
-                              },
-                              [](std::uint32_t) {
-                                  return false;
-                              }};
+    const std::size_t own = ownClasses(lookup, chain, shape);
+    const EntryFilter filter {
+        [&shape, &olderNamesKept, keepType](const ClassProperty &property) {
+            for (const ClassProperty *older : olderNamesKept) {
+                if (older && equalIgnoringCase(older->name, property.name))
+                    return false;
+            }
+            if (equalIgnoringCase(property.name, "color"))
+                return writesField(shape, CodeField::ColorText);
+            if (equalIgnoringCase(property.name, "colorSelection"))
+                return writesField(shape, CodeField::ColorSelect);
+            if (keepType && equalIgnoringCase(property.name, codeFieldName(CodeField::Type)))
+                return false;
+            return writesFieldName(shape, property.name);
+        },
+        [](std::uint32_t) {
+            return false;
+        }};
     return OtherProperties(otherEntries(lookup, std::span(chain.classes).first(own), filter));
 }
 
-// The game's class the chain ends at, unless the generated code defines one of that name.
+// The game's class the chain ends at, unless the generated code defines one of that name, which
+// then stands in for it.
 std::string gameBase(const ClassLookup &lookup, const ClassChain &chain)
 {
     if (chain.declared == kNoClass)
         return {};
     const std::string &name = lookup.gameName(chain.declared);
-    return isPreambleClass(name) ? std::string() : name;
+    return isGeneratedBaseName(name) ? std::string() : name;
+}
+
+// A generic control's base: the game's class or the preamble's standing in for what it does not
+// set itself, as the generated class derives from it; none when the chain reaches neither.
+std::string genericBase(const ClassLookup &lookup, const ClassChain &chain, const ClassShape &shape)
+{
+    const std::size_t own = ownClasses(lookup, chain, shape);
+    if (own == chain.classes.size())
+        return {};
+    const std::uint32_t base = chain.classes[own];
+    return base == chain.declared ? lookup.gameName(base) : lookup.node(base).name;
 }
 
 } // namespace
@@ -347,50 +347,36 @@ std::optional<double> numberOf(const ClassValue &value, std::string *why)
     return std::nullopt;
 }
 
-std::optional<ControlRecord> importControl(const ControlSource &source, std::uint32_t node,
-                                           const ClassChain &chain, bool background)
+ControlRecord importControl(const ControlSource &source, std::uint32_t node,
+                            const ClassChain &chain, bool background)
 {
     const ClassLookup &lookup = source.lookup;
     const ClassNode &control = lookup.node(node);
-    const std::string where = "dialog " + source.dialog + ", control " + control.name + ": ";
     if (!chain.problem.empty())
-        source.problems.add(control.place, where + chain.problem, ReadCause::BaseClass);
+        source.problems.add(control.place,
+                            "dialog " + source.dialog + ", control " + control.name + ": "
+                                + chain.problem,
+                            ReadCause::BaseClass);
 
     // A type or style the file does not give, or gives through a constant only the game
-    // defines, is that of the game's class the chain ends at.
+    // defines, is that of the game's class the chain ends at. A type that makes none of
+    // Kovrin's kinds, or none at all, makes a generic control, which keeps it as it came.
     const ClassProperty *type = lookup.find(chain.classes, codeFieldName(CodeField::Type));
     const ClassProperty *style = lookup.find(chain.classes, codeFieldName(CodeField::Style));
     const GameClass *game
         = chain.declared != kNoClass ? findGameClass(lookup.gameName(chain.declared)) : nullptr;
     constexpr double kNone = std::numeric_limits<double>::quiet_NaN();
-    double typeValue = type ? numberOf(type->value).value_or(kNone) : kNone;
-    if (type && std::isnan(typeValue) && isGroupTypeWord(type->value))
-        typeValue = kGroupType;
+    double typeValue = type ? typeNumber(type->value) : kNone;
     double styleValue = style ? numberOf(style->value).value_or(kNone) : kNone;
     if (game && std::isnan(typeValue))
         typeValue = game->type;
     if (game && std::isnan(styleValue))
         styleValue = game->style;
-    if (std::isnan(typeValue) && !type) {
-        source.problems.add(control.place, where + "it has no type; the control is left out",
-                            ReadCause::ControlLeftOut);
-        return std::nullopt;
-    }
-    const auto kind
-        = std::isnan(typeValue) ? std::nullopt : kindOfType(typeValue, background, styleValue);
-    if (!kind) {
-        const bool own = type && numberOf(type->value);
-        source.problems.add(own || !game ? type->place : control.place,
-                            where + "type = "
-                                + (own || !game ? shown(type->value)
-                                                : doubleText(game->type, '.')
-                                           + " of the game's class " + std::string(game->name))
-                                + " is none of Kovrin's kinds; the control is left out",
-                            ReadCause::ControlLeftOut);
-        return std::nullopt;
-    }
+    const ControlKind kind
+        = kindOfType(typeValue, background, styleValue).value_or(ControlKind::Generic);
+    const bool generic = kind == ControlKind::Generic;
 
-    ControlRecord record = defaultRecord(*kind);
+    ControlRecord record = defaultRecord(kind);
     record.Name = control.name;
     ControlReader reader(source, node, chain);
     reader.readInteger(CodeField::Idc, record.IDC);
@@ -398,16 +384,16 @@ std::optional<ControlRecord> importControl(const ControlSource &source, std::uin
     reader.readPlaced(CodeField::Y, FormField::Y, record);
     reader.readPlaced(CodeField::W, FormField::Width, record);
     reader.readPlaced(CodeField::H, FormField::Height, record);
-    if (style) {
+    if (style && !generic) {
         const ClassValue &value = style->value;
         if (value.kind == ClassValue::Kind::Array || value.kind == ClassValue::Kind::Empty)
             reader.report(*style, "a style is needed; kept " + record.Style);
         else
             record.Style = value.kind == ClassValue::Kind::String ? value.text : value.written;
     }
-    record.Base = gameBase(lookup, chain);
+    record.Base = generic ? genericBase(lookup, chain, {kind, {}, false}) : gameBase(lookup, chain);
     // Only what the class will write goes into fields; the rest stays code.
-    const ClassShape shape {*kind, record.Style, !record.Base.empty()};
+    const ClassShape shape {kind, record.Style, !record.Base.empty()};
     reader.readOnly(shape);
     std::array<const ClassProperty *, 2> olderNames {};
     const ClassProperty *used = nullptr;
@@ -424,13 +410,15 @@ std::optional<ControlRecord> importControl(const ControlSource &source, std::uin
     reader.readColour(CodeField::ColorActive, {}, record.ActiveColor, used);
     reader.readText(CodeField::Font, record.Font);
     reader.readPlaced(CodeField::SizeEx, FormField::FontSize, record);
+    reader.readPlaced(CodeField::Size, FormField::FontSize, record);
     reader.readText(CodeField::Text, record.Text);
     reader.readText(CodeField::Action, record.Action);
     reader.readEnter(record.Enter);
     reader.readFloat(CodeField::LineSpacing, record.LineSpacing);
     reader.readFloat(CodeField::RowHeight, record.RowHeight);
     reader.readFloat(CodeField::WholeHeight, record.WholeHeight);
-    record.Others = keptOthers(lookup, chain, shape, olderNames);
+    const bool olderMap = kind == ControlKind::Map && typeValue == kOlderMapType;
+    record.Others = keptOthers(lookup, chain, shape, olderNames, olderMap);
     return record;
 }
 

@@ -1,7 +1,9 @@
 #pragma once
 // One control class to one record: its kind from type (and, for a static control, from the list
 // it stands in and its style), then every field the class chain gives; a field it does not give
-// keeps the kind's creation default. The rest of what the chain sets is kept as code.
+// keeps the kind's creation default. The rest of what the chain sets is kept as code. A class of
+// a type Kovrin has no kind for comes in as a generic control: its name, game base, IDC and
+// place, with everything else, its type and style among them, kept as it came.
 
 #include "classdef/class_lookup.h"
 #include "classdef/source_place.h"
@@ -33,10 +35,10 @@ struct ControlSource
     ReferenceScreen screen {};
 };
 
-// None when the control is left out (reported). What the class sets beyond the record's fields
-// is kept in its other properties. The chain is the lookup's chain of the node.
-std::optional<ControlRecord> importControl(const ControlSource &source, std::uint32_t node,
-                                           const ClassChain &chain, bool background);
+// What the class sets beyond the record's fields is kept in its other properties. The chain is
+// the lookup's chain of the node.
+ControlRecord importControl(const ControlSource &source, std::uint32_t node,
+                            const ClassChain &chain, bool background);
 
 // A value as a report quotes it: as written, cut to its first line, with the number it comes to
 // when that is spelled otherwise ("R3F_IDC (65440)").

@@ -83,8 +83,7 @@ public:
             backgroundNode = entries[0].node;
             background
                 = importControl(source, backgroundNode, m_lookup.chain(backgroundNode), true);
-            if (background)
-                entries.erase(entries.begin());
+            entries.erase(entries.begin());
         }
         dialog.others = keptValues(chain, entries, backgroundNode);
         keepWrittenOrder(index, entries);
@@ -107,23 +106,21 @@ private:
         }
         const ClassChain chain = m_lookup.chain(entry.node);
         countGameClass(chain);
-        auto record = importControl(source, entry.node, chain, entry.background);
-        if (!record)
-            return;
-        const bool isGroup = isGroupRecord(*record);
+        ControlRecord record = importControl(source, entry.node, chain, entry.background);
+        const bool isGroup = isGroupRecord(record);
         if (isGroup)
-            record->Others = withoutControlsClass(record->Others);
-        if (!spendBudget(m_keptBytes, record->Others.textBytes(), kMaxKeptCodeBytes)) {
+            record.Others = withoutControlsClass(record.Others);
+        if (!spendBudget(m_keptBytes, record.Others.textBytes(), kMaxKeptCodeBytes)) {
             stop(budgetStop(m_lookup.node(entry.node).place, "bytes of other properties kept",
                             kMaxKeptCodeBytes));
             return;
         }
-        record->Group = group;
+        record.Group = group;
         if (!group.empty())
-            placeInGroup(*record, source.screen, m_forms);
-        if (!record->Forms.allScreen())
+            placeInGroup(record, source.screen, m_forms);
+        if (!record.Forms.allScreen())
             dialog.layout = DialogLayout::SafeZone;
-        dialog.controls.push_back(std::move(*record));
+        dialog.controls.push_back(std::move(record));
         if (!isGroup)
             return;
         const std::string holder = std::to_string(dialog.controls.size() - 1);

@@ -7,9 +7,11 @@
 namespace kovrin {
 namespace {
 
-// Types: 0 static, 1 button, 2 edit, 3 slider, 4 combo, 5 list box, 11 active text, 13 structured
-// text, 15 controls group, 16 shortcut button, 42 extended list box, 43 extended slider,
-// 102 list with columns. Styles: 0x30 picture, 0x40 frame, 0x800 keeping the aspect.
+// Types: 0 static, 1 button, 2 edit, 3 slider, 4 combo, 5 list box, 6 toolbox, 7 row of check
+// boxes, 8 progress bar, 11 active text, 12 tree, 13 structured text, 15 controls group,
+// 16 shortcut button, 42 extended list box, 43 extended slider, 77 check box, 101 main map,
+// 102 list with columns. Styles: 0x02 centred, 0x30 picture, 0x40 frame, 0x800 keeping the
+// aspect.
 constexpr std::array kGameClasses {
     GameClass {"RscText", 0, 0x00},
     GameClass {"RscTitle", 0, 0x00},
@@ -37,6 +39,12 @@ constexpr std::array kGameClasses {
     GameClass {"RscActivePictureKeepAspect", 11, 0x830},
     GameClass {"RscSlider", 3, 0x400},
     GameClass {"RscXSliderH", 43, 0x400},
+    GameClass {"RscToolbox", 6, 0x02},
+    GameClass {"RscTextCheckBox", 7, 0x00},
+    GameClass {"RscProgress", 8, 0x00},
+    GameClass {"RscTree", 12, 0x00},
+    GameClass {"RscCheckBox", 77, 0x00},
+    GameClass {"RscMapControl", 101, 0x30},
     GameClass {"RscControlsGroup", 15, 0x10},
     GameClass {"RscControlsGroupNoScrollbars", 15, 0x10},
     GameClass {"RscControlsGroupNoHScrollbars", 15, 0x10},

@@ -1,5 +1,6 @@
 #include "classdef/group_import.h"
 
+#include "classdef/control_types.h"
 #include "model/form_rules.h"
 #include "model/ignoring_case.h"
 #include "model/position_expression.h"
@@ -9,12 +10,6 @@
 
 namespace kovrin {
 
-bool isGroupTypeWord(const ClassValue &value)
-{
-    return value.kind == ClassValue::Kind::Bare
-        && equalIgnoringCase(value.text, "CT_CONTROLS_GROUP");
-}
-
 bool isFrameInGroup(const ClassLookup &lookup, std::uint32_t node)
 {
     constexpr long kFrameStyle = 0x40; // ST_FRAME among the style's kind bits
@@ -23,7 +18,7 @@ bool isFrameInGroup(const ClassLookup &lookup, std::uint32_t node)
     const ClassProperty *style = lookup.find(chain.classes, "style");
     // Numbers rather than optionals, which an optimising compiler takes for values read unset.
     constexpr double kNone = std::numeric_limits<double>::quiet_NaN();
-    const double typeValue = type ? numberOf(type->value).value_or(kNone) : kNone;
+    const double typeValue = type ? typeNumber(type->value) : kNone;
     const double styleValue = style ? numberOf(style->value).value_or(kNone) : kNone;
     return typeValue == 0 && styleKindBits(styleValue) == kFrameStyle;
 }

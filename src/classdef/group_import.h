@@ -1,7 +1,6 @@
 #pragma once
-// What the import needs to know of controls groups beyond a control: the type's constant when the
-// file leaves it to the game, the nested class that holds a group's controls, and how deep
-// groups may stand.
+// What the import needs to know of controls groups beyond a control: the nested class that holds
+// a group's controls, where its controls stand and how deep groups may stand.
 
 #include "classdef/class_lookup.h"
 #include "classdef/class_tree.h"
@@ -16,9 +15,6 @@ namespace kovrin {
 // Groups inside groups deeper than this leave their controls out (reported): far beyond any
 // dialog, and the reader's recursion stays small.
 inline constexpr std::size_t kMaxGroupDepth = 32;
-
-// Whether a type is written as the game's CT_CONTROLS_GROUP without the file defining it.
-bool isGroupTypeWord(const ClassValue &value);
 
 // Whether a control of a group is a frame: a group has no background list, so a static control
 // whose style is ST_FRAME is one, as Kovrin writes frames there.

@@ -4,6 +4,7 @@
 #include "model/code_page.h"
 #include "model/control_kind.h"
 #include "model/form_rules.h"
+#include "model/generated_class.h"
 #include "model/ignoring_case.h"
 #include "model/message_text.h"
 #include "model/number_text.h"
@@ -113,6 +114,10 @@ void checkControl(Report &report, std::string_view dialog, const ControlRecord &
     if (!kindFromWord(r.CtrlType))
         report.at(dialog, name, "unknown kind " + quotedText(r.CtrlType));
     checkText(report, dialog, name, "CtrlType", r.CtrlType, true);
+    // A generic control's type is among what it keeps, unless a class of the game sets it.
+    if (r.CtrlType == kindWord(ControlKind::Generic) && r.Base.empty() && !r.Others.find("type"))
+        report.at(dialog, name,
+                  "sets no type and derives from no class of the game; the game needs one");
 
     // A safe-zone or expression field may rightly stand outside the screen area.
     const std::pair<FormField, std::string_view> placed[] = {{FormField::X, "X"},
@@ -131,7 +136,8 @@ void checkControl(Report &report, std::string_view dialog, const ControlRecord &
     const auto uses = [&kind](KindField field) {
         return kind && isUsable(kind, field);
     };
-    checkColour(report, dialog, r.Name, "ForeColor", r.ForeColor, kind.has_value());
+    checkColour(report, dialog, r.Name, "ForeColor", r.ForeColor,
+                kind && writesField(ClassShape {*kind, r.Style}, CodeField::ColorText));
     checkColour(report, dialog, r.Name, "BackColor", r.BackColor, uses(KindField::BackColor));
     checkColour(report, dialog, r.Name, "ActiveColor", r.ActiveColor, uses(KindField::ActiveColor));
     checkColour(report, dialog, r.Name, "SelectionColor", r.SelectionColor,

@@ -12,7 +12,7 @@
 namespace kovrin {
 
 // "import Name;" brings the game's class into the mission's file with its values; a bare
-// "class Name;" would only declare an empty class there. A name the preamble defines needs none.
+// "class Name;" would only declare an empty class there. A name the code defines needs none.
 void appendGameBases(CodeOut &out, const DialogSet &set)
 {
     std::unordered_set<std::string> declared;
@@ -20,7 +20,7 @@ void appendGameBases(CodeOut &out, const DialogSet &set)
         // In the order the classes are written, each group's controls after it.
         for (const TreeEntry &entry : treeOrder(dialog.cControls)) {
             const ControlRecord &record = dialog.cControls[entry.index];
-            if (record.Base.empty() || !hasControlClass(record) || isPreambleClass(record.Base)
+            if (record.Base.empty() || !hasControlClass(record) || isGeneratedBaseName(record.Base)
                 || !declared.insert(caseKey(record.Base)).second)
                 continue;
             appendLine(out, {"import ", record.Base, ";"});

@@ -3,6 +3,7 @@
 #include "codegen/dialog_class.h"
 #include "codegen/game_bases.h"
 #include "codegen/group_class.h"
+#include "codegen/kind_bases.h"
 
 namespace kovrin {
 namespace {
@@ -18,7 +19,7 @@ void appendDialogClasses(CodeOut &out, const DialogSet &set)
 std::size_t expectedSize(const DialogSet &set)
 {
     // A control's class takes some 300 bytes besides its texts.
-    std::size_t bytes = 4096;
+    std::size_t bytes = 4096 + kindBasesBytes(set);
     for (const Dialog &dialog : set.cForms()) {
         bytes += 512;
         for (const ControlRecord &record : dialog.cControls)
@@ -54,6 +55,7 @@ void writeCode(const DialogSet &set, CodeSink &sink)
     appendGameBases(out, set);
     if (setHoldsGroups(set))
         appendGroupBase(out);
+    appendKindBases(out, set);
     appendDialogClasses(out, set);
     out.flush();
 }

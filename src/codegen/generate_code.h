@@ -1,8 +1,8 @@
 #pragma once
-// GenerateCode: the fixed preamble, the game's classes the controls derive from, then one class
-// per dialog of the set. The text is UTF-8 with CRLF line ends; whoever writes it to a file
-// converts it to the code page, best as it is made (writeCode into a EncodingSink), so the whole
-// code is never held as UTF-8.
+// GenerateCode: the fixed preamble, the game's classes the controls derive from, the group base
+// and the newer kinds' bases a design uses, then one class per dialog of the set. The text is
+// UTF-8 with CRLF line ends; whoever writes it to a file converts it to the code page, best as it
+// is made (writeCode into a EncodingSink), so the whole code is never held as UTF-8.
 
 #include "codegen/code_out.h"
 #include "model/dialog_set.h"

@@ -134,6 +134,15 @@ bool isPreambleClass(std::string_view name)
                        [name](std::string_view each) { return equalIgnoringCase(each, name); });
 }
 
+bool isGeneratedBaseName(std::string_view name)
+{
+    return isPreambleClass(name)
+        || std::any_of(kAllKinds.begin(), kAllKinds.end(), [name](ControlKind kind) {
+               const std::string_view base = generatedBase(kind);
+               return !base.empty() && equalIgnoringCase(base, name);
+           });
+}
+
 bool isClassName(std::string_view name)
 {
     const auto letter = [](char c) {

@@ -57,6 +57,10 @@ inline constexpr std::array<std::string_view, 10> kPreambleClasses {
     "RscText", "RscPicture", "RscActiveText", "RscButton", "RscFrame",
     "RscEdit", "RscLB_C",    "RscListBox",    "RscCombo",  "RscSliderH"};
 bool isPreambleClass(std::string_view name); // ignoring case
+// A class the generated code defines itself, ignoring case: the preamble's, the group base and the
+// newer kinds' bases. A control deriving from one needs no class of the game's, and the import
+// takes its values as Kovrin's own rather than the control's.
+bool isGeneratedBaseName(std::string_view name);
 
 // Letters, digits and "_", not starting with a digit: a name the code can derive from.
 bool isClassName(std::string_view name);

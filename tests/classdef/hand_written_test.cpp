@@ -27,8 +27,9 @@ TEST(ImportCommand, HandWrittenFilesImportToTheExpectedDesignAndReport)
     for (const auto &[stem, source, status] :
          {std::tuple {"import/mission", ".ext", 0}, std::tuple {"import/titles", ".hpp", 3},
           std::tuple {"import/safe_zone", ".hpp", 0}, std::tuple {"import/kept", ".hpp", 0},
-          std::tuple {"import/logistics", ".hpp", 3}, std::tuple {"import/groups", ".hpp", 0},
-          std::tuple {"import/game_bases", ".hpp", 1}}) {
+          std::tuple {"import/logistics", ".hpp", 1}, std::tuple {"import/groups", ".hpp", 0},
+          std::tuple {"import/game_bases", ".hpp", 1},
+          std::tuple {"import/newer_kinds", ".hpp", 1}}) {
         const std::string expected = dataBytes(std::string(stem) + ".kvx");
         CliRun run = runCli({"import", dataPath(std::string(stem) + source)});
         EXPECT_EQ(run.status, status) << stem;

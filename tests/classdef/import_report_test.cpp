@@ -74,9 +74,8 @@ TEST(ImportReport, EachReportHasItsCauseAndTheValueItCameTo)
          "default = ON (2): true or false is needed", ReadCause::ValueReplaced, false},
         {dialogOf("x = 0.5;") + "class E { controls[] = {B}; class B: Missing { type = 0; }; };",
          "its base class Missing", ReadCause::BaseClass, false},
-        {"class D { controls[] = {C}; class C { type = 99; }; };",
-         "type = 99 is none of Kovrin's kinds; the control is left out", ReadCause::ControlLeftOut,
-         true},
+        {"class D { class controls { class C; }; };", "class C is only declared; it is left out",
+         ReadCause::ControlLeftOut, true},
         {"class RscText;\nclass D { controls[] = {C}; class C: RscText { x = 0.1; }; };",
          "class RscText is the game's", ReadCause::GameClass, false},
         {"class D { controls[] = {C, Q}; class C { type = 0; }; };",
@@ -108,7 +107,9 @@ TEST(ImportReport, TheScreenShowsTheFirstLinesAndTheFileAll)
     for (std::size_t i = 0; i < kShownProblems + 50; ++i) {
         const std::string name = "C" + std::to_string(i);
         text += (i ? ", " : "") + name;
-        classes += "class " + name + (i < 30 ? " { type = 1; default = 7; };" : " { type = 77; };");
+        // The first 30 have a value replaced; the others name no class of the dialog.
+        if (i < 30)
+            classes += "class " + name + " { type = 1; default = 7; };";
     }
     const ImportReport report = importReport(importText(text + "}; " + classes + " };"));
     const std::vector<std::string> screen = screenLines(report);

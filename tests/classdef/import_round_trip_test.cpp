@@ -7,6 +7,7 @@
 #include "codegen/generate_code.h"
 #include "model/code_page.h"
 #include "model/control_groups.h"
+#include "model/control_kind.h"
 #include "model/creation_defaults.h"
 #include "model/line_breaks.h"
 #include "props/field_table.h"
@@ -48,7 +49,6 @@ const OtherProperty kOthers[] {
 // Classes of the game or a mod a control may derive from, and the type each kind's own base would
 // have implied, which such a control keeps among its other properties.
 constexpr std::string_view kGameBases[] {"RscButtonMenu", "IGUIBack", "RscXSliderH", "Mod_Button"};
-constexpr int kKindTypes[] {2, 0, 4, 1, 0, 11, 5, 0, 3}; // in the order of kAllKinds
 
 DialogSet randomDesign(unsigned seed)
 {
@@ -140,11 +140,11 @@ DialogSet randomDesign(unsigned seed)
                 r.Group = any(groups);
             if (kind == ControlKind::Group)
                 groups.push_back(r.Tag);
-            else if (pick(0, 3) == 0) {
+            else if (gameType(kind) && pick(0, 3) == 0) {
                 r.Base = any(kGameBases);
                 std::vector<OtherProperty> list(r.Others.list().begin(), r.Others.list().end());
                 list.insert(list.begin() + pick(0, static_cast<int>(list.size())),
-                            {"type", std::to_string(kKindTypes[kindIndex(kind)])});
+                            {"type", std::to_string(*gameType(kind))});
                 r.Others = OtherProperties(std::move(list));
             }
             set.writeRecord(index, *made, r);

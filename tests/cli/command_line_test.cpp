@@ -149,9 +149,8 @@ TEST(Import, TheExitStatusAndTheReportFileFollowWhatCameIn)
         {"class D { controls[] = {C}; class C { type = 1; default = 7; }; };", 1,
          "d.hpp:1:49: dialog D, control C: default = 7: true or false is needed; kept false\n",
          "  1 values of controls replaced"},
-        {"class D { controls[] = {C}; class C { type = 77; }; };", 3,
-         "d.hpp:1:39: dialog D, control C: type = 77 is none of Kovrin's kinds; the control is "
-         "left out\n",
+        {"class D { controls[] = {C, Q}; " + control + " };", 3,
+         "d.hpp:1:28: dialog D: Q of controls[] is not a class of the dialog; it is left out\n",
          "  1 controls left out"},
         {"class D { controls[] = {C}; " + control + " }; class d { controls[] = {C}; " + control
              + " };",

@@ -90,6 +90,32 @@ TEST(DesignCheck, EachFieldOfAControlIsCheckedOnOneLinePerProblem)
     EXPECT_TRUE(isIdentifier("_btn2"));
 }
 
+// Every kind's control as it is made passes, the generic control with its class's name and type;
+// a generic control the game could give no type, and a word that is no kind, are reported.
+TEST(DesignCheck, EveryKindIsKnownAndItsDefaultsPass)
+{
+    std::vector<ControlRecord> controls;
+    for (ControlKind kind : kAllKinds)
+        controls.push_back(control("c" + std::to_string(controls.size()), kind));
+    ControlRecord &generic = controls.back();
+    generic.Name = "RscCompass";
+    generic.Others = OtherProperties(std::vector<OtherProperty> {{"type", "82"}});
+    // A colour the class does not write may stay empty, as the editor leaves it.
+    ControlRecord &progress = controls[kindIndex(ControlKind::Progress)];
+    progress.ForeColor = Rgba {std::string(), std::string(), std::string(), std::string()};
+    EXPECT_EQ(designProblems({dialog("D", controls)}), Lines {});
+
+    generic.Others = {};
+    const std::string typeless = "dialog \"D\", control \"RscCompass\": sets no type and "
+                                 "derives from no class of the game; the game needs one";
+    EXPECT_EQ(designProblems({dialog("D", controls)}), Lines {typeless});
+    generic.Base = "RscCompassBase";
+    EXPECT_EQ(designProblems({dialog("D", controls)}), Lines {});
+    generic.CtrlType = "Generic";
+    EXPECT_EQ(designProblems({dialog("D", controls)}),
+              Lines {"dialog \"D\", control \"RscCompass\": unknown kind \"Generic\""});
+}
+
 TEST(DesignCheck, NamesAndIdcsAcrossControlsAndDialogs)
 {
     ControlRecord first = control("btnOK");
