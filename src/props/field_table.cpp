@@ -63,8 +63,6 @@ std::span<const std::string_view> styleChoices(std::optional<ControlKind> kind)
     case ControlKind::Slider:
     case ControlKind::ExtSlider:
         return kSliderStyles;
-    case ControlKind::Generic:
-        return {}; // its style is one of its other properties
     default:
         return kTextStyles;
     }
