@@ -14,7 +14,7 @@ DialogSet makeDesign(std::size_t dialogs, std::size_t controlsInAll, DialogLayou
     }
     for (std::size_t i = 0; i < controlsInAll; ++i) {
         const std::size_t dialog = i % dialogs;
-        const ControlKind kind = kAllKinds[i % kAllKinds.size()];
+        const ControlKind kind = kDefinitionKinds[i % kDefinitionKinds.size()];
         const double x = static_cast<double>((i * 137) % 11000);
         const double y = static_cast<double>((i * 71) % 7000);
         const auto index = set.createControl(dialog, kind, x, y, size);

@@ -26,7 +26,8 @@ DialogSet spreadControls(int n)
     DialogSet set;
     set.insertDialog();
     for (int i = 0; i < n; ++i) {
-        const ControlKind kind = kAllKinds[static_cast<std::size_t>(i) % kAllKinds.size()];
+        const ControlKind kind
+            = kDefinitionKinds[static_cast<std::size_t>(i) % kDefinitionKinds.size()];
         set.createControl(0, kind, (i % 100) * 120.0, ((i / 100) % 50) * 135.0, kOuter);
     }
     return set;

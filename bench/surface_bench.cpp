@@ -38,7 +38,8 @@ public:
     {
         host.set.insertDialog();
         for (int i = 0; i < kControls; ++i) {
-            const ControlKind kind = kAllKinds[static_cast<std::size_t>(i) % kAllKinds.size()];
+            const ControlKind kind
+                = kDefinitionKinds[static_cast<std::size_t>(i) % kDefinitionKinds.size()];
             if (kind == ControlKind::Frame)
                 continue; // frames would cover everything; one big one is added below
             const double left = (i % 100) * 120.0;

@@ -71,6 +71,21 @@ std::optional<std::size_t> holderOf(const std::vector<ControlRecord> &records,
     return chain.front();
 }
 
+std::vector<std::optional<std::size_t>> holderIndices(const std::vector<ControlRecord> &records)
+{
+    std::vector<std::optional<std::size_t>> holders(records.size());
+    if (!holdsGroups(records))
+        return holders;
+    const GroupIndex groups = indexGroups(records);
+    for (std::size_t i = 0; i < records.size(); ++i) {
+        if (records[i].Group.empty())
+            continue;
+        if (const auto chain = chainOf(records, groups, records[i]); !chain.empty())
+            holders[i] = chain.front();
+    }
+    return holders;
+}
+
 std::vector<std::size_t> holderChain(const std::vector<ControlRecord> &records,
                                      const ControlRecord &record)
 {

@@ -27,6 +27,11 @@ bool isGroupRecord(const ControlRecord &record);
 std::optional<std::size_t> holderOf(const std::vector<ControlRecord> &records,
                                     const ControlRecord &record);
 
+// Each record's holding group as its index, in cControls order, looking every group up once: what
+// the walks over a whole dialog (painting, hit tests, moving many controls) use to stay linear.
+// None for a control of the dialog's own list, strays included.
+std::vector<std::optional<std::size_t>> holderIndices(const std::vector<ControlRecord> &records);
+
 // The holders of a record, innermost first; empty for a control of the dialog's own list.
 std::vector<std::size_t> holderChain(const std::vector<ControlRecord> &records,
                                      const ControlRecord &record);

@@ -1,7 +1,7 @@
 #include "surface/list_drawing.h"
 
 #include "model/control_groups.h"
-#include "model/list_holders.h"
+#include "model/control_groups.h"
 
 #include <algorithm>
 #include <unordered_map>

@@ -1,7 +1,7 @@
 #include "surface/list_drop.h"
 
 #include "model/control_groups.h"
-#include "model/list_holders.h"
+#include "model/control_groups.h"
 
 #include <optional>
 #include <unordered_map>

@@ -10,20 +10,26 @@
 namespace kovrin {
 namespace {
 
-// Whether a group of one of the tags holds the record, at any depth.
-bool insideAny(const std::vector<ControlRecord> &records, const ControlRecord &record,
-               const std::unordered_set<std::string> &tags)
+using Holders = std::vector<std::optional<std::size_t>>;
+
+// Whether a group of one of the tags holds the record, at any depth. A holder's own holder is the
+// next one out, so the chain is walked in the table without looking anything up again.
+bool insideAny(const std::vector<ControlRecord> &records, const Holders &holders,
+               std::size_t record, const std::unordered_set<std::string> &tags)
 {
-    const std::vector<std::size_t> chain = holderChain(records, record);
-    return std::any_of(chain.begin(), chain.end(),
-                       [&](std::size_t holder) { return tags.count(records[holder].Tag) > 0; });
+    for (auto holder = holders[record]; holder; holder = holders[*holder]) {
+        if (tags.count(records[*holder].Tag) > 0)
+            return true;
+    }
+    return false;
 }
 
-const ControlRecord *recordOf(const std::vector<ControlRecord> &records, std::string_view tag)
+std::size_t depthOf(const Holders &holders, std::size_t record)
 {
-    const auto found = std::find_if(records.begin(), records.end(),
-                                    [&](const ControlRecord &r) { return r.Tag == tag; });
-    return found == records.end() ? nullptr : &*found;
+    std::size_t depth = 0;
+    for (auto holder = holders[record]; holder; holder = holders[*holder])
+        ++depth;
+    return depth;
 }
 
 } // namespace
@@ -38,6 +44,7 @@ std::vector<std::string> tagsWithContent(const std::vector<ControlRecord> &recor
     for (std::size_t k = 0; k < tree.size(); ++k)
         placeInTree.emplace(records[tree[k].index].Tag, k);
     const std::unordered_set<std::string> picked(tags.begin(), tags.end());
+    const Holders holders = holderIndices(records);
 
     std::vector<std::string> taken;
     std::unordered_set<std::string> seen;
@@ -48,7 +55,7 @@ std::vector<std::string> tagsWithContent(const std::vector<ControlRecord> &recor
                 taken.push_back(tag);
             continue;
         }
-        if (insideAny(records, records[tree[place->second].index], picked))
+        if (insideAny(records, holders, tree[place->second].index, picked))
             continue; // comes with its group
         if (!seen.insert(tag).second)
             continue;
@@ -72,10 +79,14 @@ std::vector<std::size_t> holdersFirst(const std::vector<ControlRecord> &records,
         places[k] = k;
     if (!holdsGroups(records))
         return places;
+    const Holders holders = holderIndices(records);
+    std::unordered_map<std::string_view, std::size_t> indexOfTag;
+    for (std::size_t i = 0; i < records.size(); ++i)
+        indexOfTag.emplace(records[i].Tag, i);
     std::vector<std::size_t> depth(tags.size(), 0);
     for (std::size_t k = 0; k < tags.size(); ++k) {
-        if (const ControlRecord *record = recordOf(records, tags[k]))
-            depth[k] = holderChain(records, *record).size();
+        if (const auto found = indexOfTag.find(tags[k]); found != indexOfTag.end())
+            depth[k] = depthOf(holders, found->second);
     }
     std::stable_sort(places.begin(), places.end(),
                      [&](std::size_t a, std::size_t b) { return depth[a] < depth[b]; });
