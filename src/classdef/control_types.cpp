@@ -34,6 +34,13 @@ constexpr std::array<std::pair<std::string_view, ControlKind>, 18> kTypeNames {{
 }};
 constexpr std::string_view kOlderMapName = "CT_MAP";
 
+bool isArithmetic(std::string_view text)
+{
+    if (!text.empty() && (text.front() == '-' || text.front() == '+'))
+        text.remove_prefix(1);
+    return text.find_first_of("+-*/%^() \t") != std::string_view::npos;
+}
+
 } // namespace
 
 std::optional<double> typeConstant(std::string_view name)
@@ -49,6 +56,10 @@ std::optional<double> typeConstant(std::string_view name)
 
 double typeNumber(const ClassValue &value)
 {
+    // A type written as arithmetic ("CT_STATIC + 1", or "0 + 1" once the constant is defined) is
+    // a generic control's, kept as written, so that its code reads back as the same control.
+    if (value.kind == ClassValue::Kind::Number && isArithmetic(value.text))
+        return std::numeric_limits<double>::quiet_NaN();
     if (const auto number = numberOf(value))
         return *number;
     if (value.kind == ClassValue::Kind::Bare) {

@@ -159,6 +159,8 @@ TEST(NewerKindsImport, AnyOtherTypeComesInAsAGenericControl)
          "type = 9; style = 0; filename = \"a.html\""},
         {"style = ST_LEFT; type = CT_STATIC + 1; idc = 4;", "",
          "style = ST_LEFT; type = CT_STATIC + 1"},
+        // Arithmetic stays generic once the constant is known, as in generated code.
+        {"type = 0 + 1; idc = 4;", "", "type = 0 + 1"},
         {"idc = 4; text = \"no type\";", "", "text = \"no type\""},
         {"type = CT_XLISTBOX; idc = 4;", "", "type = CT_XLISTBOX"},
         {"idc = 4; colorText[] = {1, 1, 1, 1};", "RscXListBox", "colorText[] = {1, 1, 1, 1}"},
