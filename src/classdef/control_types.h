@@ -20,8 +20,8 @@ inline constexpr double kOlderMapType = 100;
 std::optional<double> typeConstant(std::string_view name);
 
 // The type a value gives: its number, or the constant a bare name stands for when the file
-// does not define it; NaN for none and for a type written as arithmetic (numbers rather than optionals, which an optimising compiler
-// takes for values that may be read unset).
+// does not define it; NaN for none and for a type written as arithmetic (numbers rather than
+// optionals, which an optimising compiler takes for values that may be read unset).
 double typeNumber(const ClassValue &value);
 
 // The kind of a type, none for a type Kovrin has no kind for. A static control (type 0) is a
