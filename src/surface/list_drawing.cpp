@@ -1,7 +1,6 @@
 #include "surface/list_drawing.h"
 
 #include "model/control_groups.h"
-#include "model/control_groups.h"
 
 #include <algorithm>
 #include <unordered_map>

@@ -1,7 +1,6 @@
 #include "surface/list_drop.h"
 
 #include "model/control_groups.h"
-#include "model/control_groups.h"
 
 #include <optional>
 #include <unordered_map>
