@@ -447,10 +447,11 @@ constexpr std::string_view kCheckBoxRow[] = {
     "",
 };
 
-// The game lays this slider out across only with SL_HORZ among its style bits, which the block
-// defines for a style that names it.
+// The game lays this slider out across only with SL_HORZ among its style bits, and upright
+// without it; the block defines both names for the styles the editor offers.
 constexpr std::string_view kExtSlider[] = {
     "#define CT_XSLIDER 43",
+    "#define SL_VERT 0",
     "#define SL_HORZ 0x400",
     "",
     "class KovrinXSlider",

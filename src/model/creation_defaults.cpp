@@ -163,7 +163,7 @@ ControlRecord defaultRecord(ControlKind kind)
     case ControlKind::ExtSlider:
         r.Width = 0.3f;
         r.Height = 0.03f;
-        r.Style = "ST_HPOS";
+        r.Style = "SL_HORZ"; // across; the older slider's ST_HPOS would stand it upright
         break;
     case ControlKind::Tree:
         r.Width = 0.3f;

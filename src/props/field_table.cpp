@@ -36,6 +36,7 @@ constexpr std::array<std::string_view, 3> kTextStyles {"ST_LEFT", "ST_CENTER", "
 constexpr std::array<std::string_view, 1> kFrameStyles {"ST_FRAME"};
 constexpr std::array<std::string_view, 1> kPictureStyles {"ST_PICTURE"};
 constexpr std::array<std::string_view, 1> kSliderStyles {"ST_HPOS"};
+constexpr std::array<std::string_view, 2> kExtSliderStyles {"SL_HORZ", "SL_VERT"};
 
 } // namespace
 
@@ -61,8 +62,9 @@ std::span<const std::string_view> styleChoices(std::optional<ControlKind> kind)
     case ControlKind::Picture:
         return kPictureStyles;
     case ControlKind::Slider:
-    case ControlKind::ExtSlider:
         return kSliderStyles;
+    case ControlKind::ExtSlider:
+        return kExtSliderStyles;
     default:
         return kTextStyles;
     }
