@@ -3,6 +3,7 @@
 #include "codegen/code_values.h"
 #include "codegen/control_class.h"
 #include "model/control_groups.h"
+#include "model/generated_class.h"
 
 #include <string_view>
 
@@ -13,7 +14,7 @@ namespace {
 constexpr std::string_view kGroupBaseClass[] = {
     "#define CT_CONTROLS_GROUP 15",
     "",
-    "class KovrinControlsGroup", // kGroupBase
+    "class KovrinControlsGroup", // generatedBase(ControlKind::Group)
     "{",
     "        type = CT_CONTROLS_GROUP;",
     "        idc = -1;",
@@ -59,7 +60,10 @@ void appendGroupHead(CodeOut &out, const ControlRecord &group)
 {
     out += " class ";
     appendRawText(out, group.Name);
-    appendLine(out, {": ", group.Base.empty() ? kGroupBase : std::string_view(group.Base)});
+    appendLine(
+        out,
+        {": ",
+         group.Base.empty() ? generatedBase(ControlKind::Group) : std::string_view(group.Base)});
     appendLine(out, {" {"});
     out += "  idc = ";
     appendNumber(out, group.IDC);

@@ -15,11 +15,6 @@
 
 namespace kovrin {
 
-// The game's control type of a controls group, and the base class the generated code derives
-// every group from.
-inline constexpr double kGroupType = 15;
-inline constexpr std::string_view kGroupBase = "KovrinControlsGroup";
-
 bool isGroupRecord(const ControlRecord &record);
 
 // The index of the GROUP record whose Tag holds the record, if that group is there and the chain

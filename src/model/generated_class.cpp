@@ -1,6 +1,5 @@
 #include "model/generated_class.h"
 
-#include "model/control_groups.h"
 #include "model/ignoring_case.h"
 
 #include <algorithm>
@@ -80,7 +79,7 @@ KindClass classOf(ControlKind kind)
     case ControlKind::Slider:
         return {"RscSliderH", kSlider};
     case ControlKind::Group:
-        return {kGroupBase, kGroup};
+        return {"KovrinControlsGroup", kGroup};
     case ControlKind::StructuredText:
         return {"KovrinStructuredText", kStructuredText};
     case ControlKind::ShortcutButton:
