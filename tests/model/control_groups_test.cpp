@@ -60,6 +60,7 @@ TEST(ControlGroups, PlacesAddUpThroughNestedGroupsAndBrokenChainsAreTheDialogs)
         EXPECT_NEAR(point.x, c.x, 1e-6);
         EXPECT_NEAR(point.y, c.y, 1e-6);
         EXPECT_NEAR(places[c.index].x, c.x, 1e-6);
+        EXPECT_NEAR(places[c.index].y, c.y, 1e-6);
         EXPECT_EQ(holderChain(records, records[c.index]), c.chain);
     }
     EXPECT_EQ(strayMembers(records), (std::vector<std::size_t> {4, 5, 6}));
@@ -135,18 +136,6 @@ TEST(ControlGroups, ControlsMoveIntoAndOutOfGroupsKeepingTheirPlaceOnTheScreen)
     EXPECT_EQ(own(2), (std::pair {0.25f, 0.5f}));
     EXPECT_EQ(drawnRect("3"), button);
     EXPECT_TRUE(set.dialog(0).cControls[2].Group.empty());
-}
-
-TEST(ControlGroups, LoadedGroupsDrawTheirControlsWhereTheyStandOnTheScreen)
-{
-    DialogSet set;
-    set.appendDialog("D");
-    std::vector<ControlRecord> records = nested();
-    ASSERT_TRUE(set.adoptControls(0, records, kSurface));
-    const DrawnControl *button = set.drawnControls(0).findByTag("3");
-    EXPECT_NEAR(button->left, 1600, 0.5);
-    EXPECT_NEAR(button->top, 3200, 0.5);
-    EXPECT_NEAR(set.drawnControls(0).findByTag("5")->left, 5000, 0.5);
 }
 
 TEST(ControlGroups, ScrollBarsAreTakenAwayByTheirClassesAndComeBack)
