@@ -2,7 +2,8 @@
 // QT_QPA_PLATFORM says otherwise). Run: build/bench/surface_bench
 //
 // Targets on a 2-core machine, printed at the end beside each figure: a drag step with its
-// outline repaint under 8 ms, a full repaint under 100 ms, placing under 1 ms, switching the
+// outline repaint under 8 ms, a full repaint under 100 ms (also of 5,000 controls of the newer
+// game's kinds, each drawn as what it is), placing under 1 ms, switching the
 // grid on with step 0.0001 under 50 ms, a rubber band step over the 5,000 controls under 8 ms,
 // a drag step of 1,000 picked controls with their outlines under 8 ms.
 #include "send_mouse.h"
@@ -19,6 +20,7 @@
 #include <benchmark/benchmark.h>
 
 #include <memory>
+#include <span>
 #include <string>
 #include <vector>
 
@@ -29,17 +31,16 @@ namespace {
 constexpr SurfaceSize kOuter {12030, 7635};
 constexpr int kControls = 5000;
 
-// A surface of 5,000 controls of every kind spread over it, shown; a strip along the bottom stays
-// empty for placing.
+// A surface of 5,000 controls of the kinds given spread over it, shown; a strip along the bottom
+// stays empty for placing.
 class BenchSurface
 {
 public:
-    BenchSurface()
+    explicit BenchSurface(std::span<const ControlKind> kinds = kDefinitionKinds)
     {
         host.set.insertDialog();
         for (int i = 0; i < kControls; ++i) {
-            const ControlKind kind
-                = kDefinitionKinds[static_cast<std::size_t>(i) % kDefinitionKinds.size()];
+            const ControlKind kind = kinds[static_cast<std::size_t>(i) % kinds.size()];
             if (kind == ControlKind::Frame)
                 continue; // frames would cover everything; one big one is added below
             const double left = (i % 100) * 120.0;
@@ -122,6 +123,13 @@ void fullRepaint(benchmark::State &state)
     BenchSurface &s = surface();
     for (auto _ : state)
         s.view->repaint();
+}
+
+void fullRepaintOfTheNewerKinds(benchmark::State &state)
+{
+    BenchSurface newer(kNewerKinds);
+    for (auto _ : state)
+        newer.view->repaint();
 }
 
 void snapToGrid(benchmark::State &state)
@@ -232,6 +240,7 @@ BENCHMARK(placeOneMoreControl)->Unit(benchmark::kMillisecond)->Iterations(500);
 BENCHMARK(dragStepOfTheLargeFrame)->Unit(benchmark::kMillisecond);
 BENCHMARK(dragStepOfASmallControl)->Unit(benchmark::kMillisecond);
 BENCHMARK(fullRepaint)->Unit(benchmark::kMillisecond);
+BENCHMARK(fullRepaintOfTheNewerKinds)->Unit(benchmark::kMillisecond);
 BENCHMARK(snapToGrid)->Arg(0)->Arg(1)->Unit(benchmark::kMillisecond);
 BENCHMARK(gridOnAtTheFinestStep)->Unit(benchmark::kMillisecond);
 BENCHMARK(rubberBandStep)->Unit(benchmark::kMillisecond);
@@ -248,6 +257,7 @@ int main(int argc, char **argv)
         {"dragStepOfTheLargeFrame", 8},
         {"dragStepOfASmallControl", 8},
         {"fullRepaint", 100},
+        {"fullRepaintOfTheNewerKinds", 100},
         {"gridOnAtTheFinestStep", 50},
         {"rubberBandStep", 8},
         {"groupDragStepOf1000", 8},
