@@ -10,7 +10,8 @@
 # that back with one Ctrl+Z; then F4 and a colour typed in the Properties panel reaches all three;
 # then lays a new dialog out in the safe zone, places a button there and finds its place in the
 # generated code written in the safe zone's terms; last it places a controls group, a button
-# into it and moves the group: the button keeps its offset and its class sits in the group's.
+# into it and moves the group: the button keeps its offset and its class sits in the group's;
+# then it places a structured text, whose class derives from its own base in the code.
 #
 # KOVRIN_E2E_DISPLAYS (default 60-69) is the range of display numbers tried.
 set -euo pipefail
@@ -273,6 +274,11 @@ grab_x=$((CLIENT_X + 60 + group_w - 12)) grab_y=$((CLIENT_Y + 60 + group_h - 12)
 drag $grab_x $grab_y $((grab_x + 100)) $((grab_y + 50))
 grouped="$X_WORK/files/grouped.kvx"
 save_as "$grouped"
+arm_structured_text # one of the newer game's kinds, below the group
+xdotool mousemove $((CLIENT_X + CHILD_W - 300)) $((CLIENT_Y + CHILD_H - 100)) click 1
+x_until "$X_WAIT_SECONDS" "the toolbox was still armed after the click on the surface" toolbox_idle
+newer="$X_WORK/files/newer.kvx"
+save_as "$newer"
 quit_designer third
 
 # The X of each button, in the order of the file.
@@ -332,6 +338,14 @@ awk -v g="$group_name" -v b="$button_name" '
     controls && match($0, "class " b "([ :{]|$)") { inside = RSTART > depth; exit }
     END { exit !inside }' "$X_WORK/grouped.hpp" \
     || x_fail "the class $button_name is not inside the class Controls of $group_name"
+
+x_step "the structured text's class derives from its own base, which the code defines once"
+"$kovrin" generate "$newer" >"$X_WORK/newer.hpp" 2>"$X_WORK/generate.err" \
+    || x_fail "'kovrin generate' failed on the newer kind's file: $(cat "$X_WORK/generate.err")"
+[[ $(grep -c '^class KovrinStructuredText' "$X_WORK/newer.hpp") == 1 ]] \
+    || x_fail "the code does not define KovrinStructuredText once"
+grep -q ' : KovrinStructuredText' "$X_WORK/newer.hpp" \
+    || x_fail "no class of the code derives from KovrinStructuredText"
 
 x_step "done"
 x_log "passed"

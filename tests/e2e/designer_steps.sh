@@ -120,6 +120,9 @@ arm_button() { arm_kind 23 60 Button; }
 # The controls group, the tenth kind, opens row 4 under the nine: column 1.
 arm_group() { arm_kind 23 124 "Controls group"; }
 
+# "Structured text", the first of the newer game's kinds, stands beside the group: column 2.
+arm_structured_text() { arm_kind 66 124 "Structured text"; }
+
 # Arms the controls group and places one with a click at (X, Y) of the surface.
 place_group()
 {
