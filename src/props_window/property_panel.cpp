@@ -471,6 +471,15 @@ bool PropertyPanel::writeAll(const Make &make,
     return true;
 }
 
+std::optional<ControlKind> PropertyPanel::shownKind() const
+{
+    std::size_t dialog = 0;
+    const std::vector<std::size_t> records = recordIndices(dialog);
+    if (records.empty())
+        return std::nullopt;
+    return kindFromWord(m_host.document().dialog(dialog).cControls[records.front()].CtrlType);
+}
+
 void PropertyPanel::commit(Row &row)
 {
     const QString text = row.edit->text();
@@ -483,9 +492,7 @@ void PropertyPanel::commit(Row &row)
     const bool wrote = writeAll(
         [&](const ControlRecord &r) { return typeIntoRecord(r, place, typedText, m_separator); },
         [&](const ControlRecord &r) { return isUsable(r, place); }, place,
-        place.field == PanelField::KindValue ? static_cast<QLabel *>(row.label)->text()
-                                             : panelText(stepName(place)),
-        row.problem);
+        panelText(stepName(place, shownKind())), row.problem);
     if (wrote)
         refill();
 }

@@ -124,6 +124,8 @@ private:
     // The dialog's index and the records' indices of the controls shown; empty when gone.
     std::vector<std::size_t> recordIndices(std::size_t &dialog) const;
     std::optional<std::size_t> dialogIndex() const;
+    // The kind of the first control shown; the others' own values share its table.
+    std::optional<ControlKind> shownKind() const;
 
     SurfaceHost &m_host;
     char m_separator;
