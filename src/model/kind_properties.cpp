@@ -185,6 +185,44 @@ std::vector<Statement> withMember(std::vector<Statement> statements, const KindP
 
 } // namespace
 
+std::string writtenAs(const KindProperty &property)
+{
+    std::string hint = "Written as \"" + std::string(property.entry) + "\"";
+    if (!property.inClass.empty())
+        hint += " in class " + std::string(property.inClass);
+    return hint + ".";
+}
+
+std::string kindValueProblem(const KindProperty &property, std::string_view text)
+{
+    if (property.shape == ValueShape::Text)
+        return {};
+    bool quoteOpen = false;
+    int depth = 0;
+    bool balanced = true;
+    bool endsEntry = false;
+    // A quote inside a string is written twice, read here as closing and opening again.
+    for (const char c : text) {
+        if (c == '"')
+            quoteOpen = !quoteOpen;
+        else if (quoteOpen)
+            continue;
+        else if (c == '{')
+            ++depth;
+        else if (c == '}')
+            balanced = balanced && depth-- > 0;
+        else if (c == ';' || c == '=')
+            endsEntry = true;
+    }
+    if (quoteOpen)
+        return "a double quote is not closed.";
+    if (!balanced || depth != 0)
+        return "the braces do not balance.";
+    if (endsEntry)
+        return "a value holds no \";\" or \"=\" outside quotes.";
+    return {};
+}
+
 std::span<const KindProperty> kindProperties(ControlKind kind)
 {
     switch (kind) {

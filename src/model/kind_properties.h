@@ -32,8 +32,16 @@ struct KindProperty
 // the generic control and the newer kinds that have none.
 std::span<const KindProperty> kindProperties(ControlKind kind);
 
+// How a field names the code it writes, as its hint: "Written as \"align\" in class Attributes."
+std::string writtenAs(const KindProperty &property);
+
 // The field text of the entry: empty when the class does not set it (its base does).
 std::string kindPropertyText(const OtherProperties &others, const KindProperty &property);
+
+// What keeps the field text from being written as the entry's code ("a double quote is not
+// closed."); empty when it can be. A text is always quoted whole; other code must close its
+// quotes, balance its braces and hold no ";" or "=" outside quotes, which would end the entry.
+std::string kindValueProblem(const KindProperty &property, std::string_view text);
 
 // The properties with the entry set from the field text, or removed when the text is empty (blank
 // counts as empty). An entry already there keeps its place and its spelling of the name; a new

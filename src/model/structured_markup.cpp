@@ -13,12 +13,30 @@ namespace {
 // The largest size a run keeps: a size of thousands would paint one huge letter.
 constexpr double kLargestSize = 8;
 
-struct Style
+using Style = MarkupDefaults;
+
+// The style with one attribute of a tag, or of the control's Attributes, taken in.
+void takeSize(Style &style, std::string_view size)
 {
-    double size = 1;
-    std::optional<Rgb8> colour;
-    MarkupAlign align = MarkupAlign::Left;
-};
+    if (const auto value = parseTypedNumber(size); value && *value > 0)
+        style.size = std::min(*value, kLargestSize);
+}
+
+void takeColour(Style &style, std::string_view colour)
+{
+    if (const auto value = markupColour(colour))
+        style.colour = value;
+}
+
+void takeAlign(Style &style, std::string_view align)
+{
+    if (equalIgnoringCase(align, "center"))
+        style.align = MarkupAlign::Center;
+    else if (equalIgnoringCase(align, "right"))
+        style.align = MarkupAlign::Right;
+    else
+        style.align = MarkupAlign::Left;
+}
 
 constexpr std::array<std::pair<std::string_view, char>, 5> kEntities {
     {{"&lt;", '<'}, {"&gt;", '>'}, {"&amp;", '&'}, {"&quot;", '"'}, {"&apos;", '\''}}};
@@ -70,9 +88,15 @@ std::optional<std::string_view> attribute(std::string_view tag, std::string_view
 class Reader
 {
 public:
+    explicit Reader(const MarkupDefaults &defaults)
+        : m_styles {defaults}
+    {
+    }
+
     std::vector<MarkupLine> read(std::string_view text)
     {
         m_lines.emplace_back();
+        m_lines.back().align = style().align;
         std::size_t i = 0;
         while (i < text.size()) {
             const char c = text[i];
@@ -118,20 +142,12 @@ private:
         if (!equalIgnoringCase(name, "t"))
             return; // an image or anything else: no text of its own
         Style next = style();
-        if (const auto size = attribute(tag, "size")) {
-            if (const auto value = parseTypedNumber(*size); value && *value > 0)
-                next.size = std::min(*value, kLargestSize);
-        }
+        if (const auto size = attribute(tag, "size"))
+            takeSize(next, *size);
         if (const auto colour = attribute(tag, "color"))
-            next.colour = markupColour(*colour);
-        if (const auto align = attribute(tag, "align")) {
-            if (equalIgnoringCase(*align, "center"))
-                next.align = MarkupAlign::Center;
-            else if (equalIgnoringCase(*align, "right"))
-                next.align = MarkupAlign::Right;
-            else
-                next.align = MarkupAlign::Left;
-        }
+            takeColour(next, *colour);
+        if (const auto align = attribute(tag, "align"))
+            takeAlign(next, *align);
         if (!tag.ends_with('/'))
             m_styles.push_back(next);
     }
@@ -167,15 +183,26 @@ private:
         m_lines.back().align = style().align;
     }
 
-    std::vector<Style> m_styles {Style {}};
+    std::vector<Style> m_styles;
     std::vector<MarkupLine> m_lines;
 };
 
 } // namespace
 
-std::vector<MarkupLine> readMarkup(std::string_view text)
+MarkupDefaults markupDefaults(std::string_view align, std::string_view colour,
+                              std::string_view size)
 {
-    return Reader().read(text);
+    MarkupDefaults defaults;
+    if (!align.empty())
+        takeAlign(defaults, align);
+    takeColour(defaults, colour);
+    takeSize(defaults, size);
+    return defaults;
+}
+
+std::vector<MarkupLine> readMarkup(std::string_view text, const MarkupDefaults &defaults)
+{
+    return Reader(defaults).read(text);
 }
 
 std::optional<Rgb8> markupColour(std::string_view text)

@@ -29,6 +29,20 @@ constexpr std::array<PanelFieldInfo, 10> kTextFields {{
     {PanelField::Action, "Action", "txt_action", std::nullopt, false, KindField::Action},
 }};
 
+// A kind's own value; the fields of a record of another kind have none there.
+std::string &kindValueAt(EditorFields &f, std::size_t entry)
+{
+    if (f.kindValues.size() <= entry)
+        f.kindValues.resize(entry + 1);
+    return f.kindValues[entry];
+}
+
+const std::string &kindValueAt(const EditorFields &f, std::size_t entry)
+{
+    static const std::string none;
+    return entry < f.kindValues.size() ? f.kindValues[entry] : none;
+}
+
 template<typename Fields> auto &textAt(Fields &f, const FieldPlace &place)
 {
     switch (place.field) {
@@ -52,6 +66,8 @@ template<typename Fields> auto &textAt(Fields &f, const FieldPlace &place)
         return f.wholeHeight;
     case PanelField::Action:
         return f.action;
+    case PanelField::KindValue:
+        return kindValueAt(f, place.component);
     case PanelField::Colour:
         break;
     }
@@ -101,6 +117,8 @@ bool isUsable(std::optional<ControlKind> kind, bool multiline, const FieldPlace 
 {
     if (place.field == PanelField::Colour)
         return isUsable(kind, place.group);
+    if (place.field == PanelField::KindValue)
+        return kindPropertyAt(kind, place) != nullptr;
     if (place.field == PanelField::LineSpacing && !multiline)
         return false;
     const auto needs = panelFieldInfo(place.field).needs;
@@ -119,10 +137,43 @@ bool isUsable(const ControlRecord &record, const FieldPlace &place)
     return isUsable(kindFromWord(record.CtrlType), parseStyle(record.Style).multiline, place);
 }
 
-std::string_view stepName(const FieldPlace &place)
+std::string_view stepName(const FieldPlace &place, std::optional<ControlKind> kind)
 {
+    if (place.field == PanelField::KindValue) {
+        const KindProperty *property = kindPropertyAt(kind, place);
+        return property ? property->label : std::string_view("Value");
+    }
     return place.field == PanelField::Colour ? colourGroupInfo(place.group).label
                                              : panelFieldInfo(place.field).label;
+}
+
+const KindProperty *kindPropertyAt(std::optional<ControlKind> kind, const FieldPlace &place)
+{
+    if (place.field != PanelField::KindValue || !kind)
+        return nullptr;
+    const auto properties = kindProperties(*kind);
+    return place.component < properties.size() ? &properties[place.component] : nullptr;
+}
+
+std::span<const KindProperty>
+sharedKindProperties(std::span<const std::optional<ControlKind>> kinds)
+{
+    if (kinds.empty() || !kinds.front())
+        return {};
+    const auto first = kindProperties(*kinds.front());
+    for (const auto &kind : kinds.subspan(1)) {
+        if (!kind || kindProperties(*kind).data() != first.data())
+            return {};
+    }
+    return first;
+}
+
+std::size_t mostKindProperties()
+{
+    std::size_t most = 0;
+    for (ControlKind kind : kAllKinds)
+        most = std::max(most, kindProperties(kind).size());
+    return most;
 }
 
 std::optional<std::string> sharedText(std::span<const EditorFields> fields, const FieldPlace &place)

@@ -7,6 +7,7 @@
 #include "model/control_kind.h"
 #include "model/control_record.h"
 #include "model/drawn_control.h"
+#include "model/kind_properties.h"
 #include "model/number_guard.h"
 #include "props/colour_groups.h"
 #include "props/editor_fields.h"
@@ -34,6 +35,7 @@ enum class PanelField {
     WholeHeight,
     Action,
     Colour, // one component of a colour group
+    KindValue, // one of the kind's own values: the component is its entry in kindProperties
 };
 
 struct PanelFieldInfo
@@ -53,7 +55,8 @@ const PanelFieldInfo &panelFieldInfo(PanelField field);
 // The position form a field may hold (Width, Height, Font Size); none for the others.
 std::optional<FormField> formFieldOf(PanelField field);
 
-// One text of the fields: a text field, or a component (0 to 3) of a colour group.
+// One text of the fields: a text field, a component (0 to 3) of a colour group, or an entry of
+// the kind's own values.
 struct FieldPlace
 {
     PanelField field = PanelField::Name;
@@ -64,13 +67,26 @@ struct FieldPlace
 std::string &fieldText(EditorFields &fields, const FieldPlace &place);
 const std::string &fieldText(const EditorFields &fields, const FieldPlace &place);
 
-// Whether the kind's editor lets the user type there; Line Spacing also needs Multiline checked.
+// Whether the kind's editor lets the user type there; Line Spacing also needs Multiline checked,
+// a kind's own value an entry of that kind's table.
 bool isUsable(std::optional<ControlKind> kind, const EditorFields &fields, const FieldPlace &place);
 // The same for the fields a record opens with.
 bool isUsable(const ControlRecord &record, const FieldPlace &place);
 
-// The undo step of a typed field: the field's label, or the colour group's.
-std::string_view stepName(const FieldPlace &place);
+// The undo step of a typed field: the field's label, the colour group's, or the label of the
+// kind's own value.
+std::string_view stepName(const FieldPlace &place, std::optional<ControlKind> kind = std::nullopt);
+
+// The kind's own value a place stands for; none for another place or an entry the kind lacks.
+const KindProperty *kindPropertyAt(std::optional<ControlKind> kind, const FieldPlace &place);
+
+// The table of own values every one of the kinds offers (kinds sharing one table, such as the
+// two rows, count as the same); empty when they differ, or when any has none.
+std::span<const KindProperty>
+sharedKindProperties(std::span<const std::optional<ControlKind>> kinds);
+
+// The most entries any kind's table holds: the panel's rows for them.
+std::size_t mostKindProperties();
 
 // The text all the fields share at the place; none when they differ (or there are none).
 std::optional<std::string> sharedText(std::span<const EditorFields> fields,

@@ -1,5 +1,6 @@
 #include "props/property_check.h"
 
+#include "model/kind_properties.h"
 #include "model/number_text.h"
 #include "props/colour_groups.h"
 #include "props/field_table.h"
@@ -67,6 +68,14 @@ std::string checkFields(const EditorFields &f, std::optional<ControlKind> kind)
     fail(f.name == kRecordEndMark, "The name cannot be ###.");
     fail(textUsable && f.text == kRecordEndMark, "The text cannot be ###.");
     fail(actionUsable && f.action == kRecordEndMark, "The action cannot be ###.");
+    // The kind's own values, as the editor orders them: before the other lines.
+    if (kind) {
+        const auto properties = kindProperties(*kind);
+        for (std::size_t i = 0; i < properties.size() && i < f.kindValues.size(); ++i) {
+            const std::string problem = kindValueProblem(properties[i], f.kindValues[i]);
+            fail(!problem.empty(), std::string(properties[i].label) + ": " + problem);
+        }
+    }
     report += readOtherLines(f.others, OwnNames::Control, classShape(f, kind)).report;
     return report;
 }

@@ -12,8 +12,8 @@ namespace kovrin {
 
 // The required fields of the kind checked for emptiness, in the editor's order (a number field
 // without a digit, such as a lone "-", counts as empty), then what the design file could not
-// read back (a double quote in Name or Text, a whole value "###"), then the other properties'
-// lines.
+// read back (a double quote in Name or Text, a whole value "###"), then the kind's own values
+// that cannot be written as code, then the other properties' lines.
 std::string checkFields(const EditorFields &fields, std::optional<ControlKind> kind);
 
 } // namespace kovrin

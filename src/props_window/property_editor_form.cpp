@@ -285,13 +285,7 @@ void PropertyEditor::buildKindFields()
                                                 static_cast<qsizetype>(property.entry.size()));
         field->setObjectName(QStringLiteral("txt_kind_") + entry);
         field->setPlaceholderText(QStringLiteral("as the base class sets it"));
-        field->setToolTip(QStringLiteral("Written as \"%1\"%2.")
-                              .arg(entry,
-                                   property.inClass.empty() ? QString()
-                                                            : QStringLiteral(" in class ")
-                                           + QString::fromLatin1(property.inClass.data(),
-                                                                 static_cast<qsizetype>(
-                                                                     property.inClass.size()))));
+        field->setToolTip(QString::fromStdString(writtenAs(property)));
         field->setMinimumWidth(240);
         form->addRow(QString::fromLatin1(property.label.data(),
                                          static_cast<qsizetype>(property.label.size())),

@@ -215,9 +215,13 @@ void PropertyPanel::refillRows(const Shown &shown)
     const auto &fields = shown.fields;
     const auto &kinds = shown.kinds;
     std::array<bool, 5> groupShared {true, true, true, true, true};
+    const auto kindTable = sharedKindProperties(kinds);
     for (Row &row : m_rows) {
         bool used = false;
-        for (std::size_t i = 0; i < fields.size(); ++i)
+        const bool kindValue = row.place.field == PanelField::KindValue;
+        if (kindValue)
+            used = showKindValue(row, kindTable);
+        for (std::size_t i = 0; i < fields.size() && !kindValue; ++i)
             used = used || isUsable(kinds[i], fields[i], row.place);
         row.edit->setVisible(used);
         row.label->setVisible(used);
@@ -238,7 +242,9 @@ void PropertyPanel::refillRows(const Shown &shown)
         const bool lines = text.contains(QLatin1Char('\n'));
         const bool typable = !row.form || showForm(*row.form, shown.records, row.place);
         row.edit->setReadOnly(lines || !typable);
-        row.edit->setPlaceholderText(shared ? QString() : QStringLiteral("mixed"));
+        row.edit->setPlaceholderText(!shared         ? QStringLiteral("mixed")
+                                         : kindValue ? QStringLiteral("as the base class sets it")
+                                                     : QString());
         const bool typing = row.edit->hasFocus() && row.edit->text() != row.shown;
         row.shown = lines ? QString(text).replace(QLatin1Char('\n'), QLatin1Char(' ')) : text;
         if (!typing) {
@@ -256,6 +262,21 @@ void PropertyPanel::refillRows(const Shown &shown)
         else
             box->showNoColour();
     }
+}
+
+bool PropertyPanel::showKindValue(Row &row, std::span<const KindProperty> table)
+{
+    const std::size_t entry = row.place.component;
+    if (entry >= table.size()) {
+        row.edit->setObjectName(QString()); // no field of that name while hidden
+        return false;
+    }
+    const KindProperty &property = table[entry];
+    // The Control Properties window's own name for the field.
+    row.edit->setObjectName(QStringLiteral("txt_kind_") + panelText(property.entry));
+    row.edit->setToolTip(QString::fromStdString(writtenAs(property)));
+    static_cast<QLabel *>(row.label)->setText(panelText(property.label));
+    return true;
 }
 
 void PropertyPanel::refillChoices(const Shown &shown)
@@ -450,6 +471,15 @@ bool PropertyPanel::writeAll(const Make &make,
     return true;
 }
 
+std::optional<ControlKind> PropertyPanel::shownKind() const
+{
+    std::size_t dialog = 0;
+    const std::vector<std::size_t> records = recordIndices(dialog);
+    if (records.empty())
+        return std::nullopt;
+    return kindFromWord(m_host.document().dialog(dialog).cControls[records.front()].CtrlType);
+}
+
 void PropertyPanel::commit(Row &row)
 {
     const QString text = row.edit->text();
@@ -462,7 +492,7 @@ void PropertyPanel::commit(Row &row)
     const bool wrote = writeAll(
         [&](const ControlRecord &r) { return typeIntoRecord(r, place, typedText, m_separator); },
         [&](const ControlRecord &r) { return isUsable(r, place); }, place,
-        panelText(stepName(place)), row.problem);
+        panelText(stepName(place, shownKind())), row.problem);
     if (wrote)
         refill();
 }

@@ -5,7 +5,9 @@
 // a list entry or a check box as soon as it is chosen, a colour picked from a sample at once:
 // each through the editor's own check and record writing, as one undo step named after the
 // field; Escape puts a text back. A value the picked controls do not share shows empty with
-// "mixed" in grey (a check box half checked), and what is put there goes to all of them.
+// "mixed" in grey (a check box half checked), and what is put there goes to all of them. Picked
+// controls of one newer kind also show that kind's own values (model/kind_properties.h), typed
+// like any other field.
 
 #include "model/control_forms.h"
 #include "model/other_properties.h"
@@ -37,6 +39,7 @@ struct EditorFields;
 enum class PanelChoice;
 struct ControlRecord;
 struct FieldPlace;
+struct KindProperty;
 struct TypedRecord;
 
 class ColourGroupBox;
@@ -102,6 +105,9 @@ private:
     bool showForm(QLabel &words, std::span<const ControlRecord *const> picked,
                   const FieldPlace &place) const;
     void refillRows(const Shown &shown);
+    // Names and labels a row of the kind's own values after its entry of the table the shown
+    // controls share; false when the table has no such entry.
+    bool showKindValue(Row &row, std::span<const KindProperty> table);
     void refillChoices(const Shown &shown);
     void refillDialog(bool keepTyping = true);
     Row *rowOf(const QObject *edit);
@@ -118,6 +124,8 @@ private:
     // The dialog's index and the records' indices of the controls shown; empty when gone.
     std::vector<std::size_t> recordIndices(std::size_t &dialog) const;
     std::optional<std::size_t> dialogIndex() const;
+    // The kind of the first control shown; the others' own values share its table.
+    std::optional<ControlKind> shownKind() const;
 
     SurfaceHost &m_host;
     char m_separator;

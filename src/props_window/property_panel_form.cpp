@@ -7,6 +7,7 @@
 #include "props/panel_field.h"
 #include "props_window/colour_group_box.h"
 #include "props_window/font_preview.h"
+#include "props_window/line_field.h"
 #include "props_window/number_field.h"
 #include "props_window/property_panel_rows.h"
 #include "surface_view/surface_view.h"
@@ -168,6 +169,25 @@ void PropertyPanel::buildForm(char separator)
     }
     group("Heights", {PanelField::RowHeight, PanelField::WholeHeight});
     group("Script", {PanelField::Action, std::vector {PanelChoice::Enter}});
+
+    // The kind's own values, one row per entry of its table: labelled and named after the entry
+    // when every picked control shares that table (refillRows), else hidden with their group.
+    auto *kindBox = new QGroupBox(QStringLiteral("Values of the kind"), m_form);
+    kindBox->setObjectName(QStringLiteral("fra_kind"));
+    auto *kindGrid = new QGridLayout(kindBox);
+    kindGrid->setColumnStretch(1, 1);
+    for (std::size_t entry = 0, row = 0; entry < mostKindProperties(); ++entry) {
+        auto *label = new QLabel(kindBox);
+        QLineEdit *edit = new LineField(false, kindBox);
+        QLabel *problem = problemLabel(kindBox);
+        kindGrid->addWidget(label, static_cast<int>(row), 0);
+        kindGrid->addWidget(edit, static_cast<int>(row++), 1);
+        kindGrid->addWidget(problem, static_cast<int>(row++), 0, 1, 2);
+        edit->installEventFilter(this);
+        m_rows.push_back(
+            {{PanelField::KindValue, ColourGroup::Fore, entry}, edit, label, problem, {}});
+    }
+    form->addWidget(kindBox);
 
     // Shown, not typed in: the editor's field changes them.
     auto *othersBox = new QGroupBox(QStringLiteral("Other properties"), m_form);

@@ -1,5 +1,6 @@
 #include "surface_view/kind_looks.h"
 
+#include "model/drawn_detail.h"
 #include "model/structured_markup.h"
 
 #include <QHash>
@@ -16,19 +17,21 @@
 namespace kovrin {
 namespace {
 
-// A structured text's lines, read once per text: texts are cut to kDrawnCaptionBytes, and the
-// cache is emptied when it holds many.
+// A structured text's lines, read once per text and Attributes (its detail): texts are cut to
+// kDrawnCaptionBytes, and the cache is emptied when it holds many.
 constexpr qsizetype kMarkupCacheTexts = 256;
 
-const std::vector<MarkupLine> &markupOf(std::string_view text)
+const std::vector<MarkupLine> &markupOf(std::string_view text, std::string_view detail)
 {
     static QHash<QByteArray, std::vector<MarkupLine>> lines;
-    const QByteArray key(text.data(), static_cast<qsizetype>(text.size()));
+    // The detail holds no NUL, so the key tells every pair apart.
+    QByteArray key(detail.data(), static_cast<qsizetype>(detail.size()));
+    key.append('\0').append(text.data(), static_cast<qsizetype>(text.size()));
     auto it = lines.constFind(key);
     if (it == lines.cend()) {
         if (lines.size() >= kMarkupCacheTexts)
             lines.clear();
-        it = lines.insert(key, readMarkup(text));
+        it = lines.insert(key, readMarkup(text, structuredTextDefaults(detail)));
     }
     return *it;
 }
@@ -86,7 +89,7 @@ void paintStructuredText(QPainter &painter, const QWidget &widget, const DrawnCo
     painter.save();
     painter.setClipRect(area, Qt::IntersectClip);
     int y = area.top();
-    for (const MarkupLine &line : markupOf(drawnCaption(control))) {
+    for (const MarkupLine &line : markupOf(drawnCaption(control), control.detail.str())) {
         if (y > area.bottom())
             break;
         // Measure the line first: its alignment needs its width, its baseline its tallest run.
@@ -345,20 +348,28 @@ void paintGeneric(QPainter &painter, const QWidget &widget, const DrawnControl &
     painter.fillRect(rect, QBrush(palette.color(QPalette::Mid), Qt::BDiagPattern));
     painter.setPen(palette.color(QPalette::Dark));
     painter.drawRect(rect.adjusted(0, 0, -1, -1));
-    // Its class name and its type, read from the detail's two lines.
-    const QStringList lines = detailItems(control);
-    const QString shown = lines.join(QLatin1Char('\n'));
+    const QFontMetrics metrics(widget.font());
+    const QRect inside = rect.adjusted(2, 2, -2, -2);
+    const QString shown = genericLabel(control, metrics, inside.size());
     if (shown.trimmed().isEmpty())
         return;
-    const QFontMetrics metrics(widget.font());
-    QRect label = metrics.boundingRect(rect.adjusted(2, 2, -2, -2), Qt::AlignCenter, shown);
+    QRect label = metrics.boundingRect(inside, Qt::AlignCenter, shown);
     label = label.adjusted(-3, -1, 3, 1).intersected(rect.adjusted(1, 1, -1, -1));
     painter.fillRect(label, palette.color(QPalette::Window));
     painter.setPen(palette.color(QPalette::WindowText));
-    painter.drawText(rect.adjusted(2, 2, -2, -2), Qt::AlignCenter, shown);
+    painter.drawText(inside, Qt::AlignCenter, shown);
 }
 
 } // namespace
+
+QString genericLabel(const DrawnControl &control, const QFontMetrics &metrics, QSize room)
+{
+    QStringList lines = detailItems(control);
+    lines.removeAll(QString());
+    if (room.height() >= 2 * metrics.lineSpacing())
+        return lines.join(QLatin1Char('\n'));
+    return metrics.elidedText(lines.join(QStringLiteral(" \u00b7 ")), Qt::ElideRight, room.width());
+}
 
 void paintKindLook(QPainter &painter, const QWidget &widget, const DrawnControl &control,
                    const QRect &rect)

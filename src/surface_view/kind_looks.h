@@ -6,8 +6,12 @@
 
 #include "model/drawn_control.h"
 
+#include <QString>
+
+class QFontMetrics;
 class QPainter;
 class QRect;
+class QSize;
 class QWidget;
 
 namespace kovrin {
@@ -15,6 +19,11 @@ namespace kovrin {
 // Paints the control into rect (origin at its top left) with the widget's style and palette.
 void paintKindLook(QPainter &painter, const QWidget &widget, const DrawnControl &control,
                    const QRect &rect);
+
+// What a generic control's label reads in a box of that room: its class name over its type (or
+// the game class it derives from), or both on one line, "Name \u00b7 type" cut at the edge, when
+// the room is too short for two.
+QString genericLabel(const DrawnControl &control, const QFontMetrics &metrics, QSize room);
 
 // The share of a progress bar that the surface shows filled, as a sample.
 inline constexpr double kSampleProgress = 0.6;

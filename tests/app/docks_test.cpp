@@ -1,6 +1,8 @@
 // The docks beside the dialogs: the Problems list, live, and the way from a line to its control;
 // the Properties panel on one and on several picked controls.
 #include "app/problems_dock.h"
+#include "model/kind_properties.h"
+#include "props/other_lines.h"
 #include "props_window/colour_group_box.h"
 #include "props_window/property_panel.h"
 #include "shell_fixture.h"
@@ -243,6 +245,55 @@ private slots:
         const Rgba empty {std::string(), std::string(), std::string(), std::string()};
         QCOMPARE(s.dialog().cControls[2].BackColor, ColourValue(empty));
         QCOMPARE(s.drawn(1).backColour, (Rgb8 {0, 128, 255}));
+    }
+
+    // A newer kind's own values are typed fields of the panel, each change one step that the
+    // drawn control shows; mixed kinds show none.
+    void aKindsOwnValuesAreFieldsOfThePanel()
+    {
+        WindowSurface s;
+        QVERIFY(s.view);
+        PropertyPanel &panel = s.f.window->propertyPanel();
+        QUndoStack &history = s.f.workspace().history();
+        s.placeByClick(ControlKind::CheckBox, QPoint(600, 400));
+        const std::size_t box = s.dialog().cControls.size() - 1;
+        s.tags.push_back(s.dialog().cControls[box].Tag);
+        s.view->selectOnly(s.tags[box]);
+        QLineEdit *checked = panel.field(QStringLiteral("txt_kind_checked"));
+        QVERIFY(checked && checked->isVisible());
+        QVERIFY(!panel.field(QStringLiteral("txt_kind_strings"))); // a row's, not a box's
+        const std::string othersBefore = otherLinesText(s.dialog().cControls[box].Others);
+
+        const int steps = history.index();
+        typeInto(checked, QStringLiteral("1"));
+        QCOMPARE(kindPropertyText(s.dialog().cControls[box].Others,
+                                  kindProperties(ControlKind::CheckBox).front()),
+                 std::string("1"));
+        QCOMPARE(history.index(), steps + 1);
+        QCOMPARE(history.undoText(), QStringLiteral("Checked"));
+        QCOMPARE(s.drawn(box).detail.str(), std::string("1"));
+        QCOMPARE(checked->text(), QStringLiteral("1"));
+
+        // Code that would end the entry is refused with the check's words, and nothing changes.
+        typeInto(checked, QStringLiteral("0; x = 1"));
+        QCOMPARE(history.index(), steps + 1);
+        auto *problem = checked->parentWidget()->findChild<QLabel *>(QStringLiteral("lbl_problem"));
+        QVERIFY(problem && problem->isVisible());
+        QCOMPARE(problem->text(),
+                 QStringLiteral("- Checked: a value holds no \";\" or \"=\" outside quotes."));
+        QTest::keyClick(checked, Qt::Key_Escape);
+
+        // An empty field takes the entry away; undo brings it back and the field follows.
+        typeInto(checked, QString());
+        QCOMPARE(otherLinesText(s.dialog().cControls[box].Others), othersBefore);
+        QCOMPARE(history.index(), steps + 2);
+        history.undo();
+        QTRY_COMPARE(checked->text(), QStringLiteral("1"));
+        QCOMPARE(s.drawn(box).detail.str(), std::string("1"));
+
+        pick(s, {0}); // with a button: no kind values at all
+        QVERIFY(!panel.field(QStringLiteral("txt_kind_checked")));
+        QVERIFY(!panel.findChild<QWidget *>(QStringLiteral("fra_kind"))->isVisible());
     }
 
     void theDialogsOwnFieldsShowWhenNoControlIs()

@@ -132,8 +132,16 @@ TEST(DrawnDetail, KeepsTheItemsEachKindShowsOneALine)
     EXPECT_EQ(drawnDetail(ControlKind::ToolboxRow, record), "On\nOff\\nline");
     EXPECT_EQ(drawnDetail(ControlKind::CheckBox, record), "1");
     EXPECT_EQ(drawnDetail(ControlKind::Generic, record), "RscMyThing\nCT_WEIRD");
+    EXPECT_TRUE(drawnDetail(ControlKind::StructuredText, record).empty()); // no Attributes
     for (ControlKind kind : kDefinitionKinds)
         EXPECT_TRUE(drawnDetail(kind, record).empty()) << kindWord(kind);
+
+    // A generic control without a type of its own shows the game class it derives from.
+    ControlRecord derived;
+    derived.Name = "RscMine";
+    derived.Base = "RscText";
+    derived.Others = others({{"style", "2"}});
+    EXPECT_EQ(drawnDetail(ControlKind::Generic, derived), "RscMine\nRscText");
 
     std::string many = "{";
     for (int i = 0; i < 1000; ++i)
@@ -153,6 +161,59 @@ TEST(StructuredMarkup, ReadsTagsBreaksAndEntities)
               (std::vector<MarkupRun> {{"a <b> ", 1, std::nullopt}, {"big", 2, Rgb8 {255, 0, 0}}}));
     EXPECT_EQ(lines[1].align, MarkupAlign::Center);
     EXPECT_EQ(lines[1].runs, (std::vector<MarkupRun> {{"middle &", 1, std::nullopt}}));
+}
+
+TEST(StructuredMarkup, TheControlsAttributesAreTheDefaultsTheTagsOverride)
+{
+    ControlRecord record;
+    record.Others = others({{"onLoad", "\"x\""},
+                            {"class Attributes",
+                             "{font = \"PuristaMedium\"; align = \"center\"; color = \"#ff0000\"; "
+                             "size = \"1.5\";}"}});
+    const SharedText detail = drawnDetail(ControlKind::StructuredText, record);
+    EXPECT_EQ(detail, "center\n#ff0000\n1.5");
+    const MarkupDefaults defaults = structuredTextDefaults(detail.str());
+    EXPECT_EQ(defaults, (MarkupDefaults {1.5, Rgb8 {255, 0, 0}, MarkupAlign::Center}));
+
+    const auto lines
+        = readMarkup("a<t color='#00ff00' size='3'>b</t><br/><t align='right'>c</t>", defaults);
+    ASSERT_EQ(lines.size(), 2u);
+    EXPECT_EQ(lines[0].align, MarkupAlign::Center);
+    EXPECT_EQ(lines[0].runs,
+              (std::vector<MarkupRun> {{"a", 1.5, Rgb8 {255, 0, 0}}, {"b", 3, Rgb8 {0, 255, 0}}}));
+    EXPECT_EQ(lines[1].align, MarkupAlign::Right);
+    EXPECT_EQ(lines[1].runs, (std::vector<MarkupRun> {{"c", 1.5, Rgb8 {255, 0, 0}}}));
+
+    // Only what the Attributes set, and spell readably, replaces the control's own.
+    EXPECT_EQ(structuredTextDefaults("\n\n"), MarkupDefaults {});
+    EXPECT_EQ(structuredTextDefaults("middle\nred\n-2"), MarkupDefaults {});
+    EXPECT_EQ(structuredTextDefaults("right"),
+              (MarkupDefaults {1, std::nullopt, MarkupAlign::Right}));
+    EXPECT_EQ(readMarkup("<t color='bogus'>x</t>", defaults)[0].runs[0].colour, (Rgb8 {255, 0, 0}));
+}
+
+TEST(KindProperties, CodeThatWouldEndTheEntryIsRefused)
+{
+    const KindProperty &choices = propertyOf(ControlKind::CheckBoxRow, "Choices");
+    const KindProperty &rows = propertyOf(ControlKind::CheckBoxRow, "Rows");
+    const KindProperty &texture = propertyOf(ControlKind::Progress, "Texture");
+    const struct
+    {
+        const KindProperty &property;
+        std::string_view text;
+        std::string_view problem;
+    } cases[] = {
+        {choices, "\"a; b\", \"c = \"\"d\"\"\"", ""},
+        {choices, "{1, 2}, {3}", ""},
+        {choices, "\"a\", \"b", "a double quote is not closed."},
+        {choices, "{1, 2", "the braces do not balance."},
+        {choices, "1}, {2", "the braces do not balance."},
+        {rows, "2; onLoad = 1", "a value holds no \";\" or \"=\" outside quotes."},
+        {rows, "a = b", "a value holds no \";\" or \"=\" outside quotes."},
+        {texture, "a\"; b = {", ""}, // a text is quoted whole
+    };
+    for (const auto &c : cases)
+        EXPECT_EQ(kindValueProblem(c.property, c.text), c.problem) << c.text;
 }
 
 TEST(StructuredMarkup, OddMarkupNeverLosesTheTextOrGrowsWithoutBound)

@@ -12,6 +12,11 @@ using namespace kovrin;
 
 namespace {
 
+OtherProperties entries(std::vector<OtherProperty> list)
+{
+    return OtherProperties(std::move(list));
+}
+
 ControlRecord record(ControlKind kind)
 {
     ControlRecord r = defaultRecord(kind);
@@ -70,6 +75,42 @@ TEST(PanelField, ATypedTextIsCheckedAndWrittenAsTheEditorWritesIt)
          "- The text cannot contain a double quote (\").\r\n",
          [](const ControlRecord &) {
          }},
+        // A kind's own values: written among the other properties, emptied away, or refused as
+        // code that would end the entry.
+        {ControlKind::ColumnList,
+         {PanelField::KindValue, ColourGroup::Fore, 0},
+         "0, 0.5",
+         "",
+         [](const ControlRecord &r) {
+             EXPECT_EQ(r.Others, entries({{"columns[]", "{0, 0.5}"}}));
+         }},
+        {ControlKind::CheckBoxRow,
+         {PanelField::KindValue, ColourGroup::Fore, 1},
+         "2",
+         "",
+         [](const ControlRecord &r) {
+             EXPECT_EQ(r.Others, entries({{"rows", "2"}}));
+         }},
+        {ControlKind::CheckBox,
+         {PanelField::KindValue, ColourGroup::Fore, 0},
+         "1; onLoad = 2",
+         "- Checked: a value holds no \";\" or \"=\" outside quotes.\r\n",
+         [](const ControlRecord &) {
+         }},
+        {ControlKind::ToolboxRow,
+         {PanelField::KindValue, ColourGroup::Fore, 0},
+         "\"a\", {\"b\"",
+         "- Choices: the braces do not balance.\r\n",
+         [](const ControlRecord &) {
+         }},
+        {ControlKind::StructuredText,
+         {PanelField::KindValue, ColourGroup::Fore, 2},
+         "say \"a; b = {\"",
+         "",
+         [](const ControlRecord &r) {
+             EXPECT_EQ(r.Others,
+                       entries({{"class Attributes", "{align = \"say \"\"a; b = {\"\"\";}"}}));
+         }},
     };
     for (const Row &row : rows) {
         const ControlRecord before = record(row.kind);
@@ -100,6 +141,34 @@ TEST(PanelField, UsableFieldsAndSharedTexts)
     EXPECT_EQ(stepName({PanelField::Colour, ColourGroup::Select, 0}), "SelectColor");
 }
 
+TEST(PanelField, KindValuesShowOnlyWhileEveryPickedKindOffersTheSameTable)
+{
+    const FieldPlace checked {PanelField::KindValue, ColourGroup::Fore, 0};
+    const FieldPlace third {PanelField::KindValue, ColourGroup::Fore, 2};
+    EXPECT_TRUE(isUsable(record(ControlKind::CheckBox), checked));
+    EXPECT_FALSE(isUsable(record(ControlKind::CheckBox), third));
+    EXPECT_FALSE(isUsable(record(ControlKind::Button), checked));
+    EXPECT_EQ(stepName(checked, ControlKind::CheckBox), "Checked");
+    EXPECT_EQ(stepName(third, ControlKind::ToolboxRow), "Columns");
+
+    const std::optional<ControlKind> rows[] = {ControlKind::CheckBoxRow, ControlKind::ToolboxRow};
+    EXPECT_EQ(sharedKindProperties(rows).size(), 3u);
+    const std::optional<ControlKind> mixed[] = {ControlKind::CheckBox, ControlKind::CheckBoxRow};
+    EXPECT_TRUE(sharedKindProperties(mixed).empty());
+    const std::optional<ControlKind> withButton[] = {ControlKind::CheckBox, ControlKind::Button};
+    EXPECT_TRUE(sharedKindProperties(withButton).empty());
+    EXPECT_EQ(mostKindProperties(), 3u);
+
+    // A record of a kind without the entry reads and compares as empty there.
+    ControlRecord box = record(ControlKind::CheckBox);
+    box.Others = entries({{"checked", "1"}});
+    const EditorFields fields[]
+        = {fieldsFromRecord(box, '.'), fieldsFromRecord(record(ControlKind::Button), '.')};
+    EXPECT_EQ(fieldText(fields[0], checked), "1");
+    EXPECT_EQ(fieldText(fields[1], checked), "");
+    EXPECT_EQ(sharedText(std::span(fields).first(1), checked), "1");
+}
+
 TEST(PanelField, TheDrawnControlTakesOnlyWhatTheTypedFieldGives)
 {
     const ControlRecord r = record(ControlKind::Text);
@@ -124,6 +193,18 @@ TEST(PanelField, TheDrawnControlTakesOnlyWhatTheTypedFieldGives)
     EXPECT_EQ(reddened.textColour->red, 255);
     EXPECT_EQ(reddened.backColour, drawn.backColour);
     EXPECT_EQ(reddened.width, drawn.width);
+
+    // A kind's own value redraws what the control shows of it, and nothing else.
+    const ControlRecord list = record(ControlKind::ColumnList);
+    const FieldPlace columns {PanelField::KindValue, ColourGroup::Fore, 0};
+    DrawnControl listed = drawn;
+    listed.kind = ControlKind::ColumnList;
+    const DrawnControl listedBefore = listed;
+    refreshTypedField(listed, ControlKind::ColumnList, typeIntoRecord(list, columns, "0, 0.4", '.'),
+                      columns, surface);
+    EXPECT_EQ(listed.detail.str(), "0\n0.4");
+    listed.detail = listedBefore.detail;
+    EXPECT_EQ(listed, listedBefore);
 }
 
 TEST(PanelField, ASafeZoneWidthTakesTheTypedFAndIsDrawnAtTheScreenValueItGives)

@@ -1,5 +1,6 @@
 // The surface view and its "Organize controls" window driven with real mouse and key events,
 // headless.
+#include "model/creation_defaults.h"
 #include "support/fake_surface_host.h"
 #include "surface/grid_step.h"
 #include "surface/held_keys.h"
@@ -410,6 +411,62 @@ private slots:
         default:
             QFAIL("a kind without a check");
         }
+    }
+
+    // A structured text's Attributes colour and align its text where its markup says nothing.
+    void aStructuredTextTakesItsAttributesWhereItsMarkupIsSilent()
+    {
+        ControlRecord text = defaultRecord(ControlKind::StructuredText);
+        text.CtrlType = "STRUCTUREDTEXT";
+        text.Name = "txt";
+        text.Tag = *host->set.issueTag();
+        text.Text = SharedText("MMMM <t color='#00ff00'>MMMM</t>");
+        text.Others = OtherProperties(std::vector<OtherProperty> {
+            {"class Attributes", "{align = \"right\"; color = \"#0000ff\";}"}});
+        host->set.addControl(0, text, 1500, 1500, kOuter);
+        view->refresh();
+        const DrawnControl &control = drawn(text.Tag);
+        const QImage shot = view->grab().toImage().copy(
+            QRectF(control.left / 15, control.top / 15, control.width / 15, control.height / 15)
+                .toRect());
+        const auto columnsWith = [&shot](QColor colour) {
+            int first = shot.width();
+            int last = -1;
+            for (int y = 0; y < shot.height(); ++y) {
+                for (int x = 0; x < shot.width(); ++x) {
+                    if (shot.pixelColor(x, y) == colour) {
+                        first = std::min(first, x);
+                        last = std::max(last, x);
+                    }
+                }
+            }
+            return std::pair {first, last};
+        };
+        const auto [blueFirst, blueLast] = columnsWith(QColor(0, 0, 255));
+        const auto [greenFirst, greenLast] = columnsWith(QColor(0, 255, 0));
+        QVERIFY(blueLast >= 0 && greenLast >= 0);
+        QVERIFY(blueLast < greenFirst); // the tag's own colour after the Attributes' one
+        QVERIFY(blueFirst > shot.width() / 3); // pushed to the right
+        QVERIFY(greenLast > shot.width() * 9 / 10);
+    }
+
+    // A generic control's label: name over type, or on one line, cut, in a short box.
+    void aGenericLabelFitsItsBox()
+    {
+        DrawnControl control;
+        control.kind = ControlKind::Generic;
+        control.detail = SharedText("RscLongClassName\nCT_ODD");
+        const QFontMetrics metrics(view->font());
+        const int tall = 3 * metrics.lineSpacing();
+        QCOMPARE(genericLabel(control, metrics, QSize(400, tall)),
+                 QStringLiteral("RscLongClassName\nCT_ODD"));
+        QCOMPARE(genericLabel(control, metrics, QSize(400, metrics.lineSpacing())),
+                 QStringLiteral("RscLongClassName \u00b7 CT_ODD"));
+        const QString cut = genericLabel(control, metrics, QSize(60, metrics.lineSpacing()));
+        QVERIFY(cut.endsWith(QChar(0x2026)));
+        QVERIFY(metrics.horizontalAdvance(cut) <= 60);
+        control.detail = SharedText("RscNoType\n");
+        QCOMPARE(genericLabel(control, metrics, QSize(400, tall)), QStringLiteral("RscNoType"));
     }
 
     // A control of a type Kovrin has no kind for is drawn hatched with its class name and type,
