@@ -68,7 +68,7 @@ xdotool mousemove $((WIN_X + WIN_W + 50)) $((WIN_Y + WIN_H + 50))
 sleep 0.3
 shoot "$toolbox" "toolbox"
 # "Cancel selection" below the grid (toolbox layout in twips / 15).
-xdotool mousemove $((WIN_X + 66)) $((WIN_Y + 169)) click 1
+xdotool mousemove $((WIN_X + 66)) $((WIN_Y + 283)) click 1
 
 x_step "property editor on the message text"
 read -r text_x text_y < <("$design_dump" "$design" | awk -F'\t' '$3 == "msgText" { print $5, $6 }')
