@@ -4,6 +4,7 @@
 #include "surface_view/paint_cache.h"
 
 #include <QPainter>
+#include <QRegion>
 #include <QStyle>
 #include <QWidget>
 #include <qdrawutil.h>
@@ -196,10 +197,18 @@ void ControlPainter::paintSlider(const QRect &rect)
     m_style.drawComplexControl(QStyle::CC_Slider, &m_slider, &m_painter, &m_widget);
 }
 
-void ControlPainter::paintFocus(const QRect &rect)
+void ControlPainter::paintFocus(const QRect &rect, ControlKind kind)
 {
     m_focus.rect = rect.adjusted(3, 3, -3, -3);
+    if (kind != ControlKind::Group) {
+        m_style.drawPrimitive(QStyle::PE_FrameFocusRect, &m_focus, &m_painter, &m_widget);
+        return;
+    }
+    m_painter.save();
+    m_painter.setClipRegion(QRegion(m_focus.rect).subtracted(m_focus.rect.adjusted(2, 2, -2, -2)),
+                            Qt::IntersectClip);
     m_style.drawPrimitive(QStyle::PE_FrameFocusRect, &m_focus, &m_painter, &m_widget);
+    m_painter.restore();
 }
 
 } // namespace kovrin

@@ -20,7 +20,9 @@ public:
 
     void paint(const DrawnControl &control, const QRect &rect);
     // The keyboard focus mark inside a control's rectangle.
-    void paintFocus(const QRect &rect);
+    // The style's focus mark; around a control that holds others, its outline only, as the
+    // style's faint fill would wash over everything the control holds.
+    void paintFocus(const QRect &rect, ControlKind kind);
 
 private:
     void paintTextBox(const DrawnControl &control, const QRect &rect);

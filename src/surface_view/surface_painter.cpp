@@ -126,7 +126,7 @@ void paintControls(QPainter &painter, const SurfacePaint &surface, const QRegion
             controls.paint(control, rect);
         }
         if (surface.showFocus && control.tag == surface.interaction.focusTag)
-            controls.paintFocus(rect);
+            controls.paintFocus(rect, control.kind);
     }
     if (clipped)
         painter.restore();

@@ -526,6 +526,11 @@ private slots:
         const std::string group = dialog().cControls.at(0).Tag;
         QCOMPARE(record(group).CtrlType, std::string("GROUP"));
         const QColor background = view->palette().color(QPalette::Window);
+        view->activateWindow();
+        view->setFocus();
+        QTRY_VERIFY(view->hasFocus());
+        QTest::mouseClick(window(), Qt::LeftButton, {}, px(3000, 3000));
+        QCOMPARE(interaction().focusTag, group); // its focus mark is an outline, not a wash
         const QImage placed = view->grab().toImage(); // a new group has no background
         QCOMPARE(placed.pixelColor(px(3000, 3000)), background);
         QCOMPARE(placed.pixelColor(px(1500, 2500)).rgb(),
