@@ -2,6 +2,7 @@
 
 #include "model/drawn_detail.h"
 #include "model/structured_markup.h"
+#include "surface_view/paint_cache.h"
 
 #include <QHash>
 #include <QPainter>
@@ -192,9 +193,9 @@ void paintColumnList(QPainter &painter, const QWidget &widget, const DrawnContro
         const int next = i + 1 < starts.size() ? edge(starts[i + 1]) : rect.width() - 2;
         if (i > 0)
             painter.drawLine(x, 2, x, rect.height() - 3);
-        painter.drawText(QRect(x + 3, 2, std::max(0, next - x - 4), header),
-                         Qt::AlignVCenter | Qt::TextSingleLine,
-                         QStringLiteral("Column %1").arg(i + 1));
+        textCache().drawAligned(painter, QStringLiteral("Column %1").arg(i + 1),
+                                QRect(x + 3, 2, std::max(0, next - x - 4), header),
+                                Qt::AlignVCenter);
     }
 }
 
@@ -268,7 +269,8 @@ void paintCheckBoxRow(QPainter &painter, const QWidget &widget, const DrawnContr
         const QRect cell = cellOf(rect, i, choices.size());
         paintBox(painter, QRect(cell.left() + 2, (rect.height() - side) / 2, side, side), i == 0);
         painter.setPen(textColourOf(control, back));
-        painter.drawText(cell.adjusted(side + 5, 0, 0, 0), Qt::AlignVCenter, choices[i]);
+        textCache().drawAligned(painter, choices[i], cell.adjusted(side + 5, 0, 0, 0),
+                                Qt::AlignVCenter);
     }
 }
 
@@ -287,7 +289,7 @@ void paintToolboxRow(QPainter &painter, const QWidget &widget, const DrawnContro
         qDrawShadePanel(&painter, cell, palette, i == 0, 1, &brush);
         painter.setPen(i == 0 ? palette.color(QPalette::HighlightedText)
                               : textColourOf(control, back));
-        painter.drawText(cell, Qt::AlignCenter, choices[i]);
+        textCache().drawAligned(painter, choices[i], cell, Qt::AlignCenter);
     }
 }
 
@@ -334,8 +336,8 @@ void paintTree(QPainter &painter, const QWidget &widget, const DrawnControl &con
         const int x = 6 + kRows[i].first * 14;
         const int y = 3 + static_cast<int>(i) * row;
         painter.drawRect(x, y + row / 2 - 3, 6, 6);
-        painter.drawText(QRect(x + 10, y, rect.width(), row), Qt::AlignVCenter,
-                         QLatin1String(kRows[i].second));
+        textCache().drawAligned(painter, QLatin1String(kRows[i].second),
+                                QRect(x + 10, y, rect.width(), row), Qt::AlignVCenter);
     }
     painter.restore();
 }
@@ -357,7 +359,7 @@ void paintGeneric(QPainter &painter, const QWidget &widget, const DrawnControl &
     label = label.adjusted(-3, -1, 3, 1).intersected(rect.adjusted(1, 1, -1, -1));
     painter.fillRect(label, palette.color(QPalette::Window));
     painter.setPen(palette.color(QPalette::WindowText));
-    painter.drawText(inside, Qt::AlignCenter, shown);
+    textCache().drawAligned(painter, shown, inside, Qt::AlignCenter);
 }
 
 } // namespace

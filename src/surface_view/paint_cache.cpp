@@ -44,12 +44,8 @@ void ChromeCache::endRender(QPainter &painter)
     painter.end();
 }
 
-void TextCache::draw(QPainter &painter, const QString &text, const QRect &rect)
+const QStaticText &TextCache::laidOut(QPainter &painter, const QString &text)
 {
-    if (text.contains(QLatin1Char('\n'))) {
-        painter.drawText(rect, Qt::AlignLeft | Qt::AlignTop, text); // several lines: laid out
-        return;
-    }
     auto it = m_texts.find(text);
     if (it == m_texts.end()) {
         if (m_texts.size() >= kMostTexts)
@@ -60,15 +56,47 @@ void TextCache::draw(QPainter &painter, const QString &text, const QRect &rect)
         laidOut.prepare(QTransform(), painter.font());
         it = m_texts.insert(text, laidOut);
     }
-    const QSizeF size = it->size();
-    if (size.width() <= rect.width() && size.height() <= rect.height()) {
-        painter.drawStaticText(rect.topLeft(), *it);
+    return *it;
+}
+
+void TextCache::drawAt(QPainter &painter, const QStaticText &laidOut, QPoint at, const QRect &rect)
+{
+    const QSizeF size = laidOut.size();
+    if (at.x() >= rect.left() && at.y() >= rect.top() && at.x() + size.width() <= rect.right() + 1
+        && at.y() + size.height() <= rect.bottom() + 1) {
+        painter.drawStaticText(at, laidOut);
         return;
     }
     painter.save();
     painter.setClipRect(rect, Qt::IntersectClip);
-    painter.drawStaticText(rect.topLeft(), *it);
+    painter.drawStaticText(at, laidOut);
     painter.restore();
+}
+
+void TextCache::draw(QPainter &painter, const QString &text, const QRect &rect)
+{
+    if (text.contains(QLatin1Char('\n'))) {
+        painter.drawText(rect, Qt::AlignLeft | Qt::AlignTop, text); // several lines: laid out
+        return;
+    }
+    drawAt(painter, laidOut(painter, text), rect.topLeft(), rect);
+}
+
+void TextCache::drawAligned(QPainter &painter, const QString &text, const QRect &rect,
+                            Qt::Alignment alignment)
+{
+    if (text.contains(QLatin1Char('\n'))) {
+        painter.drawText(rect, static_cast<int>(alignment), text);
+        return;
+    }
+    const QStaticText &shown = laidOut(painter, text);
+    const QSizeF size = shown.size();
+    QPoint at = rect.topLeft();
+    if (alignment & Qt::AlignHCenter)
+        at.rx() += static_cast<int>((rect.width() - size.width()) / 2);
+    if (alignment & Qt::AlignVCenter)
+        at.ry() += static_cast<int>((rect.height() - size.height()) / 2);
+    drawAt(painter, shown, at, rect);
 }
 
 ChromeCache &chromeCache()

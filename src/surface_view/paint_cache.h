@@ -49,8 +49,15 @@ class TextCache
 public:
     // Draws text at the top left of the rectangle, cut at its edges.
     void draw(QPainter &painter, const QString &text, const QRect &rect);
+    // The same placed in the rectangle as the alignment says (centred across, down, or both).
+    void drawAligned(QPainter &painter, const QString &text, const QRect &rect,
+                     Qt::Alignment alignment);
 
 private:
+    // Laid out once in the painter's font: the surface paints all its texts in one.
+    const QStaticText &laidOut(QPainter &painter, const QString &text);
+    void drawAt(QPainter &painter, const QStaticText &laidOut, QPoint at, const QRect &rect);
+
     QHash<QString, QStaticText> m_texts;
 };
 
