@@ -306,6 +306,24 @@ constexpr std::string_view kMap[] = {
     "",
 };
 
+// The scroll bars lists and trees show, one line each: a column list has both, a tree the one.
+constexpr std::string_view kScrollBar
+    = "        class ScrollBar {color[] = {1, 1, 1, 0.6}; colorActive[] = {1, 1, 1, 1}; "
+      "colorDisabled[] = {1, 1, 1, 0.3}; thumb = \"#(argb,8,8,3)color(1,1,1,1)\"; "
+      "arrowFull = \"#(argb,8,8,3)color(1,1,1,1)\"; "
+      "arrowEmpty = \"#(argb,8,8,3)color(1,1,1,0.5)\"; "
+      "border = \"#(argb,8,8,3)color(1,1,1,0.5)\"; width = 0; height = 0; "
+      "scrollSpeed = 0.06; autoScrollEnabled = 0; autoScrollSpeed = -1; "
+      "autoScrollDelay = 5; autoScrollRewind = 0; shadow = 0;};";
+constexpr std::string_view kListScrollBar
+    = "        class ListScrollBar {color[] = {1, 1, 1, 0.6}; colorActive[] = {1, 1, 1, 1}; "
+      "colorDisabled[] = {1, 1, 1, 0.3}; thumb = \"#(argb,8,8,3)color(1,1,1,1)\"; "
+      "arrowFull = \"#(argb,8,8,3)color(1,1,1,1)\"; "
+      "arrowEmpty = \"#(argb,8,8,3)color(1,1,1,0.5)\"; "
+      "border = \"#(argb,8,8,3)color(1,1,1,0.5)\"; width = 0; height = 0; "
+      "scrollSpeed = 0.06; autoScrollEnabled = 0; autoScrollSpeed = -1; "
+      "autoScrollDelay = 5; autoScrollRewind = 0; shadow = 0;};";
+
 // A column list and a tree draw their scroll bars from these, written whole since a mission file
 // holds no class of the game's to derive them from.
 constexpr std::string_view kColumnList[] = {
@@ -350,20 +368,8 @@ constexpr std::string_view kColumnList[] = {
     "        autoScrollDelay = 5;",
     "        autoScrollRewind = 0;",
     "        soundSelect[] = {\"\", 0.1, 1};",
-    "        class ListScrollBar {color[] = {1, 1, 1, 0.6}; colorActive[] = {1, 1, 1, 1}; "
-    "colorDisabled[] = {1, 1, 1, 0.3}; thumb = \"#(argb,8,8,3)color(1,1,1,1)\"; "
-    "arrowFull = \"#(argb,8,8,3)color(1,1,1,1)\"; "
-    "arrowEmpty = \"#(argb,8,8,3)color(1,1,1,0.5)\"; "
-    "border = \"#(argb,8,8,3)color(1,1,1,0.5)\"; width = 0; height = 0; "
-    "scrollSpeed = 0.06; autoScrollEnabled = 0; autoScrollSpeed = -1; "
-    "autoScrollDelay = 5; autoScrollRewind = 0; shadow = 0;};",
-    "        class ScrollBar {color[] = {1, 1, 1, 0.6}; colorActive[] = {1, 1, 1, 1}; "
-    "colorDisabled[] = {1, 1, 1, 0.3}; thumb = \"#(argb,8,8,3)color(1,1,1,1)\"; "
-    "arrowFull = \"#(argb,8,8,3)color(1,1,1,1)\"; "
-    "arrowEmpty = \"#(argb,8,8,3)color(1,1,1,0.5)\"; "
-    "border = \"#(argb,8,8,3)color(1,1,1,0.5)\"; width = 0; height = 0; "
-    "scrollSpeed = 0.06; autoScrollEnabled = 0; autoScrollSpeed = -1; "
-    "autoScrollDelay = 5; autoScrollRewind = 0; shadow = 0;};",
+    kListScrollBar,
+    kScrollBar,
     "};",
     "",
 };
@@ -509,13 +515,7 @@ constexpr std::string_view kTree[] = {
     "        colorPictureRight[] = {1, 1, 1, 1};",
     "        colorPictureRightSelected[] = {0, 0, 0, 1};",
     "        colorPictureRightDisabled[] = {1, 1, 1, 0.25};",
-    "        class ScrollBar {color[] = {1, 1, 1, 0.6}; colorActive[] = {1, 1, 1, 1}; "
-    "colorDisabled[] = {1, 1, 1, 0.3}; thumb = \"#(argb,8,8,3)color(1,1,1,1)\"; "
-    "arrowFull = \"#(argb,8,8,3)color(1,1,1,1)\"; "
-    "arrowEmpty = \"#(argb,8,8,3)color(1,1,1,0.5)\"; "
-    "border = \"#(argb,8,8,3)color(1,1,1,0.5)\"; width = 0; height = 0; "
-    "scrollSpeed = 0.06; autoScrollEnabled = 0; autoScrollSpeed = -1; "
-    "autoScrollDelay = 5; autoScrollRewind = 0; shadow = 0;};",
+    kScrollBar,
     "};",
     "",
 };
