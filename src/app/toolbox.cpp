@@ -66,16 +66,12 @@ constexpr int kClientWidth = 1980;
 constexpr int kClientHeight = 4515;
 constexpr int kTopEdge = 1000;
 
-// The order in which disarming paints the kind buttons grey: the first ten as they always were,
-// then the newer kinds in the toolbox's order.
-constexpr std::array<ControlKind, 20> kDisarmOrder {
-    ControlKind::Combo,    ControlKind::Button,         ControlKind::Frame,
-    ControlKind::Input,    ControlKind::Link,           ControlKind::List,
-    ControlKind::Picture,  ControlKind::Slider,         ControlKind::Text,
-    ControlKind::Group,    ControlKind::StructuredText, ControlKind::ShortcutButton,
-    ControlKind::Map,      ControlKind::ColumnList,     ControlKind::Progress,
-    ControlKind::CheckBox, ControlKind::CheckBoxRow,    ControlKind::ExtSlider,
-    ControlKind::Tree,     ControlKind::ToolboxRow};
+// The order in which disarming paints the definition's kind buttons and the group's grey, as it
+// always was; the newer kinds follow in their table's order.
+constexpr std::array<ControlKind, 10> kDisarmOrder {
+    ControlKind::Combo, ControlKind::Button, ControlKind::Frame,   ControlKind::Input,
+    ControlKind::Link,  ControlKind::List,   ControlKind::Picture, ControlKind::Slider,
+    ControlKind::Text,  ControlKind::Group};
 
 const QColor kDisarmedGrey(210, 210, 210);
 const QColor kArmedYellow(255, 255, 0);
@@ -134,6 +130,8 @@ Toolbox::Toolbox(QWidget *parent)
 void Toolbox::disarm()
 {
     for (ControlKind kind : kDisarmOrder)
+        paintButton(kindButton(kind), kDisarmedGrey);
+    for (ControlKind kind : kNewerKinds)
         paintButton(kindButton(kind), kDisarmedGrey);
     m_armed.reset();
 }
